@@ -1,0 +1,11 @@
+# Every library comes from the system's own packages (see scripts/deps.sh).
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(OPENAL REQUIRED IMPORTED_TARGET openal)
+pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
+pkg_check_modules(PNG REQUIRED IMPORTED_TARGET libpng)
+pkg_check_modules(JPEG REQUIRED IMPORTED_TARGET libjpeg)
+pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+pkg_check_modules(GL REQUIRED IMPORTED_TARGET gl)
+pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
+find_package(Threads REQUIRED)
