@@ -217,6 +217,40 @@ bool WriteBoardTiles(const std::string& root) {
     ok &= c.Save(dir + "armour.png");
   }
   {
+    // Debris: a chip of the golden tile and a chip of ice, tumbling when they fly.
+    TCanvas c(18, 18);
+    cairo_t* cr = c.cr();
+    Polygon(cr, {{3, 5}, {11, 2}, {16, 8}, {13, 16}, {4, 14}});
+    cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
+    AddStop(p, 0, Hex(0xFFE8A0));
+    AddStop(p, 0.5, Hex(0xD8A040));
+    AddStop(p, 1, Hex(0x7A4A14));
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    SetRgb(cr, Hex(0x4A2A06), 0.8);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    Frost(cr, 5, 3, 3, 12, 12, 0.8);
+    ok &= c.Save(dir + "brickparticle.png");
+  }
+  {
+    TCanvas c(18, 18);
+    cairo_t* cr = c.cr();
+    Polygon(cr, {{2, 7}, {9, 1}, {16, 6}, {14, 15}, {6, 16}});
+    cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
+    AddStop(p, 0, kWhite, 0.95);
+    AddStop(p, 0.5, Hex(0xA8D8FF), 0.85);
+    AddStop(p, 1, Hex(0x4C80C0), 0.85);
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    SetRgb(cr, kWhite, 0.9);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    ok &= c.Save(dir + "armourparticle.png");
+  }
+  {
     TCanvas c(50, 50);
     DrawLockIce(c.cr());
     ok &= c.Save(dir + "lock.png");

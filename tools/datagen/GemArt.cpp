@@ -25,8 +25,10 @@ GemDesign Design(int type) {
     case 1: {  // round ruby, brilliant cut
       return {Hex(0xD0102A), RegularPolygon(25, 25, 21.5, 16, -kPi / 2), {25, 25}, 0.56};
     }
-    case 2: {  // amber hexagon
-      return {Hex(0xF58A14), RegularPolygon(25, 25, 22.5, 6, 0), {25, 25}, 0.55};
+    case 2: {  // amber hexagon, cut wide and low so it never reads as the round ruby
+      std::vector<Pt> hex = RegularPolygon(25, 25, 23.5, 6, 0);
+      for (Pt& p : hex) p.y = 25 + (p.y - 25) * 0.82;
+      return {Hex(0xF58A14), hex, {25, 25}, 0.55};
     }
     case 3: {  // topaz star
       return {Hex(0xF7D320), StarPoints(25, 26.5, 24, 12.5, 5, -kPi / 2), {25, 26.5}, 0.5};
