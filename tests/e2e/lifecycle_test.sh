@@ -14,15 +14,15 @@ kill -0 "$first" || fail "the game ended by itself"
 # A second copy ends at once, silently, with code 0 and no window.
 "$TV_BIN" >"$TV_HOME/second.out" 2>&1 &
 second=$!
-rc=$(tv_wait_exit "$second" 50)
-[ "$rc" = 0 ] || fail "second copy: exit '$rc'"
+tv_wait_exit "$second" 50
+[ "$TV_RC" = 0 ] || fail "second copy: exit '$TV_RC'"
 [ ! -s "$TV_HOME/second.out" ] || fail "second copy printed something"
 [ "$(xdotool search --pid "$second" 2>/dev/null | wc -l)" = 0 ] || fail "second copy opened a window"
 
 # SIGTERM goes through the exit routine (a fade, then exit code 0).
 kill -TERM "$first"
-rc=$(tv_wait_exit "$first" 100)
-[ "$rc" = 0 ] || fail "SIGTERM: exit '$rc'"
+tv_wait_exit "$first" 100
+[ "$TV_RC" = 0 ] || fail "SIGTERM: exit '$TV_RC'"
 
 # After a kill -9 the lock is gone with the process: a new start works.
 tv_start
@@ -36,6 +36,6 @@ third=$TV_PID
 win=$(tv_wait_window "$third") || fail "the lock stayed behind after kill -9"
 # The window's close button.
 "$TV_WM_CLOSE" "$win"
-rc=$(tv_wait_exit "$third" 100)
-[ "$rc" = 0 ] || fail "window close: exit '$rc'"
+tv_wait_exit "$third" 100
+[ "$TV_RC" = 0 ] || fail "window close: exit '$TV_RC'"
 echo "lifecycle ok"
