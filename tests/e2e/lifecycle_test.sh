@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The program starts and shows its window, refuses a second copy, and ends with
-# exit code 0 when asked to by the window's close button or by SIGTERM.
+# exit code 0 when asked to by the window's close button, SIGTERM or Super+Q.
 source "$(dirname "$0")/lib.sh"
 
 tv_start
@@ -38,4 +38,13 @@ win=$(tv_wait_window "$third") || fail "the lock stayed behind after kill -9"
 "$TV_WM_CLOSE" "$win"
 tv_wait_exit "$third" 100
 [ "$TV_RC" = 0 ] || fail "window close: exit '$TV_RC'"
+
+# The quit combination (Super+Q) is a held-key test: hold both across a logic update.
+tv_start
+fourth=$TV_PID
+win=$(tv_wait_window "$fourth") || fail "no window for the quit chord"
+sleep 0.5
+xdotool keydown super+q; sleep 0.3; xdotool keyup super+q
+tv_wait_exit "$fourth" 50
+[ "$TV_RC" = 0 ] || fail "Super+Q: exit '$TV_RC'"
 echo "lifecycle ok"
