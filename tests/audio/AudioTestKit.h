@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -28,6 +29,15 @@ inline std::string MakeTempDir() {
   const char* dir = mkdtemp(pattern);
   return dir ? std::string(dir) : std::string("/tmp");
 }
+
+// A folder of its own for one test, removed with everything in it afterwards.
+struct TTempDir {
+  std::string Path = MakeTempDir();
+  ~TTempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(Path, ignored);
+  }
+};
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);

@@ -84,7 +84,8 @@ TEST(ChannelArray, SharesLoudnessAmongPlayingChannels) {
 
 TEST(SoundBank, FilesSoundsUnderUpperCaseNames) {
   TTestGame game;
-  std::string dir = MakeTempDir();
+  TTempDir temp;
+  std::string dir = temp.Path;
   WriteTone(dir, "click.wav", 440, 0.02);
   WriteTone(dir, "levelend.ogg", 440, 0.02);  // told apart by contents, not by name
   WriteTone(dir, "other.wav", 440, 0.02);

@@ -61,7 +61,8 @@ TEST(GameAudio, MusicFadesInAndOutOverTheirLengths) {
 
 TEST(GameAudio, MusicSwitchedOffRemembersTheTrackAndStartsItWhenSwitchedOn) {
   TTestGame game;
-  std::string dir = MakeTempDir();
+  TTempDir temp;
+  std::string dir = temp.Path;
   game->MusicPath = dir + "/";
   game->MusicChannel = AllocChannel();
 

@@ -101,7 +101,8 @@ TEST(WavReader, RefusesDamagedAndUnsupportedFiles) {
 }
 
 TEST(SoundLoader, MissingOrDamagedSoundIsTheFatalReport) {
-  std::string dir = MakeTempDir();
+  TTempDir temp;
+  std::string dir = temp.Path;
   WriteBytes(dir + "/garbage.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
   auto cut = MakeWav(1, 16, 22050, Tone(440, 0.1, 22050));
   cut.resize(cut.size() / 2);
