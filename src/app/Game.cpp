@@ -22,8 +22,7 @@ TGame::TGame() : ExitScreen(std::make_unique<TExitScreen>()), GameFade(std::make
 TGame::~TGame() = default;
 
 void TGame::Init(int soundDriverChoice, int flag) {
-  (void)soundDriverChoice;
-  (void)flag;
+  (void)flag;  // has no effect
   ProgressMarker = 1;
   SeedRnd(MilliSecs());
   FixedRateLogic.Label = "Ticks   ";
@@ -33,6 +32,8 @@ void TGame::Init(int soundDriverChoice, int flag) {
   FPS.Label = "FPS     ";
   ProgressMarker = 7;
   SetFlipSync();
+  ProgressMarker = 8;
+  AudioInit(soundDriverChoice);
   ProgressMarker = 8004;
   FixedRateLogic.Create();
   ProgressMarker = 9;
@@ -103,7 +104,7 @@ int TGame::GameTerminated() {
   return -1;
 }
 
-void TGame::Kill() {}
+void TGame::Kill() { AudioKill(); }
 
 void ExitGame() {
   PlatformShowCursor(true);

@@ -52,6 +52,7 @@ void StartGame() {
   Game->Region = 0;
   Game->SubRegion = 0;
   Game->FixedRateLogic.JitterCorrection = 0;
+  Game->ChannelsCreate(16);
   Game->DebugDisplayX = 5;
   Game->DebugDisplayY = 95;
 
