@@ -84,6 +84,7 @@ bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
   frame.uscale = 1.0f / float(page->pixels.width);
   frame.vscale = 1.0f / float(page->pixels.height);
   frame.stale = false;
+  frame.ownPage = false;
   return true;
 }
 
