@@ -41,6 +41,7 @@ const TImageFrame* TImage::Frame(int frame) {
     // The frame has a page to itself: refresh its pixels in place (dynamic images do this often).
     BlitWithGutter(f.page->pixels, *pixmap, 0, 0, 1, false);
     f.page->dirty = true;
+    f.page->onlyAdded = false;
     f.stale = false;
     return &f;
   }
