@@ -63,17 +63,16 @@ bool PlatformOpenWindow(const TWindowRequest& request) {
   }
   if (request.fullScreen) {
     // Only the exact listed mode: a "closest" mode would silently change the size.
+    // Prefer the listed entry with the wanted rate; X11 often lists 0 (unknown), which is fine too.
     SDL_DisplayMode wanted{};
     bool found = false;
     int count = SDL_GetNumDisplayModes(0);
-    for (int i = 0; i < count && !found; ++i) {
+    for (int i = 0; i < count; ++i) {
       SDL_DisplayMode m;
       if (SDL_GetDisplayMode(0, i, &m) != 0) continue;
-      if (m.w == request.width && m.h == request.height && int(SDL_BITSPERPIXEL(m.format)) == request.depth) {
-        wanted = m;
-        found = m.refresh_rate == request.hertz || m.refresh_rate == 0;
-        if (!found) wanted = m, found = true;
-      }
+      if (m.w != request.width || m.h != request.height || int(SDL_BITSPERPIXEL(m.format)) != request.depth) continue;
+      if (!found || m.refresh_rate == request.hertz) wanted = m;
+      found = true;
     }
     if (!found || SDL_SetWindowDisplayMode(window, &wanted) != 0 ||
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
@@ -121,6 +120,14 @@ void PlatformDrawableSize(int& width, int& height) {
 void PlatformWindowPosition(int& x, int& y) {
   x = y = 0;
   if (window) SDL_GetWindowPosition(window, &x, &y);
+}
+
+void PlatformFramePosition(int& x, int& y) {
+  PlatformWindowPosition(x, y);
+  int top = 0, left = 0, bottom = 0, right = 0;
+  PlatformBorderSizes(top, left, bottom, right);
+  x -= left;
+  y -= top;
 }
 
 void PlatformBorderSizes(int& top, int& left, int& bottom, int& right) {

@@ -43,7 +43,9 @@ void PlatformSwap();
 // Sets vertical sync; false when the driver cannot (then the caller paces frames itself).
 bool PlatformSetSwapInterval(int interval);
 void PlatformDrawableSize(int& width, int& height);
+// Client-area origin on the desktop, and the outer frame's origin (client less borders).
 void PlatformWindowPosition(int& x, int& y);
+void PlatformFramePosition(int& x, int& y);
 void PlatformBorderSizes(int& top, int& left, int& bottom, int& right);
 bool PlatformWindowHasFocus();
 void PlatformRaiseWindow();
