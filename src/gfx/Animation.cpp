@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "gfx/GameStandIn.h"
+#include "app/Game.h"
+#include "app/Globals.h"
 #include "gfx/SineCounter.h"
 
 int FrameFromClock(float c, float L, int F, int d) {
@@ -23,7 +24,7 @@ std::shared_ptr<TAnimation> TAnimation::Create(float ms, int leaveActive, int re
 }
 
 void TAnimation::Init(float ms, int leaveActive, int reverse, int cycle, int pingPong) {
-  Length[0] = Game.CalcAnimLength(ms);
+  Length[0] = Game->CalcAnimLengthFromFloat(ms);
   CurrentPhase = 0;
   Finished = 0;
   TotalPhases = 1;
@@ -38,13 +39,13 @@ void TAnimation::Init(float ms, int leaveActive, int reverse, int cycle, int pin
 
 void TAnimation::AddPhase(float ms) {
   if (TotalPhases >= MAX_PHASES) return;
-  Length[TotalPhases++] = Game.CalcAnimLength(ms);
+  Length[TotalPhases++] = Game->CalcAnimLengthFromFloat(ms);
 }
 
 void TAnimation::InsertPhase(float ms, int index) {
   if (TotalPhases >= MAX_PHASES || index < 0 || index > TotalPhases) return;
   for (int i = TotalPhases; i > index; --i) Length[i] = Length[i - 1];
-  Length[index] = Game.CalcAnimLength(ms);
+  Length[index] = Game->CalcAnimLengthFromFloat(ms);
   ++TotalPhases;
 }
 

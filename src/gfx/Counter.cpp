@@ -2,11 +2,12 @@
 
 #include <cmath>
 
-#include "gfx/GameStandIn.h"
+#include "app/Game.h"
+#include "app/Globals.h"
 
 std::shared_ptr<TCounter> TCounter::Create(float ms, int activate) {
   auto c = std::make_shared<TCounter>();
-  c->CounterLength = static_cast<int>(std::trunc(Game.CalcAnimLength(ms)));
+  c->CounterLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
   if (activate) c->Activate();
   return c;
 }
@@ -40,7 +41,7 @@ void TCounter::Stop(int reset) {
 
 std::shared_ptr<TCounterWithValue> TCounterWithValue::CreateWithValue(float ms, int activate, int value) {
   auto c = std::make_shared<TCounterWithValue>();
-  c->CounterLength = static_cast<int>(std::trunc(Game.CalcAnimLength(ms)));
+  c->CounterLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
   if (activate) c->Activate();
   c->value = value;
   return c;

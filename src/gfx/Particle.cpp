@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "gfx/Draw.h"
-#include "gfx/GameStandIn.h"
+#include "app/Game.h"
+#include "app/Globals.h"
 #include "gfx/ParticleList.h"
 
 std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> img, float px, float py, float vx,
@@ -15,8 +16,8 @@ std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> 
   p->dx = vx;
   p->dy = vy;
   p->ygravity = gravity;
-  if (lifeMS > 0.0f) p->LifeCounter = Game.CalcAnimLength(lifeMS);
-  p->FadeLength = Game.CalcAnimLength(std::trunc(fadeMS));
+  if (lifeMS > 0.0f) p->LifeCounter = Game->CalcAnimLengthFromFloat(lifeMS);
+  p->FadeLength = Game->CalcAnimLengthFromFloat(std::trunc(fadeMS));
   p->FadeCounter = p->FadeLength;
   if (p->FadeLength > 0.0f) p->UseAlpha = 1;
   p->DoLightBlend = lightBlend;
@@ -34,13 +35,13 @@ std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> 
 }
 
 void TParticle::SetDelay(float ms) {
-  DelayCounter = Game.CalcAnimLength(ms);
+  DelayCounter = Game->CalcAnimLengthFromFloat(ms);
   if (DelayCounter > 0.0f) Hidden = 1;
 }
 
 std::shared_ptr<TParticlePhase> TParticle::AddPhase(float ms) {
   auto phase = std::make_shared<TParticlePhase>();
-  phase->Length = Game.CalcAnimLength(ms);
+  phase->Length = Game->CalcAnimLengthFromFloat(ms);
   PhaseList.push_back(phase);
   return phase;
 }
@@ -96,9 +97,9 @@ void TParticle::SetColorFade(const TColor& color, float dR, float dG, float dB) 
 }
 
 void TParticle::SetFade(float inMS, float sustainMS, float outMS, float startAlpha, float peakAlpha) {
-  FadeInLength = Game.CalcAnimLength(inMS);
-  FadeSustainCounter = Game.CalcAnimLength(sustainMS);
-  FadeLength = Game.CalcAnimLength(outMS);
+  FadeInLength = Game->CalcAnimLengthFromFloat(inMS);
+  FadeSustainCounter = Game->CalcAnimLengthFromFloat(sustainMS);
+  FadeLength = Game->CalcAnimLengthFromFloat(outMS);
   if (inMS > 0.0f) {
     FadeIn = 1.0f;
     UseAlpha = 1;

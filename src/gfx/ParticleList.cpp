@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "gfx/GameStandIn.h"
+#include "app/Game.h"
+#include "app/Globals.h"
 
 TParticleList::~TParticleList() {
   for (auto& p : items_)
@@ -140,7 +141,7 @@ void TParticleList::Manage() {
 }
 
 void TParticleList::FadeAll(float ms) {
-  const float len = Game.CalcAnimLength(ms);
+  const float len = Game->CalcAnimLengthFromFloat(ms);
   Walk([len](TParticle& p) {
     p.FadeLength = len;
     p.FadeCounter = len;

@@ -5,7 +5,8 @@
 
 #include "gfx/Animation.h"
 #include "gfx/GameImage.h"
-#include "gfx/GameStandIn.h"
+#include "app/Game.h"
+#include "app/Globals.h"
 #include "platform/Random.h"
 
 std::shared_ptr<TSprite> TSprite::Create(std::shared_ptr<TGameImage> image, float x, float y) {
@@ -16,7 +17,7 @@ std::shared_ptr<TSprite> TSprite::Create(std::shared_ptr<TGameImage> image, floa
 }
 
 std::shared_ptr<TSprite> TSprite::CreateFromFile(const std::string& file, float x, float y, int centre, int flags) {
-  auto img = TGameImage::Create(Game.ImagePath + file + ".png", flags, centre);
+  auto img = TGameImage::Create(Game->ImagePath + file + ".png", flags, centre);
   auto s = Create(img, x, y);
   if (centre == 1) s->SetPosition(static_cast<float>(ScreenWidth / 2), static_cast<float>(ScreenHeight / 2));
   return s;
@@ -106,7 +107,7 @@ void TSprite::SetupAnim(int frames, float ms, int counterDir, int reverse, int r
                         int loop) {
   frame = 0;
   FramesTotal = frames;
-  AnimLength = static_cast<int>(std::trunc(Game.CalcAnimLength(ms)));
+  AnimLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
   AnimCounterDir = counterDir;
   AnimReverse = reverse;
   PingPong = pingPong;
@@ -212,7 +213,7 @@ int TSprite::AnimBoundsCheckLower() {
 void TSprite::SetupScale(float xs, float ys, float ms) {
   ScaleXSpeed = xs;
   ScaleYSpeed = ys;
-  ScaleLength = static_cast<int>(std::trunc(Game.CalcAnimLength(ms)));
+  ScaleLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
   ScaleCounter = static_cast<float>(ScaleLength);
 }
 
@@ -230,7 +231,7 @@ void TSprite::SetupRotation(float spd, float ms, int loop, int randomStart) {
     RotationLoop = 1;
     if (randomStart) Rotation = Rnd(0.0f, 360.0f);
   } else {
-    RotationLength = static_cast<int>(std::trunc(Game.CalcAnimLength(ms)));
+    RotationLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
     RotationCounter = static_cast<float>(RotationLength);
   }
 }

@@ -3,7 +3,8 @@
 
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
-#include "gfx/GameStandIn.h"
+#include "app/Game.h"
+#include "app/Globals.h"
 #include "gfx/Sprite.h"
 
 namespace {
@@ -78,8 +79,8 @@ void TSprite::DrawShadow(const std::shared_ptr<TGameImage>& picture, int f, int 
     sy += offy;
   }
   if (useScroll == 1) {
-    sx -= Game.ScrollX;
-    sy -= Game.ScrollY;
+    sx -= Game->ScrollX;
+    sy -= Game->ScrollY;
   }
   if (RoundCoords == 1) {
     sx = Round(sx);
@@ -101,7 +102,7 @@ void TSprite::DrawWithOffset() {
   const int f = AnimCounter > 0.0f ? GetAnimFrame() : ImageFrame;
   const std::shared_ptr<TGameImage>& picture = AlternativeImage ? AlternativeImage : image;
   DrawShadow(picture, f, 1);
-  float px = x - Game.ScrollX, py = y - Game.ScrollY;
+  float px = x - Game->ScrollX, py = y - Game->ScrollY;
   if (UseOffset) {
     px += offx;
     py += offy;
