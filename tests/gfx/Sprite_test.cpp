@@ -49,7 +49,7 @@ TEST_F(SpriteTest, PingPongBouncesWithoutRepeatingTheEndFrames) {
     TSprite s;
     s.SetupAnim(4, 200, dir, 0, 0, 1, 1);  // 40 ticks, 10 per frame
     std::vector<int> seq;
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0; i < 75; ++i) {
       s.ManageAnim();
       if (seq.empty() || seq.back() != s.frame) seq.push_back(s.frame);
     }
