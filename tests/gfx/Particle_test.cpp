@@ -166,3 +166,36 @@ TEST_F(ParticleTest, SpinColourDriftAndAKillThatHappensOnce) {
   EXPECT_TRUE(b->IsDead());
   EXPECT_FALSE(a->AttachedParticle);
 }
+
+#include "gfx/GameImage.h"
+
+class ParticleDrawTest : public RecordingTest {};
+
+TEST_F(ParticleDrawTest, DrawFollowsTheEnvelopeAndTheBlendFlags) {
+  auto img = TGameImage::CreateFromImage(Picture(4, 4), "SPARK", 1);
+  auto p = TParticle::CreateSpecial(img, 100, 100, 0, 0, 0, 1000, 1, 0, 0, 1, 0, 0);
+  for (int i = 0; i < 100; ++i) p->Move();
+  p->Draw();
+  ASSERT_EQ(rec->recorded.size(), 1u);
+  EXPECT_EQ(AlphaByte(0), 127);
+  EXPECT_EQ(rec->recorded[0].blend, BLEND_LIGHT);
+  EXPECT_EQ(GetBlend(), BLEND_ALPHA);
+
+  rec->Clear();
+  auto q = TParticle::CreateSpecial(img, 100, 100, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0);
+  q->DoOverlayBlend = 1;
+  q->SetFade(0, 0, 800, 0.5f, 1);
+  q->Draw();
+  EXPECT_EQ(AlphaByte(0), 127);
+  EXPECT_EQ(rec->recorded[0].blend, BLEND_MODULATE2X);
+
+  rec->Clear();
+  q->SetDelay(100);
+  q->Draw();
+  int userDraws = 0;
+  auto u = TParticle::CreateSpecial(img, 100, 100, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0);
+  u->UserDraw = [&](TParticle&) { ++userDraws; };
+  u->Draw();
+  EXPECT_TRUE(rec->recorded.empty());
+  EXPECT_EQ(userDraws, 1);
+}

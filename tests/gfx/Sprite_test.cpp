@@ -185,3 +185,113 @@ TEST_F(SpriteTest, BoundsAndHitsUseTheImageRectangle) {
   s.Kill();
   EXPECT_FALSE(s.BoundingBox);
 }
+
+#include "gfx/GameImage.h"
+
+class SpriteDrawTest : public RecordingTest {
+ protected:
+  std::shared_ptr<TSprite> Sprite(float x, float y, int frames = 1) {
+    return TSprite::Create(TGameImage::CreateFromImage(Picture(20, 10, frames), "PIC", 1), x, y);
+  }
+};
+
+// Records what the sprite's label was told.
+class FakeLabel : public TSpriteLabel {
+ public:
+  void MoveLabelBy(float dx, float dy) override {
+    X += dx;
+    Y += dy;
+  }
+  void SetLabelAlpha(float a) override { alphas.push_back(a); }
+  void DrawWithSprite(float ox, float oy) override {
+    drawnX = X + ox;
+    drawnY = Y + oy;
+  }
+  float X = 0, Y = 0, drawnX = -1, drawnY = -1;
+  std::vector<float> alphas;
+};
+
+TEST_F(SpriteDrawTest, ShadowThenPictureThenGlowWithStateRestored) {
+  auto s = Sprite(100, 100);
+  s->Alpha = 0.5f;
+  s->SetShadow(1, 4, 5, 0.5f);
+  s->SetGlow(2, 0.5f, 0.1f, 0, 1);
+  s->Color = TColor::Create(255, 0, 0);
+  s->Draw();
+  ASSERT_EQ(rec->recorded.size(), 4u);  // shadow, picture; glow pass: shadow, picture
+  // Shadow: black at half the sprite's opacity, offset.
+  EXPECT_FLOAT_EQ(X(0), 104.0f - 10.0f);
+  EXPECT_FLOAT_EQ(Y(0), 105.0f - 5.0f);
+  EXPECT_EQ(Red(0), 0);
+  EXPECT_EQ(AlphaByte(0), 63);  // 0.25
+  // Picture: tinted, at the sprite's opacity.
+  EXPECT_FLOAT_EQ(X(1), 90.0f);
+  EXPECT_EQ(rec->recorded[1].vertices[0].rgba & 0xffffff, 0x0000ffu);
+  EXPECT_EQ(AlphaByte(1), 127);
+  EXPECT_EQ(rec->recorded[1].blend, BLEND_ALPHA);
+  // The glow is the sprite again, additive.
+  EXPECT_EQ(rec->recorded[3].blend, BLEND_LIGHT);
+  EXPECT_FLOAT_EQ(X(3), 90.0f);
+  // Afterwards: untransformed, opaque, white, alpha blending.
+  EXPECT_EQ(GetBlend(), BLEND_ALPHA);
+  EXPECT_FLOAT_EQ(GetAlpha(), 1.0f);
+  int r, g, b;
+  GetColor(r, g, b);
+  EXPECT_EQ(r + g + b, 3 * 255);
+  float sx, sy;
+  GetScale(sx, sy);
+  EXPECT_FLOAT_EQ(sx, 1.0f);
+  EXPECT_FLOAT_EQ(GetRotation(), 0.0f);
+}
+
+TEST_F(SpriteDrawTest, ScaleRotationFramesOffsetsRoundingAndLabel) {
+  auto s = Sprite(200, 150, 3);
+  s->SetScaleXY(2, 0);
+  s->BaseScaleX = 1.5f;
+  s->Rotation = 90;
+  s->ImageFrame = 2;
+  s->Draw();
+  ASSERT_EQ(rec->recorded.size(), 1u);
+  // Corner (-10, -5) scaled by (3, 2) and turned clockwise by 90 degrees about (200, 150).
+  EXPECT_NEAR(X(0), 210.0f, 1e-4);
+  EXPECT_NEAR(Y(0), 120.0f, 1e-4);
+
+  rec->Clear();
+  auto label = std::make_shared<FakeLabel>();
+  auto t = Sprite(10.4f, 20.6f);
+  t->Label = label;
+  t->UseOffset = 1;
+  t->offx = 0.3f;
+  t->offy = 0.3f;
+  t->RoundCoords = 1;
+  t->dx = 1;
+  t->Move();
+  EXPECT_FLOAT_EQ(label->X, 1.0f);
+  t->Draw();
+  EXPECT_FLOAT_EQ(X(0), 12.0f - 10.0f);  // 11.7 rounded
+  EXPECT_FLOAT_EQ(Y(0), 21.0f - 5.0f);   // 20.9 rounded
+  EXPECT_FLOAT_EQ(label->drawnX, 1.0f);  // offset 0.3 rounds to 0
+  EXPECT_EQ(label->alphas, (std::vector<float>{1.0f, 1.0f}));
+
+  // An animating sprite draws its computed frame; invisible ones draw nothing.
+  rec->Clear();
+  auto a = Sprite(0, 0, 3);
+  a->SetupAnim(3, 30, 1, 0, 0, 0, 1);
+  for (int i = 0; i < 5; ++i) a->ManageAnim();
+  EXPECT_EQ(a->GetAnimFrame(), 2);
+  a->visible = 0;
+  a->Draw();
+  EXPECT_TRUE(rec->recorded.empty());
+}
+
+TEST_F(SpriteDrawTest, ScrolledDrawSubtractsTheScreenScroll) {
+  auto s = Sprite(300, 300);
+  s->SetShadow(1, 3, 3, 1);
+  Game->ScrollX = 100;
+  Game->ScrollY = 50;
+  s->DrawWithOffset();
+  ASSERT_EQ(rec->recorded.size(), 2u);
+  EXPECT_FLOAT_EQ(X(0), 203.0f - 10.0f);
+  EXPECT_FLOAT_EQ(Y(0), 253.0f - 5.0f);
+  EXPECT_FLOAT_EQ(X(1), 200.0f - 10.0f);
+}
