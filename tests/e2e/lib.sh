@@ -40,17 +40,17 @@ tv_wait_window() {
   return 1
 }
 
-# Waits for a process to end; prints its exit code, or "timeout".
+# Waits for a child process to end; sets TV_RC to its exit code, or "timeout".
+# (Not usable in $(...): only this shell can wait for its own children.)
 tv_wait_exit() {
   local pid=$1 tries=${2:-100}
+  TV_RC=timeout
   for _ in $(seq "$tries"); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      local rc=0
-      wait "$pid" || rc=$?
-      echo "$rc"
+    if ! kill -0 "$pid" 2>/dev/null || [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ]; then
+      TV_RC=0
+      wait "$pid" || TV_RC=$?
       return 0
     fi
     sleep 0.1
   done
-  echo timeout
 }
