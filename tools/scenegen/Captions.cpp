@@ -1,0 +1,2 @@
+#include "PictureJobs.h"
+void AddCaptionJobs(std::vector<TPictureJob>&) {}

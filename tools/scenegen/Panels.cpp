@@ -1,0 +1,2 @@
+#include "PictureJobs.h"
+void AddPanelJobs(std::vector<TPictureJob>&) {}

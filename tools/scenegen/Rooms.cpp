@@ -1,0 +1,2 @@
+#include "PictureJobs.h"
+void AddRoomJobs(std::vector<TPictureJob>&) {}
