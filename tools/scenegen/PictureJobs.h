@@ -25,3 +25,4 @@ void AddBackdropJobs(std::vector<TPictureJob>& jobs);   // backgrounds, gallery,
 void AddRoomJobs(std::vector<TPictureJob>& jobs);       // title room, fire, figure, presents
 void AddPanelJobs(std::vector<TPictureJob>& jobs);      // parchments, tags, bars, frames, sliders
 void AddCaptionJobs(std::vector<TPictureJob>& jobs);    // lettered pictures, logo, splashes
+void AddPageJobs(std::vector<TPictureJob>& jobs);       // instructions page, gallery wall

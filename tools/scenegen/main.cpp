@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   AddRoomJobs(jobs);
   AddPanelJobs(jobs);
   AddCaptionJobs(jobs);
+  AddPageJobs(jobs);
   if (!filter.empty())
     std::erase_if(jobs, [&](const TPictureJob& j) { return j.name.find(filter) == std::string::npos; });
 
