@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <filesystem>
+#include <stdexcept>
 #include <cstdint>
 #include <vector>
 
@@ -84,7 +86,8 @@ void TCanvas::PaintScaled(cairo_t* target, double x, double y, double width, dou
 bool TCanvas::SavePng(const std::string& path) const {
   // Always RGBA: Cairo's own writer drops the alpha channel of an opaque picture, and
   // the game colour-keys black in pictures that have none.
-  MakeParentDirs(path);
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
   cairo_surface_flush(surface_);
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return false;
@@ -121,4 +124,10 @@ bool TCanvas::SavePng(const std::string& path) const {
   png_destroy_write_struct(&png, &info);
   return std::fclose(f) == 0;
 }
-bool TCanvas::SaveJpeg(const std::string& path, int quality) const { return ::SaveJpeg(surface_, path, quality); }
+bool TCanvas::SaveJpeg(const std::string& path, int quality) const {
+  try {
+    return ::SaveJpeg(surface_, path, quality);
+  } catch (const std::exception&) {
+    return false;  // the folder could not be made
+  }
+}
