@@ -1,6 +1,7 @@
 // Lettered pictures: the logo, the headers and labels of the Localised folder, the
 // click-here button, the dialog backgrounds, the studio splashes and the footer.
 #include <cmath>
+#include <tuple>
 
 #include "Parchment.h"
 #include "PictureJobs.h"
@@ -491,11 +492,14 @@ void AddCaptionJobs(std::vector<TPictureJob>& jobs) {
                     Lettered(s, "Data/graphics/localised/selectlevel.png", "Choose a Level", Festive(62), 12);
                   }});
   jobs.push_back({"Localised/Music.png", [](const TStudio& s) {
-                    const std::pair<const char*, const char*> labels[] = {
-                        {"Music", "Music"},         {"Sound", "Sound"},          {"Details", "Details"},
-                        {"FullScreen", "Full Screen"}, {"Widescreen", "Widescreen"}, {"CustomCursor", "Fancy Pointer"}};
-                    for (auto [file, text] : labels)
-                      Lettered(s, std::string("Data/graphics/Localised/") + file + ".png", text, Ink(21), 4);
+                    // The slider labels sit above 300-pixel tracks; the switch labels stand left
+                    // of their switches and must stay under about 95 pixels wide.
+                    const std::tuple<const char*, const char*, double> labels[] = {
+                        {"Music", "Music", 20},          {"Sound", "Sound", 20},
+                        {"Details", "Details", 20},      {"FullScreen", "Full Screen", 16},
+                        {"Widescreen", "Widescreen", 16}, {"CustomCursor", "Pointer", 16}};
+                    for (auto [file, text, size] : labels)
+                      Lettered(s, std::string("Data/graphics/Localised/") + file + ".png", text, Ink(size), 2);
                   }});
   jobs.push_back({"Localised/tagoptions.png",
                   [](const TStudio& s) { BigTag(s, "Options", "Data/graphics/Localised/tagoptions.png", 701); }});

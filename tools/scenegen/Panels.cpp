@@ -144,8 +144,10 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
 }
 
 void Slider(const TStudio& studio) {
-  TCanvas c(300, 30);
+  // The groove sits low in the picture so the label above it keeps clear.
+  TCanvas c(300, 34);
   cairo_t* cr = c.Cr();
+  cairo_translate(cr, 0, 4);
   Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 9, 0, 21);
   TColour::Rgb(90, 50, 30).Stop(g, 0);
