@@ -1,0 +1,134 @@
+#include "app/Game.h"
+
+#include <cstdio>
+
+#include "app/Globals.h"
+#include "app/Input.h"
+#include "gfx/Draw.h"
+#include "platform/Clock.h"
+#include "platform/Process.h"
+#include "platform/Random.h"
+#include "platform/Window.h"
+#include "screens/GameFade.h"
+#include "screens/Screen.h"
+
+TGame* Game = nullptr;
+
+TGame::TGame() : ExitScreen(std::make_unique<TExitScreen>()), GameFade(std::make_unique<TGameFade>()) {
+  PausedMusicState = Music;
+  PausedSpeechState = Speech;
+}
+
+TGame::~TGame() = default;
+
+void TGame::Init(int soundDriverChoice, int flag) {
+  (void)soundDriverChoice;
+  (void)flag;
+  ProgressMarker = 1;
+  SeedRnd(MilliSecs());
+  FixedRateLogic.Label = "Ticks   ";
+  LogicTime.Label = "Logic   ";
+  DrawTime.Label = "Draw    ";
+  CodeTime.Label = "Code    ";
+  FPS.Label = "FPS     ";
+  ProgressMarker = 7;
+  SetFlipSync();
+  ProgressMarker = 8004;
+  FixedRateLogic.Create();
+  ProgressMarker = 9;
+}
+
+int TGame::MainLogicLoop() {
+  FixedRateLogic.Calc();
+  if (NoTiming) FixedRateLogic.NumTicks = NoTimingTicks;
+  LogicTime.Start();
+  double ticks = FixedRateLogic.NumTicks;
+  int whole = int(ticks);
+  for (int i = 0; i < whole; ++i) {
+    FixedRateLogic.SetDelta(1.0f);
+    if (LogicWrapper() == -1) return -1;
+  }
+  double rest = ticks - whole;
+  if (rest > 0) {
+    FixedRateLogic.SetDelta(float(rest));
+    if (LogicWrapper() == -1) return -1;
+  }
+  LogicTime.Calc();
+  return 1;
+}
+
+int TGame::LogicWrapper() {
+  DoPeekEvent();
+  ReadKeys();
+  if (InstantExit) return -1;
+  if (Paused || Suspended) {
+    // Nothing advances; keep the process from spinning while it waits.
+    Delay(1);
+    return 0;
+  }
+  GameFade->Manage();
+  if (!(Fading() && GameFade->AllowAnim == 0)) {
+    ScreenChange();
+    if (CurrentTScreen) CurrentTScreen->Logic();
+    if (Fade == 0) ScreenChange();
+  }
+  return 1;
+}
+
+void TGame::ScreenDraw() {
+  DrawTime.Start();
+  if (NoDraw) {
+    NoDraw = 0;
+    return;
+  }
+  Cls();
+  if (CurrentTScreen) CurrentTScreen->Draw();
+  GameFade->Draw();
+  DrawTime.Calc();
+  FPS.Calc();
+  PostDraw();
+}
+
+void TGame::PostDraw() {
+  // A full-screen GL context may queue frames; reading one pixel makes it finish them.
+  if (FullScreen && PlatformHasWindow()) GrabPixmap(1, 1, 1, 1);
+  Flip(FlipSync);
+}
+
+int TGame::GameTerminated() {
+  if (TerminatedEvent == 0) return 1;
+  TerminatedEvent = 0;
+  if (TerminatedUserFunction && TerminatedUserFunction() != 0) return 1;
+  InstantExit = 1;
+  return -1;
+}
+
+void TGame::Kill() {}
+
+void ExitGame() {
+  PlatformShowCursor(true);
+  if (Game) Game->Kill();
+  EndProcess();
+}
+
+void ReportException(const std::string& text) {
+  PlatformCloseWindow();
+  PlatformShowCursor(true);
+  GraphicsReady = 0;
+  SystemMessageBox(AppTitle, text);
+  ExitGame();
+}
+
+void ReportException(const std::exception& e) {
+  std::string text = e.what();
+  if (ProgressMarker != 0) text = "(" + std::to_string(ProgressMarker) + ") " + text;
+  ReportException(text);
+}
+
+void TGame::DebugReset() {
+  FixedRateLogic.maximum = 0;
+  LogicTime.Init();
+  DrawTime.Init();
+  CodeTime.Init();
+  FPS.Init();
+}

@@ -1,0 +1,95 @@
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "app/Input.h"
+#include "platform/Clock.h"
+#include "platform/Events.h"
+#include "platform/Window.h"
+#include "screens/GameFade.h"
+#include "screens/Screen.h"
+
+void TGame::DoPeekEvent() {
+  TPlatformEvent e;
+  while (PlatformPollEvent(e)) {
+    switch (e.type) {
+      case TEventType::KeyDown:
+        InputRecordKey(e.key, e.key2, true);
+        // These three arrive as typed characters too, so text fields can read them.
+        if (e.key == 8 || e.key == 13 || e.key == 27) InputQueueChar(e.key);
+        break;
+      case TEventType::KeyUp: InputRecordKey(e.key, e.key2, false); break;
+      case TEventType::Char: InputQueueChar(e.ch); break;
+      case TEventType::MouseDown:
+        ++MouseHits[e.button];
+        MouseDowns[e.button] = 1;
+        MouseWindowX = e.x;
+        MouseWindowY = e.y;
+        break;
+      case TEventType::MouseUp: MouseDowns[e.button] = 0; break;
+      case TEventType::MouseMove:
+        MouseWindowX = e.x;
+        MouseWindowY = e.y;
+        break;
+      case TEventType::MouseWheel: MouseWheelSpeed += e.wheel; break;
+      case TEventType::Quit:
+      case TEventType::WindowClose: TerminatedEvent = 1; break;
+      case TEventType::FocusLost:
+        if (SuspendOnLossOfFocus == 1) SuspendedEvent = 1;
+        break;
+      case TEventType::FocusGained: SuspendedEvent = 0; break;
+      default: break;
+    }
+  }
+  // A focus gain whose event was missed.
+  if (!FullScreen && Suspended && SuspendedEvent == 1 && PlatformWindowHasFocus()) SuspendedEvent = 0;
+}
+
+void TGame::ReadKeys() {
+  if (CheckWindow() == -1) {
+    if (FadeOnExit == 1) {
+      InstantExit = 0;
+      GameFade->Init(float(StandardFadeLength), 1, 1, 0);
+      DestinationTScreen = ExitScreen.get();
+    } else {
+      return;
+    }
+  }
+  if (BlockKeys) return;
+  if (InputKeyHit(27)) {
+    if (Fading()) {
+      if (GameFade->Out == 0) {
+        GameFade->FadeInAborted = 1;
+        GameFade->AbortKey = 0;
+      }
+      GameFade->Finish();
+    } else if (Paused) {
+      Paused = 0;
+      InputFlush();
+    } else if (IgnoreEscapeKey == 0) {
+      int length = CurrentTScreen ? CurrentTScreen->SetEscDestination() : 0;
+      if (length == 0) length = StandardFadeLength;
+      GameFade->Init(float(length), 1, 1, 0);
+      FadeMusic = 1;
+    } else {
+      KeyHits[27] = 1;
+    }
+  }
+  // The quit combination is a held-key test, made after the whole queue is read.
+  if (InputKeyDown(81) && (InputKeyDown(91) || InputKeyDown(92))) InstantExit = 1;
+  if (!Paused && !Suspended && CurrentTScreen) CurrentTScreen->SpecificKeys();
+}
+
+int TGame::CheckWindow() {
+  if (GameTerminated() == -1) return -1;
+  if (SuspendedEvent == 1 && !Suspended) {
+    Suspended = 1;
+    if (UserSuspendFunction) UserSuspendFunction();
+  }
+  if (SuspendedEvent == 0 && Suspended) {
+    FixedRateLogic.Init();
+    Suspended = 0;
+    if (UserResumeFunction) UserResumeFunction();
+    InputFlush();
+  }
+  if (Suspended) Delay(1);
+  return 1;
+}

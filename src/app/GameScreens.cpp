@@ -1,0 +1,25 @@
+#include "app/Game.h"
+#include "app/Input.h"
+#include "screens/GameFade.h"
+#include "screens/Screen.h"
+
+void TGame::ScreenChange() {
+  if (!(GameFade->GetDone() && GameFade->Out == 1)) return;
+  if (CurrentTScreen && CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
+  if (!DestinationTScreen) {
+    throw std::runtime_error("Screen '" + (CurrentTScreen ? CurrentTScreen->name : std::string()) +
+                             "' does not have a destination screen set!");
+  }
+  LastTScreen = CurrentTScreen;
+  if (DestinationTScreen == ExitScreen.get()) {
+    InstantExit = 1;
+    CurrentTScreen = ExitScreen.get();
+  } else {
+    DestinationTScreen->PreStart();
+  }
+  InputFlush();
+}
+
+int TGame::Fading() const { return GameFade->Active; }
+
+void TGame::FadeOff() { NoFade = 1; }

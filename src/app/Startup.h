@@ -1,0 +1,7 @@
+// The start function: builds every long-lived object in a fixed order, opens the
+// window, hands control to the first screen and runs the main loop. Never returns.
+#pragma once
+
+[[noreturn]] void StartGame();
+// The main loop alone: one pass is one presented frame; left only through ExitGame.
+[[noreturn]] void RunMainLoop();

@@ -1,0 +1,53 @@
+// Packs many small pictures into shared texture pages, so that drawing them costs one
+// texture bind and usually one draw call. Each packed rectangle is surrounded by a
+// gutter that repeats its edge pixels, which keeps filtered sampling at its edges clean.
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "gfx/ImageFrame.h"
+#include "gfx/Pixmap.h"
+
+class TImage;
+
+class TAtlas {
+ public:
+  // flags: the image flags shared by every page (filtering; mipmapped pictures are
+  // better left unpacked, since lower levels would mix neighbours). pageSize: a power of two.
+  explicit TAtlas(int flags, int pageSize = 1024, int gutter = 1);
+
+  // Copies the RGBA pixmap into a page (opening a new page when the current ones are full)
+  // and fills `frame`. A pixmap wider or taller than a page gets a page of its own.
+  // Converts RGB pixmaps to opaque RGBA. False only for an empty pixmap.
+  bool Add(const TPixmap& pixmap, TImageFrame& frame);
+
+  const std::vector<TTexturePagePtr>& Pages() const { return pages_; }
+  int Flags() const { return flags_; }
+
+ private:
+  struct Shelf {
+    int y, height, x;
+  };
+  struct PageSpace {
+    std::vector<Shelf> shelves;
+    int nextY = 0;
+  };
+  bool Place(PageSpace& space, int w, int h, int& x, int& y) const;
+
+  int flags_;
+  int pageSize_;
+  int gutter_;
+  std::vector<TTexturePagePtr> pages_;
+  std::vector<PageSpace> spaces_;
+};
+
+// Packs the frames of all the given images (their current pixmaps, masked as each image
+// says) into shared pages, grouped by sampling flags, tallest first. Mipmapped and
+// dynamic images are left alone. Images drawn afterwards use the packed frames; a frame
+// whose pixels later change (LockImage for writing) leaves the atlas for a page of its own.
+// Returns the number of pages made.
+int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize = 1024);
+
+// Copies src into page pixels at (x, y) and repeats its edge pixels `gutter` times on each
+// side (left/top only when leftTop is set), with the corners filled from the corner pixels.
+void BlitWithGutter(TPixmap& page, const TPixmap& srcRGBA, int x, int y, int gutter, bool leftTop);

@@ -1,0 +1,60 @@
+// The OpenGL 2.1 back end: a fixed-function pipeline fed from one client-side vertex
+// array. Draws are batched and only sent when the texture, primitive, blend, scissor or
+// line width changes, or when the frame is presented or read back.
+#pragma once
+#include <vector>
+
+#include "gfx/RenderDriver.h"
+
+class TGLRenderDriver : public TRenderDriver {
+ public:
+  TGLRenderDriver();
+  ~TGLRenderDriver() override;
+
+  std::vector<TDisplayMode> GraphicsModes() override;
+  bool CreateGraphics(int width, int height, int depth, int hertz, int flags) override;
+  void SetGraphics() override;
+  void CloseGraphics() override;
+  void Flip(int sync) override;
+
+  void SetBlend(int mode) override;
+  void SetViewport(int x, int y, int w, int h) override;
+  void SetLineWidth(float width) override;
+  void SetResolution(float width, float height) override;
+  void Cls() override;
+  void DrawPixmap(const TPixmap& pixmap, float x, float y) override;
+  TPixmapPtr GrabPixmap(int x, int y, int w, int h) override;
+
+  int ContextSeq() const override;
+  void UploadPage(TTexturePage& page) override;
+  void Flush() override;
+
+  // Whether vertical sync could be switched on (otherwise Flip(1) paces with a timer).
+  bool VSyncWorks() const { return vsyncWorks_; }
+  int MaxTextureSize() const { return maxTexture_; }
+
+ protected:
+  void Emit(TPrimitive primitive, TTexturePage* page, const TVertex* vertices, int count) override;
+
+ private:
+  void ApplyBlend();
+  void ApplyScissor();
+  void ApplyProjection();
+  void BindPage(TTexturePage* page);
+  void PaceTo(int periodMs, int spreadRemainder);
+
+  static constexpr int kBatchVertices = 6 * 8192;
+  std::vector<TVertex> batch_;
+  TPrimitive batchPrimitive_ = TPrimitive::Triangles;
+  TTexturePage* batchPage_ = nullptr;
+  unsigned boundTexture_ = 0;
+  bool texturing_ = false;
+  int contextSeq_ = 0;
+  bool vsyncWorks_ = false;
+  int swapInterval_ = -2;  // what was last asked of the platform
+  int hertz_ = 60;
+  bool fullScreen_ = false;
+  int maxTexture_ = 2048;
+  unsigned lastFlipMs_ = 0;
+  int paceStep_ = 0;
+};

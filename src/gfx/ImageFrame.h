@@ -1,0 +1,19 @@
+// Where one frame of an image lives in texture memory: a page and a rectangle in it.
+// Frames of strips and small pictures share pages (see Atlas.h), so drawing them batches.
+#pragma once
+#include "gfx/TexturePage.h"
+
+class TImageFrame {
+ public:
+  TTexturePagePtr page;   // nullptr: not made yet or made stale
+  int x = 0, y = 0;       // frame's top-left inside the page, in page pixels
+  int width = 0, height = 0;
+  float uscale = 0;       // texture coordinate per page pixel = 1 / page width
+  float vscale = 0;
+
+  bool Valid() const { return page != nullptr; }
+  // Draws the frame's source rectangle (sx, sy, sw, sh) stretched onto the local quad
+  // (x0, y0)-(x1, y1) placed at (tx, ty) through the current back end's transform.
+  void Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx, float sy,
+            float sw, float sh) const;
+};

@@ -1,0 +1,43 @@
+// Window-system events, translated from SDL into the game's own terms:
+// virtual-key codes 0-255, Windows-1252 typed characters, buttons 1-3.
+#pragma once
+#include <cstdint>
+
+enum class TEventType {
+  None,
+  KeyDown,      // key (also for repeats: repeat = true)
+  KeyUp,
+  Char,         // ch: one typed character, cp1252
+  MouseDown,    // button 1 left, 2 right, 3 middle
+  MouseUp,
+  MouseMove,    // x, y in window pixels
+  MouseWheel,   // wheel notches, away from the user positive
+  Quit,         // the system asks the program to end (also SIGTERM/SIGINT)
+  WindowClose,
+  FocusLost,
+  FocusGained,
+};
+
+struct TPlatformEvent {
+  TEventType type = TEventType::None;
+  int key = 0;        // virtual-key code; a modifier also reports its left/right code in key2
+  int key2 = 0;
+  bool repeat = false;
+  int ch = 0;
+  int button = 0;
+  int x = 0, y = 0;
+  int wheel = 0;
+};
+
+// Takes the next pending event; false when the queue is empty. Keys that have no
+// virtual-key code are dropped here, so no SDL code ever reaches the game.
+bool PlatformPollEvent(TPlatformEvent& event);
+// Drops pending key, text and button events but keeps quit, close, window and focus
+// events, so a request to end made during a flush is not lost.
+void PlatformDropInputEvents();
+// Current pointer position in window pixels.
+void PlatformMouseState(int& x, int& y);
+// Maps an SDL keycode to a virtual-key code 0-255, or 0 when it has none.
+int VirtualKeyFromSdl(int32_t sdlKeycode, int& sideCode);
+// Converts one Unicode code point to Windows-1252, or -1 when it has no such character.
+int Cp1252FromUnicode(uint32_t codePoint);

@@ -1,0 +1,75 @@
+#include "platform/Process.h"
+
+#include <SDL.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+// Fallback when abstract sockets are unavailable: an flock on a per-user file.
+bool FileLock(const std::string& name) {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  std::string path = runtime && *runtime ? std::string(runtime) + "/" + name + ".lock"
+                                         : "/tmp/" + name + "-" + std::to_string(getuid()) + ".lock";
+  int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd < 0) return true;  // cannot tell: let this copy run rather than refuse to start
+  return flock(fd, LOCK_EX | LOCK_NB) == 0;
+}
+}  // namespace
+
+bool AcquireInstanceLock(const std::string& name) {
+  // The kernel frees an abstract socket name when its owner dies, even on SIGKILL,
+  // so the lock can never go stale. Close-on-exec keeps it out of spawned helpers.
+  int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return FileLock(name);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  size_t len = std::min(name.size(), sizeof(addr.sun_path) - 1);
+  std::memcpy(addr.sun_path + 1, name.data(), len);
+  socklen_t addrLen = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + len);
+  if (bind(fd, reinterpret_cast<sockaddr*>(&addr), addrLen) == 0) return true;
+  int err = errno;
+  close(fd);
+  if (err == EADDRINUSE) return false;
+  return FileLock(name);
+}
+
+std::string ProgramPath() {
+  std::error_code ec;
+  auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : p.string();
+}
+
+void ChangeToProgramFolder() {
+  auto path = ProgramPath();
+  if (path.empty()) return;
+  std::error_code ec;
+  std::filesystem::current_path(std::filesystem::path(path).parent_path(), ec);
+}
+
+void SystemMessageBox(const std::string& title, const std::string& text) {
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), nullptr) < 0)
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void EndProcess() {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::_Exit(0);
+}
+
+bool PlatformInit() {
+  if (SDL_WasInit(SDL_INIT_VIDEO | SDL_INIT_EVENTS)) return true;
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+}
+
+void PlatformShutdown() { SDL_Quit(); }

@@ -1,0 +1,20 @@
+// Process-level services: the single-instance lock, the program's own folder,
+// the system message box and ending the process.
+#pragma once
+#include <string>
+
+// Takes the machine-wide "Tinselvale" lock. False when another copy holds it.
+// The lock lives until the process ends, however it ends.
+bool AcquireInstanceLock(const std::string& name);
+// Full path of the running program file.
+std::string ProgramPath();
+// Makes the program's folder the working folder, so data paths resolve beside it.
+void ChangeToProgramFolder();
+// Shows an information box with one OK button and waits until it is closed; without a
+// display the text goes to standard error instead. Never blocks without a window system.
+void SystemMessageBox(const std::string& title, const std::string& text);
+// Ends the process with exit code 0 at once, without running late destructors.
+[[noreturn]] void EndProcess();
+// Starts the video and event systems; false when no display can be reached.
+bool PlatformInit();
+void PlatformShutdown();

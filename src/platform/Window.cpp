@@ -1,0 +1,148 @@
+#include "platform/Window.h"
+
+#include <SDL.h>
+
+namespace {
+SDL_Window* window = nullptr;
+SDL_GLContext context = nullptr;
+int contextSeq = 0;
+std::string lastError;
+}  // namespace
+
+bool PlatformVideoInit() {
+  if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    lastError = SDL_GetError();
+    return false;
+  }
+  return true;
+}
+
+std::vector<TDisplayMode> PlatformDisplayModes() {
+  std::vector<TDisplayMode> modes;
+  if (!PlatformVideoInit()) return modes;
+  int count = SDL_GetNumDisplayModes(0);
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode m;
+    if (SDL_GetDisplayMode(0, i, &m) == 0)
+      modes.push_back({m.w, m.h, int(SDL_BITSPERPIXEL(m.format)), m.refresh_rate});
+  }
+  return modes;
+}
+
+bool PlatformModeExists(int width, int height, int depth) {
+  for (const auto& m : PlatformDisplayModes())
+    if (m.width == width && m.height == height && m.depth == depth) return true;
+  return false;
+}
+
+bool PlatformDesktopMode(TDisplayMode& mode) {
+  if (!PlatformVideoInit()) return false;
+  SDL_DisplayMode m;
+  if (SDL_GetDesktopDisplayMode(0, &m) != 0) return false;
+  mode = {m.w, m.h, int(SDL_BITSPERPIXEL(m.format)), m.refresh_rate};
+  return true;
+}
+
+bool PlatformOpenWindow(const TWindowRequest& request) {
+  PlatformCloseWindow();
+  if (!PlatformVideoInit()) return false;
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
+
+  Uint32 flags = SDL_WINDOW_OPENGL;
+  if (request.hidden) flags |= SDL_WINDOW_HIDDEN;
+  if (request.borderless && !request.fullScreen) flags |= SDL_WINDOW_BORDERLESS;
+  window = SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                            request.width, request.height, flags);
+  if (!window) {
+    lastError = SDL_GetError();
+    return false;
+  }
+  if (request.fullScreen) {
+    // Only the exact listed mode: a "closest" mode would silently change the size.
+    // Prefer the listed entry with the wanted rate; X11 often lists 0 (unknown), which is fine too.
+    SDL_DisplayMode wanted{};
+    bool found = false;
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+      SDL_DisplayMode m;
+      if (SDL_GetDisplayMode(0, i, &m) != 0) continue;
+      if (m.w != request.width || m.h != request.height || int(SDL_BITSPERPIXEL(m.format)) != request.depth) continue;
+      if (!found || m.refresh_rate == request.hertz) wanted = m;
+      found = true;
+    }
+    if (!found || SDL_SetWindowDisplayMode(window, &wanted) != 0 ||
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
+      lastError = found ? SDL_GetError() : "display mode not listed";
+      SDL_DestroyWindow(window);
+      window = nullptr;
+      return false;
+    }
+  }
+  context = SDL_GL_CreateContext(window);
+  if (!context) {
+    lastError = SDL_GetError();
+    SDL_DestroyWindow(window);
+    window = nullptr;
+    return false;
+  }
+  SDL_GL_MakeCurrent(window, context);
+  ++contextSeq;
+  if (!request.hidden) SDL_RaiseWindow(window);
+  return true;
+}
+
+void PlatformCloseWindow() {
+  if (context) SDL_GL_DeleteContext(context);
+  if (window) SDL_DestroyWindow(window);
+  context = nullptr;
+  window = nullptr;
+}
+
+bool PlatformHasWindow() { return window != nullptr; }
+std::string PlatformLastError() { return lastError; }
+int PlatformContextSeq() { return contextSeq; }
+
+void PlatformSwap() {
+  if (window) SDL_GL_SwapWindow(window);
+}
+
+bool PlatformSetSwapInterval(int interval) { return window && SDL_GL_SetSwapInterval(interval) == 0; }
+
+void PlatformDrawableSize(int& width, int& height) {
+  width = height = 0;
+  if (window) SDL_GL_GetDrawableSize(window, &width, &height);
+}
+
+void PlatformWindowPosition(int& x, int& y) {
+  x = y = 0;
+  if (window) SDL_GetWindowPosition(window, &x, &y);
+}
+
+void PlatformFramePosition(int& x, int& y) {
+  PlatformWindowPosition(x, y);
+  int top = 0, left = 0, bottom = 0, right = 0;
+  PlatformBorderSizes(top, left, bottom, right);
+  x -= left;
+  y -= top;
+}
+
+void PlatformBorderSizes(int& top, int& left, int& bottom, int& right) {
+  top = left = bottom = right = 0;
+  if (window) SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right);
+}
+
+bool PlatformWindowHasFocus() { return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS); }
+
+void PlatformRaiseWindow() {
+  if (window) SDL_RaiseWindow(window);
+}
+
+void PlatformShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+
+void PlatformWarpMouse(int x, int y) {
+  if (window) SDL_WarpMouseInWindow(window, x, y);
+}

@@ -1,0 +1,53 @@
+// The one game window and its OpenGL context, on SDL2. The drawing back end
+// opens, replaces and presents it; nothing else in the game touches SDL windows.
+#pragma once
+#include <string>
+#include <vector>
+
+struct TDisplayMode {
+  int width = 0;
+  int height = 0;
+  int depth = 0;   // bits per pixel
+  int hertz = 0;   // 0 when the system does not know
+};
+
+struct TWindowRequest {
+  std::string title;
+  int width = 800;
+  int height = 600;
+  bool fullScreen = false;
+  bool borderless = false;
+  int depth = 32;
+  int hertz = 60;
+  bool hidden = false;  // tests draw into a window nobody sees
+};
+
+// Starts SDL's video system once; false when no display can be reached.
+bool PlatformVideoInit();
+// The full-screen modes of the first display, as the system lists them.
+std::vector<TDisplayMode> PlatformDisplayModes();
+// Whether exactly this width x height x depth is listed (never the "closest" mode).
+bool PlatformModeExists(int width, int height, int depth);
+bool PlatformDesktopMode(TDisplayMode& mode);
+
+// Opens the window with a fresh GL context, replacing any open one. False on failure,
+// with PlatformLastError() saying why.
+bool PlatformOpenWindow(const TWindowRequest& request);
+void PlatformCloseWindow();
+bool PlatformHasWindow();
+std::string PlatformLastError();
+// Counts GL contexts made so far; a frame uploaded under another number must be uploaded again.
+int PlatformContextSeq();
+// Presents the back buffer.
+void PlatformSwap();
+// Sets vertical sync; false when the driver cannot (then the caller paces frames itself).
+bool PlatformSetSwapInterval(int interval);
+void PlatformDrawableSize(int& width, int& height);
+// Client-area origin on the desktop, and the outer frame's origin (client less borders).
+void PlatformWindowPosition(int& x, int& y);
+void PlatformFramePosition(int& x, int& y);
+void PlatformBorderSizes(int& top, int& left, int& bottom, int& right);
+bool PlatformWindowHasFocus();
+void PlatformRaiseWindow();
+void PlatformShowCursor(bool show);
+void PlatformWarpMouse(int x, int y);

@@ -1,0 +1,93 @@
+#include "screens/GameFade.h"
+
+#include <algorithm>
+
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "app/Input.h"
+#include "gfx/Draw.h"
+#include "screens/Screen.h"
+
+int TGameFade::Init(float lengthMs, int out, int allowAnim, int startCounter) {
+  if (Active) return 0;
+  Length = int(Game->CalcAnimLength(int(lengthMs)));
+  Counter = float(startCounter);
+  Active = 1;
+  Out = out;
+  InputFlush();
+  Done = 0;
+  AllowAnim = allowAnim;
+  FadeInAborted = 0;
+  FadeCounterBeforeAbort = 0;
+  SetToFullOnAbort = 1;
+  AbortKey = -1;
+  if (out) Game->FadeMusic = 1;
+  Ratio = out ? 1.0f : 0.0f;
+  if (startCounter > 0) CalcRatio();
+  if (Game->Fade == 0 || Game->NoFade == 1) Finish();
+  return 1;
+}
+
+void TGameFade::CalcRatio() {
+  float r = Length > 0 ? std::clamp(Counter / float(Length), 0.0f, 1.0f) : 1.0f;
+  Ratio = Out ? 1.0f - r : r;
+}
+
+int TGameFade::Manage() {
+  if (!Active) return 0;
+  int key = InputFirstKeyHit();
+  if (key > 0 || InputAnyMouseHit()) {
+    if (!Out) {
+      FadeInAborted = 1;
+      AbortKey = key > 0 ? key : -1;
+    }
+    Finish();
+    return -1;
+  }
+  Counter += Delta;
+  CalcRatio();
+  if (Counter >= float(Length)) {
+    Finish();
+    return 1;
+  }
+  return 0;
+}
+
+void TGameFade::Finish() {
+  Active = 0;
+  Done = 1;
+  if (Out) {
+    Ratio = 0;
+  } else {
+    if (SetToFullOnAbort) Ratio = 1;
+    if (FadeInAborted) FadeCounterBeforeAbort = Counter;
+  }
+  if (Out) {
+    // Keep the picture covered while the next screen loads.
+    if (Game->Fade && !Game->NoFade && GraphicsReady) {
+      Cls();
+      Flip(1);
+    }
+    if (Game->CurrentTScreen) Game->CurrentTScreen->PostFadeOut();
+  } else if (Game->CurrentTScreen) {
+    Game->CurrentTScreen->PostFadeIn();
+  }
+  Game->NoFade = 0;
+  InputFlush();
+}
+
+void TGameFade::Draw() {
+  if (!Active) return;
+  SetBlend(BLEND_ALPHA);
+  SetAlpha(1.0f - Ratio);
+  SetColor(0, 0, 0);
+  DrawRect(0, 0, float(ScreenWidth), float(ScreenHeight));
+  SetAlpha(1.0f);
+  SetColor(255, 255, 255);
+}
+
+int TGameFade::GetDone() {
+  int d = Done;
+  Done = 0;
+  return d;
+}

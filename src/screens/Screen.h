@@ -1,0 +1,43 @@
+// The contract every screen of the game implements. One object of each screen
+// type lives for the whole run; entering a screen loads and starts it, leaving
+// it kills it, unless its stop flags keep it alive for a later return.
+#pragma once
+#include <memory>
+#include <string>
+
+class TImage;
+class TSprite;
+class TMenu;
+
+class TScreen {
+ public:
+  virtual ~TScreen() = default;
+
+  // Loads, then starts; a stopped screen (StopInit) only takes over again.
+  virtual void PreStart();
+  virtual void ResetStops();
+  virtual void Load();
+  virtual void Start();
+  // Makes this the current screen and re-arms the timer so loading time is not caught up.
+  virtual void CoreStart();
+  virtual void PostFadeIn();
+  virtual void PostFadeOut();
+  virtual void Kill();
+  virtual void Logic();
+  virtual void Draw();
+  // Escape was pressed: sets where to go and returns the fade length (0 = standard).
+  virtual int SetEscDestination();
+  virtual void SpecificKeys();
+
+  std::shared_ptr<TImage> Image;
+  std::shared_ptr<TSprite> Header;
+  std::string Ext = ".png";
+  std::shared_ptr<TMenu> Menu;
+  std::string name;
+  int StopKill = 0;
+  int StopInit = 0;
+  TScreen* Destination = nullptr;
+};
+
+// The destination that means "end the program".
+class TExitScreen : public TScreen {};
