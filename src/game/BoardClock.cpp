@@ -1,10 +1,12 @@
 #include "game/BoardClock.h"
 
+#include "app/Globals.h"
+
 namespace {
-float delta = 1.0f;
+// The logic tick is 5 ms; the game's speed setting never changes during play.
 constexpr float StepMs = 5.0f;
 }  // namespace
 
-float BoardDelta() { return delta; }
-void SetBoardDelta(float d) { delta = d; }
+float BoardDelta() { return Delta; }
+void SetBoardDelta(float d) { Delta = d; }
 float BoardAnimLength(float ms) { return ms / StepMs; }

@@ -8,6 +8,7 @@
 
 class TGem : public TGemSprite {
  public:
+  // A gem always covers one cell, whatever its picture.
   static constexpr int w = 50, h = 50, w2 = 25, h2 = 25;
   static constexpr int TypeCount = 16;
 
