@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "gfx/Draw.h"
+#include "gfx/GLRenderDriver.h"
 #include "platform/Window.h"
 
 void TGame::GraphicsCreate(int forceDX7) {
@@ -10,6 +11,11 @@ void TGame::GraphicsCreate(int forceDX7) {
   ProgressMarker = 100;
   Driver = 1;
   FullScreen = 0;
+  if (FirstTime) {
+    auto driver = std::make_unique<TGLRenderDriver>();
+    driver->SetTitle(AppTitle);
+    SetRenderDriver(std::move(driver));
+  }
   if (!CreateGraphics(ScreenWidth, ScreenHeight, 0, Hertz))
     throw std::runtime_error("No DirectX or OpenGL 3D Drivers Found!");
   WindowWidth = ScreenWidth;

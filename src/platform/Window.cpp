@@ -146,3 +146,8 @@ void PlatformShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISA
 void PlatformWarpMouse(int x, int y) {
   if (window) SDL_WarpMouseInWindow(window, x, y);
 }
+
+void PlatformGlobalMouseState(int& x, int& y) {
+  x = y = 0;
+  if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_GetGlobalMouseState(&x, &y);
+}

@@ -51,3 +51,5 @@ bool PlatformWindowHasFocus();
 void PlatformRaiseWindow();
 void PlatformShowCursor(bool show);
 void PlatformWarpMouse(int x, int y);
+// Pointer position on the desktop, for when no events flow.
+void PlatformGlobalMouseState(int& x, int& y);
