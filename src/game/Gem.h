@@ -4,9 +4,9 @@
 #pragma once
 #include <memory>
 
-#include "game/GemSprite.h"
+#include "gfx/Sprite.h"
 
-class TGem : public TGemSprite {
+class TGem : public TSprite {
  public:
   // A gem always covers one cell, whatever its picture.
   static constexpr int w = 50, h = 50, w2 = 25, h2 = 25;
