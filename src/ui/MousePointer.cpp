@@ -1,0 +1,224 @@
+#include "ui/MousePointer.h"
+
+#include <cmath>
+
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "app/Input.h"
+#include "gfx/Draw.h"
+#include "gfx/FatalReport.h"
+#include "gfx/ParticleList.h"
+#include "gfx/Shadow.h"
+#include "platform/Window.h"
+
+TMousePointer::TMousePointer() : ParticleList(std::make_unique<TParticleList>()) {}
+TMousePointer::~TMousePointer() = default;
+
+void TMousePointer::On() { Active = 1; }
+
+void TMousePointer::Off() {
+  Active = 0;
+  ParticleList->Clear();
+}
+
+void TMousePointer::Load(const std::string& file) {
+  std::string path = Game->ImagePath + file + Ext;
+  Image = LoadImage(path);
+  if (!Image) FatalReport("Error loading bitmap " + path);
+  SetImageHandle(Image, float(offsetx), float(offsety));
+  CalcSize();
+}
+
+void TMousePointer::CalcSize() {
+  w = Image ? ImageWidth(Image) : 0;
+  h = Image ? ImageHeight(Image) : 0;
+}
+
+int TMousePointer::GetMouseZSpeed() {
+  int s = zSpeed;
+  zSpeed = 0;
+  return s;
+}
+
+void TMousePointer::Update() {
+  MoveTo(MouseWindowX, MouseWindowY);
+  b1 = MouseDowns[1];
+  b2 = MouseDowns[2];
+  b3 = MouseDowns[3];
+  h1 = MouseHits[1];
+  h2 = MouseHits[2];
+  h3 = MouseHits[3];
+  MouseHits[1] = MouseHits[2] = MouseHits[3] = 0;
+  CalcButtonTotals();
+}
+
+int TMousePointer::Manage() {
+  if (!Active) return 0;
+  if (ParticleFunc) {
+    ParticleFunc();
+    ParticleList->Manage();
+  }
+  return 1;
+}
+
+void TMousePointer::MoveTo(int deviceX, int deviceY) {
+  if (!Game->UsingVirtualResolution) {
+    x = deviceX;
+    y = deviceY;
+    return;
+  }
+  auto round = [](float v) { return std::floor(v + 0.5f); };
+  float fx = float(deviceX) * Game->VirtualRatioX - Game->vxOff;
+  float fy = float(deviceY) * Game->VirtualRatioY - Game->vyOff;
+  x = int(round(float(deviceX) * Game->VirtualRatioX) - Game->vxOff);
+  y = int(round(float(deviceY) * Game->VirtualRatioY) - Game->vyOff);
+  // In a wide full screen the custom pointer could wander into the side bars: keep it on the picture.
+  if (Game->FullScreen && Game->WideScreen && Game->CustomMousePointer) {
+    bool moved = false;
+    if (std::ceil(fx) < 0) x = 0, moved = true;
+    if (std::ceil(fy) < 0) y = 0, moved = true;
+    if (std::floor(fx) > float(ScreenWidth - 1)) x = ScreenWidth - 1, moved = true;
+    if (std::floor(fy) > float(ScreenHeight - 1)) y = ScreenHeight - 1, moved = true;
+    if (moved && Game->VirtualRatioX > 0 && Game->VirtualRatioY > 0)
+      PlatformWarpMouse(int((float(x) + Game->vxOff) / Game->VirtualRatioX),
+                        int((float(y) + Game->vyOff) / Game->VirtualRatioY));
+  }
+}
+
+void TMousePointer::UpdateCoords() {
+  int wx = 0, wy = 0;
+  PlatformGlobalMouseState(wx, wy);
+  Game->SetClientCoords();
+  MoveTo(wx - Game->ClientX, wy - Game->ClientY);
+}
+
+void TMousePointer::ClearButtons() {
+  b1 = b2 = b3 = mb = 0;
+  ClearMouseHit();
+}
+
+void TMousePointer::ClearMouseHit() { h1 = h2 = h3 = mh = 0; }
+
+int TMousePointer::GetLeftClick() {
+  int c = h1;
+  h1 = 0;
+  mh = 0;
+  return c;
+}
+
+int TMousePointer::GetRightClick() {
+  int c = h2;
+  h2 = 0;
+  mh = 0;
+  return c;
+}
+
+int TMousePointer::GetMh(int clear) {
+  int c = mh;
+  if (clear) ClearMouseHit();
+  return c;
+}
+
+void TMousePointer::CalcButtonTotals() {
+  mb = b1 + b2 + b3;
+  mh = h1 + h2 + h3;
+}
+
+void TMousePointer::ButtonDown(int button) {
+  ClearMouseHit();
+  if (button == 1) b1 = 1, ++h1;
+  if (button == 2) b2 = 1, ++h2;
+  if (button == 3) b3 = 1, ++h3;
+  CalcButtonTotals();
+}
+
+void TMousePointer::ButtonUp(int button) {
+  if (button == 1) b1 = 0;
+  if (button == 2) b2 = 0;
+  if (button == 3) b3 = 0;
+  CalcButtonTotals();
+}
+
+void TMousePointer::Wheel(int step) {
+  zSpeed = step;
+  z += zSpeed;
+}
+
+void TMousePointer::Draw() {
+  if (!Game->FullScreen) UpdateCoords();
+  if (!Active) return;
+  ParticleList->Draw();
+  SetBlend(BLEND_ALPHA);
+  SetRotation(float(Rotation));
+  if (UserPreDraw) UserPreDraw(x, y);
+  if (Image2) {
+    SetScale(Image2Scale, Image2Scale);
+    if (Image2Shadow) {
+      SetColor(0, 0, 0);
+      SetAlpha(Image2Shadow->Alpha);
+      DrawImage(Image2, float(x + Image2xoff) + Image2Shadow->X, float(y + Image2yoff) + Image2Shadow->Y, Image2Frame);
+      SetAlpha(1);
+      SetColor(255, 255, 255);
+    }
+    DrawImage(Image2, float(x + Image2xoff), float(y + Image2yoff), Image2Frame);
+    SetScale(1, 1);
+  }
+  if (!Image) {
+    Plot(float(x), float(y));
+  } else if (Game->CustomMousePointer == 1) {
+    DrawImage(Image, float(x), float(y), ImageFrame);
+  }
+  SetRotation(0);
+  if (UserDraw) UserDraw(x, y);
+}
+
+std::shared_ptr<TMouseRepeat> TMouseRepeat::Create(int initialDelayMS, int delayMS) {
+  auto r = std::make_shared<TMouseRepeat>();
+  r->InitialDelayLength = initialDelayMS;
+  r->DelayLength = delayMS;
+  return r;
+}
+
+void TMouseRepeat::ClearDelays() {
+  InitialDelayCounter = 0;
+  DelayCounter = 0;
+}
+
+int TMouseRepeat::Step(bool held) {
+  if (!held) {
+    ClearDelays();
+    LastState = 0;
+    return 0;
+  }
+  int result = 0;
+  if (LastState == 0) {
+    InitialDelayCounter = Game->CalcAnimLength(InitialDelayLength);
+    result = 1;
+  } else if (InitialDelayCounter > 0) {
+    InitialDelayCounter -= Delta;
+    if (InitialDelayCounter <= 0) {
+      InitialDelayCounter = 0;
+      DelayCounter = int(Game->CalcAnimLength(DelayLength));
+      result = 2;
+    }
+  } else if (DelayCounter > 0) {
+    DelayCounter = int(float(DelayCounter) - Delta);
+    if (DelayCounter <= 0) {
+      DelayCounter = int(Game->CalcAnimLength(DelayLength));
+      result = 2;
+    }
+  }
+  LastState = 1;
+  return result;
+}
+
+int TMouseRepeat::GetButton() { return Step(Game->Mouse->GetMb() != 0); }
+
+std::shared_ptr<TKeyRepeat> TKeyRepeat::Create(int initialDelayMS, int delayMS) {
+  auto r = std::make_shared<TKeyRepeat>();
+  r->InitialDelayLength = initialDelayMS;
+  r->DelayLength = delayMS;
+  return r;
+}
+
+int TKeyRepeat::GetKey(int key) { return Step(InputKeyDown(key) != 0) != 0 ? 1 : 0; }
