@@ -1,0 +1,16 @@
+// The game's sound effects, the intro clock, the splash chime and the
+// level-won fanfare: every sound that is not background music.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Signal.h"
+
+struct TEffect {
+  std::string path;  // below the data root, e.g. "Data/sound/click.wav"
+  std::function<TSignal()> render;
+  bool loops = false;  // looping files are closed into a seamless loop instead of faded
+};
+
+std::vector<TEffect> SoundEffects();
