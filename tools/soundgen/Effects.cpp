@@ -166,10 +166,10 @@ TSignal Land() {
 
 TSignal MatchNoBrick() {
   TSignal s(1);
-  Instruments::Bell(s, At(0.0, 79, 0.7f), 3.5, 1.0, 0.45);
-  Instruments::Bell(s, At(0.05, 86, 0.55f), 3.5, 1.0, 0.4);
-  Instruments::Glock(s, At(0.1, 95, 0.2f), 0.35);
-  return Room(s, 0.35f, 0.45f, 0.8);
+  Instruments::Bell(s, At(0.0, 79, 0.7f), 3.5, 1.0, 0.3);
+  Instruments::Bell(s, At(0.05, 86, 0.55f), 3.5, 1.0, 0.28);
+  Instruments::Glock(s, At(0.1, 95, 0.2f), 0.3);
+  return Room(s, 0.3f, 0.4f, 0.6);
 }
 
 TSignal MatchBrick() {
@@ -427,7 +427,7 @@ TSignal HoHoHo() {
   struct TSyllable {
     double at, len, hz;
   };
-  const TSyllable syllables[] = {{0.0, 0.26, 118.0}, {0.36, 0.24, 108.0}, {0.72, 0.5, 100.0}};
+  const TSyllable syllables[] = {{0.0, 0.2, 118.0}, {0.38, 0.2, 108.0}, {0.76, 0.42, 100.0}};
   // Formants of a deep "o": frequency, bandwidth, gain.
   const double formants[][3] = {{420, 70, 1.0}, {780, 90, 0.55}, {2450, 130, 0.12}, {3200, 160, 0.06}};
   for (const auto& syl : syllables) {
@@ -450,8 +450,10 @@ TSignal HoHoHo() {
       const float voiceEnv = tv < 0.0 ? 0.0f
                              : tv < 0.03 ? static_cast<float>(tv / 0.03)
                              : tv < syl.len ? static_cast<float>(1.0 - 0.3 * (tv / syl.len))
-                                            : static_cast<float>(0.7 * std::exp(-(tv - syl.len) / 0.03));
-      const float breathEnv = t < aspirate ? static_cast<float>(std::sin(M_PI * t / aspirate)) * 0.5f
+                                            : static_cast<float>(0.7 * std::exp(-(tv - syl.len) / 0.02));
+      // The breath rises into the voice and hands over to it without a gap.
+      const float breathEnv = t < aspirate ? static_cast<float>(std::sin(0.5 * M_PI * t / aspirate)) * 0.3f
+                              : tv < 0.04  ? static_cast<float>(0.3 - 0.22 * tv / 0.04)
                                            : 0.08f * voiceEnv;
       const float w = rnd.White();
       float v = 0.0f;
@@ -460,7 +462,7 @@ TSignal HoHoHo() {
       s.Channel(0)[s0 + i] += v;
     }
   }
-  return Room(s, 0.2f, 0.35f, 0.5);
+  return Room(s, 0.12f, 0.3f, 0.4);
 }
 
 void TickOne(TSignal& s, TNoise& rnd, double at, double pitch) {
@@ -503,15 +505,35 @@ TSignal Splash() {
 std::vector<TEffect> SoundEffects() {
   const std::string d = "Data/sound/";
   return {
-      {d + "buttonclick.wav", ButtonClick},   {d + "buttonClick.wav", ButtonClick}, {d + "buttonMO.wav", ButtonHover},
-      {d + "click.wav", Click},               {d + "clickrev.wav", ClickReverse},   {d + "invalid.wav", Invalid},
-      {d + "swap.wav", Swap},                 {d + "failed.wav", Failed},           {d + "matchbrick.wav", MatchBrick},
-      {d + "matchnobrick.wav", MatchNoBrick}, {d + "lockedclick.wav", LockedClick}, {d + "unlock.wav", Unlock},
-      {d + "land.wav", Land},                 {d + "hint.wav", Hint},               {d + "levelstart.wav", LevelStart},
-      {d + "levelend.ogg", LevelEndFanfare},  {d + "alarm.wav", Alarm},             {d + "echopop.wav", EchoPop},
-      {d + "wind.wav", Wind},                 {d + "scroll.wav", Scroll},           {d + "explode.wav", Explode},
-      {d + "star.wav", Star},                 {d + "brush.wav", Brush},             {d + "paintpot.wav", Paintpot},
-      {d + "cracker.wav", Cracker},           {d + "gaugefull.wav", GaugeFull},     {d + "magic.wav", Magic},
-      {d + "hohoho.wav", HoHoHo},             {d + "tick.wav", Tick, true},         {"data/splashsound.wav", Splash, true},
+      {d + "buttonclick.wav", ButtonClick, false, 0.5},
+      {d + "buttonClick.wav", ButtonClick, false, 0.5},
+      {d + "buttonMO.wav", ButtonHover},
+      {d + "click.wav", Click},
+      {d + "clickrev.wav", ClickReverse},
+      {d + "invalid.wav", Invalid},
+      {d + "swap.wav", Swap},
+      {d + "failed.wav", Failed},
+      {d + "matchbrick.wav", MatchBrick, false, 0.9},
+      {d + "matchnobrick.wav", MatchNoBrick, false, 0.9},
+      {d + "lockedclick.wav", LockedClick, false, 0.5},
+      {d + "unlock.wav", Unlock, false, 1.5},
+      {d + "land.wav", Land},
+      {d + "hint.wav", Hint, false, 1.5},
+      {d + "levelstart.wav", LevelStart, false, 2.0},
+      {d + "levelend.ogg", LevelEndFanfare, false, 4.0},
+      {d + "alarm.wav", Alarm, false, 1.6},
+      {d + "echopop.wav", EchoPop, false, 1.2},
+      {d + "wind.wav", Wind},
+      {d + "scroll.wav", Scroll},
+      {d + "explode.wav", Explode, false, 1.8},
+      {d + "star.wav", Star, false, 1.6},
+      {d + "brush.wav", Brush},
+      {d + "paintpot.wav", Paintpot, false, 0.9},
+      {d + "cracker.wav", Cracker, false, 0.9},
+      {d + "gaugefull.wav", GaugeFull, false, 2.0},
+      {d + "magic.wav", Magic, false, 2.0},
+      {d + "hohoho.wav", HoHoHo},
+      {d + "tick.wav", Tick, true},
+      {"data/splashsound.wav", Splash, true},
   };
 }

@@ -11,6 +11,9 @@ struct TEffect {
   std::string path;  // below the data root, e.g. "Data/sound/click.wav"
   std::function<TSignal()> render;
   bool loops = false;  // looping files are closed into a seamless loop instead of faded
+  // Longest the sound may ring (0: no limit); longer tails are faded out over the last third.
+  // Board sounds must end soon: the board hands out only channels that have finished.
+  double maxSeconds = 0.0;
 };
 
 std::vector<TEffect> SoundEffects();

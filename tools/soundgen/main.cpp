@@ -1,6 +1,7 @@
 // tv_soundgen <root>: synthesises every sound effect and music track of the game
 // into <root>/Data/sound, <root>/Data/music and <root>/data, then writes the stamp
 // that tells the build the sounds are up to date.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -24,11 +25,17 @@ constexpr float kEffectPeakDb = -1.0f;
 constexpr float kOggQuality = 0.3f;
 
 // One-shot effects are trimmed and faded so they neither click on starting nor on stopping.
-void FinishEffect(TSignal& s) {
+void FinishEffect(TSignal& s, double maxSeconds) {
   s.RemoveDc();
   s.NormalisePeak(kEffectPeakDb);
-  s.TrimTail(0.0008f);
-  s.FadeEdges(0.0015, std::min(0.03, s.Seconds() * 0.2));
+  // Cut the tail where it has died to -50 dB below the peak; the fade-out covers the rest.
+  s.TrimTail(0.003f);
+  double fadeOut = std::min(0.03, s.Seconds() * 0.2);
+  if (maxSeconds > 0.0 && s.Seconds() > maxSeconds) {
+    s.Resize(static_cast<std::size_t>(maxSeconds * kRate));
+    fadeOut = maxSeconds / 3.0;
+  }
+  s.FadeEdges(0.0015, fadeOut);
   s.NormalisePeak(kEffectPeakDb);
 }
 
@@ -49,7 +56,7 @@ std::vector<TJob> Jobs(const std::string& root) {
     jobs.push_back({path, [path, e] {
                       TSignal s = e.render();
                       if (e.loops) s.NormalisePeak(kEffectPeakDb);
-                      else FinishEffect(s);
+                      else FinishEffect(s, e.maxSeconds);
                       const bool ogg = path.size() > 4 && path.substr(path.size() - 4) == ".ogg";
                       return ogg ? WriteOgg(s, path, kOggQuality) : WriteWav(s, path);
                     }});
