@@ -114,7 +114,7 @@ TSignal Invalid() {
     TOnePole soft(700.0);
     const std::size_t s0 = F(starts[k]), n = F(lens[k] + 0.12);
     s.Reserve(s0 + n);
-    TAdsr env{0.006, 0.05, 0.6, 0.025};
+    TAdsr env{0.006, 0.04, 0.35, 0.025};
     for (std::size_t i = 0; i < n; ++i) {
       const double t = static_cast<double>(i) / kRate;
       const float v = Triangle(hz[k] * t) + 0.3f * FastSin(2.0 * hz[k] * t);

@@ -125,7 +125,7 @@ void Pluck(TSignal& out, const TNote& n, double ringSeconds, std::uint32_t seed)
     line[idx] = ap * rho;
     if (++idx == delay) idx = 0;
     const float fade = i < 88 ? static_cast<float>(i) / 88.0f : 1.0f;
-    out.Add(s0 + i, body.Low(x) * fade * n.vel * 1.6f, pan);
+    out.Add(s0 + i, body.Low(x) * fade * n.vel * 4.0f, pan);
   }
 }
 
@@ -170,7 +170,7 @@ void Bass(TSignal& out, const TNote& n) {
     // The upper harmonics die first, the way a plucked bass string softens.
     const float h = upper.Next();
     const float v = h1.Next() + (0.28f * h + 0.06f) * h2.Next() + 0.1f * h * h3.Next();
-    out.Add(s0 + i, v * e * n.vel * 0.9f, pan);
+    out.Add(s0 + i, v * e * n.vel * 0.65f, pan);
   }
 }
 
