@@ -70,7 +70,12 @@ TSignal Click() {
 }
 
 TSignal ClickReverse() {
+  // Shaped like the finished click before turning it round, so the swell starts from
+  // silence and the click itself lands whole at the end.
   TSignal s = Click();
+  s.NormalisePeak(-1.0f);
+  s.TrimTail(0.003f);
+  s.FadeEdges(0.0, 0.03);
   s.Reverse();
   return s;
 }
@@ -509,7 +514,7 @@ std::vector<TEffect> SoundEffects() {
       {d + "buttonClick.wav", ButtonClick, false, 0.5},
       {d + "buttonMO.wav", ButtonHover},
       {d + "click.wav", Click},
-      {d + "clickrev.wav", ClickReverse},
+      {d + "clickrev.wav", ClickReverse, false, 0.0, 0.002},
       {d + "invalid.wav", Invalid},
       {d + "swap.wav", Swap},
       {d + "failed.wav", Failed},

@@ -14,6 +14,7 @@ struct TEffect {
   // Longest the sound may ring (0: no limit); longer tails are faded out over the last third.
   // Board sounds must end soon: the board hands out only channels that have finished.
   double maxSeconds = 0.0;
+  double fadeOutSeconds = 0.03;  // at most this, and at most a fifth of the sound
 };
 
 std::vector<TEffect> SoundEffects();

@@ -25,12 +25,12 @@ constexpr float kEffectPeakDb = -1.0f;
 constexpr float kOggQuality = 0.3f;
 
 // One-shot effects are trimmed and faded so they neither click on starting nor on stopping.
-void FinishEffect(TSignal& s, double maxSeconds) {
+void FinishEffect(TSignal& s, double maxSeconds, double fadeOutSeconds) {
   s.RemoveDc();
   s.NormalisePeak(kEffectPeakDb);
   // Cut the tail where it has died to -50 dB below the peak; the fade-out covers the rest.
   s.TrimTail(0.003f);
-  double fadeOut = std::min(0.03, s.Seconds() * 0.2);
+  double fadeOut = std::min(fadeOutSeconds, s.Seconds() * 0.2);
   if (maxSeconds > 0.0 && s.Seconds() > maxSeconds) {
     s.Resize(static_cast<std::size_t>(maxSeconds * kRate));
     fadeOut = maxSeconds / 3.0;
@@ -56,7 +56,7 @@ std::vector<TJob> Jobs(const std::string& root) {
     jobs.push_back({path, [path, e] {
                       TSignal s = e.render();
                       if (e.loops) s.NormalisePeak(kEffectPeakDb);
-                      else FinishEffect(s, e.maxSeconds);
+                      else FinishEffect(s, e.maxSeconds, e.fadeOutSeconds);
                       const bool ogg = path.size() > 4 && path.substr(path.size() - 4) == ".ogg";
                       return ogg ? WriteOgg(s, path, kOggQuality) : WriteWav(s, path);
                     }});
