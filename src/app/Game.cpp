@@ -11,10 +11,14 @@
 #include "platform/Window.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
+#include "ui/MousePointer.h"
 
 TGame* Game = nullptr;
 
-TGame::TGame() : ExitScreen(std::make_unique<TExitScreen>()), GameFade(std::make_unique<TGameFade>()) {
+TGame::TGame()
+    : ExitScreen(std::make_unique<TExitScreen>()),
+      GameFade(std::make_unique<TGameFade>()),
+      Mouse(std::make_shared<TMousePointer>()) {
   PausedMusicState = Music;
   PausedSpeechState = Speech;
 }
@@ -59,6 +63,8 @@ int TGame::MainLogicLoop() {
 }
 
 int TGame::LogicWrapper() {
+  Mouse->ClearMouseHit();
+  Mouse->Manage();
   DoPeekEvent();
   ReadKeys();
   if (InstantExit) return -1;
@@ -84,9 +90,13 @@ void TGame::ScreenDraw() {
   }
   Cls();
   if (CurrentTScreen) CurrentTScreen->Draw();
+  if (!Fading()) ShowPaused();
+  if (FadeMouse == 1) Mouse->Draw();
   GameFade->Draw();
+  if (Fading()) ShowPaused();
+  if (FadeMouse == 0) Mouse->Draw();
   DrawTime.Calc();
-  FPS.Calc();
+  DebugPrint();
   PostDraw();
 }
 

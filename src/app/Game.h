@@ -69,10 +69,19 @@ class TGame {
   void SetWindowCoords();
   void SetClientCoords();
 
-  // ---- framework input ----
+  // ---- framework input, pause and focus ----
   void DoPeekEvent();
   void ReadKeys();
   int CheckWindow();
+  void TogglePause();
+  // Silences the game (music, speech, priority) without changing Paused.
+  void Pause();
+  void UnPause();
+  void SetPriority();
+  void SpritePausedCreate(const std::shared_ptr<TGameImage>& image);
+  void ShowPaused();
+  void DebugPrint();
+  void SetGP(int x, int y);
 
   // ---- settings ----
   // Writes the settings file; x = 1 also leaves the change marker.

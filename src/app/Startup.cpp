@@ -57,6 +57,7 @@ void StartGame() {
   Game->DebugDisplayY = 95;
 
   ProgressMarker = 1006;
+  Game->SetEscapeSound("buttonclick");
   Game->MaxLevels = 55;
   Game->IgnoreFrameworkKeys = 1;
   Game->IgnoreDebugKey = 1;
