@@ -4,6 +4,7 @@
 
 #include "app/Game.h"
 #include "app/Globals.h"
+#include "app/IniFile.h"
 #include "app/Input.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
@@ -43,6 +44,10 @@ void StartGame() {
 
   ProgressMarker = 1003;
   Game->DataInAppBundle = 1;
+  Game->SetSubPathWrapper("Quillmoth/Tinselvale GOLD", 1);
+
+  ProgressMarker = 1004;
+  Game->CheckGoodExit();
 
   ProgressMarker = 10041;
   Game->Init(0, 1);
@@ -51,6 +56,8 @@ void StartGame() {
   Game->PortalSplash = 0;
   Game->Region = 0;
   Game->SubRegion = 0;
+  Game->IniFill();
+  Game->Ini->Save();
   Game->FixedRateLogic.JitterCorrection = 0;
   Game->DebugDisplayX = 5;
   Game->DebugDisplayY = 95;

@@ -51,3 +51,7 @@ bool PlatformWindowHasFocus();
 void PlatformRaiseWindow();
 void PlatformShowCursor(bool show);
 void PlatformWarpMouse(int x, int y);
+// Sets the title of the open window.
+void PlatformSetWindowTitle(const std::string& title);
+// Whether an OpenGL library can be loaded for windows at all.
+bool PlatformOpenGLAvailable();
