@@ -2,6 +2,7 @@
 // array. Draws are batched and only sent when the texture, primitive, blend, scissor or
 // line width changes, or when the frame is presented or read back.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "gfx/RenderDriver.h"
@@ -32,6 +33,8 @@ class TGLRenderDriver : public TRenderDriver {
   // Whether vertical sync could be switched on (otherwise Flip(1) paces with a timer).
   bool VSyncWorks() const { return vsyncWorks_; }
   int MaxTextureSize() const { return maxTexture_; }
+  // Window title used by the next CreateGraphics.
+  void SetTitle(const std::string& title) { title_ = title; }
 
  protected:
   void Emit(TPrimitive primitive, TTexturePage* page, const TVertex* vertices, int count) override;
@@ -40,13 +43,13 @@ class TGLRenderDriver : public TRenderDriver {
   void ApplyBlend();
   void ApplyScissor();
   void ApplyProjection();
-  void BindPage(TTexturePage* page);
-  void PaceTo(int periodMs, int spreadRemainder);
+  void BindTexture(unsigned name);
+  void PaceTo(int periodMs);
 
   static constexpr int kBatchVertices = 6 * 8192;
   std::vector<TVertex> batch_;
   TPrimitive batchPrimitive_ = TPrimitive::Triangles;
-  TTexturePage* batchPage_ = nullptr;
+  unsigned batchTexture_ = 0;
   unsigned boundTexture_ = 0;
   bool texturing_ = false;
   int contextSeq_ = 0;
@@ -57,4 +60,5 @@ class TGLRenderDriver : public TRenderDriver {
   int maxTexture_ = 2048;
   unsigned lastFlipMs_ = 0;
   int paceStep_ = 0;
+  std::string title_ = "Tinselvale";
 };

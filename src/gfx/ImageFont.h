@@ -51,5 +51,6 @@ class TImageFont {
   std::unique_ptr<TAtlas> atlas_;  // glyph images share pages
 };
 
-// The built-in font's bitmap: 16 bytes (rows, top first, bit 7 = leftmost) per character 32..127.
-extern const unsigned char kBuiltInFont8x16[96][16];
+// The built-in font's bitmap for a character 32..127: 16 bytes, rows top first, bit 7 =
+// leftmost pixel. nullptr for other characters.
+const unsigned char* BuiltInFontBitmap(int ch);

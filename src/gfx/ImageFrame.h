@@ -3,6 +3,8 @@
 #pragma once
 #include "gfx/TexturePage.h"
 
+class TPixmap;
+
 class TImageFrame {
  public:
   TTexturePagePtr page;   // nullptr: not made yet or made stale
@@ -10,10 +12,17 @@ class TImageFrame {
   int width = 0, height = 0;
   float uscale = 0;       // texture coordinate per page pixel = 1 / page width
   float vscale = 0;
+  bool stale = false;     // pixels changed: remake from the image's pixmap before drawing
 
-  bool Valid() const { return page != nullptr; }
+  bool Valid() const { return page != nullptr && !stale; }
   // Draws the frame's source rectangle (sx, sy, sw, sh) stretched onto the local quad
   // (x0, y0)-(x1, y1) placed at (tx, ty) through the current back end's transform.
   void Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx, float sy,
             float sw, float sh) const;
 };
+
+// A frame on a page of its own: the page is the next power of two at or above the pixmap,
+// the pixmap sits at its top-left and its last column and row are repeated once to the
+// right and below (with the corner pixel diagonally), so filtered sampling at those edges
+// sees the frame's own pixels. RGB pixmaps become opaque.
+TImageFrame MakeOwnFrame(const TPixmap& pixmap, int flags);

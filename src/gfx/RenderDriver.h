@@ -96,6 +96,11 @@ class TRenderDriver {
     drawCalls_ = 0;
   }
 
+  // Polygons (ovals, DrawPoly) as triangles; members so that no draw allocates.
+  void EmitPolygon(const std::vector<float>& xy, float hx, float hy, float tx, float ty);
+  std::vector<float> scratch_;
+  std::vector<TVertex> polygon_;
+
   float ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
   int r_ = 255, g_ = 255, b_ = 255;
   float alpha_ = 1;

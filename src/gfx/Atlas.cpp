@@ -1,0 +1,110 @@
+#include "gfx/Atlas.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+#include "gfx/Image.h"
+
+namespace {
+int NextPow2(int v) {
+  int p = 1;
+  while (p < v) p <<= 1;
+  return p;
+}
+}  // namespace
+
+void BlitWithGutter(TPixmap& page, const TPixmap& src, int x, int y, int gutter, bool leftTop) {
+  // Source position for a page pixel: inside the rectangle itself, or the nearest edge pixel.
+  int x0 = leftTop ? x - gutter : x, y0 = leftTop ? y - gutter : y;
+  int x1 = x + src.width + gutter, y1 = y + src.height + gutter;
+  x0 = std::max(x0, 0), y0 = std::max(y0, 0);
+  x1 = std::min(x1, page.width), y1 = std::min(y1, page.height);
+  int sb = src.BytesPerPixel();
+  for (int py = y0; py < y1; ++py) {
+    int sy = std::clamp(py - y, 0, src.height - 1);
+    const uint8_t* srow = src.Row(sy);
+    uint8_t* d = page.Row(py) + size_t(x0) * 4;
+    for (int px = x0; px < x1; ++px, d += 4) {
+      int sx = std::clamp(px - x, 0, src.width - 1);
+      const uint8_t* s = srow + sx * sb;
+      d[0] = s[0], d[1] = s[1], d[2] = s[2];
+      d[3] = sb == 4 ? s[3] : 255;
+    }
+  }
+}
+
+TAtlas::TAtlas(int flags, int pageSize, int gutter)
+    : flags_(flags), pageSize_(NextPow2(std::max(pageSize, 16))), gutter_(std::max(gutter, 0)) {}
+
+bool TAtlas::Place(PageSpace& space, int w, int h, int& x, int& y) const {
+  // Best-fitting shelf first: the lowest one that is tall enough and has room.
+  Shelf* best = nullptr;
+  for (auto& s : space.shelves)
+    if (s.height >= h && pageSize_ - s.x >= w && (!best || s.height < best->height)) best = &s;
+  // A shelf much taller than the rectangle wastes space; open a new one while there is room.
+  if (best && best->height > h + h / 2 + 4 && space.nextY + h <= pageSize_) best = nullptr;
+  if (!best) {
+    if (space.nextY + h > pageSize_ || w > pageSize_) return false;
+    space.shelves.push_back({space.nextY, h, 0});
+    space.nextY += h;
+    best = &space.shelves.back();
+  }
+  x = best->x;
+  y = best->y;
+  best->x += w;
+  return true;
+}
+
+bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
+  if (pixmap.width < 1 || pixmap.height < 1) return false;
+  int cellW = pixmap.width + 2 * gutter_, cellH = pixmap.height + 2 * gutter_;
+  int x = 0, y = 0;
+  TTexturePagePtr page;
+  if (cellW > pageSize_ || cellH > pageSize_) {
+    // Too big to share: a page of its own, sized to it.
+    page = std::make_shared<TTexturePage>(NextPow2(cellW), NextPow2(cellH), flags_);
+  } else {
+    for (size_t i = 0; i < spaces_.size() && !page; ++i)
+      if (Place(spaces_[i], cellW, cellH, x, y)) page = pages_[i];
+    if (!page) {
+      page = std::make_shared<TTexturePage>(pageSize_, pageSize_, flags_);
+      pages_.push_back(page);
+      spaces_.emplace_back();
+      Place(spaces_.back(), cellW, cellH, x, y);
+    }
+  }
+  BlitWithGutter(page->pixels, pixmap, x + gutter_, y + gutter_, gutter_, true);
+  page->dirty = true;
+  frame.page = page;
+  frame.x = x + gutter_;
+  frame.y = y + gutter_;
+  frame.width = pixmap.width;
+  frame.height = pixmap.height;
+  frame.uscale = 1.0f / float(page->pixels.width);
+  frame.vscale = 1.0f / float(page->pixels.height);
+  frame.stale = false;
+  return true;
+}
+
+int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize) {
+  struct Item {
+    TImage* image;
+    int frame;
+  };
+  std::map<int, std::vector<Item>> byFlags;
+  for (const auto& image : images) {
+    if (!image || (image->flags & (IMAGE_MIPMAPPED | IMAGE_DYNAMIC))) continue;
+    for (int f = 0; f < image->FrameCount(); ++f)
+      if (image->pixmaps[size_t(f)]) byFlags[image->flags & IMAGE_FILTERED].push_back({image.get(), f});
+  }
+  int pages = 0;
+  for (auto& [flags, items] : byFlags) {
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item& a, const Item& b) { return a.image->height > b.image->height; });
+    TAtlas atlas(flags, pageSize, 1);
+    for (const auto& item : items) atlas.Add(*item.image->pixmaps[size_t(item.frame)], item.image->frames[size_t(item.frame)]);
+    pages += int(atlas.Pages().size());
+  }
+  return pages;
+}

@@ -1,0 +1,337 @@
+#include "gfx/GLRenderDriver.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+#include "gfx/Image.h"
+#include "gfx/ImageFrame.h"
+#include "platform/Clock.h"
+
+TGLRenderDriver::TGLRenderDriver() { batch_.reserve(kBatchVertices); }
+
+TGLRenderDriver::~TGLRenderDriver() { CloseGraphics(); }
+
+std::vector<TDisplayMode> TGLRenderDriver::GraphicsModes() { return PlatformDisplayModes(); }
+
+bool TGLRenderDriver::CreateGraphics(int width, int height, int depth, int hertz, int flags) {
+  batch_.clear();
+  TWindowRequest request;
+  request.title = title_;
+  request.width = width;
+  request.height = height;
+  request.fullScreen = depth != 0;
+  request.depth = depth ? depth : 32;
+  request.hertz = hertz;
+  request.borderless = (flags & GRAPHICS_BORDERLESS) != 0;
+  request.hidden = (flags & GRAPHICS_HIDDEN) != 0;
+  if (!PlatformOpenWindow(request)) return false;
+  fullScreen_ = depth != 0;
+  hertz_ = hertz;
+  contextSeq_ = PlatformContextSeq();
+  PlatformDrawableSize(deviceWidth_, deviceHeight_);
+  GLint maxSize = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+  maxTexture_ = maxSize > 0 ? maxSize : 64;
+  SetGraphics();
+  // No garbage from a fresh context may show: clear and present both buffers.
+  for (int i = 0; i < 2; ++i) {
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    PlatformSwap();
+  }
+  ApplyScissor();
+  return true;
+}
+
+void TGLRenderDriver::SetGraphics() {
+  batch_.clear();
+  boundTexture_ = 0;
+  texturing_ = false;
+  swapInterval_ = -2;
+  lastFlipMs_ = MilliSecs();
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glViewport(0, 0, deviceWidth_, deviceHeight_);
+  glAlphaFunc(GL_GEQUAL, 0.5f);
+  glLineWidth(lineWidth_);
+  glPointSize(1.0f);
+  ApplyBlend();
+  ApplyScissor();
+  ApplyProjection();
+}
+
+void TGLRenderDriver::CloseGraphics() {
+  batch_.clear();
+  PlatformCloseWindow();
+  contextSeq_ = 0;
+  deviceWidth_ = deviceHeight_ = 0;
+}
+
+int TGLRenderDriver::ContextSeq() const { return contextSeq_; }
+
+void TGLRenderDriver::PaceTo(int periodMs) {
+  uint32_t now = MilliSecs();
+  uint32_t elapsed = now - lastFlipMs_;
+  if (elapsed < uint32_t(periodMs)) {
+    Delay(int(uint32_t(periodMs) - elapsed));
+    lastFlipMs_ += uint32_t(periodMs);
+  } else {
+    lastFlipMs_ = now;  // fell behind: do not try to catch up
+  }
+}
+
+void TGLRenderDriver::Flip(int sync) {
+  Flush();
+  if (!contextSeq_) return;
+  bool wantVSync = sync == 1 || (sync == -1 && fullScreen_);
+  int interval = wantVSync ? 1 : 0;
+  if (interval != swapInterval_) {
+    bool ok = PlatformSetSwapInterval(interval);
+    swapInterval_ = interval;
+    if (interval == 1) vsyncWorks_ = ok;
+  }
+  int rate = 0;
+  if (wantVSync && !vsyncWorks_) rate = 60;  // no vertical sync to be had: do not spin
+  if (sync == -1 && !fullScreen_ && hertz_ > 0) rate = hertz_;
+  if (rate > 0) {
+    // 1000 / rate whole milliseconds, with the remainder spread one millisecond at a time.
+    int period = 1000 / rate + (paceStep_ < 1000 % rate ? 1 : 0);
+    paceStep_ = (paceStep_ + 1) % rate;
+    PaceTo(period);
+  } else {
+    lastFlipMs_ = MilliSecs();
+  }
+  PlatformSwap();
+  EndFrameCounters();
+}
+
+void TGLRenderDriver::ApplyBlend() {
+  switch (blend_) {
+    case BLEND_MASK:
+      glDisable(GL_BLEND);
+      glEnable(GL_ALPHA_TEST);
+      break;
+    case BLEND_ALPHA:
+      glEnable(GL_BLEND);
+      glDisable(GL_ALPHA_TEST);
+      glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+      break;
+    case BLEND_LIGHT:
+      glEnable(GL_BLEND);
+      glDisable(GL_ALPHA_TEST);
+      glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+      break;
+    case BLEND_SHADE:
+      glEnable(GL_BLEND);
+      glDisable(GL_ALPHA_TEST);
+      glBlendFunc(GL_DST_COLOR, GL_ZERO);
+      break;
+    case BLEND_MODULATE2X:
+      glEnable(GL_BLEND);
+      glDisable(GL_ALPHA_TEST);
+      glBlendFunc(GL_DST_COLOR, GL_SRC_COLOR);
+      break;
+    default:  // BLEND_SOLID and anything unknown
+      glDisable(GL_BLEND);
+      glDisable(GL_ALPHA_TEST);
+  }
+}
+
+void TGLRenderDriver::SetBlend(int mode) {
+  if (mode == blend_) return;
+  Flush();
+  TRenderDriver::SetBlend(mode);
+  if (contextSeq_) ApplyBlend();
+}
+
+void TGLRenderDriver::ApplyScissor() {
+  if (viewX_ == 0 && viewY_ == 0 && viewW_ == deviceWidth_ && viewH_ == deviceHeight_) {
+    glDisable(GL_SCISSOR_TEST);
+  } else {
+    glEnable(GL_SCISSOR_TEST);
+    // GL counts rows from the bottom.
+    glScissor(viewX_, deviceHeight_ - viewY_ - viewH_, std::max(viewW_, 0), std::max(viewH_, 0));
+  }
+}
+
+void TGLRenderDriver::SetViewport(int x, int y, int w, int h) {
+  if (x == viewX_ && y == viewY_ && w == viewW_ && h == viewH_) return;
+  Flush();
+  TRenderDriver::SetViewport(x, y, w, h);
+  if (contextSeq_) ApplyScissor();
+}
+
+void TGLRenderDriver::SetLineWidth(float width) {
+  if (width == lineWidth_) return;
+  Flush();
+  TRenderDriver::SetLineWidth(width);
+  if (contextSeq_) glLineWidth(width);
+}
+
+void TGLRenderDriver::ApplyProjection() {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  float w = resWidth_ > 0 ? resWidth_ : float(deviceWidth_);
+  float h = resHeight_ > 0 ? resHeight_ : float(deviceHeight_);
+  glOrtho(0, w, h, 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void TGLRenderDriver::SetResolution(float width, float height) {
+  Flush();
+  TRenderDriver::SetResolution(width, height);
+  if (contextSeq_) ApplyProjection();
+}
+
+void TGLRenderDriver::Cls() {
+  Flush();
+  if (!contextSeq_) return;
+  glClearColor(float(clsR_) / 255.0f, float(clsG_) / 255.0f, float(clsB_) / 255.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void TGLRenderDriver::UploadPage(TTexturePage& page) {
+  if (!contextSeq_) return;
+  Flush();
+  // Textures of pages that died under this context go now; older ones died with their context.
+  auto& dead = DeadTextures();
+  for (const auto& d : dead)
+    if (d.seq == contextSeq_) glDeleteTextures(1, &d.name);
+  dead.clear();
+
+  int w = page.pixels.width, h = page.pixels.height;
+  while ((w > maxTexture_ || h > maxTexture_) && (w > 1 || h > 1)) {
+    if (w > 1) w /= 2;
+    if (h > 1) h /= 2;
+  }
+  if (w > maxTexture_ || h > maxTexture_) throw std::runtime_error("Unable to calculate tex size");
+
+  if (page.seq != contextSeq_ || page.name == 0) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    page.name = name;
+  }
+  page.seq = contextSeq_;
+  glBindTexture(GL_TEXTURE_2D, page.name);
+  boundTexture_ = page.name;
+  bool filtered = page.flags & IMAGE_FILTERED, mipmapped = page.flags & IMAGE_MIPMAPPED;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                  filtered ? (mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR)
+                           : (mipmapped ? GL_NEAREST_MIPMAP_NEAREST : GL_NEAREST));
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, mipmapped ? 1000 : 0);
+
+  TPixmapPtr level;
+  const TPixmap* src = &page.pixels;
+  if (w != page.pixels.width || h != page.pixels.height) {
+    level = page.pixels.Resized(w, h);
+    src = level.get();
+  }
+  for (int lv = 0;; ++lv) {
+    glTexImage2D(GL_TEXTURE_2D, lv, GL_RGBA8, src->width, src->height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 src->pixels.data());
+    if (!mipmapped || (src->width == 1 && src->height == 1)) break;
+    level = src->Resized(std::max(1, src->width / 2), std::max(1, src->height / 2));
+    src = level.get();
+  }
+  page.dirty = false;
+}
+
+void TGLRenderDriver::BindTexture(unsigned name) {
+  if (!name) {
+    if (texturing_) glDisable(GL_TEXTURE_2D), texturing_ = false;
+    return;
+  }
+  if (!texturing_) glEnable(GL_TEXTURE_2D), texturing_ = true;
+  if (boundTexture_ != name) {
+    glBindTexture(GL_TEXTURE_2D, name);
+    boundTexture_ = name;
+  }
+}
+
+void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVertex* vertices, int count) {
+  if (!contextSeq_ || count <= 0) return;
+  // The batch remembers the texture name, not the page: a page may die while its quads wait,
+  // but its texture is only deleted at the next upload, which flushes first.
+  unsigned texture = page ? page->name : 0;
+  if (primitive != batchPrimitive_ || texture != batchTexture_ || int(batch_.size()) + count > kBatchVertices) {
+    Flush();
+    batchPrimitive_ = primitive;
+    batchTexture_ = texture;
+  }
+  if (count > kBatchVertices) return;  // a polygon beyond any sense
+  batch_.insert(batch_.end(), vertices, vertices + count);
+  if (flushEveryQuad_) Flush();
+}
+
+void TGLRenderDriver::Flush() {
+  if (batch_.empty() || !contextSeq_) {
+    batch_.clear();
+    return;
+  }
+  // Pages are uploaded before their quads are batched, and an upload flushes first, so the
+  // batch's texture is always current here.
+  BindTexture(batchTexture_);
+  const TVertex* v = batch_.data();
+  glVertexPointer(2, GL_FLOAT, sizeof(TVertex), &v->x);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(TVertex), &v->u);
+  glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(TVertex), &v->rgba);
+  GLenum mode = batchPrimitive_ == TPrimitive::Triangles ? GL_TRIANGLES
+                : batchPrimitive_ == TPrimitive::Lines   ? GL_LINES
+                                                         : GL_POINTS;
+  glDrawArrays(mode, 0, GLsizei(batch_.size()));
+  batch_.clear();
+  ++drawCalls_;
+}
+
+void TGLRenderDriver::DrawPixmap(const TPixmap& pixmap, float x, float y) {
+  if (!contextSeq_ || pixmap.width < 1) return;
+  // Drawn through a short-lived page of its own; its texture is deleted at the next upload.
+  TImageFrame frame = MakeOwnFrame(pixmap, 0);
+  float saveIx = ix_, saveIy = iy_, saveJx = jx_, saveJy = jy_;
+  uint32_t saveColor = rgba_;
+  ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
+  rgba_ = 0xffffffffu;
+  DrawFrame(frame, 0, 0, float(pixmap.width), float(pixmap.height), x, y, 0, 0, float(pixmap.width),
+            float(pixmap.height));
+  Flush();
+  ix_ = saveIx, iy_ = saveIy, jx_ = saveJx, jy_ = saveJy;
+  rgba_ = saveColor;
+}
+
+TPixmapPtr TGLRenderDriver::GrabPixmap(int x, int y, int w, int h) {
+  Flush();
+  if (!contextSeq_) return nullptr;
+  // Only what lies on the back buffer can be read.
+  int x0 = std::max(x, 0), y0 = std::max(y, 0);
+  int x1 = std::min(x + w, deviceWidth_), y1 = std::min(y + h, deviceHeight_);
+  auto out = TPixmap::Create(std::max(w, 1), std::max(h, 1), PF_RGBA8888);
+  if (!out || x1 <= x0 || y1 <= y0) return out;
+  std::vector<uint8_t> rows(size_t(x1 - x0) * 4 * size_t(y1 - y0));
+  glReadBuffer(GL_BACK);
+  glReadPixels(x0, deviceHeight_ - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+  size_t rowBytes = size_t(x1 - x0) * 4;
+  for (int r = 0; r < y1 - y0; ++r)  // GL's rows run bottom to top
+    std::memcpy(out->Row(y0 - y + r) + size_t(x0 - x) * 4, rows.data() + rowBytes * size_t(y1 - y0 - 1 - r),
+                rowBytes);
+  return out;
+}

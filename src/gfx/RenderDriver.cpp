@@ -1,0 +1,129 @@
+#include "gfx/RenderDriver.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "gfx/ImageFrame.h"
+
+TImageFrame TRenderDriver::CreateFrameFromPixmap(const TPixmap& pixmap, int flags) {
+  return MakeOwnFrame(pixmap, flags);
+}
+
+void TRenderDriver::UpdateColor() {
+  uint32_t a = uint32_t(alpha_ * 255.0f);
+  rgba_ = uint32_t(r_) | (uint32_t(g_) << 8) | (uint32_t(b_) << 16) | (a << 24);
+}
+
+void TRenderDriver::SetBlend(int mode) { blend_ = mode; }
+
+void TRenderDriver::SetAlpha(float alpha) {
+  // NaN fails both comparisons and ends up as 0.
+  alpha_ = alpha > 1.0f ? 1.0f : (alpha >= 0.0f ? alpha : 0.0f);
+  UpdateColor();
+}
+
+void TRenderDriver::SetColor(int r, int g, int b) {
+  r_ = std::clamp(r, 0, 255);
+  g_ = std::clamp(g, 0, 255);
+  b_ = std::clamp(b, 0, 255);
+  UpdateColor();
+}
+
+void TRenderDriver::SetClsColor(int r, int g, int b) {
+  clsR_ = std::clamp(r, 0, 255);
+  clsG_ = std::clamp(g, 0, 255);
+  clsB_ = std::clamp(b, 0, 255);
+}
+
+void TRenderDriver::SetViewport(int x, int y, int w, int h) {
+  viewX_ = x, viewY_ = y, viewW_ = w, viewH_ = h;
+}
+
+void TRenderDriver::SetTransform(float ix, float iy, float jx, float jy) {
+  ix_ = ix, iy_ = iy, jx_ = jx, jy_ = jy;
+}
+
+void TRenderDriver::SetLineWidth(float width) { lineWidth_ = width; }
+
+void TRenderDriver::SetResolution(float width, float height) {
+  resWidth_ = width;
+  resHeight_ = height;
+}
+
+void TRenderDriver::Plot(float x, float y) {
+  TVertex v{x + 0.5f, y + 0.5f, 0, 0, rgba_};
+  Emit(TPrimitive::Points, nullptr, &v, 1);
+}
+
+void TRenderDriver::DrawLine(float x0, float y0, float x1, float y1, float tx, float ty) {
+  TVertex v[2] = {
+      {x0 * ix_ + y0 * iy_ + tx + 0.5f, x0 * jx_ + y0 * jy_ + ty + 0.5f, 0, 0, rgba_},
+      {x1 * ix_ + y1 * iy_ + tx + 0.5f, x1 * jx_ + y1 * jy_ + ty + 0.5f, 0, 0, rgba_},
+  };
+  Emit(TPrimitive::Lines, nullptr, v, 2);
+}
+
+void TRenderDriver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty) {
+  float ax = x0 * ix_ + y0 * iy_ + tx, ay = x0 * jx_ + y0 * jy_ + ty;
+  float bx = x1 * ix_ + y0 * iy_ + tx, by = x1 * jx_ + y0 * jy_ + ty;
+  float cx = x1 * ix_ + y1 * iy_ + tx, cy = x1 * jx_ + y1 * jy_ + ty;
+  float dx = x0 * ix_ + y1 * iy_ + tx, dy = x0 * jx_ + y1 * jy_ + ty;
+  TVertex v[6] = {{ax, ay, 0, 0, rgba_}, {bx, by, 0, 0, rgba_}, {cx, cy, 0, 0, rgba_},
+                  {ax, ay, 0, 0, rgba_}, {cx, cy, 0, 0, rgba_}, {dx, dy, 0, 0, rgba_}};
+  Emit(TPrimitive::Triangles, nullptr, v, 6);
+}
+
+void TRenderDriver::DrawOval(float x0, float y0, float x1, float y1, float tx, float ty) {
+  float rx = (x1 - x0) * 0.5f, ry = (y1 - y0) * 0.5f;
+  float cx = x0 + rx, cy = y0 + ry;
+  int n = std::max(int(std::fabs(rx) + std::fabs(ry)), 12);
+  n &= ~3;
+  std::vector<float>& xy = scratch_;
+  xy.clear();
+  for (int i = 0; i < n; ++i) {
+    double theta = 2.0 * M_PI * i / n;
+    xy.push_back(cx + float(std::cos(theta)) * rx);
+    xy.push_back(cy - float(std::sin(theta)) * ry);
+  }
+  EmitPolygon(xy, 0, 0, tx, ty);
+}
+
+void TRenderDriver::DrawPoly(const std::vector<float>& xy, float handleX, float handleY, float tx, float ty) {
+  EmitPolygon(xy, handleX, handleY, tx, ty);
+}
+
+void TRenderDriver::EmitPolygon(const std::vector<float>& xy, float hx, float hy, float tx, float ty) {
+  int n = int(xy.size() / 2);
+  if (n < 3) return;
+  // A convex polygon as a fan, split into triangles so it batches with everything else.
+  auto at = [&](int i) {
+    float px = xy[size_t(2 * i)] + hx, py = xy[size_t(2 * i + 1)] + hy;
+    return TVertex{px * ix_ + py * iy_ + tx, px * jx_ + py * jy_ + ty, 0, 0, rgba_};
+  };
+  polygon_.clear();
+  TVertex first = at(0), prev = at(1);
+  for (int i = 2; i < n; ++i) {
+    TVertex next = at(i);
+    polygon_.push_back(first);
+    polygon_.push_back(prev);
+    polygon_.push_back(next);
+    prev = next;
+  }
+  Emit(TPrimitive::Triangles, nullptr, polygon_.data(), int(polygon_.size()));
+}
+
+void TRenderDriver::DrawFrame(const TImageFrame& frame, float x0, float y0, float x1, float y1, float tx,
+                              float ty, float sx, float sy, float sw, float sh) {
+  if (!frame.page) return;
+  TTexturePage& page = *frame.page;
+  if (page.NeedsUpload(ContextSeq())) UploadPage(page);
+  float u0 = (float(frame.x) + sx) * frame.uscale, u1 = (float(frame.x) + sx + sw) * frame.uscale;
+  float v0 = (float(frame.y) + sy) * frame.vscale, v1 = (float(frame.y) + sy + sh) * frame.vscale;
+  float ax = x0 * ix_ + y0 * iy_ + tx, ay = x0 * jx_ + y0 * jy_ + ty;
+  float bx = x1 * ix_ + y0 * iy_ + tx, by = x1 * jx_ + y0 * jy_ + ty;
+  float cx = x1 * ix_ + y1 * iy_ + tx, cy = x1 * jx_ + y1 * jy_ + ty;
+  float dx = x0 * ix_ + y1 * iy_ + tx, dy = x0 * jx_ + y1 * jy_ + ty;
+  TVertex v[6] = {{ax, ay, u0, v0, rgba_}, {bx, by, u1, v0, rgba_}, {cx, cy, u1, v1, rgba_},
+                  {ax, ay, u0, v0, rgba_}, {cx, cy, u1, v1, rgba_}, {dx, dy, u0, v1, rgba_}};
+  Emit(TPrimitive::Triangles, &page, v, 6);
+}
