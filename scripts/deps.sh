@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   libsdl2-dev libopenal-dev libopenal1 libvorbis-dev libogg-dev
   libpng-dev zlib1g-dev libjpeg-dev libfreetype-dev libgl-dev libgl1-mesa-dri
-  libcairo2-dev fonts-comfortaa fonts-lobstertwo
+  libx11-dev libcairo2-dev fonts-comfortaa fonts-lobstertwo
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xfonts-base x11-apps imagemagick sox
 )

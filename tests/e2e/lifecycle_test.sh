@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The program starts and shows its window, refuses a second copy, and ends with
+# exit code 0 when asked to by the window's close button or by SIGTERM.
+source "$(dirname "$0")/lib.sh"
+
+tv_start
+first=$TV_PID
+win=$(tv_wait_window "$first") || fail "no window appeared"
+name=$(xdotool getwindowname "$win")
+[[ "$name" == "Tinselvale GOLD V1.11"* ]] || fail "unexpected window title '$name'"
+sleep 1
+kill -0 "$first" || fail "the game ended by itself"
+
+# A second copy ends at once, silently, with code 0 and no window.
+"$TV_BIN" >"$TV_HOME/second.out" 2>&1 &
+second=$!
+rc=$(tv_wait_exit "$second" 50)
+[ "$rc" = 0 ] || fail "second copy: exit '$rc'"
+[ ! -s "$TV_HOME/second.out" ] || fail "second copy printed something"
+[ "$(xdotool search --pid "$second" 2>/dev/null | wc -l)" = 0 ] || fail "second copy opened a window"
+
+# SIGTERM goes through the exit routine (a fade, then exit code 0).
+kill -TERM "$first"
+rc=$(tv_wait_exit "$first" 100)
+[ "$rc" = 0 ] || fail "SIGTERM: exit '$rc'"
+
+# After a kill -9 the lock is gone with the process: a new start works.
+tv_start
+killed=$TV_PID
+tv_wait_window "$killed" >/dev/null || fail "no window after restart"
+kill -9 "$killed"
+wait "$killed" 2>/dev/null || true
+
+tv_start
+third=$TV_PID
+win=$(tv_wait_window "$third") || fail "the lock stayed behind after kill -9"
+# The window's close button.
+"$TV_WM_CLOSE" "$win"
+rc=$(tv_wait_exit "$third" 100)
+[ "$rc" = 0 ] || fail "window close: exit '$rc'"
+echo "lifecycle ok"

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "screens/GameFade.h"
+#include "screens/Screen.h"
+#include "support/GameFixture.h"
+
+namespace {
+std::vector<std::string> journal;
+
+// A screen that writes what happens to it into the journal.
+class LoggingScreen : public TScreen {
+ public:
+  explicit LoggingScreen(std::string n) { name = std::move(n); }
+  void Load() override { journal.push_back(name + ".Load"); }
+  void Start() override {
+    journal.push_back(name + ".Start");
+    TScreen::Start();
+  }
+  void CoreStart() override {
+    journal.push_back(name + ".CoreStart");
+    TScreen::CoreStart();
+  }
+  void Kill() override {
+    journal.push_back(name + ".Kill");
+    TScreen::Kill();
+  }
+  void PostFadeOut() override { journal.push_back(name + ".PostFadeOut"); }
+  void Logic() override {
+    ++logicCount;
+    if (leaveTo) {
+      Game->DestinationTScreen = leaveTo;
+      Game->GameFade->Init(float(StandardFadeLength), 1, 1, 0);
+      leaveTo = nullptr;
+    }
+  }
+  TScreen* leaveTo = nullptr;
+  int logicCount = 0;
+};
+}  // namespace
+
+class ScreenChangeTest : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    journal.clear();
+    a.PreStart();
+    journal.clear();
+  }
+  LoggingScreen a{"a"}, b{"b"};
+};
+
+TEST_F(ScreenChangeTest, WithoutFadesTheSwitchHappensInTheSameUpdate) {
+  Game->Fade = 0;
+  a.leaveTo = &b;
+  Frame(5);
+  EXPECT_EQ(Game->CurrentTScreen, &b);
+  EXPECT_EQ(Game->LastTScreen, &a);
+  std::vector<std::string> expected{"a.PostFadeOut", "a.Kill", "b.Load", "b.Start", "b.CoreStart"};
+  EXPECT_EQ(journal, expected) << "the old screen hears of the fade before the new one loads";
+}
+
+TEST_F(ScreenChangeTest, FadeOutTakesItsLengthInTicksAndLastDestinationWins) {
+  a.leaveTo = &b;
+  Frame(5);                                   // fade starts: 500 ms = 100 ticks
+  EXPECT_EQ(Game->GameFade->Length, 100);
+  Game->DestinationTScreen = &a;              // replaced while the fade runs...
+  EXPECT_EQ(Game->GameFade->Init(100, 1, 1, 0), 0) << "a running fade is never restarted";
+  Game->DestinationTScreen = &b;              // ...the one set last counts
+  for (int i = 0; i < 9; ++i) Frame(50);     // 90 more ticks, still fading
+  EXPECT_EQ(Game->CurrentTScreen, &a);
+  EXPECT_GT(a.logicCount, 50) << "the leaving screen keeps moving while it darkens";
+  Frame(50);
+  Frame(5);
+  EXPECT_EQ(Game->CurrentTScreen, &b);
+}
+
+TEST_F(ScreenChangeTest, StoppedScreenKeepsItsStateOnReturn) {
+  Game->Fade = 0;
+  a.StopKill = 1;
+  a.StopInit = 1;
+  a.leaveTo = &b;
+  Frame(5);
+  b.leaveTo = &a;
+  journal.clear();
+  Frame(5);
+  EXPECT_EQ(Game->CurrentTScreen, &a);
+  std::vector<std::string> expected{"b.PostFadeOut", "b.Kill", "a.CoreStart"};
+  EXPECT_EQ(journal, expected) << "no Kill when leaving a, no Load or Start when coming back";
+}
+
+TEST_F(ScreenChangeTest, ExitScreenEndsTheLoopAndMissingDestinationIsReported) {
+  Game->Fade = 0;
+  a.leaveTo = Game->ExitScreen.get();
+  EXPECT_EQ(Frame(5), -1);
+  EXPECT_EQ(Game->InstantExit, 1);
+  EXPECT_EQ(Game->CurrentTScreen, Game->ExitScreen.get());
+
+  Game->InstantExit = 0;
+  b.PreStart();
+  Game->DestinationTScreen = nullptr;
+  Game->GameFade->Init(0, 1, 1, 0);
+  try {
+    Game->ScreenChange();
+    FAIL() << "a fade-out without a destination must be reported";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "Screen 'b' does not have a destination screen set!");
+  }
+}
+
+TEST_F(ScreenChangeTest, PausedOrSuspendedGameRunsNoScreenLogic) {
+  Game->Paused = 1;
+  Frame(50);
+  EXPECT_EQ(a.logicCount, 0);
+  Game->Paused = 0;
+  Frame(50);
+  EXPECT_EQ(a.logicCount, 10);
+}
