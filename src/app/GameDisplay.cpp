@@ -109,6 +109,12 @@ void TGame::GraphicsCreate(int forceDX7) {
       ProgressMarker = 117;
       ForceWindowedMode = 1;
       FullScreen = 0;
+      // The size was chosen for a full screen; a window must also leave room for the
+      // title bar and the task bar, or its top would be off the desktop.
+      if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, true,
+                              UseDesktopResolution && BorderlessWindow, WindowWidth, WindowHeight))
+        FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) +
+                          "x" + std::to_string(DesktopHeight));
     } else {
       PlatformSetWindowTitle(AppTitle);
       DoSetVirtualResolution(1);
