@@ -1,5 +1,6 @@
 // The game object's data paths, the shared data folder and profile folder, crash
 // detection with the good-exit and settings-change markers, and screenshots.
+#include "app/BitmapFile.h"
 #include "app/DateTime.h"
 #include "app/ErrorReport.h"
 #include "app/Game.h"
@@ -165,5 +166,12 @@ int TGame::ProfileFolderInUse() {
   if (!ListDirectory(ProfilePath, names)) ShowError("Failed to read directory '" + ProfilePath + "'", 1, 1);
   for (const auto& name : names)
     if (HasProfileExtension(name) && name != std::string(".") + kProfileExtension) return 1;
+  return 0;
+}
+
+int TGame::TakeScreenshot() {
+  SaveScreenshot(UseCorrectPath == 1 ? SubPath : "");
+  InputFlushKeys();
+  FixedRateLogic.Init();
   return 0;
 }
