@@ -71,6 +71,11 @@ bool TryGnome(const std::string& path) {
   bool ok = RunProgram({"gsettings", "set", "org.gnome.desktop.background", "picture-uri", uri}) == 0;
   // Newer GNOME keeps a second picture for the dark style; older ones have no such key.
   RunProgram({"gsettings", "set", "org.gnome.desktop.background", "picture-uri-dark", uri});
+  // Without a settings daemon gsettings writes to memory and still says yes; only a value
+  // that reads back from a fresh process was really stored.
+  std::string stored;
+  ok = ok && RunProgram({"gsettings", "get", "org.gnome.desktop.background", "picture-uri"}, &stored) == 0 &&
+       stored.find(uri) != std::string::npos;
   return ok;
 }
 
