@@ -57,6 +57,19 @@ wait_exit() {
 }
 term_game() { kill -TERM "$TV_PID"; wait_exit "$TV_PID"; [ "$RC" = 0 ] || fail "$1: exit '$RC'"; }
 
+# Starts the game. The instance lock is machine-wide, so while another copy runs (another
+# test, another checkout) ours ends at once: wait for our turn instead of failing.
+start_game() {
+  for _ in $(seq 240); do
+    tv_start
+    sleep 0.3
+    kill -0 "$TV_PID" 2>/dev/null && return 0
+    wait "$TV_PID" 2>/dev/null || true
+    sleep 0.2
+  done
+  fail "the game never got the instance lock"
+}
+
 geometry() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
 ini_value() { grep -a "^$1=" "$INI" | tr -d '\r' | cut -d= -f2-; }
 kill_game() { kill -9 "$TV_PID"; wait "$TV_PID" 2>/dev/null || true; }
@@ -64,7 +77,7 @@ kill_game() { kill -9 "$TV_PID"; wait "$TV_PID" 2>/dev/null || true; }
 # ---- first start: folders made, settings normalised, no crash message
 start_x 1280x1024
 fresh_home
-tv_start
+start_game
 win=$(tv_wait_window "$TV_PID") || fail "first start: no window"
 [ -d "$SHARED/profiles" ] || fail "profile folder not made"
 [ "$(stat -c %a "$SHARED")" != 777 ] || fail "shared folder is world-writable"
@@ -76,7 +89,7 @@ head -n1 "$INI" | grep -q $'^VERSION NO=1.11\r$' || fail "first line is not the 
 # ---- a killed run: the next start opens windowed and logs why
 kill_game
 sed -i 's/^FULL SCREEN=.*/FULL SCREEN=1\r/' "$INI"
-tv_start
+start_game
 dismiss_box || fail "no message box after a killed run"
 win=$(tv_wait_window "$TV_PID") || fail "no window after a killed run"
 grep -aq "Starting in Windowed mode due to incorrect shutdown." "$SHARED/ErrorLog.txt" || fail "not logged"
@@ -87,7 +100,7 @@ grep -aq $'^-\{57\}\r$' "$SHARED/ErrorLog.txt" || fail "log entry without its ru
 term_game "after a killed run"
 [ -e "$SHARED/GoodExit.dat" ] || fail "clean exit left no marker"
 sed -i 's/^PROFILE NAME=.*/PROFILE NAME=Ann Marie\r/; s/^SOUND VOLUME=.*/SOUND VOLUME=7\r/' "$INI"
-tv_start
+start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ ! -e "$SHARED/GoodExit.dat" ] || fail "good-exit marker not removed at start"
 [ "$(ini_value 'SOUND VOLUME')" = 7 ] || fail "a clean start lost a setting"
@@ -96,7 +109,7 @@ xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
 for _ in $(seq 50); do [ -e "$SHARED/inichanged.dat" ] && break; sleep 0.1; done
 [ -e "$SHARED/inichanged.dat" ] || fail "a toggle did not mark the settings as changed"
 kill_game
-tv_start
+start_game
 dismiss_box || fail "no message box after a killed run"
 tv_wait_window "$TV_PID" >/dev/null || fail "no window"
 [ "$(ini_value 'PROFILE NAME')" = "Ann Marie" ] || fail "the player's name was lost"
@@ -111,7 +124,7 @@ for case in 1280x1024:800x600 1024x600:640x480 800x600:640x480 1024x768:800x600;
   mkdir -p "$SHARED"
   printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
   : >"$SHARED/GoodExit.dat"
-  tv_start
+  start_game
   win=$(tv_wait_window "$TV_PID") || fail "${case%%:*}: no window"
   [ "$(geometry "$win")" = "${case##*:}" ] || fail "${case%%:*}: window $(geometry "$win"), wanted ${case##*:}"
   term_game "${case%%:*}"
@@ -123,7 +136,7 @@ fresh_home
 mkdir -p "$SHARED"
 printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
 : >"$SHARED/GoodExit.dat"
-tv_start
+start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ "$(geometry "$win")" = 640x480 ] || fail "windowed start not 640x480"
 for want in 1 0; do
@@ -141,7 +154,7 @@ for _ in 1 2 3; do
   sleep 0.$((RANDOM % 5))
   kill_game
   [ "$(grep -c $'\r$' "$INI")" = 27 ] || fail "settings file damaged by a kill"
-  tv_start
+  start_game
   dismiss_box >/dev/null || true
   tv_wait_window "$TV_PID" >/dev/null || fail "no window after a kill"
 done
