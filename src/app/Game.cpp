@@ -26,8 +26,7 @@ TGame::TGame()
 TGame::~TGame() = default;
 
 void TGame::Init(int soundDriverChoice, int flag) {
-  (void)soundDriverChoice;
-  (void)flag;
+  (void)flag;  // has no effect
   ProgressMarker = 1;
   SeedRnd(MilliSecs());
   FixedRateLogic.Label = "Ticks   ";
@@ -41,6 +40,8 @@ void TGame::Init(int soundDriverChoice, int flag) {
   CreateProfileFolder();
   ProgressMarker = 7;
   SetFlipSync();
+  ProgressMarker = 8;
+  AudioInit(soundDriverChoice);
   ProgressMarker = 8004;
   FixedRateLogic.Create();
   ProgressMarker = 9;
@@ -111,7 +112,7 @@ int TGame::GameTerminated() {
   return -1;
 }
 
-void TGame::Kill() {}
+void TGame::Kill() { AudioKill(); }
 
 void ExitGame() {
   TGame::MakeGoodExit();

@@ -13,6 +13,7 @@
 
 #include "app/FixedRateLogic.h"
 #include "app/TrackingVar.h"
+#include "platform/Audio.h"
 
 class TScreen;
 class TExitScreen;
@@ -26,6 +27,8 @@ class TColor;
 class TSprite;
 class TIniFile;
 class TImageFont;
+class TGameSound;
+class TChannelArray;
 
 // A game hook: a function taking nothing and returning an int; empty when unset.
 using THook = std::function<int()>;
@@ -63,7 +66,6 @@ class TGame {
   // ---- settings (GameSettings.cpp) ----
   void IniFill();
   void IniExtract();
-  void IniUpdate(int flag);
   int IniUpdateAttempt(int flag);
   void ParticlesSet(int value, int save);
   void ParticlesChange(int step);
@@ -137,6 +139,61 @@ class TGame {
   void DoPeekEvent();
   void ReadKeys();
   int CheckWindow();
+
+  // ---- settings ----
+  // Writes the settings file; x = 1 also leaves the change marker.
+  int IniUpdate(int x);
+
+  // ---- audio: music, effects, speech, channels (defined in audio/GameAudio.cpp) ----
+  void MusicLoad(const std::string& fileName, int looped);
+  void MusicSet(const TSoundPtr& sample, const std::string& fileName, int looped);
+  void MusicPlay(int fadeIn, int customVolume, int silent);
+  void MusicStop();
+  void MusicNone();
+  int MusicIsPlaying() const;
+  int MusicIsAudible() const;
+  int GetMusicVolume() const;
+  float MusicFadeInCalc() const;
+  float MusicFadeOutCalc() const;
+  void MusicFadeInApply();
+  void MusicFadeOutApply();
+  void MusicFadeInManage();
+  void MusicFadeOutManage();
+  void MusicFadeOutSet(float ms);
+  void MusicSetVolume(int volume, int save);
+  void MusicChangeVolume(int step);
+  int MusicOff();
+  int MusicOn();
+  void ToggleMusic();
+  void SoundPlay(const TSoundPtr& sound);
+  void SoundPlaySameChannel(TChannelPtr& channel, const TSoundPtr& sound);
+  void SoundPlayReturnChannel(TChannelPtr& channel, const TSoundPtr& sound, float rate);
+  void GameSoundPlay(TChannelPtr& channel, const TGameSound& gameSound, float pan);
+  void SoundSetVolume(int volume, int save);
+  void SoundChangeVolume(int step);
+  void SoundOff();
+  void SoundOn();
+  void ToggleSound();
+  void SpeechPlay(const TGameSound& gameSound, int interrupt);
+  void SpeechStop();
+  void SpeechSetVolume(int volume, int save);
+  void SpeechChangeVolume(int step);
+  int SpeechOff();
+  int SpeechOn();
+  void ChangeSoundDriver(const std::string& name, int save);
+  void PauseFadeManage();
+  void ChannelsCreate(int count);
+  void ChannelsKill();
+  void SetEscapeSound(const std::string& name);
+  void StopChannels();
+  void EscapeSoundPlay();
+  // Start-up's choice of back end (steps 8001 and 8002 of Init) and the three fixed channels.
+  void AudioInit(int soundDriverChoice);
+  // The audio share of CheckWindow while neither paused nor suspended: marks finished
+  // music and speech, advances the music fades and lets ended voices go.
+  void AudioManage();
+  // The audio share of Kill: stops the fixed channels, releases the pool, closes the device.
+  void AudioKill();
 
   // ---------------------------------------------------------------- fields
   std::shared_ptr<TIniFile> Ini;
@@ -213,6 +270,10 @@ class TGame {
   int FadeMusic = 1;
   std::string SoundDriver = "FreeAudio";
   int SpeechStopped = 0;
+  TSoundPtr MusicSample;
+  TChannelPtr MusicChannel, SpeechChannel, EscapeChannel, SpecialChannel;
+  std::shared_ptr<TGameSound> EscapeSound;
+  std::shared_ptr<TChannelArray> Channels;
 
   std::shared_ptr<TSprite> SpritePaused;
   int FirstTime = 1;

@@ -9,6 +9,7 @@
 #include "app/Input.h"
 #include "app/VirtualLayout.h"
 #include "gfx/Draw.h"
+#include "gfx/GLRenderDriver.h"
 #include "platform/Events.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
@@ -74,6 +75,9 @@ void TGame::GraphicsCreate(int forceDX7) {
   if (FirstTime) {
     ProgressMarker = 112;
     FirstTime = 0;
+    auto driver = std::make_unique<TGLRenderDriver>();
+    driver->SetTitle(AppTitle);
+    SetRenderDriver(std::move(driver));
     DesktopRefreshRate = 60;
     ProgressMarker = 113;
     TDisplayMode desktop;

@@ -47,7 +47,7 @@ void TGame::ReadKeys() {
   if (CheckWindow() == -1) {
     if (FadeOnExit == 1) {
       InstantExit = 0;
-      GameFade->Init(float(StandardFadeLength), 1, 1, 0);
+      GameFade->Init(float(StandardFadeLength), 1, MusicChannel, 1, 0);
       DestinationTScreen = ExitScreen.get();
     } else {
       return;
@@ -65,10 +65,16 @@ void TGame::ReadKeys() {
       Paused = 0;
       InputFlush();
     } else if (IgnoreEscapeKey == 0) {
+      EscapeSoundPlay();
       int length = CurrentTScreen ? CurrentTScreen->SetEscDestination() : 0;
       if (length == 0) length = StandardFadeLength;
-      GameFade->Init(float(length), 1, 1, 0);
-      FadeMusic = 1;
+      if (FadeMusic == 1) {
+        GameFade->Init(float(length), 1, MusicChannel, 1, 0);
+      } else {
+        // This one fade leaves the music playing.
+        GameFade->Init(float(length), 1, nullptr, 1, 0);
+        FadeMusic = 1;
+      }
     } else {
       KeyHits[27] = 1;
     }
@@ -89,15 +95,27 @@ void TGame::ReadKeys() {
 int TGame::CheckWindow() {
   if (GameTerminated() == -1) return -1;
   if (SuspendedEvent == 1 && !Suspended) {
+    if (!Paused) {
+      PausedMusicState = Music;
+      PausedSpeechState = Speech;
+      if (Music) MusicOff();
+      if (Speech) SpeechOff();
+      if (PausedUserFunction) PausedUserFunction();
+    }
     Suspended = 1;
     if (UserSuspendFunction) UserSuspendFunction();
   }
   if (SuspendedEvent == 0 && Suspended) {
+    if (!Paused) {
+      if (PausedMusicState == 1) MusicOn();
+      if (PausedSpeechState == 1) SpeechOn();
+    }
     FixedRateLogic.Init();
     Suspended = 0;
     if (UserResumeFunction) UserResumeFunction();
     InputFlush();
   }
+  if (!Suspended && !Paused) AudioManage();
   if (Suspended) Delay(1);
   return 1;
 }

@@ -81,15 +81,16 @@ int TGame::IniUpdateAttempt(int flag) {
   return 1;
 }
 
-void TGame::IniUpdate(int flag) {
+int TGame::IniUpdate(int flag) {
   for (int attempt = 0; attempt < kTries; ++attempt) {
     try {
-      if (IniUpdateAttempt(flag) == 1) return;
+      if (IniUpdateAttempt(flag) == 1) return 1;
     } catch (const std::exception&) {
       if (ReportRetryFailures) ShowError("Could not update ini file!", 1, 1);
     }
     Delay(kRetryPauseMs);
   }
+  return 0;
 }
 
 void TGame::ParticlesSet(int value, int save) {

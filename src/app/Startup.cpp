@@ -59,6 +59,7 @@ void StartGame() {
   Game->IniFill();
   Game->Ini->Save();
   Game->FixedRateLogic.JitterCorrection = 0;
+  Game->ChannelsCreate(16);
   Game->DebugDisplayX = 5;
   Game->DebugDisplayY = 95;
 

@@ -75,6 +75,7 @@ bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
     }
   }
   BlitWithGutter(page->pixels, pixmap, x + gutter_, y + gutter_, gutter_, true);
+  page->onlyAdded = !page->dirty || page->onlyAdded;
   page->dirty = true;
   frame.page = page;
   frame.x = x + gutter_;
@@ -84,6 +85,7 @@ bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
   frame.uscale = 1.0f / float(page->pixels.width);
   frame.vscale = 1.0f / float(page->pixels.height);
   frame.stale = false;
+  frame.ownPage = false;
   return true;
 }
 

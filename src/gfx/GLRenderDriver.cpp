@@ -209,9 +209,12 @@ void TGLRenderDriver::Cls() {
 
 void TGLRenderDriver::UploadPage(TTexturePage& page) {
   if (!contextSeq_) return;
-  Flush();
-  // Textures of pages that died under this context go now; older ones died with their context.
   auto& dead = DeadTextures();
+  // Quads already batched must see the texels they were batched with, and no texture they
+  // use may be deleted under them; an atlas that only gained pictures changes neither.
+  bool reuse = page.seq == contextSeq_ && page.name != 0;
+  if (!(reuse && page.onlyAdded && dead.empty())) Flush();
+  // Textures of pages that died under this context go now; older ones died with their context.
   for (const auto& d : dead)
     if (d.seq == contextSeq_) glDeleteTextures(1, &d.name);
   dead.clear();
@@ -254,6 +257,7 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
     src = level.get();
   }
   page.dirty = false;
+  page.onlyAdded = false;
 }
 
 void TGLRenderDriver::BindTexture(unsigned name) {

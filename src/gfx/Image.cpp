@@ -36,11 +36,12 @@ const TImageFrame* TImage::Frame(int frame) {
   const TPixmapPtr& pixmap = pixmaps[size_t(frame)];
   if (!pixmap) return nullptr;
 
-  if (f.page && f.page.use_count() == 1 && f.x == 0 && f.y == 0 && f.width == pixmap->width &&
+  if (f.page && f.ownPage && f.x == 0 && f.y == 0 && f.width == pixmap->width &&
       f.height == pixmap->height) {
     // The frame has a page to itself: refresh its pixels in place (dynamic images do this often).
     BlitWithGutter(f.page->pixels, *pixmap, 0, 0, 1, false);
     f.page->dirty = true;
+    f.page->onlyAdded = false;
     f.stale = false;
     return &f;
   }

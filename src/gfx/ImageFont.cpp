@@ -31,6 +31,8 @@ TImageFontPtr TImageFont::BuiltIn() {
     f->ascender_ = 14;
     f->_glyphs.resize(96);
     f->atlas_ = std::make_unique<TAtlas>(0, 256, 1);
+    // All at once, so the page is complete before its first upload.
+    for (int i = 0; i < 96; ++i) f->LoadGlyph(i);
     return f;
   }();
   return font;

@@ -17,6 +17,7 @@ TImageFrame MakeOwnFrame(const TPixmap& pixmap, int flags) {
   while (h < pixmap.height) h <<= 1;
   frame.page = std::make_shared<TTexturePage>(w, h, flags);
   BlitWithGutter(frame.page->pixels, pixmap, 0, 0, 1, false);
+  frame.ownPage = true;
   frame.width = pixmap.width;
   frame.height = pixmap.height;
   frame.uscale = 1.0f / float(w);

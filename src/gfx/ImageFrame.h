@@ -12,7 +12,8 @@ class TImageFrame {
   int width = 0, height = 0;
   float uscale = 0;       // texture coordinate per page pixel = 1 / page width
   float vscale = 0;
-  bool stale = false;     // pixels changed: remake from the image's pixmap before drawing
+  bool stale = false;
+  bool ownPage = false;   // the page holds this frame alone (may be refreshed in place)     // pixels changed: remake from the image's pixmap before drawing
 
   bool Valid() const { return page != nullptr && !stale; }
   // Draws the frame's source rectangle (sx, sy, sw, sh) stretched onto the local quad

@@ -37,6 +37,7 @@ void TRecordingRenderDriver::UploadPage(TTexturePage& page) {
   if (page.seq != seq_ || page.name == 0) page.name = nextName++;
   page.seq = seq_;
   page.dirty = false;
+  page.onlyAdded = false;
 }
 
 void TRecordingRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVertex* vertices, int count) {

@@ -15,6 +15,9 @@ class TTexturePage {
   unsigned name = 0;      // back end's texture name, valid under context `seq`
   int seq = 0;            // context number it was uploaded under; 0 = never
   bool dirty = true;      // pixels changed since the upload
+  // Only texels no drawn quad used yet have changed (an atlas gained a picture), so quads
+  // still waiting in a batch may be drawn after the upload.
+  bool onlyAdded = false;
 
   TTexturePage(int width, int height, int flags);
   ~TTexturePage();

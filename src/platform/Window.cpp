@@ -157,3 +157,8 @@ bool PlatformOpenGLAvailable() {
   if (loaded < 0) loaded = SDL_GL_LoadLibrary(nullptr) == 0 ? 1 : 0;
   return loaded == 1;
 }
+
+void PlatformGlobalMouseState(int& x, int& y) {
+  x = y = 0;
+  if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_GetGlobalMouseState(&x, &y);
+}

@@ -55,3 +55,5 @@ void PlatformWarpMouse(int x, int y);
 void PlatformSetWindowTitle(const std::string& title);
 // Whether an OpenGL library can be loaded for windows at all.
 bool PlatformOpenGLAvailable();
+// Pointer position on the desktop, for when no events flow.
+void PlatformGlobalMouseState(int& x, int& y);

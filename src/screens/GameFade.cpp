@@ -5,10 +5,13 @@
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/Input.h"
+#include "audio/ChannelArray.h"
+#include "audio/GameChannel.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
 
-int TGameFade::Init(float lengthMs, int out, int allowAnim, int startCounter) {
+int TGameFade::Init(float lengthMs, int out, TChannelPtr channel, int allowAnim, int startCounter,
+                    std::shared_ptr<TGameChannel> channel2) {
   if (Active) return 0;
   Length = int(Game->CalcAnimLength(int(lengthMs)));
   Counter = float(startCounter);
@@ -16,6 +19,8 @@ int TGameFade::Init(float lengthMs, int out, int allowAnim, int startCounter) {
   Out = out;
   InputFlush();
   Done = 0;
+  Channel = std::move(channel);
+  Channel2 = std::move(channel2);
   AllowAnim = allowAnim;
   FadeInAborted = 0;
   FadeCounterBeforeAbort = 0;
@@ -46,6 +51,7 @@ int TGameFade::Manage() {
   }
   Counter += Delta;
   CalcRatio();
+  FadeChannels();
   if (Counter >= float(Length)) {
     Finish();
     return 1;
@@ -62,6 +68,18 @@ void TGameFade::Finish() {
     if (SetToFullOnAbort) Ratio = 1;
     if (FadeInAborted) FadeCounterBeforeAbort = Counter;
   }
+  FadeChannels();
+  if (Out) {
+    if (Channel2) {
+      if (Channel2IsGameChannelArray && Game->Channels) {
+        Game->Channels->StopGameChannel(Channel2);
+      } else {
+        StopChannel(Channel2->Channel);
+        Channel2.reset();
+      }
+    }
+    Game->SpeechStop();
+  }
   if (Out) {
     // Keep the picture covered while the next screen loads.
     if (Game->Fade && !Game->NoFade && GraphicsReady) {
@@ -74,6 +92,12 @@ void TGameFade::Finish() {
   }
   Game->NoFade = 0;
   InputFlush();
+}
+
+void TGameFade::FadeChannels() {
+  if (Channel) SetChannelVolume(Channel, Ratio * float(Game->GetMusicVolume()) / 100.0f);
+  if (Channel2) SetChannelVolume(Channel2->Channel, Ratio * float(Game->SoundVolume) / 100.0f);
+  if (Game->SpeechChannel) SetChannelVolume(Game->SpeechChannel, Ratio * float(Game->SpeechVolume) / 100.0f);
 }
 
 void TGameFade::Draw() {

@@ -2,15 +2,24 @@
 // happens on black, the new screen brightens again. Timed in logic ticks, so it
 // runs at the same speed at any frame rate; any key or click skips it.
 #pragma once
+#include <memory>
+
+#include "platform/Audio.h"
+
+class TGameChannel;
 
 class TGameFade {
  public:
-  // Starts a fade; ignored (returns 0) while one runs.
-  int Init(float lengthMs, int out, int allowAnim = 0, int startCounter = 0);
+  // Starts a fade; ignored (returns 0) while one runs. channel fades at music volume,
+  // channel2 (an effects channel) at sound volume and stops at the end of a fade-out.
+  int Init(float lengthMs, int out, TChannelPtr channel = nullptr, int allowAnim = 0, int startCounter = 0,
+           std::shared_ptr<TGameChannel> channel2 = nullptr);
   void Finish();
   // One logic update: -1 cut short by the player, 1 ended now, else 0.
   int Manage();
   void CalcRatio();
+  // Volumes follow the picture: music at Ratio x music volume, speech always.
+  void FadeChannels();
   void Draw();
   // 1 once after a fade has finished, then 0 until the next one finishes.
   int GetDone();
@@ -21,6 +30,9 @@ class TGameFade {
   int Out = 1;
   float Ratio = 0;
   int Done = 0;
+  TChannelPtr Channel;
+  std::shared_ptr<TGameChannel> Channel2;
+  int Channel2IsGameChannelArray = 1;
   int AllowAnim = 0;
   int FadeInAborted = 0;
   float FadeCounterBeforeAbort = 0;

@@ -28,29 +28,34 @@ tv_start() {
   TV_PIDS+=("$TV_PID")
 }
 
-# Waits until a window of the game's process is mapped; prints its id.
+# Waits (up to 60 s: software GL on a busy machine starts slowly) until a window of
+# the game's process is mapped; prints its id. Says why when it gives up.
 tv_wait_window() {
-  local pid=$1 tries=${2:-150} id
-  for _ in $(seq "$tries"); do
+  local pid=$1 deadline=$((SECONDS + ${2:-60})) id
+  while [ $SECONDS -lt $deadline ]; do
     id=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$pid" 2>/dev/null || return 1
-    sleep 0.1
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "process $pid ended before showing a window" >&2
+      return 1
+    fi
+    sleep 0.2
   done
+  echo "process $pid still running without a visible window" >&2
   return 1
 }
 
-# Waits for a process to end; prints its exit code, or "timeout".
+# Waits for a child process to end; sets TV_RC to its exit code, or "timeout".
+# (Not usable in $(...): only this shell can wait for its own children.)
 tv_wait_exit() {
   local pid=$1 tries=${2:-100}
+  TV_RC=timeout
   for _ in $(seq "$tries"); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      local rc=0
-      wait "$pid" || rc=$?
-      echo "$rc"
+    if ! kill -0 "$pid" 2>/dev/null || [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ]; then
+      TV_RC=0
+      wait "$pid" || TV_RC=$?
       return 0
     fi
     sleep 0.1
   done
-  echo timeout
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The program starts and shows its window, refuses a second copy, and ends with
-# exit code 0 when asked to by the window's close button or by SIGTERM.
+# exit code 0 when asked to by the window's close button, SIGTERM or Super+Q.
 source "$(dirname "$0")/lib.sh"
 
 tv_start
@@ -14,15 +14,15 @@ kill -0 "$first" || fail "the game ended by itself"
 # A second copy ends at once, silently, with code 0 and no window.
 "$TV_BIN" >"$TV_HOME/second.out" 2>&1 &
 second=$!
-rc=$(tv_wait_exit "$second" 50)
-[ "$rc" = 0 ] || fail "second copy: exit '$rc'"
+tv_wait_exit "$second" 50
+[ "$TV_RC" = 0 ] || fail "second copy: exit '$TV_RC'"
 [ ! -s "$TV_HOME/second.out" ] || fail "second copy printed something"
 [ "$(xdotool search --pid "$second" 2>/dev/null | wc -l)" = 0 ] || fail "second copy opened a window"
 
 # SIGTERM goes through the exit routine (a fade, then exit code 0).
 kill -TERM "$first"
-rc=$(tv_wait_exit "$first" 100)
-[ "$rc" = 0 ] || fail "SIGTERM: exit '$rc'"
+tv_wait_exit "$first" 100
+[ "$TV_RC" = 0 ] || fail "SIGTERM: exit '$TV_RC'"
 
 # After a kill -9 the lock is gone with the process: a new start works.
 tv_start
@@ -36,6 +36,15 @@ third=$TV_PID
 win=$(tv_wait_window "$third") || fail "the lock stayed behind after kill -9"
 # The window's close button.
 "$TV_WM_CLOSE" "$win"
-rc=$(tv_wait_exit "$third" 100)
-[ "$rc" = 0 ] || fail "window close: exit '$rc'"
+tv_wait_exit "$third" 100
+[ "$TV_RC" = 0 ] || fail "window close: exit '$TV_RC'"
+
+# The quit combination (Super+Q) is a held-key test: hold both across a logic update.
+tv_start
+fourth=$TV_PID
+win=$(tv_wait_window "$fourth") || fail "no window for the quit chord"
+sleep 0.5
+xdotool keydown super+q; sleep 0.3; xdotool keyup super+q
+tv_wait_exit "$fourth" 50
+[ "$TV_RC" = 0 ] || fail "Super+Q: exit '$TV_RC'"
 echo "lifecycle ok"

@@ -32,7 +32,7 @@ class LoggingScreen : public TScreen {
     ++logicCount;
     if (leaveTo) {
       Game->DestinationTScreen = leaveTo;
-      Game->GameFade->Init(float(StandardFadeLength), 1, 1, 0);
+      Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1, 0);
       leaveTo = nullptr;
     }
   }
@@ -67,7 +67,7 @@ TEST_F(ScreenChangeTest, FadeOutTakesItsLengthInTicksAndLastDestinationWins) {
   Frame(5);                                   // fade starts: 500 ms = 100 ticks
   EXPECT_EQ(Game->GameFade->Length, 100);
   Game->DestinationTScreen = &a;              // replaced while the fade runs...
-  EXPECT_EQ(Game->GameFade->Init(100, 1, 1, 0), 0) << "a running fade is never restarted";
+  EXPECT_EQ(Game->GameFade->Init(100, 1, nullptr, 1, 0), 0) << "a running fade is never restarted";
   Game->DestinationTScreen = &b;              // ...the one set last counts
   for (int i = 0; i < 9; ++i) Frame(50);     // 90 more ticks, still fading
   EXPECT_EQ(Game->CurrentTScreen, &a);
@@ -94,14 +94,15 @@ TEST_F(ScreenChangeTest, StoppedScreenKeepsItsStateOnReturn) {
 TEST_F(ScreenChangeTest, ExitScreenEndsTheLoopAndMissingDestinationIsReported) {
   Game->Fade = 0;
   a.leaveTo = Game->ExitScreen.get();
-  EXPECT_EQ(Frame(5), -1);
+  Frame(5);
   EXPECT_EQ(Game->InstantExit, 1);
   EXPECT_EQ(Game->CurrentTScreen, Game->ExitScreen.get());
+  EXPECT_EQ(Frame(5), -1) << "the next logic update ends the program";
 
   Game->InstantExit = 0;
   b.PreStart();
   Game->DestinationTScreen = nullptr;
-  Game->GameFade->Init(0, 1, 1, 0);
+  Game->GameFade->Init(0, 1, nullptr, 1, 0);
   try {
     Game->ScreenChange();
     FAIL() << "a fade-out without a destination must be reported";

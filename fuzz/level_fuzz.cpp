@@ -1,0 +1,36 @@
+// Feeds arbitrary bytes to the level reader, then fills the board, searches it
+// for a move and runs a few logic steps, so that no level file, however
+// damaged, can reach outside the board's tables.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "game/Board.h"
+#include "game/BoardClock.h"
+#include "game/Cell.h"
+#include "game/GameGrid.h"
+#include "game/GemList.h"
+#include "platform/Random.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  SetBoardDelta(1.0f);
+  SeedRnd(uint32_t(size));
+  Grid = TGameGrid::Create();
+  Grid->LoadText(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (Grid->levelwidth < 1 || Grid->levelwidth > MaxColumns || Grid->levelheight < 1 ||
+      Grid->levelheight > MaxRows || LevelBonusCount > MaxLevelBonuses)
+    std::abort();
+  for (int x = 0; x < MaxColumns; ++x)
+    if (TopCount[x] > MaxEntries) std::abort();
+  Grid->FillGrid();
+  for (auto& g : Gems->Items)
+    if (g->GemType < 1 || g->GemType > 15) std::abort();
+  Grid->NoMoreMoves(0);
+  Grid->NoMoreMoves(3);
+  Grid->DoMatches(0, 0);
+  for (int i = 0; i < 100; ++i) Grid->Manage();
+  Grid->Clear();
+  Grid.reset();
+  Gems.reset();
+  return 0;
+}

@@ -1,0 +1,89 @@
+#include "audio/ChannelArray.h"
+
+#include <algorithm>
+
+#include "app/Game.h"
+#include "audio/GameSound.h"
+
+std::shared_ptr<TChannelArray> TChannelArray::Create(int count) {
+  auto pool = std::make_shared<TChannelArray>();
+  for (int i = 0; i < count; ++i) pool->AddLast(TGameChannel::Create());
+  pool->Current = pool->Items.empty() ? nullptr : pool->Items.front();
+  return pool;
+}
+
+float TChannelArray::BalanceVolumes(int extra) {
+  int n = CountPlaying() + extra;
+  float v = 1.0f;
+  if (n > 0) v = std::min(1.0f, MaxVol / static_cast<float>(n));
+  SetVolume(v);
+  return v;
+}
+
+TChannelArray::TChannelRef TChannelArray::ChannelByIndex(int index) const {
+  if (index < 1 || index > Count()) return nullptr;
+  return Items[static_cast<size_t>(index - 1)];
+}
+
+int TChannelArray::CountPlaying() const {
+  int n = 0;
+  for (const auto& c : Items)
+    if (ChannelPlaying(c->Channel)) ++n;
+  return n;
+}
+
+TChannelArray::TChannelRef TChannelArray::GetChannel() {
+  if (Items.empty()) return nullptr;
+  auto at = std::find(Items.begin(), Items.end(), Current);
+  size_t start = at == Items.end() ? Items.size() - 1 : static_cast<size_t>(at - Items.begin());
+  size_t n = Items.size();
+  // The walk ends on the channel it started from, so that one is looked at last: a pool
+  // of one channel can still play, and a busy pool still gives none.
+  for (size_t step = 1; step <= n; ++step) {
+    const TChannelRef& c = Items[(start + step) % n];
+    Current = c;
+    if (c->Reserved == 0 && (c->PlayWhenFinished == 0 || !ChannelPlaying(c->Channel))) return c;
+  }
+  return nullptr;
+}
+
+void TChannelArray::Kill() {
+  for (auto& c : Items) c->Kill();
+  Items.clear();
+  Current.reset();
+}
+
+void TChannelArray::Manage() { BalanceVolumes(0); }
+
+TChannelArray::TChannelRef TChannelArray::PlayGameSound(TGameSound& gameSound, TChannelRef gameChannel, float volume,
+                                                        float pan) {
+  if (!gameChannel) gameChannel = GetChannel();
+  if (!gameChannel) return nullptr;
+  gameChannel->OriginalVolume = volume;
+  // The new sound counts as playing already.
+  gameSound.volume = BalanceVolumes(1) * volume;
+  gameSound.PlayInChannel(gameChannel->Channel, pan);
+  return gameChannel;
+}
+
+void TChannelArray::SetVolume(float factor) {
+  float master = Game ? static_cast<float>(Game->SoundVolume) / 100.0f : 1.0f;
+  for (auto& c : Items) SetChannelVolume(c->Channel, c->OriginalVolume * factor * master);
+}
+
+void TChannelArray::StopGameChannel(const TChannelRef& gameChannel) {
+  if (!gameChannel) return;
+  Remove(gameChannel);
+  StopChannel(gameChannel->Channel);
+  auto fresh = TGameChannel::Create();
+  AddLast(fresh);
+  Current = fresh;
+}
+
+void TChannelArray::AddLast(TChannelRef channel) {
+  if (channel) Items.push_back(std::move(channel));
+}
+
+void TChannelArray::Remove(const TChannelRef& channel) {
+  Items.erase(std::remove(Items.begin(), Items.end(), channel), Items.end());
+}

@@ -1,0 +1,26 @@
+// The pictures the board rules leave behind (score pictures, debris, sprays,
+// freed creatures). The rules only announce them here; the game screen attaches
+// a sink that makes the particles. Positions are logical pixels.
+#pragma once
+#include <memory>
+#include <string>
+
+class TBoardEffects {
+ public:
+  virtual ~TBoardEffects() = default;
+  // A rising score picture ("score10" ... "score100") centred at (x, y).
+  virtual void ScorePicture(float x, float y, const std::string& picture) {}
+  // Three pieces of a cleared brick layer thrown up from the cell's centre.
+  virtual void BrickDebris(float x, float y, int armour) {}
+  // A gem bursting in a line: coloured flakes and flame puffs.
+  virtual void GemBurst(float x, float y, int flakes, int puffs) {}
+  virtual void FlamePuffs(float x, float y, int count) {}
+  // Ice splinters of a lock breaking.
+  virtual void UnlockSplinters(float x, float y, int flakes, int shards) {}
+  // A hidden creature leaves its gem: the glow (always) and the stream of gold
+  // dust to the gauge (streamCount particles, 0 while the level's outro runs).
+  virtual void CreatureFreed(float x, float y, int streamCount) {}
+};
+
+void SetBoardEffects(std::shared_ptr<TBoardEffects> effects);
+TBoardEffects& BoardEffects();

@@ -1,0 +1,126 @@
+#include "game/Gem.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/Board.h"
+#include "game/BoardClock.h"
+#include "game/BoardEffects.h"
+#include "game/BoardHost.h"
+#include "game/Cell.h"
+#include "game/GameGrid.h"
+#include "platform/Random.h"
+
+int TGem::IdleFrames[TypeCount] = {};
+int TGem::IdleLengths[TypeCount] = {};
+int TGem::ActivateFrames[TypeCount] = {};
+int TGem::PointerAnimLengths[TypeCount] = {};
+float TGem::IdleTicks[TypeCount] = {};
+float TGem::IdleCounters[TypeCount] = {};
+int TGem::AnimCycle = 400;
+
+void TGem::InitArrays() {
+  static const int activate[8] = {4, 1, 14, 50, 6, 50, 50, 50};
+  static const int pointer[8] = {300, 1000, 1000, 2000, 300, 2000, 2000, 2000};
+  for (int t = 8; t < TypeCount; ++t) {
+    IdleFrames[t] = 50;
+    IdleLengths[t] = t == 15 ? 1000 : 2000;
+    ActivateFrames[t] = activate[t - 8];
+    PointerAnimLengths[t] = pointer[t - 8];
+  }
+}
+
+void TGem::InitIdleAnims() {
+  if (IdleLengths[8] == 0) InitArrays();
+  for (int t = 8; t < TypeCount; ++t) {
+    IdleTicks[t] = BoardAnimLength(float(IdleLengths[t]));
+    IdleCounters[t] = IdleTicks[t] - 1;
+  }
+}
+
+int TGem::CalcAnimCycle() { return int(BoardAnimLength(2000)); }
+
+TGemRef TGem::Make(int x, int y, int type, int falling) {
+  auto g = std::make_shared<TGem>();
+  g->GemType = g->OrigGemType = type;
+  g->ImageFrame = type - 1;
+  if (falling) g->dy = 0.04f;
+  g->CalcCoords(x, y);
+  g->ExplosionLength = BoardAnimLength(300);
+  AnimCycle = CalcAnimCycle();
+  return g;
+}
+
+int TGem::Random() { return GemTypes[Rand(0, GemTypeCount - 1)]; }
+
+void TGem::CalcCoords(int cx, int cy) {
+  gx = cx;
+  gy = cy;
+  x = float(GridX(cx));
+  y = float(GridY(cy));
+}
+
+void TGem::Explode(int full) {
+  if (ExplosionCounter != 0) return;
+  ExplosionCounter = ExplosionLength;
+  int power = Grid ? std::max(1, Grid->BonusPower) : 1;
+  if (full)
+    BoardEffects().GemBurst(CentreX(), CentreY(), 15 / power, 4 / power);
+  else
+    BoardEffects().GemBurst(CentreX(), CentreY(), 4, 2);
+  MakeMunchkinParticle();
+  GemType = -1;
+}
+
+int TGem::Destroy() {
+  if (locked) {
+    ExplosionCounter = ExplosionLength;
+    int power = Grid ? std::max(1, Grid->BonusPower) : 1;
+    BoardEffects().FlamePuffs(CentreX(), CentreY(), 4 / power);
+    if (Munchkin && Grid) Grid->ScoreSpriteCreate(gx, gy, 0, 1);
+    MakeMunchkinParticle();
+    Unlock();
+    GemType = -1;
+    return 1;
+  }
+  if (Munchkin && Grid) Grid->ScoreSpriteCreate(gx, gy, 0, 1);
+  Explode(1);
+  return 0;
+}
+
+void TGem::Unlock() {
+  int power = Grid ? std::max(1, Grid->BonusPower) : 1;
+  BoardEffects().UnlockSplinters(CentreX(), CentreY(), 25 / power, 15 / power);
+  locked = 0;
+  if (Grid) Grid->Locked -= 1;
+}
+
+void TGem::CreateMunchkin() {
+  Munchkin = 1;
+  MunchkinCounter = float(Rand(0, int(MunchkinLength) - 1));
+}
+
+void TGem::MakeMunchkinParticle() {
+  if (!Munchkin) return;
+  if (Grid) Grid->MunchkinPlaying = 1;
+  BoardHost().MunchkinFreed();
+  int power = Grid ? std::max(1, Grid->BonusPower) : 1;
+  BoardEffects().CreatureFreed(CentreX(), CentreY(), BoardHost().OutroRunning() ? 0 : 30 / power);
+}
+
+void TGem::Manage() {
+  MunchkinCounter += BoardDelta();
+  if (MunchkinLength > 0)
+    while (MunchkinCounter >= MunchkinLength) MunchkinCounter -= MunchkinLength;
+}
+
+void TGem::SetHintWobble(int on) {
+  HintWobble = on;
+  UseOffset = on;
+  if (!on) offx = 0;
+}
+
+void TGem::SetDropInY() {
+  y -= CellSize;
+  gy = RowAt(y);
+}

@@ -1,0 +1,25 @@
+// Every live gem, bursting and falling ones included, kept lowest on screen
+// first (descending y) so lower gems draw first and fall first. The list owns
+// the gems; a cell's Gem is a second reference.
+#pragma once
+#include <list>
+
+#include "game/Gem.h"
+
+class TGemList {
+ public:
+  std::list<TGemRef> Items;
+
+  // Puts the gem before the first gem whose y is smaller, or last.
+  void InsertGem(const TGemRef& gem);
+  void Append(const TGemRef& gem) { Items.push_back(gem); }
+  void Remove(const TGem* gem);
+  // Stable re-sort into descending y.
+  void SortAll();
+  // The per-step gem update; 1 while any gem is bursting.
+  int Manage();
+  void MoveAll();
+  void ExplodeAll(int noRing);
+  void ExplodeMunchkins();
+  size_t Count() const { return Items.size(); }
+};

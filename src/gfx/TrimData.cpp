@@ -1,0 +1,96 @@
+#include "gfx/TrimData.h"
+
+#include <cctype>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+#include "gfx/FatalReport.h"
+
+namespace {
+std::string_view TrimSpaces(std::string_view s) {
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+  return s;
+}
+
+// A whole decimal integer (optional sign); anything else, or a value outside int, is 0.
+int ToInt(std::string_view field) {
+  field = TrimSpaces(field);
+  bool negative = false;
+  if (!field.empty() && (field.front() == '-' || field.front() == '+')) {
+    negative = field.front() == '-';
+    field.remove_prefix(1);
+  }
+  if (field.empty()) return 0;
+  long long value = 0;
+  for (char c : field) {
+    if (c < '0' || c > '9') return 0;
+    value = value * 10 + (c - '0');
+    if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return 0;
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) return 0;
+  return static_cast<int>(value);
+}
+}  // namespace
+
+std::string TrimKey(std::string_view fileName) {
+  const std::size_t slash = fileName.find_last_of("/\\");
+  if (slash != std::string_view::npos) fileName.remove_prefix(slash + 1);
+  const std::size_t dot = fileName.rfind('.');
+  if (dot != std::string_view::npos) fileName = fileName.substr(0, dot);
+  std::string key(fileName);
+  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return key;
+}
+
+void TTrimDataMap::Add(const std::string& name, std::shared_ptr<TTrimData> trim) {
+  Items[TrimKey(name)] = std::move(trim);
+}
+
+std::shared_ptr<TTrimData> TTrimDataMap::Find(const std::string& name, int quiet) const {
+  const std::string key = TrimKey(name);
+  auto it = Items.find(key);
+  if (it != Items.end()) return it->second;
+  if (!quiet) FatalReport("TrimData '" + key + "' was not found in the TrimDataMap");
+  return nullptr;
+}
+
+void TTrimDataMap::Parse(std::string_view text) {
+  while (!text.empty()) {
+    std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line == "[offsets]") continue;
+
+    const std::size_t eq = line.find('=');
+    std::string_view namePart = line.substr(0, eq);
+    std::string_view rest = eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
+    const std::string key = TrimKey(namePart);
+    if (key.empty()) continue;
+
+    int fields[4] = {0, 0, 0, 0};
+    for (int i = 0; i < 4 && !rest.empty(); ++i) {
+      const std::size_t comma = rest.find(',');
+      fields[i] = ToInt(rest.substr(0, comma));
+      if (comma == std::string_view::npos) break;
+      rest.remove_prefix(comma + 1);
+    }
+    auto trim = std::make_shared<TTrimData>();
+    trim->name = key;
+    trim->xOffset = fields[0];
+    trim->yOffset = fields[1];
+    trim->originalWidth = fields[2];
+    trim->originalHeight = fields[3];
+    Add(key, std::move(trim));
+  }
+}
+
+void TTrimDataMap::LoadDataFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) FatalReport("Error loading file " + path);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  Parse(text);
+}

@@ -1,0 +1,269 @@
+// What the game really plays, recorded through OpenAL Soft's wave writer, and the game
+// on a machine without sound. OpenAL reads its configuration once per process, so each
+// scenario runs in a child process of its own and reports back in key=value lines.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <thread>
+
+#include "AudioTestKit.h"
+#include "audio/ChannelArray.h"
+#include "audio/GameSound.h"
+#include "audio/SoundBank.h"
+#include "audio/SoundLoader.h"
+
+using namespace audiotest;
+
+namespace {
+
+std::map<std::string, std::string> Parse(const std::string& report) {
+  std::map<std::string, std::string> values;
+  std::istringstream in(report);
+  std::string line;
+  while (std::getline(in, line)) {
+    auto eq = line.find('=');
+    if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+  }
+  return values;
+}
+
+void Wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+}  // namespace
+
+TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
+  TTempDir temp;
+  std::string dir = temp.Path;
+  std::string a440 = WriteTone(dir, "a440.wav", 440, 0.3);
+  std::string b660 = WriteTone(dir, "b660.wav", 660, 0.3);
+  std::string c880 = WriteTone(dir, "c880.wav", 880, 0.3);
+  std::string d1100 = WriteTone(dir, "d1100.wav", 1100, 0.3);
+  std::string e300 = WriteTone(dir, "e300.wav", 300, 0.3);
+  int code = 0;
+  std::string report = RunIsolated(
+      [&](std::ostream& out) {
+        std::string wav = UseWaveDevice(dir);
+        TTestGame game;
+        game->AudioInit(0);
+        out << "driver=" << game->SoundDriver << "\n";
+        game->SoundPlay(LoadSoundChecked(a440, 0));  // heard
+        Wait(350);
+        game->SoundOff();
+        game->SoundPlay(LoadSoundChecked(b660, 0));  // effects off
+        game->SoundOn();
+        game->SoundSetVolume(0, 0);
+        game->SoundPlay(LoadSoundChecked(c880, 0));  // volume 0
+        // A damaged settings value reaches the device clamped, not as an error.
+        game->SoundVolume = -50;
+        game->SoundPlay(LoadSoundChecked(d1100, 0));
+        Wait(350);
+        // 300 Hz played at 1.5 times the rate sounds at 450 Hz.
+        game->SoundVolume = 100;
+        auto tone = TGameSound::Create(e300, 0);
+        tone->pitch = 1.5f;
+        TChannelPtr channel;
+        tone->PlayInChannel(channel, 0);
+        out << "playing=" << ChannelPlaying(channel) << "\n";
+        Wait(350);
+        out << "finished=" << ChannelPlaying(channel) << "\n";
+        game->AudioKill();
+        out << "wav=" << wav << "\n";
+      },
+      code);
+  ASSERT_EQ(code, 0) << report;
+  auto v = Parse(report);
+  EXPECT_EQ(v["driver"], "OpenAL Generic Software");
+  EXPECT_EQ(v["playing"], "1");
+  EXPECT_EQ(v["finished"], "0");
+
+  TRecording rec;
+  ASSERT_TRUE(rec.Load(v["wav"]));
+  double heard = rec.Strength(440);
+  EXPECT_GT(heard, 0.01);
+  EXPECT_LT(rec.Strength(660), heard / 50) << "played with effects off";
+  EXPECT_LT(rec.Strength(880), heard / 50) << "played at volume 0";
+  EXPECT_LT(rec.Strength(1100), heard / 50) << "played at a negative volume";
+  EXPECT_GT(rec.Strength(450), heard / 3) << "pitched tone missing";
+  EXPECT_LT(rec.Strength(300), rec.Strength(450) / 10) << "pitch had no effect";
+}
+
+TEST(Playback, MusicFadesInAndOutOverTheirLengths) {
+  TTempDir temp;
+  std::string dir = temp.Path;
+  WriteTone(dir, "music.wav", 500, 0.5);
+  int code = 0;
+  std::string report = RunIsolated(
+      [&](std::ostream& out) {
+        std::string wav = UseWaveDevice(dir);
+        TTestGame game;
+        game->AudioInit(0);
+        game->MusicPath = dir + "/";
+        game->MusicFadeIn = 600;
+        game->MusicLoad("music.wav", 1);
+        game->MusicPlay(1, 0, 0);
+        RunLogic(1000);
+        out << "playing=" << game->MusicIsPlaying() << "\n";
+        game->MusicFadeOutSet(600);
+        RunLogic(900);
+        game->MusicStop();
+        out << "stopped=" << game->MusicIsPlaying() << "\n";
+        game->AudioKill();
+        out << "wav=" << wav << "\n";
+      },
+      code);
+  ASSERT_EQ(code, 0) << report;
+  auto v = Parse(report);
+  EXPECT_EQ(v["playing"], "1");
+  EXPECT_EQ(v["stopped"], "0");
+
+  TRecording rec;
+  ASSERT_TRUE(rec.Load(v["wav"]));
+  auto env = rec.Envelope(20);
+  float peak = *std::max_element(env.begin(), env.end());
+  ASSERT_GT(peak, 0.05f);
+  // The first window with sound, the last one, and the time spent between 10% and 90%
+  // of full loudness on the way up and on the way down (linear fades of 600 ms).
+  size_t first = 0, last = env.size() - 1;
+  while (first < env.size() && env[first] < peak * 0.02f) ++first;
+  while (last > first && env[last] < peak * 0.02f) --last;
+  size_t up10 = first, up90 = first, down90 = last, down10 = last;
+  while (up10 < last && env[up10] < peak * 0.1f) ++up10;
+  while (up90 < last && env[up90] < peak * 0.9f) ++up90;
+  while (down90 > first && env[down90] < peak * 0.9f) --down90;
+  while (down10 > first && env[down10] < peak * 0.1f) --down10;
+  int riseMs = int(up90 - up10) * 20, fallMs = int(down90 > down10 ? 0 : down10 - down90) * 20;
+  EXPECT_NEAR(riseMs, 480, 120) << "10% to 90% of a 600 ms fade-in";
+  EXPECT_NEAR(fallMs, 480, 120) << "90% to 10% of a 600 ms fade-out";
+  // Halfway up the fade the track is about half as loud.
+  float mid = env[first + 15];
+  EXPECT_NEAR(mid / peak, 0.5f, 0.15f);
+  // Full loudness lasts from the end of the fade-in to the start of the fade-out.
+  EXPECT_NEAR(int(down90 - up90) * 20, 520, 150);
+}
+
+TEST(Playback, PoolsFillUpAndFreeWhenSoundsEnd) {
+  TTempDir temp;
+  std::string dir = temp.Path;
+  std::string tone = WriteTone(dir, "tone.wav", 440, 0.2);
+  int code = 0;
+  std::string report = RunIsolated(
+      [&](std::ostream& out) {
+        UseWaveDevice(dir);
+        TTestGame game;
+        game->AudioInit(0);
+        auto sound = TGameSound::Create(tone, 0);
+        auto pool = TChannelArray::Create(4);
+        pool->ChannelByIndex(1)->Reserved = 1;
+        int given = 0;
+        for (int i = 0; i < 3; ++i) given += pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr;
+        out << "given=" << given << "\n";
+        out << "playing=" << pool->CountPlaying() << "\n";
+        // Full: the new sound is dropped and the pool does not grow.
+        out << "full=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) == nullptr) << "\n";
+        out << "count=" << pool->Count() << "\n";
+        // With the default MaxVol of 1.5, three playing and one more share 1.5 between four.
+        out << "share=" << pool->BalanceVolumes(1) << "\n";
+        // A channel that may be taken over is handed out while it plays.
+        pool->ChannelByIndex(3)->PlayWhenFinished = 0;
+        out << "takeover=" << (pool->GetChannel() == pool->ChannelByIndex(3)) << "\n";
+        Wait(450);
+        out << "after=" << pool->CountPlaying() << "\n";
+        out << "again=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr) << "\n";
+
+        // A non-looping track that played to its end is not replayed by switching music on.
+        game->MusicSet(LoadSoundChecked(tone, 0), "tone.wav", 0);
+        game->MusicPlay(0, 0, 0);
+        Wait(400);
+        game->AudioManage();
+        out << "musicStopped=" << game->MusicStopped << "\n";
+        game->MusicOff();
+        game->MusicOn();
+        out << "replayed=" << game->MusicIsPlaying() << "\n";
+        game->AudioKill();
+      },
+      code);
+  ASSERT_EQ(code, 0) << report;
+  auto v = Parse(report);
+  EXPECT_EQ(v["given"], "3");
+  EXPECT_EQ(v["playing"], "3");
+  EXPECT_EQ(v["full"], "1");
+  EXPECT_EQ(v["count"], "4");
+  EXPECT_EQ(v["share"], "0.375");
+  EXPECT_EQ(v["takeover"], "1");
+  EXPECT_EQ(v["after"], "0");
+  EXPECT_EQ(v["again"], "1");
+  EXPECT_EQ(v["musicStopped"], "1");
+  EXPECT_EQ(v["replayed"], "0");
+}
+
+TEST(Playback, WithoutADeviceEveryOperationRunsSilently) {
+  TTempDir temp;
+  std::string dir = temp.Path;
+  std::string tone = WriteTone(dir, "tone.wav", 440, 0.05);
+  WriteTone(dir, "buttonclick.wav", 440, 0.05);
+  int code = 0;
+  std::string report = RunIsolated(
+      [&](std::ostream& out) {
+        UseNoDevice(dir);
+        TTestGame game;
+        game->AudioInit(0);
+        out << "driver=" << game->SoundDriver << "\n";
+        game->ChangeSoundDriver("DirectSound", 1);
+        out << "again=" << game->SoundDriver << "\n";
+        game->SoundPath = dir + "/";
+        game->MusicPath = dir + "/";
+        game->ChannelsCreate(16);
+        game->SetEscapeSound("buttonclick");
+        TSoundBank bank;
+        bank.SetPath(dir);
+        auto sound = bank.Load("tone", 1, 1, "", 0);
+        TChannelPtr channel;
+
+        game->MusicLoad("tone.wav", 1);
+        game->MusicPlay(1, 0, 0);
+        for (int i = 0; i < 20; ++i) game->AudioManage();
+        game->MusicFadeOutSet(50);
+        game->MusicFadeOutManage();
+        game->MusicSetVolume(50, 1);
+        game->MusicChangeVolume(10);
+        game->MusicOff();
+        game->MusicOn();
+        game->ToggleMusic();
+        game->ToggleMusic();
+        game->MusicStop();
+        game->MusicNone();
+        game->SoundPlay(sound->sound);
+        game->SoundPlaySameChannel(channel, sound->sound);
+        game->SoundPlayReturnChannel(channel, sound->sound, 1.2f);
+        game->GameSoundPlay(channel, *sound, 0.5f);
+        game->SoundSetVolume(70, 1);
+        game->SoundChangeVolume(-10);
+        game->ToggleSound();
+        game->ToggleSound();
+        game->SpeechPlay(*sound, 1);
+        game->SpeechStop();
+        game->SpeechSetVolume(30, 1);
+        game->SpeechChangeVolume(5);
+        game->SpeechOff();
+        game->SpeechOn();
+        game->EscapeSoundPlay();
+        game->StopChannels();
+        game->PauseFadeCounter = 10;
+        game->PauseFadeDirection = -1;
+        game->PauseFadeManage();
+        int given = 0;
+        for (int i = 0; i < 40; ++i) given += game->Channels->PlayGameSound(*sound, nullptr, 1, 0) != nullptr;
+        out << "given=" << given << "\n";
+        out << "playing=" << ChannelPlaying(channel) + game->Channels->CountPlaying() << "\n";
+        out << "music=" << game->MusicIsPlaying() << "\n";
+        game->AudioKill();
+      },
+      code);
+  ASSERT_EQ(code, 0) << report;
+  auto v = Parse(report);
+  EXPECT_EQ(v["driver"], "None");
+  EXPECT_EQ(v["again"], "None");
+  EXPECT_EQ(v["given"], "40") << "silent channels never fill the pool";
+  EXPECT_EQ(v["playing"], "0");
+  EXPECT_EQ(v["music"], "0");
+}

@@ -1,0 +1,105 @@
+// Texture page layout: edge replication for filtered sampling and atlas packing.
+#include <gtest/gtest.h>
+
+#include "gfx/Atlas.h"
+#include "gfx/Draw.h"
+
+namespace {
+TPixmapPtr Numbered(int w, int h, uint32_t tag) {
+  auto p = TPixmap::Create(w, h, PF_RGBA8888);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) p->WritePixel(x, y, 0xff000000u | (tag << 16) | uint32_t(y << 8) | uint32_t(x));
+  return p;
+}
+}  // namespace
+
+TEST(Atlas, OwnPageRepeatsLastColumnRowAndCorner) {
+  auto src = Numbered(5, 3, 1);
+  TImageFrame f = MakeOwnFrame(*src, IMAGE_FILTERED);
+  ASSERT_TRUE(f.page);
+  const TPixmap& page = f.page->pixels;
+  EXPECT_EQ(page.width, 8);
+  EXPECT_EQ(page.height, 4);
+  EXPECT_EQ(f.x, 0);
+  EXPECT_FLOAT_EQ(f.uscale, 1.0f / 8);
+  EXPECT_FLOAT_EQ(f.vscale, 1.0f / 4);
+  EXPECT_EQ(page.ReadPixel(2, 1), src->ReadPixel(2, 1));
+  EXPECT_EQ(page.ReadPixel(5, 1), src->ReadPixel(4, 1));  // last column once to the right
+  EXPECT_EQ(page.ReadPixel(2, 3), src->ReadPixel(2, 2));  // last row once below
+  EXPECT_EQ(page.ReadPixel(5, 3), src->ReadPixel(4, 2));  // corner diagonally
+  EXPECT_EQ(page.ReadPixel(6, 1), 0u);                    // and only once
+  // An RGB pixmap becomes opaque.
+  auto rgb = TPixmap::Create(1, 1, PF_RGB888);
+  EXPECT_EQ(MakeOwnFrame(*rgb, 0).page->pixels.ReadPixel(0, 0), 0xff000000u);
+  // A power-of-two frame fills its page exactly.
+  EXPECT_EQ(MakeOwnFrame(*Numbered(4, 4, 1), 0).page->pixels.width, 4);
+}
+
+TEST(Atlas, PacksWithoutOverlapAndGuttersEveryRectangle) {
+  TAtlas atlas(IMAGE_FILTERED, 64, 1);
+  std::vector<TPixmapPtr> pics;
+  std::vector<TImageFrame> frames(12);
+  for (int i = 0; i < 12; ++i) {
+    pics.push_back(Numbered(10 + i, 8 + (i % 3) * 4, uint32_t(i + 1)));
+    ASSERT_TRUE(atlas.Add(*pics.back(), frames[size_t(i)]));
+  }
+  EXPECT_GE(atlas.Pages().size(), 2u);  // 64x64 pages cannot hold all of them
+  for (int i = 0; i < 12; ++i) {
+    const TImageFrame& f = frames[size_t(i)];
+    const TPixmap& page = f.page->pixels;
+    const TPixmap& src = *pics[size_t(i)];
+    EXPECT_EQ(f.width, src.width);
+    EXPECT_FLOAT_EQ(f.uscale, 1.0f / float(page.width));
+    for (int y = -1; y <= src.height; ++y)
+      for (int x = -1; x <= src.width; ++x) {
+        int sx = std::clamp(x, 0, src.width - 1), sy = std::clamp(y, 0, src.height - 1);
+        ASSERT_EQ(page.ReadPixel(f.x + x, f.y + y), src.ReadPixel(sx, sy)) << "picture " << i << " at " << x << "," << y;
+      }
+  }
+  // A picture larger than a page gets a page of its own.
+  TImageFrame big;
+  ASSERT_TRUE(atlas.Add(*Numbered(100, 20, 99), big));
+  EXPECT_EQ(big.page->pixels.width, 128);
+  EXPECT_EQ(std::count(atlas.Pages().begin(), atlas.Pages().end(), big.page), 0);
+}
+
+TEST(Atlas, StripFramesShareOnePageAndWrittenFramesLeaveIt) {
+  auto strip = Numbered(50 * 10, 50 * 5, 7);
+  auto image = LoadAnimImage(strip, 50, 50, 0, 50, IMAGE_FILTERED);
+  ASSERT_NE(image, nullptr);
+  const TImageFrame* f0 = image->Frame(0);
+  ASSERT_NE(f0, nullptr);
+  for (int i = 1; i < 50; ++i) EXPECT_EQ(image->Frame(i)->page, f0->page) << i;
+  EXPECT_EQ(f0->page->pixels.width, 512);
+  const TImageFrame* f7 = image->Frame(7);
+  EXPECT_EQ(f7->page->pixels.ReadPixel(f7->x + 3, f7->y + 4), strip->ReadPixel(7 * 50 + 3, 4));
+
+  // Writing into one frame remakes only that frame, on a page of its own.
+  TPixmapPtr px = LockImage(image, 7, 1, 1);
+  px->WritePixel(0, 0, 0xff123456u);
+  UnlockImage(image, 7);
+  const TImageFrame* again = image->Frame(7);
+  EXPECT_NE(again->page, f0->page);
+  EXPECT_EQ(again->page->pixels.ReadPixel(again->x, again->y), 0xff123456u);
+  EXPECT_EQ(image->Frame(8)->page, f0->page);
+
+  // A dynamic image locked for writing keeps its page and marks it for upload.
+  auto dyn = CreateImage(16, 16, 1, 0);
+  EXPECT_TRUE(dyn->flags & IMAGE_DYNAMIC);
+  EXPECT_EQ(dyn->Frame(0), nullptr);  // no pixels yet
+  LockImage(dyn, 0, 1, 1)->WritePixel(1, 1, 0xffffffffu);
+  auto page = dyn->Frame(0)->page;
+  page->dirty = false;
+  LockImage(dyn, 0, 1, 1)->WritePixel(2, 2, 0xffffffffu);
+  EXPECT_EQ(dyn->Frame(0)->page, page);
+  EXPECT_TRUE(page->dirty);
+  EXPECT_EQ(page->pixels.ReadPixel(2, 2), 0xffffffffu);
+
+  // Packing a bank of small pictures: one page for many.
+  std::vector<TImagePtr> bank;
+  for (int i = 0; i < 20; ++i) bank.push_back(LoadImage(Numbered(20 + i, 30, uint32_t(i)), IMAGE_FILTERED));
+  bank.push_back(LoadImage(Numbered(8, 8, 1), IMAGE_MIPMAPPED));  // left alone
+  EXPECT_EQ(PackImages(bank, 512), 1);
+  for (int i = 1; i < 20; ++i) EXPECT_EQ(bank[size_t(i)]->Frame(0)->page, bank[0]->Frame(0)->page);
+  EXPECT_NE(bank[20]->Frame(0)->page, bank[0]->Frame(0)->page);
+}

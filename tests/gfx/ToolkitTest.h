@@ -1,0 +1,65 @@
+// A game object for toolkit tests: 5 ms logic ticks at normal speed, so 1000 ms
+// are 200 ticks, and a Delta the test sets by hand.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Game.h"
+#include "app/Globals.h"
+
+class ToolkitTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game = std::make_unique<TGame>();
+    Game = game.get();
+    Game->FixedRateLogic.CalcMS();
+    Delta = 1.0f;
+  }
+  void TearDown() override {
+    Delta = 1.0f;
+    Game = nullptr;
+  }
+  std::unique_ptr<TGame> game;
+};
+
+#include "gfx/Draw.h"
+#include "gfx/RecordingRenderDriver.h"
+
+// The same, drawing into a recording back end on an 800 x 600 screen.
+class RecordingTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    auto driver = std::make_unique<TRecordingRenderDriver>();
+    rec = driver.get();
+    SetRenderDriver(std::move(driver));
+    ASSERT_TRUE(CreateGraphics(800, 600));
+    SetBlend(BLEND_ALPHA);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(1, 1);
+    SetRotation(0);
+    AutoMidHandle(false);
+  }
+  void TearDown() override {
+    SetRenderDriver(nullptr);
+    ToolkitTest::TearDown();
+  }
+  // A plain picture of w x h (frames side by side for a strip).
+  static TImagePtr Picture(int w, int h, int frames = 1) {
+    auto img = TImage::Create(w, h, frames, IMAGE_FILTERED);
+    for (int f = 0; f < frames; ++f) {
+      auto px = TPixmap::Create(w, h, PF_RGBA8888);
+      for (auto& b : px->pixels) b = 255;
+      img->SetPixmap(f, px);
+    }
+    return img;
+  }
+  // Top-left corner and alpha byte of recorded quad i.
+  float X(size_t i) const { return rec->recorded.at(i).vertices.at(0).x; }
+  float Y(size_t i) const { return rec->recorded.at(i).vertices.at(0).y; }
+  int Red(size_t i) const { return int(rec->recorded.at(i).vertices.at(0).rgba & 0xff); }
+  int AlphaByte(size_t i) const { return int(rec->recorded.at(i).vertices.at(0).rgba >> 24); }
+  TRecordingRenderDriver* rec = nullptr;
+};

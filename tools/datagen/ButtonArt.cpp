@@ -1,0 +1,206 @@
+// Menu buttons: glossy night-blue (or festive gold) plates with a gold rim and
+// rounded lettering; every button has a lit "MO" twin for the pointer hover.
+#include <cmath>
+#include <string>
+
+#include "ArtKit.h"
+#include "Canvas.h"
+#include "Pictures.h"
+
+using namespace art;
+
+namespace {
+
+enum class Plate { Blue, Gold, Red, Green };
+
+struct ButtonSpec {
+  const char* file;
+  const char* caption;  // empty: a blank plate the game letters itself
+  int width, height;
+  Plate plate;
+};
+
+Rgb PlateColour(Plate plate) {
+  switch (plate) {
+    case Plate::Gold: return Hex(0xE8A42C);
+    case Plate::Red: return Hex(0xC42838);
+    case Plate::Green: return Hex(0x22884A);
+    default: return Hex(0x3A2C9A);
+  }
+}
+
+void DrawPlate(cairo_t* cr, double w, double h, Plate plate, bool hover, bool selected) {
+  const double m = 3, r = std::min(h / 2 - m, 16.0);
+  const double x = m, y = m, pw = w - 2 * m, ph = h - 2 * m - 1;
+  Rgb base = PlateColour(plate);
+  if (hover) base = Lighten(base, 0.18);
+  if (selected) base = Mix(base, Hex(0xF0B030), 0.8);
+  // Hover glow and drop shadow stay inside the picture's margin.
+  if (hover || selected) {
+    for (int i = 3; i >= 1; --i) {
+      RoundRect(cr, x, y, pw, ph, r);
+      SetRgb(cr, kFrameGold, 0.16);
+      cairo_set_line_width(cr, i * 2.0);
+      cairo_stroke(cr);
+    }
+  }
+  RoundRect(cr, x, y + 1.5, pw, ph, r);
+  SetRgb(cr, Hex(0x05031A), 0.55);
+  cairo_fill(cr);
+  RoundRect(cr, x, y, pw, ph, r);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + ph);
+  AddStop(p, 0, Lighten(base, 0.35));
+  AddStop(p, 0.5, base);
+  AddStop(p, 1, Darken(base, 0.45));
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  // Gloss over the upper half.
+  cairo_save(cr);
+  RoundRect(cr, x, y, pw, ph, r);
+  cairo_clip(cr);
+  cairo_pattern_t* gl = cairo_pattern_create_linear(0, y + 2, 0, y + 2 + ph * 0.46);
+  AddStop(gl, 0, kWhite, hover ? 0.45 : 0.32);
+  AddStop(gl, 1, kWhite, 0.04);
+  RoundRect(cr, x + 3, y + 2, pw - 6, ph * 0.46, r * 0.8);
+  cairo_set_source(cr, gl);
+  cairo_fill(cr);
+  cairo_pattern_destroy(gl);
+  cairo_restore(cr);
+  // Gold rim.
+  RoundRect(cr, x + 0.8, y + 0.8, pw - 1.6, ph - 1.6, r - 0.8);
+  cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + ph);
+  AddStop(rim, 0, Hex(0xFFF4D0));
+  AddStop(rim, 0.5, kFrameGold);
+  AddStop(rim, 1, Hex(0x8A5410));
+  cairo_set_source(cr, rim);
+  cairo_set_line_width(cr, hover ? 2.2 : 1.6);
+  cairo_stroke(cr);
+  cairo_pattern_destroy(rim);
+  // A little snow resting on the top edge.
+  cairo_new_path(cr);
+  const double sx = x + r * 0.6, sw = std::min(pw * 0.35, 40.0);
+  cairo_move_to(cr, sx, y + 1.5);
+  cairo_curve_to(cr, sx + sw * 0.2, y - 2, sx + sw * 0.8, y - 2.5, sx + sw, y + 1.2);
+  cairo_curve_to(cr, sx + sw * 0.7, y + 3.5, sx + sw * 0.3, y + 3, sx, y + 1.5);
+  SetRgb(cr, kWhite, 0.95);
+  cairo_fill(cr);
+}
+
+void DrawCaption(cairo_t* cr, double w, double h, const std::string& text, bool hover, bool dark) {
+  const double size = FitTextSize(cr, UiFont(), h * 0.5, text, w - 28, h * 0.42);
+  const double cx = w / 2, cy = h / 2 - 0.5;
+  TextPathCentred(cr, UiFont(), size, text, cx + 1, cy + 1.5);
+  SetRgb(cr, Hex(0x05031A), 0.6);
+  cairo_fill(cr);
+  TextPathCentred(cr, UiFont(), size, text, cx, cy);
+  if (dark) {
+    SetRgb(cr, Hex(0x4A2006));
+    cairo_fill(cr);
+    return;
+  }
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, cy - size / 2, 0, cy + size / 2);
+  AddStop(p, 0, kWhite);
+  AddStop(p, 1, hover ? Hex(0xFFE6A0) : Hex(0xE6E0FF));
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+bool SaveButton(const std::string& path, const ButtonSpec& b, bool hover, bool selected) {
+  TCanvas c(b.width, b.height);
+  DrawPlate(c.cr(), b.width, b.height, b.plate, hover, selected);
+  if (selected) {
+    // The chosen pack carries a star badge on its left.
+    FacetedStone(c.cr(), StarPoints(17, b.height / 2.0, 9, 4, 5, -kPi / 2), {17, b.height / 2.0}, Hex(0xFFF0A0),
+                 0.45);
+  }
+  if (b.caption[0] != 0) {
+    cairo_save(c.cr());
+    if (selected) cairo_translate(c.cr(), 8, 0);
+    DrawCaption(c.cr(), b.width, b.height, b.caption, hover, b.plate == Plate::Gold || selected);
+    cairo_restore(c.cr());
+  }
+  return c.Save(path);
+}
+
+bool SaveArrow(const std::string& path, bool right, bool hover) {
+  const int size = 64;
+  TCanvas c(size, size);
+  cairo_t* cr = c.cr();
+  Rgb base = hover ? Hex(0x5A48C8) : Hex(0x3A2C9A);
+  if (hover) SoftGlow(cr, 32, 32, 32, kFrameGold, 0.5);
+  cairo_new_path(cr);
+  cairo_arc(cr, 32, 33.5, 26, 0, 2 * kPi);
+  SetRgb(cr, Hex(0x05031A), 0.55);
+  cairo_fill(cr);
+  cairo_new_path(cr);
+  cairo_arc(cr, 32, 32, 26, 0, 2 * kPi);
+  cairo_pattern_t* p = cairo_pattern_create_radial(24, 22, 3, 32, 32, 28);
+  AddStop(p, 0, Lighten(base, 0.45));
+  AddStop(p, 0.6, base);
+  AddStop(p, 1, Darken(base, 0.5));
+  cairo_set_source(cr, p);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(p);
+  SetRgb(cr, kFrameGold);
+  cairo_set_line_width(cr, hover ? 2.6 : 2);
+  cairo_stroke(cr);
+  cairo_save(cr);
+  cairo_translate(cr, 32, 32);
+  if (!right) cairo_scale(cr, -1, 1);
+  Polygon(cr, {{-13, -5}, {1, -5}, {1, -13}, {15, 0}, {1, 13}, {1, 5}, {-13, 5}});
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  SetRgb(cr, Hex(0x140C38), 0.8);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke_preserve(cr);
+  FillVertical(cr, -13, 13, Hex(0xFFF8E0), hover ? kFrameGold : Hex(0xE8C070));
+  cairo_restore(cr);
+  SoftGlow(cr, 24, 20, 9, kWhite, 0.35);
+  return c.Save(path);
+}
+
+}  // namespace
+
+bool WriteButtons(const std::string& root) {
+  const std::string dir = MenusDir(root);
+  const ButtonSpec buttons[] = {
+      {"OK", "OK", 100, 40, Plate::Blue},
+      {"OK2", "", 120, 40, Plate::Blue},
+      {"Yes", "Yes", 100, 40, Plate::Green},
+      {"No", "No", 100, 40, Plate::Red},
+      {"Cancel", "Cancel", 110, 40, Plate::Blue},
+      {"Create", "Create", 110, 40, Plate::Blue},
+      {"Delete", "Delete", 110, 40, Plate::Blue},
+      {"Hint", "Hint", 140, 48, Plate::Blue},
+      {"Menu", "Menu", 140, 52, Plate::Blue},
+      {"changeplayer", "Change Player", 150, 48, Plate::Blue},
+      {"play", "Play", 136, 72, Plate::Gold},
+      {"titleoptions", "Options", 150, 48, Plate::Blue},
+      {"mygallery", "Gallery", 150, 48, Plate::Blue},
+      {"exit", "Exit", 150, 48, Plate::Blue},
+      {"on", "On", 84, 40, Plate::Green},
+      {"off", "Off", 84, 40, Plate::Red},
+      {"credits", "Credits", 150, 46, Plate::Blue},
+      {"resume", "Resume", 210, 46, Plate::Blue},
+      {"options", "Options", 210, 46, Plate::Blue},
+      {"help", "Help", 210, 46, Plate::Blue},
+      {"saveandexit", "Save & Exit", 210, 46, Plate::Blue},
+      {"ClassicLevels", "Classic Levels", 170, 50, Plate::Blue},
+      {"GoldLevels", "Gold Levels", 170, 50, Plate::Blue},
+  };
+  bool ok = true;
+  for (const ButtonSpec& b : buttons) {
+    ok &= SaveButton(dir + b.file + ".png", b, false, false);
+    ok &= SaveButton(dir + b.file + "MO.png", b, true, false);
+  }
+  for (const char* pack : {"ClassicLevels", "GoldLevels"}) {
+    for (const ButtonSpec& b : buttons)
+      if (std::string(b.file) == pack) ok &= SaveButton(dir + pack + "_selected.png", b, false, true);
+  }
+  ok &= SaveArrow(dir + "arrowleft.png", false, false);
+  ok &= SaveArrow(dir + "arrowleftMO.png", false, true);
+  ok &= SaveArrow(dir + "arrowright.png", true, false);
+  ok &= SaveArrow(dir + "arrowrightMO.png", true, true);
+  return ok;
+}

@@ -1,0 +1,385 @@
+// Full-screen night scenes: the ten board backgrounds, the loading screen, the
+// gallery pictures with their thumbnails, the intro story, the level map and its
+// backdrop.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "Parchment.h"
+#include "PictureJobs.h"
+#include "Props.h"
+#include "Scenery.h"
+
+namespace {
+constexpr double kPi = 3.14159265358979;
+
+void Background(const TStudio& studio, int n) {
+  TCanvas c(800, 600);
+  TSceneRandom rng(1000 + uint32_t(n) * 7919);
+  Scenery::TVillagePlan plan = Scenery::RandomPlan(rng);
+  // Every layout shows up at least twice among the ten.
+  plan.layout = Scenery::TLayout((n - 1) % 4);
+  Scenery::Village(c, rng, plan);
+  // The board sits right of the side panel; keep that area quiet.
+  Scenery::CalmCentre(c, 460, 320, 330, 260, 0.42);
+  Scenery::Vignette(c, 0.55);
+  Scenery::Grain(c, rng, 3);
+  studio.Save(c, "Data/graphics/bg" + std::to_string(n) + ".jpg");
+}
+
+void LoadingScreen(const TStudio& studio) {
+  TCanvas c(800, 600);
+  TSceneRandom rng(201);
+  Scenery::TVillagePlan plan = Scenery::RandomPlan(rng);
+  plan.layout = Scenery::TLayout::Lake;
+  plan.moonX = 660;
+  plan.moonY = 70;
+  plan.aurora = true;
+  plan.horizon = 380;
+  plan.farRidge = 370;
+  plan.midRidge = 430;
+  Scenery::Village(c, rng, plan);
+  // The logo, the caption and the bar sit over the middle and the bottom.
+  Scenery::CalmCentre(c, 400, 160, 330, 120, 0.35);
+  Scenery::CalmCentre(c, 400, 500, 300, 90, 0.35);
+  Scenery::Vignette(c, 0.55);
+  Scenery::Grain(c, rng, 3);
+  studio.Save(c, "Data/graphics/loadingscreen.jpg");
+}
+
+// Reindeer and sleigh in silhouette, heading right; (x, y) is the sleigh's runner.
+void Sleigh(cairo_t* cr, double x, double y, double s, const TColour& ink) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, s, s);
+  ink.Set(cr);
+  // Sleigh body and curled runner.
+  cairo_move_to(cr, -40, 0);
+  cairo_curve_to(cr, -50, -10, -46, -30, -36, -30);
+  cairo_line_to(cr, 0, -22);
+  cairo_line_to(cr, 6, -8);
+  cairo_line_to(cr, -34, -4);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 2.5);
+  cairo_move_to(cr, -44, 2);
+  cairo_line_to(cr, 8, 2);
+  cairo_curve_to(cr, 16, 2, 16, -8, 10, -8);
+  cairo_stroke(cr);
+  // Father Christmas and his sack.
+  cairo_arc(cr, -22, -32, 6, 0, 2 * kPi);
+  cairo_arc(cr, -36, -36, 9, 0, 2 * kPi);
+  cairo_fill(cr);
+  // Reins to four reindeer.
+  cairo_set_line_width(cr, 1);
+  cairo_move_to(cr, -18, -30);
+  cairo_line_to(cr, 150, -40);
+  cairo_stroke(cr);
+  for (int i = 0; i < 4; ++i) {
+    const double rx = 30 + i * 34, ry = -26 - i * 3;
+    cairo_save(cr);
+    cairo_translate(cr, rx, ry);
+    cairo_scale(cr, 1.6, 0.8);
+    cairo_arc(cr, 0, 0, 8, 0, 2 * kPi);
+    cairo_restore(cr);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 2.2);
+    // Legs stretched in a gallop, neck, head and antlers.
+    cairo_move_to(cr, rx - 9, ry + 3);
+    cairo_line_to(cr, rx - 20, ry + 12);
+    cairo_move_to(cr, rx + 9, ry + 3);
+    cairo_line_to(cr, rx + 20, ry + 10);
+    cairo_move_to(cr, rx + 10, ry - 3);
+    cairo_line_to(cr, rx + 16, ry - 12);
+    cairo_stroke(cr);
+    cairo_arc(cr, rx + 18, ry - 13, 3.5, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1.2);
+    cairo_move_to(cr, rx + 16, ry - 16);
+    cairo_line_to(cr, rx + 12, ry - 24);
+    cairo_line_to(cr, rx + 8, ry - 26);
+    cairo_move_to(cr, rx + 13, ry - 21);
+    cairo_line_to(cr, rx + 17, ry - 26);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
+enum class TFeature { None, Tree, Sleigh, Snowmen, Presents };
+
+void StoryScene(TCanvas& c, TSceneRandom& rng, TFeature feature, bool quietCentre) {
+  Scenery::TVillagePlan plan = Scenery::RandomPlan(rng);
+  if (feature == TFeature::Sleigh) {
+    plan.moonX = 520;
+    plan.moonY = 130;
+    plan.moonR = 70;
+    plan.clouds = 1;
+  }
+  if (feature == TFeature::Tree) plan.layout = Scenery::TLayout::Ridge;
+  Scenery::Village(c, rng, plan);
+  cairo_t* cr = c.Cr();
+  switch (feature) {
+    case TFeature::Tree: Props::ChristmasTree(c, rng, 400, 580, 330); break;
+    case TFeature::Sleigh: Sleigh(cr, 440, 150, 1.3, TColour::Rgb(20, 16, 40, 0.92)); break;
+    case TFeature::Snowmen:
+      Scenery::Snowman(c, 330, 575, 130);
+      Scenery::Snowman(c, 460, 585, 100);
+      break;
+    case TFeature::Presents:
+      Props::Present(c, 300, 580, 90, 60, Palette::Berry, Palette::Gold);
+      Props::Present(c, 400, 590, 70, 80, TColour::Rgb(40, 100, 180), Palette::Snow);
+      Props::Present(c, 470, 585, 80, 50, TColour::Rgb(40, 130, 70), Palette::Berry);
+      break;
+    case TFeature::None: break;
+  }
+  if (quietCentre) Scenery::CalmCentre(c, 400, 300, 300, 220, 0.2);
+  Scenery::Vignette(c, 0.5);
+}
+
+void GalleryPicture(const TStudio& studio, int n) {
+  TCanvas c(800, 600);
+  TSceneRandom rng(3000 + uint32_t(n) * 104729);
+  const TFeature features[] = {TFeature::Tree,    TFeature::Sleigh, TFeature::Snowmen, TFeature::Presents,
+                               TFeature::None,    TFeature::Tree,   TFeature::Sleigh,  TFeature::Snowmen,
+                               TFeature::Presents, TFeature::None,  TFeature::Tree};
+  StoryScene(c, rng, features[n - 1], false);
+  Scenery::Grain(c, rng, 2.5);
+  studio.Save(c, "Data/graphics/pic" + std::to_string(n) + ".jpg");
+  TCanvas thumb(100, 75);
+  c.PaintScaled(thumb.Cr(), 0, 0, 100, 75);
+  studio.Save(thumb, "Data/graphics/thumb" + std::to_string(n) + ".png");
+}
+
+void IntroPicture(const TStudio& studio, int n) {
+  static const char* const lines[] = {
+      "High in the snowy hills lies the village of Tinselvale.",
+      "Every winter night its windows glow with candlelight.",
+      "On the longest night, a wild wind shook the winter star...",
+      "...and scattered its sparkling gems over every street.",
+      "The little snow sprites were trapped beneath ice and brick.",
+      "Only a patient puzzler can match the gems and free them.",
+      "Then Tinselvale will shine with gold once more.",
+      "Are you ready? The whole village is counting on you!"};
+  const TFeature features[] = {TFeature::None,     TFeature::None,  TFeature::Sleigh, TFeature::Presents,
+                               TFeature::Snowmen, TFeature::Tree,  TFeature::None,   TFeature::Sleigh};
+  TCanvas c(800, 600);
+  TSceneRandom rng(5000 + uint32_t(n) * 31337);
+  StoryScene(c, rng, features[n - 1], false);
+  cairo_t* cr = c.Cr();
+  if (n == 3 || n == 4) {
+    // The star's gems streak across the sky.
+    TSceneRandom trail(n);
+    for (int i = 0; i < 50; ++i) {
+      const double t = i / 50.0;
+      const double x = 80 + t * 640, y = 80 + std::sin(t * kPi) * -30 + t * 120 + trail.Real(-20, 20);
+      cairo_save(cr);
+      cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+      cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 0, x, y, 10);
+      TColour::Rgb(255, 220, 140, 0.8).Stop(g, 0);
+      TColour::Rgb(255, 160, 60, 0).Stop(g, 1);
+      cairo_set_source(cr, g);
+      cairo_arc(cr, x, y, 10, 0, 2 * kPi);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+      cairo_restore(cr);
+    }
+  }
+  // Caption band.
+  cairo_rectangle(cr, 0, 500, 800, 100);
+  cairo_pattern_t* band = cairo_pattern_create_linear(0, 500, 0, 600);
+  TColour::Rgb(6, 4, 20, 0).Stop(band, 0);
+  TColour::Rgb(6, 4, 20, 0.75).Stop(band, 0.45);
+  TColour::Rgb(6, 4, 20, 0.85).Stop(band, 1);
+  cairo_set_source(cr, band);
+  cairo_fill(cr);
+  cairo_pattern_destroy(band);
+  TLetterStyle t;
+  t.face = TTypeface::Headline;
+  t.size = 32;
+  t.top = TColour::Rgb(255, 250, 230);
+  t.bottom = Palette::GoldLight;
+  t.shadowBlur = 3;
+  t.shadowDx = 2;
+  t.shadowDy = 2;
+  studio.letters.Draw(c, t, lines[n - 1], 400, 562);
+  Scenery::Grain(c, rng, 2.5);
+  studio.Save(c, "Data/graphics/intro" + std::to_string(n) + ".jpg");
+}
+
+void MapBackground(const TStudio& studio) {
+  TCanvas c(1024, 1024);
+  TSceneRandom rng(202);
+  TSkyColours sky;
+  Scenery::Sky(c, sky, 1024, 512);
+  Scenery::Stars(c, rng, 700, 1000);
+  Scenery::Aurora(c, rng, TColour::Rgb(90, 230, 180, 0.25), 300);
+  Scenery::Clouds(c, rng, 8, 100, 900, TColour::Rgb(120, 110, 180, 0.35));
+  Scenery::Snowfall(c, rng, 400, 3);
+  Scenery::Vignette(c, 0.4);
+  Scenery::Grain(c, rng, 3);
+  studio.Save(c, "Data/graphics/mapbackground.jpg");
+}
+
+// Star centres on the map, level 1 to 55, in map-picture pixels.
+const double kStars[55][2] = {
+    {87, 693},  {121, 698}, {152, 712}, {181, 725}, {212, 740}, {241, 755}, {271, 769}, {300, 781}, {334, 788},
+    {370, 788}, {404, 781}, {438, 771}, {471, 761}, {503, 750}, {536, 746}, {519, 691}, {489, 681}, {460, 665},
+    {432, 648}, {401, 636}, {368, 627}, {333, 626}, {300, 629}, {270, 635}, {237, 642}, {205, 649}, {174, 652},
+    {141, 646}, {111, 627}, {87, 601},  {71, 567},  {98, 494},  {149, 474}, {197, 493}, {244, 520}, {291, 544},
+    {344, 555}, {397, 542}, {449, 527}, {441, 474}, {399, 435}, {348, 407}, {286, 408}, {232, 425}, {177, 413},
+    {150, 366}, {193, 286}, {261, 294}, {318, 339}, {386, 317}, {364, 256}, {300, 213}, {227, 191}, {277, 139},
+    {289, 48}};
+
+void TrailPath(cairo_t* cr) {
+  // Catmull-Rom through the stars, as cubic Béziers.
+  cairo_move_to(cr, kStars[0][0], kStars[0][1]);
+  for (int i = 0; i < 54; ++i) {
+    const double* p0 = kStars[std::max(0, i - 1)];
+    const double* p1 = kStars[i];
+    const double* p2 = kStars[i + 1];
+    const double* p3 = kStars[std::min(54, i + 2)];
+    cairo_curve_to(cr, p1[0] + (p2[0] - p0[0]) / 6, p1[1] + (p2[1] - p0[1]) / 6, p2[0] - (p3[0] - p1[0]) / 6,
+                   p2[1] - (p3[1] - p1[1]) / 6, p2[0], p2[1]);
+  }
+}
+
+void LevelMap(const TStudio& studio) {
+  const int size = 1000;
+  TCanvas land(size, size);
+  cairo_t* cr = land.Cr();
+  TSceneRandom rng(203);
+  // Snowfield with rolling blue hollows.
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, size, size);
+  TColour::Rgb(230, 236, 252).Stop(g, 0);
+  TColour::Rgb(176, 186, 228).Stop(g, 1);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  for (int i = 0; i < 40; ++i) {
+    const double hx = rng.Real(0, size), hy = rng.Real(0, size), hr = rng.Real(40, 120);
+    cairo_save(cr);
+    cairo_translate(cr, hx, hy);
+    cairo_scale(cr, 2, 1);
+    cairo_pattern_t* h = cairo_pattern_create_radial(-hr * 0.2, -hr * 0.3, 0, 0, 0, hr);
+    TColour{1, 1, 1, 0.35}.Stop(h, 0);
+    TColour::Rgb(120, 130, 200, 0.25).Stop(h, 0.7);
+    TColour::Rgb(120, 130, 200, 0).Stop(h, 1);
+    cairo_set_source(cr, h);
+    cairo_arc(cr, 0, 0, hr, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_pattern_destroy(h);
+    cairo_restore(cr);
+  }
+  // A frozen lake inside the path's big bend and another in the north-east.
+  for (auto [lx, ly, rx, ry] : {std::array<double, 4>{300, 700, 110, 38}, std::array<double, 4>{760, 180, 150, 80}}) {
+    cairo_save(cr);
+    cairo_translate(cr, lx, ly);
+    cairo_scale(cr, rx / ry, 1);
+    cairo_arc(cr, 0, 0, ry, 0, 2 * kPi);
+    cairo_restore(cr);
+    cairo_pattern_t* ice = cairo_pattern_create_linear(lx - rx, ly - ry, lx + rx, ly + ry);
+    TColour::Rgb(150, 190, 240).Stop(ice, 0);
+    TColour::Rgb(80, 100, 190).Stop(ice, 1);
+    cairo_set_source(cr, ice);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(ice);
+    cairo_set_line_width(cr, 4);
+    TColour{1, 1, 1, 0.9}.Set(cr);
+    cairo_stroke(cr);
+  }
+  // Forests away from the trail.
+  auto nearTrail = [&](double x, double y) {
+    for (auto& s : kStars)
+      if (std::hypot(s[0] - x, s[1] - y) < 48) return true;
+    return false;
+  };
+  std::vector<std::array<double, 3>> trees;
+  for (int i = 0; i < 420; ++i) {
+    const double tx = rng.Real(0, size), ty = rng.Real(0, size);
+    if (nearTrail(tx, ty)) continue;
+    if (std::hypot((tx - 300) / 120, (ty - 700) / 46) < 1.2) continue;
+    if (std::hypot((tx - 760) / 160, (ty - 180) / 90) < 1.2) continue;
+    if (tx > 600 && tx < 940 && ty > 420 && ty < 700) continue;  // the village square
+    trees.push_back({tx, ty, rng.Real(22, 44)});
+  }
+  std::sort(trees.begin(), trees.end(), [](auto& a, auto& b) { return a[1] < b[1]; });
+  for (auto& t : trees) Scenery::Pine(cr, rng, t[0], t[1], t[2], Palette::Pine, 0.9);
+  // Tinselvale itself on the east side, with its church.
+  std::vector<THouse> houses;
+  for (int i = 0; i < 11; ++i) {
+    THouse h;
+    h.x = rng.Real(610, 880);
+    h.base = rng.Real(470, 690);
+    const double s = rng.Real(0.9, 1.3);
+    h.width = 50 * s;
+    h.height = 36 * s;
+    h.gable = 26 * s;
+    h.depth = 30 * s;
+    h.wall = TColour::Rgb(rng.Int(130, 190), rng.Int(90, 130), rng.Int(110, 160));
+    h.wreath = rng.Chance(0.5);
+    houses.push_back(h);
+  }
+  std::sort(houses.begin(), houses.end(), [](auto& a, auto& b) { return a.base < b.base; });
+  bool church = false;
+  for (auto& h : houses) {
+    if (!church && h.base > 560) {
+      Scenery::Church(land, rng, 740, 560, 1.3);
+      church = true;
+    }
+    Scenery::House(land, rng, h);
+  }
+  // The trail: trodden snow, a dashed golden line of footsteps, in star order.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  TrailPath(cr);
+  cairo_set_line_width(cr, 22);
+  TColour::Rgb(120, 120, 190, 0.45).Set(cr);
+  cairo_stroke(cr);
+  TrailPath(cr);
+  cairo_set_line_width(cr, 14);
+  TColour::Rgb(250, 246, 236, 0.95).Set(cr);
+  cairo_stroke(cr);
+  TrailPath(cr);
+  const double dash[] = {6, 9};
+  cairo_set_dash(cr, dash, 2, 0);
+  cairo_set_line_width(cr, 4);
+  TColour::Rgb(200, 140, 50, 0.9).Set(cr);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+  // Soft pads under each star so it stands clear of the trail.
+  for (auto& s : kStars) {
+    cairo_pattern_t* p = cairo_pattern_create_radial(s[0], s[1], 0, s[0], s[1], 18);
+    TColour::Rgb(40, 40, 110, 0.35).Stop(p, 0);
+    TColour::Rgb(40, 40, 110, 0).Stop(p, 1);
+    cairo_set_source(cr, p);
+    cairo_arc(cr, s[0], s[1], 18, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
+  Scenery::Snowfall(land, rng, 300, 2.5);
+
+  // The land fades out at its edges onto the backdrop behind it.
+  TCanvas map(size, size);
+  TCanvas mask(size, size);
+  Parchment::RoundRect(mask.Cr(), 30, 24, size - 60, size - 48, 120);
+  cairo_set_source_rgba(mask.Cr(), 1, 1, 1, 1);
+  cairo_fill(mask.Cr());
+  mask.Blur(40);
+  cairo_set_source_surface(map.Cr(), land.Surface(), 0, 0);
+  cairo_mask_surface(map.Cr(), mask.Surface(), 0, 0);
+  studio.Save(map, "Data/graphics/levelselect.png");
+}
+}  // namespace
+
+void AddBackdropJobs(std::vector<TPictureJob>& jobs) {
+  for (int n = 1; n <= 10; ++n)
+    jobs.push_back({"bg" + std::to_string(n) + ".jpg", [n](const TStudio& s) { Background(s, n); }});
+  jobs.push_back({"loadingscreen.jpg", LoadingScreen});
+  for (int n = 1; n <= 11; ++n)
+    jobs.push_back({"pic" + std::to_string(n) + ".jpg", [n](const TStudio& s) { GalleryPicture(s, n); }});
+  for (int n = 1; n <= 8; ++n)
+    jobs.push_back({"intro" + std::to_string(n) + ".jpg", [n](const TStudio& s) { IntroPicture(s, n); }});
+  jobs.push_back({"mapbackground.jpg", MapBackground});
+  jobs.push_back({"levelselect.png", LevelMap});
+}

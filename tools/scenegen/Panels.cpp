@@ -1,0 +1,342 @@
+// Panels and small interface pieces: the parchments behind hints, tallies and the
+// in-game menu, the hanging tags' strings, the loading bar, the slider, the gallery
+// frame and lock, and the second options card.
+#include <cmath>
+
+#include "Parchment.h"
+#include "PictureJobs.h"
+#include "Scenery.h"
+
+namespace {
+constexpr double kPi = 3.14159265358979;
+
+void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
+  // Gold cap and loop.
+  cairo_set_line_width(cr, std::max(1.0, r * 0.12));
+  Palette::GoldDeep.Set(cr);
+  cairo_arc(cr, x, y - r * 1.22, r * 0.2, 0, 2 * kPi);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, x - r * 0.3, y - r * 1.1, r * 0.6, r * 0.3);
+  Palette::Gold.Set(cr);
+  cairo_fill(cr);
+  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.05, x, y, r);
+  colour.Lighter(0.7).Stop(p, 0);
+  colour.Stop(p, 0.45);
+  colour.Darker(0.55).Stop(p, 1);
+  cairo_arc(cr, x, y, r, 0, 2 * kPi);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  // A band of gold and a window reflection.
+  cairo_save(cr);
+  cairo_arc(cr, x, y, r, 0, 2 * kPi);
+  cairo_clip(cr);
+  cairo_set_line_width(cr, r * 0.14);
+  Palette::Gold.WithAlpha(0.85).Set(cr);
+  cairo_move_to(cr, x - r, y + r * 0.1);
+  cairo_curve_to(cr, x - r * 0.3, y + r * 0.35, x + r * 0.3, y + r * 0.35, x + r, y + r * 0.1);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  cairo_save(cr);
+  cairo_translate(cr, x - r * 0.4, y - r * 0.45);
+  cairo_rotate(cr, -0.6);
+  cairo_scale(cr, 1, 0.55);
+  cairo_arc(cr, 0, 0, r * 0.28, 0, 2 * kPi);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.75);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void HintBody(const TStudio& studio) {
+  TCanvas c(500, 500);
+  TSceneRandom rng(501);
+  Parchment::Scroll(c, rng, 14, 8, 472, 484, TPaperTone::Toasted);
+  Parchment::Holly(c.Cr(), 64, 62, 30, 0.3);
+  Parchment::Holly(c.Cr(), 436, 62, 30, kPi - 0.3);
+  studio.Save(c, "Data/graphics/hintbody.png");
+}
+
+void ScrollBody(const TStudio& studio) {
+  TCanvas c(470, 430);
+  TSceneRandom rng(502);
+  Parchment::Scroll(c, rng, 10, 6, 450, 418, TPaperTone::Toasted);
+  Parchment::Holly(c.Cr(), 56, 58, 26, 0.3);
+  Parchment::Holly(c.Cr(), 414, 58, 26, kPi - 0.3);
+  studio.Save(c, "Data/graphics/scrollbody.png");
+}
+
+// A glass tube; fill 0 = empty, 1 = full of candy-striped gold, 2 = full and glowing.
+void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
+  const double w = 440, h = 36;
+  TCanvas c{int(w), int(h)};
+  cairo_t* cr = c.Cr();
+  const double x = 3, y = 3, bw = w - 6, bh = h - 8, r = bh / 2;
+  // Case.
+  Parchment::RoundRect(cr, x, y, bw, bh, r);
+  cairo_pattern_t* cs = cairo_pattern_create_linear(0, y, 0, y + bh);
+  TColour::Rgb(20, 16, 50, 0.92).Stop(cs, 0);
+  TColour::Rgb(46, 40, 96, 0.92).Stop(cs, 1);
+  cairo_set_source(cr, cs);
+  cairo_fill(cr);
+  cairo_pattern_destroy(cs);
+  if (fill > 0) {
+    cairo_save(cr);
+    Parchment::RoundRect(cr, x + 4, y + 4, bw - 8, bh - 8, r - 4);
+    cairo_clip(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, y + 4, 0, y + bh - 4);
+    Palette::GoldLight.Stop(g, 0);
+    Palette::Gold.Stop(g, 0.45);
+    Palette::GoldDeep.Stop(g, 1);
+    cairo_set_source(cr, g);
+    cairo_paint(cr);
+    cairo_pattern_destroy(g);
+    // Candy stripes.
+    for (double sx = x - 20; sx < x + bw + 20; sx += 22) {
+      cairo_move_to(cr, sx, y + bh);
+      cairo_line_to(cr, sx + 9, y + bh);
+      cairo_line_to(cr, sx + 9 + bh, y);
+      cairo_line_to(cr, sx + bh, y);
+      cairo_close_path(cr);
+      Palette::Berry.WithAlpha(0.75).Set(cr);
+      cairo_fill(cr);
+    }
+    cairo_restore(cr);
+  }
+  // Glass shine along the top and a gold rim.
+  Parchment::RoundRect(cr, x + 6, y + 3, bw - 12, bh * 0.38, bh * 0.19);
+  cairo_pattern_t* shine = cairo_pattern_create_linear(0, y + 3, 0, y + 3 + bh * 0.38);
+  TColour{1, 1, 1, 0.55}.Stop(shine, 0);
+  TColour{1, 1, 1, 0.05}.Stop(shine, 1);
+  cairo_set_source(cr, shine);
+  cairo_fill(cr);
+  cairo_pattern_destroy(shine);
+  Parchment::RoundRect(cr, x, y, bw, bh, r);
+  cairo_set_line_width(cr, 2.4);
+  cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + bh);
+  Palette::GoldLight.Stop(rim, 0);
+  Palette::GoldDeep.Stop(rim, 1);
+  cairo_set_source(cr, rim);
+  cairo_stroke(cr);
+  cairo_pattern_destroy(rim);
+  if (fill == 2) {
+    // Finished: a few sparkles along the tube.
+    TSceneRandom rng(77);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+    for (int i = 0; i < 9; ++i) {
+      const double sx = rng.Real(x + 20, x + bw - 20), sy = rng.Real(y + 4, y + bh - 4), sr = rng.Real(4, 8);
+      cairo_pattern_t* p = cairo_pattern_create_radial(sx, sy, 0, sx, sy, sr);
+      TColour{1, 1, 0.9, 0.9}.Stop(p, 0);
+      TColour{1, 0.9, 0.5, 0}.Stop(p, 1);
+      cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
+      cairo_set_source(cr, p);
+      cairo_fill(cr);
+      cairo_pattern_destroy(p);
+      cairo_set_source_rgba(cr, 1, 1, 0.9, 0.8);
+      cairo_set_line_width(cr, 0.8);
+      cairo_move_to(cr, sx - sr * 1.6, sy);
+      cairo_line_to(cr, sx + sr * 1.6, sy);
+      cairo_move_to(cr, sx, sy - sr * 1.6);
+      cairo_line_to(cr, sx, sy + sr * 1.6);
+      cairo_stroke(cr);
+    }
+  }
+  studio.Save(c, "Data/graphics/" + name);
+}
+
+void Slider(const TStudio& studio) {
+  // The groove sits low in the picture so the label above it keeps clear.
+  TCanvas c(300, 34);
+  cairo_t* cr = c.Cr();
+  cairo_translate(cr, 0, 4);
+  Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 9, 0, 21);
+  TColour::Rgb(90, 50, 30).Stop(g, 0);
+  TColour::Rgb(160, 110, 70).Stop(g, 1);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Inner groove with a ribbon of gold.
+  Parchment::RoundRect(cr, 6, 12, 288, 6, 3);
+  cairo_pattern_t* r = cairo_pattern_create_linear(0, 12, 0, 18);
+  Palette::GoldDeep.Stop(r, 0);
+  Palette::Gold.Stop(r, 0.6);
+  Palette::GoldLight.Stop(r, 1);
+  cairo_set_source(cr, r);
+  cairo_fill(cr);
+  cairo_pattern_destroy(r);
+  Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
+  cairo_set_line_width(cr, 1.2);
+  TColour::Rgb(60, 30, 14).Set(cr);
+  cairo_stroke(cr);
+  // Tick marks at the quarters.
+  for (int i = 0; i <= 4; ++i) {
+    const double tx = 8 + 284 * i / 4.0;
+    cairo_move_to(cr, tx, 23);
+    cairo_line_to(cr, tx, 28);
+    TColour::Rgb(90, 50, 30, 0.8).Set(cr);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+  }
+  studio.Save(c, "Data/graphics/slider.png");
+}
+
+void Dot(const TStudio& studio) {
+  TCanvas c(30, 34);
+  Bauble(c.Cr(), 15, 20, 12, Palette::Berry);
+  studio.Save(c, "Data/graphics/Dot.png");
+}
+
+// The string a tag hangs by: a twisted red and white cord.
+void Cord(cairo_t* cr, double x0, double y0, double cx, double cy, double x1, double y1, double shade) {
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, x0, y0);
+  cairo_curve_to(cr, cx, cy, cx, cy, x1, y1);
+  cairo_set_line_width(cr, 4.2);
+  Palette::BerryDeep.Darker(shade).Set(cr);
+  cairo_stroke_preserve(cr);
+  cairo_set_line_width(cr, 3);
+  Palette::Berry.Darker(shade).Set(cr);
+  cairo_stroke_preserve(cr);
+  const double dashes[] = {3, 4};
+  cairo_set_dash(cr, dashes, 2, 0);
+  cairo_set_line_width(cr, 2.6);
+  TColour::Rgb(255, 240, 230).Darker(shade).Set(cr);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+}
+
+// Drawn at (210, -26) behind the tag: the strand that rises from the eyelet.
+void BottomString(const TStudio& studio) {
+  TCanvas c(40, 80);
+  Cord(c.Cr(), 24, 0, 22, 40, 20, 70, 0.35);
+  studio.Save(c, "Data/graphics/BottomString.png");
+}
+
+// Drawn at (196, -26) over the tag: the loop through the eyelet and its knot.
+void TopString(const TStudio& studio) {
+  TCanvas c(70, 90);
+  cairo_t* cr = c.Cr();
+  Cord(cr, 44, 0, 46, 40, 36, 66, 0);
+  Cord(cr, 36, 66, 24, 74, 30, 80, 0);
+  // A little bow where the cord passes the eyelet.
+  for (double s : {-1.0, 1.0}) {
+    cairo_move_to(cr, 34, 66);
+    cairo_curve_to(cr, 34 + s * 20, 50, 34 + s * 24, 78, 34, 68);
+    cairo_close_path(cr);
+    Palette::Berry.Set(cr);
+    cairo_fill_preserve(cr);
+    Palette::BerryDeep.Set(cr);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+  }
+  cairo_arc(cr, 34, 67, 4, 0, 2 * kPi);
+  Palette::BerryDeep.Set(cr);
+  cairo_fill(cr);
+  studio.Save(c, "Data/graphics/TopString.png");
+}
+
+// The second options card, lower right: room for the pointer switch and credits.
+void TagOptions2(const TStudio& studio) {
+  TCanvas c(400, 345);
+  TSceneRandom rng(503);
+  Parchment::Tag(c, rng, 24, 40, 360, 290, 330, 82);
+  Parchment::Holly(c.Cr(), 70, 92, 34, 0.2);
+  Bauble(c.Cr(), 130, 96, 14, Palette::Gold);
+  Bauble(c.Cr(), 100, 118, 10, TColour::Rgb(60, 120, 200));
+  studio.Save(c, "Data/graphics/tagoptions2.png");
+}
+
+void PictureFrame(const TStudio& studio) {
+  TCanvas c(118, 84);
+  cairo_t* cr = c.Cr();
+  // The opening overlaps the thumbnail (drawn at 9, 0) by three pixels all round.
+  Parchment::GoldFrame(cr, 0, 0, 118, 84, 12);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_rectangle(cr, 12, 3, 94, 69);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  // The top rail is narrow so the frame does not hide the picture.
+  cairo_rectangle(cr, 9, 0, 100, 3);
+  Palette::Gold.Set(cr);
+  cairo_fill(cr);
+  cairo_rectangle(cr, 12, 3, 94, 69);
+  cairo_set_line_width(cr, 1.5);
+  TColour::Rgb(60, 30, 5, 0.9).Set(cr);
+  cairo_stroke(cr);
+  // A small nameplate at the bottom.
+  Parchment::RoundRect(cr, 44, 74, 30, 7, 2);
+  Palette::GoldLight.Set(cr);
+  cairo_fill(cr);
+  studio.Save(c, "Data/graphics/pictureframe.png");
+}
+
+void LockedPicture(const TStudio& studio) {
+  TCanvas c(100, 75);
+  cairo_t* cr = c.Cr();
+  TSceneRandom rng(504);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 100, 75);
+  TColour::Rgb(70, 80, 150).Stop(g, 0);
+  TColour::Rgb(26, 24, 70).Stop(g, 1);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  // Frost creeping in from the corners.
+  for (int i = 0; i < 40; ++i) {
+    const double fx = rng.Chance(0.5) ? rng.Real(0, 25) : rng.Real(75, 100);
+    const double fy = rng.Chance(0.5) ? rng.Real(0, 20) : rng.Real(55, 75);
+    const double fr = rng.Real(4, 12);
+    cairo_pattern_t* p = cairo_pattern_create_radial(fx, fy, 0, fx, fy, fr);
+    TColour{0.9, 0.95, 1, 0.25}.Stop(p, 0);
+    TColour{0.9, 0.95, 1, 0}.Stop(p, 1);
+    cairo_arc(cr, fx, fy, fr, 0, 2 * kPi);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  }
+  // Padlock.
+  const double lx = 50, ly = 42;
+  cairo_set_line_width(cr, 4.5);
+  cairo_arc(cr, lx, ly - 8, 9, kPi, 2 * kPi);
+  cairo_line_to(cr, lx + 9, ly);
+  cairo_move_to(cr, lx - 9, ly);
+  cairo_line_to(cr, lx - 9, ly - 8);
+  TColour::Rgb(200, 200, 215).Set(cr);
+  cairo_stroke(cr);
+  Parchment::RoundRect(cr, lx - 15, ly - 2, 30, 22, 4);
+  cairo_pattern_t* b = cairo_pattern_create_linear(lx - 15, ly - 2, lx + 15, ly + 20);
+  Palette::GoldLight.Stop(b, 0);
+  Palette::Gold.Stop(b, 0.5);
+  Palette::GoldDeep.Stop(b, 1);
+  cairo_set_source(cr, b);
+  cairo_fill(cr);
+  cairo_pattern_destroy(b);
+  cairo_arc(cr, lx, ly + 7, 3, 0, 2 * kPi);
+  cairo_rectangle(cr, lx - 1.2, ly + 7, 2.4, 7);
+  TColour::Rgb(60, 30, 8).Set(cr);
+  cairo_fill(cr);
+  studio.Save(c, "Data/graphics/lockedpicture.png");
+}
+}  // namespace
+
+void AddPanelJobs(std::vector<TPictureJob>& jobs) {
+  jobs.push_back({"hintbody.png", HintBody});
+  jobs.push_back({"scrollbody.png", ScrollBody});
+  jobs.push_back({"LoadingBar.png", [](const TStudio& s) {
+                    LoadingBar(s, 1, "LoadingBar.png");
+                    LoadingBar(s, 0, "LoadingBarempty.png");
+                    LoadingBar(s, 2, "LoadingBarfinal.png");
+                  }});
+  jobs.push_back({"slider.png", [](const TStudio& s) {
+                    Slider(s);
+                    Dot(s);
+                  }});
+  jobs.push_back({"BottomString.png", [](const TStudio& s) {
+                    BottomString(s);
+                    TopString(s);
+                  }});
+  jobs.push_back({"tagoptions2.png", TagOptions2});
+  jobs.push_back({"pictureframe.png", [](const TStudio& s) {
+                    PictureFrame(s);
+                    LockedPicture(s);
+                  }});
+}
