@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "app/ErrorReport.h"
 #include "app/Globals.h"
+#include "app/IniFile.h"
 #include "app/Input.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"
@@ -16,7 +18,8 @@
 TGame* Game = nullptr;
 
 TGame::TGame()
-    : ExitScreen(std::make_unique<TExitScreen>()),
+    : Ini(std::make_shared<TIniFile>()),
+      ExitScreen(std::make_unique<TExitScreen>()),
       GameFade(std::make_unique<TGameFade>()),
       Mouse(std::make_shared<TMousePointer>()) {
   PausedMusicState = Music;
@@ -34,6 +37,10 @@ void TGame::Init(int soundDriverChoice, int flag) {
   DrawTime.Label = "Draw    ";
   CodeTime.Label = "Code    ";
   FPS.Label = "FPS     ";
+  // The shared data folder (markers 1001-1004), then the settings (3 to 6).
+  if (UseCorrectPath == 1) CreateSharedDataFolder();
+  InitSettings();
+  CreateProfileFolder();
   ProgressMarker = 7;
   SetFlipSync();
   ProgressMarker = 8;
@@ -117,6 +124,7 @@ int TGame::GameTerminated() {
 void TGame::Kill() { AudioKill(); }
 
 void ExitGame() {
+  TGame::MakeGoodExit();
   PlatformShowCursor(true);
   if (Game) Game->Kill();
   EndProcess();
@@ -127,6 +135,7 @@ void ReportException(const std::string& text) {
   PlatformShowCursor(true);
   GraphicsReady = 0;
   SystemMessageBox(AppTitle, text);
+  if (LogErrors == 1) WriteErrorLog(text);
   ExitGame();
 }
 

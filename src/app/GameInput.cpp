@@ -89,6 +89,14 @@ void TGame::ReadKeys() {
       KeyHits[27] = 1;
     }
   }
+  // Alt+Enter or Super+Shift+F: held-key tests, so the flush keeps the toggle from repeating.
+  bool alt = InputKeyDown(164) || InputKeyDown(165);
+  bool super = InputKeyDown(91) || InputKeyDown(92);
+  bool shift = InputKeyDown(160) || InputKeyDown(161);
+  if ((alt && InputKeyDown(13)) || (super && shift && InputKeyDown(70))) {
+    ToggleFullScreen();
+    InputFlushKeys();
+  }
   // The quit combination is a held-key test, made after the whole queue is read.
   if (InputKeyDown(81) && (InputKeyDown(91) || InputKeyDown(92))) {
     InstantExit = 1;

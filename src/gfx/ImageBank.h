@@ -48,3 +48,6 @@ class TImageBank {
   void Pack();
   std::vector<std::weak_ptr<TImage>> unpacked_;
 };
+
+// The game's one image bank, created at start-up with its path set to the image folder.
+extern std::unique_ptr<TImageBank> ImageBank;
