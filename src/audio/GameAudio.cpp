@@ -23,9 +23,6 @@ float FadeRatio(const TGame& game, float ms, float counter) {
 
 }  // namespace
 
-// Used only when no settings code is linked in (the audio tests on their own).
-[[gnu::weak]] int TGame::IniUpdate(int) { return 0; }
-
 // ---------------------------------------------------------------- music
 
 void TGame::MusicLoad(const std::string& fileName, int looped) {

@@ -13,6 +13,8 @@ export LIBGL_ALWAYS_SOFTWARE=1
 export ALSOFT_DRIVERS=null
 TV_PIDS=()
 
+TV_XVFB_PID=""
+
 tv_cleanup() {
   for p in "${TV_PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
   rm -rf "$TV_HOME"
@@ -58,4 +60,33 @@ tv_wait_exit() {
     fi
     sleep 0.1
   done
+}
+
+# Starts an X server of its own of the given size (e.g. 1024x600) and points DISPLAY at it.
+tv_start_x() {
+  tv_stop_x
+  local fifo
+  fifo=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
+  TV_XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$fifo")"
+  rm -f "$fifo"
+}
+tv_stop_x() { [ -n "$TV_XVFB_PID" ] && kill "$TV_XVFB_PID" 2>/dev/null; TV_XVFB_PID=""; }
+
+# Dismisses the system message box the program shows before its window exists (the
+# box is titled like the game but, unlike the game window, carries no process id).
+tv_dismiss_box() {
+  local box
+  for _ in $(seq 150); do
+    box=$(xwininfo -root -children 2>/dev/null | awk '/"Tinselvale GOLD/ {print $1; exit}')
+    if [ -n "$box" ] && [ -z "$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null)" ]; then
+      xdotool windowfocus "$box" 2>/dev/null || true
+      xdotool key Return
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
 }

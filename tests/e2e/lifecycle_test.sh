@@ -33,6 +33,8 @@ wait "$killed" 2>/dev/null || true
 
 tv_start
 third=$TV_PID
+# A killed run is noticed: the next start says so in a box before its window opens.
+tv_dismiss_box || fail "no incorrect-shutdown box after kill -9"
 win=$(tv_wait_window "$third") || fail "the lock stayed behind after kill -9"
 # The window's close button.
 "$TV_WM_CLOSE" "$win"

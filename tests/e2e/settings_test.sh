@@ -4,21 +4,7 @@
 # change, the windowed size rule, and Alt+Enter saving at once.
 source "$(dirname "$0")/lib.sh"
 
-XVFB_PID=""
-stop_x() { [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""; }
-trap 'stop_x; tv_cleanup' EXIT
-
-# Starts an X server of the given size and points DISPLAY at it.
-start_x() {
-  stop_x
-  local fifo
-  fifo=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
-  XVFB_PID=$!
-  for _ in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$fifo")"
-  rm -f "$fifo"
-}
+trap 'tv_stop_x; tv_cleanup' EXIT
 
 # A fresh shared data folder for the next runs.
 fresh_home() {
@@ -27,35 +13,7 @@ fresh_home() {
   INI="$SHARED/tinselvale.ini"
 }
 
-# Dismisses the system message box the program shows before its window exists.
-dismiss_box() {
-  local box
-  for _ in $(seq 100); do
-    box=$(xwininfo -root -children 2>/dev/null | awk '/"Tinselvale GOLD/ {print $1; exit}')
-    if [ -n "$box" ] && [ -z "$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null)" ]; then
-      xdotool windowfocus "$box" 2>/dev/null || true
-      xdotool key Return
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits for the game to end and sets RC to its exit code ("timeout" when it does not).
-# Runs in this shell, not a subshell, so that wait can see the child.
-wait_exit() {
-  RC=timeout
-  for _ in $(seq "${2:-100}"); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      RC=0
-      wait "$1" || RC=$?
-      return 0
-    fi
-    sleep 0.1
-  done
-}
-term_game() { kill -TERM "$TV_PID"; wait_exit "$TV_PID"; [ "$RC" = 0 ] || fail "$1: exit '$RC'"; }
+term_game() { kill -TERM "$TV_PID"; tv_wait_exit "$TV_PID"; [ "$TV_RC" = 0 ] || fail "$1: exit '$TV_RC'"; }
 
 # Starts the game. The instance lock is machine-wide, so while another copy runs (another
 # test, another checkout) ours ends at once: wait for our turn instead of failing.
@@ -75,7 +33,7 @@ ini_value() { grep -a "^$1=" "$INI" | tr -d '\r' | cut -d= -f2-; }
 kill_game() { kill -9 "$TV_PID"; wait "$TV_PID" 2>/dev/null || true; }
 
 # ---- first start: folders made, settings normalised, no crash message
-start_x 1280x1024
+tv_start_x 1280x1024
 fresh_home
 start_game
 win=$(tv_wait_window "$TV_PID") || fail "first start: no window"
@@ -90,7 +48,7 @@ head -n1 "$INI" | grep -q $'^VERSION NO=1.11\r$' || fail "first line is not the 
 kill_game
 sed -i 's/^FULL SCREEN=.*/FULL SCREEN=1\r/' "$INI"
 start_game
-dismiss_box || fail "no message box after a killed run"
+tv_dismiss_box || fail "no message box after a killed run"
 win=$(tv_wait_window "$TV_PID") || fail "no window after a killed run"
 grep -aq "Starting in Windowed mode due to incorrect shutdown." "$SHARED/ErrorLog.txt" || fail "not logged"
 grep -aq $'^-\{57\}\r$' "$SHARED/ErrorLog.txt" || fail "log entry without its rule line"
@@ -110,7 +68,7 @@ for _ in $(seq 50); do [ -e "$SHARED/inichanged.dat" ] && break; sleep 0.1; done
 [ -e "$SHARED/inichanged.dat" ] || fail "a toggle did not mark the settings as changed"
 kill_game
 start_game
-dismiss_box || fail "no message box after a killed run"
+tv_dismiss_box || fail "no message box after a killed run"
 tv_wait_window "$TV_PID" >/dev/null || fail "no window"
 [ "$(ini_value 'PROFILE NAME')" = "Ann Marie" ] || fail "the player's name was lost"
 [ "$(ini_value 'SOUND VOLUME')" != 7 ] || fail "defaults not restored"
@@ -119,7 +77,7 @@ kill_game
 
 # ---- windowed sizes: the desktop height less 70 must hold the window
 for case in 1280x1024:800x600 1024x600:640x480 800x600:640x480 1024x768:800x600; do
-  start_x "${case%%:*}"
+  tv_start_x "${case%%:*}"
   fresh_home
   mkdir -p "$SHARED"
   printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
@@ -131,7 +89,7 @@ for case in 1280x1024:800x600 1024x600:640x480 800x600:640x480 1024x768:800x600;
 done
 
 # ---- Alt+Enter on an 800x600 display: full screen and back, saved at once
-start_x 800x600
+tv_start_x 800x600
 fresh_home
 mkdir -p "$SHARED"
 printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
@@ -155,7 +113,7 @@ for _ in 1 2 3; do
   kill_game
   [ "$(grep -c $'\r$' "$INI")" = 27 ] || fail "settings file damaged by a kill"
   start_game
-  dismiss_box >/dev/null || true
+  tv_dismiss_box >/dev/null || true
   tv_wait_window "$TV_PID" >/dev/null || fail "no window after a kill"
 done
 term_game "at the end"
