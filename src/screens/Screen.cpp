@@ -2,8 +2,25 @@
 
 #include "app/Game.h"
 #include "app/Input.h"
+#include "app/ErrorReport.h"
 #include "gfx/Draw.h"
+#include "gfx/GameImage.h"
+#include "gfx/Sprite.h"
 #include "ui/MousePointer.h"
+
+void TScreen::ImageLoad(const std::string& file, int flags, int precache) {
+  // A scaled logical screen wants filtered pictures, whatever the caller asked for.
+  if (Game->UsingVirtualResolution) flags = IMAGE_FILTERED;
+  Image = LoadImageChecked(Game->ImagePath + file, flags);
+  SetImageHandle(Image, 0, 0);
+  if (precache) PrecacheImage(Image);
+}
+
+void TScreen::HeaderLoad(const std::string& file, float x, float y, int precache) {
+  auto picture = TGameImage::Create(Game->ImagePath + file + Ext, -1, 1);
+  Header = TSprite::Create(picture, x, y);
+  if (precache) picture->Precache();
+}
 
 void TScreen::PreStart() {
   if (StopInit == 0) {
@@ -49,6 +66,10 @@ void TScreen::Draw() {
   if (Image) {
     SetBlend(BLEND_SOLID);
     DrawImage(Image, 0, 0, 0);
+  }
+  if (Header) {
+    SetBlend(BLEND_ALPHA);
+    Header->Draw();
   }
 }
 

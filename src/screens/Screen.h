@@ -13,6 +13,11 @@ class TScreen {
  public:
   virtual ~TScreen() = default;
 
+  // The full-screen background from the image folder, handle at the top-left; fatal when unreadable.
+  virtual void ImageLoad(const std::string& file, int flags, int precache);
+  // A heading: a mid-handled sprite of the image folder's file + Ext at (x, y).
+  virtual void HeaderLoad(const std::string& file, float x, float y, int precache);
+
   // Loads, then starts; a stopped screen (StopInit) only takes over again.
   virtual void PreStart();
   virtual void ResetStops();
