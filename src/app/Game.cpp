@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "app/ErrorReport.h"
 #include "app/Globals.h"
+#include "app/IniFile.h"
 #include "app/Input.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"
@@ -11,10 +13,15 @@
 #include "platform/Window.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
+#include "ui/MousePointer.h"
 
 TGame* Game = nullptr;
 
-TGame::TGame() : ExitScreen(std::make_unique<TExitScreen>()), GameFade(std::make_unique<TGameFade>()) {
+TGame::TGame()
+    : Ini(std::make_shared<TIniFile>()),
+      ExitScreen(std::make_unique<TExitScreen>()),
+      GameFade(std::make_unique<TGameFade>()),
+      Mouse(std::make_shared<TMousePointer>()) {
   PausedMusicState = Music;
   PausedSpeechState = Speech;
 }
@@ -30,6 +37,10 @@ void TGame::Init(int soundDriverChoice, int flag) {
   DrawTime.Label = "Draw    ";
   CodeTime.Label = "Code    ";
   FPS.Label = "FPS     ";
+  // The shared data folder (markers 1001-1004), then the settings (3 to 6).
+  if (UseCorrectPath == 1) CreateSharedDataFolder();
+  InitSettings();
+  CreateProfileFolder();
   ProgressMarker = 7;
   SetFlipSync();
   ProgressMarker = 8;
@@ -59,6 +70,8 @@ int TGame::MainLogicLoop() {
 }
 
 int TGame::LogicWrapper() {
+  Mouse->ClearMouseHit();
+  Mouse->Manage();
   DoPeekEvent();
   ReadKeys();
   if (InstantExit) return -1;
@@ -84,9 +97,13 @@ void TGame::ScreenDraw() {
   }
   Cls();
   if (CurrentTScreen) CurrentTScreen->Draw();
+  if (!Fading()) ShowPaused();
+  if (FadeMouse == 1) Mouse->Draw();
   GameFade->Draw();
+  if (Fading()) ShowPaused();
+  if (FadeMouse == 0) Mouse->Draw();
   DrawTime.Calc();
-  FPS.Calc();
+  DebugPrint();
   PostDraw();
 }
 
@@ -107,6 +124,7 @@ int TGame::GameTerminated() {
 void TGame::Kill() { AudioKill(); }
 
 void ExitGame() {
+  TGame::MakeGoodExit();
   PlatformShowCursor(true);
   if (Game) Game->Kill();
   EndProcess();
@@ -117,6 +135,7 @@ void ReportException(const std::string& text) {
   PlatformShowCursor(true);
   GraphicsReady = 0;
   SystemMessageBox(AppTitle, text);
+  if (LogErrors == 1) WriteErrorLog(text);
   ExitGame();
 }
 

@@ -63,16 +63,91 @@ class TGame {
   int Fading() const;
   void FadeOff();
 
-  // ---- display ----
+  // ---- settings (GameSettings.cpp) ----
+  void IniFill();
+  void IniExtract();
+  int IniUpdateAttempt(int flag);
+  void ParticlesSet(int value, int save);
+  void ParticlesChange(int step);
+  void ScreenShakeSetIniValue(int value, int save);
+  // Start-up: names the file, fills the defaults, copies the shipped defaults when there
+  // is no file yet, loads it and applies the windowed start after a crash.
+  void InitSettings();
+
+  // ---- paths and crash detection (GamePaths.cpp) ----
+  void SetDefaultPaths();
+  void SetSubPath(const std::string& path, int flag);
+  void SetSubPathWrapper(const std::string& path, int flag);
+  void ApplySubPath();
+  void SetImagePath(const std::string& s);
+  void SetSoundPath(const std::string& s);
+  void SetMusicPath(const std::string& s);
+  void SetSpeechPath(const std::string& s);
+  void SetMenuPath(const std::string& s);
+  void SetProfilePath(const std::string& s);
+  void SetTextPath(const std::string& s);
+  void SetLevelsPath(const std::string& s);
+  void SetFontPath(const std::string& s);
+  static void MakeGoodExit();
+  static int MakeGoodExitAttempt();
+  void CheckGoodExit();
+  int CheckGoodExitAttempt();
+  int DeleteAllProfiles();
+  int ProfileFolderInUse();
+  int TakeScreenshot();
+  // Start-up helpers: the shared data folder, and the profile folder inside it.
+  void CreateSharedDataFolder();
+  void CreateProfileFolder();
+  // Settings file path without ".ini", and the two marker files.
+  std::string SettingsFileBase() const;
+  std::string MarkerPath(const std::string& name) const;
+  // Replaces the settings file by the shipped defaults, keeping the player's name.
+  void RestoreDefaultSettings();
+
+  // ---- display (GameDisplay.cpp) ----
   // Opens the window or full-screen mode (with every fallback) and the drawing state.
   void GraphicsCreate(int forceDX7);
   void SetWindowCoords();
   void SetClientCoords();
+  void CLSAllBuffers();
+  void DisableVirtualResolution();
+  void DoSetVirtualResolution(int clearAll);
+  void ResetVRViewport();
+  void RestoreVRViewPort();
+  void OffsetOrigin(float x, float y);
+  void RestoreOrigin();
+  void ClearScreenshake();
+  void SetScreenShake(float range, float delta, float counter);
+  void DoScreenShake();
+  int NeedsCLSWidescreen() const;
+  void CLSWidescreen();
+  void DoDrawWidescreenBorders();
+  void SetDXDriver(int forceDX7);
+  int SetDriver(int driver);
+  void DoMoveMouse(int x, int y);
+  void RestoreMouseCoords();
+  int64_t GetActiveWindowSafe();
+  void ToggleCustomMousePointer();
+  void ToggleBorderless();
+  int ToggleFullScreen();
+  void ToggleWideScreen();
+  void ToggleVSync();
+  // A device (window pixel) position as a position on the logical screen.
+  void DeviceToLogical(int deviceX, int deviceY, int& x, int& y) const;
 
-  // ---- framework input ----
+  // ---- framework input, pause and focus ----
   void DoPeekEvent();
   void ReadKeys();
   int CheckWindow();
+  void TogglePause();
+  // Silences the game (music, speech, priority) without changing Paused.
+  void Pause();
+  void UnPause();
+  void SetPriority();
+  void SpritePausedCreate(const std::shared_ptr<TGameImage>& image);
+  void ShowPaused();
+  void DebugPrint();
+  void SetGP(int x, int y);
 
   // ---- settings ----
   // Writes the settings file; x = 1 also leaves the change marker.

@@ -1,32 +1,380 @@
-#include <stdexcept>
+// The game object's display: choosing the back end, opening the window or full-screen
+// mode with every fallback, mapping the logical screen onto it, the display switches,
+// the screen shake and the mouse mapping between device and logical positions.
+#include <algorithm>
 
+#include "app/ErrorReport.h"
 #include "app/Game.h"
 #include "app/Globals.h"
+#include "app/Input.h"
+#include "app/VirtualLayout.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
+#include "platform/Events.h"
+#include "platform/Random.h"
 #include "platform/Window.h"
 
+namespace {
+TVirtualLayout layout;
+// The pointer's logical position taken before a mode change, put back after it.
+int savedMouseX = -1, savedMouseY = -1;
+
+[[noreturn]] void FatalDisplayError(const std::string& text) {
+  GraphicsReady = 0;
+  ShowError(text, 1, 1);
+  std::abort();  // not reached: a fatal report ends the process
+}
+
+// This build has only the OpenGL back end; Direct3D is reported as unavailable so the
+// same selection and fallback run and always end at OpenGL.
+bool Direct3D9Available() { return false; }
+bool Direct3D7Available() { return false; }
+}  // namespace
+
 void TGame::GraphicsCreate(int forceDX7) {
-  (void)forceDX7;
   ProgressMarker = 100;
-  Driver = 1;
-  FullScreen = 0;
+  AlwaysForceDX7 = forceDX7;
+  if (PlatformDisplayModes().empty()) FatalDisplayError("No 3D Hardware Found (could not count graphics modes.)");
+
+  DriverDX7 = DriverDX9 = 0;
+  bool selected = false;
+  if (Driver == 0) {
+    ProgressMarker = 101;
+    if (Direct3D9Available() || Direct3D7Available()) {
+      SetDXDriver(forceDX7);
+      selected = true;
+    } else {
+      ProgressMarker = 103;
+      if (PlatformOpenGLAvailable()) {
+        ProgressMarker = 104;
+        Driver = 1;
+        selected = true;
+        ProgressMarker = 105;
+        IniUpdate(1);
+      }
+    }
+  } else {
+    ProgressMarker = 106;
+    if (PlatformOpenGLAvailable()) {
+      ProgressMarker = 107;
+      selected = true;
+    } else if (Direct3D9Available() || Direct3D7Available()) {
+      ProgressMarker = 108;
+      SetDXDriver(forceDX7);
+      Driver = 0;
+      selected = true;
+      ProgressMarker = 110;
+      IniUpdate(1);
+    }
+  }
+  if (!selected) {
+    ProgressMarker = 111;
+    FatalDisplayError("No DirectX or OpenGL 3D Drivers Found!");
+  }
+
   if (FirstTime) {
+    ProgressMarker = 112;
+    FirstTime = 0;
     auto driver = std::make_unique<TGLRenderDriver>();
     driver->SetTitle(AppTitle);
     SetRenderDriver(std::move(driver));
+    DesktopRefreshRate = 60;
+    ProgressMarker = 113;
+    TDisplayMode desktop;
+    if (PlatformDesktopMode(desktop)) {
+      DesktopWidth = desktop.width;
+      DesktopHeight = desktop.height;
+    }
   }
-  if (!CreateGraphics(ScreenWidth, ScreenHeight, 0, Hertz))
-    throw std::runtime_error("No DirectX or OpenGL 3D Drivers Found!");
-  WindowWidth = ScreenWidth;
-  WindowHeight = ScreenHeight;
-  SetWindowCoords();
-  SetClientCoords();
-  FirstTime = 0;
+
+  ProgressMarker = 11301;
+  bool useDesktop = UseDesktopResolution && (FullScreen || BorderlessWindow);
+  if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, !FullScreen,
+                          useDesktop, WindowWidth, WindowHeight)) {
+    ProgressMarker = 11304;
+    FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) + "x" +
+                      std::to_string(DesktopHeight));
+  }
+
+  bool openedFullScreen = false;
+  if (FullScreen) {
+    int markers[] = {114, 115, 116};
+    int depths[] = {32, 24, 16};
+    for (int i = 0; i < 3 && !openedFullScreen; ++i) {
+      ProgressMarker = markers[i];
+      // Only a mode the system lists exactly; a "closest" mode would change the size.
+      if (PlatformModeExists(WindowWidth, WindowHeight, depths[i]) &&
+          CreateGraphics(WindowWidth, WindowHeight, depths[i], Hertz, 0)) {
+        Depth = depths[i];
+        openedFullScreen = true;
+      }
+    }
+    if (!openedFullScreen) {
+      ProgressMarker = 117;
+      ForceWindowedMode = 1;
+      FullScreen = 0;
+      // The size was chosen for a full screen; a window must also leave room for the
+      // title bar and the task bar, or its top would be off the desktop.
+      if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, true,
+                              UseDesktopResolution && BorderlessWindow, WindowWidth, WindowHeight))
+        FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) +
+                          "x" + std::to_string(DesktopHeight));
+    } else {
+      PlatformSetWindowTitle(AppTitle);
+      DoSetVirtualResolution(1);
+      ProgressMarker = 133;
+      WindowHandle = GetActiveWindowSafe();
+    }
+  }
+  if (!openedFullScreen) {
+    ProgressMarker = 118;
+    if (!CreateGraphics(WindowWidth, WindowHeight, 0, DesktopRefreshRate, BorderlessWindow ? GRAPHICS_BORDERLESS : 0)) {
+      ProgressMarker = 11801;
+      FatalDisplayError("Cannot create Windowed Mode at " + std::to_string(ScreenWidth) + "x" +
+                        std::to_string(ScreenHeight) + " " + std::to_string(DesktopRefreshRate) + "Hz");
+    }
+    Depth = 0;
+    PlatformSetWindowTitle(AppTitle);
+    DoSetVirtualResolution(1);
+    ProgressMarker = 119;
+    WindowHandle = GetActiveWindowSafe();
+    // The window is opened centred on the desktop and always has its minimise box.
+    ProgressMarker = 132;
+    SetWindowCoords();
+    SetClientCoords();
+  }
+
+  ProgressMarker = 134;
+  PolledInputMode = 0;
+  PlatformDropInputEvents();
+  ProgressMarker = 136;
+  GameRefreshRate = -1;
+  ProgressMarker = 139;
+  SetClsColor(0, 0, 0);
+  // From now on reports can be shown inside the window.
+  SetInWindowMessageBox(ShowMessageBox);
+}
+
+void TGame::SetDXDriver(int forceDX7) {
+  // Never reached in this build (no Direct3D); kept so the selection reads as one piece.
+  DriverDX7 = forceDX7 ? 1 : 0;
+  DriverDX9 = forceDX7 ? 0 : 1;
+}
+
+int TGame::SetDriver(int driver) {
+  int value = driver == 0 ? 0 : 1;
+  if (value == Driver) return 0;
+  Driver = value;
+  CloseGraphics();
+  GraphicsCreate(AlwaysForceDX7);
+  RestoreMouseCoords();
+  IniUpdate(1);
   FixedRateLogic.Init();
   FixedRateLogic.HistoryClear();
+  InputFlush();
+  return 1;
 }
 
 void TGame::SetWindowCoords() { PlatformFramePosition(WindowX, WindowY); }
 
 void TGame::SetClientCoords() { PlatformWindowPosition(ClientX, ClientY); }
+
+int64_t TGame::GetActiveWindowSafe() { return PlatformHasWindow() ? 1 : 0; }
+
+void TGame::DisableVirtualResolution() {
+  SetVirtualResolution(float(GraphicsWidth()), float(GraphicsHeight()));
+  SetViewport(0, 0, GraphicsWidth(), GraphicsHeight());
+  SetOrigin(0, 0);
+}
+
+void TGame::CLSAllBuffers() {
+  int r, g, b;
+  GetClsColor(r, g, b);
+  SetClsColor(0, 0, 0);
+  for (int i = 0; i < 4; ++i) {
+    Cls();
+    Flip(-1);
+  }
+  SetClsColor(r, g, b);
+}
+
+void TGame::DoSetVirtualResolution(int clearAll) {
+  vxOff = vyOff = 0;
+  DisableVirtualResolution();
+  if (clearAll) CLSAllBuffers();
+  bool wide = (FullScreen && WideScreen) || (!FullScreen && BorderlessWindow);
+  layout = TVirtualLayout::Compute(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowWidth, WindowHeight,
+                                   wide, UseDesktopResolution != 0);
+  UsingVirtualResolution = layout.UsingVirtualResolution;
+  if (wide) {
+    VR_virtualratio = layout.VirtualRatio;
+    VR_graphicsratio = layout.GraphicsRatio;
+    if (UseDesktopResolution && ScreenWidth == WindowWidth && ScreenHeight == WindowHeight)
+      DebugOutput("Virtual Resolution=0 because Game resolution and Window resolution are the same");
+  }
+  if (!UsingVirtualResolution) return;
+  if (layout.SetsResolution) SetVirtualResolution(layout.VirtualWidth, layout.VirtualHeight);
+  SetViewport(layout.ViewportX, layout.ViewportY, layout.ViewportW, layout.ViewportH);
+  SetOrigin(layout.OriginX, layout.OriginY);
+  vxOff = layout.vxOff;
+  vyOff = layout.vyOff;
+  VirtualRatioX = layout.RatioX;
+  VirtualRatioY = layout.RatioY;
+}
+
+void TGame::DeviceToLogical(int deviceX, int deviceY, int& x, int& y) const {
+  layout.DeviceToLogical(deviceX, deviceY, x, y);
+}
+
+void TGame::ResetVRViewport() {
+  GetViewport(VR_viewportx, VR_viewporty, VR_viewportw, VR_viewporth);
+  GetOrigin(VR_originx, VR_originy);
+  SetViewport(0, 0, int(VirtualResolutionWidth()), int(VirtualResolutionHeight()));
+  SetOrigin(0, 0);
+}
+
+void TGame::RestoreVRViewPort() {
+  SetViewport(VR_viewportx, VR_viewporty, VR_viewportw, VR_viewporth);
+  SetOrigin(VR_originx, VR_originy);
+}
+
+int TGame::NeedsCLSWidescreen() const { return UsingVirtualResolution && (FullScreen || BorderlessWindow) ? 1 : 0; }
+
+void TGame::CLSWidescreen() {
+  ResetVRViewport();
+  Cls();
+  RestoreVRViewPort();
+}
+
+void TGame::DoDrawWidescreenBorders() {
+  // Side pictures are optional and this game sets none, so the bars show the clear colour.
+  if (!(UsingVirtualResolution && FullScreen && DrawWidescreenBorders)) return;
+  if (!LeftBorderImage && !RightBorderImage) return;
+  if (!(VR_graphicsratio > VR_virtualratio)) return;
+}
+
+void TGame::OffsetOrigin(float dx, float dy) {
+  SetOrigin(vxOff + dx, vyOff + dy);
+  float x0 = float(screenshake_viewportx) + dx, y0 = float(screenshake_viewporty) + dy;
+  float x1 = x0 + float(screenshake_viewportw), y1 = y0 + float(screenshake_viewporth);
+  SetViewport(int(x0), int(y0), int(x1) - int(x0), int(y1) - int(y0));
+}
+
+void TGame::RestoreOrigin() {
+  if (UsingVirtualResolution) {
+    if (layout.Narrower) SetOrigin(vxOff, float(Near(vyOff)));
+    else SetOrigin(float(Near(vxOff)), vyOff);
+  } else {
+    SetOrigin(0, 0);
+  }
+  SetViewport(screenshake_viewportx, screenshake_viewporty, screenshake_viewportw, screenshake_viewporth);
+  ClearScreenshake();
+}
+
+void TGame::ClearScreenshake() { screenShakeRange = screenShakeDelta = screenShakeCounter = 0; }
+
+void TGame::SetScreenShake(float range, float delta, float counter) {
+  if (screenShake <= 0) return;
+  if (screenShakeRange > 0 || screenShakeDelta != 0 || screenShakeCounter > 0) RestoreOrigin();
+  screenShakeRange = range * float(screenShake) / 100.0f;
+  screenShakeDelta = delta * float(screenShake) / 100.0f;
+  screenShakeCounter = counter;
+  GetViewport(screenshake_viewportx, screenshake_viewporty, screenshake_viewportw, screenshake_viewporth);
+  DoScreenShake();
+}
+
+void TGame::DoScreenShake() {
+  if (screenShakeRange <= 0) return;
+  screenShakeRange += screenShakeDelta * Delta;
+  if (screenShakeCounter > 0) {
+    screenShakeCounter -= Delta;
+    if (screenShakeCounter <= 0) {
+      RestoreOrigin();
+      return;
+    }
+  }
+  if (screenShakeRange <= 0) {
+    RestoreOrigin();
+    return;
+  }
+  int dy = Near(Rnd(-screenShakeRange, screenShakeRange));
+  int dx = Near(Rnd(-screenShakeRange, screenShakeRange));
+  OffsetOrigin(float(dx), float(dy));
+}
+
+void TGame::DoMoveMouse(int x, int y) {
+  int dx, dy;
+  layout.LogicalToDevice(x, y, dx, dy);
+  PlatformWarpMouse(dx, dy);
+}
+
+void TGame::RestoreMouseCoords() {
+  if (savedMouseX < 0 || savedMouseY < 0) return;
+  int x = savedMouseX, y = savedMouseY;
+  if (FullScreen) {
+    x = std::clamp(x, 0, ScreenWidth - 1);
+    y = std::clamp(y, 0, ScreenHeight - 1);
+  }
+  DoMoveMouse(x, y);
+}
+
+namespace {
+void RememberMouseCoords() {
+  if (!Game) return;
+  Game->DeviceToLogical(MouseWindowX, MouseWindowY, savedMouseX, savedMouseY);
+}
+
+// What every display switch does after changing its field.
+void ReopenDisplay(TGame& game) {
+  game.GraphicsCreate(game.AlwaysForceDX7);
+  game.RestoreMouseCoords();
+  game.IniUpdate(1);
+  game.FixedRateLogic.Init();
+  game.FixedRateLogic.HistoryClear();
+}
+}  // namespace
+
+int TGame::ToggleFullScreen() {
+  if (FullScreen) {
+    FullScreen = 0;
+  } else {
+    if (ForceWindowedMode) return 0;
+    FullScreen = 1;
+    if (CustomMousePointer) PlatformShowCursor(false);
+  }
+  RememberMouseCoords();
+  InputFlushMouse();
+  ReopenDisplay(*this);
+  return 0;
+}
+
+void TGame::ToggleBorderless() {
+  BorderlessWindow = BorderlessWindow ? 0 : 1;
+  RememberMouseCoords();
+  InputFlushMouse();
+  ReopenDisplay(*this);
+}
+
+void TGame::ToggleWideScreen() {
+  WideScreen = WideScreen ? 0 : 1;
+  RememberMouseCoords();
+  InputFlushMouse();
+  DoSetVirtualResolution(1);
+  RestoreMouseCoords();
+  IniUpdate(1);
+  FixedRateLogic.Init();
+  FixedRateLogic.HistoryClear();
+}
+
+void TGame::ToggleVSync() {
+  VSync = VSync ? 0 : 1;
+  IniUpdate(1);
+  SetFlipSync();
+  FixedRateLogic.Init();
+  FixedRateLogic.HistoryClear();
+}
+
+void TGame::ToggleCustomMousePointer() {
+  CustomMousePointer = CustomMousePointer ? 0 : 1;
+  PlatformShowCursor(CustomMousePointer == 0);
+}

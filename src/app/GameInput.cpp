@@ -1,8 +1,12 @@
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/Input.h"
+#include "gfx/Draw.h"
+#include "gfx/Sprite.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
+#include "platform/Process.h"
+#include "ui/MousePointer.h"
 #include "platform/Window.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
@@ -19,17 +23,20 @@ void TGame::DoPeekEvent() {
       case TEventType::KeyUp: InputRecordKey(e.key, e.key2, false); break;
       case TEventType::Char: InputQueueChar(e.ch); break;
       case TEventType::MouseDown:
-        ++MouseHits[e.button];
-        MouseDowns[e.button] = 1;
-        MouseWindowX = e.x;
-        MouseWindowY = e.y;
+        InputRecordButton(e.button, true, e.x, e.y);
+        Mouse->MoveTo(e.x, e.y);
+        Mouse->ButtonDown(e.button);
         break;
-      case TEventType::MouseUp: MouseDowns[e.button] = 0; break;
+      case TEventType::MouseUp:
+        InputRecordButton(e.button, false, e.x, e.y);
+        Mouse->ButtonUp(e.button);
+        break;
       case TEventType::MouseMove:
         MouseWindowX = e.x;
         MouseWindowY = e.y;
+        Mouse->MoveTo(e.x, e.y);
         break;
-      case TEventType::MouseWheel: MouseWheelSpeed += e.wheel; break;
+      case TEventType::MouseWheel: Mouse->Wheel(e.wheel); break;
       case TEventType::Quit:
       case TEventType::WindowClose: TerminatedEvent = 1; break;
       case TEventType::FocusLost:
@@ -53,7 +60,9 @@ void TGame::ReadKeys() {
       return;
     }
   }
+  if (Paused && Mouse->GetMh(1) != 0) TogglePause();
   if (BlockKeys) return;
+  if (IgnorePauseKey == 0 && InputKeyHit(80)) TogglePause();
   if (InputKeyHit(27)) {
     if (Fading()) {
       if (GameFade->Out == 0) {
@@ -63,6 +72,7 @@ void TGame::ReadKeys() {
       GameFade->Finish();
     } else if (Paused) {
       Paused = 0;
+      UnPause();
       InputFlush();
     } else if (IgnoreEscapeKey == 0) {
       EscapeSoundPlay();
@@ -79,21 +89,30 @@ void TGame::ReadKeys() {
       KeyHits[27] = 1;
     }
   }
+  // Alt+Enter or Super+Shift+F: held-key tests, so the flush keeps the toggle from repeating.
+  bool alt = InputKeyDown(164) || InputKeyDown(165);
+  bool super = InputKeyDown(91) || InputKeyDown(92);
+  bool shift = InputKeyDown(160) || InputKeyDown(161);
+  if ((alt && InputKeyDown(13)) || (super && shift && InputKeyDown(70))) {
+    ToggleFullScreen();
+    InputFlushKeys();
+  }
   // The quit combination is a held-key test, made after the whole queue is read.
-  if (InputKeyDown(81) && (InputKeyDown(91) || InputKeyDown(92))) InstantExit = 1;
+  if (InputKeyDown(81) && (InputKeyDown(91) || InputKeyDown(92))) {
+    InstantExit = 1;
+    if (UserExitKeyFunction) UserExitKeyFunction();
+  }
   if (!Paused && !Suspended && CurrentTScreen) CurrentTScreen->SpecificKeys();
 }
 
 int TGame::CheckWindow() {
   if (GameTerminated() == -1) return -1;
   if (SuspendedEvent == 1 && !Suspended) {
-    if (!Paused) {
-      PausedMusicState = Music;
-      PausedSpeechState = Speech;
-      if (Music) MusicOff();
-      if (Speech) SpeechOff();
-      if (PausedUserFunction) PausedUserFunction();
+    if ((PauseOnLossOfFocus || (PauseOnLossOfFullScreenFocus && FullScreen)) && !Paused) {
+      Paused = 1;
+      Pause();
     }
+    if (!Paused) Pause();
     Suspended = 1;
     if (UserSuspendFunction) UserSuspendFunction();
   }
@@ -101,6 +120,7 @@ int TGame::CheckWindow() {
     if (!Paused) {
       if (PausedMusicState == 1) MusicOn();
       if (PausedSpeechState == 1) SpeechOn();
+      SetPriority();
     }
     FixedRateLogic.Init();
     Suspended = 0;
@@ -110,4 +130,62 @@ int TGame::CheckWindow() {
   if (!Suspended && !Paused) AudioManage();
   if (Suspended) Delay(1);
   return 1;
+}
+
+void TGame::TogglePause() {
+  Paused = Paused ? 0 : 1;
+  if (Paused) {
+    Pause();
+  } else {
+    UnPause();
+  }
+  InputFlush();
+}
+
+void TGame::Pause() {
+  PausedMusicState = Music;
+  PausedSpeechState = Speech;
+  if (Music) MusicOff();
+  if (Speech) SpeechOff();
+  if (PausedUserFunction) PausedUserFunction();
+  SetProcessPriority(0, 0);
+}
+
+void TGame::UnPause() {
+  if (PausedMusicState == 1) MusicOn();
+  if (PausedSpeechState == 1) SpeechOn();
+  if (UnPauseUserFunction) UnPauseUserFunction();
+  SetPriority();
+  FixedRateLogic.Init();
+}
+
+void TGame::SetPriority() {
+  if (FullScreen) {
+    SetProcessPriority(FullScreenProcess, FullScreenThread);
+  } else {
+    SetProcessPriority(WindowedProcess, WindowedThread);
+  }
+}
+
+void TGame::SpritePausedCreate(const std::shared_ptr<TGameImage>& image) {
+  SpritePaused = TSprite::Create(image, 0, 0);
+  SpritePaused->Centre();
+}
+
+void TGame::ShowPaused() {
+  if (!(Paused || Suspended) || !SpritePaused) return;
+  SetBlend(BLEND_ALPHA);
+  if (DimWhenPaused == 1) {
+    SetColor(0, 0, 0);
+    SetAlpha(0.5f);
+    DrawRect(0, 0, float(ScreenWidth), float(ScreenHeight));
+  }
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  SpritePaused->Draw();
+}
+
+void TGame::SetGP(int x, int y) {
+  gpX = x;
+  gpY = y;
 }

@@ -11,6 +11,7 @@ int PolledInputMode = 0;
 int ReportRetryFailures = 0;
 int CompositionEnabled = 0;
 std::string FontBaseName = "CARD1";
+TImageFontPtr Font60, Font30, Font31, Font48, Font25;
 
 const char* const VersionConstant = "1.11";
 std::string VersionText;

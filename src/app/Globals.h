@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "gfx/ImageFont.h"
+
 extern int ScreenWidth;         // the logical screen every screen lays out in
 extern int ScreenHeight;
 extern float Delta;             // 1.0 in a whole logic tick, the fraction in the last one of a frame
@@ -14,6 +16,8 @@ extern int PolledInputMode;     // which key table the input functions read
 extern int ReportRetryFailures; // never changed: failed retries of file operations stay quiet
 extern int CompositionEnabled;  // no desktop compositor library on this platform: stays 0
 extern std::string FontBaseName;
+// The game's five image fonts, named by pixel size; none until start-up loads them.
+extern TImageFontPtr Font60, Font30, Font31, Font48, Font25;
 
 // The version constant and the window title built from it at start-up.
 extern const char* const VersionConstant;

@@ -3,7 +3,10 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "app/Game.h"
+#include "app/Globals.h"
 #include "platform/Events.h"
+#include "ui/MousePointer.h"
 
 int KeyHits[256];
 int KeyDowns[256];
@@ -16,17 +19,77 @@ int MouseWheelSpeed = 0;
 
 namespace {
 bool ValidKey(int key) { return key >= 0 && key < 256; }
+
+// The polled table: what the window system reported since polled mode began.
+struct TPolledInput {
+  int keyHits[256] = {};
+  int keyDowns[256] = {};
+  int chars[256] = {};
+  int charRead = 0, charWrite = 0;
+  int mouseHits[4] = {};
+} polled;
+
+void RecordQuit() {
+  if (Game) Game->TerminatedEvent = 1;
+}
+
+// Drains the window system into the polled table.
+void Pump() {
+  TPlatformEvent e;
+  while (PlatformPollEvent(e)) {
+    switch (e.type) {
+      case TEventType::KeyDown:
+        for (int k : {e.key, e.key2})
+          if (k > 0 && k < 256) ++polled.keyHits[k], polled.keyDowns[k] = 1;
+        if ((e.key == 8 || e.key == 13 || e.key == 27) && polled.charWrite - polled.charRead < 256)
+          polled.chars[polled.charWrite++ % 256] = e.key;
+        break;
+      case TEventType::KeyUp:
+        for (int k : {e.key, e.key2})
+          if (k > 0 && k < 256) polled.keyDowns[k] = 0;
+        break;
+      case TEventType::Char:
+        if (polled.charWrite - polled.charRead < 256) polled.chars[polled.charWrite++ % 256] = e.ch;
+        break;
+      case TEventType::MouseDown: ++polled.mouseHits[e.button]; break;
+      case TEventType::MouseMove:
+        MouseWindowX = e.x;
+        MouseWindowY = e.y;
+        break;
+      case TEventType::Quit:
+      case TEventType::WindowClose: RecordQuit(); break;
+      default: break;
+    }
+  }
+}
 }  // namespace
 
 int InputKeyHit(int key) {
+  if (PolledInputMode) {
+    Pump();
+    if (!ValidKey(key) || polled.keyHits[key] == 0) return 0;
+    polled.keyHits[key] = 0;
+    return 1;
+  }
   if (!ValidKey(key) || KeyHits[key] == 0) return 0;
   KeyHits[key] = 0;
   return 1;
 }
 
-int InputKeyDown(int key) { return ValidKey(key) ? KeyDowns[key] : 0; }
+int InputKeyDown(int key) {
+  if (PolledInputMode) {
+    Pump();
+    return ValidKey(key) ? polled.keyDowns[key] : 0;
+  }
+  return ValidKey(key) ? KeyDowns[key] : 0;
+}
 
 int InputGetChar() {
+  if (PolledInputMode) {
+    Pump();
+    if (polled.charRead == polled.charWrite) return 0;
+    return polled.chars[polled.charRead++ % 256];
+  }
   if (CharQueueRead == CharQueueWrite) return 0;
   int ch = CharQueue[CharQueueRead % 256];
   ++CharQueueRead;
@@ -46,29 +109,65 @@ int InputAnyKeyHit() {
 }
 
 int InputAnyMouseHit() {
+  if (PolledInputMode) Pump();
+  int* hits = PolledInputMode ? polled.mouseHits : MouseHits;
   int any = 0;
   for (int b = 1; b <= 3; ++b) {
-    if (MouseHits[b]) any = 1;
-    MouseHits[b] = 0;
+    if (hits[b]) any = 1;
+    hits[b] = 0;
   }
   return any;
 }
 
 void InputFlushKeys() {
+  if (PolledInputMode) {
+    Pump();
+    std::memset(polled.keyHits, 0, sizeof polled.keyHits);
+    std::memset(polled.keyDowns, 0, sizeof polled.keyDowns);
+    polled.charRead = polled.charWrite = 0;
+    return;
+  }
   std::memset(KeyHits, 0, sizeof KeyHits);
   std::memset(KeyDowns, 0, sizeof KeyDowns);
   CharQueueRead = CharQueueWrite = 0;
 }
 
 void InputFlushMouse() {
+  if (PolledInputMode) {
+    Pump();
+    std::memset(polled.mouseHits, 0, sizeof polled.mouseHits);
+    return;
+  }
   std::memset(MouseHits, 0, sizeof MouseHits);
   std::memset(MouseDowns, 0, sizeof MouseDowns);
+  if (Game && Game->Mouse) Game->Mouse->ClearButtons();
+}
+
+void InputPollingOn() {
+  polled = TPolledInput{};
+  PolledInputMode = 1;
+}
+
+void InputPollingOff() {
+  PolledInputMode = 0;
+  // Nothing typed or clicked during the wait counts afterwards, but a request to end does.
+  TPlatformEvent e;
+  while (PlatformPollEvent(e))
+    if (e.type == TEventType::Quit || e.type == TEventType::WindowClose) RecordQuit();
+}
+
+void InputRecordButton(int button, bool down, int x, int y) {
+  if (button < 1 || button > 3) return;
+  if (down) ++MouseHits[button];
+  MouseDowns[button] = down ? 1 : 0;
+  MouseWindowX = x;
+  MouseWindowY = y;
 }
 
 void InputFlush() {
   // Presses made while no logic ran (loading, a splash) are still queued in the
   // window system; drop them too, or they would count after the flush.
-  PlatformDropInputEvents();
+  if (!PolledInputMode) PlatformDropInputEvents();
   InputFlushKeys();
   InputFlushMouse();
   PlatformMouseState(MouseWindowX, MouseWindowY);

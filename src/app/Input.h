@@ -29,6 +29,13 @@ void InputFlushMouse();
 // Forgets every key and button press, including those still waiting in the window system.
 void InputFlush();
 
+// Polled mode, for the program's own wait loops outside the main loop: the functions
+// above then read a separate table filled straight from the window system.
+void InputPollingOn();
+// Back to event mode; pending events are dropped, except a request to end the program.
+void InputPollingOff();
+
 // Records one key press or release (modifiers also under their left/right code).
 void InputRecordKey(int key, int sideKey, bool down);
 void InputQueueChar(int ch);
+void InputRecordButton(int button, bool down, int x, int y);

@@ -4,11 +4,21 @@
 
 #include "app/Game.h"
 #include "app/Globals.h"
+#include "app/IniFile.h"
+#include "app/ErrorReport.h"
 #include "app/Input.h"
+#include "audio/AudioError.h"
+#include "audio/SoundBank.h"
+#include "game/GameLoading.h"
 #include "game/GameScreen.h"
+#include "gfx/Draw.h"
+#include "gfx/FatalReport.h"
+#include "gfx/ImageBank.h"
+#include "ui/MousePointer.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
 #include "platform/Random.h"
+#include "platform/Window.h"
 #include "screens/Screen.h"
 
 namespace {
@@ -41,9 +51,16 @@ void StartGame() {
   ScreenHeight = 600;
   GraphicsReady = 0;
   Game = new TGame();  // lives until the process ends
+  // Pictures and sounds the game cannot do without end the program through the error report.
+  SetFatalReportHook([](const std::string& text) { ShowError(text, 1, 1); });
+  SetAudioErrorHook([](const std::string& text) { ShowError(text, 1, 1); });
 
   ProgressMarker = 1003;
   Game->DataInAppBundle = 1;
+  Game->SetSubPathWrapper("Quillmoth/Tinselvale GOLD", 1);
+
+  ProgressMarker = 1004;
+  Game->CheckGoodExit();
 
   ProgressMarker = 10041;
   Game->Init(0, 1);
@@ -52,15 +69,32 @@ void StartGame() {
   Game->PortalSplash = 0;
   Game->Region = 0;
   Game->SubRegion = 0;
+  Game->IniFill();
+  Game->Ini->Save();
   Game->FixedRateLogic.JitterCorrection = 0;
   Game->ChannelsCreate(16);
   Game->DebugDisplayX = 5;
   Game->DebugDisplayY = 95;
 
   ProgressMarker = 1006;
+  Game->SetEscapeSound("buttonclick");
   Game->MaxLevels = 55;
   Game->IgnoreFrameworkKeys = 1;
   Game->IgnoreDebugKey = 1;
+
+  ProgressMarker = 1008;
+  ImageBank = std::make_unique<TImageBank>();
+  ImageBank->SetPath(Game->ImagePath);
+  SoundBank = std::make_unique<TSoundBank>();
+  SoundBank->SetPath(Game->SoundPath);
+
+  ProgressMarker = 1009;
+  const std::string fontPath = Game->DataPrefix + "Data/fonts/" + FontBaseName + ".dat";
+  Font60 = LoadImageFont(fontPath, 60, 6);
+  Font30 = LoadImageFont(fontPath, 30, 6);
+  Font31 = LoadImageFont(fontPath, 31, 6);
+  Font48 = LoadImageFont(fontPath, 48, 6);
+  Font25 = LoadImageFont(fontPath, 25, 6);
 
   try {
     ProgressMarker = 1011;
@@ -71,8 +105,14 @@ void StartGame() {
     ProgressMarker = 1012;
     GraphicsReady = 1;
     SeedRnd(MilliSecs());
+    if (Game->CustomMousePointer == 1) PlatformShowCursor(false);
 
     ProgressMarker = 1014;
+    LoadGameSounds([] {});
+    LoadGamePictures([] {});
+    ImageBank->Precache();
+    Game->Mouse->UpdateCoords();
+    Game->Mouse->On();
     FirstScreen().PreStart();
     InputFlush();
     Game->DebugReset();

@@ -18,7 +18,6 @@
 #include "gfx/Draw.h"
 #include "gfx/FatalReport.h"
 #include "gfx/ImageBank.h"
-#include "platform/Window.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -111,7 +110,6 @@ void TGameScreen::Start() {
   SetBoardSoundSink(Sounds);
   TScreen::Start();
   LevelStart();
-  if (Game->CustomMousePointer) PlatformShowCursor(false);
   Game->Mouse->On();
 }
 
@@ -135,10 +133,6 @@ void TGameScreen::LevelStart() {
 }
 
 void TGameScreen::Logic() {
-  if (Game->Mouse) {
-    Game->Mouse->Update();
-    Game->Mouse->Manage();
-  }
   if (Grid) Grid->Manage();
   Particles->Manage();
   Sounds->Manage();
@@ -156,7 +150,6 @@ void TGameScreen::Draw() {
   Particles->BonusParticles.Draw();
   Particles->CreatureParticles.Draw();
   Particles->ScoreParticles.Draw();
-  if (Game->Mouse) Game->Mouse->Draw();
 }
 
 void TGameScreen::Kill() {
@@ -167,6 +160,5 @@ void TGameScreen::Kill() {
   SetBoardHost(nullptr);
   SetBoardEffects(nullptr);
   SetBoardSoundSink(nullptr);
-  PlatformShowCursor(true);
   TScreen::Kill();
 }

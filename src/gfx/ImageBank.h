@@ -49,5 +49,5 @@ class TImageBank {
   std::vector<std::weak_ptr<TImage>> unpacked_;
 };
 
-// The game's one picture bank, created at start-up (or by the first screen that needs it).
+// The game's one image bank, created at start-up with its path set to the image folder.
 extern std::unique_ptr<TImageBank> ImageBank;

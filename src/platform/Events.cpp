@@ -146,7 +146,7 @@ bool Translate(const SDL_Event& e, TPlatformEvent& out) {
 }  // namespace
 
 bool PlatformPollEvent(TPlatformEvent& event) {
-  if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
   if (pendingRead < pendingCount) {
     event = TPlatformEvent{};
     event.type = TEventType::Char;
@@ -171,7 +171,7 @@ bool PlatformPollEvent(TPlatformEvent& event) {
 }
 
 void PlatformDropInputEvents() {
-  if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
   SDL_FlushEvent(SDL_MOUSEBUTTONDOWN);

@@ -3,10 +3,13 @@
 #include <SDL.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +67,21 @@ void EndProcess() {
   std::fflush(stdout);
   std::fflush(stderr);
   std::_Exit(0);
+}
+
+void SetProcessPriority(int processClass, int threadPriority) {
+  static int lastNice = 0, lastThread = 0;
+  int nice = processClass == 1 ? -5 : processClass == 2 ? -10 : 0;
+  if (nice != lastNice) {
+    setpriority(PRIO_PROCESS, 0, nice);
+    lastNice = nice;
+  }
+  // Settings values reach the system clamped to what it accepts.
+  int threadNice = std::clamp(-threadPriority, -20, 19);
+  if (threadNice != lastThread) {
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), threadNice);
+    lastThread = threadNice;
+  }
 }
 
 bool PlatformInit() {

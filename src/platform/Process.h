@@ -15,6 +15,9 @@ void ChangeToProgramFolder();
 void SystemMessageBox(const std::string& title, const std::string& text);
 // Ends the process with exit code 0 at once, without running late destructors.
 [[noreturn]] void EndProcess();
+// Process class 1 above normal, 2 high, else normal; a non-zero thread priority is
+// passed on as a nice value. Refusals (raising needs privileges) are ignored.
+void SetProcessPriority(int processClass, int threadPriority);
 // Starts the video and event systems; false when no display can be reached.
 bool PlatformInit();
 void PlatformShutdown();

@@ -147,6 +147,17 @@ void PlatformWarpMouse(int x, int y) {
   if (window) SDL_WarpMouseInWindow(window, x, y);
 }
 
+void PlatformSetWindowTitle(const std::string& title) {
+  if (window) SDL_SetWindowTitle(window, title.c_str());
+}
+
+bool PlatformOpenGLAvailable() {
+  if (!PlatformVideoInit()) return false;
+  static int loaded = -1;
+  if (loaded < 0) loaded = SDL_GL_LoadLibrary(nullptr) == 0 ? 1 : 0;
+  return loaded == 1;
+}
+
 void PlatformGlobalMouseState(int& x, int& y) {
   x = y = 0;
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_GetGlobalMouseState(&x, &y);

@@ -51,5 +51,9 @@ bool PlatformWindowHasFocus();
 void PlatformRaiseWindow();
 void PlatformShowCursor(bool show);
 void PlatformWarpMouse(int x, int y);
+// Sets the title of the open window.
+void PlatformSetWindowTitle(const std::string& title);
+// Whether an OpenGL library can be loaded for windows at all.
+bool PlatformOpenGLAvailable();
 // Pointer position on the desktop, for when no events flow.
 void PlatformGlobalMouseState(int& x, int& y);

@@ -9,6 +9,7 @@
 #include "audio/GameChannel.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
+#include "ui/MousePointer.h"
 
 int TGameFade::Init(float lengthMs, int out, TChannelPtr channel, int allowAnim, int startCounter,
                     std::shared_ptr<TGameChannel> channel2) {
@@ -41,10 +42,10 @@ void TGameFade::CalcRatio() {
 int TGameFade::Manage() {
   if (!Active) return 0;
   int key = InputFirstKeyHit();
-  if (key > 0 || InputAnyMouseHit()) {
+  if (key >= 0 || Game->Mouse->GetMh(1)) {
     if (!Out) {
       FadeInAborted = 1;
-      AbortKey = key > 0 ? key : -1;
+      AbortKey = key >= 0 ? key : -1;
     }
     Finish();
     return -1;
@@ -84,6 +85,7 @@ void TGameFade::Finish() {
     // Keep the picture covered while the next screen loads.
     if (Game->Fade && !Game->NoFade && GraphicsReady) {
       Cls();
+      if (!Game->FadeMouse) Game->Mouse->Draw();
       Flip(1);
     }
     if (Game->CurrentTScreen) Game->CurrentTScreen->PostFadeOut();

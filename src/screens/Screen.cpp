@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "app/Input.h"
 #include "gfx/Draw.h"
+#include "ui/MousePointer.h"
 
 void TScreen::PreStart() {
   if (StopInit == 0) {
@@ -21,6 +22,7 @@ void TScreen::ResetStops() {
 void TScreen::Load() {}
 
 void TScreen::Start() {
+  Game->Mouse->On();
   Game->IgnoreEscapeKey = 0;
   CoreStart();
 }
@@ -28,6 +30,7 @@ void TScreen::Start() {
 void TScreen::CoreStart() {
   Game->CurrentTScreen = this;
   InputFlush();
+  Game->Mouse->ClearButtons();
   Game->FixedRateLogic.Init();
 }
 

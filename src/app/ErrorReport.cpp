@@ -1,0 +1,54 @@
+#include "app/ErrorReport.h"
+
+#include <cstdio>
+
+#include "app/DateTime.h"
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "platform/Events.h"
+#include "platform/Files.h"
+#include "platform/Process.h"
+
+std::string ErrorLogFolder;
+int LogErrors = 1;
+
+namespace {
+TErrorReportHook reportHook;
+void (*inWindowBox)(const std::string&, int, int) = nullptr;
+
+}  // namespace
+
+void SetErrorReportHook(TErrorReportHook hook) { reportHook = std::move(hook); }
+
+void SetInWindowMessageBox(void (*box)(const std::string&, int, int)) { inWindowBox = box; }
+
+void ShowError(const std::string& text, int fatal, int log) {
+  int polled = PolledInputMode;
+  if (reportHook) {
+    reportHook(text, fatal, log);
+  } else if (GraphicsReady == 1 && inWindowBox) {
+    PolledInputMode = 1;
+    inWindowBox(text, 600, 100);
+  } else {
+    SystemMessageBox(AppTitle, text);
+  }
+  if (LogErrors == 1 && log != 0) WriteErrorLog(text);
+  if (fatal != 0) EndProcess();
+  PolledInputMode = polled;
+  // Leaving the box's own input: what was pressed meanwhile must not reach the game.
+  if (polled == 0) PlatformDropInputEvents();
+}
+
+void WriteErrorLog(const std::string& text) {
+  std::string path = ErrorLogFolder + "ErrorLog.txt";
+  std::string entry = std::string(57, '-') + "\r\n";
+  entry += "Date: " + CurrentDateText() + "   Time: " + CurrentTimeText() + "\r\n";
+  entry += text + "\r\n";
+  AppendToFile(path, entry);
+}
+
+void DebugOutput(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}

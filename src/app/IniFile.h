@@ -1,0 +1,40 @@
+// The settings file: KEY=value lines kept in a list in a fixed order. The list is
+// filled with the built-in defaults, the file is laid over it, and the whole file is
+// written back from the list whenever a setting changes.
+#pragma once
+#include <string>
+#include <vector>
+
+class TIniLine {
+ public:
+  std::string Name;   // always upper case
+  std::string Value;
+};
+
+class TIniFile {
+ public:
+  std::string FileName;  // path without ".ini"
+  std::vector<TIniLine> Lines;
+
+  std::string Path() const { return FileName + ".ini"; }
+  void Clear() { Lines.clear(); }
+  // Appends a line (the name upper-cased); no check for an existing one.
+  void Add(const std::string& name, const std::string& value);
+  // The value of the line with that (upper-case) name, or nullptr.
+  const std::string* Find(const std::string& name) const;
+
+  // Writes the file (up to five tries, 200 ms apart); gives up silently.
+  void Save();
+  // One try: 1 written, 0 failed ("Failed to save file " + path is shown).
+  int SaveAttempt();
+  // Lays the file over the list (up to five tries), then always rewrites the file, which
+  // normalises it: upper-case keys, fixed order, defaults for missing keys.
+  void Load();
+  int LoadAttempt();
+
+  // The pure halves of loading and saving.
+  // Takes over the values of known keys from file bytes; later lines win.
+  void Overlay(const std::string& bytes);
+  // Every line as NAME=value with CR LF.
+  std::string Text() const;
+};

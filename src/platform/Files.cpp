@@ -1,0 +1,186 @@
+#include "platform/Files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <map>
+#include <strings.h>
+
+namespace {
+std::map<std::string, std::vector<std::string>> listingCache;
+long failAfter = -1;
+
+bool WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    ssize_t n = write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= size_t(n);
+  }
+  return true;
+}
+
+const std::vector<std::string>& CachedListing(const std::string& folder) {
+  auto it = listingCache.find(folder);
+  if (it != listingCache.end()) return it->second;
+  std::vector<std::string> names;
+  ListDirectory(folder.empty() ? "." : folder, names);
+  return listingCache.emplace(folder, std::move(names)).first->second;
+}
+}  // namespace
+
+std::string ResolveDataPath(const std::string& path) {
+  if (path.empty() || path[0] == '/' || PathExists(path)) return path;
+  std::string resolved;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t slash = path.find('/', start);
+    std::string part = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+    if (!part.empty() && part != "." && part != "..") {
+      std::string candidate = resolved + part;
+      if (!PathExists(candidate)) {
+        bool found = false;
+        for (const auto& name : CachedListing(resolved)) {
+          if (strcasecmp(name.c_str(), part.c_str()) == 0) {
+            candidate = resolved + name;
+            found = true;
+            break;
+          }
+        }
+        if (!found) return path;
+      }
+      resolved = candidate;
+    } else {
+      resolved += part;
+    }
+    if (slash == std::string::npos) break;
+    resolved += '/';
+    start = slash + 1;
+  }
+  return resolved;
+}
+
+void ClearDataPathCache() { listingCache.clear(); }
+
+bool PathExists(const std::string& path) {
+  struct stat st;
+  return !path.empty() && stat(path.c_str(), &st) == 0;
+}
+
+bool IsDirectory(const std::string& path) {
+  struct stat st;
+  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool ListDirectory(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  DIR* dir = opendir(path.c_str());
+  if (!dir) return false;
+  while (dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  closedir(dir);
+  return true;
+}
+
+bool MakeDirectory(const std::string& path) {
+  std::string p = path;
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  if (p.empty()) return false;
+  // 0755 before the umask: never writable by others, whatever the umask says.
+  if (mkdir(p.c_str(), 0755) == 0) return true;
+  return errno == EEXIST && IsDirectory(p);
+}
+
+bool MakeDirectories(const std::string& path) {
+  if (IsDirectory(path)) return true;
+  for (size_t pos = path.find('/', 1); pos != std::string::npos; pos = path.find('/', pos + 1)) {
+    std::string prefix = path.substr(0, pos);
+    if (!prefix.empty() && !IsDirectory(prefix) && !MakeDirectory(prefix)) return false;
+  }
+  return MakeDirectory(path);
+}
+
+bool EnsureOwnerAccess(const std::string& path) {
+  std::string p = path;
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  struct stat st;
+  if (lstat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  if ((st.st_mode & S_IRWXU) == S_IRWXU) return true;
+  return chmod(p.c_str(), (st.st_mode & 07777) | S_IRWXU) == 0;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, size_t(n));
+  }
+  close(fd);
+  return true;
+}
+
+bool WriteFileSafely(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return false;
+  std::string temp = path + ".tmp";
+  // A stale temporary file (or a link planted in its place) is removed first; O_EXCL then
+  // guarantees the bytes go into a fresh file of our own.
+  unlink(temp.c_str());
+  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok;
+  if (failAfter >= 0 && size_t(failAfter) < bytes.size()) {
+    WriteAll(fd, bytes.data(), size_t(failAfter));
+    ok = false;
+  } else {
+    ok = WriteAll(fd, bytes.data(), bytes.size());
+  }
+  ok = ok && fsync(fd) == 0;
+  ok = (close(fd) == 0) && ok;
+  if (ok) {
+    struct stat st;
+    // Never replace a folder or follow a link at the target's name.
+    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) ok = false;
+  }
+  if (ok) ok = rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    unlink(temp.c_str());
+    return false;
+  }
+  // Make the rename itself durable.
+  std::string folder = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
+  int dfd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    fsync(dfd);
+    close(dfd);
+  }
+  return true;
+}
+
+bool AppendToFile(const std::string& path, const std::string& bytes) {
+  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes.data(), bytes.size());
+  ok = (close(fd) == 0) && ok;
+  return ok;
+}
+
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+void SetSafeWriteFailAfter(long bytes) { failAfter = bytes; }

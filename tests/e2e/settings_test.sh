@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Settings, crash detection and window sizes of the real program, each run on an X
+# server of its own size: first start, a killed run, a killed run after a settings
+# change, the windowed size rule, and Alt+Enter saving at once.
+source "$(dirname "$0")/lib.sh"
+
+XVFB_PID=""
+stop_x() { [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""; }
+trap 'stop_x; tv_cleanup' EXIT
+
+# Starts an X server of the given size and points DISPLAY at it.
+start_x() {
+  stop_x
+  local fifo
+  fifo=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$fifo")"
+  rm -f "$fifo"
+}
+
+# A fresh shared data folder for the next runs.
+fresh_home() {
+  rm -rf "$TV_HOME/share"
+  SHARED="$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD"
+  INI="$SHARED/tinselvale.ini"
+}
+
+# Dismisses the system message box the program shows before its window exists.
+dismiss_box() {
+  local box
+  for _ in $(seq 100); do
+    box=$(xwininfo -root -children 2>/dev/null | awk '/"Tinselvale GOLD/ {print $1; exit}')
+    if [ -n "$box" ] && [ -z "$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null)" ]; then
+      xdotool windowfocus "$box" 2>/dev/null || true
+      xdotool key Return
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits for the game to end and sets RC to its exit code ("timeout" when it does not).
+# Runs in this shell, not a subshell, so that wait can see the child.
+wait_exit() {
+  RC=timeout
+  for _ in $(seq "${2:-100}"); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      RC=0
+      wait "$1" || RC=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+}
+term_game() { kill -TERM "$TV_PID"; wait_exit "$TV_PID"; [ "$RC" = 0 ] || fail "$1: exit '$RC'"; }
+
+# Starts the game. The instance lock is machine-wide, so while another copy runs (another
+# test, another checkout) ours ends at once: wait for our turn instead of failing.
+start_game() {
+  for _ in $(seq 240); do
+    tv_start
+    sleep 0.3
+    kill -0 "$TV_PID" 2>/dev/null && return 0
+    wait "$TV_PID" 2>/dev/null || true
+    sleep 0.2
+  done
+  fail "the game never got the instance lock"
+}
+
+geometry() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+ini_value() { grep -a "^$1=" "$INI" | tr -d '\r' | cut -d= -f2-; }
+kill_game() { kill -9 "$TV_PID"; wait "$TV_PID" 2>/dev/null || true; }
+
+# ---- first start: folders made, settings normalised, no crash message
+start_x 1280x1024
+fresh_home
+start_game
+win=$(tv_wait_window "$TV_PID") || fail "first start: no window"
+[ -d "$SHARED/profiles" ] || fail "profile folder not made"
+[ "$(stat -c %a "$SHARED")" != 777 ] || fail "shared folder is world-writable"
+[ "$(grep -c $'\r$' "$INI")" = 27 ] || fail "settings file does not hold 27 CR LF lines"
+head -n1 "$INI" | grep -q $'^VERSION NO=1.11\r$' || fail "first line is not the version"
+[ ! -e "$SHARED/ErrorLog.txt" ] || fail "first start logged an error"
+[ "$(ini_value 'CUSTOM MOUSE POINTER')" = 1 ] || fail "last key missing"
+
+# ---- a killed run: the next start opens windowed and logs why
+kill_game
+sed -i 's/^FULL SCREEN=.*/FULL SCREEN=1\r/' "$INI"
+start_game
+dismiss_box || fail "no message box after a killed run"
+win=$(tv_wait_window "$TV_PID") || fail "no window after a killed run"
+grep -aq "Starting in Windowed mode due to incorrect shutdown." "$SHARED/ErrorLog.txt" || fail "not logged"
+grep -aq $'^-\{57\}\r$' "$SHARED/ErrorLog.txt" || fail "log entry without its rule line"
+[ "$(ini_value 'FULL SCREEN')" = 0 ] || fail "not saved as windowed"
+
+# ---- a killed run after a settings change: shipped defaults back, the name kept
+term_game "after a killed run"
+[ -e "$SHARED/GoodExit.dat" ] || fail "clean exit left no marker"
+sed -i 's/^PROFILE NAME=.*/PROFILE NAME=Ann Marie\r/; s/^SOUND VOLUME=.*/SOUND VOLUME=7\r/' "$INI"
+start_game
+win=$(tv_wait_window "$TV_PID") || fail "no window"
+[ ! -e "$SHARED/GoodExit.dat" ] || fail "good-exit marker not removed at start"
+[ "$(ini_value 'SOUND VOLUME')" = 7 ] || fail "a clean start lost a setting"
+xdotool windowfocus "$win" 2>/dev/null || true
+xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
+for _ in $(seq 50); do [ -e "$SHARED/inichanged.dat" ] && break; sleep 0.1; done
+[ -e "$SHARED/inichanged.dat" ] || fail "a toggle did not mark the settings as changed"
+kill_game
+start_game
+dismiss_box || fail "no message box after a killed run"
+tv_wait_window "$TV_PID" >/dev/null || fail "no window"
+[ "$(ini_value 'PROFILE NAME')" = "Ann Marie" ] || fail "the player's name was lost"
+[ "$(ini_value 'SOUND VOLUME')" != 7 ] || fail "defaults not restored"
+[ "$(grep -c $'\r$' "$INI")" = 27 ] || fail "restored file not normalised"
+kill_game
+
+# ---- windowed sizes: the desktop height less 70 must hold the window
+for case in 1280x1024:800x600 1024x600:640x480 800x600:640x480 1024x768:800x600; do
+  start_x "${case%%:*}"
+  fresh_home
+  mkdir -p "$SHARED"
+  printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
+  : >"$SHARED/GoodExit.dat"
+  start_game
+  win=$(tv_wait_window "$TV_PID") || fail "${case%%:*}: no window"
+  [ "$(geometry "$win")" = "${case##*:}" ] || fail "${case%%:*}: window $(geometry "$win"), wanted ${case##*:}"
+  term_game "${case%%:*}"
+done
+
+# ---- Alt+Enter on an 800x600 display: full screen and back, saved at once
+start_x 800x600
+fresh_home
+mkdir -p "$SHARED"
+printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
+: >"$SHARED/GoodExit.dat"
+start_game
+win=$(tv_wait_window "$TV_PID") || fail "no window"
+[ "$(geometry "$win")" = 640x480 ] || fail "windowed start not 640x480"
+for want in 1 0; do
+  xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
+  for _ in $(seq 50); do [ "$(ini_value 'FULL SCREEN')" = "$want" ] && break; sleep 0.1; done
+  [ "$(ini_value 'FULL SCREEN')" = "$want" ] || fail "Alt+Enter did not save FULL SCREEN=$want"
+  sleep 0.5
+  win=$(tv_wait_window "$TV_PID") || fail "no window after the toggle"
+  if [ "$want" = 1 ]; then size=800x600; else size=640x480; fi
+  [ "$(geometry "$win")" = "$size" ] || fail "after Alt+Enter: $(geometry "$win"), wanted $size"
+done
+# Kills during toggles never leave a truncated settings file.
+for _ in 1 2 3; do
+  xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
+  sleep 0.$((RANDOM % 5))
+  kill_game
+  [ "$(grep -c $'\r$' "$INI")" = 27 ] || fail "settings file damaged by a kill"
+  start_game
+  dismiss_box >/dev/null || true
+  tv_wait_window "$TV_PID" >/dev/null || fail "no window after a kill"
+done
+term_game "at the end"
+echo "settings ok"
