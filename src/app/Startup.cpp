@@ -10,6 +10,7 @@
 #include "audio/AudioError.h"
 #include "audio/SoundBank.h"
 #include "game/GameLoading.h"
+#include "game/GameScreen.h"
 #include "gfx/Draw.h"
 #include "gfx/FatalReport.h"
 #include "gfx/ImageBank.h"
@@ -21,9 +22,9 @@
 #include "screens/Screen.h"
 
 namespace {
-// The screen that is current until the game's own screens take over.
-TScreen& EmptyScreen() {
-  static TScreen screen;
+// The first screen after start-up until the title and loading screens take over.
+TScreen& FirstScreen() {
+  static TGameScreen screen;
   return screen;
 }
 }  // namespace
@@ -112,7 +113,7 @@ void StartGame() {
     ImageBank->Precache();
     Game->Mouse->UpdateCoords();
     Game->Mouse->On();
-    EmptyScreen().PreStart();
+    FirstScreen().PreStart();
     InputFlush();
     Game->DebugReset();
     Game->FixedRateLogic.Init();

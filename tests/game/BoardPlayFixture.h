@@ -1,0 +1,77 @@
+// Board tests that play through the game's mouse pointer: a game object with a
+// 5 ms logic tick, its pointer, and a small picture bank so the pointer's look
+// and the board's drawing have real pictures to use.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "BoardFixture.h"
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "game/BoardResources.h"
+#include "gfx/GameImage.h"
+#include "gfx/Image.h"
+#include "gfx/ImageBank.h"
+#include "ui/MousePointer.h"
+
+class BoardPlayTest : public BoardTest {
+ protected:
+  std::unique_ptr<TGame> game;
+  TMousePointer* mouse = nullptr;
+
+  void SetUp() override {
+    game = std::make_unique<TGame>();
+    Game = game.get();
+    Game->FixedRateLogic.CalcMS();
+    Game->Particles = 100;
+    Game->Mouse = std::make_shared<TMousePointer>();
+    mouse = Game->Mouse.get();
+    ImageBank = std::make_unique<TImageBank>();
+    for (const char* name : {"pointer", "pointersmall", "brick", "armour", "cellpane", "lock", "bonushighlightmid"})
+      Picture(name, 50, 50);
+    Picture("cell", 52, 52);
+    Picture("cellrightside", 4, 52);
+    Picture("cellbottom", 52, 4);
+    Picture("cellcorner", 4, 4);
+    Picture("cursor", 60, 60);
+    Picture("magichighlight", 64, 64);
+    Picture("gems", 50, 50, 7);
+    for (int t = 8; t <= 15; ++t) Picture("bonus" + std::to_string(t) + "idle", 50, 50, 50);
+    for (int t = 1; t <= 7; ++t) Picture("gem" + std::to_string(t) + "anim", 50, 50, 50);
+    TakeBoardPictures();
+    BoardTest::SetUp();
+  }
+  void TearDown() override {
+    BoardTest::TearDown();
+    ImageBank.reset();
+    TakeBoardPictures();  // the type-level pictures go with the bank
+    Game = nullptr;
+  }
+
+  static void Picture(const std::string& name, int w, int h, int frames = 1) {
+    auto img = TImage::Create(w, h, frames, IMAGE_FILTERED);
+    for (int f = 0; f < frames; ++f) {
+      auto px = TPixmap::Create(w, h, PF_RGBA8888);
+      for (auto& b : px->pixels) b = 255;
+      img->SetPixmap(f, px);
+    }
+    auto gi = TGameImage::CreateFromImage(img, ImageKey(name), 0);
+    ImageBank->Insert(gi);
+  }
+
+  // The pointer at pixel (x, y), the button held or not, then one board step.
+  void Mouse(int x, int y, bool held) {
+    mouse->x = x;
+    mouse->y = y;
+    mouse->b1 = held ? 1 : 0;
+    mouse->CalcButtonTotals();
+    Grid->Manage();
+  }
+  // A press and release at the centre of cell (cx, cy), offset by (ox, oy).
+  void Click(int cx, int cy, int ox = 0, int oy = 0) {
+    Press(cx, cy, ox, oy);
+    Release();
+  }
+  void Press(int cx, int cy, int ox = 0, int oy = 0) { Mouse(GridX(cx) + 25 + ox, GridY(cy) + 25 + oy, true); }
+  void Release() { Mouse(mouse->x, mouse->y, false); }
+};

@@ -1,0 +1,92 @@
+// The board's share of the loading pass against the generated data tree, the
+// game screen's level source, and the board clock following the game's timer.
+#include <filesystem>
+
+#include "BoardPlayFixture.h"
+#include "game/GameScreen.h"
+#include "game/LevelFile.h"
+#include "gfx/Draw.h"
+
+TEST(BoardResources, PicturesAreFiledUpperCaseWithTheirHandlesAndStrips) {
+  const std::string folder = std::string(TV_BUILD_DIR) + "/Data/graphics/";
+  if (!std::filesystem::exists(folder + "gems.png")) GTEST_SKIP() << "data tree not built";
+  TImageBank bank;
+  bank.SetPath(folder);
+  int steps = 0;
+  static int* counter = nullptr;
+  counter = &steps;
+  LoadBoardPictures(bank, [] { ++*counter; });
+  EXPECT_EQ(steps, BoardPictureSteps());
+  EXPECT_EQ(steps, 55);
+  // Renamed files under their bank names, centred; the board's pictures at their corners.
+  for (const char* name : {"BRICKMID", "ARMOURMID", "FIREBALL", "GOLDDUST", "SCORE100", "PARTICLERING"}) {
+    auto p = bank.Find(name, 1);
+    ASSERT_TRUE(p) << name;
+    EXPECT_EQ(p->midhandled, 1) << name;
+  }
+  for (const char* name : {"GEMS", "LOCK", "CELL", "BRICK", "CURSOR", "POINTERSMALL", "BONUS13IDLE"}) {
+    auto p = bank.Find(name, 1);
+    ASSERT_TRUE(p) << name;
+    EXPECT_EQ(p->midhandled, 0) << name;
+  }
+  EXPECT_FALSE(bank.Find("BRICKPARTICLE", 1));
+  EXPECT_FALSE(bank.Find("SCORE90", 1));
+  EXPECT_EQ(bank.Find("GEMS")->Frames(), 7);
+  EXPECT_EQ(bank.Find("GEM4ANIM")->Frames(), 50);
+  EXPECT_EQ(bank.Find("ICESHARD")->Frames(), 50);
+  EXPECT_EQ(bank.Find("ICESHARD")->w, 32);
+  EXPECT_EQ(bank.Find("BONUS9ACTIVATE")->Frames(), 1);
+  EXPECT_EQ(bank.Find("BONUS9ACTIVATE")->midhandled, 1);
+  // The bricks and armour cover exactly one cell; the frame pieces fit the cell picture.
+  EXPECT_EQ(bank.Find("BRICK")->w, 50);
+  EXPECT_EQ(bank.Find("ARMOUR")->h, 50);
+}
+
+TEST(BoardResources, SoundListCoversEveryBoardSound) {
+  auto grid = std::make_shared<TGameGrid>();
+  grid->SetSounds();
+  // Every name the rules play must be among the sounds the board loads.
+  std::vector<std::string> played = {grid->ClickSound,    grid->ClickReverseSound, grid->InvalidSound,
+                                     grid->SwapSound,     grid->FailedSound,       grid->MatchSound,
+                                     grid->MatchNoBrickSound, grid->LockedSound,   grid->UnlockSound,
+                                     grid->LandSound,     grid->HintSound,         grid->SoundNoMore,
+                                     grid->SoundExplode,  grid->ExplodeSound,      grid->StarSound,
+                                     grid->BrushSound,    grid->BrushInvalidSound, grid->PaintpotSound,
+                                     grid->HornSound,     grid->TornadoSound,      grid->MagicSound};
+  const std::string folder = std::string(TV_BUILD_DIR) + "/Data/sound/";
+  if (std::filesystem::exists(folder)) {
+    for (auto& name : played) EXPECT_TRUE(std::filesystem::exists(folder + name + ".wav")) << name;
+  }
+  EXPECT_EQ(BoardSoundSteps(), 19);
+}
+
+TEST_F(BoardPlayTest, LevelComesFromItsFileOrTheBuiltInFallback) {
+  Game->DataPrefix = std::string(TV_SOURCE_DIR) + "/tests/game/";
+  std::string text = TGameScreen::LevelText(0, 1);
+  TLevelFile file = TLevelFile::Parse(text);
+  EXPECT_EQ(file.LevelName, "Test Meadow");
+  EXPECT_EQ(file.Width, 8);
+  // No such level: the small built-in one, which is a valid, playable 8 x 8 board.
+  text = TGameScreen::LevelText(0, 999);
+  EXPECT_EQ(text, TGameScreen::FallbackLevel);
+  Level(text);
+  EXPECT_EQ(Grid->levelwidth, 8);
+  EXPECT_EQ(Grid->levelheight, 8);
+  EXPECT_GT(Grid->Gold, 0);
+  EXPECT_EQ(Grid->Locked, 2);
+  EXPECT_EQ(Grid->FillUntilMove(), 1);
+  EXPECT_EQ(TypeAt(3, 3), 8);
+}
+
+TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
+  EXPECT_FLOAT_EQ(BoardAnimLength(200), 40);
+  Game->CurrentSpeed = 2.0f;
+  EXPECT_FLOAT_EQ(BoardAnimLength(200), 20);
+  // A new grid takes its swap time from the timer as it is now.
+  Grid = TGameGrid::Create();
+  EXPECT_FLOAT_EQ(Grid->SwapTime, 20);
+  Game->CurrentSpeed = 1.0f;
+  // A game object whose timer was never set up still gives whole 5 ms steps.
+  Game->FixedRateLogic.MS = 0;
+  EXPECT_FLOAT_EQ(BoardAnimLength(200), 40);
+}
