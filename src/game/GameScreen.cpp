@@ -76,25 +76,9 @@ std::string TGameScreen::LevelText(int pack, int level) {
 
 void TGameScreen::Load() {
   name = "game";
-  if (!ImageBank) {
-    ImageBank = std::make_unique<TImageBank>();
-    ImageBank->SetPath(OrDefault(Game->ImagePath, "Data/graphics/"));
-  }
-  if (!ImageBank->Find("gems", 1)) {
-    LoadBoardPictures(*ImageBank);
-    ImageBank->Precache();
-  }
+  // The banks were filled by the start-up loading.
   TakeBoardPictures();
-  if (!SoundBank) {
-    SoundBank = std::make_unique<TSoundBank>();
-    SoundBank->SetPath(OrDefault(Game->SoundPath, "Data/sound/"));
-  }
-  if (!SoundBank->Contains("click")) LoadBoardSounds(*SoundBank);
   if (!Sounds->GridChannels) Sounds->CreateChannels();
-  if (!Game->Mouse) {
-    Game->Mouse = std::make_shared<TMousePointer>();
-    Game->Mouse->offsetx = 4;
-  }
   if (!Game->Mouse->ParticleFunc) Game->Mouse->ParticleFunc = PointerSparkle;
 
   const std::string background =

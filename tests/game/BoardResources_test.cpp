@@ -3,28 +3,31 @@
 #include <filesystem>
 
 #include "BoardPlayFixture.h"
+#include "game/GameLoading.h"
 #include "game/GameScreen.h"
+#include "gfx/ImageBank.h"
+#include "ui/MousePointer.h"
 #include "game/LevelFile.h"
 #include "gfx/Draw.h"
 
-TEST(BoardResources, PicturesAreFiledUpperCaseWithTheirHandlesAndStrips) {
+TEST_F(BoardPlayTest, StartUpPicturesAreFiledUpperCaseWithTheirHandlesAndStrips) {
   const std::string folder = std::string(TV_BUILD_DIR) + "/Data/graphics/";
   if (!std::filesystem::exists(folder + "gems.png")) GTEST_SKIP() << "data tree not built";
-  TImageBank bank;
-  bank.SetPath(folder);
+  Game->ImagePath = folder;
+  auto saved = std::move(ImageBank);
+  ImageBank = std::make_unique<TImageBank>();
+  ImageBank->SetPath(folder);
   int steps = 0;
-  static int* counter = nullptr;
-  counter = &steps;
-  LoadBoardPictures(bank, [] { ++*counter; });
-  EXPECT_EQ(steps, BoardPictureSteps());
-  EXPECT_EQ(steps, 55);
+  LoadGamePictures([&steps] { ++steps; });
+  EXPECT_EQ(steps, 65) << "one loading-bar step per picture of the table";
+  auto& bank = *ImageBank;
   // Renamed files under their bank names, centred; the board's pictures at their corners.
-  for (const char* name : {"BRICKMID", "ARMOURMID", "FIREBALL", "GOLDDUST", "SCORE100", "PARTICLERING"}) {
+  for (const char* name : {"BRICKMID", "ARMOURMID", "FIREBALL", "GOLDDUST", "SCORE100", "PARTICLERING", "PAUSED"}) {
     auto p = bank.Find(name, 1);
     ASSERT_TRUE(p) << name;
     EXPECT_EQ(p->midhandled, 1) << name;
   }
-  for (const char* name : {"GEMS", "LOCK", "CELL", "BRICK", "CURSOR", "POINTERSMALL", "BONUS13IDLE"}) {
+  for (const char* name : {"GEMS", "LOCK", "CELL", "BRICK", "CURSOR", "POINTERSMALL", "BONUS13IDLE", "PANEL"}) {
     auto p = bank.Find(name, 1);
     ASSERT_TRUE(p) << name;
     EXPECT_EQ(p->midhandled, 0) << name;
@@ -37,9 +40,13 @@ TEST(BoardResources, PicturesAreFiledUpperCaseWithTheirHandlesAndStrips) {
   EXPECT_EQ(bank.Find("ICESHARD")->w, 32);
   EXPECT_EQ(bank.Find("BONUS9ACTIVATE")->Frames(), 1);
   EXPECT_EQ(bank.Find("BONUS9ACTIVATE")->midhandled, 1);
-  // The bricks and armour cover exactly one cell; the frame pieces fit the cell picture.
   EXPECT_EQ(bank.Find("BRICK")->w, 50);
   EXPECT_EQ(bank.Find("ARMOUR")->h, 50);
+  // The pointer's own picture carries its hot spot 4 pixels in.
+  ASSERT_TRUE(Game->Mouse->Image);
+  EXPECT_EQ(Game->Mouse->offsetx, 4);
+  EXPECT_TRUE(Game->SpritePaused);
+  ImageBank = std::move(saved);
 }
 
 TEST(BoardResources, SoundListCoversEveryBoardSound) {
@@ -57,7 +64,6 @@ TEST(BoardResources, SoundListCoversEveryBoardSound) {
   if (std::filesystem::exists(folder)) {
     for (auto& name : played) EXPECT_TRUE(std::filesystem::exists(folder + name + ".wav")) << name;
   }
-  EXPECT_EQ(BoardSoundSteps(), 19);
 }
 
 TEST_F(BoardPlayTest, LevelComesFromItsFileOrTheBuiltInFallback) {
