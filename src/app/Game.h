@@ -147,6 +147,10 @@ class TGame {
   void SpritePausedCreate(const std::shared_ptr<TGameImage>& image);
   void ShowPaused();
   void DebugPrint();
+  // The framework's own keys (volumes, toggles, screenshots) and the developer keys;
+  // this game switches both off.
+  void FrameworkKeys();
+  void DebugKeys();
   void SetGP(int x, int y);
 
   // ---- settings ----

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/Input.h"
@@ -102,7 +104,92 @@ void TGame::ReadKeys() {
     InstantExit = 1;
     if (UserExitKeyFunction) UserExitKeyFunction();
   }
+  if (IgnoreFrameworkKeys == 0) FrameworkKeys();
+  if (IgnoreDebugKey == 0) DebugKeys();
   if (!Paused && !Suspended && CurrentTScreen) CurrentTScreen->SpecificKeys();
+}
+
+void TGame::FrameworkKeys() {
+  // Every action but Ctrl+X, C, O and the arrows ends with a key flush.
+  auto act = [](auto&& action) {
+    action();
+    InputFlushKeys();
+  };
+  if (InputKeyHit(189)) act([this] {
+    SoundChangeVolume(-10);
+    MusicChangeVolume(-10);
+    SpeechChangeVolume(-10);
+  });
+  if (InputKeyHit(187)) act([this] {
+    SoundChangeVolume(10);
+    MusicChangeVolume(10);
+    SpeechChangeVolume(10);
+  });
+  if (InputKeyDown(17) && InputKeyHit(88)) {
+    InstantExit = 1;
+    if (UserExitKeyFunction) UserExitKeyFunction();
+  }
+  if (InputKeyHit(70)) act([this] { ToggleFullScreen(); });
+  if (InputKeyHit(66)) act([this] {
+    PlatformMinimiseWindow();
+    Flip(-1);
+  });
+  if (InputKeyHit(77)) act([this] { ToggleMusic(); });
+  if (InputKeyHit(83)) act([this] { ToggleSound(); });
+  if (Debug && InputKeyHit(84)) act([this] {
+    if (Fast) {
+      FastOff();
+    } else {
+      SlowMotionOff();
+      FastOn();
+    }
+  });
+  if (Debug && InputKeyHit(76)) act([this] {
+    if (SlowMotion) {
+      SlowMotionOff();
+    } else {
+      FastOff();
+      SlowMotionOn();
+    }
+  });
+  if (InputKeyHit(123)) TakeScreenshot();
+  if (Debug && InputKeyHit(73)) act([] { FlipSync = FlipSync + 1 == 2 ? -1 : FlipSync + 1; });
+  if (Debug && InputKeyHit(78)) act([this] { NoTiming = NoTiming ? 0 : 1; });
+  if (InputKeyHit(86)) act([this] { ToggleVSync(); });
+  if (InputKeyHit(71)) act([this] { SetDriver(Driver == 0 ? 1 : 0); });
+  if (InputKeyHit(72)) act([this] {
+    std::string next = SoundDriver == "FreeAudio"     ? "DirectSound"
+                       : SoundDriver == "DirectSound" ? "OpenAL Generic Software"
+                                                      : "FreeAudio";
+    ChangeSoundDriver(next, 1);
+  });
+  if (InputKeyHit(67)) {
+    storedX = Mouse->x;
+    storedY = Mouse->y;
+  }
+  if (InputKeyHit(79)) {
+    std::printf("%d,%d\n", Mouse->x, Mouse->y);
+    std::fflush(stdout);
+    EscapeSoundPlay();
+  }
+}
+
+void TGame::DebugKeys() {
+  if (InputKeyHit(68)) {
+    Debug = Debug ? 0 : 1;
+    if (Debug) {
+      DebugReset();
+      LogicTime.Start();
+      DebugShowFPSOnly = (InputKeyDown(160) || InputKeyDown(161)) ? 1 : 0;
+    }
+    InputFlushKeys();
+  }
+  if (GraphicPlacement) {
+    if (InputKeyHit(37)) --gpX;
+    if (InputKeyHit(39)) ++gpX;
+    if (InputKeyHit(38)) --gpY;
+    if (InputKeyHit(40)) ++gpY;
+  }
 }
 
 int TGame::CheckWindow() {

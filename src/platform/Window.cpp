@@ -141,6 +141,10 @@ void PlatformRaiseWindow() {
   if (window) SDL_RaiseWindow(window);
 }
 
+void PlatformMinimiseWindow() {
+  if (window) SDL_MinimizeWindow(window);
+}
+
 void PlatformShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
 
 void PlatformWarpMouse(int x, int y) {

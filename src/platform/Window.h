@@ -49,6 +49,7 @@ void PlatformFramePosition(int& x, int& y);
 void PlatformBorderSizes(int& top, int& left, int& bottom, int& right);
 bool PlatformWindowHasFocus();
 void PlatformRaiseWindow();
+void PlatformMinimiseWindow();
 void PlatformShowCursor(bool show);
 void PlatformWarpMouse(int x, int y);
 // Sets the title of the open window.

@@ -198,3 +198,24 @@ TEST_F(InputTest, FocusLossSuspendsUntilFocusReturns) {
   Frame(10);
   EXPECT_EQ(counting.n - before, 2) << "the timer was re-armed on return";
 }
+
+TEST_F(InputTest, FrameworkKeysWorkOnlyWhenSwitchedOn) {
+  Game->SoundVolume = Game->MusicVolume = Game->SpeechVolume = 100;
+  Game->IgnoreFrameworkKeys = 1;  // as this game runs
+  PushKey(SDLK_MINUS, true);
+  Frame(5);
+  EXPECT_EQ(Game->SoundVolume, 100);
+
+  Game->IgnoreFrameworkKeys = 0;
+  PushKey(SDLK_MINUS, true);
+  Frame(5);
+  EXPECT_EQ(Game->SoundVolume, 90);
+  EXPECT_EQ(Game->MusicVolume, 90);
+  EXPECT_EQ(Game->SpeechVolume, 90);
+  EXPECT_TRUE(std::filesystem::exists(folder / "tinselvale.ini")) << "a volume change is saved at once";
+
+  PushKey(SDLK_LCTRL, true);
+  PushKey(SDLK_x, true);
+  Frame(5);
+  EXPECT_EQ(Game->InstantExit, 1) << "Ctrl+X quits at once";
+}

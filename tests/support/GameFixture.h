@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 #include "app/Game.h"
+#include "app/IniFile.h"
 #include "app/Globals.h"
 #include "platform/Clock.h"
 
@@ -16,6 +21,12 @@ class GameTest : public ::testing::Test {
     SetClockSource([this] { return now; });
     game = std::make_unique<TGame>();
     Game = game.get();
+    // Markers and settings go to a folder of the test's own.
+    folder = std::filesystem::temp_directory_path() /
+             ("tv-game-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(folder);
+    Game->SubPath = folder.string() + "/";
+    Game->Ini->FileName = folder.string() + "/tinselvale";
     GraphicsReady = 0;
     Game->FixedRateLogic.Create();
     Game->FixedRateLogic.JitterCorrection = 0;
@@ -24,6 +35,8 @@ class GameTest : public ::testing::Test {
   void TearDown() override {
     Game = nullptr;
     SetClockSource(nullptr);
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
   }
   // Moves the clock and runs one frame's logic; returns MainLogicLoop's result.
   int Frame(uint32_t elapsedMs) {
@@ -32,5 +45,7 @@ class GameTest : public ::testing::Test {
   }
 
   uint32_t now = 0;
+  std::filesystem::path folder;
+  static inline int counter = 0;
   std::unique_ptr<TGame> game;
 };
