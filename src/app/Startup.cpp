@@ -5,15 +5,16 @@
 #include "app/Game.h"
 #include "app/Globals.h"
 #include "app/Input.h"
+#include "game/GameScreen.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
 #include "platform/Random.h"
 #include "screens/Screen.h"
 
 namespace {
-// The screen that is current until the game's own screens take over.
-TScreen& EmptyScreen() {
-  static TScreen screen;
+// The first screen after start-up until the title and loading screens take over.
+TScreen& FirstScreen() {
+  static TGameScreen screen;
   return screen;
 }
 }  // namespace
@@ -73,7 +74,7 @@ void StartGame() {
     SeedRnd(MilliSecs());
 
     ProgressMarker = 1014;
-    EmptyScreen().PreStart();
+    FirstScreen().PreStart();
     InputFlush();
     Game->DebugReset();
     Game->FixedRateLogic.Init();

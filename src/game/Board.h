@@ -6,6 +6,7 @@
 class TGameGrid;
 class TCell;
 class TGemList;
+class TMousePointer;
 
 constexpr int MaxColumns = 13;
 constexpr int MaxRows = 12;
@@ -38,3 +39,6 @@ int GridX(int column);
 int GridY(int row);
 int ColumnAt(float px);
 int RowAt(float py);
+
+// The game's mouse pointer, the board's only input; none without a game object.
+TMousePointer* BoardMouse();

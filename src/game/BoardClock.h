@@ -1,10 +1,10 @@
 // The logic clock as the board rules see it: the per-step delta and the
-// millisecond-to-step conversion. One seam, so the rules run in tests without
-// the game object and follow its speed once it drives them.
+// millisecond-to-step conversion, which follows the game object's timer and
+// speed when there is one. One seam, so the rules also run without it.
 #pragma once
 
-// The per-step delta (1.0 for a whole 5 ms logic tick).
+// The per-step delta (1.0 for a whole logic tick).
 float BoardDelta();
 void SetBoardDelta(float delta);
-// Milliseconds of animation in logic steps (ms / 5 at normal speed).
+// Milliseconds of animation in logic steps.
 float BoardAnimLength(float ms);

@@ -1,6 +1,7 @@
 // The pictures the board rules leave behind (score pictures, debris, sprays,
-// freed creatures). The rules only announce them here; the game screen attaches
-// a sink that makes the particles. Positions are logical pixels.
+// freed creatures, the bonus pieces' bursts). The rules only announce them
+// here; the game screen attaches a sink that makes the particles. Positions
+// are logical pixels; counts are before the effects-quality setting scales them.
 #pragma once
 #include <memory>
 #include <string>
@@ -20,6 +21,11 @@ class TBoardEffects {
   // A hidden creature leaves its gem: the glow (always) and the stream of gold
   // dust to the gauge (streamCount particles, 0 while the level's outro runs).
   virtual void CreatureFreed(float x, float y, int streamCount) {}
+  // Bonus pieces: the paint pot's ice sparks, the star's and the key's fireballs,
+  // and the crackers flying out of a row (horizontal) or a column.
+  virtual void IceSparks(float x, float y, int count) {}
+  virtual void Fireballs(float x, float y, int count) {}
+  virtual void CrackerFlyers(float x, float y, int horizontal) {}
 };
 
 void SetBoardEffects(std::shared_ptr<TBoardEffects> effects);

@@ -1,7 +1,7 @@
 // What the board rules need from the screen and the player around them: score,
-// kills, freed creatures, the pointer, the level end and the no-moves restart.
-// The game screen attaches its own host; without one the rules run alone
-// (tests, benchmarks) and these calls do nothing.
+// kills, freed creatures, the level end and the no-moves restart. The game
+// screen attaches its own host; without one the rules run alone (tests,
+// benchmarks) and these calls do nothing.
 #pragma once
 #include <memory>
 
@@ -11,8 +11,6 @@ class TBoardHost {
   virtual int OutroRunning() { return 0; }
   virtual int LevelCompleteShowing() { return 0; }
   virtual int CurrentLevel() { return 1; }
-  // 1 while a mouse button is held.
-  virtual int MouseHeld() { return 0; }
   virtual void AddScore(int points) {}
   virtual void KillsAdd(int count) {}
   virtual void MunchkinFreed() {}
@@ -20,9 +18,6 @@ class TBoardHost {
   virtual void ResetHintShowCounter() {}
   // A brick layer went while three or fewer remain (the one-time hint page).
   virtual void FewBricksLeft() {}
-  // Per-step board input and the pointer's look belong to the screen's input code.
-  virtual void CheckMouse() {}
-  virtual void RestorePointer() {}
   // The settled board has no legal move.
   virtual void Quit() {}
   // Input unblocked with every brick layer gone.

@@ -5,6 +5,8 @@
 
 #include "game/Gem.h"
 
+class TGameImage;
+
 class TCell {
  public:
   TGemRef Gem;
@@ -21,6 +23,15 @@ class TCell {
   int gemlocked = 0;
   float glow = 0;
 
+  // Pictures shared by every cell, taken from the image bank by Load.
+  static std::shared_ptr<TGameImage> BrickImage, ArmourImage, CellImage, CellRightSideImage, CellBottomImage,
+      CellCornerImage, CellPaneImage;
+
   static std::unique_ptr<TCell> Create(int x, int y);
   void SetCoords(int x, int y);
+  static void Load();
+  // The brick or pane, the flash on a brick, the cell picture and its frame-side pieces.
+  void Draw() const;
+  // The gold frame and its drop shadow along the sides FindEdges marked.
+  void DrawBorder() const;
 };

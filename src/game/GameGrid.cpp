@@ -8,6 +8,7 @@
 #include "game/Cell.h"
 #include "game/GemList.h"
 #include "game/LevelFile.h"
+#include "ui/MousePointer.h"
 #include "platform/Random.h"
 
 std::shared_ptr<TGameGrid> TGameGrid::Create() {
@@ -17,8 +18,11 @@ std::shared_ptr<TGameGrid> TGameGrid::Create() {
 }
 
 void TGameGrid::Init() {
+  SetImages();
   SetSounds();
   TGem::InitIdleAnims();
+  glow.Init(0, 180, 1.0f, 0);
+  glow2.Init(0, 180, 0.75f, 0);
   SwapTime = BoardAnimLength(200);
   HintLength = BoardAnimLength(2000);
   TopRowClear();
@@ -269,10 +273,14 @@ void TGameGrid::ManageFlash() {
 
 void TGameGrid::Manage() {
   TBoardHost& host = BoardHost();
-  host.CheckMouse();
-  MouseUpFlag = host.MouseHeld() ? 0 : 1;
+  CheckMouse();
+  TMousePointer* mouse = BoardMouse();
+  MouseUpFlag = mouse && mouse->GetMb() ? 0 : 1;
+  AnimatePointer();
   IntroFlash();
   RandomFlash();
+  glow.Manage();
+  glow2.Manage();
   HintManage();
   SwapManage();
   DiagonalManage();
@@ -292,24 +300,6 @@ void TGameGrid::DeleteGem(int x, int y) {
   if (!c || !c->Gem) return;
   if (Gems) Gems->Remove(c->Gem.get());
   c->Gem.reset();
-}
-
-void TGameGrid::CursorClear() {
-  cx = cy = selectedX = selectedY = -1;
-  Mode = 0;
-}
-
-void TGameGrid::CursorSet(int x, int y) {
-  cx = x;
-  cy = y;
-  Mode = 1;
-}
-
-void TGameGrid::RestorePointer() {
-  PointerAnimated = 0;
-  PointerAnimCounter = 0;
-  PointerGemType = 0;
-  BoardHost().RestorePointer();
 }
 
 void TGameGrid::LevelEndTest() {

@@ -9,8 +9,11 @@
 
 #include "game/Board.h"
 #include "game/Gem.h"
+#include "gfx/SineCounter.h"
 
 class TLevelFile;
+class TGameImage;
+class TMousePointer;
 
 class TGameGrid {
  public:
@@ -42,6 +45,8 @@ class TGameGrid {
   float SwapTime = 200;
   TGemRef SwapSource, SwapDest;
   int FailedMove = 0;
+  // Pulsing highlights: the cursor's glow, and the bonus pieces' and creatures' glow.
+  TSineCounter glow, glow2;
   float JiggleOffset = 0;
   int JiggleDirection = 0;
   float JiggleMax = 4;
@@ -52,6 +57,7 @@ class TGameGrid {
   int HintX = -1, HintY = -1;
   int HintGemType = 0;
   int DebugX = -1, DebugY = -1;
+  std::shared_ptr<TGameImage> CursorImage, BonusHighlightMidImage, MagicHighlightImage;
 
   // Sound-bank names of the board's sounds (played through BoardSound).
   std::string ClickSound, ClickReverseSound, InvalidSound, SwapSound, FailedSound, MatchSound;
@@ -85,6 +91,8 @@ class TGameGrid {
   static std::shared_ptr<TGameGrid> Create();
   void Init();
   void SetSounds();
+  // Takes the cursor and highlight pictures from the image bank (none when it lacks them).
+  void SetImages();
 
   // Reads level N of LevelPack from the data folder (fatal when missing).
   void Load(int level);
@@ -109,6 +117,9 @@ class TGameGrid {
   void FlashColumn(int column);
   void RandomFlash();
   void ManageFlash();
+
+  // Frame, cells, pointer highlight, gems and cursor, in that order.
+  void Draw();
 
   // One logic step of the board, in its fixed order.
   void Manage();
@@ -144,10 +155,31 @@ class TGameGrid {
   void HintEnd();
   void ManageNoMoreMoves();
 
-  // Selection state shared with the board input.
+  // Board input, read from the game's mouse pointer once per step.
+  int CheckMouse();
+  int CheckDrag();
   void CursorClear();
   void CursorSet(int x, int y);
+  void ClearBonus();
+  // The pointer's look: the normal arrow, or the small arrow carrying a bonus piece.
+  void SetBonusPointer(int type, int resume);
+  void InitPointerAnim();
+  void AnimatePointer();
+  void SetPointerFrame();
   void RestorePointer();
+  // 2: the in-game menu opens (the carried piece is put aside); 3: it closes.
+  void TogglePointer(int kind);
+
+  // Bonus pieces. UseBonus acts with a piece pressed with nothing selected (8, 9,
+  // 10, 12); UseTarget applies the armed piece (11, 13, 14) to a cell and returns
+  // 0 when the piece refused and stays armed.
+  void UseBonus(int x, int y, int type);
+  int UseTarget(int x, int y, int type);
+  // Power 1: the 3 x 3 square; power 2: the 5 x 5 square without its corners;
+  // clipped to the level, holes left out. Cells as (x, y) pairs in column order.
+  int BonusArea(int x, int y, int power, int (&cells)[25][2]) const;
+  // The type 15 piece's draw: 8-14, with 14 only while a locked gem stands.
+  int RandomBonusType() const;
   void LevelEndTest();
   void DiagonalManage();
   void EmptyGauge();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Game.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardEffects.h"
@@ -44,6 +45,8 @@ TGemRef TGem::Make(int x, int y, int type, int falling) {
   auto g = std::make_shared<TGem>();
   g->GemType = g->OrigGemType = type;
   g->ImageFrame = type - 1;
+  g->image = GemsImage;
+  if (Game && Game->Particles >= 50) g->SetShadow(1, 1.5f, 1.5f, 0.5f);
   if (falling) g->dy = 0.04f;
   g->CalcCoords(x, y);
   g->ExplosionLength = BoardAnimLength(300);

@@ -6,6 +6,8 @@
 
 #include "gfx/Sprite.h"
 
+class TGameImage;
+
 class TGem : public TSprite {
  public:
   // A gem always covers one cell, whatever its picture.
@@ -39,7 +41,17 @@ class TGem : public TSprite {
   // Period of the ordinary gems' mouse-over animation, in steps.
   static int AnimCycle;
 
+  // Pictures, taken from the image bank by Load: the gem strip, each bonus
+  // piece's idle and activation strips, each gem's mouse-over strip, the lock
+  // and the burst ring.
+  static std::shared_ptr<TGameImage> GemsImage, LockedGemImage, RingImage;
+  static std::shared_ptr<TGameImage> IdleImages[TypeCount], ActivateImages[TypeCount], AnimImages[TypeCount];
+
   static std::shared_ptr<TGem> Make(int x, int y, int type, int falling);
+  static void Load();
+  // Handles of the gem strip, the lock and the creature glow at their centres
+  // (1, so the gems spin about their middles) or top-left corners (0).
+  static void MidHandle(int flag);
   // A random one of the level's palette types.
   static int Random();
   static void InitArrays();
@@ -60,6 +72,8 @@ class TGem : public TSprite {
   void SetHintWobble(int on);
   // Puts a new gem one cell above its entry cell.
   void SetDropInY();
+  // Draws the gem with its highlights, lock, shadow, wobble and burst ring.
+  void DrawGem();
 
   bool Falling() const { return dy > 0; }
   bool Bursting() const { return ExplosionCounter > 0; }

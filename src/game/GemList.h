@@ -19,6 +19,8 @@ class TGemList {
   // The per-step gem update; 1 while any gem is bursting.
   int Manage();
   void MoveAll();
+  // Every gem not sliding in a swap, in list order, then the two sliding gems on top.
+  void Draw();
   void ExplodeAll(int noRing);
   void ExplodeMunchkins();
   size_t Count() const { return Items.size(); }

@@ -257,7 +257,8 @@ int TGameGrid::RemoveGold(int x, int y) {
 
 int TGameGrid::DestroySquare(int x, int y) {
   TCell* c = CellAt(x, y);
-  if (!c || !c->Gem) return 0;
+  // A gem already bursting has been scored and freed its creature once.
+  if (!c || !c->Gem || c->Gem->GemType == -1) return 0;
   return c->Gem->Destroy();
 }
 

@@ -7,6 +7,8 @@
 #include "gfx/Draw.h"
 #include "gfx/FatalReport.h"
 
+std::unique_ptr<TImageBank> ImageBank;
+
 namespace {
 std::string Upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

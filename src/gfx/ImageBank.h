@@ -48,3 +48,6 @@ class TImageBank {
   void Pack();
   std::vector<std::weak_ptr<TImage>> unpacked_;
 };
+
+// The game's one picture bank, created at start-up (or by the first screen that needs it).
+extern std::unique_ptr<TImageBank> ImageBank;

@@ -1,0 +1,229 @@
+// Drawing the board: the gold frame with its shadow, the cells with their bricks
+// and flash, the pointer highlight, the gems with their highlights and the
+// cursor. Pictures come from the image bank; a missing one is simply not drawn.
+#include <algorithm>
+#include <cmath>
+
+#include "app/Game.h"
+#include "game/BoardClock.h"
+#include "game/BoardHost.h"
+#include "game/Cell.h"
+#include "game/GameGrid.h"
+#include "game/GemList.h"
+#include "gfx/Draw.h"
+#include "gfx/GameImage.h"
+#include "gfx/ImageBank.h"
+#include "gfx/SineCounter.h"
+
+std::shared_ptr<TGameImage> TCell::BrickImage, TCell::ArmourImage, TCell::CellImage, TCell::CellRightSideImage,
+    TCell::CellBottomImage, TCell::CellCornerImage, TCell::CellPaneImage;
+std::shared_ptr<TGameImage> TGem::GemsImage, TGem::LockedGemImage, TGem::RingImage;
+std::shared_ptr<TGameImage> TGem::IdleImages[TGem::TypeCount], TGem::ActivateImages[TGem::TypeCount],
+    TGem::AnimImages[TGem::TypeCount];
+
+namespace {
+std::shared_ptr<TGameImage> Bank(const std::string& name) { return ImageBank ? ImageBank->Find(name, 1) : nullptr; }
+
+void Picture(const std::shared_ptr<TGameImage>& p, float x, float y, int frame = 0) {
+  if (p && p->image) DrawImage(p->image, x, y, frame);
+}
+
+// The picture again, added on top and brightened by intensity.
+void Added(const std::shared_ptr<TGameImage>& p, float x, float y, float intensity, int frame = 0) {
+  if (!p || !p->image) return;
+  const int c = int(std::clamp(intensity, 0.0f, 1.0f) * 255.0f);
+  SetBlend(BLEND_LIGHT);
+  SetColor(c, c, c);
+  DrawImage(p->image, x, y, frame);
+  SetBlend(BLEND_ALPHA);
+  SetColor(255, 255, 255);
+}
+
+int PictureWidth(const std::shared_ptr<TGameImage>& p) { return p && p->image ? p->image->width : CellSize + 2; }
+int PictureHeight(const std::shared_ptr<TGameImage>& p) { return p && p->image ? p->image->height : CellSize + 2; }
+
+int StripFrame(float counter, float length, int frames) {
+  if (length <= 0) return 0;
+  return std::clamp(int(counter / length * float(frames)), 0, frames - 1);
+}
+}  // namespace
+
+void TCell::Load() {
+  BrickImage = Bank("Brick");
+  ArmourImage = Bank("armour");
+  CellImage = Bank("Cell");
+  CellRightSideImage = Bank("CellRightSide");
+  CellBottomImage = Bank("CellBottom");
+  CellCornerImage = Bank("CellCorner");
+  CellPaneImage = Bank("CellPane");
+}
+
+void TGem::Load() {
+  if (IdleLengths[8] == 0) InitArrays();
+  GemsImage = Bank("gems");
+  LockedGemImage = Bank("lock");
+  RingImage = Bank("particlering");
+  for (int t = 0; t < TypeCount; ++t) {
+    IdleImages[t] = ActivateImages[t] = AnimImages[t] = nullptr;
+    if (t >= 1 && t <= 7) AnimImages[t] = Bank("Gem" + std::to_string(t) + "Anim");
+    if (t >= 8) IdleImages[t] = Bank("Bonus" + std::to_string(t) + "Idle");
+    if (t == 11 || t == 13 || t == 14) ActivateImages[t] = IdleImages[t];
+  }
+}
+
+void TGem::MidHandle(int flag) {
+  for (const char* name : {"Gems", "lock", "MagicHighlight"})
+    if (auto p = Bank(name)) p->MidHandle(flag);
+}
+
+void TGameGrid::SetImages() {
+  CursorImage = Bank("cursor");
+  if (CursorImage && CursorImage->image) {
+    const auto& img = CursorImage->image;
+    SetImageHandle(img, float((img->width - CellSize) / 2), float((img->height - CellSize) / 2));
+  }
+  BonusHighlightMidImage = Bank("BonusHighlightMid");
+  MagicHighlightImage = Bank("MagicHighlight");
+}
+
+void TCell::Draw() const {
+  if (!active) return;
+  const auto& brick = armour == 1 ? ArmourImage : gold == 1 ? BrickImage : nullptr;
+  if (brick) {
+    Picture(brick, sx, sy);
+    if (glow > 0) Added(brick, sx, sy, glow);
+  } else {
+    Picture(CellPaneImage, sx - 1, sy - 1);
+  }
+  Picture(CellImage, sx - 1, sy - 1);
+  const float w = float(PictureWidth(CellImage)), h = float(PictureHeight(CellImage));
+  if (DrawRight) Picture(CellRightSideImage, sx - 1 + w - 2, sy - 1);
+  if (DrawBottom) Picture(CellBottomImage, sx - 1, sy - 1 + h - 2);
+  if (DrawCorner) Picture(CellCornerImage, sx - 1 + w - 2, sy - 1 + h - 2);
+}
+
+void TCell::DrawBorder() const {
+  const float a = Grid ? Grid->alpha : 1.0f;
+  auto rect = [&](float rx, float ry, float rw, float rh) { DrawRect(sx + rx, sy + ry, rw, rh); };
+  SetColor(50, 50, 50);
+  SetAlpha(0.5f * a);
+  if (DrawBottom) {
+    const TCell* downLeft = CellAt(x - 1, y + 1);
+    const bool lastRow = Grid && y == Grid->levelheight - 1;
+    if (!lastRow && x > 0 && downLeft && downLeft->DrawRight)
+      rect(8, 54, 42, 4);
+    else
+      rect(0, 54, 50, 4);
+  }
+  if (DrawRight) rect(54, 0, 4, 50);
+  if (DrawBR) rect(50, 50, 8, 8);
+  SetColor(255, 214, 112);
+  SetAlpha(a);
+  if (DrawLeft) rect(-4, 0, 4, 50);
+  if (DrawBottom) rect(0, 49, 50, 5);
+  if (DrawTop) rect(0, -4, 50, 4);
+  if (DrawRight) rect(49, 0, 5, 50);
+  if (DrawTL) rect(-4, -4, 4, 4);
+  if (DrawTR) rect(49, -4, 5, 4);
+  if (DrawBR) rect(49, 49, 5, 5);
+  if (DrawBL) rect(-4, 49, 4, 5);
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+}
+
+void TGem::DrawGem() {
+  TGameGrid* grid = Grid.get();
+  const float glow2 = grid ? grid->glow2.ratio : 0.0f;
+  if (GemType > 7 && grid) {
+    Picture(grid->BonusHighlightMidImage, x, y);
+    Added(grid->BonusHighlightMidImage, x, y, 0.3f + (1 - glow2) * 0.7f);
+  }
+  if (HintWobble && grid) offx = SinDeg(grid->HintCounter * 10.0f) * 3.0f;
+
+  if (ExplosionCounter > 0) {
+    if (ExplosionShow && RingImage && RingImage->image) {
+      const float elapsed = ExplosionLength > 0 ? (ExplosionLength - ExplosionCounter) / ExplosionLength : 1.0f;
+      const float scale = std::min(1.0f, 0.2f + elapsed);
+      const float last = BoardAnimLength(100);
+      SetAlpha(ExplosionCounter < last && last > 0 ? ExplosionCounter / last : 1.0f);
+      SetScale(scale, scale);
+      DrawImage(RingImage->image, CentreX(), CentreY());
+      SetScale(1, 1);
+      SetAlpha(1);
+    }
+    return;
+  }
+
+  float px = x + (UseOffset ? offx : 0.0f), py = y + (UseOffset ? offy : 0.0f);
+  if (grid && grid->NoMore) px += grid->JiggleOffset;
+  if (Munchkin && grid) {
+    const float off = grid->Exploded ? 0.0f : 7.0f;
+    Picture(grid->MagicHighlightImage, px - off, py - off);
+    Added(grid->MagicHighlightImage, px - off, py - off, 0.1f + (1 - glow2) * 0.3f);
+  }
+
+  std::shared_ptr<TGameImage> picture = image;
+  int f = ImageFrame;
+  if (GemType >= 8 && GemType < TypeCount && IdleImages[GemType]) {
+    picture = IdleImages[GemType];
+    f = StripFrame(IdleCounters[GemType], IdleTicks[GemType], 50);
+  } else if (GemType >= 1 && GemType <= 7 && MOAnimCounter > 0 && AnimImages[GemType]) {
+    picture = AnimImages[GemType];
+    f = StripFrame(MOAnimCounter, float(AnimCycle), 50);
+  }
+  if (picture && picture->image) {
+    SetRotation(Rotation);
+    if (Shadow == 1) {
+      SetColor(0, 0, 0);
+      SetAlpha(ShadowAlpha);
+      DrawImage(picture->image, px + ShadowX, py + ShadowY, f);
+      SetColor(255, 255, 255);
+      SetAlpha(1);
+    }
+    DrawImage(picture->image, px, py, f);
+    SetRotation(0);
+  }
+  if (locked) Picture(LockedGemImage, px, py);
+}
+
+void TGemList::Draw() {
+  TGameGrid* grid = Grid.get();
+  for (auto& g : Items)
+    if (!g->Swapping) g->DrawGem();
+  if (!grid) return;
+  if (grid->SwapDest) grid->SwapDest->DrawGem();
+  if (grid->SwapSource) grid->SwapSource->DrawGem();
+}
+
+void TGameGrid::Draw() {
+  SetBlend(BLEND_ALPHA);
+  SetColor(220, 220, 220);
+  for (int x = 0; x < levelwidth; ++x)
+    for (int y = 0; y < levelheight; ++y)
+      if (TCell* c = PlayableAt(x, y)) c->DrawBorder();
+
+  SetColor(255, 255, 255);
+  SetAlpha(alpha);
+  for (int x = 0; x < levelwidth; ++x)
+    for (int y = 0; y < levelheight; ++y)
+      if (TCell* c = CellAt(x, y)) c->Draw();
+
+  TBoardHost& host = BoardHost();
+  if (mx != -1 && my != -1 && NoMore == 0 && !host.OutroRunning() && !host.LevelCompleteShowing()) {
+    TCell* c = PlayableAt(mx, my);
+    if (c && !(c->Gem && c->Gem->locked)) {
+      SetColor(255, 214, 112);
+      SetAlpha(0.3f);
+      DrawRect(float(GridX(mx) + 1), float(GridY(my) + 1), 48, 48);
+      SetColor(255, 255, 255);
+    }
+  }
+
+  SetAlpha(1);
+  if (Gems) Gems->Draw();
+
+  if (Mode == 1) {
+    Picture(CursorImage, float(GridX(cx)), float(GridY(cy)));
+    Added(CursorImage, float(GridX(cx)), float(GridY(cy)), 0.2f + (1 - glow.ratio) * 0.8f);
+  }
+}

@@ -1,0 +1,40 @@
+#include "game/GridSounds.h"
+
+#include "audio/GameSound.h"
+#include "audio/SoundBank.h"
+#include "platform/Audio.h"
+
+void TGridSounds::CreateChannels() {
+  GridChannels = TChannelArray::Create(8);
+  GridChannels->MaxVol = 8;
+  LandChannel = GridChannels->ChannelByIndex(1);
+  if (LandChannel) LandChannel->Reserved = 1;
+  AlarmChannel.reset();
+  ScatterChannel.reset();
+}
+
+void TGridSounds::Play(const std::string& name, float pitch) {
+  if (!GridChannels || !SoundBank || !SoundBank->Contains(name)) return;
+  auto sound = SoundBank->Find(name);
+  // The bank's sound is shared: its own pitch comes back once this one is on its way.
+  const float own = sound->pitch;
+  sound->pitch = own * pitch;
+  GridChannels->PlayGameSound(*sound, nullptr, 1.0f, 0);
+  sound->pitch = own;
+}
+
+void TGridSounds::PlayLand(const std::string& name) {
+  if (!GridChannels || !LandChannel || !SoundBank || !SoundBank->Contains(name)) return;
+  if (LandChannel->Channel && ChannelPlaying(LandChannel->Channel)) return;
+  GridChannels->PlayGameSound(*SoundBank->Find(name), LandChannel, 1.0f, 0);
+}
+
+void TGridSounds::Manage() {
+  if (GridChannels) GridChannels->Manage();
+}
+
+void TGridSounds::Kill() {
+  if (GridChannels) GridChannels->Kill();
+  GridChannels.reset();
+  LandChannel.reset();
+}

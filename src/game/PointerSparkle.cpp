@@ -1,0 +1,27 @@
+#include "game/PointerSparkle.h"
+
+#include "app/Game.h"
+#include "app/Globals.h"
+#include "gfx/Color.h"
+#include "gfx/GameImage.h"
+#include "gfx/ImageBank.h"
+#include "gfx/ParticleList.h"
+#include "platform/Random.h"
+#include "ui/MousePointer.h"
+
+int PointerSparkle() {
+  if (!Game || !Game->Mouse) return 0;
+  TMousePointer& m = *Game->Mouse;
+  m.SparkleCounter -= Delta;
+  if (m.SparkleCounter > 0) return 0;
+  m.SparkleCounter += float(m.SparkleLength);
+  auto picture = ImageBank ? ImageBank->Find("snowflake", 1) : nullptr;
+  if (!picture) return 0;
+  const int x = m.x + Rand(1, std::max(1, m.w)) - 5;
+  const int y = m.y + Rand(1, std::max(1, m.h)) - 5;
+  auto p = m.ParticleList->AddNew(x, y, picture, Rnd(-0.2f, 0.2f), Rnd(0, 0.3f), 0.005f, 600, 1, Rand(0, 1) ? 1 : -1,
+                                  Rnd(0.5f, 2), Rnd(0.2f, 0.5f), 0, 0);
+  p->Color = std::make_shared<TColor>();
+  p->Color->Set(Rand(100, 255), Rand(100, 255), Rand(100, 255));
+  return 1;
+}
