@@ -91,6 +91,25 @@ std::vector<TPlayerMove> TLevelPlayer::LegalMoves() {
   return moves;
 }
 
+std::string TLevelPlayer::BoardPicture() {
+  std::string out;
+  for (int y = 0; y < Grid->levelheight; ++y) {
+    for (int x = 0; x < Grid->levelwidth; ++x) {
+      TCell* c = PlayableAt(x, y);
+      if (!c) {
+        out += "..";
+        continue;
+      }
+      const int layers = Layers(*c);
+      out += layers ? char('0' + layers) : ' ';
+      TGem* g = c->Gem.get();
+      out += !g ? '_' : g->locked ? 'L' : g->GemType > 7 ? 'P' : ' ';
+    }
+    out += '\n';
+  }
+  return out;
+}
+
 void TLevelPlayer::Rebuild(std::string_view levelText) {
   Grid = TGameGrid::Create();
   Grid->LoadText(levelText);
@@ -98,7 +117,122 @@ void TLevelPlayer::Rebuild(std::string_view levelText) {
   Gems->SortAll();
 }
 
-bool TLevelPlayer::UseBonus() { return false; }
+namespace {
+
+bool Brick(int x, int y) {
+  TCell* c = PlayableAt(x, y);
+  return c && Layers(*c) > 0;
+}
+
+TGem* GemAt(int x, int y) {
+  TCell* c = PlayableAt(x, y);
+  return c && c->Gem ? c->Gem.get() : nullptr;
+}
+
+// What pressing a piece would do for the player, and where a targeting piece should go.
+struct TBonusPlan {
+  int x = -1, y = -1, type = 0;
+  int tx = -1, ty = -1;
+  double value = 0;
+};
+
+TBonusPlan PlanFor(int x, int y, int type) {
+  TBonusPlan p{x, y, type, -1, -1, 0};
+  const int w = Grid->levelwidth, h = Grid->levelheight;
+  int cells[25][2];
+  switch (type) {
+    case 8: {
+      // Bursting gems over bricks brings new gems onto them.
+      const int n = Grid->BonusArea(x, y, 1, cells);
+      for (int i = 0; i < n; ++i) p.value += Brick(cells[i][0], cells[i][1]) ? 1 : 0.2;
+      break;
+    }
+    case 9:
+      for (int i = 0; i < w; ++i) p.value += Brick(i, y) ? 1 : (PlayableAt(i, y) ? 0.2 : 0);
+      break;
+    case 10:
+      for (int i = 0; i < h; ++i) p.value += Brick(x, i) ? 1 : (PlayableAt(x, i) ? 0.2 : 0);
+      break;
+    case 12: {
+      const int n = Grid->BonusArea(x, y, 1, cells);
+      for (int i = 0; i < n; ++i) {
+        TGem* g = GemAt(cells[i][0], cells[i][1]);
+        if (Brick(cells[i][0], cells[i][1]) && !(g && g->locked)) p.value += 10;
+      }
+      break;
+    }
+    case 11:
+    case 13:
+    case 14:
+      // The target: a locked gem for the key, an open brick for the brush (armour
+      // first), the gem over a brick for the star.
+      for (int ty = 0; ty < h; ++ty)
+        for (int tx = 0; tx < w; ++tx) {
+          TCell* c = PlayableAt(tx, ty);
+          if (!c || (tx == x && ty == y)) continue;
+          TGem* g = c->Gem.get();
+          double v = 0;
+          if (type == 14) v = g && g->locked ? 10 : 0;
+          if (type == 13) v = (g && g->locked) ? 0 : (c->armour ? 12 : (c->gold ? 10 : 0));
+          if (type == 11) v = (g && g->GemType != -1) ? (Layers(*c) > 0 ? 1 + (g->locked ? 4 : 0) : 0.1) : 0;
+          if (v > p.value) {
+            p.value = v;
+            p.tx = tx;
+            p.ty = ty;
+          }
+        }
+      if (p.tx < 0) {
+        // Nothing worth aiming at: spend it on any other cell to clear its place.
+        for (int ty = 0; ty < h && p.tx < 0; ++ty)
+          for (int tx = 0; tx < w && p.tx < 0; ++tx)
+            if (PlayableAt(tx, ty) && !(tx == x && ty == y) && !(type == 13 && GemAt(tx, ty) && GemAt(tx, ty)->locked)) {
+              p.tx = tx;
+              p.ty = ty;
+            }
+      }
+      break;
+    default:
+      break;
+  }
+  // A piece standing on a brick keeps that brick until it is used.
+  if (Brick(x, y)) p.value += 5;
+  return p;
+}
+
+}  // namespace
+
+bool TLevelPlayer::UseBonus(bool ordinaryClearsBricks, bool anyOrdinary) {
+  const int w = Grid->levelwidth, h = Grid->levelheight;
+  TBonusPlan best;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      TGem* g = GemAt(x, y);
+      if (!g || g->locked || g->GemType < 8 || g->GemType > 15) continue;
+      // A sack shows what it is only when pressed; it is always worth a press.
+      TBonusPlan p = g->GemType == 15 ? TBonusPlan{x, y, 15, -1, -1, 8} : PlanFor(x, y, g->GemType);
+      if (p.value > best.value || best.type == 0) best = p;
+    }
+  if (best.type == 0) return false;
+  // Pieces that clear bricks (or stand on one) go first; the others wait until
+  // ordinary moves stop reaching bricks.
+  if (anyOrdinary && best.value < 5 && ordinaryClearsBricks) return false;
+
+  TGem* piece = GemAt(best.x, best.y);
+  if (best.type == 15) {
+    piece->GemType = Grid->RandomBonusType();
+    piece->ImageFrame = piece->GemType - 1;
+    best = PlanFor(best.x, best.y, piece->GemType);
+  }
+  if (best.type == 8 || best.type == 9 || best.type == 10 || best.type == 12) {
+    Grid->UseBonus(best.x, best.y, best.type);
+    return true;
+  }
+  if (best.tx < 0) return false;
+  Grid->CursorSet(best.x, best.y);
+  Grid->UseTarget(best.tx, best.ty, best.type);
+  Grid->CursorClear();
+  return true;
+}
 
 void TLevelPlayer::Apply(const TPlayerMove& m) {
   Grid->cx = m.x1;
@@ -132,12 +266,14 @@ TPlayResult TLevelPlayer::Play(std::string_view levelText, uint32_t seed) {
       result.Won = true;
       break;
     }
-    if (UseBonus()) {
+    std::vector<TPlayerMove> moves = LegalMoves();
+    bool clears = false;
+    for (auto& m : moves) clears = clears || m.Layers > 0;
+    if (UseBonus(clears, !moves.empty())) {
       ++result.BonusUses;
       ++result.Moves;
       continue;
     }
-    std::vector<TPlayerMove> moves = LegalMoves();
     if (moves.empty()) {
       // The game shakes the board and starts the level again from its file.
       ++result.Restarts;
@@ -161,6 +297,7 @@ TPlayResult TLevelPlayer::Play(std::string_view levelText, uint32_t seed) {
     result.Hung = !Settle(SettleLimit);
     result.Won = !result.Hung && Grid->Gold <= 0;
   }
+  if (!result.Won) result.FinalBoard = BoardPicture();
   SetBoardHost(nullptr);
   Grid->Clear();
   Grid.reset();

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct TPlayResult {
   int BonusUses = 0;
   // The board never came to rest within the step limit (a fault in the level or the rules).
   bool Hung = false;
+  // The board when a game was lost: per cell '.' hole, brick layers left (1, 2)
+  // or ' ', then 'L' for a locked gem, 'P' for a bonus piece.
+  std::string FinalBoard;
 };
 
 // One exchange of neighbours that would stand, with the player's liking for it.
@@ -41,11 +45,14 @@ class TLevelPlayer {
   static std::vector<TPlayerMove> LegalMoves();
   // Steps the board until nothing slides, bursts or falls; false when it never rests.
   static bool Settle(int limit);
+  // Presses the most useful bonus piece on the board: at once when it clears or
+  // stands on bricks, else only when no ordinary move reaches a brick. True when one was used.
+  static bool UseBonus(bool ordinaryClearsBricks, bool anyOrdinary);
+  // The current board as text, one line per row (see TPlayResult::FinalBoard).
+  static std::string BoardPicture();
 
  private:
   std::mt19937 choice_;
   void Rebuild(std::string_view levelText);
-  // Presses a bonus piece when one stands on the board; true when one was used.
-  bool UseBonus();
   void Apply(const TPlayerMove& move);
 };

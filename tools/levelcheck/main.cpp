@@ -30,6 +30,7 @@ struct TOptions {
   int pack = -1;     // -1: both
   int from = 1, to = LevelsPerPack;
   int step = 1;
+  bool showLosses = false;
 };
 
 void Usage() {
@@ -42,7 +43,8 @@ void Usage() {
                "  --min-wins N        wins a level needs (default: 9 in 10 of the seeds)\n"
                "  --pack classic|gold play one pack only\n"
                "  --levels A-B        play levels A to B only\n"
-               "  --every N           play every N-th level only\n");
+               "  --every N           play every N-th level only\n"
+               "  --show-losses       print the board of every lost game\n");
 }
 
 bool ReadFile(const std::filesystem::path& p, std::string& out) {
@@ -67,6 +69,8 @@ bool ParseArgs(int argc, char** argv, TOptions& o) {
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     if (a == "--rules-only") {
       o.play = false;
+    } else if (a == "--show-losses") {
+      o.showLosses = true;
     } else if (a == "--seeds" || a == "--first-seed" || a == "--moves" || a == "--min-wins" || a == "--every") {
       const char* v = value();
       if (!v) return false;
@@ -161,6 +165,9 @@ int main(int argc, char** argv) {
         restarts += r.Restarts;
         bonus += r.BonusUses;
         moves.push_back(r.Won ? r.Moves : o.maxMoves);
+        if (o.showLosses && !r.Won)
+          std::printf("%s %d seed %d lost after %d moves, %d restarts:\n%s", packNames[p], n, o.firstSeed + s,
+                      r.Moves, r.Restarts, r.FinalBoard.c_str());
       }
       const std::string name = TLevelFile::Parse(texts[p][n]).LevelName;
       const bool ok = wins >= needed && hung == 0;

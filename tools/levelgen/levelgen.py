@@ -29,6 +29,21 @@ def cells_below(mask, x, y):
     return n
 
 
+def line_count(mask, x, y):
+    """Lines of three playable cells that pass through (x, y)."""
+    h = len(mask)
+    w = len(mask[0])
+
+    def ok(cx, cy):
+        return 0 <= cx < w and 0 <= cy < h and mask[cy][cx] != "."
+
+    n = 0
+    for s in (-2, -1, 0):
+        n += all(ok(x + s + k, y) for k in range(3))
+        n += all(ok(x, y + s + k) for k in range(3))
+    return n
+
+
 def order_cells(mask, cells, pattern, rng):
     cells = list(cells)
     rng.shuffle(cells)
@@ -66,7 +81,8 @@ def build(spec, pack, number):
                 code[y][x] = 1
             elif ch == "*":
                 code[y][x] = 3 if spec["armour"] > 0 else 1
-            elif ch == "#":
+            elif ch == "#" and line_count(mask, x, y) >= 2:
+                # A brick that only one line can reach takes the player for ever.
                 free.append((x, y))
     layers = sum({1: 1, 3: 2}.get(code[y][x], 0) for y in range(h) for x in range(w))
     armour_every = 0 if spec["armour"] <= 0 else max(1, round(1 / spec["armour"]))
@@ -191,9 +207,31 @@ def gold():
     return levels
 
 
+def load_calibration():
+    """Brick layers per level found by calibrate.py: pack, level, layers per line."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "calibration.txt")
+    table = {}
+    if os.path.exists(path):
+        for line in open(path):
+            parts = line.split()
+            if len(parts) == 3 and not line.startswith("#"):
+                table[(int(parts[0]), int(parts[1]))] = int(parts[2])
+    return table
+
+
+def packs():
+    table = load_calibration()
+    result = []
+    for pack, specs in enumerate([classic(), gold()]):
+        for number, spec in enumerate(specs, start=1):
+            spec["gold"] = table.get((pack, number), spec["gold"])
+        result.append(specs)
+    return result
+
+
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else "."
-    for pack, (folder, specs) in enumerate([("levels", classic()), ("levelsGold", gold())]):
+    for pack, (folder, specs) in enumerate(zip(("levels", "levelsGold"), packs())):
         out = os.path.join(root, "data", folder)
         os.makedirs(out, exist_ok=True)
         assert len(specs) == 55, (folder, len(specs))

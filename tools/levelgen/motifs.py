@@ -84,17 +84,16 @@ MOTIFS = {
 .#######.
 """,
     "cane": """
-..#####...
-.#######..
-###...###.
-###...###.
-###...###.
-......###.
-......####
-......####
-......###.
-......###.
-......###.
+..######....
+.########...
+####..####..
+####..####..
+####..####..
+......####..
+......####..
+......####..
+......####..
+......####..
 """,
     "present": """
 ..###.###..
@@ -110,13 +109,13 @@ MOTIFS = {
     "ribbonPresent": """
 ..###.###..
 ...#####...
-#####.#####
-#####.#####
-#####.#####
-...........
-#####.#####
-#####.#####
-#####.#####
+###########
+###########
+####...####
+####...####
+###########
+###########
+###########
 """,
     "heart": """
 .###...###.
@@ -315,4 +314,8 @@ MOTIFS = {
 def motif(name):
     rows = [r for r in MOTIFS[name].strip("\n").split("\n")]
     width = max(len(r) for r in rows)
-    return [r.ljust(width, ".") for r in rows]
+    rows = [r.ljust(width, ".") for r in rows]
+    # Keep the size line snug: no all-hole rows or columns around the shape.
+    rows = [r for r in rows if r.strip(".")]
+    keep = [x for x in range(width) if any(r[x] != "." for r in rows)]
+    return ["".join(r[x] for x in range(keep[0], keep[-1] + 1)) for r in rows]
