@@ -16,8 +16,8 @@ ROW = re.compile(r"^(classic|gold)\s+(\d+)\s+.*?\s(\d+)/(\d+)\s+(\d+)\s+(\d+)\s+
 
 
 def target(pack, number):
-    # Median moves the simple player should need: classic 12 -> 100, gold 100 -> 170.
-    lo, hi = (12, 100) if pack == 0 else (100, 170)
+    # Median moves the simple player should need: classic 12 -> 65, gold 65 -> 110.
+    lo, hi = (12, 65) if pack == 0 else (65, 110)
     return lo + (hi - lo) * (number - 1) / 54
 
 
@@ -52,8 +52,9 @@ def main():
             if wins < total:
                 factor = 0.75
             else:
-                factor = max(0.6, min(1.6, (want / max(median, 1)) ** 0.8))
-            table[(pack, number)] = max(3, round(gold * factor))
+                factor = max(0.6, min(1.6, (want / max(median, 1)) ** 0.6))
+            cap = levelgen.capacity(levelgen.packs()[pack][number - 1])
+            table[(pack, number)] = max(3, min(cap, round(gold * factor)))
             print("round %d %s %2d: wins %d/%d median %3d want %3d gold %3d -> %3d" %
                   (r, m.group(1), number, wins, total, median, want, gold, table[(pack, number)]), flush=True)
     write(table)

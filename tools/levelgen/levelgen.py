@@ -86,14 +86,18 @@ def build(spec, pack, number):
                 free.append((x, y))
     layers = sum({1: 1, 3: 2}.get(code[y][x], 0) for y in range(h) for x in range(w))
     armour_every = 0 if spec["armour"] <= 0 else max(1, round(1 / spec["armour"]))
+    order = order_cells(mask, free, spec["pattern"], rng)
+    # Past one layer on every free cell, the extra layers become armour, in the same order.
+    extra = max(0, spec["gold"] - layers - len(order))
     placed = 0
-    for (x, y) in order_cells(mask, free, spec["pattern"], rng):
+    for (x, y) in order:
         if layers >= spec["gold"]:
             break
         placed += 1
-        if armour_every and placed % armour_every == 0 and layers + 2 <= spec["gold"]:
+        if (extra > 0 or (armour_every and placed % armour_every == 0)) and layers + 2 <= spec["gold"]:
             code[y][x] = 3
             layers += 2
+            extra -= 1
         else:
             code[y][x] = 1
             layers += 1
@@ -128,35 +132,38 @@ def ramp(a, b, i, n):
 
 CLASSIC_NAMES = [
     "Plum Pudding", "Crackers Across", "Frosted Locks", "Standing Crackers", "Snowball Fight",
-    "Snowman Builder", "Evening Star", "Santa's Sack", "Iron Frost",
-    "Little Fir", "Silver Bells", "Snowy Heart", "Wrapped Gift", "Candy Cane", "Stocking Stuffer",
-    "Warm Mitten", "Gingerbread Man", "Candlelight", "Holly Wreath", "Snow Globe", "Lantern Glow",
-    "Northern Star", "Frozen Flake", "Village Roof", "Sleigh Ride", "Letter E", "Letter L",
-    "Tall Tannenbaum", "Twin Bells", "Ribboned Box", "Sweetheart", "Peppermint Hook", "Hung by the Fire",
-    "Knitted Mitten", "Ginger Crumbs", "Twin Wicks", "Evergreen Ring", "Shaken Globe", "Paper Lantern",
-    "Guiding Star", "Ice Crystal", "Cottage Eaves", "Midnight Sleigh", "Letter T", "Letter H",
-    "Grand Fir", "Cathedral Bells", "Great Snowman", "Locked Present", "Iron Heart", "Frosted Cane",
-    "Chimney Sock", "Winter Lantern", "Wreath of Iron", "Christmas Eve",
-]
+    "Snowman Builder", "Evening Star", "Santa's Sack", "Iron Frost"]
 
 GOLD_NAMES = [
     "Golden Pudding", "Golden Standing", "Gilded Locks", "Golden Across", "Golden Snowman",
-    "Golden Snowball", "Golden Star", "Gilded Sack", "Golden Armour",
-    "Gilded Fir", "Gold Bells", "Heart of Gold", "Gold Leaf Gift", "Gilt Cane", "Golden Stocking",
-    "Gold Mitten", "Gilded Gingerbread", "Gold Candle", "Golden Wreath", "Gilded Globe", "Gold Lantern",
-    "Star of Gold", "Gilded Flake", "Golden Cottage", "Gold Runner Sleigh", "Golden E", "Golden L",
-    "Towering Gold Fir", "Gold Chimes", "Gold Ribbon", "Gilded Sweetheart", "Golden Crook",
-    "Gilded Hearth", "Gold Thread Mitten", "Gold Crumb Man", "Gilded Wicks", "Crown Wreath",
-    "Gold Dust Globe", "Gilded Lantern", "Gold Pole Star", "Gold Crystal", "Gilded Eaves",
-    "Gold Bell Sleigh", "Golden T", "Golden H", "Emperor Fir", "Golden Carillon", "Gold Snowman",
-    "Vault of Gifts", "Armoured Heart", "Gilded Peppermint", "Gold Hearth Sock", "Festival Lantern",
-    "Gold Iron Wreath", "Golden Midnight",
-]
+    "Golden Snowball", "Golden Star", "Gilded Sack", "Golden Armour"]
+
+TITLES = {
+    "tree": "Fir", "tallTree": "Tannenbaum", "star": "Star", "bell": "Bell", "bells": "Bells",
+    "snowman": "Snowman", "cane": "Candy Cane", "present": "Present", "ribbonPresent": "Ribboned Box",
+    "heart": "Heart", "bigHeart": "Sweetheart", "letterE": "Letter E", "letterL": "Letter L",
+    "letterT": "Letter T", "letterH": "Letter H", "wreath": "Wreath", "stocking": "Stocking",
+    "mitten": "Mitten", "gingerbread": "Gingerbread Man", "candle": "Candle", "globe": "Snow Globe",
+    "lantern": "Lantern", "snowflake": "Snowflake", "house": "Cottage", "sleigh": "Sleigh",
+}
+CLASSIC_WORDS = ["Little", "Frosty", "Silver", "Cosy", "Twinkling", "Snowy", "Merry", "Glittering", "Icy",
+                 "Candlelit", "Midnight", "Starlit", "Jolly", "Winter", "Sparkling", "Crisp", "Holly"]
+GOLD_WORDS = ["Golden", "Gilded", "Gold Leaf", "Royal", "Burnished", "Treasure", "Gold Dust", "Amber",
+              "Bullion", "Glowing", "Regal", "Gold Thread", "Sovereign", "Lustrous", "Honeyed", "Gold Star",
+              "Radiant"]
+
+
+def title(words, k, shape, taken):
+    """An adjective and the shape's name, the next adjective when that pair is taken."""
+    while words[k % len(words)] + " " + TITLES[shape] in taken:
+        k += 1
+    return words[k % len(words)] + " " + TITLES[shape]
+
 
 CYCLE = ["tree", "bells", "heart", "present", "cane", "stocking", "mitten", "gingerbread", "candle",
-         "wreath", "globe", "lantern", "star", "snowflake", "house", "sleigh", "letterE", "letterL",
+         "wreath", "globe", "lantern", "star", "snowflake", "house", "present", "letterE", "letterL",
          "tallTree", "bells", "ribbonPresent", "bigHeart", "cane", "stocking", "mitten", "gingerbread",
-         "candle", "wreath", "globe", "lantern", "star", "snowflake", "house", "sleigh", "letterT",
+         "candle", "wreath", "globe", "lantern", "star", "snowflake", "house", "tree", "letterT",
          "letterH", "tallTree", "bells", "snowman", "ribbonPresent", "bigHeart", "cane", "stocking",
          "lantern", "wreath", "globe"]
 
@@ -178,7 +185,7 @@ def classic():
     for i in range(n):
         k = len(levels)
         bonus = [pool[(k + j) % len(pool)] for j in range(3 - i * 2 // n)]
-        levels.append(level(CLASSIC_NAMES[k], CYCLE[i], ramp(30, 90, i, n), armour=min(0.4, 0.1 + i / n * 0.4),
+        levels.append(level(title(CLASSIC_WORDS, k, CYCLE[i], [l["name"] for l in levels]), CYCLE[i], ramp(30, 90, i, n), armour=min(0.4, 0.1 + i / n * 0.4),
                             locks=(i % 4 == 2) * (2 + i // 12), bonus=bonus,
                             pattern=["random", "bottom", "top", "centre", "edge", "checker"][i % 6]))
     return levels
@@ -196,15 +203,21 @@ def gold():
         level(GOLD_NAMES[7], "house", 72, armour=0.3, start=[SACK, SACK], bonus=[SACK]),
         level(GOLD_NAMES[8], "globe", 80, armour=0.8, bonus=[PUDDING, STANDING]),
     ]
-    pool = [SNOWBALL, PUDDING, STAR, ACROSS, SACK, STANDING, SNOWMAN]
+    pool = [PUDDING, STAR, ACROSS, SACK, STANDING, PUDDING, ACROSS]
     n = 55 - len(levels)
     for i in range(n):
         k = len(levels)
         bonus = [pool[(k + j) % len(pool)] for j in range(2 - i * 2 // n)]
-        levels.append(level(GOLD_NAMES[k], CYCLE[(i + 5) % len(CYCLE)], ramp(80, 150, i, n),
-                            armour=min(0.8, 0.4 + i / n * 0.5), locks=(i % 3 == 1) * (3 + i // 10), bonus=bonus,
+        levels.append(level(title(GOLD_WORDS, k, CYCLE[(i + 5) % len(CYCLE)], [l["name"] for l in levels]), CYCLE[(i + 5) % len(CYCLE)], ramp(80, 150, i, n),
+                            armour=min(0.8, 0.4 + i / n * 0.5), locks=2 + i // 8 + (i % 3 == 1) * 2, bonus=bonus,
                             pattern=["random", "checker", "bottom", "edge", "top", "centre"][i % 6]))
     return levels
+
+
+def capacity(spec):
+    """Most brick layers the level's shape can carry."""
+    mask = motif(spec["shape"])
+    return sum(2 for row in mask for ch in row if ch in "#+*")
 
 
 def load_calibration():
@@ -235,6 +248,8 @@ def main():
         out = os.path.join(root, "data", folder)
         os.makedirs(out, exist_ok=True)
         assert len(specs) == 55, (folder, len(specs))
+        names = [spec["name"] for spec in specs]
+        assert len(set(names)) == 55, [n for n in names if names.count(n) > 1]
         for number, spec in enumerate(specs, start=1):
             with open(os.path.join(out, "%d.txt" % number), "w", newline="\n") as f:
                 f.write(build(spec, pack, number))
