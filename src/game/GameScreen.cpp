@@ -1,8 +1,6 @@
 #include "game/GameScreen.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "app/Game.h"
 #include "audio/SoundBank.h"
@@ -40,22 +38,6 @@ class TScreenHost : public TBoardHost {
 std::string OrDefault(const std::string& path, const char* fallback) { return path.empty() ? fallback : path; }
 }  // namespace
 
-// Eight by eight with a ring of armour, a few locked gems and one bomb.
-const char* const TGameScreen::FallbackLevel =
-    "REM,Frosty Square\n"
-    "120\n"
-    "8,9,10\n"
-    "8,8\n"
-    "0,0\n"
-    "3,1,1,1,1,1,1,3\n"
-    "1,1,1,2,2,1,1,1\n"
-    "1,1,1,1,1,1,1,1\n"
-    "1,1,-1,8,-1,-1,1,1\n"
-    "1,1,-1,-1,-1,-1,1,1\n"
-    "1,1,1,1,1,1,1,1\n"
-    "1,1,1,1,1,1,1,1\n"
-    "3,1,1,1,1,1,1,3\n";
-
 TGameScreen::TGameScreen()
     : Particles(std::make_shared<TBoardParticles>()),
       Sounds(std::make_shared<TGridSounds>()),
@@ -64,15 +46,6 @@ TGameScreen::TGameScreen()
 }
 
 TGameScreen::~TGameScreen() = default;
-
-std::string TGameScreen::LevelText(int pack, int level) {
-  std::string path = (Game ? Game->DataPrefix : std::string()) + TGameGrid::LevelPath(pack, level);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return FallbackLevel;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 void TGameScreen::Load() {
   name = "game";
@@ -102,7 +75,9 @@ void TGameScreen::LevelStart() {
   TGem::MidHandle(0);
   if (Grid) Grid->Clear();
   Grid = TGameGrid::Create();
-  Grid->LoadText(LevelText(LevelPack, Level));
+  // A missing or unreadable level file is fatal, with the file named.
+  const std::string path = Game->DataPrefix + TGameGrid::LevelPath(LevelPack, Level);
+  if (!Grid->LoadFile(path)) BoardHost().FatalError(("Error loading file " + path).c_str());
   // A board that can never hold a move is played as it is; the settled-board
   // test then starts it again.
   Grid->FillUntilMove();

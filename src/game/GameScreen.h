@@ -25,10 +25,6 @@ class TGameScreen : public TScreen {
 
   // A fresh board for the current level, filled until it holds a move.
   void LevelStart();
-  // The level's text: its file in the data folder, or a small built-in level
-  // when the file is not there.
-  static std::string LevelText(int pack, int level);
-  static const char* const FallbackLevel;
 
   int Level = 1;
   int Score = 0;

@@ -66,22 +66,17 @@ TEST(BoardResources, SoundListCoversEveryBoardSound) {
   }
 }
 
-TEST_F(BoardPlayTest, LevelComesFromItsFileOrTheBuiltInFallback) {
-  Game->DataPrefix = std::string(TV_SOURCE_DIR) + "/tests/game/";
-  std::string text = TGameScreen::LevelText(0, 1);
-  TLevelFile file = TLevelFile::Parse(text);
-  EXPECT_EQ(file.LevelName, "Test Meadow");
-  EXPECT_EQ(file.Width, 8);
-  // No such level: the small built-in one, which is a valid, playable 8 x 8 board.
-  text = TGameScreen::LevelText(0, 999);
-  EXPECT_EQ(text, TGameScreen::FallbackLevel);
-  Level(text);
-  EXPECT_EQ(Grid->levelwidth, 8);
-  EXPECT_EQ(Grid->levelheight, 8);
-  EXPECT_GT(Grid->Gold, 0);
-  EXPECT_EQ(Grid->Locked, 2);
-  EXPECT_EQ(Grid->FillUntilMove(), 1);
-  EXPECT_EQ(TypeAt(3, 3), 8);
+TEST_F(BoardPlayTest, EveryLevelOfBothPacksLoadsFromItsFile) {
+  Game->DataPrefix = std::string(TV_BUILD_DIR) + "/";
+  if (!std::filesystem::exists(Game->DataPrefix + TGameGrid::LevelPath(0, 1))) GTEST_SKIP() << "data tree not built";
+  for (int pack = 0; pack < 2; ++pack) {
+    for (int level = 1; level <= 55; ++level) {
+      Grid = TGameGrid::Create();
+      ASSERT_EQ(Grid->LoadFile(Game->DataPrefix + TGameGrid::LevelPath(pack, level)), 1) << pack << "/" << level;
+      EXPECT_GT(Grid->Gold, 0) << pack << "/" << level;
+      EXPECT_LE(Grid->levelwidth, 12) << pack << "/" << level;
+    }
+  }
 }
 
 TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
