@@ -123,6 +123,7 @@ void TGLRenderDriver::Flip(int sync) {
 }
 
 void TGLRenderDriver::ApplyBlend() {
+  appliedBlend_ = blend_;
   switch (blend_) {
     case BLEND_MASK:
       glDisable(GL_BLEND);
@@ -155,10 +156,9 @@ void TGLRenderDriver::ApplyBlend() {
 }
 
 void TGLRenderDriver::SetBlend(int mode) {
-  if (mode == blend_) return;
-  Flush();
+  // Applied when the next primitive is drawn, so switching back and forth between two
+  // draws of the same mode (a particle that sets its own blend and restores it) costs nothing.
   TRenderDriver::SetBlend(mode);
-  if (contextSeq_) ApplyBlend();
 }
 
 void TGLRenderDriver::ApplyScissor() {
@@ -277,8 +277,10 @@ void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVert
   // The batch remembers the texture name, not the page: a page may die while its quads wait,
   // but its texture is only deleted at the next upload, which flushes first.
   unsigned texture = page ? page->name : 0;
-  if (primitive != batchPrimitive_ || texture != batchTexture_ || int(batch_.size()) + count > kBatchVertices) {
+  if (primitive != batchPrimitive_ || texture != batchTexture_ || blend_ != appliedBlend_ ||
+      int(batch_.size()) + count > kBatchVertices) {
     Flush();
+    if (blend_ != appliedBlend_) ApplyBlend();
     batchPrimitive_ = primitive;
     batchTexture_ = texture;
   }

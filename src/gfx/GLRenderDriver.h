@@ -41,6 +41,7 @@ class TGLRenderDriver : public TRenderDriver {
 
  private:
   void ApplyBlend();
+  int appliedBlend_ = -1;  // the mode the GL state and the waiting batch are in
   void ApplyScissor();
   void ApplyProjection();
   void BindTexture(unsigned name);

@@ -159,6 +159,15 @@ TEST_F(DrawWindow, FramesSurviveAContextChangeAndBatch) {
   Flip(0);
   EXPECT_LE(gl->LastFrameDrawCalls(), 4);
   EXPECT_GE(gl->LastFrameDrawCalls(), 3);
+  // A blend switched away and back between two draws does not break the batch.
+  SetBlend(BLEND_ALPHA);
+  for (int i = 0; i < 100; ++i) {
+    DrawImage(anim, float(i % 40) * 8, 200, i % 5);
+    SetBlend(BLEND_LIGHT);
+    SetBlend(BLEND_ALPHA);
+  }
+  Flip(0);
+  EXPECT_EQ(gl->LastFrameDrawCalls(), 1);
   // Strip frames drew the right cells.
   Cls();
   DrawImage(anim, 0, 0, 0);
