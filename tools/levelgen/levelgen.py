@@ -221,14 +221,15 @@ def capacity(spec):
 
 
 def load_calibration():
-    """Brick layers per level found by calibrate.py: pack, level, layers per line."""
+    """Brick layers per level found by calibrate.py or tune.py: pack, level, layers
+    and, where tuning changed it, the number of locked gems."""
     path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "calibration.txt")
     table = {}
     if os.path.exists(path):
         for line in open(path):
             parts = line.split()
-            if len(parts) == 3 and not line.startswith("#"):
-                table[(int(parts[0]), int(parts[1]))] = int(parts[2])
+            if len(parts) in (3, 4) and not line.startswith("#"):
+                table[(int(parts[0]), int(parts[1]))] = tuple(int(p) for p in parts[2:])
     return table
 
 
@@ -237,7 +238,10 @@ def packs():
     result = []
     for pack, specs in enumerate([classic(), gold()]):
         for number, spec in enumerate(specs, start=1):
-            spec["gold"] = table.get((pack, number), spec["gold"])
+            row = table.get((pack, number), (spec["gold"],))
+            spec["gold"] = row[0]
+            if len(row) > 1:
+                spec["locks"] = row[1]
         result.append(specs)
     return result
 
