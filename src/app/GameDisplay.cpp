@@ -8,6 +8,8 @@
 #include "app/Globals.h"
 #include "app/Input.h"
 #include "app/VirtualLayout.h"
+#include "app/WindowIcon.h"
+#include "gfx/Color.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 #include "platform/Events.h"
@@ -147,10 +149,15 @@ void TGame::GraphicsCreate(int forceDX7) {
   ProgressMarker = 134;
   PolledInputMode = 0;
   PlatformDropInputEvents();
+  ProgressMarker = 135;
+  SetPriority();
   ProgressMarker = 136;
   GameRefreshRate = -1;
+  ProgressMarker = 138;
+  SetGameWindowIcon();
   ProgressMarker = 139;
-  SetClsColor(0, 0, 0);
+  if (!ClsColor) ClsColor = TColor::Create(0, 0, 0, 1.0f);
+  SetClsColor(ClsColor->R, ClsColor->G, ClsColor->B);
   // From now on reports can be shown inside the window.
   SetInWindowMessageBox(ShowMessageBox);
 }

@@ -145,6 +145,15 @@ void PlatformMinimiseWindow() {
   if (window) SDL_MinimizeWindow(window);
 }
 
+void PlatformSetWindowIcon(const unsigned char* rgba, int width, int height) {
+  if (!window) return;
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(rgba), width, height, 32,
+                                                         width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (!icon) return;
+  SDL_SetWindowIcon(window, icon);
+  SDL_FreeSurface(icon);
+}
+
 void PlatformShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
 
 void PlatformWarpMouse(int x, int y) {

@@ -50,6 +50,8 @@ void PlatformBorderSizes(int& top, int& left, int& bottom, int& right);
 bool PlatformWindowHasFocus();
 void PlatformRaiseWindow();
 void PlatformMinimiseWindow();
+// Sets the window's icon from RGBA pixels, rows top to bottom.
+void PlatformSetWindowIcon(const unsigned char* rgba, int width, int height);
 void PlatformShowCursor(bool show);
 void PlatformWarpMouse(int x, int y);
 // Sets the title of the open window.
