@@ -130,7 +130,7 @@ void TGame::FrameworkKeys() {
     if (UserExitKeyFunction) UserExitKeyFunction();
   }
   if (InputKeyHit(70)) act([this] { ToggleFullScreen(); });
-  if (InputKeyHit(66)) act([this] {
+  if (InputKeyHit(66)) act([] {
     PlatformMinimiseWindow();
     Flip(-1);
   });
