@@ -150,6 +150,7 @@ class TGameGrid {
   int TestMove(int n, int x1, int y1, int x2, int y2, const TGemRef& gem, int& swapped, int& found,
                int& count);
   int DoQuickMatchHoriz(int x, int y);
+  int DoQuickMatch(int x, int y, bool horizontal);
   int DoQuickMatchVert(int x, int y);
   void HintManage();
   void HintEnd();

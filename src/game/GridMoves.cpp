@@ -16,14 +16,19 @@ int TypeAt(int x, int y) {
 bool IsOrdinary(int t) { return t >= 1 && t <= 7; }
 }  // namespace
 
-int TGameGrid::DoQuickMatchHoriz(int x, int y) {
+// Looks for three of a kind along one axis (across two neighbouring lines) in the window
+// of cells a swap at (x, y) can have changed.
+int TGameGrid::DoQuickMatch(int x, int y, bool horizontal) {
   HintGemType = 0;
-  for (int r = y; r <= std::min(y + 1, levelheight - 1); ++r) {
+  const int lines = horizontal ? levelheight : levelwidth;
+  const int length = horizontal ? levelwidth : levelheight;
+  const int line0 = horizontal ? y : x, along0 = horizontal ? x : y;
+  for (int line = line0; line <= std::min(line0 + 1, lines - 1); ++line) {
     int previous = 0, run = 0;
-    const int first = std::max(x - 2, 0), last = std::min(x + 3, levelwidth - 1);
-    for (int c = first; c <= last; ++c) {
-      int t = TypeAt(c, r);
-      if (c == first || !IsOrdinary(t) || t != previous)
+    const int first = std::max(along0 - 2, 0), last = std::min(along0 + 3, length - 1);
+    for (int i = first; i <= last; ++i) {
+      int t = horizontal ? TypeAt(i, line) : TypeAt(line, i);
+      if (i == first || !IsOrdinary(t) || t != previous)
         run = IsOrdinary(t) ? 1 : 0;
       else if (++run >= 3) {
         HintGemType = t;
@@ -35,24 +40,9 @@ int TGameGrid::DoQuickMatchHoriz(int x, int y) {
   return 0;
 }
 
-int TGameGrid::DoQuickMatchVert(int x, int y) {
-  HintGemType = 0;
-  for (int c = x; c <= std::min(x + 1, levelwidth - 1); ++c) {
-    int previous = 0, run = 0;
-    const int first = std::max(y - 2, 0), last = std::min(y + 3, levelheight - 1);
-    for (int r = first; r <= last; ++r) {
-      int t = TypeAt(c, r);
-      if (r == first || !IsOrdinary(t) || t != previous)
-        run = IsOrdinary(t) ? 1 : 0;
-      else if (++run >= 3) {
-        HintGemType = t;
-        return 1;
-      }
-      previous = t;
-    }
-  }
-  return 0;
-}
+int TGameGrid::DoQuickMatchHoriz(int x, int y) { return DoQuickMatch(x, y, true); }
+
+int TGameGrid::DoQuickMatchVert(int x, int y) { return DoQuickMatch(x, y, false); }
 
 int TGameGrid::TestMove(int n, int x1, int y1, int x2, int y2, const TGemRef& gem, int& swapped,
                         int& found, int& count) {
