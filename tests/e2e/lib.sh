@@ -17,6 +17,8 @@ TV_XVFB_PID=""
 
 tv_cleanup() {
   for p in "${TV_PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  # Let the lock go with them before the next test starts the game.
+  for p in "${TV_PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
   rm -rf "$TV_HOME"
 }
 trap tv_cleanup EXIT
@@ -78,15 +80,18 @@ tv_stop_x() { [ -n "$TV_XVFB_PID" ] && kill "$TV_XVFB_PID" 2>/dev/null; TV_XVFB_
 # Dismisses the system message box the program shows before its window exists (the
 # box is titled like the game but, unlike the game window, carries no process id).
 tv_dismiss_box() {
-  local box
+  local box seen=0
   for _ in $(seq 150); do
     box=$(xwininfo -root -children 2>/dev/null | awk '/"Tinselvale GOLD/ {print $1; exit}')
     if [ -n "$box" ] && [ -z "$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null)" ]; then
+      # A key sent before the box is ready is lost: press again until it has gone.
+      seen=1
       xdotool windowfocus "$box" 2>/dev/null || true
       xdotool key Return
+    elif [ $seen = 1 ]; then
       return 0
     fi
-    sleep 0.1
+    sleep 0.2
   done
-  return 1
+  [ $seen = 1 ]
 }
