@@ -68,9 +68,9 @@ void TGem::Explode(int full) {
   ExplosionCounter = ExplosionLength;
   int power = Grid ? std::max(1, Grid->BonusPower) : 1;
   if (full)
-    BoardEffects().GemBurst(CentreX(), CentreY(), 15 / power, 4 / power);
+    BoardEffects().GemBurst(MidX(), MidY(), 15 / power, 4 / power);
   else
-    BoardEffects().GemBurst(CentreX(), CentreY(), 4, 2);
+    BoardEffects().GemBurst(MidX(), MidY(), 4, 2);
   MakeMunchkinParticle();
   GemType = -1;
 }
@@ -79,7 +79,7 @@ int TGem::Destroy() {
   if (locked) {
     ExplosionCounter = ExplosionLength;
     int power = Grid ? std::max(1, Grid->BonusPower) : 1;
-    BoardEffects().FlamePuffs(CentreX(), CentreY(), 4 / power);
+    BoardEffects().FlamePuffs(MidX(), MidY(), 4 / power);
     if (Munchkin && Grid) Grid->ScoreSpriteCreate(gx, gy, 0, 1);
     MakeMunchkinParticle();
     Unlock();
@@ -93,7 +93,7 @@ int TGem::Destroy() {
 
 void TGem::Unlock() {
   int power = Grid ? std::max(1, Grid->BonusPower) : 1;
-  BoardEffects().UnlockSplinters(CentreX(), CentreY(), 25 / power, 15 / power);
+  BoardEffects().UnlockSplinters(MidX(), MidY(), 25 / power, 15 / power);
   locked = 0;
   if (Grid) Grid->Locked -= 1;
 }
@@ -108,7 +108,7 @@ void TGem::MakeMunchkinParticle() {
   if (Grid) Grid->MunchkinPlaying = 1;
   BoardHost().MunchkinFreed();
   int power = Grid ? std::max(1, Grid->BonusPower) : 1;
-  BoardEffects().CreatureFreed(CentreX(), CentreY(), BoardHost().OutroRunning() ? 0 : 30 / power);
+  BoardEffects().CreatureFreed(MidX(), MidY(), BoardHost().OutroRunning() ? 0 : 30 / power);
 }
 
 void TGem::Manage() {

@@ -78,8 +78,8 @@ class TGem : public TSprite {
   bool Falling() const { return dy > 0; }
   bool Bursting() const { return ExplosionCounter > 0; }
   bool Ordinary() const { return GemType >= 1 && GemType <= 7; }
-  float CentreX() const { return x + w2; }
-  float CentreY() const { return y + h2; }
+  float MidX() const { return x + w2; }
+  float MidY() const { return y + h2; }
 };
 
 using TGemRef = std::shared_ptr<TGem>;

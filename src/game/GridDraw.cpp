@@ -147,7 +147,7 @@ void TGem::DrawGem() {
       const float last = BoardAnimLength(100);
       SetAlpha(ExplosionCounter < last && last > 0 ? ExplosionCounter / last : 1.0f);
       SetScale(scale, scale);
-      DrawImage(RingImage->image, CentreX(), CentreY());
+      DrawImage(RingImage->image, MidX(), MidY());
       SetScale(1, 1);
       SetAlpha(1);
     }
