@@ -5,4 +5,9 @@ function(tv_setup_target target)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+  if(TV_FUZZ)
+    # Coverage in the library itself, or libFuzzer sees only the thin entry
+    # points and cannot find its way into the parsers.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  endif()
 endfunction()

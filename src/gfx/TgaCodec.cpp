@@ -62,7 +62,9 @@ TPixmapPtr LoadPixmapTGA(const uint8_t* data, size_t size) {
   if (mapType == 1) {
     int entryBytes = (mapBits + 7) / 8;
     if (!in.Take(size_t(mapLength) * entryBytes, p)) return nullptr;
-    for (int i = 0; i < mapLength; ++i) {
+    // A true-colour picture may carry a map it never uses, in any entry size:
+    // skip it rather than decode entries narrower than a colour.
+    for (int i = 0; base == 1 && i < mapLength; ++i) {
       int index = mapFirst + i;
       if (index < 256) decode(p + i * entryBytes, mapBits, palette[index]);
     }

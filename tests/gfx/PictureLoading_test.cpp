@@ -178,6 +178,12 @@ TEST(PictureLoading, JpegBmpAndTga) {
   EXPECT_EQ(t->ReadPixel(0, 0), 0x80ff0000u);
   EXPECT_EQ(t->ReadPixel(1, 0), 0xff00ff00u);
   ExpectDamageIsRefused(tga, "tga");
+  // A true-colour picture that carries an unused map of one-byte entries: the
+  // map is skipped (decoding it as colours read past the file).
+  std::vector<uint8_t> mapped = {0, 1, 2, 0, 0, 2, 0, 8, 0, 0, 0, 0, 1, 0, 1, 0, 24, 0x20, 7, 7, 10, 20, 30};
+  auto m = LoadPixmapFromMemory(mapped.data(), mapped.size());
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(m->ReadPixel(0, 0), 0xff1e140au);
   // A run longer than the picture is refused.
   auto longRun = tga;
   longRun[18] = 0x85;
