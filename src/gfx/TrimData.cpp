@@ -84,7 +84,10 @@ void TTrimDataMap::Parse(std::string_view text) {
     trim->yOffset = fields[1];
     trim->originalWidth = fields[2];
     trim->originalHeight = fields[3];
-    Add(key, std::move(trim));
+    // Filed under the key as read: keying it again would strip a second
+    // "extension" from a name like "a.b.png" and file it where no look-up of
+    // that picture's name goes.
+    Items[key] = std::move(trim);
   }
 }
 

@@ -14,8 +14,10 @@ TEST(TrimDataTest, ReadsOffsetsLinesTolerantly) {
       "noequals\n"
       "\n"
       "=1,2,3,4\n"  // no name: skipped
-      "title=5,5,5,5");  // a later line replaces an earlier one, last line without newline
-  ASSERT_EQ(map.Items.size(), 4u);
+      "title=5,5,5,5\n"  // a later line replaces an earlier one
+      "snow.flake.png=7,7,7,7");  // a dot in the name itself; last line without newline
+  ASSERT_EQ(map.Items.size(), 5u);
+  EXPECT_EQ(map.Find("Snow.Flake.png")->xOffset, 7);
   auto t = map.Find("Title.jpg");
   EXPECT_EQ(t->xOffset, 5);
   EXPECT_EQ(t->originalHeight, 5);
