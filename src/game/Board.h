@@ -14,6 +14,7 @@ constexpr int MaxEntries = 6;
 constexpr int CellSize = 50;
 constexpr int GemTypeCount = 5;
 constexpr int MaxLevelBonuses = 16;
+constexpr int LevelsPerPack = 55;
 
 extern std::shared_ptr<TGameGrid> Grid;
 // Indexed [column][row]; empty outside the current level and for holes that

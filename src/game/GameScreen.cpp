@@ -28,7 +28,7 @@ class TScreenHost : public TBoardHost {
   void AddScore(int points) override { screen_.Score += points; }
   void KillsAdd(int count) override { screen_.Kills += count; }
   void Quit() override { screen_.RestartPending = 1; }
-  void LevelEndStart() override { screen_.RestartPending = 1; }
+  void LevelEndStart() override { screen_.LevelWon = 1; }
   void FatalError(const char* text) override { FatalReport(text); }
 
  private:
@@ -53,12 +53,25 @@ void TGameScreen::Load() {
   TakeBoardPictures();
   if (!Sounds->GridChannels) Sounds->CreateChannels();
   if (!Game->Mouse->ParticleFunc) Game->Mouse->ParticleFunc = PointerSparkle;
+  LoadBackground();
+}
 
+void TGameScreen::LoadBackground() {
   const std::string background =
       OrDefault(Game->ImagePath, "Data/graphics/") + "bg" + std::to_string((Level - 1) % BackgroundCount + 1) + ".jpg";
   Image = LoadImage(background, 0);
   if (!Image) FatalReport("Error loading bitmap " + background);
   PrecacheImage(Image);
+}
+
+void TGameScreen::NextLevel() {
+  LevelWon = 0;
+  if (++Level > LevelsPerPack) {
+    Level = 1;
+    LevelPack = 1 - LevelPack;
+  }
+  LoadBackground();
+  LevelStart();
 }
 
 void TGameScreen::Start() {
@@ -95,7 +108,10 @@ void TGameScreen::Logic() {
   if (Grid) Grid->Manage();
   Particles->Manage();
   Sounds->Manage();
-  if (RestartPending) LevelStart();
+  if (LevelWon)
+    NextLevel();
+  else if (RestartPending)
+    LevelStart();
 }
 
 void TGameScreen::Draw() {

@@ -1,6 +1,9 @@
 // The board's share of the loading pass against the generated data tree, the
-// game screen's level source, and the board clock following the game's timer.
+// game screen's level source and its way through the packs, and the board
+// clock following the game's timer.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "BoardPlayFixture.h"
 #include "game/GameLoading.h"
@@ -90,4 +93,41 @@ TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
   // A game object whose timer was never set up still gives whole 5 ms steps.
   Game->FixedRateLogic.MS = 0;
   EXPECT_FLOAT_EQ(BoardAnimLength(200), 40);
+}
+
+TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndThePacksFollowEachOther) {
+  Game->DataPrefix = std::string(TV_BUILD_DIR) + "/";
+  Game->ImagePath = Game->DataPrefix + "Data/graphics/";
+  if (!std::filesystem::exists(Game->DataPrefix + TGameGrid::LevelPath(1, 1))) GTEST_SKIP() << "data tree not built";
+  TGameScreen screen;
+  screen.Level = 54;
+  LevelPack = 0;
+  screen.Load();
+  screen.Start();
+  auto expect = [&](int pack, int level) {
+    std::ifstream in(Game->DataPrefix + TGameGrid::LevelPath(pack, level), std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const TLevelFile file = TLevelFile::Parse(text);
+    EXPECT_EQ(LevelPack, pack);
+    EXPECT_EQ(screen.Level, level);
+    ASSERT_TRUE(Grid);
+    EXPECT_EQ(Grid->LevelName, file.LevelName);
+    EXPECT_TRUE(screen.Image) << "each level brings its background";
+  };
+  // The board reports a cleared level during its step; the screen moves on after it.
+  BoardHost().LevelEndStart();
+  screen.Logic();
+  expect(0, 55);
+  BoardHost().LevelEndStart();
+  screen.Logic();
+  expect(1, 1);
+  screen.Level = 55;
+  BoardHost().LevelEndStart();
+  screen.Logic();
+  expect(0, 1);
+  // No move left starts the same level again.
+  BoardHost().Quit();
+  screen.Logic();
+  expect(0, 1);
+  screen.Kill();
 }

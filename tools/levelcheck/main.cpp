@@ -14,11 +14,10 @@
 
 #include "LevelPlayer.h"
 #include "LevelRules.h"
+#include "game/Board.h"
 #include "game/LevelFile.h"
 
 namespace {
-
-constexpr int LevelsPerPack = 55;
 
 struct TOptions {
   std::string dataDir;
