@@ -5,61 +5,71 @@ levelgen.py). Plays with tv_levelcheck; run by hand after changing the table:
 calibrate.py <repository root> <tv_levelcheck> [rounds] [seeds]
 """
 import os
-import re
 import subprocess
 import sys
 
 import levelgen
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-ROW = re.compile(r"^(classic|gold)\s+(\d+)\s+.*?\s(\d+)/(\d+)\s+(\d+)\s+(\d+)\s+(\d+)")
 
 
-def target(pack, number):
-    # Median moves the simple player should need: the same trend as tune.py.
-    lo, hi = (13, 62) if pack == 0 else (64, 112)
-    return lo + (hi - lo) * (number - 1) / 54
+def write(state, patterns):
+    levelgen.save_calibration({k: (gold, locks, patterns[k]) for k, (gold, locks) in state.items()})
 
 
-def write(table, locks):
-    with open(os.path.join(HERE, "calibration.txt"), "w") as f:
-        f.write("# pack level layers [locks] (written by calibrate.py / tune.py)\n")
-        for (pack, number), gold in sorted(table.items()):
-            f.write("%d %d %d %d\n" % (pack, number, gold, locks[(pack, number)]))
+def step(gold, locks, least, cap, most, wins, total, median, restarts, want):
+    """Next layers and locks for one level. Layers come first; once the shape is
+    full, locked gems carry the difficulty further (and go first when easing).
+    least: the locked gems the level's topic needs; most: the shape's limit.
+    A level that runs out of moves more than once a game on average is eased
+    like a lost one: starting over is no fun, whatever the median says."""
+    if wins < total or restarts > total:
+        if locks > least:
+            return gold, max(least, locks * 2 // 3)
+        return max(3, round(gold * 0.75)), locks
+    ratio = want / max(median, 1)
+    if 0.95 <= ratio <= 1.05:
+        return gold, locks
+    if ratio > 1:
+        if gold < cap:
+            return max(3, min(cap, round(gold * min(1.8, ratio ** 1.3)))), locks
+        return gold, min(most, locks + max(1, round((ratio - 1) * 12)))
+    if locks > least:
+        return gold, max(least, locks - max(1, round((1 / ratio - 1) * 12)))
+    return max(3, min(cap, round(gold * max(0.55, ratio ** 1.3)))), locks
 
 
 def main():
     root, checker = sys.argv[1], sys.argv[2]
     rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 3
-    seeds = sys.argv[4] if len(sys.argv) > 4 else "5"
-    table = {}
-    locks = {}  # kept as tune.py left them
+    seeds = sys.argv[4] if len(sys.argv) > 4 else "10"
+    state = {}
+    patterns = {}  # as tune.py left them
+    caps = {}
+    least = {}
+    most = {}
     for pack, specs in enumerate(levelgen.packs()):
         for number, spec in enumerate(specs, start=1):
-            table[(pack, number)] = spec["gold"]
-            locks[(pack, number)] = spec["locks"]
+            cap = levelgen.capacity(spec)
+            state[(pack, number)] = (min(cap, spec["gold"]), min(spec["locks"], levelgen.lock_limit(spec)))
+            patterns[(pack, number)] = spec["pattern"]
+            caps[(pack, number)] = cap
+            least[(pack, number)] = levelgen.INTRO_LOCKS.get((pack, number), 0)
+            most[(pack, number)] = levelgen.lock_limit(spec)
     for r in range(rounds):
-        write(table, locks)
+        write(state, patterns)
         subprocess.run([sys.executable, os.path.join(HERE, "levelgen.py"), root], check=True)
-        out = subprocess.run([checker, "--seeds", seeds, os.path.join(root, "data")], capture_output=True,
-                             text=True).stdout
-        for line in out.splitlines():
-            m = ROW.match(line)
-            if not m:
-                continue
-            pack = 0 if m.group(1) == "classic" else 1
-            number, wins, total, median = int(m.group(2)), int(m.group(3)), int(m.group(4)), int(m.group(5))
-            want = target(pack, number)
-            gold = table[(pack, number)]
-            if wins < total:
-                factor = 0.75
-            else:
-                factor = max(0.6, min(1.6, (want / max(median, 1)) ** 0.6))
-            cap = levelgen.capacity(levelgen.packs()[pack][number - 1])
-            table[(pack, number)] = max(3, min(cap, round(gold * factor)))
-            print("round %d %s %2d: wins %d/%d median %3d want %3d gold %3d -> %3d" %
-                  (r, m.group(1), number, wins, total, median, want, gold, table[(pack, number)]), flush=True)
-    write(table, locks)
+        out = subprocess.run([checker, "--seeds", seeds, "--first-seed", str(1000 + 100 * r), os.path.join(root, "data")],
+                             capture_output=True, text=True).stdout
+        for (pack, number), (wins, total, median, restarts) in sorted(levelgen.checker_rows(out).items()):
+            want = levelgen.target(pack, number)
+            gold, locks = state[(pack, number)]
+            state[(pack, number)] = step(gold, locks, least[(pack, number)], caps[(pack, number)], most[(pack, number)],
+                                         wins, total, median, restarts, want)
+            print("round %d %s %2d: wins %d/%d median %3d restarts %3d want %3d layers %3d locks %2d -> %3d %2d" %
+                  ((r, levelgen.PACK_NAMES[pack], number, wins, total, median, restarts, want, gold, locks) + state[(pack, number)]),
+                  flush=True)
+    write(state, patterns)
     subprocess.run([sys.executable, os.path.join(HERE, "levelgen.py"), root], check=True)
 
 
