@@ -13,10 +13,6 @@ import levelgen
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def write(state, patterns):
-    levelgen.save_calibration({k: (gold, locks, patterns[k]) for k, (gold, locks) in state.items()})
-
-
 def step(gold, locks, least, cap, most, wins, total, median, restarts, want):
     """Next layers and locks for one level. Layers come first; once the shape is
     full, locked gems carry the difficulty further (and go first when easing).
@@ -43,33 +39,31 @@ def main():
     root, checker = sys.argv[1], sys.argv[2]
     rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 3
     seeds = sys.argv[4] if len(sys.argv) > 4 else "10"
-    state = {}
-    patterns = {}  # as tune.py left them
-    caps = {}
-    least = {}
-    most = {}
-    for pack, specs in enumerate(levelgen.packs()):
-        for number, spec in enumerate(specs, start=1):
-            cap = levelgen.capacity(spec)
-            state[(pack, number)] = (min(cap, spec["gold"]), min(spec["locks"], levelgen.lock_limit(spec)))
-            patterns[(pack, number)] = spec["pattern"]
-            caps[(pack, number)] = cap
-            least[(pack, number)] = levelgen.INTRO_LOCKS.get((pack, number), 0)
-            most[(pack, number)] = levelgen.lock_limit(spec)
+    specs = {(pack, number): spec for pack, pack_specs in enumerate(levelgen.packs())
+             for number, spec in enumerate(pack_specs, start=1)}
+    state = {k: (min(levelgen.capacity(s), s["gold"]), min(s["locks"], levelgen.lock_limit(s)))
+             for k, s in specs.items()}
+
+    def write():
+        # Patterns stay as tune.py left them.
+        levelgen.save_calibration({k: (gold, locks, specs[k]["pattern"]) for k, (gold, locks) in state.items()})
+
     for r in range(rounds):
-        write(state, patterns)
+        write()
         subprocess.run([sys.executable, os.path.join(HERE, "levelgen.py"), root], check=True)
         out = subprocess.run([checker, "--seeds", seeds, "--first-seed", str(1000 + 100 * r), os.path.join(root, "data")],
                              capture_output=True, text=True).stdout
         for (pack, number), (wins, total, median, restarts) in sorted(levelgen.checker_rows(out).items()):
+            spec = specs[(pack, number)]
             want = levelgen.target(pack, number)
             gold, locks = state[(pack, number)]
-            state[(pack, number)] = step(gold, locks, least[(pack, number)], caps[(pack, number)], most[(pack, number)],
+            state[(pack, number)] = step(gold, locks, levelgen.INTRO_LOCKS.get((pack, number), 0),
+                                         levelgen.capacity(spec), levelgen.lock_limit(spec),
                                          wins, total, median, restarts, want)
             print("round %d %s %2d: wins %d/%d median %3d restarts %3d want %3d layers %3d locks %2d -> %3d %2d" %
-                  ((r, levelgen.PACK_NAMES[pack], number, wins, total, median, restarts, want, gold, locks) + state[(pack, number)]),
-                  flush=True)
-    write(state, patterns)
+                  ((r, levelgen.PACK_NAMES[pack], number, wins, total, median, restarts, want, gold, locks) +
+                   state[(pack, number)]), flush=True)
+    write()
     subprocess.run([sys.executable, os.path.join(HERE, "levelgen.py"), root], check=True)
 
 

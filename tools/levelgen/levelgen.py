@@ -268,6 +268,7 @@ def capacity(spec):
 
 CALIBRATION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "calibration.txt")
 PACK_NAMES = ("classic", "gold")
+FOLDERS = ("levels", "levelsGold")  # under data/
 CHECKER_ROW = re.compile(r"^(classic|gold)\s+(\d+)\s+.*?\s(\d+)/(\d+)\s+(\d+)\s+(\d+)\s+(\d+)")
 
 
@@ -323,7 +324,7 @@ def main():
     check = len(args) < len(sys.argv) - 1
     root = args[0] if args else "."
     stale = []
-    for pack, (folder, specs) in enumerate(zip(("levels", "levelsGold"), packs())):
+    for pack, (folder, specs) in enumerate(zip(FOLDERS, packs())):
         out = os.path.join(root, "data", folder)
         os.makedirs(out, exist_ok=True)
         assert len(specs) == 55, (folder, len(specs))

@@ -22,7 +22,6 @@ import tempfile
 import levelgen
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-FOLDERS = ("levels", "levelsGold")
 SCAN_SEEDS = int(os.environ.get("TUNE_SEEDS", "12"))
 SCAN_FIRST_SEED = 5001  # apart from the seeds the table is played with, so a lucky fit does not flatter it
 CLOSE = 0.07  # accepted distance from the target while searching
@@ -34,10 +33,9 @@ def play(checker, data, pack=None, number=None, seeds=10):
         # A full table already played (tv_levelcheck output), to save a run.
         return levelgen.checker_rows(open(os.environ["TUNE_TABLE"]).read())
     args = [checker, "--seeds", str(seeds), "--min-wins", "0"]
-    if pack is not None and number is not None:
-        args += ["--first-seed", str(SCAN_FIRST_SEED)]
     if pack is not None:
-        args += ["--pack", levelgen.PACK_NAMES[pack], "--levels", "%d-%d" % (number, number)]
+        args += ["--first-seed", str(SCAN_FIRST_SEED),
+                 "--pack", levelgen.PACK_NAMES[pack], "--levels", "%d-%d" % (number, number)]
     return levelgen.checker_rows(subprocess.run(args + [data], capture_output=True, text=True).stdout)
 
 
@@ -68,7 +66,7 @@ def candidates(spec, pack, number, harder):
         least = levelgen.INTRO_LOCKS.get((pack, number), 0)
         for dl in ((1, 2, 4, 6, 9) if harder else (-1, -2, -4, -6)):
             lk = min(levelgen.lock_limit(spec), max(least, locks + dl))
-            if lk != locks and (lk, pattern) not in [(o[1], o[2]) for o in out]:
+            if lk != locks and all(o[1] != lk for o in out):
                 out += [(g, lk, pattern) for g in [gold] + layers[:3]]
     for p in PATTERNS:
         if p != pattern:
@@ -91,7 +89,7 @@ def tune(root, checker, todo, rows):
         for pack, number in todo:
             spec = specs_by_pack[pack][number - 1]
             want = levelgen.target(pack, number)
-            path = os.path.join(data, FOLDERS[pack], "%d.txt" % number)
+            path = os.path.join(data, levelgen.FOLDERS[pack], "%d.txt" % number)
             wins, total, median, restarts = rows[(pack, number)]
             best = (score(wins, total, median, restarts, want), spec["gold"], spec["locks"], spec["pattern"], median)
             print("%s %2d: median %3d want %3.0f layers %3d locks %d %s" %
