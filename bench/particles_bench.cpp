@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 #include "gfx/GameImage.h"

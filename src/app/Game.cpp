@@ -1,11 +1,11 @@
-#include "app/Game.h"
+#include "core/Game.h"
 
 #include <cstdio>
 
-#include "app/ErrorReport.h"
-#include "app/Globals.h"
-#include "app/IniFile.h"
-#include "app/Input.h"
+#include "core/ErrorReport.h"
+#include "core/Globals.h"
+#include "core/IniFile.h"
+#include "core/Input.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
 #include "ui/MousePointer.h"

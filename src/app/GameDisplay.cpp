@@ -3,11 +3,12 @@
 // the screen shake and the mouse mapping between device and logical positions.
 #include <algorithm>
 
-#include "app/ErrorReport.h"
-#include "app/Game.h"
-#include "app/Globals.h"
-#include "app/Input.h"
-#include "app/VirtualLayout.h"
+#include "core/ErrorReport.h"
+#include "ui/MessageBox.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/Input.h"
+#include "core/VirtualLayout.h"
 #include "app/WindowIcon.h"
 #include "gfx/Color.h"
 #include "gfx/Draw.h"

@@ -1,8 +1,9 @@
 #include <cstdio>
 
-#include "app/Game.h"
-#include "app/Globals.h"
-#include "app/Input.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/Input.h"
+#include "gfx/BitmapFile.h"
 #include "gfx/Draw.h"
 #include "gfx/Sprite.h"
 #include "platform/Clock.h"
@@ -107,6 +108,13 @@ void TGame::ReadKeys() {
   if (IgnoreFrameworkKeys == 0) FrameworkKeys();
   if (IgnoreDebugKey == 0) DebugKeys();
   if (!Paused && !Suspended && CurrentTScreen) CurrentTScreen->SpecificKeys();
+}
+
+int TGame::TakeScreenshot() {
+  SaveScreenshot(UseCorrectPath == 1 ? SubPath : "");
+  InputFlushKeys();
+  FixedRateLogic.Init();
+  return 0;
 }
 
 void TGame::FrameworkKeys() {

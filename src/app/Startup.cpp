@@ -2,17 +2,16 @@
 
 #include <exception>
 
-#include "app/Game.h"
-#include "app/Globals.h"
-#include "app/IniFile.h"
-#include "app/ErrorReport.h"
-#include "app/Input.h"
-#include "audio/AudioError.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/IniFile.h"
+#include "core/ErrorReport.h"
+#include "core/Input.h"
 #include "audio/SoundBank.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
 #include "gfx/Draw.h"
-#include "gfx/FatalReport.h"
+#include "gfx/GameFonts.h"
 #include "gfx/ImageBank.h"
 #include "ui/MousePointer.h"
 #include "platform/Clock.h"
@@ -20,12 +19,14 @@
 #include "platform/Random.h"
 #include "platform/Window.h"
 #include "screens/Screen.h"
+#include "screens/ScreenRegistry.h"
 
 namespace {
-// The first screen after start-up until the title and loading screens take over.
-TScreen& FirstScreen() {
-  static TGameScreen screen;
-  return screen;
+// One object of every screen type, alive for the whole run and filed in the registry
+// so screens can name each other without knowing each other's types.
+void CreateScreens() {
+  static TGameScreen gameScreen;
+  RegisterScreen(TScreenId::Game, &gameScreen);
 }
 }  // namespace
 
@@ -52,8 +53,7 @@ void StartGame() {
   GraphicsReady = 0;
   Game = new TGame();  // lives until the process ends
   // Pictures and sounds the game cannot do without end the program through the error report.
-  SetFatalReportHook([](const std::string& text) { ShowError(text, 1, 1); });
-  SetAudioErrorHook([](const std::string& text) { ShowError(text, 1, 1); });
+  ArmFatalErrors(true);
 
   ProgressMarker = 1003;
   Game->DataInAppBundle = 1;
@@ -96,6 +96,9 @@ void StartGame() {
   Font48 = LoadImageFont(fontPath, 48, 6);
   Font25 = LoadImageFont(fontPath, 25, 6);
 
+  ProgressMarker = 1010;
+  CreateScreens();
+
   try {
     ProgressMarker = 1011;
     if (!PlatformInit()) throw std::runtime_error("No 3D Hardware Found (could not open the display.)");
@@ -113,7 +116,7 @@ void StartGame() {
     ImageBank->Precache();
     Game->Mouse->UpdateCoords();
     Game->Mouse->On();
-    FirstScreen().PreStart();
+    FindScreen(TScreenId::Game)->PreStart();
     InputFlush();
     Game->DebugReset();
     Game->FixedRateLogic.Init();

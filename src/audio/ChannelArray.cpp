@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "audio/GameSound.h"
 
 std::shared_ptr<TChannelArray> TChannelArray::Create(int count) {

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "audio/SoundLoader.h"
-#include "screens/GameFade.h"
 
 namespace {
 
@@ -91,14 +90,18 @@ float TGame::MusicFadeInCalc() const { return FadeRatio(*this, MusicFadeIn, Musi
 
 float TGame::MusicFadeOutCalc() const { return FadeRatio(*this, MusicFadeOut, MusicFadeOutCounter); }
 
+void TGame::MusicApplyVolume(float ratio) {
+  if (MusicChannel) SetChannelVolume(MusicChannel, static_cast<float>(GetMusicVolume()) / 100.0f * ratio);
+}
+
 void TGame::MusicFadeInApply() {
   float ratio = MusicFadeIn > 0 ? MusicFadeInCalc() : 1.0f;
-  if (MusicChannel) SetChannelVolume(MusicChannel, static_cast<float>(GetMusicVolume()) / 100.0f * ratio);
+  MusicApplyVolume(ratio);
 }
 
 void TGame::MusicFadeOutApply() {
   float ratio = MusicFadeOut > 0 ? MusicFadeOutCalc() : 1.0f;
-  if (MusicChannel) SetChannelVolume(MusicChannel, static_cast<float>(GetMusicVolume()) / 100.0f * (1.0f - ratio));
+  MusicApplyVolume(1.0f - ratio);
 }
 
 void TGame::MusicFadeInManage() {
@@ -130,7 +133,7 @@ void TGame::MusicFadeOutSet(float ms) {
 
 void TGame::MusicSetVolume(int volume, int save) {
   MusicVolume = ClampPercent(volume);
-  if (MusicChannel) SetChannelVolume(MusicChannel, static_cast<float>(GetMusicVolume()) / 100.0f);
+  MusicApplyVolume(1.0f);
   if (save == 1) {
     IniUpdate(1);
     FixedRateLogic.Init();
@@ -206,7 +209,7 @@ void TGame::GameSoundPlay(TChannelPtr& channel, const TGameSound& gameSound, flo
   if (!channel) return;
   float volume = static_cast<float>(SoundVolume) / 100.0f * gameSound.volume;
   // A sound started during a screen fade starts at the fade's loudness.
-  if (GameFade && Fading()) volume *= GameFade->Ratio;
+  volume *= FadeVisibility();
   SetChannelVolume(channel, volume);
   SetChannelPan(channel, pan);
   SetChannelRate(channel, gameSound.pitch);
@@ -294,7 +297,7 @@ void TGame::PauseFadeManage() {
   float length = CalcAnimLength(static_cast<int>(std::trunc(PauseFadeLength)));
   float left = length > 0 ? std::clamp(PauseFadeCounter / length, 0.0f, 1.0f) : 0.0f;
   float ratio = PauseFadeDirection < 0 ? left : 1.0f - left;
-  if (MusicChannel) SetChannelVolume(MusicChannel, static_cast<float>(GetMusicVolume()) / 100.0f * ratio);
+  MusicApplyVolume(ratio);
   if (PauseFadeCounter <= 0 && PauseFadeDirection < 0) PauseChannel(MusicChannel);
 }
 

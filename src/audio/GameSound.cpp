@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/Game.h"
-#include "audio/AudioText.h"
+#include "core/Game.h"
+#include "core/Text.h"
 #include "audio/SoundLoader.h"
 
 std::shared_ptr<TGameSound> TGameSound::Create(const std::string& path, int flags) {

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "audio/AudioError.h"
-#include "audio/AudioText.h"
+#include "core/ErrorReport.h"
+#include "core/Text.h"
 
 std::unique_ptr<TSoundBank> SoundBank;
 
-void TSoundBank::SetPath(const std::string& path) { Path = AddSlashTo(path); }
+void TSoundBank::SetPath(const std::string& path) { Path = AddSlash(path); }
 
 std::shared_ptr<TGameSound> TSoundBank::Load(const std::string& fileName, float pitch, float volume,
                                              const std::string& name, int flags) {
@@ -25,7 +25,7 @@ std::shared_ptr<TGameSound> TSoundBank::Load(const std::string& fileName, float 
 std::shared_ptr<TGameSound> TSoundBank::Find(const std::string& name) const {
   std::string key = UpperCase(name);
   auto it = Sounds.find(key);
-  if (it == Sounds.end()) AudioFatalError("Sound '" + key + "' was not found in the SoundBank");
+  if (it == Sounds.end()) FatalError("Sound '" + key + "' was not found in the SoundBank");
   return it->second;
 }
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "audio/AudioError.h"
+#include "core/ErrorReport.h"
 #include "audio/OggReader.h"
 #include "audio/WavReader.h"
 
@@ -26,6 +26,6 @@ TSoundPtr LoadSound(const std::string& path, int flags) {
 
 TSoundPtr LoadSoundChecked(const std::string& path, int flags) {
   TSoundPtr sound = LoadSound(path, flags);
-  if (!sound) AudioFatalError("Error loading sample " + path);
+  if (!sound) FatalError("Error loading sample " + path);
   return sound;
 }

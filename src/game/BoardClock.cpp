@@ -1,7 +1,7 @@
 #include "game/BoardClock.h"
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 
 namespace {
 // Without a game object (the level checker, a bare rules test) a step is the

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "gfx/Color.h"
 #include "gfx/GameImage.h"
 #include "gfx/ImageBank.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "audio/SoundBank.h"
 #include "game/Gem.h"
 #include "gfx/GameImage.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "audio/SoundBank.h"
 #include "game/Board.h"
 #include "game/BoardHost.h"
@@ -14,7 +14,7 @@
 #include "game/GridSounds.h"
 #include "game/PointerSparkle.h"
 #include "gfx/Draw.h"
-#include "gfx/FatalReport.h"
+#include "core/ErrorReport.h"
 #include "gfx/ImageBank.h"
 #include "ui/MousePointer.h"
 
@@ -29,7 +29,7 @@ class TScreenHost : public TBoardHost {
   void KillsAdd(int count) override { screen_.Kills += count; }
   void Quit() override { screen_.RestartPending = 1; }
   void LevelEndStart() override { screen_.LevelWon = 1; }
-  void FatalError(const char* text) override { FatalReport(text); }
+  void FatalError(const char* text) override { ::FatalError(text); }
 
  private:
   TGameScreen& screen_;
@@ -60,7 +60,7 @@ void TGameScreen::LoadBackground() {
   const std::string background =
       OrDefault(Game->ImagePath, "Data/graphics/") + "bg" + std::to_string((Level - 1) % BackgroundCount + 1) + ".jpg";
   Image = LoadImage(background, 0);
-  if (!Image) FatalReport("Error loading bitmap " + background);
+  if (!Image) FatalError("Error loading bitmap " + background);
   PrecacheImage(Image);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardEffects.h"

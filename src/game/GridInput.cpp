@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
 #include "game/BoardSound.h"

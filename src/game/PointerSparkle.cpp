@@ -1,7 +1,7 @@
 #include "game/PointerSparkle.h"
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "gfx/Color.h"
 #include "gfx/GameImage.h"
 #include "gfx/ImageBank.h"

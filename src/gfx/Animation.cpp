@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "gfx/SineCounter.h"
 
 int FrameFromClock(float c, float L, int F, int d) {

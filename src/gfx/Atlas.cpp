@@ -4,15 +4,9 @@
 #include <cstring>
 #include <map>
 
+#include "core/Text.h"
 #include "gfx/Image.h"
 
-namespace {
-int NextPow2(int v) {
-  int p = 1;
-  while (p < v) p <<= 1;
-  return p;
-}
-}  // namespace
 
 void BlitWithGutter(TPixmap& page, const TPixmap& src, int x, int y, int gutter, bool leftTop) {
   // Source position for a page pixel: inside the rectangle itself, or the nearest edge pixel.

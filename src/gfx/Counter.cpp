@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 
 std::shared_ptr<TCounter> TCounter::Create(float ms, int activate) {
   auto c = std::make_shared<TCounter>();

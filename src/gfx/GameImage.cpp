@@ -2,18 +2,12 @@
 
 #include <cctype>
 
+#include "core/Text.h"
 #include "gfx/Draw.h"
-#include "gfx/FatalReport.h"
+#include "core/ErrorReport.h"
 #include "gfx/Shadow.h"
 #include "gfx/TrimData.h"
 
-namespace {
-int64_t NextPow2(int64_t v) {
-  int64_t p = 1;
-  while (p < v) p <<= 1;
-  return p;
-}
-}  // namespace
 
 std::string ImageKey(const std::string& path) { return TrimKey(path); }
 
@@ -47,7 +41,7 @@ std::shared_ptr<TGameImage> TGameImage::CreateFromImage(std::shared_ptr<TImage> 
 void TGameImage::Load(const std::string& path, int flags, int midHandle) {
   name = ImageKey(path);
   image = LoadImage(path, flags);
-  if (!image) FatalReport("Error loading bitmap " + path);
+  if (!image) FatalError("Error loading bitmap " + path);
   GetSize();
   MidHandle(midHandle);
 }
@@ -56,7 +50,7 @@ void TGameImage::LoadAnim(const std::string& path, int cellWidth, int cellHeight
                           int flags, int midHandle) {
   name = ImageKey(path);
   image = LoadAnimImage(path, cellWidth, cellHeight, firstCell, cellCount, flags);
-  if (!image) FatalReport("Error loading anim bitmap " + path);
+  if (!image) FatalError("Error loading anim bitmap " + path);
   GetSize();
   MidHandle(midHandle);
 }

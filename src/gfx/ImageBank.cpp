@@ -3,17 +3,14 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/Text.h"
 #include "gfx/Atlas.h"
 #include "gfx/Draw.h"
-#include "gfx/FatalReport.h"
+#include "core/ErrorReport.h"
 
 std::unique_ptr<TImageBank> ImageBank;
 
 namespace {
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // Frames bigger than this gain little from sharing a page and would crowd it.
 constexpr int kMaxPackedSide = 256;
@@ -35,7 +32,7 @@ std::shared_ptr<TGameImage> TImageBank::Load(const std::string& fileName, const 
   std::string ext = hasDot ? fileName.substr(dot) : std::string(".");
   if (ext == ".") ext = Ext;
   auto img = TGameImage::Create(Path + base + ext, flags, midHandle);
-  if (!name.empty()) img->name = Upper(name);
+  if (!name.empty()) img->name = UpperCase(name);
   Insert(img);
   return img;
 }
@@ -60,10 +57,10 @@ void TImageBank::Insert(std::shared_ptr<TGameImage> image) {
 }
 
 std::shared_ptr<TGameImage> TImageBank::Find(const std::string& name, int quiet) const {
-  const std::string key = Upper(name);
+  const std::string key = UpperCase(name);
   auto it = Items.find(key);
   if (it != Items.end()) return it->second;
-  if (!quiet) FatalReport("Image '" + key + "' was not found in the ImageBank");
+  if (!quiet) FatalError("Image '" + key + "' was not found in the ImageBank");
   return nullptr;
 }
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "gfx/Draw.h"
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "gfx/ParticleList.h"
 
 std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> img, float px, float py, float vx,

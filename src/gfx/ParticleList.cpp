@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 
 TParticleList::~TParticleList() {
   for (auto& p : items_)

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
+#include "core/Globals.h"
 
 namespace {
 constexpr double kRadPerDeg = 3.14159265358979323846 / 180.0;

@@ -3,10 +3,11 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/Text.h"
 #include "gfx/Animation.h"
 #include "gfx/GameImage.h"
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "platform/Random.h"
 
 std::shared_ptr<TSprite> TSprite::Create(std::shared_ptr<TGameImage> image, float x, float y) {
@@ -37,8 +38,7 @@ void TSprite::GetSize() {
 }
 
 void TSprite::SetName(const std::string& n) {
-  name = n;
-  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  name = UpperCase(n);
 }
 
 void TSprite::SetPosition(float px, float py) {

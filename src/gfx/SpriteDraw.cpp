@@ -3,8 +3,8 @@
 
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "gfx/Sprite.h"
 
 namespace {

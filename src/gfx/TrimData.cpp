@@ -5,7 +5,8 @@
 #include <iterator>
 #include <limits>
 
-#include "gfx/FatalReport.h"
+#include "core/Text.h"
+#include "core/ErrorReport.h"
 
 namespace {
 std::string_view TrimSpaces(std::string_view s) {
@@ -40,9 +41,7 @@ std::string TrimKey(std::string_view fileName) {
   if (slash != std::string_view::npos) fileName.remove_prefix(slash + 1);
   const std::size_t dot = fileName.rfind('.');
   if (dot != std::string_view::npos) fileName = fileName.substr(0, dot);
-  std::string key(fileName);
-  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return key;
+  return UpperCase(std::string(fileName));
 }
 
 void TTrimDataMap::Add(const std::string& name, std::shared_ptr<TTrimData> trim) {
@@ -53,7 +52,7 @@ std::shared_ptr<TTrimData> TTrimDataMap::Find(const std::string& name, int quiet
   const std::string key = TrimKey(name);
   auto it = Items.find(key);
   if (it != Items.end()) return it->second;
-  if (!quiet) FatalReport("TrimData '" + key + "' was not found in the TrimDataMap");
+  if (!quiet) FatalError("TrimData '" + key + "' was not found in the TrimDataMap");
   return nullptr;
 }
 
@@ -93,7 +92,7 @@ void TTrimDataMap::Parse(std::string_view text) {
 
 void TTrimDataMap::LoadDataFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) FatalReport("Error loading file " + path);
+  if (!in) FatalError("Error loading file " + path);
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   Parse(text);
 }

@@ -1,8 +1,9 @@
 #include "screens/Screen.h"
+#include "gfx/CheckedLoaders.h"
 
-#include "app/Game.h"
-#include "app/Input.h"
-#include "app/ErrorReport.h"
+#include "core/Game.h"
+#include "core/Input.h"
+#include "core/ErrorReport.h"
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
 #include "gfx/Sprite.h"

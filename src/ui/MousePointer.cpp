@@ -2,16 +2,21 @@
 
 #include <cmath>
 
-#include "app/Game.h"
-#include "app/Globals.h"
-#include "app/Input.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/Input.h"
 #include "gfx/Draw.h"
-#include "gfx/FatalReport.h"
+#include "core/ErrorReport.h"
 #include "gfx/ParticleList.h"
 #include "gfx/Shadow.h"
 #include "platform/Window.h"
 
-TMousePointer::TMousePointer() : ParticleList(std::make_unique<TParticleList>()) {}
+TMousePointer::TMousePointer() : ParticleList(std::make_unique<TParticleList>()) {
+  // A flush of the framework's input must also forget the presses the pointer holds.
+  SetMouseFlushListener([] {
+    if (Game && Game->Mouse) Game->Mouse->ClearButtons();
+  });
+}
 TMousePointer::~TMousePointer() = default;
 
 void TMousePointer::On() { Active = 1; }
@@ -24,7 +29,7 @@ void TMousePointer::Off() {
 void TMousePointer::Load(const std::string& file) {
   std::string path = Game->ImagePath + file + Ext;
   Image = LoadImage(path);
-  if (!Image) FatalReport("Error loading bitmap " + path);
+  if (!Image) FatalError("Error loading bitmap " + path);
   SetImageHandle(Image, float(offsetx), float(offsety));
   CalcSize();
 }

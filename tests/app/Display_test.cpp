@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/DateTime.h"
-#include "app/VirtualLayout.h"
+#include "core/DateTime.h"
+#include "core/VirtualLayout.h"
 
 TEST(WindowSize, FitsTheDesktopLessTitleAndTaskBarWhenWindowed) {
   int w = 0, h = 0;

@@ -3,8 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/ErrorReport.h"
-#include "app/Globals.h"
+#include "core/ErrorReport.h"
+#include "core/Globals.h"
+#include "gfx/CheckedLoaders.h"
 #include "platform/Files.h"
 
 namespace fs = std::filesystem;
@@ -13,6 +14,7 @@ namespace {
 void LoadMissingPicture(const std::string& folder) {
   unsetenv("DISPLAY");  // the system box falls back to standard error
   GraphicsReady = 0;
+  ArmFatalErrors(true);
   ErrorLogFolder = folder;
   LoadImageChecked("Data/graphics/nothere.png");
 }

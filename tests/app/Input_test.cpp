@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/Input.h"
+#include "core/Input.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 #include "support/GameFixture.h"

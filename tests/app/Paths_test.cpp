@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/ErrorReport.h"
-#include "app/IniFile.h"
-#include "app/Paths.h"
-#include "app/TextLines.h"
+#include "core/ErrorReport.h"
+#include "core/IniFile.h"
+#include "core/Paths.h"
+#include "core/TextLines.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
 

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ErrorReport.h"
-#include "app/IniFile.h"
-#include "app/TextLines.h"
+#include "core/ErrorReport.h"
+#include "core/IniFile.h"
+#include "core/TextLines.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
 

@@ -19,8 +19,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "audio/WavReader.h"
 
 namespace audiotest {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "AudioTestKit.h"
-#include "audio/AudioError.h"
+#include "core/ErrorReport.h"
 #include "audio/SoundLoader.h"
 #include "audio/WavReader.h"
 
@@ -125,8 +125,8 @@ TEST(SoundLoader, MissingOrDamagedSoundIsTheFatalReport) {
   // The game's error report receives the text; even a report that returns does not let
   // the caller go on without the sound.
   std::string reported;
-  SetAudioErrorHook([&](const std::string& text) { reported = text; });
+  SetErrorReportHook([&](const std::string& text, int, int) { reported = text; });
   EXPECT_THROW(LoadSoundChecked(dir + "/missing.wav", 1), std::runtime_error);
   EXPECT_EQ(reported, "Error loading sample " + dir + "/missing.wav");
-  SetAudioErrorHook(nullptr);
+  SetErrorReportHook(nullptr);
 }

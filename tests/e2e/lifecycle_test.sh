@@ -12,7 +12,7 @@ sleep 1
 kill -0 "$first" || fail "the game ended by itself"
 
 # A second copy ends at once, silently, with code 0 and no window.
-"$TV_BIN" >"$TV_HOME/second.out" 2>&1 &
+tv_beside "$first" >"$TV_HOME/second.out" 2>&1 &
 second=$!
 tv_wait_exit "$second" 50
 [ "$TV_RC" = 0 ] || fail "second copy: exit '$TV_RC'"

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "BoardFixture.h"
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 #include "game/BoardResources.h"
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "ToolkitTest.h"
-#include "gfx/FatalReport.h"
+#include "core/ErrorReport.h"
 
 namespace fs = std::filesystem;
 
@@ -17,7 +17,7 @@ class ImageBankTest : public RecordingTest {
   }
   void TearDown() override {
     fs::remove_all(dir);
-    SetFatalReportHook(nullptr);
+    SetErrorReportHook(nullptr);
     RecordingTest::TearDown();
   }
   // Writes a w x h picture; the reader tells formats by content, so any name will do.
@@ -67,7 +67,7 @@ TEST_F(ImageBankTest, MissingNamesAndPicturesGoThroughTheFatalReport) {
   TImageBank bank;
   bank.SetPath((dir / "graphics").string());
   std::string reported;
-  SetFatalReportHook([&](const std::string& text) { reported = text; });
+  SetErrorReportHook([&](const std::string& text, int, int) { reported = text; });
   EXPECT_THROW(bank.Find("nothing"), std::runtime_error);
   EXPECT_EQ(reported, "Image 'NOTHING' was not found in the ImageBank");
   EXPECT_EQ(bank.Find("nothing", 1), nullptr);

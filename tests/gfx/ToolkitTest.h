@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "app/Game.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/Globals.h"
 
 class ToolkitTest : public ::testing::Test {
  protected:

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/BitmapFile.h"
+#include "gfx/BitmapFile.h"
 #include "platform/Files.h"
 #include "platform/Wallpaper.h"
 

@@ -9,9 +9,9 @@
 
 #include <unistd.h>
 
-#include "app/Game.h"
-#include "app/IniFile.h"
-#include "app/Globals.h"
+#include "core/Game.h"
+#include "core/IniFile.h"
+#include "core/Globals.h"
 #include "platform/Clock.h"
 
 class GameTest : public ::testing::Test {

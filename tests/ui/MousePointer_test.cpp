@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/Input.h"
+#include "core/Input.h"
 #include "gfx/Draw.h"
 #include "gfx/RecordingRenderDriver.h"
 #include "support/GameFixture.h"

@@ -1,0 +1,73 @@
+#include "core/ErrorReport.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "core/DateTime.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "platform/Events.h"
+#include "platform/Files.h"
+#include "platform/Process.h"
+
+std::string ErrorLogFolder;
+int LogErrors = 1;
+
+namespace {
+TErrorReportHook reportHook;
+void (*inWindowBox)(const std::string&, int, int) = nullptr;
+bool fatalArmed = false;
+
+}  // namespace
+
+void SetErrorReportHook(TErrorReportHook hook) { reportHook = std::move(hook); }
+
+void ArmFatalErrors(bool armed) { fatalArmed = armed; }
+
+void FatalError(const std::string& text) {
+  if (reportHook)
+    reportHook(text, 1, 1);
+  else if (fatalArmed)
+    ShowError(text, 1, 1);
+  // Callers rely on never coming back without the thing they asked for.
+  throw std::runtime_error(text);
+}
+
+std::string ReadFileChecked(const std::string& path) {
+  std::string bytes;
+  if (!ReadWholeFile(ResolveDataPath(path), bytes)) ShowError("Error loading file " + path, 1, 1);
+  return bytes;
+}
+
+void SetInWindowMessageBox(void (*box)(const std::string&, int, int)) { inWindowBox = box; }
+
+void ShowError(const std::string& text, int fatal, int log) {
+  int polled = PolledInputMode;
+  if (reportHook) {
+    reportHook(text, fatal, log);
+  } else if (GraphicsReady == 1 && inWindowBox) {
+    PolledInputMode = 1;
+    inWindowBox(text, 600, 100);
+  } else {
+    SystemMessageBox(AppTitle, text);
+  }
+  if (LogErrors == 1 && log != 0) WriteErrorLog(text);
+  if (fatal != 0) EndProcess();
+  PolledInputMode = polled;
+  // Leaving the box's own input: what was pressed meanwhile must not reach the game.
+  if (polled == 0) PlatformDropInputEvents();
+}
+
+void WriteErrorLog(const std::string& text) {
+  std::string path = ErrorLogFolder + "ErrorLog.txt";
+  std::string entry = std::string(57, '-') + "\r\n";
+  entry += "Date: " + CurrentDateText() + "   Time: " + CurrentTimeText() + "\r\n";
+  entry += text + "\r\n";
+  AppendToFile(path, entry);
+}
+
+void DebugOutput(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}

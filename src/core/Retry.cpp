@@ -1,0 +1,20 @@
+#include "core/Retry.h"
+
+#include <exception>
+
+#include "core/ErrorReport.h"
+#include "core/Globals.h"
+#include "platform/Clock.h"
+
+int RetryFileOperation(const std::function<int()>& attempt, const std::string& failureText, int fatal,
+                       int log) {
+  for (int i = 0; i < kFileTries; ++i) {
+    try {
+      if (attempt() == 1) return 1;
+    } catch (const std::exception&) {
+      if (ReportRetryFailures) ShowError(failureText, fatal, log);
+    }
+    if (i + 1 < kFileTries) Delay(kFileRetryPauseMs);
+  }
+  return 0;
+}

@@ -1,0 +1,16 @@
+// The files the game keeps (settings, markers, profiles, scores) are tried five
+// times, 200 ms apart, before a failure counts: another program (a backup tool, a
+// file indexer) may hold one for a moment.
+#pragma once
+#include <functional>
+#include <string>
+
+constexpr int kFileTries = 5;
+constexpr int kFileRetryPauseMs = 200;
+
+// Runs attempt until it returns 1, at most kFileTries times with the pause between.
+// An exception from an attempt counts as a failed try; it is reported with
+// failureText (fatal and logged as given) only while ReportRetryFailures is set.
+// Returns 1 when an attempt succeeded, else 0.
+int RetryFileOperation(const std::function<int()>& attempt, const std::string& failureText, int fatal,
+                       int log);

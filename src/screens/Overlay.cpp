@@ -1,0 +1,9 @@
+#include "screens/Overlay.h"
+
+void TOverlay::Open() {
+  Load();
+  Start();
+  Active = 1;
+}
+
+void TOverlay::Close() { Active = 0; }
