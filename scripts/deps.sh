@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config git python3
+  build-essential cmake pkg-config git python3 ccache
   libsdl2-dev libopenal-dev libopenal1 libvorbis-dev libogg-dev
   libpng-dev zlib1g-dev libjpeg-dev libfreetype-dev libgl-dev libgl1-mesa-dri
   libx11-dev libcairo2-dev fonts-comfortaa fonts-lobstertwo

@@ -121,7 +121,10 @@ TEST_F(BoardTest, MalformedFilesAreClampedToTheBoard) {
 
   // Bonus list: only 8-15, at most 16; all twenty entries cleared on load.
   std::string bonuses;
-  for (int i = 0; i < 40; ++i) bonuses += (i ? "," : "") + std::to_string(i % 2 ? 9 : 30);
+  for (int i = 0; i < 40; ++i) {
+    if (i) bonuses += ",";
+    bonuses += std::to_string(i % 2 ? 9 : 30);
+  }
   Level("0\n" + bonuses + ",0,7,16,-9\n1,1\n0,0\n1\n");
   EXPECT_EQ(LevelBonusCount, 16);
   for (int i = 0; i < 16; ++i) EXPECT_EQ(LevelBonuses[i], 9);

@@ -45,7 +45,10 @@ std::string Upper(std::string_view s) {
   return out;
 }
 
-std::string Quote(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string Quote(std::string_view s) {
+  std::string quoted = "\"";
+  return quoted.append(s).append("\"");
+}
 
 }  // namespace
 
