@@ -306,6 +306,7 @@ TEST_F(ButtonTest, PicturesAreFoundWhateverTheirLetterCase) {
   WritePicture("Data/Menus/OK.png", 60, 30);
   WritePicture("Data/Menus/OKMO.png", 60, 30);
   WritePicture("Data/Menus/ClassicLevels.png", 80, 20);
+  WritePicture("Data/Menus/Menu.png", 70, 25);
   auto ok = std::make_shared<TButton>();
   ok->UseMenuPath = 1;
   ok->Load("ok", "okMO", "", "");
@@ -319,14 +320,19 @@ TEST_F(ButtonTest, PicturesAreFoundWhateverTheirLetterCase) {
   levels->Load("classiclevels", "classiclevelsMO", "", "");
   EXPECT_EQ(levels->h, 20);
   EXPECT_EQ(levels->ImageMouseOver, levels->image);
+  auto menu = std::make_shared<TButton>();
+  menu->UseMenuPath = 1;
+  menu->Load("menu", "", "", "");
+  EXPECT_EQ(menu->w, 70);
+  EXPECT_EQ(menu->ImageMouseOver, nullptr) << "no hover picture asked for";
   // A missing picture is fatal, named as asked for.
   auto missing = std::make_shared<TButton>();
   missing->UseMenuPath = 1;
   try {
-    missing->Load("menu", "", "", "");
+    missing->Load("play", "", "", "");
     ADD_FAILURE() << "a missing picture must be reported";
   } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "Error loading bitmap Data/menus/menu.png");
+    EXPECT_STREQ(e.what(), "Error loading bitmap Data/menus/play.png");
   }
 }
 
