@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "gfx/GLRenderDriver.h"
+#include "platform/Events.h"
 
 namespace {
 std::unique_ptr<TRenderDriver> driver;
@@ -12,30 +13,11 @@ bool autoMidHandle = false;
 
 constexpr float kDegToRad = float(M_PI / 180.0);
 
-// Decodes one UTF-8 character at s[i]; a byte that does not start a valid sequence stands
-// for itself (Latin-1), so no text can stop the decoder.
+// Text inside the program is Windows-1252: every byte is one character, and the
+// codes 0x80-0x9F (the euro sign, curly quotes, ...) are looked up as the Unicode
+// characters they stand for, so typed text draws and measures as it was typed.
 int NextChar(const std::string& s, size_t& i) {
-  auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned c = b(i);
-  int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : 0;
-  if (c >= 0xF8) extra = 0;
-  if (extra && i + size_t(extra) < s.size()) {
-    unsigned code = c & (0x3Fu >> extra);
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      if ((b(i + size_t(k)) & 0xC0) != 0x80) {
-        ok = false;
-        break;
-      }
-      code = (code << 6) | (b(i + size_t(k)) & 0x3F);
-    }
-    if (ok) {
-      i += size_t(extra) + 1;
-      return int(code);
-    }
-  }
-  ++i;
-  return int(c);
+  return int(UnicodeFromCp1252(static_cast<uint8_t>(s[i++])));
 }
 
 void ApplyViewport() {

@@ -1,6 +1,7 @@
 #include "gfx/Shadow.h"
 
 #include "gfx/Draw.h"
+#include "gfx/TextDraw.h"
 
 std::shared_ptr<TShadow> TShadow::Create(float x, float y, float alpha) {
   auto s = std::make_shared<TShadow>();
@@ -24,4 +25,10 @@ void TShadow::Apply() const {
 void TShadow::Restore() {
   SetColor(255, 255, 255);
   SetAlpha(1.0f);
+}
+
+void TShadow::ApplyToText() const {
+  TextShadowX = X;
+  TextShadowY = Y;
+  TextShadowAlpha = Alpha;
 }

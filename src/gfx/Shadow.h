@@ -15,4 +15,6 @@ class TShadow {
   void Apply() const;
   // White and opaque again.
   static void Restore();
+  // Makes this the drop shadow of all text drawn from now on.
+  void ApplyToText() const;
 };

@@ -41,3 +41,6 @@ void PlatformMouseState(int& x, int& y);
 int VirtualKeyFromSdl(int32_t sdlKeycode, int& sideCode);
 // Converts one Unicode code point to Windows-1252, or -1 when it has no such character.
 int Cp1252FromUnicode(uint32_t codePoint);
+// The Unicode character of one Windows-1252 byte (the program's text encoding). The five
+// codes the code page leaves unused come back unchanged, as control characters no font draws.
+uint32_t UnicodeFromCp1252(uint8_t code);

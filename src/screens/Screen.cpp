@@ -7,6 +7,7 @@
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
 #include "gfx/Sprite.h"
+#include "ui/Menu.h"
 #include "ui/MousePointer.h"
 
 void TScreen::ImageLoad(const std::string& file, int flags, int precache) {
@@ -47,6 +48,8 @@ void TScreen::Start() {
 
 void TScreen::CoreStart() {
   Game->CurrentTScreen = this;
+  // The button under the pointer lights up at once, without a hover sound.
+  if (Menu) Menu->ManageNoSound(0, 0);
   InputFlush();
   Game->Mouse->ClearButtons();
   Game->FixedRateLogic.Init();
@@ -58,10 +61,15 @@ void TScreen::PostFadeOut() {}
 void TScreen::Kill() {
   Image.reset();
   Header.reset();
-  Menu.reset();
+  if (Menu) {
+    Menu->Kill();
+    Menu.reset();
+  }
 }
 
-void TScreen::Logic() {}
+void TScreen::Logic() {
+  if (Menu) Menu->Manage(0, 0);
+}
 
 void TScreen::Draw() {
   if (Image) {
@@ -72,6 +80,7 @@ void TScreen::Draw() {
     SetBlend(BLEND_ALPHA);
     Header->Draw();
   }
+  if (Menu) Menu->Draw(0, 0);
 }
 
 int TScreen::SetEscDestination() {

@@ -7,47 +7,8 @@
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "gfx/Draw.h"
+#include "gfx/TextDraw.h"
 #include "platform/Events.h"
-
-namespace {
-// Cuts the text at line breaks, then at spaces, so no line is wider than maxWidth.
-std::vector<std::string> WrapLines(const std::string& text, int maxWidth) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find('\n', start);
-    std::string paragraph = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
-    std::string line;
-    size_t p = 0;
-    while (p <= paragraph.size()) {
-      size_t space = paragraph.find(' ', p);
-      std::string word = paragraph.substr(p, space == std::string::npos ? std::string::npos : space - p);
-      std::string candidate = line.empty() ? word : line + " " + word;
-      if (!line.empty() && TextWidth(candidate) > maxWidth) {
-        lines.push_back(line);
-        line = word;
-      } else {
-        line = candidate;
-      }
-      if (space == std::string::npos) break;
-      p = space + 1;
-    }
-    lines.push_back(line);
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
-void DrawShadowedCentred(const std::string& text, float cx, float y, int r, int g, int b) {
-  float x = cx - float(TextWidth(text)) / 2.0f;
-  SetColor(0, 0, 0);
-  DrawText(text, x + 1, y + 1);
-  SetColor(r, g, b);
-  DrawText(text, x, y);
-}
-}  // namespace
 
 void ShowMessageBox(const std::string& text, int width, int height) {
   int x = (ScreenWidth - width) / 2;
@@ -57,9 +18,16 @@ void ShowMessageBox(const std::string& text, int width, int height) {
   SetAlpha(1.0f);
   SetColor(255, 255, 255);
   SetImageFont(nullptr);
-  std::vector<std::string> lines = WrapLines(text, width - 2 * margin);
+  std::vector<std::string> lines =
+      WrapText(text, float(width - 2 * margin), [](const std::string& s) { return float(TextWidth(s)); });
   InputFlush();
   int lineHeight = TextHeight("A");
+  // The box must be readable whatever text state the game left behind; the game gets
+  // its own back afterwards.
+  const TTextState textState = TTextState::Save();
+  TextShadowX = TextShadowY = 1;
+  TextShadowAlpha = 0.5f;
+  TextAlpha = 1;
   for (bool done = false; !done;) {
     TPlatformEvent e;
     while (PlatformPollEvent(e)) {
@@ -80,15 +48,14 @@ void ShowMessageBox(const std::string& text, int width, int height) {
     DrawLine(float(x + width - 1), float(y), float(x + width - 1), float(y + height - 1));
     DrawLine(float(x + width - 1), float(y + height - 1), float(x), float(y + height - 1));
     DrawLine(float(x), float(y + height - 1), float(x), float(y));
-    float ty = float(y + margin);
-    for (const auto& line : lines) {
-      DrawShadowedCentred(line, float(ScreenWidth / 2), ty, 0, 220, 220);
-      ty += float(lineHeight);
-    }
-    DrawShadowedCentred("<press any key>", float(ScreenWidth / 2), float(y + height - lineHeight - margin), 0,
-                        220, 0);
+    SetColor(0, 220, 220);
+    DrawTextLinesShadowed(float(ScreenWidth / 2), float(y + margin), lines, 1, 0, 1);
+    SetColor(0, 220, 0);
+    DrawTextShadowed(float(ScreenWidth / 2), float(y + height - lineHeight - margin), "<press any key>", 1, 1);
     Flip(FlipSync);
   }
+  textState.Restore();
+  SetAlpha(1.0f);
   SetColor(255, 255, 255);
   InputFlush();
 }
