@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/ErrorReport.h"
-#include "app/TextLines.h"
+#include "core/ErrorReport.h"
+#include "core/TextLines.h"
 #include "ui/GameText.h"
 
 namespace {

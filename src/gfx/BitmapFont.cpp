@@ -4,8 +4,9 @@
 #include <cctype>
 #include <cmath>
 
-#include "app/ErrorReport.h"
-#include "app/TextLines.h"
+#include "core/ErrorReport.h"
+#include "gfx/CheckedLoaders.h"
+#include "core/TextLines.h"
 #include "gfx/Draw.h"
 #include "gfx/TextDraw.h"
 #include "platform/Events.h"

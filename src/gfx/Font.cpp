@@ -1,8 +1,9 @@
 #include "gfx/Font.h"
 
-#include "app/Globals.h"
-#include "app/TextLines.h"
+#include "core/Globals.h"
+#include "core/TextLines.h"
 #include "gfx/Draw.h"
+#include "gfx/GameFonts.h"
 #include "gfx/TextDraw.h"
 
 TFontPtr TFont::Create(TImageFontPtr imageFont, std::shared_ptr<TColor> color, std::shared_ptr<TShadow> shadow,

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/Game.h"
-#include "app/Globals.h"
-#include "app/Input.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/Input.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "gfx/Draw.h"

@@ -1,7 +1,7 @@
 #include "ui/GameText.h"
 
-#include "app/ErrorReport.h"
-#include "app/TextLines.h"
+#include "core/ErrorReport.h"
+#include "core/TextLines.h"
 
 std::shared_ptr<TGameText> GameText;
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Game.h"
-#include "app/Globals.h"
-#include "app/TextLines.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/TextLines.h"
 #include "audio/GameSound.h"
 #include "platform/Files.h"
 #include "ui/MousePointer.h"

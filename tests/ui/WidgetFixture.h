@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorReport.h"
-#include "app/Input.h"
+#include "core/ErrorReport.h"
+#include "core/Input.h"
 #include "gfx/GameImage.h"
 #include "gfx/Pixmap.h"
 #include "gfx/ToolkitTest.h"

@@ -3,7 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
+#include "ui/MessageBox.h"
 #include "gfx/TextDraw.h"
 #include "gfx/ToolkitTest.h"
 
