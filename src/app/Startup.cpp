@@ -11,6 +11,7 @@
 #include "audio/SoundBank.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
+#include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
 #include "gfx/FatalReport.h"
 #include "gfx/ImageBank.h"
@@ -19,11 +20,13 @@
 #include "platform/Process.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
+#include "player/HighScoreList.h"
+#include "player/Profile.h"
 #include "screens/Screen.h"
 
 namespace {
 // The first screen after start-up until the title and loading screens take over.
-TScreen& FirstScreen() {
+TGameScreen& FirstScreen() {
   static TGameScreen screen;
   return screen;
 }
@@ -51,6 +54,7 @@ void StartGame() {
   ScreenHeight = 600;
   GraphicsReady = 0;
   Game = new TGame();  // lives until the process ends
+  Game->HighScores = std::make_shared<THighScoreList>();
   // Pictures and sounds the game cannot do without end the program through the error report.
   SetFatalReportHook([](const std::string& text) { ShowError(text, 1, 1); });
   SetAudioErrorHook([](const std::string& text) { ShowError(text, 1, 1); });
@@ -82,6 +86,9 @@ void StartGame() {
   Game->IgnoreFrameworkKeys = 1;
   Game->IgnoreDebugKey = 1;
 
+  ProgressMarker = 1007;
+  TProfile::CreateUserFunction = InitNewProfile;
+
   ProgressMarker = 1008;
   ImageBank = std::make_unique<TImageBank>();
   ImageBank->SetPath(Game->ImagePath);
@@ -110,6 +117,11 @@ void StartGame() {
     ProgressMarker = 1014;
     LoadGameSounds([] {});
     LoadGamePictures([] {});
+    Game->HighScores->Create(Game->SubPath + "tv", 10);
+    Game->HighScores->Load();
+    // Until there is a title screen to choose a player, the player of the settings plays.
+    LoadCurrentProfile();
+    FirstScreen().ReadProgress();
     ImageBank->Precache();
     Game->Mouse->UpdateCoords();
     Game->Mouse->On();

@@ -59,15 +59,43 @@ int VirtualKeyFromSdl(int32_t k, int& side) {
   }
 }
 
+namespace {
+// The characters of bytes 0x80-0x9F; 0 where the code page assigns none.
+const uint16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+}  // namespace
+
 int Cp1252FromUnicode(uint32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return int(c);
-  static const uint16_t high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
   for (int i = 0; i < 32; ++i)
-    if (high[i] != 0 && high[i] == c) return 0x80 + i;
+    if (kCp1252High[i] != 0 && kCp1252High[i] == c) return 0x80 + i;
   return -1;
+}
+
+uint32_t UnicodeFromCp1252(uint8_t byte) {
+  if (byte >= 0x80 && byte < 0xA0) return kCp1252High[byte - 0x80];
+  return byte;
+}
+
+std::string Utf8FromCp1252(const std::string& text) {
+  std::string out;
+  for (char ch : text) {
+    uint32_t c = UnicodeFromCp1252(uint8_t(ch));
+    if (c == 0 && ch != 0) continue;
+    if (c < 0x80) {
+      out.push_back(char(c));
+    } else if (c < 0x800) {
+      out.push_back(char(0xC0 | (c >> 6)));
+      out.push_back(char(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(char(0xE0 | (c >> 12)));
+      out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(char(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
 }
 
 namespace {

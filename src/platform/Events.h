@@ -2,6 +2,7 @@
 // virtual-key codes 0-255, Windows-1252 typed characters, buttons 1-3.
 #pragma once
 #include <cstdint>
+#include <string>
 
 enum class TEventType {
   None,
@@ -41,3 +42,9 @@ void PlatformMouseState(int& x, int& y);
 int VirtualKeyFromSdl(int32_t sdlKeycode, int& sideCode);
 // Converts one Unicode code point to Windows-1252, or -1 when it has no such character.
 int Cp1252FromUnicode(uint32_t codePoint);
+// The Unicode character of one Windows-1252 byte; 0 for the five bytes the code page
+// leaves unassigned.
+uint32_t UnicodeFromCp1252(uint8_t byte);
+// Windows-1252 text (the program's strings) as UTF-8 (the file system's names); the
+// unassigned bytes are left out.
+std::string Utf8FromCp1252(const std::string& text);
