@@ -33,6 +33,9 @@ void THighScoreEntry::Draw() const {
   const std::string ask = "Please enter your name:";
   DrawText(got, float((ScreenWidth - TextWidth(got)) / 2), float(TopY));
   DrawText(ask, float((ScreenWidth - TextWidth(ask)) / 2), float(TopY + 30));
+  // The name in the large font; the prompt's own font is left current for the caller.
+  const TImageFontPtr promptFont = GetImageFont();
   SetImageFont(Font60);
   DrawText(Name, 250.0f, float(TopY + 60));
+  SetImageFont(promptFont);
 }
