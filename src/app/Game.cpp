@@ -11,6 +11,7 @@
 #include "platform/Process.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
+#include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 #include "ui/MousePointer.h"
@@ -118,6 +119,7 @@ int TGame::GameTerminated() {
   TerminatedEvent = 0;
   if (TerminatedUserFunction && TerminatedUserFunction() != 0) return 1;
   InstantExit = 1;
+  SaveProfileIfPlaying();
   return -1;
 }
 

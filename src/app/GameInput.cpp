@@ -11,6 +11,7 @@
 #include "platform/Process.h"
 #include "ui/MousePointer.h"
 #include "platform/Window.h"
+#include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 
@@ -104,6 +105,7 @@ void TGame::ReadKeys() {
   if (InputKeyDown(81) && (InputKeyDown(91) || InputKeyDown(92))) {
     InstantExit = 1;
     if (UserExitKeyFunction) UserExitKeyFunction();
+    SaveProfileIfPlaying();
   }
   if (IgnoreFrameworkKeys == 0) FrameworkKeys();
   if (IgnoreDebugKey == 0) DebugKeys();

@@ -10,6 +10,7 @@
 #include "audio/SoundBank.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
+#include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
 #include "gfx/ImageBank.h"
@@ -18,16 +19,20 @@
 #include "platform/Process.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
+#include "player/HighScoreList.h"
+#include "player/Profile.h"
 #include "screens/Screen.h"
 #include "screens/ScreenRegistry.h"
 
 namespace {
 // One object of every screen type, alive for the whole run and filed in the registry
 // so screens can name each other without knowing each other's types.
-void CreateScreens() {
-  static TGameScreen gameScreen;
-  RegisterScreen(TScreenId::Game, &gameScreen);
+TGameScreen& TheGameScreen() {
+  static TGameScreen screen;
+  return screen;
 }
+
+void CreateScreens() { RegisterScreen(TScreenId::Game, &TheGameScreen()); }
 }  // namespace
 
 void RunMainLoop() {
@@ -52,6 +57,7 @@ void StartGame() {
   ScreenHeight = 600;
   GraphicsReady = 0;
   Game = new TGame();  // lives until the process ends
+  Game->HighScores = std::make_shared<THighScoreList>();
   // Pictures and sounds the game cannot do without end the program through the error report.
   ArmFatalErrors(true);
 
@@ -81,6 +87,9 @@ void StartGame() {
   Game->MaxLevels = 55;
   Game->IgnoreFrameworkKeys = 1;
   Game->IgnoreDebugKey = 1;
+
+  ProgressMarker = 1007;
+  TProfile::CreateUserFunction = InitNewProfile;
 
   ProgressMarker = 1008;
   ImageBank = std::make_unique<TImageBank>();
@@ -113,6 +122,11 @@ void StartGame() {
     ProgressMarker = 1014;
     LoadGameSounds([] {});
     LoadGamePictures([] {});
+    Game->HighScores->Create(Game->SubPath + "tv", 10);
+    Game->HighScores->Load();
+    // Until there is a title screen to choose a player, the player of the settings plays.
+    LoadCurrentProfile();
+    TheGameScreen().ReadProgress();
     ImageBank->Precache();
     Game->Mouse->UpdateCoords();
     Game->Mouse->On();

@@ -7,10 +7,11 @@
 #include "platform/Clock.h"
 
 int RetryFileOperation(const std::function<int()>& attempt, const std::string& failureText, int fatal,
-                       int log) {
+                       int log, const std::function<bool()>& stop) {
   for (int i = 0; i < kFileTries; ++i) {
     try {
       if (attempt() == 1) return 1;
+      if (stop && stop()) return 0;
     } catch (const std::exception&) {
       if (ReportRetryFailures) ShowError(failureText, fatal, log);
     }

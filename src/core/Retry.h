@@ -11,6 +11,8 @@ constexpr int kFileRetryPauseMs = 200;
 // Runs attempt until it returns 1, at most kFileTries times with the pause between.
 // An exception from an attempt counts as a failed try; it is reported with
 // failureText (fatal and logged as given) only while ReportRetryFailures is set.
-// Returns 1 when an attempt succeeded, else 0.
+// `stop`, when set, is asked after an attempt that returned 0 and ends the tries at
+// once (a file found corrupt is not read again). Returns 1 when an attempt
+// succeeded, else 0.
 int RetryFileOperation(const std::function<int()>& attempt, const std::string& failureText, int fatal,
-                       int log);
+                       int log, const std::function<bool()>& stop = {});

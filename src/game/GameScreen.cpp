@@ -12,10 +12,12 @@
 #include "game/GameGrid.h"
 #include "game/GemList.h"
 #include "game/GridSounds.h"
+#include "game/PlayerProgress.h"
 #include "game/PointerSparkle.h"
 #include "gfx/Draw.h"
 #include "core/ErrorReport.h"
 #include "gfx/ImageBank.h"
+#include "player/Profile.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -66,12 +68,25 @@ void TGameScreen::LoadBackground() {
 
 void TGameScreen::NextLevel() {
   LevelWon = 0;
-  if (++Level > LevelsPerPack) {
-    Level = 1;
+  // The next level opens; after a pack's last one the pack starts again from level 1
+  // with every level left open, and play goes on in the other pack where it was left.
+  int32_t& next = PlayerProgress.Level[size_t(LevelPack)];
+  int32_t& unlocked = PlayerProgress.Unlocked[size_t(LevelPack)];
+  next = Level + 1;
+  if (unlocked < next) unlocked = next;
+  if (next > LevelsPerPack) {
+    next = 1;
     LevelPack = 1 - LevelPack;
   }
+  ReadProgress();
+  if (Game->CurrentProfile) Game->CurrentProfile->Save();
   LoadBackground();
   LevelStart();
+}
+
+void TGameScreen::ReadProgress() {
+  Level = PlayerProgress.Level[size_t(LevelPack)];
+  if (Level < 1 || Level > LevelsPerPack) Level = 1;
 }
 
 void TGameScreen::Start() {

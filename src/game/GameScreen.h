@@ -28,6 +28,8 @@ class TGameScreen : public TScreen {
   // On to the level after a won one: the gold pack follows the classic pack,
   // and the classic pack follows the gold pack's last level.
   void NextLevel();
+  // The level to play: the one the player reached in the current pack.
+  void ReadProgress();
 
   int Level = 1;
   int Score = 0;

@@ -78,6 +78,27 @@ uint32_t UnicodeFromCp1252(uint8_t code) {
   if (code < 0x80 || code >= 0xA0) return code;
   uint16_t c = cp1252High[code - 0x80];
   return c != 0 ? c : code;
+
+}
+
+std::string Utf8FromCp1252(const std::string& text) {
+  std::string out;
+  for (char ch : text) {
+    uint32_t c = UnicodeFromCp1252(uint8_t(ch));
+    // The five unused codes come back as C1 controls: they have no character to write.
+    if (c >= 0x80 && c < 0xA0) continue;
+    if (c < 0x80) {
+      out.push_back(char(c));
+    } else if (c < 0x800) {
+      out.push_back(char(0xC0 | (c >> 6)));
+      out.push_back(char(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(char(0xE0 | (c >> 12)));
+      out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(char(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
 }
 
 namespace {

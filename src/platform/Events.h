@@ -2,6 +2,7 @@
 // virtual-key codes 0-255, Windows-1252 typed characters, buttons 1-3.
 #pragma once
 #include <cstdint>
+#include <string>
 
 enum class TEventType {
   None,
@@ -44,3 +45,6 @@ int Cp1252FromUnicode(uint32_t codePoint);
 // The Unicode character of one Windows-1252 byte (the program's text encoding). The five
 // codes the code page leaves unused come back unchanged, as control characters no font draws.
 uint32_t UnicodeFromCp1252(uint8_t code);
+// Windows-1252 text (the program's strings) as UTF-8 (the file system's names); the
+// unused codes are left out.
+std::string Utf8FromCp1252(const std::string& text);
