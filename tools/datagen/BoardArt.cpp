@@ -208,18 +208,18 @@ bool WriteBoardTiles(const std::string& root) {
   bool ok = true;
   {
     TCanvas c(50, 50);
-    DrawBrick(c.cr());
-    ok &= c.Save(dir + "brick.png");
+    DrawBrick(c.Cr());
+    ok &= c.SavePng(dir + "brick.png");
   }
   {
     TCanvas c(50, 50);
-    DrawArmour(c.cr());
-    ok &= c.Save(dir + "armour.png");
+    DrawArmour(c.Cr());
+    ok &= c.SavePng(dir + "armour.png");
   }
   {
     // Debris: a chip of the golden tile and a chip of ice, tumbling when they fly.
     TCanvas c(18, 18);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     Polygon(cr, {{3, 5}, {11, 2}, {16, 8}, {13, 16}, {4, 14}});
     cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
     AddStop(p, 0, Hex(0xFFE8A0));
@@ -232,11 +232,11 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
     Frost(cr, 5, 3, 3, 12, 12, 0.8);
-    ok &= c.Save(dir + "brickparticle.png");
+    ok &= c.SavePng(dir + "brickparticle.png");
   }
   {
     TCanvas c(18, 18);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     Polygon(cr, {{2, 7}, {9, 1}, {16, 6}, {14, 15}, {6, 16}});
     cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
     AddStop(p, 0, kWhite, 0.95);
@@ -248,17 +248,17 @@ bool WriteBoardTiles(const std::string& root) {
     SetRgb(cr, kWhite, 0.9);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
-    ok &= c.Save(dir + "armourparticle.png");
+    ok &= c.SavePng(dir + "armourparticle.png");
   }
   {
     TCanvas c(50, 50);
-    DrawLockIce(c.cr());
-    ok &= c.Save(dir + "lock.png");
+    DrawLockIce(c.Cr());
+    ok &= c.SavePng(dir + "lock.png");
   }
   {
     TCanvas c(52, 52);
-    DrawCellWell(c.cr());
-    ok &= c.Save(dir + "cellpane.png");
+    DrawCellWell(c.Cr());
+    ok &= c.SavePng(dir + "cellpane.png");
   }
   // Grout: the cell picture is drawn one pixel up-left of every cell and
   // leaves a dark line with a faint lit edge on its top and left; the right,
@@ -266,41 +266,41 @@ bool WriteBoardTiles(const std::string& root) {
   const Rgb grout = Hex(0x0A0820);
   {
     TCanvas c(52, 52);
-    cairo_rectangle(c.cr(), 0, 0, 52, 1);
-    cairo_rectangle(c.cr(), 0, 1, 1, 51);
-    SetRgb(c.cr(), grout, 0.65);
-    cairo_fill(c.cr());
-    cairo_rectangle(c.cr(), 1, 1, 51, 1);
-    cairo_rectangle(c.cr(), 1, 2, 1, 50);
-    SetRgb(c.cr(), kWhite, 0.14);
-    cairo_fill(c.cr());
-    ok &= c.Save(dir + "cell.png");
+    cairo_rectangle(c.Cr(), 0, 0, 52, 1);
+    cairo_rectangle(c.Cr(), 0, 1, 1, 51);
+    SetRgb(c.Cr(), grout, 0.65);
+    cairo_fill(c.Cr());
+    cairo_rectangle(c.Cr(), 1, 1, 51, 1);
+    cairo_rectangle(c.Cr(), 1, 2, 1, 50);
+    SetRgb(c.Cr(), kWhite, 0.14);
+    cairo_fill(c.Cr());
+    ok &= c.SavePng(dir + "cell.png");
   }
   {
     TCanvas c(2, 52);
-    cairo_rectangle(c.cr(), 0, 0, 1, 52);
-    SetRgb(c.cr(), grout, 0.65);
-    cairo_fill(c.cr());
-    ok &= c.Save(dir + "cellrightside.png");
+    cairo_rectangle(c.Cr(), 0, 0, 1, 52);
+    SetRgb(c.Cr(), grout, 0.65);
+    cairo_fill(c.Cr());
+    ok &= c.SavePng(dir + "cellrightside.png");
   }
   {
     TCanvas c(52, 2);
-    cairo_rectangle(c.cr(), 0, 0, 52, 1);
-    SetRgb(c.cr(), grout, 0.65);
-    cairo_fill(c.cr());
-    ok &= c.Save(dir + "cellbottom.png");
+    cairo_rectangle(c.Cr(), 0, 0, 52, 1);
+    SetRgb(c.Cr(), grout, 0.65);
+    cairo_fill(c.Cr());
+    ok &= c.SavePng(dir + "cellbottom.png");
   }
   {
     TCanvas c(2, 2);
-    cairo_rectangle(c.cr(), 0, 0, 1, 1);
-    SetRgb(c.cr(), grout, 0.65);
-    cairo_fill(c.cr());
-    ok &= c.Save(dir + "cellcorner.png");
+    cairo_rectangle(c.Cr(), 0, 0, 1, 1);
+    SetRgb(c.Cr(), grout, 0.65);
+    cairo_fill(c.Cr());
+    ok &= c.SavePng(dir + "cellcorner.png");
   }
   {
     // Selection ring, 64 x 64, centred on the cell by its handle.
     TCanvas c(64, 64);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     for (int i = 4; i >= 1; --i) {
       RoundRect(cr, 7, 7, 50, 50, 9);
       SetRgb(cr, kFrameGold, 0.12);
@@ -321,17 +321,17 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     for (Pt q : {Pt{9, 9}, Pt{55, 9}, Pt{9, 55}, Pt{55, 55}}) Glint(cr, q.x, q.y, 5, 0.9, kFrameGold);
-    ok &= c.Save(dir + "cursor.png");
+    ok &= c.SavePng(dir + "cursor.png");
   }
   {
     TCanvas c(50, 50);
-    SoftGlow(c.cr(), 25, 25, 25, Hex(0xFFE8A8), 0.75);
-    ok &= c.Save(dir + "bonushighlightmid.png");
+    SoftGlow(c.Cr(), 25, 25, 25, Hex(0xFFE8A8), 0.75);
+    ok &= c.SavePng(dir + "bonushighlightmid.png");
   }
   {
     // Creature gem aura: a violet halo with a few motes, 64 x 64 (cell + 7 each side).
     TCanvas c(64, 64);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     cairo_pattern_t* p = cairo_pattern_create_radial(32, 32, 14, 32, 32, 32);
     AddStop(p, 0, Hex(0xE070FF), 0);
     AddStop(p, 0.45, Hex(0xD070FF), 0.55);
@@ -345,17 +345,17 @@ bool WriteBoardTiles(const std::string& root) {
       double a = sc.Range(0, 2 * kPi), r = sc.Range(22, 29);
       Glint(cr, 32 + r * std::cos(a), 32 + r * std::sin(a), sc.Range(2, 4), 0.9, Hex(0xF0C0FF));
     }
-    ok &= c.Save(dir + "magichighlight.png");
+    ok &= c.SavePng(dir + "magichighlight.png");
   }
   {
     TCanvas c(50, 50);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
     AddStop(p, 0, kWhite, 1);
     AddStop(p, 1, kWhite, 0);
-    cairo_set_source(c.cr(), p);
-    cairo_paint(c.cr());
+    cairo_set_source(c.Cr(), p);
+    cairo_paint(c.Cr());
     cairo_pattern_destroy(p);
-    ok &= c.Save(dir + "diagonalmask.png");
+    ok &= c.SavePng(dir + "diagonalmask.png");
   }
   return ok;
 }

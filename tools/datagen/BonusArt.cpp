@@ -448,17 +448,17 @@ bool WriteBonusPieces(const std::string& root) {
   for (int type = 8; type <= 15; ++type) {
     TCanvas strip(500, 250);
     for (int f = 0; f < 50; ++f) {
-      cairo_save(strip.cr());
-      cairo_translate(strip.cr(), (f % 10) * 50, (f / 10) * 50);
-      cairo_rectangle(strip.cr(), 0, 0, 50, 50);
-      cairo_clip(strip.cr());
-      DrawBonus(strip.cr(), type, f / 50.0);
-      cairo_restore(strip.cr());
+      cairo_save(strip.Cr());
+      cairo_translate(strip.Cr(), (f % 10) * 50, (f / 10) * 50);
+      cairo_rectangle(strip.Cr(), 0, 0, 50, 50);
+      cairo_clip(strip.Cr());
+      DrawBonus(strip.Cr(), type, f / 50.0);
+      cairo_restore(strip.Cr());
     }
-    ok &= strip.Save(dir + "bonus" + std::to_string(type) + "idle.png");
+    ok &= strip.SavePng(dir + "bonus" + std::to_string(type) + "idle.png");
   }
   TCanvas bang(50, 50);
-  CrackerBang(bang.cr());
-  ok &= bang.Save(dir + "bonus9activate.png");
+  CrackerBang(bang.Cr());
+  ok &= bang.SavePng(dir + "bonus9activate.png");
   return ok;
 }

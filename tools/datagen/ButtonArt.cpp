@@ -109,25 +109,25 @@ void DrawCaption(cairo_t* cr, double w, double h, const std::string& text, bool 
 
 bool SaveButton(const std::string& path, const ButtonSpec& b, bool hover, bool selected) {
   TCanvas c(b.width, b.height);
-  DrawPlate(c.cr(), b.width, b.height, b.plate, hover, selected);
+  DrawPlate(c.Cr(), b.width, b.height, b.plate, hover, selected);
   if (selected) {
     // The chosen pack carries a star badge on its left.
-    FacetedStone(c.cr(), StarPoints(17, b.height / 2.0, 9, 4, 5, -kPi / 2), {17, b.height / 2.0}, Hex(0xFFF0A0),
+    FacetedStone(c.Cr(), StarPoints(17, b.height / 2.0, 9, 4, 5, -kPi / 2), {17, b.height / 2.0}, Hex(0xFFF0A0),
                  0.45);
   }
   if (b.caption[0] != 0) {
-    cairo_save(c.cr());
-    if (selected) cairo_translate(c.cr(), 8, 0);
-    DrawCaption(c.cr(), b.width, b.height, b.caption, hover, b.plate == Plate::Gold || selected);
-    cairo_restore(c.cr());
+    cairo_save(c.Cr());
+    if (selected) cairo_translate(c.Cr(), 8, 0);
+    DrawCaption(c.Cr(), b.width, b.height, b.caption, hover, b.plate == Plate::Gold || selected);
+    cairo_restore(c.Cr());
   }
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 bool SaveArrow(const std::string& path, bool right, bool hover) {
   const int size = 64;
   TCanvas c(size, size);
-  cairo_t* cr = c.cr();
+  cairo_t* cr = c.Cr();
   Rgb base = hover ? Hex(0x5A48C8) : Hex(0x3A2C9A);
   if (hover) SoftGlow(cr, 32, 32, 32, kFrameGold, 0.5);
   cairo_new_path(cr);
@@ -157,7 +157,7 @@ bool SaveArrow(const std::string& path, bool right, bool hover) {
   FillVertical(cr, -13, 13, Hex(0xFFF8E0), hover ? kFrameGold : Hex(0xE8C070));
   cairo_restore(cr);
   SoftGlow(cr, 24, 20, 9, kWhite, 0.35);
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 }  // namespace

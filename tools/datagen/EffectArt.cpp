@@ -15,18 +15,18 @@ namespace {
 bool SaveFlake(const std::string& path, int size, double armWidth) {
   TCanvas c(size, size);
   const double h = size / 2.0;
-  SoftGlow(c.cr(), h, h, h, Hex(0xCFE8FF), 0.45);
-  Snowflake(c.cr(), h, h, h * 0.86, armWidth, kWhite, 1.0);
-  return c.Save(path);
+  SoftGlow(c.Cr(), h, h, h, Hex(0xCFE8FF), 0.45);
+  Snowflake(c.Cr(), h, h, h * 0.86, armWidth, kWhite, 1.0);
+  return c.SavePng(path);
 }
 
 bool SaveGlint(const std::string& path, int size, Rgb colour) {
   TCanvas c(size, size);
   const double h = size / 2.0;
-  SoftGlow(c.cr(), h, h, h, colour, 0.55);
-  Glint(c.cr(), h, h, h * 0.95, 1.0, colour);
-  SoftGlow(c.cr(), h, h, h * 0.3, kWhite, 1.0);
-  return c.Save(path);
+  SoftGlow(c.Cr(), h, h, h, colour, 0.55);
+  Glint(c.Cr(), h, h, h * 0.95, 1.0, colour);
+  SoftGlow(c.Cr(), h, h, h * 0.3, kWhite, 1.0);
+  return c.SavePng(path);
 }
 
 bool SaveScore(const std::string& path, int value) {
@@ -38,10 +38,10 @@ bool SaveScore(const std::string& path, int value) {
   const Rgb colour = tiers[tier];
   const double size = value >= 100 ? 26 : 22;
   TCanvas probe(8, 8);
-  TextBox box = MeasureText(probe.cr(), UiFont(), size, text);
+  TextBox box = MeasureText(probe.Cr(), UiFont(), size, text);
   const int w = int(std::ceil(box.width)) + 16, h = int(std::ceil(box.height)) + 16;
   TCanvas c(w, h);
-  cairo_t* cr = c.cr();
+  cairo_t* cr = c.Cr();
   cairo_save(cr);
   cairo_translate(cr, w / 2.0, h / 2.0);
   cairo_scale(cr, (box.width + 14) / 2, (box.height + 12) / 2);
@@ -59,13 +59,13 @@ bool SaveScore(const std::string& path, int value) {
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 // A splinter of ice tumbling: cell i of the strip is turned i/50 of a full turn.
 bool SaveShards(const std::string& path, int cell, const std::vector<Pt>& shape) {
   TCanvas c(cell * 10, cell * 5);
-  cairo_t* cr = c.cr();
+  cairo_t* cr = c.Cr();
   for (int f = 0; f < 50; ++f) {
     cairo_save(cr);
     cairo_translate(cr, (f % 10) * cell + cell / 2.0, (f / 10) * cell + cell / 2.0);
@@ -92,18 +92,18 @@ bool SaveShards(const std::string& path, int cell, const std::vector<Pt>& shape)
     cairo_stroke(cr);
     cairo_restore(cr);
   }
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 bool SaveMapStar(const std::string& path, bool active, bool hover) {
   TCanvas c(24, 24);
-  cairo_t* cr = c.cr();
+  cairo_t* cr = c.Cr();
   const Rgb base = active ? Hex(0xFFC828) : Hex(0x7C88B0);
   if (hover) SoftGlow(cr, 12, 12, 12, active ? kFrameGold : Hex(0xC0D0FF), 0.7);
   std::vector<Pt> star = StarPoints(12, 12.6, 10.5, 4.6, 5, -kPi / 2);
   FacetedStone(cr, star, {12, 12.6}, hover ? Lighten(base, 0.2) : base, 0.45);
   if (active) Glint(cr, 8.5, 8, 3.5, 0.9);
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 }  // namespace
@@ -113,7 +113,7 @@ bool WriteEffects(const std::string& root) {
   bool ok = true;
   {
     TCanvas c(50, 50);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     cairo_pattern_t* p = cairo_pattern_create_radial(25, 25, 12, 25, 25, 25);
     AddStop(p, 0, Hex(0xC8E8FF), 0);
     AddStop(p, 0.6, kWhite, 0.95);
@@ -122,7 +122,7 @@ bool WriteEffects(const std::string& root) {
     cairo_set_source(cr, p);
     cairo_paint(cr);
     cairo_pattern_destroy(p);
-    ok &= c.Save(dir + "particlering.png");
+    ok &= c.SavePng(dir + "particlering.png");
   }
   ok &= SaveFlake(dir + "snowflake.png", 16, 1.4);
   ok &= SaveFlake(dir + "snowflakesmall.png", 10, 1.1);
@@ -132,17 +132,17 @@ bool WriteEffects(const std::string& root) {
   {
     // Fireball: a hot white core in an orange halo.
     TCanvas c(24, 24);
-    SoftGlow(c.cr(), 12, 12, 12, Hex(0xFF6010), 0.9);
-    SoftGlow(c.cr(), 12, 12, 8, Hex(0xFFB030), 1.0);
-    SoftGlow(c.cr(), 12, 12, 4, Hex(0xFFF8D0), 1.0);
-    ok &= c.Save(dir + "particle7.png");
+    SoftGlow(c.Cr(), 12, 12, 12, Hex(0xFF6010), 0.9);
+    SoftGlow(c.Cr(), 12, 12, 8, Hex(0xFFB030), 1.0);
+    SoftGlow(c.Cr(), 12, 12, 4, Hex(0xFFF8D0), 1.0);
+    ok &= c.SavePng(dir + "particle7.png");
   }
   {
     // Gold dust mote.
     TCanvas c(10, 10);
-    SoftGlow(c.cr(), 5, 5, 5, Hex(0xFFC840), 1.0);
-    SoftGlow(c.cr(), 5, 5, 2, Hex(0xFFFAE0), 1.0);
-    ok &= c.Save(dir + "particle8.png");
+    SoftGlow(c.Cr(), 5, 5, 5, Hex(0xFFC840), 1.0);
+    SoftGlow(c.Cr(), 5, 5, 2, Hex(0xFFFAE0), 1.0);
+    ok &= c.SavePng(dir + "particle8.png");
   }
   for (int v : {10, 20, 30, 40, 50, 60, 70, 80, 100})
     ok &= SaveScore(dir + "score" + std::to_string(v) + ".png", v);

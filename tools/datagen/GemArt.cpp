@@ -105,12 +105,12 @@ bool WriteGems(const std::string& root) {
   bool ok = true;
   TCanvas strip(350, 50);
   for (int type = 1; type <= 7; ++type) {
-    cairo_save(strip.cr());
-    cairo_translate(strip.cr(), (type - 1) * 50, 0);
-    DrawGem(strip.cr(), type);
-    cairo_restore(strip.cr());
+    cairo_save(strip.Cr());
+    cairo_translate(strip.Cr(), (type - 1) * 50, 0);
+    DrawGem(strip.Cr(), type);
+    cairo_restore(strip.Cr());
   }
-  ok &= strip.Save(dir + "gems.png");
+  ok &= strip.SavePng(dir + "gems.png");
 
   // Mouse-over strips: 50 cells in 10 columns x 5 rows; the sweep runs over
   // frames 0-27 (0-26 for the emerald), the rest hold the resting picture.
@@ -120,12 +120,12 @@ bool WriteGems(const std::string& root) {
     for (int f = 0; f < 50; ++f) {
       double shine = f <= last ? double(f) / last : 0;
       if (shine >= 1) shine = 0;
-      cairo_save(anim.cr());
-      cairo_translate(anim.cr(), (f % 10) * 50, (f / 10) * 50);
-      DrawGem(anim.cr(), type, shine);
-      cairo_restore(anim.cr());
+      cairo_save(anim.Cr());
+      cairo_translate(anim.Cr(), (f % 10) * 50, (f / 10) * 50);
+      DrawGem(anim.Cr(), type, shine);
+      cairo_restore(anim.Cr());
     }
-    ok &= anim.Save(dir + "gem" + std::to_string(type) + "anim.png");
+    ok &= anim.SavePng(dir + "gem" + std::to_string(type) + "anim.png");
   }
   return ok;
 }

@@ -89,7 +89,7 @@ void Pair(cairo_t* cr, int piece, Floor before, int gemBefore, bool lockedBefore
   MiniCell(cr, 154, 26, 44, after, gemAfter, false, burstAfter);
 }
 
-bool Save(TCanvas& c, const std::string& dir, int n) { return c.Save(dir + "Hint" + std::to_string(n) + ".png"); }
+bool Save(TCanvas& c, const std::string& dir, int n) { return c.SavePng(dir + "Hint" + std::to_string(n) + ".png"); }
 
 }  // namespace
 
@@ -98,33 +98,33 @@ bool WriteHints(const std::string& root) {
   bool ok = true;
   {  // 1: the pudding bursts the square around it.
     TCanvas c(kWidth, kHeight);
-    PieceAndGrid(c.cr(), 8, [](int, int) { return true; });
+    PieceAndGrid(c.Cr(), 8, [](int, int) { return true; });
     ok &= Save(c, dir, 1);
   }
   {  // 2: a cracker lying across bursts its row.
     TCanvas c(kWidth, kHeight);
-    PieceAndGrid(c.cr(), 9, [](int, int r) { return r == 1; });
+    PieceAndGrid(c.Cr(), 9, [](int, int r) { return r == 1; });
     ok &= Save(c, dir, 2);
   }
   {  // 3: a match melts the ice off a locked gem.
     TCanvas c(kWidth, kHeight);
-    Pair(c.cr(), 14, Floor::Brick, 5, true, Floor::Brick, 5, false);
-    Glint(c.cr(), 186, 32, 7, 1.0);
+    Pair(c.Cr(), 14, Floor::Brick, 5, true, Floor::Brick, 5, false);
+    Glint(c.Cr(), 186, 32, 7, 1.0);
     ok &= Save(c, dir, 3);
   }
   {  // 4: a standing cracker bursts its column.
     TCanvas c(kWidth, kHeight);
-    PieceAndGrid(c.cr(), 10, [](int col, int) { return col == 1; });
+    PieceAndGrid(c.Cr(), 10, [](int col, int) { return col == 1; });
     ok &= Save(c, dir, 4);
   }
   {  // 5: a snowball knocks one brick away.
     TCanvas c(kWidth, kHeight);
-    Pair(c.cr(), 13, Floor::Brick, 2, false, Floor::Well, 2, false);
+    Pair(c.Cr(), 13, Floor::Brick, 2, false, Floor::Well, 2, false);
     ok &= Save(c, dir, 5);
   }
   {  // 6: the snowman clears the bricks around him.
     TCanvas c(kWidth, kHeight);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     Piece(cr, 12, 2, 16, 64);
     GoldArrow(cr, 72, 48, 30);
     const double cs = 29, ox = 110, oy = 4.5;
@@ -137,8 +137,8 @@ bool WriteHints(const std::string& root) {
   }
   {  // 7: the star bursts the gem it is aimed at.
     TCanvas c(kWidth, kHeight);
-    Pair(c.cr(), 11, Floor::Brick, 4, false, Floor::Brick, 0, true);
-    cairo_t* cr = c.cr();
+    Pair(c.Cr(), 11, Floor::Brick, 4, false, Floor::Brick, 0, true);
+    cairo_t* cr = c.Cr();
     cairo_new_path(cr);
     cairo_arc(cr, 112, 48, 19, 0, 2 * kPi);
     SetRgb(cr, Hex(0xFF4040), 0.9);
@@ -148,7 +148,7 @@ bool WriteHints(const std::string& root) {
   }
   {  // 8: a sack of presents turns into any piece.
     TCanvas c(kWidth, kHeight);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     Piece(cr, 15, 2, 16, 64);
     GoldArrow(cr, 72, 48, 30);
     const int pieces[4] = {8, 9, 12, 11};
@@ -165,7 +165,7 @@ bool WriteHints(const std::string& root) {
   }
   {  // 9: armoured ice takes two hits: ice, then brick, then clear.
     TCanvas c(kWidth, kHeight);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     MiniCell(cr, 4, 24, 48, Floor::Armour, 0);
     GoldArrow(cr, 56, 48, 20);
     MiniCell(cr, 78, 24, 48, Floor::Brick, 0);
@@ -176,7 +176,7 @@ bool WriteHints(const std::string& root) {
   }
   {  // 16: only a few bricks are left: find them.
     TCanvas c(kWidth, kHeight);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     const double cs = 40, ox = 4, oy = 8;
     for (int r = 0; r < 2; ++r)
       for (int col = 0; col < 4; ++col) {
@@ -201,7 +201,7 @@ bool WriteHints(const std::string& root) {
   }
   {  // 17: a full gauge makes the next piece act on a larger area.
     TCanvas c(kWidth, kHeight);
-    cairo_t* cr = c.cr();
+    cairo_t* cr = c.Cr();
     cairo_save(cr);
     cairo_translate(cr, 4, 2);
     DrawGauge(cr, 2);

@@ -19,7 +19,7 @@ void ArrowPath(cairo_t* cr) {
 
 bool SavePointer(const std::string& path, int size, double tipX, double scale) {
   TCanvas c(size, size);
-  cairo_t* cr = c.cr();
+  cairo_t* cr = c.Cr();
   cairo_translate(cr, tipX, 0.6);
   cairo_scale(cr, scale, scale);
   ArrowPath(cr);
@@ -42,12 +42,12 @@ bool SavePointer(const std::string& path, int size, double tipX, double scale) {
   SetRgb(cr, kWhite, 0.8);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 bool SavePaused(const std::string& path) {
   TCanvas c(340, 120);
-  cairo_t* cr = c.cr();
+  cairo_t* cr = c.Cr();
   const double size = 78;
   TextPathCentred(cr, FestiveFont(), size, "Paused", 170, 58);
   cairo_path_t* text = cairo_copy_path(cr);
@@ -76,7 +76,7 @@ bool SavePaused(const std::string& path) {
   Snowflake(cr, 22, 60, 14, 2.2, kWhite, 0.95);
   Snowflake(cr, 318, 60, 14, 2.2, kWhite, 0.95);
   Glint(cr, 250, 28, 9, 1.0);
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 void Label(cairo_t* cr, const std::string& text, double cx, double cy) {
@@ -106,7 +106,7 @@ void ValueWell(cairo_t* cr, double y) {
 
 bool SavePanel(const std::string& path) {
   TCanvas c(150, 600);
-  cairo_t* cr = c.cr();
+  cairo_t* cr = c.Cr();
   // Night-blue plate with a gold edge on the board side.
   cairo_rectangle(cr, 0, 0, 146, 600);
   cairo_pattern_t* bg = cairo_pattern_create_linear(0, 0, 0, 600);
@@ -185,7 +185,7 @@ bool SavePanel(const std::string& path) {
     SetRgb(cr, Hex(0xFFE080));
     cairo_fill(cr);
   }
-  return c.Save(path);
+  return c.SavePng(path);
 }
 
 }  // namespace
@@ -263,8 +263,8 @@ bool WriteHud(const std::string& root) {
   const char* names[3] = {"gaugeempty.png", "gaugefull.png", "gaugemax.png"};
   for (int fill = 0; fill < 3; ++fill) {
     TCanvas c(46, 92);
-    DrawGauge(c.cr(), fill);
-    ok &= c.Save(dir + names[fill]);
+    DrawGauge(c.Cr(), fill);
+    ok &= c.SavePng(dir + names[fill]);
   }
   return ok;
 }

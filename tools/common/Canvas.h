@@ -1,5 +1,6 @@
-// One drawing surface with its Cairo context: every generated picture and every
-// soft layer (glows, shadows, drifting snow) is painted on one of these.
+// One drawing surface with its Cairo context, shared by both picture generators:
+// every generated picture and every soft layer (glows, shadows, drifting snow) is
+// painted on one of these.
 #pragma once
 #include <cairo.h>
 
@@ -17,6 +18,8 @@ class TCanvas {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
+  // Copies another canvas (for example one animation frame) to (x, y).
+  void Blit(const TCanvas& source, double x, double y);
   // Softens the whole surface (three box passes approximate a Gaussian of the radius).
   void Blur(int radius);
   // Paints this canvas onto another at (x, y) with an opacity and a Cairo operator.
