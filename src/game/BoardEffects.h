@@ -26,6 +26,8 @@ class TBoardEffects {
   virtual void IceSparks(float x, float y, int count) {}
   virtual void Fireballs(float x, float y, int count) {}
   virtual void CrackerFlyers(float x, float y, int horizontal) {}
+  // Whether gems cast their soft shadow (the effects-quality setting decides in the game).
+  virtual bool GemShadows() const { return true; }
 };
 
 void SetBoardEffects(std::shared_ptr<TBoardEffects> effects);

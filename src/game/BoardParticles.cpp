@@ -15,6 +15,8 @@ int Spin() { return Rand(0, 1) ? 1 : -1; }
 
 int TBoardParticles::Scaled(int n) { return Game ? n * Game->Particles / 100 : n; }
 
+bool TBoardParticles::GemShadows() const { return !Game || Game->Particles >= 50; }
+
 void TBoardParticles::ScorePicture(float x, float y, const std::string& picture) {
   ScoreParticles.AddNew(int(x), int(y), Bank(picture), 0, -0.1f, 0, 800, 1, 0, 0, 1, 0, 0);
 }

@@ -32,6 +32,7 @@ class TBoardParticles : public TBoardEffects {
   void IceSparks(float x, float y, int count) override;
   void Fireballs(float x, float y, int count) override;
   void CrackerFlyers(float x, float y, int horizontal) override;
+  bool GemShadows() const override;
 
   // Moves every list one step.
   void Manage();

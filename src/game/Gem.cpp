@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardEffects.h"
@@ -46,7 +45,7 @@ TGemRef TGem::Make(int x, int y, int type, int falling) {
   g->GemType = g->OrigGemType = type;
   g->ImageFrame = type - 1;
   g->image = GemsImage;
-  if (Game && Game->Particles >= 50) g->SetShadow(1, 1.5f, 1.5f, 0.5f);
+  if (BoardEffects().GemShadows()) g->SetShadow(1, 1.5f, 1.5f, 0.5f);
   if (falling) g->dy = 0.04f;
   g->CalcCoords(x, y);
   g->ExplosionLength = BoardAnimLength(300);
