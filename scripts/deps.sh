@@ -10,6 +10,7 @@ packages=(
   libx11-dev libcairo2-dev fonts-comfortaa fonts-lobstertwo
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xfonts-base x11-apps imagemagick sox
+  appstream desktop-file-utils
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "app/CommandLine.h"
+
 #include <exception>
 
 #include "core/Game.h"
@@ -42,7 +44,7 @@ void RunMainLoop() {
   }
 }
 
-void StartGame() {
+void StartGame(const TCommandLine& line) {
   ProgressMarker = 0;
   ChangeToProgramFolder();
 
@@ -57,6 +59,7 @@ void StartGame() {
   ScreenHeight = 600;
   GraphicsReady = 0;
   Game = new TGame();  // lives until the process ends
+  Game->StartWindowed = line.Windowed ? 1 : 0;
   Game->HighScores = std::make_shared<THighScoreList>();
   // Pictures and sounds the game cannot do without end the program through the error report.
   ArmFatalErrors(true);

@@ -2,6 +2,8 @@
 // window, hands control to the first screen and runs the main loop. Never returns.
 #pragma once
 
-[[noreturn]] void StartGame();
+struct TCommandLine;
+
+[[noreturn]] void StartGame(const TCommandLine& line);
 // The main loop alone: one pass is one presented frame; left only through ExitGame.
 [[noreturn]] void RunMainLoop();

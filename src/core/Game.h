@@ -314,6 +314,8 @@ class TGame {
   int IgnoreEscapeKey = 0, IgnoreFrameworkKeys = 0, IgnorePauseKey = 0, IgnoreDebugKey = 0;
   std::string OSVersion = "Mac OSX";
   int UseWindowedModeAfterCrash = 1;
+  // Asked for on the command line: this start opens in a window.
+  int StartWindowed = 0;
   THook PausedUserFunction, UnPauseUserFunction, UserSuspendFunction, UserResumeFunction;
 
   TFixedRateLogic FixedRateLogic;

@@ -124,6 +124,10 @@ void TGame::InitSettings() {
   Ini->Load();
   ProgressMarker = 6;
   IniExtract();
+  if (StartWindowed) {
+    FullScreen = 0;
+    BorderlessWindow = 0;
+  }
   if (UseWindowedModeAfterCrash == 2) {
     FullScreen = 0;
     BorderlessWindow = 0;

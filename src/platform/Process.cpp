@@ -51,11 +51,22 @@ std::string ProgramPath() {
   return ec ? std::string() : p.string();
 }
 
+std::string DataFolderFor(const std::string& programPath) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path dir = fs::path(programPath).parent_path();
+  // Installed, the program is <prefix>/bin/tinselvale and its data <prefix>/share/tinselvale;
+  // in the build tree the data sits beside the program.
+  fs::path installed = dir.parent_path() / "share" / "tinselvale";
+  if (!fs::is_directory(dir / "Data", ec) && fs::is_directory(installed / "Data", ec)) return installed.string();
+  return dir.string();
+}
+
 void ChangeToProgramFolder() {
   auto path = ProgramPath();
   if (path.empty()) return;
   std::error_code ec;
-  std::filesystem::current_path(std::filesystem::path(path).parent_path(), ec);
+  std::filesystem::current_path(DataFolderFor(path), ec);
 }
 
 void SystemMessageBox(const std::string& title, const std::string& text) {

@@ -43,7 +43,7 @@ tv_beside() {
 
 # Starts the game in the background; sets TV_PID.
 tv_start() {
-  "${TV_ISOLATE[@]}" "$TV_BIN" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
+  "${TV_ISOLATE[@]}" "$TV_BIN" "$@" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
   TV_PID=$!
   TV_PIDS+=("$TV_PID")
 }

@@ -1,0 +1,56 @@
+#include "app/CommandLine.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/Globals.h"
+
+TCommandLine ParseCommandLine(int argc, const char* const* argv) {
+  TCommandLine line;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "-w" || arg == "--windowed") {
+      line.Windowed = true;
+    } else if (arg == "-h" || arg == "--help") {
+      line.Help = true;
+    } else if (arg == "-V" || arg == "--version") {
+      line.Version = true;
+    } else if (line.Error.empty()) {
+      line.Error = "unknown option '" + std::string(arg) + "'";
+    }
+  }
+  return line;
+}
+
+std::string UsageText(const std::string& programName) {
+  return "Usage: " + programName +
+         " [OPTION]\n"
+         "Tinselvale GOLD, a match-three puzzle game in a snowy village.\n"
+         "\n"
+         "  -w, --windowed  start in a window instead of full screen\n"
+         "  -h, --help      show this help and exit\n"
+         "  -V, --version   show the version and exit\n"
+         "\n"
+         "Settings, players, high scores and the error log are kept in\n"
+         "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD (by default ~/.local/share/...).\n"
+         "In the game: Alt+Enter switches full screen, P pauses, Escape goes back.\n";
+}
+
+std::string VersionLine() { return std::string("Tinselvale GOLD ") + VersionConstant + "\n"; }
+
+void HandleInformationalOptions(const TCommandLine& line, const std::string& programName) {
+  if (!line.Error.empty()) {
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", programName.c_str(),
+                 line.Error.c_str(), programName.c_str());
+    std::exit(2);
+  }
+  if (line.Help) {
+    std::fputs(UsageText(programName).c_str(), stdout);
+    std::exit(0);
+  }
+  if (line.Version) {
+    std::fputs(VersionLine().c_str(), stdout);
+    std::exit(0);
+  }
+}
