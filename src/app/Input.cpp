@@ -12,10 +12,6 @@ int KeyHits[256];
 int KeyDowns[256];
 int CharQueue[256];
 int CharQueueRead = 0, CharQueueWrite = 0;
-int MouseHits[4];
-int MouseDowns[4];
-int MouseWindowX = 0, MouseWindowY = 0;
-int MouseWheelSpeed = 0;
 
 namespace {
 bool ValidKey(int key) { return key >= 0 && key < 256; }
@@ -32,6 +28,8 @@ struct TPolledInput {
 void RecordQuit() {
   if (Game) Game->TerminatedEvent = 1;
 }
+
+TMousePointer* Pointer() { return Game && Game->Mouse ? Game->Mouse.get() : nullptr; }
 
 // Drains the window system into the polled table.
 void Pump() {
@@ -51,10 +49,11 @@ void Pump() {
       case TEventType::Char:
         if (polled.charWrite - polled.charRead < 256) polled.chars[polled.charWrite++ % 256] = e.ch;
         break;
-      case TEventType::MouseDown: ++polled.mouseHits[e.button]; break;
+      case TEventType::MouseDown:
+        if (e.button >= 1 && e.button <= 3) ++polled.mouseHits[e.button];
+        break;
       case TEventType::MouseMove:
-        MouseWindowX = e.x;
-        MouseWindowY = e.y;
+        if (TMousePointer* mouse = Pointer()) mouse->MoveTo(e.x, e.y);
         break;
       case TEventType::Quit:
       case TEventType::WindowClose: RecordQuit(); break;
@@ -109,14 +108,28 @@ int InputAnyKeyHit() {
 }
 
 int InputAnyMouseHit() {
-  if (PolledInputMode) Pump();
-  int* hits = PolledInputMode ? polled.mouseHits : MouseHits;
+  if (!PolledInputMode) {
+    TMousePointer* mouse = Pointer();
+    if (!mouse) return 0;
+    int any = mouse->h1 || mouse->h2 || mouse->h3 ? 1 : 0;
+    mouse->ClearMouseHit();
+    return any;
+  }
+  Pump();
   int any = 0;
   for (int b = 1; b <= 3; ++b) {
-    if (hits[b]) any = 1;
-    hits[b] = 0;
+    if (polled.mouseHits[b]) any = 1;
+    polled.mouseHits[b] = 0;
   }
   return any;
+}
+
+int InputTakePolledMouseHits(int button) {
+  if (!PolledInputMode || button < 1 || button > 3) return 0;
+  Pump();
+  int hits = polled.mouseHits[button];
+  polled.mouseHits[button] = 0;
+  return hits;
 }
 
 void InputFlushKeys() {
@@ -138,9 +151,7 @@ void InputFlushMouse() {
     std::memset(polled.mouseHits, 0, sizeof polled.mouseHits);
     return;
   }
-  std::memset(MouseHits, 0, sizeof MouseHits);
-  std::memset(MouseDowns, 0, sizeof MouseDowns);
-  if (Game && Game->Mouse) Game->Mouse->ClearButtons();
+  if (TMousePointer* mouse = Pointer()) mouse->ClearButtons();
 }
 
 void InputPollingOn() {
@@ -156,21 +167,16 @@ void InputPollingOff() {
     if (e.type == TEventType::Quit || e.type == TEventType::WindowClose) RecordQuit();
 }
 
-void InputRecordButton(int button, bool down, int x, int y) {
-  if (button < 1 || button > 3) return;
-  if (down) ++MouseHits[button];
-  MouseDowns[button] = down ? 1 : 0;
-  MouseWindowX = x;
-  MouseWindowY = y;
-}
-
 void InputFlush() {
   // Presses made while no logic ran (loading, a splash) are still queued in the
   // window system; drop them too, or they would count after the flush.
   if (!PolledInputMode) PlatformDropInputEvents();
   InputFlushKeys();
   InputFlushMouse();
-  PlatformMouseState(MouseWindowX, MouseWindowY);
+  if (TMousePointer* mouse = Pointer()) {
+    int x = 0, y = 0;
+    if (PlatformMouseState(x, y)) mouse->MoveTo(x, y);
+  }
 }
 
 void InputRecordKey(int key, int sideKey, bool down) {

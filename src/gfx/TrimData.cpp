@@ -1,11 +1,10 @@
 #include "gfx/TrimData.h"
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 #include "gfx/FatalReport.h"
+#include "platform/Files.h"
 
 namespace {
 std::string_view TrimSpaces(std::string_view s) {
@@ -92,8 +91,7 @@ void TTrimDataMap::Parse(std::string_view text) {
 }
 
 void TTrimDataMap::LoadDataFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) FatalReport("Error loading file " + path);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text;
+  if (!ReadDataFile(path, text)) FatalReport("Error loading file " + path);
   Parse(text);
 }
