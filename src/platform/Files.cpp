@@ -177,7 +177,8 @@ bool WriteFileSafely(const std::string& path, const std::string& bytes, std::str
   if (err == 0) {
     struct stat st;
     // Never replace a folder or follow a link at the target's name.
-    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) err = S_ISDIR(st.st_mode) ? EISDIR : EEXIST;
+    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+      err = S_ISDIR(st.st_mode) ? EISDIR : S_ISLNK(st.st_mode) ? ELOOP : EEXIST;
   }
   if (err == 0 && rename(temp.c_str(), path.c_str()) != 0) err = errno;
   if (err != 0) {
