@@ -8,6 +8,7 @@
 #include "core/Input.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"
+#include "platform/Events.h"
 #include "platform/Process.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
@@ -17,6 +18,12 @@
 #include "ui/MousePointer.h"
 
 TGame* Game = nullptr;
+
+namespace {
+// How long a game standing still waits for something to happen before drawing
+// again: short enough that the picture and the music stay alive.
+constexpr int kIdleWaitMs = 100;
+}  // namespace
 
 TGame::TGame()
     : Ini(std::make_shared<TIniFile>()),
@@ -48,6 +55,8 @@ void TGame::Init(int soundDriverChoice, int flag) {
   AudioInit(soundDriverChoice);
   ProgressMarker = 8004;
   FixedRateLogic.Create();
+  ProgressMarker = 2;
+  AudioChannelsInit();
   ProgressMarker = 9;
 }
 
@@ -76,12 +85,10 @@ int TGame::LogicWrapper() {
   DoPeekEvent();
   ReadKeys();
   if (InstantExit) return -1;
-  if (Paused || Suspended) {
-    // Nothing advances; keep the process from spinning while it waits.
-    Delay(1);
-    return 0;
-  }
+  // Nothing advances; the loop waits for events instead (WaitWhileIdle).
+  if (Paused || Suspended) return 0;
   GameFade->Manage();
+  DoScreenShake();
   if (!(Fading() && GameFade->AllowAnim == 0)) {
     ScreenChange();
     if (CurrentTScreen) CurrentTScreen->Logic();
@@ -106,6 +113,16 @@ void TGame::ScreenDraw() {
   DrawTime.Calc();
   DebugPrint();
   PostDraw();
+}
+
+void TGame::WaitWhileIdle() {
+  if (!(Paused || Suspended || PlatformWindowMinimised())) return;
+  const uint32_t start = MilliSecs();
+  PlatformWaitForEvent(kIdleWaitMs);
+  // The wait is not game time: the timer skips it, so nothing catches it up later,
+  // while the time the frame itself took still runs the next updates (they read the
+  // events that end the wait).
+  FixedRateLogic.LastTime += double(uint32_t(MilliSecs() - start));
 }
 
 void TGame::PostDraw() {

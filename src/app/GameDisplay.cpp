@@ -16,6 +16,7 @@
 #include "platform/Events.h"
 #include "platform/Random.h"
 #include "platform/Window.h"
+#include "ui/MousePointer.h"
 
 namespace {
 TVirtualLayout layout;
@@ -230,8 +231,8 @@ void TGame::DoSetVirtualResolution(int clearAll) {
   VirtualRatioY = layout.RatioY;
 }
 
-void TGame::DeviceToLogical(int deviceX, int deviceY, int& x, int& y) const {
-  layout.DeviceToLogical(deviceX, deviceY, x, y);
+bool TGame::DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen) const {
+  return layout.DeviceToLogical(deviceX, deviceY, x, y, keepOnScreen);
 }
 
 void TGame::ResetVRViewport() {
@@ -328,8 +329,9 @@ void TGame::RestoreMouseCoords() {
 
 namespace {
 void RememberMouseCoords() {
-  if (!Game) return;
-  Game->DeviceToLogical(MouseWindowX, MouseWindowY, savedMouseX, savedMouseY);
+  if (!Game || !Game->Mouse) return;
+  savedMouseX = Game->Mouse->x;
+  savedMouseY = Game->Mouse->y;
 }
 
 // What every display switch does after changing its field.

@@ -27,19 +27,14 @@ void TGame::DoPeekEvent() {
       case TEventType::KeyUp: InputRecordKey(e.key, e.key2, false); break;
       case TEventType::Char: InputQueueChar(e.ch); break;
       case TEventType::MouseDown:
-        InputRecordButton(e.button, true, e.x, e.y);
+        if (e.button < 1 || e.button > 3) break;
         Mouse->MoveTo(e.x, e.y);
         Mouse->ButtonDown(e.button);
         break;
       case TEventType::MouseUp:
-        InputRecordButton(e.button, false, e.x, e.y);
-        Mouse->ButtonUp(e.button);
+        if (e.button >= 1 && e.button <= 3) Mouse->ButtonUp(e.button);
         break;
-      case TEventType::MouseMove:
-        MouseWindowX = e.x;
-        MouseWindowY = e.y;
-        Mouse->MoveTo(e.x, e.y);
-        break;
+      case TEventType::MouseMove: Mouse->MoveTo(e.x, e.y); break;
       case TEventType::MouseWheel: Mouse->Wheel(e.wheel); break;
       case TEventType::Quit:
       case TEventType::WindowClose: TerminatedEvent = 1; break;
@@ -56,7 +51,9 @@ void TGame::DoPeekEvent() {
 
 void TGame::ReadKeys() {
   if (CheckWindow() == -1) {
-    if (FadeOnExit == 1) {
+    // A paused or suspended game runs no fade, so the closing fade would never end:
+    // then the request ends the program at once.
+    if (FadeOnExit == 1 && !Paused && !Suspended) {
       InstantExit = 0;
       GameFade->Init(float(StandardFadeLength), 1, MusicChannel, 1, 0);
       DestinationTScreen = ExitScreen.get();
@@ -225,7 +222,6 @@ int TGame::CheckWindow() {
     InputFlush();
   }
   if (!Suspended && !Paused) AudioManage();
-  if (Suspended) Delay(1);
   return 1;
 }
 

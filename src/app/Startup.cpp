@@ -41,6 +41,7 @@ void RunMainLoop() {
   for (;;) {
     if (Game->MainLogicLoop() == -1) ExitGame();
     Game->ScreenDraw();
+    Game->WaitWhileIdle();
   }
 }
 
@@ -113,7 +114,8 @@ void StartGame(const TCommandLine& line) {
 
   try {
     ProgressMarker = 1011;
-    if (!PlatformInit()) throw std::runtime_error("No 3D Hardware Found (could not open the display.)");
+    // Without a display the graphics set-up finds no modes and reports it.
+    PlatformInit();
     Game->UseDesktopResolution = 0;
     Game->GraphicsCreate(0);
 

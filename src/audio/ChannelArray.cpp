@@ -34,16 +34,20 @@ int TChannelArray::CountPlaying() const {
 
 TChannelArray::TChannelRef TChannelArray::GetChannel() {
   if (Items.empty()) return nullptr;
+  const size_t n = Items.size();
   auto at = std::find(Items.begin(), Items.end(), Current);
-  size_t start = at == Items.end() ? Items.size() - 1 : static_cast<size_t>(at - Items.begin());
-  size_t n = Items.size();
-  // The walk ends on the channel it started from, so that one is looked at last: a pool
-  // of one channel can still play, and a busy pool still gives none.
-  for (size_t step = 1; step <= n; ++step) {
+  // Without a current channel (none of this pool) every channel is looked at, from the first.
+  const bool known = at != Items.end();
+  const size_t start = known ? static_cast<size_t>(at - Items.begin()) : n - 1;
+  const size_t steps = known ? n - 1 : n;
+  // The walk ends when it comes back to the channel it started from, which is not
+  // looked at again: the sound just given to it is not cut off by the next one.
+  for (size_t step = 1; step <= steps; ++step) {
     const TChannelRef& c = Items[(start + step) % n];
     Current = c;
     if (c->Reserved == 0 && (c->PlayWhenFinished == 0 || !ChannelPlaying(c->Channel))) return c;
   }
+  if (known) Current = Items[start];
   return nullptr;
 }
 

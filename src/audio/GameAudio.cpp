@@ -8,6 +8,7 @@
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "audio/SoundLoader.h"
+#include "platform/Process.h"
 
 namespace {
 
@@ -326,17 +327,25 @@ void TGame::EscapeSoundPlay() {
 
 void TGame::AudioInit(int soundDriverChoice) {
   static const char* const kNames[] = {"FreeAudio", "DirectSound", "OpenAL Generic Software"};
+  ProgressMarker = 8001;
   std::string name;
   if (soundDriverChoice >= 1 && soundDriverChoice <= 3) {
     name = kNames[soundDriverChoice - 1];
   } else {
     name = SoundDriver == "None" ? "FreeAudio" : SoundDriver;
   }
-  ChangeSoundDriver(name, 0);
+  ProgressMarker = 8002;
+  OSVersion = OperatingSystemName();
+  // Only the back end chosen last is opened: opening the first one as well would
+  // open the device twice for nothing.
   if (OSVersion != "Windows XP") {
     SoundDriver = "OpenAL Generic Software";
-    ChangeSoundDriver(SoundDriver, 0);
+    name = SoundDriver;
   }
+  ChangeSoundDriver(name, 0);
+}
+
+void TGame::AudioChannelsInit() {
   MusicChannel = AllocChannel();
   SpeechChannel = AllocChannel();
   EscapeChannel = AllocChannel();

@@ -35,7 +35,7 @@ void FatalError(const std::string& text) {
 
 std::string ReadFileChecked(const std::string& path) {
   std::string bytes;
-  if (!ReadWholeFile(ResolveDataPath(path), bytes)) ShowError("Error loading file " + path, 1, 1);
+  if (!ReadDataFile(path, bytes)) ShowError("Error loading file " + path, 1, 1);
   return bytes;
 }
 
@@ -43,16 +43,20 @@ void SetInWindowMessageBox(void (*box)(const std::string&, int, int)) { inWindow
 
 void ShowError(const std::string& text, int fatal, int log) {
   int polled = PolledInputMode;
+  bool endRequested = false;
   if (reportHook) {
     reportHook(text, fatal, log);
   } else if (GraphicsReady == 1 && inWindowBox) {
     PolledInputMode = 1;
     inWindowBox(text, 600, 100);
   } else {
-    SystemMessageBox(AppTitle, text);
+    endRequested = !SystemMessageBox(AppTitle, text);
   }
   if (LogErrors == 1 && log != 0) WriteErrorLog(text);
   if (fatal != 0) EndProcess();
+  // Asked to end while the box waited (the in-window box passes the request on to
+  // the main loop instead): end now, as a clean exit.
+  if (endRequested) ExitGame();
   PolledInputMode = polled;
   // Leaving the box's own input: what was pressed meanwhile must not reach the game.
   if (polled == 0) PlatformDropInputEvents();

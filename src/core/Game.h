@@ -43,6 +43,9 @@ class TGame {
   int MainLogicLoop();
   int LogicWrapper();
   void ScreenDraw();
+  // After a frame is drawn: while the game stands still (paused, suspended or
+  // minimised) wait for an event, briefly, rather than drawing again at full rate.
+  void WaitWhileIdle();
   void PostDraw();
   int GameTerminated();
   void Kill();
@@ -134,8 +137,9 @@ class TGame {
   int ToggleFullScreen();
   void ToggleWideScreen();
   void ToggleVSync();
-  // A device (window pixel) position as a position on the logical screen.
-  void DeviceToLogical(int deviceX, int deviceY, int& x, int& y) const;
+  // A device (window pixel) position as a position on the logical screen; with
+  // keepOnScreen a position beyond its edges is pulled onto them, and true says so.
+  bool DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen = false) const;
 
   // ---- framework input, pause and focus ----
   void DoPeekEvent();
@@ -204,8 +208,11 @@ class TGame {
   void SetEscapeSound(const std::string& name);
   void StopChannels();
   void EscapeSoundPlay();
-  // Start-up's choice of back end (steps 8001 and 8002 of Init) and the three fixed channels.
+  // Start-up's choice of back end (steps 8001 and 8002 of Init, which also learn the
+  // operating system's name), opened once.
   void AudioInit(int soundDriverChoice);
+  // The music, speech and Escape channels, allocated once at start-up.
+  void AudioChannelsInit();
   // The audio share of CheckWindow while neither paused nor suspended: marks finished
   // music and speech, advances the music fades and lets ended voices go.
   void AudioManage();

@@ -44,9 +44,17 @@ const TIntKey kIntKeysAfterProfile[] = {
 }  // namespace
 
 void TGame::IniFill() {
+  // A pause or a lost focus silences music and speech by switching them off for a
+  // while; the file keeps what the player chose, which is what they come back to.
+  const bool silenced = Paused || Suspended;
+  auto value = [&](int TGame::*field) {
+    if (silenced && field == &TGame::Music) return PausedMusicState;
+    if (silenced && field == &TGame::Speech) return PausedSpeechState;
+    return this->*field;
+  };
   Ini->Clear();
   Ini->Add("Version No", VersionConstant);
-  for (const auto& k : kIntKeysBeforeDriverName) Ini->Add(k.key, std::to_string(this->*k.field));
+  for (const auto& k : kIntKeysBeforeDriverName) Ini->Add(k.key, std::to_string(value(k.field)));
   Ini->Add("Sound Driver", SoundDriver);
   for (const auto& k : kIntKeysAfterDriverName) Ini->Add(k.key, std::to_string(this->*k.field));
   Ini->Add("Profile Name", ProfileName);
@@ -117,7 +125,7 @@ void TGame::InitSettings() {
   if (!PathExists(Ini->Path()) && PathExists(defaults)) {
     ProgressMarker = 5001;
     std::string bytes;
-    if (!ReadWholeFile(defaults, bytes) || !WriteFileSafely(Ini->Path(), bytes))
+    if (!ReadWholeFile(defaults, bytes, TIniFile::kMaxFileBytes) || !WriteFileSafely(Ini->Path(), bytes))
       ShowError("Cannot copy default.ini file to " + Ini->Path(), 1, 1);
   }
   ProgressMarker = 5002;

@@ -33,20 +33,33 @@ std::string TIniFile::Text() const {
 }
 
 int TIniFile::SaveAttempt() {
-  if (!WriteFileSafely(Path(), Text())) {
-    ShowError("Failed to save file " + Path(), 0, 0);
-    return 0;
+  const std::string text = Text();
+  // Saves come often (every start makes several); the disk is only touched for news.
+  std::string current;
+  if (ReadWholeFile(Path(), current, kMaxFileBytes) && current == text) {
+    reportedFailure_.clear();
+    return 1;
   }
+  if (!WriteFileSafely(Path(), text, &lastFailure_)) return 0;
+  reportedFailure_.clear();
   return 1;
 }
 
 void TIniFile::Save() {
-  RetryFileOperation([&] { return SaveAttempt(); }, "Could not save ini file!", 0, 0);
+  lastFailure_.clear();
+  if (RetryFileOperation([&] { return SaveAttempt(); }, "Could not save ini file!", 0, 0)) return;
+  // One report for the whole save, saying why; a folder that stays unwritable would
+  // otherwise repeat the same box at every later save.
+  std::string message = "Failed to save file " + Path();
+  if (!lastFailure_.empty()) message += " (" + lastFailure_ + ")";
+  if (message == reportedFailure_) return;
+  reportedFailure_ = message;
+  ShowError(message, 0, 1);
 }
 
 int TIniFile::LoadAttempt() {
   std::string bytes;
-  if (!ReadWholeFile(Path(), bytes)) return 0;
+  if (!ReadWholeFile(Path(), bytes, kMaxFileBytes)) return 0;
   Overlay(bytes);
   return 1;
 }

@@ -11,14 +11,6 @@ int KeyHits[256];
 int KeyDowns[256];
 int CharQueue[256];
 int CharQueueRead = 0, CharQueueWrite = 0;
-int MouseHits[4];
-namespace {
-void (*mouseFlushListener)() = nullptr;
-}
-void SetMouseFlushListener(void (*listener)()) { mouseFlushListener = listener; }
-int MouseDowns[4];
-int MouseWindowX = 0, MouseWindowY = 0;
-int MouseWheelSpeed = 0;
 
 namespace {
 bool ValidKey(int key) { return key >= 0 && key < 256; }
@@ -35,6 +27,9 @@ struct TPolledInput {
 void RecordQuit() {
   if (Game) Game->TerminatedEvent = 1;
 }
+
+TPointerInput* pointerInput = nullptr;
+TPointerInput* Pointer() { return pointerInput; }
 
 // Drains the window system into the polled table.
 void Pump() {
@@ -54,10 +49,11 @@ void Pump() {
       case TEventType::Char:
         if (polled.charWrite - polled.charRead < 256) polled.chars[polled.charWrite++ % 256] = e.ch;
         break;
-      case TEventType::MouseDown: ++polled.mouseHits[e.button]; break;
+      case TEventType::MouseDown:
+        if (e.button >= 1 && e.button <= 3) ++polled.mouseHits[e.button];
+        break;
       case TEventType::MouseMove:
-        MouseWindowX = e.x;
-        MouseWindowY = e.y;
+        if (TPointerInput* mouse = Pointer()) mouse->MoveTo(e.x, e.y);
         break;
       case TEventType::Quit:
       case TEventType::WindowClose: RecordQuit(); break;
@@ -112,14 +108,25 @@ int InputAnyKeyHit() {
 }
 
 int InputAnyMouseHit() {
-  if (PolledInputMode) Pump();
-  int* hits = PolledInputMode ? polled.mouseHits : MouseHits;
+  if (!PolledInputMode) {
+    TPointerInput* mouse = Pointer();
+    return mouse ? mouse->TakeAnyPress() : 0;
+  }
+  Pump();
   int any = 0;
   for (int b = 1; b <= 3; ++b) {
-    if (hits[b]) any = 1;
-    hits[b] = 0;
+    if (polled.mouseHits[b]) any = 1;
+    polled.mouseHits[b] = 0;
   }
   return any;
+}
+
+int InputTakePolledMouseHits(int button) {
+  if (!PolledInputMode || button < 1 || button > 3) return 0;
+  Pump();
+  int hits = polled.mouseHits[button];
+  polled.mouseHits[button] = 0;
+  return hits;
 }
 
 void InputFlushKeys() {
@@ -141,9 +148,7 @@ void InputFlushMouse() {
     std::memset(polled.mouseHits, 0, sizeof polled.mouseHits);
     return;
   }
-  std::memset(MouseHits, 0, sizeof MouseHits);
-  std::memset(MouseDowns, 0, sizeof MouseDowns);
-  if (mouseFlushListener) mouseFlushListener();
+  if (TPointerInput* mouse = Pointer()) mouse->ClearButtons();
 }
 
 void InputPollingOn() {
@@ -159,21 +164,16 @@ void InputPollingOff() {
     if (e.type == TEventType::Quit || e.type == TEventType::WindowClose) RecordQuit();
 }
 
-void InputRecordButton(int button, bool down, int x, int y) {
-  if (button < 1 || button > 3) return;
-  if (down) ++MouseHits[button];
-  MouseDowns[button] = down ? 1 : 0;
-  MouseWindowX = x;
-  MouseWindowY = y;
-}
-
 void InputFlush() {
   // Presses made while no logic ran (loading, a splash) are still queued in the
   // window system; drop them too, or they would count after the flush.
   if (!PolledInputMode) PlatformDropInputEvents();
   InputFlushKeys();
   InputFlushMouse();
-  PlatformMouseState(MouseWindowX, MouseWindowY);
+  if (TPointerInput* mouse = Pointer()) {
+    int x = 0, y = 0;
+    if (PlatformMouseState(x, y)) mouse->MoveTo(x, y);
+  }
 }
 
 void InputRecordKey(int key, int sideKey, bool down) {
@@ -194,3 +194,5 @@ void InputQueueChar(int ch) {
   CharQueue[CharQueueWrite % 256] = ch;
   ++CharQueueWrite;
 }
+
+void SetPointerInput(TPointerInput* pointer) { pointerInput = pointer; }

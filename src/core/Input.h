@@ -1,18 +1,13 @@
-// The framework's input state: held keys, key presses not yet read, the typed
-// character queue and mouse presses, filled from window events once per logic
-// update. Every part of the game reads keys through these functions.
+// The framework's input state: held keys, key presses not yet read and the typed
+// character queue, filled from window events once per logic update. Every part of
+// the game reads keys through these functions. The mouse lives in the game's one
+// pointer object (Game->Mouse), which the same events fill.
 #pragma once
 
 extern int KeyHits[256];
 extern int KeyDowns[256];
 extern int CharQueue[256];
 extern int CharQueueRead, CharQueueWrite;
-// Presses of mouse buttons 1 to 3 since last read, and whether they are held.
-extern int MouseHits[4];
-extern int MouseDowns[4];
-// Pointer position in window pixels, as last reported.
-extern int MouseWindowX, MouseWindowY;
-extern int MouseWheelSpeed;
 
 // 1 when the key was pressed since it was last read (and clears it); codes outside 0-255 read 0.
 int InputKeyHit(int key);
@@ -24,10 +19,26 @@ int InputFirstKeyHit();
 int InputAnyKeyHit();
 // 1 when button 1, 2 or 3 was pressed since last read (clears the counts).
 int InputAnyMouseHit();
+// Presses of button 1-3 the polled table counted since the last call (then cleared);
+// always 0 in event mode, where presses go to the pointer object itself.
+int InputTakePolledMouseHits(int button);
 void InputFlushKeys();
 void InputFlushMouse();
-// The pointer keeps its own press state; it asks here to be told of every flush.
-void SetMouseFlushListener(void (*listener)());
+
+// The pointer (ui/MousePointer.h) is the one store of mouse state. The input code
+// sits below it, so it reaches the pointer through this seam, which the pointer
+// fills when it is made.
+class TPointerInput {
+ public:
+  virtual ~TPointerInput() = default;
+  // A position in window pixels, as the window system reported it.
+  virtual void MoveTo(int windowX, int windowY) = 0;
+  virtual void ClearButtons() = 0;
+  // 1 when a button was pressed since the last read; forgets those presses.
+  virtual int TakeAnyPress() = 0;
+};
+// The pointer the input code feeds; none clears it.
+void SetPointerInput(TPointerInput* pointer);
 // Forgets every key and button press, including those still waiting in the window system.
 void InputFlush();
 
@@ -40,4 +51,3 @@ void InputPollingOff();
 // Records one key press or release (modifiers also under their left/right code).
 void InputRecordKey(int key, int sideKey, bool down);
 void InputQueueChar(int ch);
-void InputRecordButton(int button, bool down, int x, int y);

@@ -64,9 +64,15 @@ int ReadIntValue(const std::string& text) {
   return int32_t(value);
 }
 
+namespace {
+// The files read for one key (settings, shipped defaults) are small; a huge one is not
+// one of them and reads as missing.
+constexpr size_t kMaxKeyFileBytes = 1 << 20;
+}  // namespace
+
 std::string ReadKeyFromFile(const std::string& path, const std::string& key) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return "";
+  if (!ReadWholeFile(path, bytes, kMaxKeyFileBytes)) return "";
   std::string wanted = UpperCase(key);
   for (const auto& line : SplitTextLines(bytes))
     if (UpperCase(LineKey(line)) == wanted) return LineValue(line);
@@ -77,7 +83,7 @@ bool CopyFileReplacingKey(const std::string& source, const std::string& target, 
                           const std::string& value) {
   std::string wanted = UpperCase(key);
   std::string bytes, out;
-  if (ReadWholeFile(source, bytes)) {
+  if (ReadWholeFile(source, bytes, kMaxKeyFileBytes)) {
     bool replaced = false;
     for (const auto& line : SplitTextLines(bytes)) {
       if (UpperCase(LineKey(line)) == wanted) {

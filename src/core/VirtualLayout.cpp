@@ -9,6 +9,8 @@ int Near(float v) { return int(std::floor(v + 0.5f)); }
 TVirtualLayout TVirtualLayout::Compute(int W, int H, int Wd, int Hd, int Ww, int Wh, bool wide,
                                        bool useDesktopResolution) {
   TVirtualLayout l;
+  l.LogicalWidth = W;
+  l.LogicalHeight = H;
   if (W <= 0 || H <= 0 || Ww <= 0 || Wh <= 0) return l;
   if (!wide) {
     if (H == Wh) return l;  // the window is the logical size
@@ -80,14 +82,22 @@ TVirtualLayout TVirtualLayout::Compute(int W, int H, int Wd, int Hd, int Ww, int
   return l;
 }
 
-void TVirtualLayout::DeviceToLogical(int x, int y, int& lx, int& ly) const {
+bool TVirtualLayout::DeviceToLogical(int x, int y, int& lx, int& ly, bool keepOnScreen) const {
   if (!UsingVirtualResolution) {
     lx = x;
     ly = y;
-    return;
+    return false;
   }
   lx = int(float(Near(float(x) * RatioX)) - vxOff);
   ly = int(float(Near(float(y) * RatioY)) - vyOff);
+  if (!keepOnScreen) return false;
+  const float fx = float(x) * RatioX - vxOff, fy = float(y) * RatioY - vyOff;
+  bool moved = false;
+  if (std::ceil(fx) < 0) lx = 0, moved = true;
+  if (std::ceil(fy) < 0) ly = 0, moved = true;
+  if (std::floor(fx) > float(LogicalWidth - 1)) lx = LogicalWidth - 1, moved = true;
+  if (std::floor(fy) > float(LogicalHeight - 1)) ly = LogicalHeight - 1, moved = true;
+  return moved;
 }
 
 void TVirtualLayout::LogicalToDevice(int x, int y, int& dx, int& dy) const {

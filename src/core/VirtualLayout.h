@@ -14,12 +14,15 @@ class TVirtualLayout {
   float vxOff = 0, vyOff = 0;
   float VirtualRatio = 0, GraphicsRatio = 0;
   bool Narrower = false;             // the display is narrower than 4:3 (bars top and bottom)
+  int LogicalWidth = 0, LogicalHeight = 0;
 
   // logical W x H, desktop Wd x Hd, opened Ww x Wh. Sizes of 0 or less give no scaling.
   static TVirtualLayout Compute(int W, int H, int Wd, int Hd, int Ww, int Wh, bool wide, bool useDesktopResolution);
 
-  // A device position as a logical one, and back (nearest pixel).
-  void DeviceToLogical(int x, int y, int& lx, int& ly) const;
+  // A device position as a logical one, and back (nearest pixel). With keepOnScreen
+  // and a scaled picture, a position beyond the logical screen (judged before rounding)
+  // is pulled onto its edge; the result says whether that happened.
+  bool DeviceToLogical(int x, int y, int& lx, int& ly, bool keepOnScreen = false) const;
   void LogicalToDevice(int x, int y, int& dx, int& dy) const;
 };
 

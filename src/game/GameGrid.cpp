@@ -1,7 +1,6 @@
 #include "game/GameGrid.h"
 
-#include <fstream>
-#include <sstream>
+#include <string>
 
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
@@ -9,6 +8,7 @@
 #include "game/GemList.h"
 #include "game/LevelFile.h"
 #include "ui/MousePointer.h"
+#include "platform/Files.h"
 #include "platform/Random.h"
 
 std::shared_ptr<TGameGrid> TGameGrid::Create() {
@@ -63,11 +63,9 @@ void TGameGrid::Load(int level) {
 }
 
 int TGameGrid::LoadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return 0;
-  std::ostringstream text;
-  text << in.rdbuf();
-  LoadText(text.str());
+  std::string text;
+  if (!ReadDataFile(path, text)) return 0;
+  LoadText(text);
   return 1;
 }
 

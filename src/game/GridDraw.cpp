@@ -1,6 +1,6 @@
 // Drawing the board: the gold frame with its shadow, the cells with their bricks
 // and flash, the pointer highlight, the gems with their highlights and the
-// cursor. Pictures come from the image bank; a missing one is simply not drawn.
+// cursor. Pictures come from the image bank.
 #include <algorithm>
 #include <cmath>
 
@@ -22,7 +22,9 @@ std::shared_ptr<TGameImage> TGem::IdleImages[TGem::TypeCount], TGem::ActivateIma
     TGem::AnimImages[TGem::TypeCount];
 
 namespace {
-std::shared_ptr<TGameImage> Bank(const std::string& name) { return ImageBank ? ImageBank->Find(name, 1) : nullptr; }
+// A picture missing from the bank ends the game with the bank's report. Without a
+// bank at all (tools and tests that play headless) the board draws nothing.
+std::shared_ptr<TGameImage> Bank(const std::string& name) { return ImageBank ? ImageBank->Find(name) : nullptr; }
 
 void Picture(const std::shared_ptr<TGameImage>& p, float x, float y, int frame = 0) {
   if (p && p->image) DrawImage(p->image, x, y, frame);

@@ -21,9 +21,8 @@ TMousePointer* BoardMouse() { return Game && Game->Mouse ? Game->Mouse.get() : n
 namespace {
 bool Targeting(int type) { return type == 11 || type == 13 || type == 14; }
 
-std::shared_ptr<TGameImage> BankImage(const char* name) {
-  return ImageBank ? ImageBank->Find(name, 1) : nullptr;
-}
+// A board picture the bank lacks is the bank's fatal report, as for every other.
+std::shared_ptr<TGameImage> BankImage(const char* name) { return ImageBank ? ImageBank->Find(name) : nullptr; }
 
 // Where the carried piece sits relative to the pointer's hot spot: centred on
 // it, so the piece covers the cell it will act on.
@@ -35,8 +34,11 @@ int TGameGrid::CheckMouse() {
   if (SwapCounter > 0 || host.OutroRunning() || NoMoreCounter > 0) return 0;
   TMousePointer* mouse = BoardMouse();
   if (!mouse) return 0;
-  const bool held = mouse->GetMb() != 0;
-  const bool fresh = held && MouseUpFlag == 1;
+  // A press counts even when its release came within the same update (a quick
+  // click or a tap), so the pointer's press count is read as well as the buttons.
+  // It is only read, not taken: the screen's own widgets may want the same press.
+  const bool fresh = mouse->mh > 0 || (mouse->GetMb() != 0 && MouseUpFlag == 1);
+  const bool pressed = mouse->GetMb() != 0 || fresh;
 
   const int px = mouse->x - sx, py = mouse->y - sy;
   if (px < 0 || py < 0) {
@@ -48,17 +50,17 @@ int TGameGrid::CheckMouse() {
 
   if (mx >= levelwidth || my >= levelheight) {
     mx = my = -1;
-    if (!(held && Mode == 1)) return 1;
+    if (!(pressed && Mode == 1)) return 1;
     if (fresh) {
       ClearBonus();
       return 1;
     }
     if (!CheckDrag()) return 1;
   } else if (!PlayableAt(mx, my)) {
-    if (!(held && Mode == 1) || !CheckDrag()) return 1;
+    if (!(pressed && Mode == 1) || !CheckDrag()) return 1;
   }
 
-  if (!held) return 1;
+  if (!pressed) return 1;
 
   TCell* selected = Mode == 1 ? CellAt(cx, cy) : nullptr;
   const int selectedType = selected && selected->Gem ? selected->Gem->GemType : 0;

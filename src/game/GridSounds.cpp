@@ -14,7 +14,8 @@ void TGridSounds::CreateChannels() {
 }
 
 void TGridSounds::Play(const std::string& name, float pitch) {
-  if (!GridChannels || !SoundBank || !SoundBank->Contains(name)) return;
+  if (!GridChannels || !SoundBank) return;
+  // A name the bank lacks is its fatal report.
   auto sound = SoundBank->Find(name);
   // The bank's sound is shared: its own pitch comes back once this one is on its way.
   const float own = sound->pitch;
@@ -24,9 +25,10 @@ void TGridSounds::Play(const std::string& name, float pitch) {
 }
 
 void TGridSounds::PlayLand(const std::string& name) {
-  if (!GridChannels || !LandChannel || !SoundBank || !SoundBank->Contains(name)) return;
+  if (!GridChannels || !LandChannel || !SoundBank) return;
+  auto sound = SoundBank->Find(name);
   if (LandChannel->Channel && ChannelPlaying(LandChannel->Channel)) return;
-  GridChannels->PlayGameSound(*SoundBank->Find(name), LandChannel, 1.0f, 0);
+  GridChannels->PlayGameSound(*sound, LandChannel, 1.0f, 0);
 }
 
 void TGridSounds::Manage() {

@@ -52,7 +52,7 @@ void WriteBitmap(std::string& out, const TPixmap& pixmap) {
 }
 
 bool SaveImageAsBitmap(const std::string& sourcePath, const std::string& targetPath) {
-  TPixmapPtr pixmap = LoadPixmap(ResolveDataPath(sourcePath));
+  TPixmapPtr pixmap = LoadPixmap(sourcePath);
   if (!pixmap) return false;
   std::string bytes;
   WriteBitmap(bytes, *pixmap);

@@ -18,9 +18,11 @@ bool MaskShape(uint32_t mask, int& shift, int& bits) {
   return mask == 0;
 }
 uint8_t Channel(uint32_t value, int shift, int bits) {
-  uint32_t v = (value >> shift) & ((1u << bits) - 1);
+  // A mask may cover all 32 bits, and shifting a 32-bit value by 32 is undefined.
+  const uint32_t full = bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1;
+  uint32_t v = (value >> shift) & full;
   if (bits >= 8) return uint8_t(v >> (bits - 8));
-  return uint8_t(v * 255 / ((1u << bits) - 1));
+  return uint8_t(v * 255 / full);
 }
 }  // namespace
 

@@ -5,14 +5,14 @@
 #include "platform/Files.h"
 
 TImagePtr LoadImageChecked(const std::string& path, int flags) {
-  TImagePtr image = LoadImage(ResolveDataPath(path), flags);
+  TImagePtr image = LoadImage(path, flags);
   if (!image) FatalError("Error loading bitmap " + path);
   return image;
 }
 
 TImagePtr LoadAnimImageChecked(const std::string& path, int cellWidth, int cellHeight, int firstCell,
                                int cellCount, int flags) {
-  TImagePtr image = LoadAnimImage(ResolveDataPath(path), cellWidth, cellHeight, firstCell, cellCount, flags);
+  TImagePtr image = LoadAnimImage(path, cellWidth, cellHeight, firstCell, cellCount, flags);
   if (!image) FatalError("Error loading anim bitmap " + path);
   return image;
 }

@@ -4,8 +4,9 @@
 #include FT_FREETYPE_H
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <string>
+
+#include "platform/Files.h"
 
 // The vector font behind a loaded image font: the file's bytes (FreeType reads them in
 // place) and the face at the chosen pixel size.
@@ -41,9 +42,9 @@ TImageFontPtr TImageFont::BuiltIn() {
 TImageFontPtr TImageFont::Load(const std::string& path, float size, int style) {
   if (!(size > 0) || size > 1000) return nullptr;
   auto src = std::make_shared<TFontSource>();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return nullptr;
-  src->bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string file;
+  if (!ReadDataFile(path, file)) return nullptr;
+  src->bytes.assign(file.begin(), file.end());
   if (src->bytes.empty()) return nullptr;
   if (FT_Init_FreeType(&src->library) != 0) return nullptr;
   if (FT_New_Memory_Face(src->library, src->bytes.data(), FT_Long(src->bytes.size()), 0, &src->face) != 0)

@@ -1,7 +1,5 @@
-#include <fstream>
-#include <iterator>
-
 #include "gfx/Pixmap.h"
+#include "platform/Files.h"
 
 TPixmapPtr LoadPixmapFromMemory(const uint8_t* data, size_t size) {
   if (!data || size < 4) return nullptr;
@@ -13,9 +11,7 @@ TPixmapPtr LoadPixmapFromMemory(const uint8_t* data, size_t size) {
 }
 
 TPixmapPtr LoadPixmap(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return nullptr;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return nullptr;
-  return LoadPixmapFromMemory(bytes.data(), bytes.size());
+  std::string bytes;
+  if (!ReadDataFile(path, bytes)) return nullptr;
+  return LoadPixmapFromMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }

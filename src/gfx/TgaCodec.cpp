@@ -70,10 +70,17 @@ TPixmapPtr LoadPixmapTGA(const uint8_t* data, size_t size) {
     }
   }
 
+  // The header alone may promise a picture of a gigabyte; the rest of the file must be
+  // able to hold it before any memory is set aside. A packed file needs at least one
+  // count byte and one pixel for every 128 pixels.
+  int pixelBytes = (bpp + 7) / 8;
+  const uint64_t total = uint64_t(width) * uint64_t(height);
+  const uint64_t needed = rle ? (total + 127) / 128 * uint64_t(1 + pixelBytes) : total * uint64_t(pixelBytes);
+  if (needed > size - in.at) return nullptr;
+
   bool alpha = (base == 2 && bpp == 32) || (base == 1 && mapBits == 32);
   auto out = TPixmap::Create(width, height, alpha ? PF_RGBA8888 : PF_RGB888);
   if (!out) return nullptr;
-  int pixelBytes = (bpp + 7) / 8;
   int outB = out->BytesPerPixel();
   bool topDown = (descriptor & 0x20) != 0;
   bool rightToLeft = (descriptor & 0x10) != 0;
@@ -90,7 +97,6 @@ TPixmapPtr LoadPixmapTGA(const uint8_t* data, size_t size) {
     std::memcpy(out->Row(y) + x * outB, rgba, size_t(outB));
   };
 
-  size_t total = size_t(width) * size_t(height);
   if (!rle) {
     if (!in.Take(total * size_t(pixelBytes), p)) return nullptr;
     for (size_t i = 0; i < total; ++i) put(i, p + i * size_t(pixelBytes));

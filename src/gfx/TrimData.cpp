@@ -1,12 +1,11 @@
 #include "gfx/TrimData.h"
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
-#include "core/Text.h"
 #include "core/ErrorReport.h"
+#include "core/Text.h"
+#include "platform/Files.h"
 
 namespace {
 std::string_view TrimSpaces(std::string_view s) {
@@ -91,8 +90,7 @@ void TTrimDataMap::Parse(std::string_view text) {
 }
 
 void TTrimDataMap::LoadDataFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) FatalError("Error loading file " + path);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text;
+  if (!ReadDataFile(path, text)) FatalError("Error loading file " + path);
   Parse(text);
 }

@@ -210,7 +210,22 @@ void PlatformDropInputEvents() {
   pendingCount = pendingRead = 0;
 }
 
-void PlatformMouseState(int& x, int& y) {
+bool PlatformMouseState(int& x, int& y, int* buttons) {
   x = y = 0;
-  if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_GetMouseState(&x, &y);
+  if (buttons) *buttons = 0;
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+  Uint32 held = SDL_GetMouseState(&x, &y);
+  if (buttons) {
+    if (held & SDL_BUTTON(SDL_BUTTON_LEFT)) *buttons |= 1;
+    if (held & SDL_BUTTON(SDL_BUTTON_RIGHT)) *buttons |= 2;
+    if (held & SDL_BUTTON(SDL_BUTTON_MIDDLE)) *buttons |= 4;
+  }
+  return true;
+}
+
+void PlatformWaitForEvent(int ms) {
+  if (!SDL_WasInit(SDL_INIT_EVENTS) || ms <= 0) return;
+  // Typed text already split into characters is an event waiting too.
+  if (pendingRead < pendingCount) return;
+  SDL_WaitEventTimeout(nullptr, ms);
 }

@@ -36,8 +36,11 @@ bool PlatformPollEvent(TPlatformEvent& event);
 // Drops pending key, text and button events but keeps quit, close, window and focus
 // events, so a request to end made during a flush is not lost.
 void PlatformDropInputEvents();
-// Current pointer position in window pixels.
-void PlatformMouseState(int& x, int& y);
+// Current pointer position in window pixels and, when asked, the buttons held (bit 0
+// the left, bit 1 the right, bit 2 the middle button); false without a video system.
+bool PlatformMouseState(int& x, int& y, int* buttons = nullptr);
+// Waits up to ms milliseconds for an event to arrive, leaving it in the queue.
+void PlatformWaitForEvent(int ms);
 // Maps an SDL keycode to a virtual-key code 0-255, or 0 when it has none.
 int VirtualKeyFromSdl(int32_t sdlKeycode, int& sideCode);
 // Converts one Unicode code point to Windows-1252, or -1 when it has no such character.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <map>
 #include <strings.h>
 
@@ -117,51 +118,72 @@ bool EnsureOwnerAccess(const std::string& path) {
   return chmod(p.c_str(), (st.st_mode & 07777) | S_IRWXU) == 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
   bytes.clear();
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without blocking: opening a pipe for reading would otherwise wait for a writer.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) > maxBytes) {
+    close(fd);
+    return false;
+  }
+  bytes.reserve(size_t(st.st_size));
   char buffer[65536];
   for (;;) {
     ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
       close(fd);
+      bytes.clear();
       return false;
     }
     if (n == 0) break;
+    // A file that grows while it is read is held to the same limit.
+    if (size_t(n) > maxBytes - bytes.size()) {
+      close(fd);
+      bytes.clear();
+      return false;
+    }
     bytes.append(buffer, size_t(n));
   }
   close(fd);
   return true;
 }
 
-bool WriteFileSafely(const std::string& path, const std::string& bytes) {
-  if (path.empty()) return false;
+bool ReadDataFile(const std::string& path, std::string& bytes) { return ReadWholeFile(ResolveDataPath(path), bytes); }
+
+bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* why) {
+  auto fail = [why](int err) {
+    if (why) *why = std::strerror(err);
+    return false;
+  };
+  if (path.empty()) return fail(ENOENT);
   std::string temp = path + ".tmp";
   // A stale temporary file (or a link planted in its place) is removed first; O_EXCL then
   // guarantees the bytes go into a fresh file of our own.
   unlink(temp.c_str());
   int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok;
+  if (fd < 0) return fail(errno);
+  int err = 0;
   if (failAfter >= 0 && size_t(failAfter) < bytes.size()) {
     WriteAll(fd, bytes.data(), size_t(failAfter));
-    ok = false;
-  } else {
-    ok = WriteAll(fd, bytes.data(), bytes.size());
+    err = ENOSPC;
+  } else if (!WriteAll(fd, bytes.data(), bytes.size())) {
+    err = errno;
   }
-  ok = ok && fsync(fd) == 0;
-  ok = (close(fd) == 0) && ok;
-  if (ok) {
+  if (err == 0 && fsync(fd) != 0) err = errno;
+  if (close(fd) != 0 && err == 0) err = errno;
+  if (err == 0) {
     struct stat st;
     // Never replace a folder or follow a link at the target's name.
-    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) ok = false;
+    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+      err = S_ISDIR(st.st_mode) ? EISDIR : S_ISLNK(st.st_mode) ? ELOOP : EEXIST;
   }
-  if (ok) ok = rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
+  if (err == 0 && rename(temp.c_str(), path.c_str()) != 0) err = errno;
+  if (err != 0) {
     unlink(temp.c_str());
-    return false;
+    return fail(err);
   }
   // Make the rename itself durable.
   std::string folder = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);

@@ -2,6 +2,8 @@
 // whatever their letter case, and files written so that a crash or a full disk
 // never leaves a half-written file behind.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,11 +30,16 @@ bool MakeDirectory(const std::string& path);
 bool EnsureOwnerAccess(const std::string& path);
 
 // ---- Files ----
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// The whole content of a plain file (a link to one counts). Anything else at the path
+// (a folder, a pipe, a device) and a file larger than maxBytes read as missing: false.
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes = SIZE_MAX);
+// The whole content of a data file beside the program, found as ResolveDataPath finds it.
+// Every loader of pictures, sounds, fonts, levels and texts reads through this.
+bool ReadDataFile(const std::string& path, std::string& bytes);
 // Writes the bytes to "<path>.tmp" in the same folder, flushes them to disk and renames
 // the temporary file over the path. The old file stays whole until the rename; nothing
-// is written through a symbolic link.
-bool WriteFileSafely(const std::string& path, const std::string& bytes);
+// is written through a symbolic link. On failure why (when given) gets the reason.
+bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* why = nullptr);
 // Appends to the file (created when missing), refusing to follow a symbolic link.
 bool AppendToFile(const std::string& path, const std::string& bytes);
 bool RemoveFile(const std::string& path);

@@ -3,10 +3,12 @@
 #include <SDL.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +17,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+
+#include "platform/Window.h"
 
 namespace {
 // Fallback when abstract sockets are unavailable: an flock on a per-user file.
@@ -69,9 +73,73 @@ void ChangeToProgramFolder() {
   std::filesystem::current_path(DataFolderFor(path), ec);
 }
 
-void SystemMessageBox(const std::string& title, const std::string& text) {
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), nullptr) < 0)
-    std::fprintf(stderr, "%s\n", text.c_str());
+bool RunInChildProcess(const std::function<int()>& body, int& exitCode) {
+  exitCode = -1;
+  // The signals stay blocked while we wait and are taken with sigwaitinfo, so no
+  // handler runs at an awkward moment and none can be missed between two checks.
+  sigset_t watched, previous;
+  sigemptyset(&watched);
+  for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGCHLD}) sigaddset(&watched, sig);
+  pthread_sigmask(SIG_BLOCK, &watched, &previous);
+  // An ignored SIGCHLD would reap the child behind our back.
+  struct sigaction child {}, savedChild {};
+  child.sa_handler = SIG_DFL;
+  sigemptyset(&child.sa_mask);
+  sigaction(SIGCHLD, &child, &savedChild);
+
+  bool ended = false;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    // A group of its own, so that whatever it starts in turn goes with it.
+    setpgid(0, 0);
+    // The child dies of a request to end like any program, whatever the parent installed.
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) signal(sig, SIG_DFL);
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    _exit(body());
+  }
+  if (pid < 0) {
+    exitCode = body();
+  } else {
+    setpgid(pid, pid);
+    for (;;) {
+      int status = 0;
+      pid_t done = waitpid(pid, &status, WNOHANG);
+      if (done == pid || (done < 0 && errno != EINTR)) {
+        if (done == pid && WIFEXITED(status)) exitCode = WEXITSTATUS(status);
+        break;
+      }
+      siginfo_t info;
+      const int sig = sigwaitinfo(&watched, &info);
+      if (sig == SIGTERM || sig == SIGINT || sig == SIGHUP) {
+        ended = true;
+        kill(-pid, SIGKILL);
+        kill(pid, SIGKILL);
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        break;
+      }
+    }
+  }
+  sigaction(SIGCHLD, &savedChild, nullptr);
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  return !ended;
+}
+
+bool SystemMessageBox(const std::string& title, const std::string& text) {
+  // The box runs in a child of its own: the window system's box blocks in a loop of
+  // its own where a request to end would otherwise go unheard.
+  int code = -1;
+  if (!RunInChildProcess(
+          [&] { return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), nullptr) < 0; },
+          code))
+    return false;
+  if (code != 0) std::fprintf(stderr, "%s\n", text.c_str());
+  return true;
+}
+
+int ThreadNiceValue(int threadPriority) {
+  // Clamped before it is negated: the most negative int has no positive counterpart.
+  return -std::clamp(threadPriority, -19, 20);
 }
 
 void EndProcess() {
@@ -88,17 +156,20 @@ void SetProcessPriority(int processClass, int threadPriority) {
     lastNice = nice;
   }
   // Settings values reach the system clamped to what it accepts.
-  int threadNice = std::clamp(-threadPriority, -20, 19);
+  int threadNice = ThreadNiceValue(threadPriority);
   if (threadNice != lastThread) {
     setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), threadNice);
     lastThread = threadNice;
   }
 }
 
+std::string OperatingSystemName() { return SDL_GetPlatform(); }
+
 bool PlatformInit() {
-  if (SDL_WasInit(SDL_INIT_VIDEO | SDL_INIT_EVENTS)) return true;
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+  // Events first: a request to end still arrives when the display turns out to be missing.
+  if (!SDL_WasInit(SDL_INIT_EVENTS) && SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) return false;
+  return PlatformVideoInit();
 }
 
 void PlatformShutdown() { SDL_Quit(); }

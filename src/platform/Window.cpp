@@ -15,7 +15,20 @@ bool PlatformVideoInit() {
     lastError = SDL_GetError();
     return false;
   }
+  // Without a display SDL falls back to drivers that show nothing; a game nobody can
+  // see must not run (it would hold the one-copy lock), so these count as no display.
+  if (!PlatformVideoDriverShows(SDL_GetCurrentVideoDriver())) {
+    lastError = std::string("no display (video driver ") + SDL_GetCurrentVideoDriver() + ")";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
   return true;
+}
+
+bool PlatformVideoDriverShows(const char* name) {
+  if (!name) return false;
+  const std::string driver = name;
+  return driver != "offscreen" && driver != "dummy";
 }
 
 std::vector<TDisplayMode> PlatformDisplayModes() {
@@ -136,6 +149,8 @@ void PlatformBorderSizes(int& top, int& left, int& bottom, int& right) {
 }
 
 bool PlatformWindowHasFocus() { return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS); }
+
+bool PlatformWindowMinimised() { return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED); }
 
 void PlatformRaiseWindow() {
   if (window) SDL_RaiseWindow(window);

@@ -22,8 +22,11 @@ struct TWindowRequest {
   bool hidden = false;  // tests draw into a window nobody sees
 };
 
-// Starts SDL's video system once; false when no display can be reached.
+// Starts SDL's video system once; false when no display can be reached, which
+// includes SDL's stand-in drivers that draw nowhere.
 bool PlatformVideoInit();
+// Whether an SDL video driver of this name puts a picture on a real display.
+bool PlatformVideoDriverShows(const char* name);
 // The full-screen modes of the first display, as the system lists them.
 std::vector<TDisplayMode> PlatformDisplayModes();
 // Whether exactly this width x height x depth is listed (never the "closest" mode).
@@ -48,6 +51,7 @@ void PlatformWindowPosition(int& x, int& y);
 void PlatformFramePosition(int& x, int& y);
 void PlatformBorderSizes(int& top, int& left, int& bottom, int& right);
 bool PlatformWindowHasFocus();
+bool PlatformWindowMinimised();
 void PlatformRaiseWindow();
 void PlatformMinimiseWindow();
 // Sets the window's icon from RGBA pixels, rows top to bottom.

@@ -1,3 +1,4 @@
+#include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/Input.h"
 #include "screens/GameFade.h"
@@ -6,9 +7,13 @@
 void TGame::ScreenChange() {
   if (!(GameFade->GetDone() && GameFade->Out == 1)) return;
   if (CurrentTScreen && CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
+  // A programming error, reported like every fatal condition: shown, logged, and the
+  // program ends without claiming a clean exit.
   if (!DestinationTScreen) {
-    throw std::runtime_error("Screen '" + (CurrentTScreen ? CurrentTScreen->name : std::string()) +
-                             "' does not have a destination screen set!");
+    ShowError("Screen '" + (CurrentTScreen ? CurrentTScreen->name : std::string()) +
+                  "' does not have a destination screen set!",
+              1, 1);
+    return;
   }
   LastTScreen = CurrentTScreen;
   if (DestinationTScreen == ExitScreen.get()) {

@@ -9,13 +9,34 @@
 #include "core/ErrorReport.h"
 #include "gfx/ParticleList.h"
 #include "gfx/Shadow.h"
+#include "platform/Events.h"
 #include "platform/Window.h"
 
+namespace {
+// Lets the input code below this layer feed the game's pointer (Game->Mouse).
+class TGamePointerInput : public TPointerInput {
+ public:
+  void MoveTo(int windowX, int windowY) override {
+    if (TMousePointer* p = Pointer()) p->MoveTo(windowX, windowY);
+  }
+  void ClearButtons() override {
+    if (TMousePointer* p = Pointer()) p->ClearButtons();
+  }
+  int TakeAnyPress() override {
+    TMousePointer* p = Pointer();
+    if (!p) return 0;
+    int any = p->h1 || p->h2 || p->h3 ? 1 : 0;
+    p->ClearMouseHit();
+    return any;
+  }
+
+ private:
+  static TMousePointer* Pointer() { return Game && Game->Mouse ? Game->Mouse.get() : nullptr; }
+} gamePointerInput;
+}  // namespace
+
 TMousePointer::TMousePointer() : ParticleList(std::make_unique<TParticleList>()) {
-  // A flush of the framework's input must also forget the presses the pointer holds.
-  SetMouseFlushListener([] {
-    if (Game && Game->Mouse) Game->Mouse->ClearButtons();
-  });
+  SetPointerInput(&gamePointerInput);
 }
 TMousePointer::~TMousePointer() = default;
 
@@ -46,14 +67,15 @@ int TMousePointer::GetMouseZSpeed() {
 }
 
 void TMousePointer::Update() {
-  MoveTo(MouseWindowX, MouseWindowY);
-  b1 = MouseDowns[1];
-  b2 = MouseDowns[2];
-  b3 = MouseDowns[3];
-  h1 = MouseHits[1];
-  h2 = MouseHits[2];
-  h3 = MouseHits[3];
-  MouseHits[1] = MouseHits[2] = MouseHits[3] = 0;
+  int wx = 0, wy = 0, held = 0;
+  if (!PlatformMouseState(wx, wy, &held)) return;
+  MoveTo(wx, wy);
+  b1 = held & 1 ? 1 : 0;
+  b2 = held & 2 ? 1 : 0;
+  b3 = held & 4 ? 1 : 0;
+  h1 = InputTakePolledMouseHits(1);
+  h2 = InputTakePolledMouseHits(2);
+  h3 = InputTakePolledMouseHits(3);
   CalcButtonTotals();
 }
 
@@ -67,27 +89,10 @@ int TMousePointer::Manage() {
 }
 
 void TMousePointer::MoveTo(int deviceX, int deviceY) {
-  if (!Game->UsingVirtualResolution) {
-    x = deviceX;
-    y = deviceY;
-    return;
-  }
-  auto round = [](float v) { return std::floor(v + 0.5f); };
-  float fx = float(deviceX) * Game->VirtualRatioX - Game->vxOff;
-  float fy = float(deviceY) * Game->VirtualRatioY - Game->vyOff;
-  x = int(round(float(deviceX) * Game->VirtualRatioX) - Game->vxOff);
-  y = int(round(float(deviceY) * Game->VirtualRatioY) - Game->vyOff);
-  // In a wide full screen the custom pointer could wander into the side bars: keep it on the picture.
-  if (Game->FullScreen && Game->WideScreen && Game->CustomMousePointer) {
-    bool moved = false;
-    if (std::ceil(fx) < 0) x = 0, moved = true;
-    if (std::ceil(fy) < 0) y = 0, moved = true;
-    if (std::floor(fx) > float(ScreenWidth - 1)) x = ScreenWidth - 1, moved = true;
-    if (std::floor(fy) > float(ScreenHeight - 1)) y = ScreenHeight - 1, moved = true;
-    if (moved && Game->VirtualRatioX > 0 && Game->VirtualRatioY > 0)
-      PlatformWarpMouse(int((float(x) + Game->vxOff) / Game->VirtualRatioX),
-                        int((float(y) + Game->vyOff) / Game->VirtualRatioY));
-  }
+  // In a wide full screen the custom pointer could wander into the side bars: it is
+  // kept on the picture, and the system pointer is moved back under it.
+  const bool keepOnScreen = Game->FullScreen && Game->WideScreen && Game->CustomMousePointer;
+  if (Game->DeviceToLogical(deviceX, deviceY, x, y, keepOnScreen)) Game->DoMoveMouse(x, y);
 }
 
 void TMousePointer::UpdateCoords() {

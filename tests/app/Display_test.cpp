@@ -57,6 +57,14 @@ TEST(VirtualLayout, ScalingBarsAndMouseMapping) {
   EXPECT_EQ(y, 300);
   wide.DeviceToLogical(0, 0, x, y);  // the left bar lies left of the picture
   EXPECT_EQ(x, -132);
+  // Kept on the picture (the custom pointer in a wide full screen), and said so.
+  EXPECT_TRUE(wide.DeviceToLogical(0, 0, x, y, true));
+  EXPECT_EQ(x, 0);
+  EXPECT_TRUE(wide.DeviceToLogical(799, 599, x, y, true));
+  EXPECT_EQ(x, 799);
+  EXPECT_EQ(y, 599);
+  EXPECT_FALSE(wide.DeviceToLogical(400, 300, x, y, true));
+  EXPECT_EQ(x, 401);
 
   // 5:4 display: bars top and bottom.
   auto tall = TVirtualLayout::Compute(800, 600, 1280, 1024, 800, 600, true, false);

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "gfx/CheckedLoaders.h"
 #include "platform/Files.h"
+#include "support/TestFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -22,9 +23,8 @@ void LoadMissingPicture(const std::string& folder) {
 
 TEST(ErrorReportDeathTest, MissingPictureIsLoggedWithItsPathAndEndsWithCodeZero) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  // The death test runs the test again in a child, so the folder must have a fixed name.
-  std::string folder = std::string(TV_BUILD_DIR) + "/errorlog_test/";
-  fs::create_directories(folder);
+  // The death test runs the test again in a child, which finds the same folder.
+  std::string folder = TestFolder().string() + "/";
   fs::remove(folder + "ErrorLog.txt");
   EXPECT_EXIT(LoadMissingPicture(folder), ::testing::ExitedWithCode(0),
               "Error loading bitmap Data/graphics/nothere.png");

@@ -21,6 +21,7 @@
 
 #include "core/Game.h"
 #include "core/Globals.h"
+#include "core/IniFile.h"
 #include "audio/WavReader.h"
 
 namespace audiotest {
@@ -92,11 +93,15 @@ inline std::string WriteTone(const std::string& dir, const std::string& name, do
   return path;
 }
 
-// A fresh game object in the global `Game`, with the logic timer's tick length set.
+// A fresh game object in the global `Game`, with the logic timer's tick length set;
+// the settings and markers it saves go to a folder of its own.
 struct TTestGame {
   std::unique_ptr<TGame> Owner = std::make_unique<TGame>();
+  TTempDir Folder;
   TTestGame() {
     Game = Owner.get();
+    Game->SubPath = Folder.Path + "/";
+    Game->Ini->FileName = Folder.Path + "/tinselvale";
     Game->FixedRateLogic.CalcMS();
     Delta = 1.0f;
   }

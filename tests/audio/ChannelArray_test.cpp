@@ -26,13 +26,23 @@ TEST(ChannelArray, HandsOutChannelsInTurnSkippingReservedOnes) {
   EXPECT_EQ(pool->GetChannel(), pool->ChannelByIndex(1));
   EXPECT_EQ(pool->GetChannel(), pool->ChannelByIndex(2));
 
+  // The walk ends where it began, without looking at that channel again: with
+  // every other channel taken there is nothing to give, even though the one the
+  // last sound went to is free.
+  for (int i : {1, 3, 4}) pool->ChannelByIndex(i)->Reserved = 1;
+  EXPECT_EQ(pool->Current, pool->ChannelByIndex(2));
+  EXPECT_EQ(pool->GetChannel(), nullptr);
+  EXPECT_EQ(pool->Current, pool->ChannelByIndex(2)) << "the walk stops on the channel it started from";
+  pool->ChannelByIndex(1)->Reserved = 0;
+  EXPECT_EQ(pool->GetChannel(), pool->ChannelByIndex(1));
+
   // All reserved: nothing to give.
   for (auto& c : *pool) c->Reserved = 1;
   EXPECT_EQ(pool->GetChannel(), nullptr);
 
-  // A pool of one channel can still play.
+  // So a pool of one channel never hands it out, and an empty pool has none.
   auto single = TChannelArray::Create(1);
-  EXPECT_EQ(single->GetChannel(), single->ChannelByIndex(1));
+  EXPECT_EQ(single->GetChannel(), nullptr);
   EXPECT_EQ(TChannelArray::Create(0)->GetChannel(), nullptr);
 
   // A stopped channel is replaced at the end, and the replacement is current.

@@ -45,7 +45,9 @@ TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
         std::string wav = UseWaveDevice(dir);
         TTestGame game;
         game->AudioInit(0);
+        game->AudioChannelsInit();
         out << "driver=" << game->SoundDriver << "\n";
+        out << "os=" << game->OSVersion << "\n";
         game->SoundPlay(LoadSoundChecked(a440, 0));  // heard
         Wait(350);
         game->SoundOff();
@@ -73,6 +75,7 @@ TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
   ASSERT_EQ(code, 0) << report;
   auto v = Parse(report);
   EXPECT_EQ(v["driver"], "OpenAL Generic Software");
+  EXPECT_EQ(v["os"], "Linux");
   EXPECT_EQ(v["playing"], "1");
   EXPECT_EQ(v["finished"], "0");
 
@@ -97,6 +100,7 @@ TEST(Playback, MusicFadesInAndOutOverTheirLengths) {
         std::string wav = UseWaveDevice(dir);
         TTestGame game;
         game->AudioInit(0);
+        game->AudioChannelsInit();
         game->MusicPath = dir + "/";
         game->MusicFadeIn = 600;
         game->MusicLoad("music.wav", 1);
@@ -151,6 +155,7 @@ TEST(Playback, PoolsFillUpAndFreeWhenSoundsEnd) {
         UseWaveDevice(dir);
         TTestGame game;
         game->AudioInit(0);
+        game->AudioChannelsInit();
         auto sound = TGameSound::Create(tone, 0);
         auto pool = TChannelArray::Create(4);
         pool->ChannelByIndex(1)->Reserved = 1;
@@ -207,6 +212,7 @@ TEST(Playback, WithoutADeviceEveryOperationRunsSilently) {
         UseNoDevice(dir);
         TTestGame game;
         game->AudioInit(0);
+        game->AudioChannelsInit();
         out << "driver=" << game->SoundDriver << "\n";
         game->ChangeSoundDriver("DirectSound", 1);
         out << "again=" << game->SoundDriver << "\n";

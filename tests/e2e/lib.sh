@@ -111,3 +111,40 @@ tv_dismiss_box() {
   done
   [ $seen = 1 ]
 }
+
+# Mean brightness (0-65535) of a window's picture; empty when it cannot be read.
+tv_brightness() {
+  import -window "$1" -colorspace Gray -format '%[fx:int(mean*65535)]' info: 2>/dev/null || true
+}
+
+# Waits until the window shows the game rather than the black of start-up: keys
+# pressed while the game still loads are dropped on purpose, so a test that types
+# must wait for this first. Says why when it gives up.
+tv_wait_ready() {
+  local win=$1 deadline=$((SECONDS + ${2:-120})) level
+  while [ $SECONDS -lt $deadline ]; do
+    level=$(tv_brightness "$win")
+    [ -n "$level" ] && [ "$level" -gt 1000 ] && return 0
+    if ! kill -0 "$TV_PID" 2>/dev/null; then
+      echo "process $TV_PID ended before it was ready" >&2
+      return 1
+    fi
+    sleep 0.2
+  done
+  echo "window $win still black" >&2
+  return 1
+}
+
+# Waits until the system message box shown before the game window is up; prints its id.
+tv_wait_box() {
+  local box
+  for _ in $(seq 150); do
+    box=$(xwininfo -root -children 2>/dev/null | awk '/"Tinselvale GOLD/ {print $1; exit}')
+    if [ -n "$box" ] && [ -z "$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null)" ]; then
+      echo "$box"
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}

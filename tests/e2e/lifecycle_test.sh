@@ -49,4 +49,29 @@ sleep 0.5
 xdotool keydown super+q; sleep 0.3; xdotool keyup super+q
 tv_wait_exit "$fourth" 50
 [ "$TV_RC" = 0 ] || fail "Super+Q: exit '$TV_RC'"
+
+# SIGTERM while the incorrect-shutdown box waits before the window: a clean end.
+shared="$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD"
+tv_start
+tv_wait_window "$TV_PID" >/dev/null || fail "no window before the kill"
+kill -9 "$TV_PID"
+wait "$TV_PID" 2>/dev/null || true
+tv_start
+tv_wait_box >/dev/null || fail "no incorrect-shutdown box"
+kill -TERM "$TV_PID"
+tv_wait_exit "$TV_PID" 100
+[ "$TV_RC" = 0 ] || fail "SIGTERM during the box: exit '$TV_RC'"
+[ -e "$shared/GoodExit.dat" ] || fail "SIGTERM during the box left no good-exit marker"
+[ -z "$(xwininfo -root -children 2>/dev/null | awk '/"Tinselvale GOLD/')" ] || fail "the box stayed behind"
+
+# No display: the game says there is no graphics hardware and ends, rather than
+# running unseen while holding the one-copy lock.
+rm -f "$shared/ErrorLog.txt"
+env -u DISPLAY -u WAYLAND_DISPLAY "$TV_BIN" >"$TV_HOME/nodisplay.out" 2>&1 &
+TV_PID=$!
+TV_PIDS+=("$TV_PID")
+tv_wait_exit "$TV_PID" 100
+[ "$TV_RC" = 0 ] || fail "without a display: exit '$TV_RC'"
+grep -aq "No 3D Hardware Found (could not count graphics modes.)" "$shared/ErrorLog.txt" ||
+  fail "without a display: nothing logged"
 echo "lifecycle ok"

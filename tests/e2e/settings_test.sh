@@ -62,6 +62,7 @@ start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ ! -e "$SHARED/GoodExit.dat" ] || fail "good-exit marker not removed at start"
 [ "$(ini_value 'SOUND VOLUME')" = 7 ] || fail "a clean start lost a setting"
+tv_wait_ready "$win" || fail "the game never became ready"
 xdotool windowfocus "$win" 2>/dev/null || true
 xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
 for _ in $(seq 50); do [ -e "$SHARED/inichanged.dat" ] && break; sleep 0.1; done
@@ -97,6 +98,7 @@ printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
 start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ "$(geometry "$win")" = 640x480 ] || fail "windowed start not 640x480"
+tv_wait_ready "$win" || fail "the game never became ready"
 for want in 1 0; do
   xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
   for _ in $(seq 50); do [ "$(ini_value 'FULL SCREEN')" = "$want" ] && break; sleep 0.1; done
@@ -114,7 +116,8 @@ for _ in 1 2 3; do
   [ "$(grep -c $'\r$' "$INI")" = 27 ] || fail "settings file damaged by a kill"
   start_game
   tv_dismiss_box >/dev/null || true
-  tv_wait_window "$TV_PID" >/dev/null || fail "no window after a kill"
+  win=$(tv_wait_window "$TV_PID") || fail "no window after a kill"
+  tv_wait_ready "$win" || fail "the game never became ready after a kill"
 done
 term_game "at the end"
 echo "settings ok"

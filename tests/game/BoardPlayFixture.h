@@ -27,7 +27,7 @@ class BoardPlayTest : public BoardTest {
     Game->Mouse = std::make_shared<TMousePointer>();
     mouse = Game->Mouse.get();
     ImageBank = std::make_unique<TImageBank>();
-    for (const char* name : {"pointer", "pointersmall", "brick", "armour", "cellpane", "lock", "bonushighlightmid"})
+    for (const char* name : {"pointer", "pointersmall", "brick", "armour", "cellpane", "lock", "bonushighlightmid", "particlering"})
       Picture(name, 50, 50);
     Picture("cell", 52, 52);
     Picture("cellrightside", 4, 52);

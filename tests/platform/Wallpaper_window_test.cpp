@@ -6,6 +6,7 @@
 #include "gfx/BitmapFile.h"
 #include "platform/Files.h"
 #include "platform/Wallpaper.h"
+#include "support/TestFolder.h"
 
 TEST(Wallpaper, PictureWithASpaceInItsPathBecomesTheWallpaper) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr);
@@ -17,8 +18,7 @@ TEST(Wallpaper, PictureWithASpaceInItsPathBecomesTheWallpaper) {
   p.pixels.assign(18, 120);
   std::string bytes;
   WriteBitmap(bytes, p);
-  std::string folder = std::string(TV_BUILD_DIR) + "/wallpaper test/";
-  std::filesystem::create_directories(folder);
+  std::string folder = TestFolder(" with a space").string() + "/";
   ASSERT_TRUE(WriteFileSafely(folder + "Tinselvale.bmp", bytes));
   EXPECT_TRUE(SetDesktopWallpaper(folder + "Tinselvale.bmp"));
   EXPECT_FALSE(SetDesktopWallpaper("relative.bmp"));

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ErrorReport.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 #include "support/GameFixture.h"
@@ -103,12 +104,25 @@ TEST_F(ScreenChangeTest, ExitScreenEndsTheLoopAndMissingDestinationIsReported) {
   b.PreStart();
   Game->DestinationTScreen = nullptr;
   Game->GameFade->Init(0, 1, nullptr, 1, 0);
+  // A fatal report, logged: it ends the program without the good-exit marker.
+  struct Reported {
+    std::string text;
+  };
+  int fatal = 0, logged = 0;
+  SetErrorReportHook([&](const std::string& text, int f, int l) {
+    fatal = f;
+    logged = l;
+    throw Reported{text};
+  });
   try {
     Game->ScreenChange();
-    FAIL() << "a fade-out without a destination must be reported";
-  } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "Screen 'b' does not have a destination screen set!");
+    ADD_FAILURE() << "a fade-out without a destination must be reported";
+  } catch (const Reported& r) {
+    EXPECT_EQ(r.text, "Screen 'b' does not have a destination screen set!");
   }
+  SetErrorReportHook(nullptr);
+  EXPECT_EQ(fatal, 1);
+  EXPECT_EQ(logged, 1);
 }
 
 TEST_F(ScreenChangeTest, PausedOrSuspendedGameRunsNoScreenLogic) {

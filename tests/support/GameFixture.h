@@ -9,10 +9,12 @@
 
 #include <unistd.h>
 
+#include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/IniFile.h"
 #include "core/Globals.h"
 #include "platform/Clock.h"
+#include "support/TestFolder.h"
 
 class GameTest : public ::testing::Test {
  protected:
@@ -22,11 +24,10 @@ class GameTest : public ::testing::Test {
     game = std::make_unique<TGame>();
     Game = game.get();
     // Markers and settings go to a folder of the test's own.
-    folder = std::filesystem::temp_directory_path() /
-             ("tv-game-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(folder);
+    folder = TestFolder("-game");
     Game->SubPath = folder.string() + "/";
     Game->Ini->FileName = folder.string() + "/tinselvale";
+    ErrorLogFolder = folder.string() + "/";
     GraphicsReady = 0;
     Game->FixedRateLogic.Create();
     Game->FixedRateLogic.JitterCorrection = 0;
@@ -34,6 +35,7 @@ class GameTest : public ::testing::Test {
   }
   void TearDown() override {
     Game = nullptr;
+    ErrorLogFolder.clear();
     SetClockSource(nullptr);
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);
@@ -46,6 +48,5 @@ class GameTest : public ::testing::Test {
 
   uint32_t now = 0;
   std::filesystem::path folder;
-  static inline int counter = 0;
   std::unique_ptr<TGame> game;
 };

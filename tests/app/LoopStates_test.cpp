@@ -1,0 +1,133 @@
+// The main loop around pauses and endings: a request to end while the game
+// stands still, the screen shake running with the logic, and the settings a
+// pause must not touch.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "core/IniFile.h"
+#include "core/Input.h"
+#include "screens/GameFade.h"
+#include "screens/Screen.h"
+#include "support/GameFixture.h"
+
+namespace {
+void PushKey(SDL_Keycode key) {
+  SDL_Event e{};
+  e.type = SDL_KEYDOWN;
+  e.key.keysym.sym = key;
+  SDL_PushEvent(&e);
+}
+
+void PushQuit() {
+  SDL_Event e{};
+  e.type = SDL_QUIT;
+  SDL_PushEvent(&e);
+}
+
+std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+}  // namespace
+
+class LoopStates : public GameTest {
+ protected:
+  static void SetUpTestSuite() { ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0); }
+  void SetUp() override {
+    GameTest::SetUp();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    PolledInputMode = 0;
+    InputFlush();
+    screen.PreStart();
+  }
+  TScreen screen;
+};
+
+TEST_F(LoopStates, RequestToEndWhilePausedOrSuspendedEndsAtOnce) {
+  Game->TogglePause();
+  PushQuit();
+  EXPECT_EQ(Frame(5), -1) << "paused: nothing would ever run the exit fade";
+  EXPECT_EQ(Game->Fading(), 0);
+
+  Game->InstantExit = 0;
+  Game->TogglePause();
+  Game->Suspended = 1;
+  PushQuit();
+  EXPECT_EQ(Frame(5), -1) << "suspended: the same";
+
+  // A running game still leaves through its fade.
+  Game->InstantExit = 0;
+  Game->Suspended = 0;
+  PushQuit();
+  EXPECT_EQ(Frame(5), 1);
+  EXPECT_EQ(Game->Fading(), 1);
+  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen.get());
+}
+
+TEST_F(LoopStates, ScreenShakeRunsDownWithTheLogicAndStandsStillWhilePaused) {
+  Game->screenShake = 100;
+  Game->SetScreenShake(4, 0, 20);
+  ASSERT_FLOAT_EQ(Game->screenShakeCounter, 19) << "setting a shake takes its first step";
+  Frame(25);  // five updates
+  EXPECT_FLOAT_EQ(Game->screenShakeCounter, 14);
+  Game->TogglePause();
+  Frame(25);
+  EXPECT_FLOAT_EQ(Game->screenShakeCounter, 14) << "a pause holds the shake";
+  Game->TogglePause();
+  for (int i = 0; i < 5; ++i) Frame(25);
+  EXPECT_FLOAT_EQ(Game->screenShakeRange, 0) << "a finished shake puts the picture back";
+}
+
+TEST_F(LoopStates, PauseNeverReachesTheSettingsFile) {
+  Game->Music = Game->Speech = 1;
+  Game->TogglePause();
+  ASSERT_EQ(Game->Speech, 0) << "the pause silences speech";
+  Game->IniUpdate(1);
+  std::string text = FileText(folder / "tinselvale.ini");
+  EXPECT_NE(text.find("\r\nSPEECH=1\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\nMUSIC=1\r\n"), std::string::npos) << text;
+  Game->TogglePause();
+
+  // Music switched off by the player stays off in the file, paused or not.
+  Game->Music = 0;
+  Game->Suspended = 1;
+  Game->PausedMusicState = 0;
+  Game->PausedSpeechState = 1;
+  Game->Speech = 0;
+  Game->IniUpdate(1);
+  text = FileText(folder / "tinselvale.ini");
+  EXPECT_NE(text.find("\r\nMUSIC=0\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\nSPEECH=1\r\n"), std::string::npos) << text;
+  Game->Suspended = 0;
+}
+
+TEST_F(LoopStates, AGameStandingStillWaitsButStillReadsItsEventsAndSkipsTheWait) {
+  // The clock moves 100 ms while the loop waits, as a real wait with nothing to do would.
+  bool waiting = false;
+  SetClockSource([&] {
+    const uint32_t t = now;
+    if (waiting) now += 100, waiting = false;
+    return t;
+  });
+  Frame(5);
+  const double armed = Game->FixedRateLogic.LastTime;
+  waiting = true;
+  Game->WaitWhileIdle();
+  EXPECT_EQ(Game->FixedRateLogic.LastTime, armed) << "a running game does not wait";
+  waiting = false;
+
+  Game->TogglePause();
+  Frame(5);
+  for (int pass = 0; pass < 3; ++pass) {
+    now += 16;  // drawing the frame
+    waiting = true;
+    Game->WaitWhileIdle();
+    if (pass == 2) PushKey('p');
+    EXPECT_EQ(Game->MainLogicLoop(), 1);
+    EXPECT_DOUBLE_EQ(Game->FixedRateLogic.TmpMS, 16) << "the frame counts, the wait does not";
+  }
+  EXPECT_EQ(Game->Paused, 0) << "the updates between waits read the key that ends the pause";
+}

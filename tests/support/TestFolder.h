@@ -1,0 +1,10 @@
+// A temporary folder for the running test, the same in a death test's child as
+// in the test itself, so what the child writes lands where the test looks and is
+// removed with the rest.
+#pragma once
+#include <filesystem>
+#include <string>
+
+// <temporary base of this run>/<suite>.<test>[suffix], created; the base goes
+// when the test program ends.
+std::filesystem::path TestFolder(const std::string& suffix = "");
