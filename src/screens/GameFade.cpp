@@ -13,6 +13,22 @@
 #include "screens/Screen.h"
 #include "ui/MousePointer.h"
 
+namespace {
+// Shift, Control, Alt and the system keys, generic and left or right. Pressed alone they
+// begin a chord (Super+Q, Alt+Enter) rather than ask to skip the fade; skipping would
+// also flush the held state the chord is read from, and the chord would be lost.
+bool IsModifierKey(int key) {
+  return key == 16 || key == 17 || key == 18 || key == 91 || key == 92 || (key >= 160 && key <= 165);
+}
+
+// The lowest key pressed once since the last read that is not a modifier, or -1.
+int FirstSkippingKeyHit() {
+  for (int key = InputFirstKeyHit(); key >= 0 && key < 256; ++key)
+    if (KeyHits[key] == 1 && !IsModifierKey(key)) return key;
+  return -1;
+}
+}  // namespace
+
 int TGameFade::Init(float lengthMs, int out, TChannelPtr channel, int allowAnim, int startCounter,
                     std::shared_ptr<TGameChannel> channel2) {
   if (Active) {
@@ -56,7 +72,7 @@ int TGameFade::Manage() {
     Finish();
     return 0;
   }
-  int key = InputFirstKeyHit();
+  int key = FirstSkippingKeyHit();
   if (key >= 0 || Game->Mouse->GetMh(1)) {
     if (!Out) {
       FadeInAborted = 1;

@@ -10,7 +10,8 @@ SHARED="$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD"
 
 close_while_fading_in() {
   local how=$1 win
-  rm -f "$SHARED/GoodExit.dat"
+  # The marker of the run before is taken away by this start, so finding one
+  # afterwards means this run went out through the exit routine.
   tv_start
   win=$(tv_wait_window "$TV_PID") || fail "$how: no window appeared"
   case $how in
