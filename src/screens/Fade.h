@@ -1,7 +1,6 @@
-// A fade of one picture on the wall clock, over an optional background that drifts,
-// zooms and fades on its own: the splashes before the game starts. It draws and
-// presents its own frames outside the main loop, so the caller re-arms the logic
-// timer afterwards (Game->FixedRateLogic.Init()).
+// A fade of one picture on the wall clock, over an optional drifting, zooming background:
+// the splashes before the game starts. It draws and presents its own frames outside the
+// main loop, so the caller re-arms the logic timer afterwards (FixedRateLogic.Init()).
 #pragma once
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // The one screen fade: the old screen darkens to the clear colour, the switch
 // happens on black, the new screen brightens again. Timed in logic ticks, so it
-// runs at the same speed at any frame rate; any key or click skips it.
+// runs at the same speed at any frame rate; a key (not a lone modifier) or click skips it.
 #pragma once
 #include <memory>
 
