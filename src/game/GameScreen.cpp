@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/Game.h"
+#include "core/Globals.h"
 #include "audio/SoundBank.h"
 #include "game/Board.h"
 #include "game/BoardHost.h"
@@ -18,6 +19,7 @@
 #include "core/ErrorReport.h"
 #include "gfx/ImageBank.h"
 #include "player/Profile.h"
+#include "screens/GameFade.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -96,6 +98,7 @@ void TGameScreen::Start() {
   TScreen::Start();
   LevelStart();
   Game->Mouse->On();
+  Game->GameFade->Init(float(StandardFadeLength), 0);
 }
 
 void TGameScreen::LevelStart() {

@@ -1,19 +1,41 @@
 #include "screens/GameFade.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameChannel.h"
+#include "gfx/Color.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
 #include "ui/MousePointer.h"
 
+namespace {
+// Shift, Control, Alt and the system keys, generic and left or right. Pressed alone they
+// begin a chord (Super+Q, Alt+Enter) rather than ask to skip the fade; skipping would
+// also flush the held state the chord is read from, and the chord would be lost.
+bool IsModifierKey(int key) {
+  return key == 16 || key == 17 || key == 18 || key == 91 || key == 92 || (key >= 160 && key <= 165);
+}
+
+// The lowest key pressed once since the last read that is not a modifier, or -1.
+int FirstSkippingKeyHit() {
+  for (int key = InputFirstKeyHit(); key >= 0 && key < 256; ++key)
+    if (KeyHits[key] == 1 && !IsModifierKey(key)) return key;
+  return -1;
+}
+}  // namespace
+
 int TGameFade::Init(float lengthMs, int out, TChannelPtr channel, int allowAnim, int startCounter,
                     std::shared_ptr<TGameChannel> channel2) {
-  if (Active) return 0;
+  if (Active) {
+    if (out == 1 && Out == 0) leave_ = {true, lengthMs, std::move(channel), allowAnim, std::move(channel2)};
+    return 0;
+  }
+  leave_ = {};
   Length = int(Game->CalcAnimLength(int(lengthMs)));
   Counter = float(startCounter);
   Active = 1;
@@ -39,9 +61,18 @@ void TGameFade::CalcRatio() {
   Ratio = Out ? 1.0f - r : r;
 }
 
+bool TGameFade::ExitRequested() const {
+  return Game->DestinationTScreen && Game->DestinationTScreen == Game->ExitScreen.get();
+}
+
 int TGameFade::Manage() {
   if (!Active) return 0;
-  int key = InputFirstKeyHit();
+  // The close request came in this update, after the fade-in had started: turn round now.
+  if (leave_.Asked && ExitRequested()) {
+    Finish();
+    return 0;
+  }
+  int key = FirstSkippingKeyHit();
   if (key >= 0 || Game->Mouse->GetMh(1)) {
     if (!Out) {
       FadeInAborted = 1;
@@ -61,6 +92,11 @@ int TGameFade::Manage() {
 }
 
 void TGameFade::Finish() {
+  const float shown = Ratio;
+  TLeaveRequest leave = std::move(leave_);
+  leave_ = {};
+  const bool leaving = !Out && leave.Asked && ExitRequested();
+
   Active = 0;
   Done = 1;
   if (Out) {
@@ -84,7 +120,11 @@ void TGameFade::Finish() {
   if (Out) {
     // Keep the picture covered while the next screen loads.
     if (Game->Fade && !Game->NoFade && GraphicsReady) {
-      Cls();
+      if (Game->UsingVirtualResolution) {
+        Game->CLSWidescreen();
+      } else {
+        Cls();
+      }
       if (!Game->FadeMouse) Game->Mouse->Draw();
       Flip(1);
     }
@@ -94,6 +134,13 @@ void TGameFade::Finish() {
   }
   Game->NoFade = 0;
   InputFlush();
+
+  if (leaving) {
+    // Darken from what the player sees now, so the picture does not flash up first.
+    const float ticks = Game->CalcAnimLength(int(leave.LengthMs));
+    const int from = int(std::trunc((1.0f - std::clamp(shown, 0.0f, 1.0f)) * ticks));
+    Init(leave.LengthMs, 1, std::move(leave.Channel), leave.AllowAnim, from, std::move(leave.Channel2));
+  }
 }
 
 void TGameFade::FadeChannels() {
@@ -106,8 +153,19 @@ void TGameFade::Draw() {
   if (!Active) return;
   SetBlend(BLEND_ALPHA);
   SetAlpha(1.0f - Ratio);
-  SetColor(0, 0, 0);
-  DrawRect(0, 0, float(ScreenWidth), float(ScreenHeight));
+  if (Game->ClsColor) {
+    SetColor(Game->ClsColor->R, Game->ClsColor->G, Game->ClsColor->B);
+  } else {
+    SetColor(0, 0, 0);
+  }
+  if (Game->UsingVirtualResolution && Game->FullScreen) {
+    // The bars beside the picture fade with it.
+    Game->ResetVRViewport();
+    DrawRect(0, 0, VirtualResolutionWidth(), VirtualResolutionHeight());
+    Game->RestoreVRViewPort();
+  } else {
+    DrawRect(0, 0, float(ScreenWidth), float(ScreenHeight));
+  }
   SetAlpha(1.0f);
   SetColor(255, 255, 255);
 }
