@@ -1,6 +1,6 @@
-// Full-screen night scenes: the ten board backgrounds, the loading screen, the
-// gallery pictures with their thumbnails, the intro story, the level map and its
-// backdrop.
+// Full-screen night scenes: the ten board backgrounds and the gallery pictures with
+// their thumbnails (composed in Vistas), the loading screen, the intro story, the
+// level map and its backdrop.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -11,21 +11,14 @@
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
+#include "Vistas.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979;
 
 void Background(const TStudio& studio, int n) {
   TCanvas c(800, 600);
-  TSceneRandom rng(1000 + uint32_t(n) * 7919);
-  Scenery::TVillagePlan plan = Scenery::RandomPlan(rng);
-  // Every layout shows up at least twice among the ten.
-  plan.layout = Scenery::TLayout((n - 1) % 4);
-  Scenery::Village(c, rng, plan);
-  // The board sits right of the side panel; keep that area quiet.
-  Scenery::CalmCentre(c, 460, 320, 330, 260, 0.42);
-  Scenery::Vignette(c, 0.55);
-  Scenery::Grain(c, rng, 3);
+  Vistas::Background(c, n);
   studio.Save(c, "Data/graphics/bg" + std::to_string(n) + ".jpg");
 }
 
@@ -140,12 +133,7 @@ void StoryScene(TCanvas& c, TSceneRandom& rng, TFeature feature, bool quietCentr
 
 void GalleryPicture(const TStudio& studio, int n) {
   TCanvas c(800, 600);
-  TSceneRandom rng(3000 + uint32_t(n) * 104729);
-  const TFeature features[] = {TFeature::Tree,    TFeature::Sleigh, TFeature::Snowmen, TFeature::Presents,
-                               TFeature::None,    TFeature::Tree,   TFeature::Sleigh,  TFeature::Snowmen,
-                               TFeature::Presents, TFeature::None,  TFeature::Tree};
-  StoryScene(c, rng, features[n - 1], false);
-  Scenery::Grain(c, rng, 2.5);
+  Vistas::GalleryPicture(c, n);
   studio.Save(c, "Data/graphics/pic" + std::to_string(n) + ".jpg");
   TCanvas thumb(100, 75);
   c.PaintScaled(thumb.Cr(), 0, 0, 100, 75);
