@@ -122,7 +122,8 @@ TEST(TextFit, HintPagesKeepTitlePictureTextAndButtonApart) {
     for (size_t i = 0; i < lines.size(); ++i) {
       const TRect line = font31.Line(lines[i], 400, float(first + 30 * int(i)));
       EXPECT_LE(font31.Width(lines[i]), 300.0f) << "a word too long for the page: " << lines[i];
-      ink = {std::min(ink.x0, line.x0), std::min(ink.y0, line.y0), std::max(ink.x1, line.x1), std::max(ink.y1, line.y1)};
+      ink = {std::min(ink.x0, line.x0), std::min(ink.y0, line.y0), std::max(ink.x1, line.x1),
+             std::max(ink.y1, line.y1)};
     }
     EXPECT_FALSE(ink.Meets(button.Grown(kMargin))) << lines.size() << " lines reach the OK button: " << ink;
 

@@ -57,7 +57,9 @@ GemDesign Design(int type) {
         pts.push_back({cx + rr * std::cos(a), cy + rr * std::sin(a)});
       }
       const double lean = 40 * kPi / 180, cs = std::cos(lean), sn = std::sin(lean);
-      auto turn = [&](Pt p) { return Pt{24 + (p.x - 25) * cs - (p.y - 27) * sn, 27 + (p.x - 25) * sn + (p.y - 27) * cs}; };
+      auto turn = [&](Pt p) {
+        return Pt{24 + (p.x - 25) * cs - (p.y - 27) * sn, 27 + (p.x - 25) * sn + (p.y - 27) * cs};
+      };
       for (Pt& p : pts) p = turn(p);
       return {Hex(0x1850D8), pts, turn({25, 29.5}), 0.52};
     }

@@ -155,11 +155,10 @@ void SnowAimPage(cairo_t* cr) {
     for (int c = 0; c < 3; ++c)
       if (r != 1 || c != 1) Snowflake(cr, 42 + c * 18 + 14, 6 + r * 18 + 4, 3, 0.8, kWhite, 0.9);
   Piece(cr, 13, 120, 13, 40);
-  cairo_t* g = cr;
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c) {
       const bool picked = r == 1 && c == 2;
-      MiniCell(g, 162 + c * 18, 6 + r * 18, 18, picked ? Floor::Well : Floor::Brick, 1 + (r * 3 + c + 2) % 7);
+      MiniCell(cr, 162 + c * 18, 6 + r * 18, 18, picked ? Floor::Well : Floor::Brick, 1 + (r * 3 + c + 2) % 7);
     }
   Snowflake(cr, 162 + 2 * 18 + 14, 6 + 18 + 4, 3, 0.8, kWhite, 0.9);
   Pointer(cr, 162 + 2 * 18 + 9, 6 + 18 + 10);

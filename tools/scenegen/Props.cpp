@@ -255,7 +255,8 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   cairo_save(cr);
   cairo_translate(cr, x, base);
   cairo_scale(cr, s, s);
-  const TColour red = TColour::Rgb(196, 28, 40), fur = TColour::Rgb(252, 250, 246), furShade = TColour::Rgb(200, 204, 222);
+  const TColour red = TColour::Rgb(196, 28, 40), fur = TColour::Rgb(252, 250, 246);
+  const TColour furShade = TColour::Rgb(200, 204, 222);
   const TColour skin = TColour::Rgb(250, 206, 176), boot = TColour::Rgb(34, 26, 32), ink = TColour::Rgb(60, 30, 30);
   auto furBand = [&](double x0, double y0, double w, double h, double r) {
     Parchment::RoundRect(cr, x0, y0, w, h, r);

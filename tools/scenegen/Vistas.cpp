@@ -118,7 +118,8 @@ void MoonlitRidge(TCanvas& c, TSceneRandom& rng) {
   FarHills(c, rng, n, 350, 30);
   TRidge mid = MidHills(c, rng, n, 420, 24);
   Scenery::Church(c, rng, 470, mid.Height(490) + 8, 1.1);
-  Cottages(c, rng, mid, 8, 0, 800, 0.8, 1.2, TColour::Rgb(100, 80, 130), {Placement::ChurchBox(470, mid.Height(490) + 8, 1.1)});
+  Cottages(c, rng, mid, 8, 0, 800, 0.8, 1.2, TColour::Rgb(100, 80, 130),
+           {Placement::ChurchBox(470, mid.Height(490) + 8, 1.1)});
   Scenery::Drift(c, rng, 520, 535, Palette::Snow, Palette::SnowDeep);
   Scenery::Lantern(c, 210, 540, 70);
   Scenery::Lantern(c, 700, 548, 64);
@@ -199,8 +200,7 @@ void EveningGlow(TCanvas& c, TSceneRandom& rng) {
   n.clouds = 4;
   DrawNight(c, rng, n);
   Scenery::Moon(c, 180, 150, 16);
-  TRidge far = FarHills(c, rng, n, 360, 34);
-  (void)far;
+  FarHills(c, rng, n, 360, 34);
   TRidge mid = MidHills(c, rng, n, 430, 28);
   Scenery::Church(c, rng, 300, mid.Height(330) + 8, 1.0);
   Cottages(c, rng, mid, 7, 0, 800, 0.8, 1.1, TColour::Rgb(130, 90, 100),
@@ -220,8 +220,7 @@ void Blizzard(TCanvas& c, TSceneRandom& rng) {
   n.stars = 0;
   n.clouds = 6;
   DrawNight(c, rng, n);
-  TRidge far = FarHills(c, rng, n, 370, 20);
-  (void)far;
+  FarHills(c, rng, n, 370, 20);
   TRidge mid = MidHills(c, rng, n, 430, 20);
   Cottages(c, rng, mid, 8, 0, 800, 0.8, 1.15, TColour::Rgb(100, 100, 130));
   // The storm veils everything behind the near drift.
@@ -278,8 +277,7 @@ void HilltopAurora(TCanvas& c, TSceneRandom& rng) {
   n.aurora = TColour::Rgb(180, 110, 255, 0.45);
   n.clouds = 0;
   DrawNight(c, rng, n);
-  TRidge far = FarHills(c, rng, n, 400, 40);
-  (void)far;
+  FarHills(c, rng, n, 400, 40);
   TRidge hill = MidHills(c, rng, n, 470, 70, 0.7);
   THouse cabin;
   cabin.x = 560, cabin.base = hill.Height(600) + 10, cabin.width = 70, cabin.height = 46, cabin.gable = 34;
@@ -299,8 +297,7 @@ void WinterDawn(TCanvas& c, TSceneRandom& rng) {
   n.stars = 30;
   n.clouds = 3;
   DrawNight(c, rng, n);
-  TRidge far = FarHills(c, rng, n, 350, 30);
-  (void)far;
+  FarHills(c, rng, n, 350, 30);
   TRidge mid = MidHills(c, rng, n, 440, 30, 1.4);
   Cottages(c, rng, mid, 9, 0, 800, 0.7, 1.0, TColour::Rgb(130, 110, 140));
   Scenery::Snowman(c, 620, 560, 80);
@@ -510,8 +507,7 @@ void ReindeerClearing(TCanvas& c, TSceneRandom& rng) {
   DrawNight(c, rng, n);
   TRidge far = FarHills(c, rng, n, 360, 20);
   Scenery::PineRow(c, rng, far, 50, 50, 110, Palette::PineDark.Mix(n.sky.mid, 0.4), 0.6, 4);
-  TRidge mid = MidHills(c, rng, n, 440, 14, 0.8);
-  (void)mid;
+  MidHills(c, rng, n, 440, 14, 0.8);
   Figures::Reindeer(c.Cr(), 280, 540, 150, true, false, TColour::Rgb(120, 84, 60));
   Figures::Reindeer(c.Cr(), 500, 560, 130, false, true, TColour::Rgb(140, 100, 70));
   Figures::Reindeer(c.Cr(), 640, 520, 90, false, false, TColour::Rgb(110, 80, 60));
