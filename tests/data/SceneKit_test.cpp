@@ -9,6 +9,7 @@
 
 #include "Canvas.h"
 #include "Lettering.h"
+#include "Placement.h"
 #include "SceneRandom.h"
 #include "Scenery.h"
 
@@ -177,5 +178,39 @@ TEST(SceneKit, LetteringMeasuresAndCentres) {
   EXPECT_GT(right, 20);
   EXPECT_EQ(inkIn(0, 20), 0);
   EXPECT_EQ(inkIn(180, 200), 0);
+}
+
+TEST(SceneKit, MapCottagesStandApart) {
+  // Seen from above, two cottages drawn into each other read as one broken house.
+  const Placement::TMapVillage v = Placement::MapVillage();
+  ASSERT_GE(v.houses.size(), 9u) << "the map's village needs its cottages";
+  const TBox church = Placement::ChurchBox(v.churchX, v.churchBase, v.churchScale);
+  for (size_t i = 0; i < v.houses.size(); ++i) {
+    const TBox a = Placement::HouseBox(v.houses[i]);
+    EXPECT_FALSE(a.Meets(church)) << "cottage " << i << " stands in the church";
+    // Inside the village's corner of the 1000 x 1000 map, clear of the trail's stars.
+    EXPECT_GE(a.x0, 590);
+    EXPECT_LE(a.x1, 965);
+    for (size_t j = i + 1; j < v.houses.size(); ++j)
+      EXPECT_FALSE(a.Meets(Placement::HouseBox(v.houses[j]))) << "cottages " << i << " and " << j << " overlap";
+    if (i > 0) {
+      EXPECT_LE(v.houses[i - 1].base, v.houses[i].base) << "drawn back to front";
+    }
+  }
+
+  // The placing itself: with room for only one, the second is left out rather than
+  // squeezed in, and what is kept out stays clear.
+  TSceneRandom rng(1);
+  const TBox wall{0, 0, 100, 200};
+  auto make = [](TSceneRandom& r) {
+    THouse h;
+    h.x = r.Real(90, 130);
+    h.base = 150;
+    h.chimney = false;
+    return h;
+  };
+  const auto two = Placement::Apart(rng, 2, make, {wall});
+  ASSERT_EQ(two.size(), 1u);
+  EXPECT_FALSE(Placement::HouseBox(two[0]).Meets(wall));
 }
 #endif

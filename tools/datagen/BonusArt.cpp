@@ -177,36 +177,47 @@ void Cracker(cairo_t* cr, double s, bool standing) {
   cairo_restore(cr);
 }
 
-void GoldStar(cairo_t* cr, double s) {
-  // Eight soft rays turning by one ray spacing per loop.
-  cairo_save(cr);
-  cairo_translate(cr, 25, 25);
-  cairo_rotate(cr, s / 8);
-  for (int i = 0; i < 8; ++i) {
-    cairo_save(cr);
-    cairo_rotate(cr, i * kPi / 4);
+// A shooting star: a small bright star flying up to the right on a long trail of
+// light. Nothing on the board has its lean or its tail, so it never passes for a gem.
+void ShootingStar(cairo_t* cr, double s) {
+  const Pt head{34, 15};
+  // Three streaks fanning out behind the star, shimmering along their length.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  const double spread[3] = {-5.5, 0, 5.5};
+  for (int i = 0; i < 3; ++i) {
+    const double shimmer = 0.5 + 0.5 * std::sin(s + i * 2 * kPi / 3);
+    const double tx = 5 + 1.5 * i, ty = 44 - 1.5 * i + spread[i] * 0.3;
+    cairo_pattern_t* p = cairo_pattern_create_linear(head.x, head.y, tx, ty);
+    AddStop(p, 0, Hex(0xFFF6C8), 0.95);
+    AddStop(p, 0.45, kFrameGold, 0.55 + 0.25 * shimmer);
+    AddStop(p, 1, Hex(0xFF9A30), 0);
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, -2.2);
-    cairo_line_to(cr, 24, 0);
-    cairo_line_to(cr, 0, 2.2);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 24, 0);
-    AddStop(p, 0, kFrameGold, 0.55);
-    AddStop(p, 1, kFrameGold, 0);
+    cairo_move_to(cr, head.x + spread[i] * 0.35, head.y + spread[i] * 0.35);
+    cairo_curve_to(cr, head.x - 10 + spread[i], head.y + 12 + spread[i] * 0.4, tx + 10, ty - 6 + spread[i] * 0.2, tx,
+                   ty);
     cairo_set_source(cr, p);
-    cairo_fill(cr);
+    cairo_set_line_width(cr, i == 1 ? 5.5 : 3.2);
+    cairo_stroke(cr);
     cairo_pattern_destroy(p);
-    cairo_restore(cr);
   }
-  cairo_restore(cr);
-  const double k = 1 + 0.045 * std::sin(s);
+  // Sparks shed along the trail, drifting back one trail length per loop.
+  for (int i = 0; i < 4; ++i) {
+    const double t = std::fmod(s / (2 * kPi) + i / 4.0, 1.0);
+    const double x = head.x - 6 - t * 24 + 3 * std::sin(i * 1.7), y = head.y + 8 + t * 22 + 2 * std::cos(i * 2.3);
+    Glint(cr, x, y, 2.4, (1 - t) * 0.85, Hex(0xFFE8A0));
+  }
+  SoftGlow(cr, head.x, head.y, 15, Hex(0xFFE090), 0.75);
+  // The star itself, tilted along its flight and pulsing gently.
+  const double k = 1 + 0.06 * std::sin(s);
   cairo_save(cr);
-  cairo_translate(cr, 25, 25.5);
+  cairo_translate(cr, head.x, head.y);
+  cairo_rotate(cr, 0.35);
   cairo_scale(cr, k, k);
-  cairo_translate(cr, -25, -25.5);
-  FacetedStone(cr, StarPoints(25, 25.5, 21.5, 9.5, 5, -kPi / 2), {25, 25.5}, Hex(0xFFC21E), 0.48);
+  cairo_translate(cr, -head.x, -head.y);
+  FacetedStone(cr, StarPoints(head.x, head.y, 13, 5.6, 5, -kPi / 2), head, Hex(0xFFD24A), 0.45);
   cairo_restore(cr);
   const double tw = std::pow(0.5 + 0.5 * std::sin(s * 3), 3);
-  Glint(cr, 25, 5.5, 3 + 5 * tw, 0.2 + 0.8 * tw);
+  Glint(cr, head.x + 1, head.y - 1, 4 + 7 * tw, 0.3 + 0.7 * tw);
 }
 
 void Snowman(cairo_t* cr, double s) {
@@ -433,7 +444,7 @@ void DrawBonus(cairo_t* cr, int type, double phase) {
     case 8: Pudding(cr, s); break;
     case 9: Cracker(cr, s, false); break;
     case 10: Cracker(cr, s, true); break;
-    case 11: GoldStar(cr, s); break;
+    case 11: ShootingStar(cr, s); break;
     case 12: Snowman(cr, s); break;
     case 13: SnowballPiece(cr, s); break;
     case 14: Match(cr, s); break;

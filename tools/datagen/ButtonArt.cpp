@@ -124,6 +124,15 @@ bool SaveButton(const std::string& path, const ButtonSpec& b, bool hover, bool s
   return c.SavePng(path);
 }
 
+}  // namespace
+
+void DrawHintButton(cairo_t* cr, double w, double h) {
+  DrawPlate(cr, w, h, Plate::Blue, false, false);
+  DrawCaption(cr, w, h, "Hint", false, false);
+}
+
+namespace {
+
 bool SaveArrow(const std::string& path, bool right, bool hover) {
   const int size = 64;
   TCanvas c(size, size);

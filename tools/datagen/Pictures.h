@@ -23,6 +23,8 @@ void DrawBrick(cairo_t* cr);
 void DrawArmour(cairo_t* cr);
 void DrawLockIce(cairo_t* cr);
 void DrawCellWell(cairo_t* cr);
+// The side panel's Hint button as the player sees it, w x h at the origin.
+void DrawHintButton(cairo_t* cr, double w, double h);
 // The power gauge (46 x 92) at the origin: fill 0 = empty, 1 = full, 2 = brimming.
 void DrawGauge(cairo_t* cr, int fill);
 

@@ -1,30 +1,24 @@
-// Full-screen night scenes: the ten board backgrounds, the loading screen, the
-// gallery pictures with their thumbnails, the intro story, the level map and its
-// backdrop.
+// Full-screen night scenes: the ten board backgrounds and the gallery pictures with
+// their thumbnails (composed in Vistas), the loading screen, the intro story, the
+// level map and its backdrop.
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
 #include "Parchment.h"
+#include "Placement.h"
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
+#include "Vistas.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979;
 
 void Background(const TStudio& studio, int n) {
   TCanvas c(800, 600);
-  TSceneRandom rng(1000 + uint32_t(n) * 7919);
-  Scenery::TVillagePlan plan = Scenery::RandomPlan(rng);
-  // Every layout shows up at least twice among the ten.
-  plan.layout = Scenery::TLayout((n - 1) % 4);
-  Scenery::Village(c, rng, plan);
-  // The board sits right of the side panel; keep that area quiet.
-  Scenery::CalmCentre(c, 460, 320, 330, 260, 0.42);
-  Scenery::Vignette(c, 0.55);
-  Scenery::Grain(c, rng, 3);
+  Vistas::Background(c, n);
   studio.Save(c, "Data/graphics/bg" + std::to_string(n) + ".jpg");
 }
 
@@ -139,12 +133,7 @@ void StoryScene(TCanvas& c, TSceneRandom& rng, TFeature feature, bool quietCentr
 
 void GalleryPicture(const TStudio& studio, int n) {
   TCanvas c(800, 600);
-  TSceneRandom rng(3000 + uint32_t(n) * 104729);
-  const TFeature features[] = {TFeature::Tree,    TFeature::Sleigh, TFeature::Snowmen, TFeature::Presents,
-                               TFeature::None,    TFeature::Tree,   TFeature::Sleigh,  TFeature::Snowmen,
-                               TFeature::Presents, TFeature::None,  TFeature::Tree};
-  StoryScene(c, rng, features[n - 1], false);
-  Scenery::Grain(c, rng, 2.5);
+  Vistas::GalleryPicture(c, n);
   studio.Save(c, "Data/graphics/pic" + std::to_string(n) + ".jpg");
   TCanvas thumb(100, 75);
   c.PaintScaled(thumb.Cr(), 0, 0, 100, 75);
@@ -300,35 +289,23 @@ void LevelMap(const TStudio& studio) {
     if (nearTrail(tx, ty)) continue;
     if (std::hypot((tx - 300) / 120, (ty - 700) / 46) < 1.2) continue;
     if (std::hypot((tx - 760) / 160, (ty - 180) / 90) < 1.2) continue;
-    if (tx > 600 && tx < 940 && ty > 420 && ty < 700) continue;  // the village square
+    if (tx > 585 && tx < 965 && ty > 400 && ty < 730) continue;  // the village square
     trees.push_back({tx, ty, rng.Real(22, 44)});
   }
   std::sort(trees.begin(), trees.end(), [](auto& a, auto& b) { return a[1] < b[1]; });
   for (auto& t : trees) Scenery::Pine(cr, rng, t[0], t[1], t[2], Palette::Pine, 0.9);
-  // Tinselvale itself on the east side, with its church.
-  std::vector<THouse> houses;
-  for (int i = 0; i < 11; ++i) {
-    THouse h;
-    h.x = rng.Real(610, 880);
-    h.base = rng.Real(470, 690);
-    const double s = rng.Real(0.9, 1.3);
-    h.width = 50 * s;
-    h.height = 36 * s;
-    h.gable = 26 * s;
-    h.depth = 30 * s;
-    h.wall = TColour::Rgb(rng.Int(130, 190), rng.Int(90, 130), rng.Int(110, 160));
-    h.wreath = rng.Chance(0.5);
-    houses.push_back(h);
-  }
-  std::sort(houses.begin(), houses.end(), [](auto& a, auto& b) { return a.base < b.base; });
+  // Tinselvale itself on the east side: cottages that stand clear of each other and of
+  // the church, drawn back to front.
+  const Placement::TMapVillage village = Placement::MapVillage();
   bool church = false;
-  for (auto& h : houses) {
-    if (!church && h.base > 560) {
-      Scenery::Church(land, rng, 740, 560, 1.3);
+  for (const THouse& h : village.houses) {
+    if (!church && h.base > village.churchBase) {
+      Scenery::Church(land, rng, village.churchX, village.churchBase, village.churchScale);
       church = true;
     }
     Scenery::House(land, rng, h);
   }
+  if (!church) Scenery::Church(land, rng, village.churchX, village.churchBase, village.churchScale);
   // The trail: trodden snow, a dashed golden line of footsteps, in star order.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);

@@ -244,52 +244,6 @@ void DialogPanel(const TStudio& studio, int w, int h, const std::string& path, u
   studio.Save(c, path);
 }
 
-// Page 15 of the hints: "take your time" shown as an hourglass with a question.
-void Hint15(const TStudio& studio) {
-  TCanvas c(150, 120);
-  cairo_t* cr = c.Cr();
-  const double cx = 52, top = 14, bot = 106;
-  // Hourglass glass.
-  cairo_move_to(cr, cx - 26, top + 6);
-  cairo_curve_to(cr, cx - 26, 52, cx - 4, 56, cx - 4, 60);
-  cairo_curve_to(cr, cx - 4, 64, cx - 26, 68, cx - 26, bot - 6);
-  cairo_line_to(cr, cx + 26, bot - 6);
-  cairo_curve_to(cr, cx + 26, 68, cx + 4, 64, cx + 4, 60);
-  cairo_curve_to(cr, cx + 4, 56, cx + 26, 52, cx + 26, top + 6);
-  cairo_close_path(cr);
-  cairo_set_source_rgba(cr, 0.75, 0.85, 1, 0.35);
-  cairo_fill_preserve(cr);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
-  // Snow running through instead of sand.
-  cairo_move_to(cr, cx - 18, 40);
-  cairo_curve_to(cr, cx - 10, 52, cx - 3, 56, cx, 58);
-  cairo_curve_to(cr, cx + 3, 56, cx + 10, 52, cx + 18, 40);
-  cairo_close_path(cr);
-  Palette::Snow.Set(cr);
-  cairo_fill(cr);
-  cairo_rectangle(cr, cx - 1, 58, 2, 36);
-  cairo_fill(cr);
-  cairo_move_to(cr, cx - 22, bot - 6);
-  cairo_curve_to(cr, cx - 12, 88, cx + 12, 88, cx + 22, bot - 6);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  for (double y : {top, bot - 8}) {
-    Parchment::RoundRect(cr, cx - 32, y - 4, 64, 12, 4);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y - 4, 0, y + 8);
-    Palette::GoldLight.Stop(g, 0);
-    Palette::GoldDeep.Stop(g, 1);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-  }
-  TLetterStyle q = Festive(70);
-  q.snowCap = false;
-  studio.letters.Draw(c, q, "?", 112, 84);
-  studio.Save(c, "Data/graphics/Localised/Hint15.png");
-}
-
 // A little winged moth carrying a quill: the Quillmoth mark.
 void Moth(cairo_t* cr, double x, double y, double s) {
   cairo_save(cr);
@@ -511,7 +465,6 @@ void AddCaptionJobs(std::vector<TPictureJob>& jobs) {
   jobs.push_back({"Localised/chooseplayer.png", [](const TStudio& s) {
                     DialogPanel(s, 540, 450, "Data/graphics/Localised/chooseplayer.png", 704);
                   }});
-  jobs.push_back({"Localised/Hint15.png", Hint15});
   jobs.push_back({"branding/splash1.png", StudioSplash});
   jobs.push_back({"quillmoth.png", LogoSplash});
 }

@@ -23,21 +23,23 @@ TLetterStyle Heading(double size) {
   return s;
 }
 
-// A sunken dark well where the game draws board pieces.
+// A sunken dark well where the game draws board pieces. Its rim stays within 4 pixels
+// of the pieces: the instruction texts start just under the upper wells.
 void Well(cairo_t* cr, double x, double y, double w, double h) {
-  Parchment::RoundRect(cr, x - 6, y - 6, w + 12, h + 12, 8);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y - 6, 0, y + h + 6);
+  const double m = 4;
+  Parchment::RoundRect(cr, x - m, y - m, w + 2 * m, h + 2 * m, 7);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, y - m, 0, y + h + m);
   TColour::Rgb(12, 14, 44).Stop(p, 0);
   TColour::Rgb(40, 44, 100).Stop(p, 1);
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-  Parchment::RoundRect(cr, x - 6, y - 6, w + 12, h + 12, 8);
-  cairo_set_line_width(cr, 2.5);
+  Parchment::RoundRect(cr, x - m, y - m, w + 2 * m, h + 2 * m, 7);
+  cairo_set_line_width(cr, 2);
   Palette::Gold.Set(cr);
   cairo_stroke(cr);
   // Inner shadow along the top edge.
-  Parchment::RoundRect(cr, x - 4, y - 4, w + 8, 10, 6);
+  Parchment::RoundRect(cr, x - m + 2, y - m + 2, w + 2 * m - 4, 10, 5);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
   cairo_fill(cr);
 }

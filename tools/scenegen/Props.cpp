@@ -1,6 +1,7 @@
 #include "Props.h"
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "Parchment.h"
@@ -249,118 +250,234 @@ void Fire(TCanvas& c, double x, double y, double w, double h, double phase) {
 
 void FatherChristmas(TCanvas& c, double x, double base, double height) {
   cairo_t* cr = c.Cr();
-  const double s = height / 320.0;
+  // Drawn 372 units tall, from the boots at 0 to the top of the hat.
+  const double s = height / 372.0;
   cairo_save(cr);
   cairo_translate(cr, x, base);
   cairo_scale(cr, s, s);
-  const TColour red = TColour::Rgb(200, 30, 40), fur = TColour::Rgb(250, 248, 244), skin = TColour::Rgb(250, 200, 170);
-  // Sack over his shoulder, behind him.
-  cairo_move_to(cr, 40, -250);
-  cairo_curve_to(cr, 150, -290, 160, -170, 110, -140);
-  cairo_curve_to(cr, 80, -120, 40, -160, 40, -250);
-  Shaded(cr, 40, -290, 160, -140, TColour::Rgb(150, 110, 70), 0.25, 0.5);
-  // Boots.
-  for (double side : {-1.0, 1.0}) {
-    Parchment::RoundRect(cr, side * 34 - 26, -26, 52, 26, 10);
-    TColour::Rgb(30, 24, 30).Set(cr);
-    cairo_fill(cr);
-  }
-  // Coat.
-  cairo_move_to(cr, -60, -200);
-  cairo_curve_to(cr, -100, -140, -96, -60, -80, -24);
-  cairo_line_to(cr, 80, -24);
-  cairo_curve_to(cr, 96, -60, 100, -140, 60, -200);
-  cairo_close_path(cr);
-  Shaded(cr, -90, -200, 90, -24, red, 0.2, 0.45);
-  // Fur hem and front.
-  Parchment::RoundRect(cr, -86, -40, 172, 22, 11);
-  fur.Set(cr);
-  cairo_fill(cr);
-  cairo_rectangle(cr, -10, -200, 20, 170);
-  cairo_fill(cr);
-  // Belt with a gold buckle.
-  cairo_rectangle(cr, -92, -110, 184, 20);
-  TColour::Rgb(30, 24, 30).Set(cr);
-  cairo_fill(cr);
-  Parchment::RoundRect(cr, -16, -114, 32, 28, 4);
-  cairo_set_line_width(cr, 5);
-  Palette::Gold.Set(cr);
-  cairo_stroke(cr);
-  // Arms: one waving, one holding the sack.
-  cairo_move_to(cr, -60, -190);
-  cairo_curve_to(cr, -110, -190, -130, -230, -126, -270);
-  cairo_line_to(cr, -98, -274);
-  cairo_curve_to(cr, -100, -240, -84, -216, -50, -160);
-  cairo_close_path(cr);
-  Shaded(cr, -130, -270, -50, -160, red, 0.2, 0.4);
-  Parchment::RoundRect(cr, -132, -282, 38, 16, 8);
-  fur.Set(cr);
-  cairo_fill(cr);
-  cairo_arc(cr, -112, -296, 17, 0, 2 * kPi);
-  TColour::Rgb(30, 110, 60).Set(cr);
-  cairo_fill(cr);
-  cairo_move_to(cr, 60, -190);
-  cairo_curve_to(cr, 90, -200, 100, -230, 92, -250);
-  cairo_line_to(cr, 66, -246);
-  cairo_curve_to(cr, 70, -230, 60, -214, 44, -180);
-  cairo_close_path(cr);
-  Shaded(cr, 40, -250, 100, -180, red, 0.1, 0.45);
-  cairo_arc(cr, 80, -256, 15, 0, 2 * kPi);
-  TColour::Rgb(30, 110, 60).Set(cr);
-  cairo_fill(cr);
-  // Head: face, cheeks, eyes smiling shut, nose.
-  cairo_arc(cr, 0, -236, 38, 0, 2 * kPi);
-  Shaded(cr, -38, -274, 38, -198, skin, 0.2, 0.2);
-  for (double side : {-1.0, 1.0}) {
-    cairo_arc(cr, side * 22, -226, 9, 0, 2 * kPi);
-    TColour::Rgb(240, 120, 120, 0.7).Set(cr);
-    cairo_fill(cr);
-    cairo_arc(cr, side * 14, -242, 6, kPi * 1.1, kPi * 1.9);
-    cairo_set_line_width(cr, 3);
-    TColour::Rgb(50, 30, 30).Set(cr);
-    cairo_stroke(cr);
-  }
-  // Beard: a cloud of overlapping curls.
-  const double curls[][3] = {{-34, -214, 18}, {-20, -196, 20}, {0, -188, 22}, {20, -196, 20}, {34, -214, 18},
-                             {-10, -176, 18}, {10, -176, 18}, {0, -166, 16}, {-38, -230, 12}, {38, -230, 12}};
-  for (auto& k : curls) {
-    cairo_arc(cr, k[0], k[1], k[2], 0, 2 * kPi);
-    cairo_pattern_t* p = cairo_pattern_create_radial(k[0] - k[2] * 0.4, k[1] - k[2] * 0.4, 1, k[0], k[1], k[2]);
+  const TColour red = TColour::Rgb(196, 28, 40), fur = TColour::Rgb(252, 250, 246);
+  const TColour furShade = TColour::Rgb(200, 204, 222);
+  const TColour skin = TColour::Rgb(250, 206, 176), boot = TColour::Rgb(34, 26, 32), ink = TColour::Rgb(60, 30, 30);
+  auto furBand = [&](double x0, double y0, double w, double h, double r) {
+    Parchment::RoundRect(cr, x0, y0, w, h, r);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y0 + h);
     fur.Stop(p, 0);
-    TColour::Rgb(214, 214, 230).Stop(p, 1);
+    furShade.Stop(p, 1);
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
+  };
+
+  // The sack over his left shoulder, behind him, with presents peeking out.
+  cairo_save(cr);
+  cairo_translate(cr, 92, -196);
+  cairo_rotate(cr, 0.35);
+  for (auto [px, py, pw, ph, paper, ribbon] :
+       {std::tuple{-34.0, -74.0, 34.0, 30.0, TColour::Rgb(40, 130, 70), Palette::Gold},
+        std::tuple{-4.0, -84.0, 30.0, 36.0, TColour::Rgb(50, 90, 190), fur},
+        std::tuple{18.0, -70.0, 28.0, 24.0, Palette::Gold, Palette::Berry}}) {
+    cairo_rectangle(cr, px, py, pw, ph);
+    Shaded(cr, px, py, px + pw, py + ph, paper, 0.25, 0.35);
+    cairo_rectangle(cr, px + pw / 2 - 3, py, 6, ph);
+    ribbon.Set(cr);
+    cairo_fill(cr);
   }
-  // Moustache and nose over the beard.
+  cairo_move_to(cr, -46, -50);
+  cairo_curve_to(cr, -70, 10, -40, 80, 10, 80);
+  cairo_curve_to(cr, 60, 80, 76, 10, 50, -50);
+  cairo_curve_to(cr, 20, -40, -20, -40, -46, -50);
+  cairo_close_path(cr);
+  Shaded(cr, -60, -50, 70, 80, TColour::Rgb(160, 112, 66), 0.3, 0.5);
+  cairo_set_line_width(cr, 1.6);
+  TColour::Rgb(110, 70, 40, 0.6).Set(cr);
+  for (int i = 0; i < 3; ++i) {
+    cairo_move_to(cr, -30 + i * 26, -38);
+    cairo_curve_to(cr, -36 + i * 26, 0, -30 + i * 28, 40, -20 + i * 26, 70);
+  }
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 6);
+  Palette::Gold.Darker(0.2).Set(cr);
+  cairo_move_to(cr, -44, -44);
+  cairo_curve_to(cr, -14, -34, 24, -34, 50, -44);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+
+  // Boots with turned-down cuffs, the trousers tucked in.
   for (double side : {-1.0, 1.0}) {
+    cairo_rectangle(cr, side * 30 - 18, -70, 36, 40);
+    Shaded(cr, side * 30 - 18, -70, side * 30 + 18, -30, red.Darker(0.1), 0.2, 0.4);
+    cairo_move_to(cr, side * 30 - 22, -40);
+    cairo_line_to(cr, side * 30 + 22, -40);
+    cairo_line_to(cr, side * 30 + 22, -12);
+    cairo_curve_to(cr, side * 30 + 22 + side * 20, -12, side * 30 + 24 + side * 20, 0, side * 30 + 16 + side * 14, 0);
+    cairo_line_to(cr, side * 30 - 22, 0);
+    cairo_close_path(cr);
+    Shaded(cr, side * 30 - 22, -40, side * 30 + 36, 0, boot, 0.35, 0.3);
+    Parchment::RoundRect(cr, side * 30 - 25, -46, 50, 12, 4);
+    boot.Lighter(0.15).Set(cr);
+    cairo_fill(cr);
+    cairo_arc(cr, side * 30 - 8, -26, 4, 0, 2 * kPi);
+    TColour{1, 1, 1, 0.25}.Set(cr);
+    cairo_fill(cr);
+  }
+
+  // The coat: wide shoulders narrowing to the belt, flaring to the hem.
+  cairo_move_to(cr, -50, -214);
+  cairo_curve_to(cr, -84, -206, -94, -150, -88, -112);
+  cairo_curve_to(cr, -96, -90, -100, -70, -96, -56);
+  cairo_line_to(cr, 96, -56);
+  cairo_curve_to(cr, 100, -70, 96, -90, 88, -112);
+  cairo_curve_to(cr, 94, -150, 84, -206, 50, -214);
+  cairo_close_path(cr);
+  Shaded(cr, -96, -214, 96, -56, red, 0.28, 0.45);
+  furBand(-100, -66, 200, 22, 11);
+  furBand(-12, -206, 24, 150, 10);
+  // Belt and its gold buckle.
+  cairo_rectangle(cr, -92, -124, 184, 22);
+  cairo_pattern_t* belt = cairo_pattern_create_linear(0, -124, 0, -102);
+  boot.Lighter(0.2).Stop(belt, 0);
+  boot.Stop(belt, 1);
+  cairo_set_source(cr, belt);
+  cairo_fill(cr);
+  cairo_pattern_destroy(belt);
+  Parchment::RoundRect(cr, -18, -128, 36, 30, 5);
+  cairo_set_line_width(cr, 6);
+  Palette::Gold.Set(cr);
+  cairo_stroke(cr);
+  Parchment::RoundRect(cr, -18, -128, 36, 30, 5);
+  cairo_set_line_width(cr, 1.5);
+  Palette::GoldLight.Set(cr);
+  cairo_stroke(cr);
+
+  // His right arm raised in a wave, the left one up to the sack's neck.
+  auto arm = [&](double sx, double sy, double ex, double ey, double width) {
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, width);
+    cairo_move_to(cr, sx, sy);
+    cairo_curve_to(cr, sx + (ex - sx) * 0.2, sy + (ey - sy) * 0.6, ex - (ex - sx) * 0.2, ey + 10, ex, ey);
+    cairo_pattern_t* p = cairo_pattern_create_linear(std::min(sx, ex) - width, 0, std::max(sx, ex) + width, 0);
+    red.Lighter(0.2).Stop(p, 0);
+    red.Darker(0.3).Stop(p, 1);
+    cairo_set_source(cr, p);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(p);
+  };
+  arm(-66, -190, -110, -262, 32);
+  arm(62, -192, 86, -244, 32);
+  auto glove = [&](double gx, double gy, double angle) {
     cairo_save(cr);
-    cairo_translate(cr, side * 13, -220);
-    cairo_scale(cr, 1.6, 0.8);
-    cairo_arc(cr, 0, 0, 10, 0, 2 * kPi);
+    cairo_translate(cr, gx, gy);
+    cairo_rotate(cr, angle);
+    furBand(-20, -4, 40, 16, 8);
+    cairo_move_to(cr, -13, -4);
+    cairo_curve_to(cr, -16, -28, 14, -30, 13, -4);
+    cairo_close_path(cr);
+    Shaded(cr, -16, -30, 14, -4, fur, 0.0, 0.2);
+    cairo_move_to(cr, -12, -14);
+    cairo_curve_to(cr, -26, -18, -24, -30, -14, -24);
+    cairo_close_path(cr);
+    fur.Set(cr);
+    cairo_fill(cr);
     cairo_restore(cr);
+  };
+  glove(-114, -272, -0.35);
+  glove(88, -252, 0.3);
+
+  // Head: face, rosy cheeks, smiling eyes under bushy brows.
+  cairo_save(cr);
+  cairo_translate(cr, 0, -250);
+  cairo_scale(cr, 1.0, 1.08);
+  cairo_arc(cr, 0, 0, 38, 0, 2 * kPi);
+  cairo_restore(cr);
+  Shaded(cr, -38, -290, 38, -210, skin, 0.2, 0.25);
+  for (double side : {-1.0, 1.0}) {
+    cairo_arc(cr, side * 22, -238, 10, 0, 2 * kPi);
+    cairo_pattern_t* cheek = cairo_pattern_create_radial(side * 22, -238, 0, side * 22, -238, 10);
+    TColour::Rgb(240, 110, 110, 0.75).Stop(cheek, 0);
+    TColour::Rgb(240, 110, 110, 0).Stop(cheek, 1);
+    cairo_set_source(cr, cheek);
+    cairo_fill(cr);
+    cairo_pattern_destroy(cheek);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 3.4);
+    ink.Set(cr);
+    cairo_arc(cr, side * 14, -252, 6, kPi * 1.15, kPi * 1.85);
+    cairo_stroke(cr);
+    cairo_move_to(cr, side * 4, -266);
+    cairo_curve_to(cr, side * 10, -274, side * 22, -274, side * 28, -264);
+    cairo_curve_to(cr, side * 22, -268, side * 12, -266, side * 4, -262);
+    cairo_close_path(cr);
     fur.Set(cr);
     cairo_fill(cr);
   }
-  cairo_arc(cr, 0, -228, 8, 0, 2 * kPi);
-  cairo_pattern_t* nose = cairo_pattern_create_radial(-3, -231, 1, 0, -228, 8);
-  TColour::Rgb(255, 160, 150).Stop(nose, 0);
-  TColour::Rgb(220, 90, 90).Stop(nose, 1);
+  // Beard: one soft cloud with a scalloped edge, shaded into the blue of the snow.
+  cairo_move_to(cr, -40, -250);
+  cairo_curve_to(cr, -46, -214, -40, -196, -30, -186);
+  const double scallops[][2] = {{-22, -170}, {-10, -160}, {4, -158}, {16, -164}, {28, -178}};
+  double lx = -30, ly = -186;
+  for (auto& sc : scallops) {
+    cairo_curve_to(cr, lx + 2, ly + 14, sc[0] - 6, sc[1] + 10, sc[0], sc[1]);
+    lx = sc[0];
+    ly = sc[1];
+  }
+  cairo_curve_to(cr, 40, -196, 46, -214, 40, -250);
+  cairo_curve_to(cr, 30, -222, -30, -222, -40, -250);
+  cairo_close_path(cr);
+  cairo_pattern_t* beard = cairo_pattern_create_linear(-30, -240, 30, -160);
+  fur.Stop(beard, 0);
+  fur.Stop(beard, 0.4);
+  furShade.Stop(beard, 1);
+  cairo_set_source(cr, beard);
+  cairo_fill(cr);
+  cairo_pattern_destroy(beard);
+  cairo_set_line_width(cr, 1.6);
+  furShade.WithAlpha(0.8).Set(cr);
+  for (int i = 0; i < 6; ++i) {
+    const double bx = -24 + i * 10;
+    cairo_move_to(cr, bx, -214 + (i % 2) * 6);
+    cairo_curve_to(cr, bx - 4, -200, bx + 4, -188, bx - 2, -176 + std::abs(i - 2.5) * 3);
+  }
+  cairo_stroke(cr);
+  // Smile, moustache and nose.
+  cairo_set_line_width(cr, 3);
+  TColour::Rgb(170, 60, 60).Set(cr);
+  cairo_arc(cr, 0, -226, 8, 0.2 * kPi, 0.8 * kPi);
+  cairo_stroke(cr);
+  for (double side : {-1.0, 1.0}) {
+    cairo_move_to(cr, 0, -234);
+    cairo_curve_to(cr, side * 12, -244, side * 30, -240, side * 34, -228);
+    cairo_curve_to(cr, side * 26, -232, side * 14, -228, 0, -230);
+    cairo_close_path(cr);
+    cairo_pattern_t* m = cairo_pattern_create_linear(0, -244, 0, -228);
+    fur.Stop(m, 0);
+    furShade.Stop(m, 1);
+    cairo_set_source(cr, m);
+    cairo_fill(cr);
+    cairo_pattern_destroy(m);
+  }
+  cairo_arc(cr, 0, -240, 8.5, 0, 2 * kPi);
+  cairo_pattern_t* nose = cairo_pattern_create_radial(-3, -243, 1, 0, -240, 8.5);
+  TColour::Rgb(255, 170, 160).Stop(nose, 0);
+  TColour::Rgb(222, 96, 96).Stop(nose, 1);
   cairo_set_source(cr, nose);
   cairo_fill(cr);
   cairo_pattern_destroy(nose);
-  // Hat flopping to the side, with its fur band and bobble.
-  cairo_move_to(cr, -38, -258);
-  cairo_curve_to(cr, -36, -320, 30, -330, 62, -296);
-  cairo_curve_to(cr, 70, -286, 64, -276, 56, -280);
-  cairo_curve_to(cr, 40, -300, 30, -296, 38, -258);
+
+  // The hat flopping over to his left, its fur band and the bobble.
+  cairo_move_to(cr, -40, -280);
+  cairo_curve_to(cr, -38, -336, 28, -352, 66, -316);
+  cairo_curve_to(cr, 78, -304, 76, -290, 66, -292);
+  cairo_curve_to(cr, 50, -312, 32, -312, 40, -280);
   cairo_close_path(cr);
-  Shaded(cr, -38, -330, 62, -258, red, 0.25, 0.4);
-  Parchment::RoundRect(cr, -44, -270, 88, 20, 10);
-  fur.Set(cr);
+  Shaded(cr, -40, -350, 70, -280, red, 0.28, 0.4);
+  furBand(-46, -294, 92, 24, 12);
+  cairo_arc(cr, 68, -290, 13, 0, 2 * kPi);
+  cairo_pattern_t* bobble = cairo_pattern_create_radial(64, -295, 1, 68, -290, 13);
+  fur.Stop(bobble, 0);
+  furShade.Stop(bobble, 1);
+  cairo_set_source(cr, bobble);
   cairo_fill(cr);
-  cairo_arc(cr, 62, -282, 12, 0, 2 * kPi);
-  cairo_fill(cr);
+  cairo_pattern_destroy(bobble);
   cairo_restore(cr);
 }
 

@@ -59,14 +59,16 @@ TSignal Room(const TSignal& dry, float mix, float size, double tail = 1.2) {
 
 // ---- Buttons and board clicks -------------------------------------------------
 
+// A dry wooden tick: selecting a gem is heard dozens of times a minute, so it must be
+// over at once, with no room and no noise left hissing after it.
 TSignal Click() {
   TSignal s(1);
   TNoise rnd(11);
-  Burst(s, rnd, 0.0, 0.0012, 0.9f, High(2500));
-  Tone(s, 0.0, 2600, 2300, 0.01, 0.012, 0.6f, 0.0005);
-  Tone(s, 0.0, 3900, 3900, 0.0, 0.006, 0.25f, 0.0005);
-  Tone(s, 0.0, 950, 900, 0.01, 0.02, 0.3f, 0.001);
-  return Room(s, 0.5f, 0.3f, 0.25);
+  Burst(s, rnd, 0.0, 0.0009, 0.7f, Band(3200, 1.2));
+  Tone(s, 0.0, 2600, 2300, 0.01, 0.010, 0.6f, 0.0005);
+  Tone(s, 0.0, 3900, 3900, 0.0, 0.005, 0.2f, 0.0005);
+  Tone(s, 0.0, 950, 880, 0.012, 0.011, 0.45f, 0.001);
+  return s;
 }
 
 TSignal ClickReverse() {
@@ -351,19 +353,22 @@ TSignal Paintpot() {
   return Room(s, 0.2f, 0.3f, 0.4);
 }
 
+// The cracker pulled: a sharp snap with a full-bodied bang and a thump under it, so
+// that it carries as far as the other pieces' sounds, then the paper crackling down.
 TSignal Cracker() {
   TSignal s(1);
   TNoise rnd(65);
-  Burst(s, rnd, 0.0, 0.004, 1.0f, High(1500), 0.0002);
-  Burst(s, rnd, 0.0, 0.015, 0.6f, Band(1800, 1.5), 0.0002);
-  Burst(s, rnd, 0.0, 0.04, 0.3f, Low(300), 0.001);
+  Burst(s, rnd, 0.0, 0.005, 0.9f, High(1500), 0.0002);
+  Burst(s, rnd, 0.0, 0.045, 0.8f, Band(900, 0.8), 0.0008);
+  Burst(s, rnd, 0.004, 0.03, 0.5f, Band(2400, 1.0), 0.0008);
+  Tone(s, 0.0, 130, 60, 0.05, 0.06, 0.9f, 0.002);
   // Paper and confetti settling.
   for (int g = 0; g < 30; ++g) {
-    const double at = 0.05 + 0.45 * std::pow(rnd.Range(0, 1), 1.8);
-    Burst(s, rnd, at, rnd.Range(0.001, 0.004), static_cast<float>(rnd.Range(0.05, 0.2)), High(rnd.Range(2000, 5000)),
+    const double at = 0.06 + 0.45 * std::pow(rnd.Range(0, 1), 1.8);
+    Burst(s, rnd, at, rnd.Range(0.001, 0.004), static_cast<float>(rnd.Range(0.12, 0.3)), High(rnd.Range(2000, 5000)),
           0.0003);
   }
-  return Room(s, 0.25f, 0.4f, 0.6);
+  return Room(s, 0.25f, 0.4f, 0.5);
 }
 
 TSignal GaugeFull() {

@@ -44,6 +44,42 @@ float TSignal::Rms() const {
   return n ? static_cast<float>(std::sqrt(sum / n)) : 0.0f;
 }
 
+float TSignal::LoudestRms(double windowSeconds) const {
+  const std::size_t n = Frames();
+  const std::size_t w = std::max<std::size_t>(1, static_cast<std::size_t>(windowSeconds * kRate));
+  auto energy = [&](std::size_t i) {
+    double e = 0.0;
+    for (const auto& c : ch_) e += static_cast<double>(c[i]) * c[i];
+    return e / static_cast<double>(ch_.size());
+  };
+  double sum = 0.0, best = 0.0;
+  for (std::size_t i = 0; i < n; ++i) {
+    sum += energy(i);
+    if (i >= w) sum -= energy(i - w);
+    best = std::max(best, sum);
+  }
+  return static_cast<float>(std::sqrt(std::max(0.0, best) / static_cast<double>(w)));
+}
+
+void TSignal::Limit(float ceiling, double attackSeconds, double releaseSeconds) {
+  const std::size_t n = Frames();
+  if (n == 0 || ceiling <= 0.0f) return;
+  std::vector<float> gain(n, 1.0f);
+  for (std::size_t i = 0; i < n; ++i) {
+    float p = 0.0f;
+    for (const auto& c : ch_) p = std::max(p, std::fabs(c[i]));
+    if (p > ceiling) gain[i] = ceiling / p;
+  }
+  // Falling towards a peak at most this fast, looking back from it: the dip starts early.
+  const float attack = 1.0f / std::max(1.0f, static_cast<float>(attackSeconds * kRate));
+  for (std::size_t i = n - 1; i-- > 0;) gain[i] = std::min(gain[i], gain[i + 1] + attack);
+  // And recovering at most this fast after it.
+  const float release = 1.0f / std::max(1.0f, static_cast<float>(releaseSeconds * kRate));
+  for (std::size_t i = 1; i < n; ++i) gain[i] = std::min(gain[i], gain[i - 1] + release);
+  for (auto& c : ch_)
+    for (std::size_t i = 0; i < n; ++i) c[i] *= gain[i];
+}
+
 void TSignal::Scale(float gain) {
   for (auto& c : ch_)
     for (float& v : c) v *= gain;

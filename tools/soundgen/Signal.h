@@ -41,6 +41,13 @@ class TSignal {
 
   float Peak() const;
   float Rms() const;
+  // RMS of the loudest stretch of the given length (all channels together); a sound
+  // shorter than that counts as padded with silence. This is what the ear compares
+  // between short effects, where the peak only tells how sharp the attack is.
+  float LoudestRms(double windowSeconds) const;
+  // Brings every sample under ceiling (linear) with a gain that dips just before a peak
+  // and recovers over releaseSeconds, so loud transients are tamed without clipping.
+  void Limit(float ceiling, double attackSeconds = 0.0015, double releaseSeconds = 0.06);
   void Scale(float gain);
   // Scales so that the loudest sample sits at dbfs.
   void NormalisePeak(float dbfs);

@@ -22,7 +22,26 @@
 
 namespace {
 constexpr float kEffectPeakDb = -1.0f;
+// Effects are matched by how loud their loudest 50 ms are, not by their peaks: a
+// cracker's bang is a sharp spike over little body, and peak-matched it played far
+// quieter than a chime. The limiter may take up to 6 dB off the sharpest attacks.
+constexpr float kEffectLoudnessDb = -14.0f;
+constexpr float kEffectMaxLimitDb = 6.0f;
+constexpr double kLoudnessWindow = 0.05;
 constexpr float kOggQuality = 0.3f;
+
+float FromDb(float db) { return std::pow(10.0f, db / 20.0f); }
+
+// Raises or lowers an effect to the common loudness, limiting what then pokes above
+// the ceiling, but never squeezing a sound by more than the limiter's allowance.
+void MatchLoudness(TSignal& s) {
+  const float loud = s.LoudestRms(kLoudnessWindow), peak = s.Peak();
+  if (loud <= 0.0f || peak <= 0.0f) return;
+  const float ceiling = FromDb(kEffectPeakDb);
+  const float gain = std::min(FromDb(kEffectLoudnessDb) / loud, ceiling * FromDb(kEffectMaxLimitDb) / peak);
+  s.Scale(gain);
+  s.Limit(ceiling);
+}
 
 // One-shot effects are trimmed and faded so they neither click on starting nor on stopping.
 void FinishEffect(TSignal& s, double maxSeconds, double fadeOutSeconds) {
@@ -35,9 +54,13 @@ void FinishEffect(TSignal& s, double maxSeconds, double fadeOutSeconds) {
     s.Resize(static_cast<std::size_t>(maxSeconds * kRate));
     fadeOut = maxSeconds / 3.0;
   }
+  MatchLoudness(s);
   s.FadeEdges(0.0015, fadeOut);
-  s.NormalisePeak(kEffectPeakDb);
 }
+
+// Loops get the same loudness. The limiter's gain is back at rest long before the end,
+// and a loop starts from silence, so the join stays smooth.
+void FinishLoop(TSignal& s) { MatchLoudness(s); }
 
 struct TJob {
   std::string path;
@@ -55,7 +78,7 @@ std::vector<TJob> Jobs(const std::string& root) {
     const std::string path = root + "/" + e.path;
     jobs.push_back({path, [path, e] {
                       TSignal s = e.render();
-                      if (e.loops) s.NormalisePeak(kEffectPeakDb);
+                      if (e.loops) FinishLoop(s);
                       else FinishEffect(s, e.maxSeconds, e.fadeOutSeconds);
                       const bool ogg = path.size() > 4 && path.substr(path.size() - 4) == ".ogg";
                       return ogg ? WriteOgg(s, path, kOggQuality) : WriteWav(s, path);
