@@ -31,8 +31,12 @@ TDialogTextInputPtr CreateNameDialog(int withCancel) {
   auto background = TGameImage::Create(ResolveDataPath(Game->ImagePath + "Localised/enteryourname.png"), -1, 0);
   auto dialog = TDialogTextInput::Create(Text("Enter Name", "Please type your name:"), "", 100, background, 0, 0, 0,
                                          160, "OK2");
+  // The field's box and the caption keep inside the picture's frame.
+  dialog->Border = 30;
+  dialog->BoxBorderH = 30;
+  dialog->DrawHighlight = 0;
   dialog->MenuCreate(withCancel, 10);
-  dialog->SetupCaption(Font30, TColor::Create(255, 255, 255), TShadow::Create(1, 1, 0.6f));
+  dialog->SetupCaption(Font25, TColor::Create(255, 255, 255), TShadow::Create(1, 1, 0.6f));
   dialog->SetupText(Font30, TColor::Create(255, 255, 255), TShadow::Create(1, 1, 0.6f));
   auto& input = *dialog->TextInput;
   input.MakeCharsFileNameSafe();

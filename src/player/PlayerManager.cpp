@@ -331,7 +331,13 @@ TPlayerManagerPtr CreateChoosePlayerDialog(std::function<int(const std::string&)
   manager->Border = 70;
   manager->BoxBorderH = 150;
   manager->BoxBorderV = 30;
-  manager->BoxY = 155;
+  // Six lines exactly, between the caption and the buttons: over this picture a list at
+  // a fixed height would cover the caption.
+  manager->LimitBoxHeightToMaxItems = 1;
+  manager->BoxY = 0;
+  // The picture's own frame is the edge; light lines along its square corners would
+  // float outside the rounded panel.
+  manager->DrawHighlight = 0;
   manager->SetupCaption(Font30, TColor::Create(255, 255, 255), TShadow::Create(1, 1, 0.6f));
   auto& list = *manager->ListBox;
   list.SetupFont(Font30, TColor::Create(255, 255, 255), TShadow::Create(1, 1, 0.6f));

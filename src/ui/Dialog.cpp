@@ -17,9 +17,9 @@
 #include "ui/MousePointer.h"
 
 namespace {
-// A box sized to its caption stays this far inside the screen's sides; a longer
-// caption wraps instead of running off the screen.
-constexpr int kScreenMargin = 40;
+// A box sized to its caption grows no wider than this; a longer caption wraps into a
+// few lines instead of stretching across (or off) the screen.
+constexpr int kWidestAutomaticBox = 560;
 
 void PlayOn(const std::shared_ptr<TGameSound>& sound, TChannelPtr& channel) {
   if (sound && Game) sound->PlayInChannel(channel, 0);
@@ -121,7 +121,7 @@ void TDialog::CalcSize() {
     h = Background->h;
   } else if (!FixedWidth) {
     w = int(std::trunc(Caption->CalcWidth() + float(2 * Border)));
-    const int widest = ScreenWidth - 2 * kScreenMargin;
+    const int widest = std::min(kWidestAutomaticBox, ScreenWidth);
     if (w > widest && CallPreCalcWordWrap) {
       Caption->WordWrap = widest - 2 * Border;
       Caption->PreCalcWordWrap();
@@ -179,7 +179,10 @@ void TDialog::HeaderLoad(const std::string& name, float hx, float hy) {
 void TDialog::SetLabelsXY() {
   if (CaptionOX == 0 && CaptionOY == 0) {
     Caption->X = CaptionGetCentredX();
-    const bool wrapped = Caption->TotalLines > 1;
+    // A box built around its caption already has the caption's height in it: only a box
+    // of fixed size (its picture's) centres a wrapped caption, or the text would sit
+    // on the buttons.
+    const bool wrapped = Caption->TotalLines > 1 && Background;
     if (wrapped || CaptionCentreVert) Caption->Y = float(y) + float(h) / 2 - Caption->CalcHeight() / 2;
     else Caption->Y = float(y + Border);
   } else {

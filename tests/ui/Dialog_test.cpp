@@ -32,14 +32,22 @@ TEST_F(DialogTest, SizesToItsCaptionAndWrapsWhenItMust) {
   EXPECT_GT(fixed->Caption->TotalLines, 1);
   EXPECT_LE(fixed->Caption->CalcWidth(), 60);
   EXPECT_EQ(fixed->h, 40 + int(fixed->Caption->CalcHeight()) + 50 + 40);
-  // Wrapped, the caption sits in the middle of the box.
-  EXPECT_FLOAT_EQ(fixed->Caption->Y, float(fixed->y) + float(fixed->h) / 2 - fixed->Caption->CalcHeight() / 2);
+  // Wrapped in a box built around it, the caption still starts a border below the top.
+  EXPECT_FLOAT_EQ(fixed->Caption->Y, float(fixed->y + 20));
+  // Over a picture (a box of fixed size) a wrapped caption sits in the middle.
+  auto pictured = TDialogOK::Create("one two three four", BankPicture(100, 200));
+  pictured->SetWordWrap(60);
+  pictured->Start();
+  EXPECT_EQ(pictured->Caption->TotalLines, 3);
+  EXPECT_EQ(pictured->h, 200);
+  EXPECT_FLOAT_EQ(pictured->Caption->Y, float(pictured->y) + 100 - pictured->Caption->CalcHeight() / 2);
 
-  // Too long for the screen: it wraps rather than running off either side.
+  // A long caption wraps rather than stretching the box across (or off) the screen.
   auto longOne = CreateErrorDialog(std::string(60, 'x') + " " + std::string(60, 'y'));
-  EXPECT_LE(longOne->w, ScreenWidth);
+  EXPECT_LE(longOne->w, 560);
   EXPECT_GE(longOne->x, 0);
   EXPECT_EQ(longOne->Caption->TotalLines, 2);
+  EXPECT_EQ(longOne->w, 480 + 40);
   EXPECT_EQ(longOne->Caption->Color->R, 255);
   EXPECT_EQ(longOne->Caption->Color->G, 0) << "errors are red";
 }
