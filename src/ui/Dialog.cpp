@@ -378,6 +378,11 @@ void TDialog::Finalise() {
 }
 
 void TDialog::Kill() {
+  // Killed while still open (its screen was left): the screen gets Escape back all the same.
+  if (Active) {
+    Active = 0;
+    if (ReenableEscapeKey && Game) Game->IgnoreEscapeKey = OldIgnoreEscapeKey;
+  }
   Caption.reset();
   TextHeader.reset();
   if (Menu) {

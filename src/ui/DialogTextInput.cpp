@@ -202,6 +202,8 @@ void TDialogTextInput::Kill() {
   if (OKClickedDialog) OKClickedDialog->Kill();
   OKClickedDialog.reset();
   if (TextInput && TextInput->Active) TextInput->Finish();
+  // A prompt killed while open must not leave the framework's keys switched off.
+  if (Active) Game->BlockKeys = 0;
   Text.reset();
   TDialog::Kill();
 }

@@ -285,36 +285,3 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   EXPECT_EQ(Folder(), expected);
   EXPECT_TRUE(reports.empty());
 }
-
-TEST_F(PlayerManagerWindow, SixPlayersAtMostAndTakenNamesRefused) {
-  for (const char* name : {"Anna", "Bob", "Cleo", "Dan", "Eve"}) AddPlayer(name);
-  const auto before = Folder();
-  OpenManager();
-  ClickButton(*manager, "Create");
-  ASSERT_NE(manager->EnterName, nullptr);
-  TypeUtf8("cleo");
-  PressKey(SDLK_RETURN);
-  ASSERT_NE(manager->EnterName, nullptr) << "the prompt stays open";
-  ASSERT_NE(manager->EnterName->DialogOK, nullptr);
-  EXPECT_EQ(manager->EnterName->DialogOK->Caption->Text, GameText->FindString("Profile Exists"));
-  ClickButton(*manager->EnterName->DialogOK, "OK");
-  EXPECT_EQ(Folder(), before);
-  // Typing goes on: a sixth player.
-  for (int i = 0; i < 4; ++i) PressKey(SDLK_BACKSPACE);
-  TypeUtf8("finn");
-  ClickButton(*manager->EnterName, "OK");
-  Frames(1);
-  EXPECT_EQ(answer, 1);
-  EXPECT_EQ(Bytes(profiles / "Finn.dat"), FreshProfile("Finn"));
-
-  OpenManager();
-  ClickButton(*manager, "Create");
-  EXPECT_EQ(manager->EnterName, nullptr) << "a seventh player is refused";
-  ASSERT_NE(manager->DialogOK, nullptr);
-  EXPECT_EQ(manager->DialogOK->Caption->Text, GameText->FindString("Cannot Create"));
-  ClickButton(*manager->DialogOK, "OK");
-  ClickButton(*manager, "Cancel");
-  EXPECT_EQ(answer, -1);
-  EXPECT_EQ(Folder().size(), 6u);
-  EXPECT_EQ(Game->ProfileName, "Finn");
-}

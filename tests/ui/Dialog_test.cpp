@@ -212,6 +212,13 @@ TEST_F(TextInputDialogTest, AcceptsTypedTextWithEnterOrOK) {
   Type(*d, "zed");
   EXPECT_EQ(Click(*d, "OK"), 1);
   EXPECT_EQ(d->TextInput->Text, "Zed");
+
+  // Killed while open (its screen was left): keys and Escape go back to the game.
+  d = MakeDialog(0);
+  EXPECT_EQ(Game->BlockKeys, 1);
+  d->Kill();
+  EXPECT_EQ(Game->BlockKeys, 0);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 0);
 }
 
 TEST_F(TextInputDialogTest, CancelOnlyWhereThereIsOne) {
