@@ -62,16 +62,12 @@ void TPlayerManager::Start() {
   BoxSize();
 }
 
-void TPlayerManager::CalcSize() { TDialog::CalcSize(); }
-
 int TPlayerManager::ContentHeight() {
   // Without a picture the box holds the caption, Limit lines and the button row.
   const int lines = std::max(1, Limit > 0 ? Limit : int(ListBox->Strings.size()));
   return int(std::trunc(Caption->CalcHeight() + float(CalcListBoxLineHeight() * lines + MenuHeight() +
                                                        2 * BoxBorderV + 2 * Border)));
 }
-
-void TPlayerManager::MenuPosition() { TDialog::MenuPosition(); }
 
 void TPlayerManager::MenuCreate(int gap, const std::string& buttonName) {
   if (Menu) Menu->Kill();

@@ -61,8 +61,6 @@ class TPlayerManager : public TDialog {
   static TPlayerManagerPtr Create(const std::string& caption, std::shared_ptr<TGameImage> background, int width,
                                   int x, int y, int limit, const std::string& buttonName = "");
   void Start() override;
-  void CalcSize() override;
-  void MenuPosition() override;
   // 0 while open, 1 when a player was accepted, -1 when cancelled.
   int Manage() override;
   int Draw() override;

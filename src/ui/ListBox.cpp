@@ -221,8 +221,6 @@ void TListBox::Draw() {
   if (Font.BitmapFont) Font.RestoreScale();
   else SetScale(1, 1);
 
-  SetColor(r, g, b);
-  SetAlpha(alphaBefore);
   if (!HighlightUnder) DrawHighlight();
   textBefore.Restore();
   SetImageFont(fontBefore);
