@@ -91,7 +91,7 @@ int TGame::LogicWrapper() {
   DoScreenShake();
   if (!(Fading() && GameFade->AllowAnim == 0)) {
     ScreenChange();
-    if (CurrentTScreen) CurrentTScreen->Logic();
+    if (CurrentTScreen) CurrentTScreen->RunLogic();
     if (Fade == 0) ScreenChange();
   }
   return 1;
@@ -104,7 +104,7 @@ void TGame::ScreenDraw() {
     return;
   }
   Cls();
-  if (CurrentTScreen) CurrentTScreen->Draw();
+  if (CurrentTScreen) CurrentTScreen->RunDraw();
   if (!Fading()) ShowPaused();
   if (FadeMouse == 1) Mouse->Draw();
   GameFade->Draw();

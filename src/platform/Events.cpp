@@ -101,6 +101,34 @@ std::string Utf8FromCp1252(const std::string& text) {
   return out;
 }
 
+bool Cp1252FromUtf8(const std::string& utf8, std::string& out) {
+  out.clear();
+  const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* end = s + utf8.size();
+  while (s < end) {
+    uint32_t c;
+    int extra;
+    if (*s < 0x80) c = *s, extra = 0;
+    else if ((*s & 0xE0) == 0xC0) c = *s & 0x1F, extra = 1;
+    else if ((*s & 0xF0) == 0xE0) c = *s & 0x0F, extra = 2;
+    else if ((*s & 0xF8) == 0xF0) c = *s & 0x07, extra = 3;
+    else return false;
+    ++s;
+    if (end - s < extra) return false;
+    for (int i = 0; i < extra; ++i, ++s) {
+      if ((*s & 0xC0) != 0x80) return false;
+      c = (c << 6) | (*s & 0x3F);
+    }
+    // Over-long forms would give a second spelling of the same name.
+    static const uint32_t kLeast[4] = {0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[extra]) return false;
+    const int ch = Cp1252FromUnicode(c);
+    if (ch < 0 || (ch >= 0x80 && ch < 0xA0 && UnicodeFromCp1252(uint8_t(ch)) == uint32_t(ch))) return false;
+    out.push_back(char(ch));
+  }
+  return true;
+}
+
 namespace {
 // Typed text arrives as UTF-8; every code point becomes one queued character.
 int pendingChars[64];

@@ -51,3 +51,6 @@ uint32_t UnicodeFromCp1252(uint8_t code);
 // Windows-1252 text (the program's strings) as UTF-8 (the file system's names); the
 // unused codes are left out.
 std::string Utf8FromCp1252(const std::string& text);
+// UTF-8 (a file name) as Windows-1252 text; false when it is not well-formed UTF-8 or
+// holds a character the code page does not have.
+bool Cp1252FromUtf8(const std::string& utf8, std::string& out);

@@ -59,6 +59,7 @@ void TScreen::PostFadeIn() {}
 void TScreen::PostFadeOut() {}
 
 void TScreen::Kill() {
+  Dialogs.Kill();
   Image.reset();
   Header.reset();
   if (Menu) {
@@ -69,6 +70,21 @@ void TScreen::Kill() {
 
 void TScreen::Logic() {
   if (Menu) Menu->Manage(0, 0);
+}
+
+void TScreen::RunLogic() {
+  if (Dialogs.Manage()) {
+    // The last dialog has gone: the button under the pointer lights up again, quietly,
+    // and the press that closed the dialog does not reach the screen.
+    if (Dialogs.Empty() && Menu) Menu->ManageNoSound(0, 0);
+    return;
+  }
+  Logic();
+}
+
+void TScreen::RunDraw() {
+  Draw();
+  Dialogs.Draw();
 }
 
 void TScreen::Draw() {

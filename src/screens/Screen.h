@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/DialogStack.h"
+
 class TImage;
 class TSprite;
 class TMenu;
@@ -30,6 +32,10 @@ class TScreen {
   virtual void Kill();
   virtual void Logic();
   virtual void Draw();
+  // What the main loop runs: the open dialogs first, which hold the screen's own logic
+  // back while one is open; and the screen's picture with its dialogs over it.
+  void RunLogic();
+  void RunDraw();
   // Escape was pressed: sets where to go and returns the fade length (0 = standard).
   virtual int SetEscDestination();
   virtual void SpecificKeys();
@@ -42,6 +48,8 @@ class TScreen {
   int StopKill = 0;
   int StopInit = 0;
   TScreen* Destination = nullptr;
+  // Dialogs opened over this screen (message, question, name prompt, player choice).
+  TDialogStack Dialogs;
 };
 
 // The destination that means "end the program".
