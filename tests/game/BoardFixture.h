@@ -38,7 +38,10 @@ struct RecordingHost : TBoardHost {
   void MunchkinFreed() override { ++freed; }
   void FewBricksLeft() override { ++fewBricks; }
   void Quit() override { ++quits; }
-  void LevelEndStart() override { ++levelEnds; }
+  int NextLevel() override {
+    ++levelEnds;
+    return 0;
+  }
 };
 
 class BoardTest : public ::testing::Test {
