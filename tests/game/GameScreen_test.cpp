@@ -8,6 +8,8 @@
 
 #include "BoardPlayFixture.h"
 #include "game/GameScreen.h"
+#include "game/GameTotals.h"
+#include "gfx/Draw.h"
 #include "game/HintScroll.h"
 #include "game/PlayerProgress.h"
 #include "gfx/Animation.h"
@@ -245,4 +247,34 @@ TEST_F(GameScreenTest, ALevelsTutorialPageOpensOnceAndIsRecordedInTheFile) {
   fs::copy_file(folder / "data/levels/1.txt", folder / "data/levelsGold/1.txt");
   screen.RestartLevel();
   EXPECT_FALSE(scroll.Active);
+}
+
+TEST_F(BoardPlayTest, GameTotalsLineUpInTwoColumnsAndSlideInOneAfterAnother) {
+  TPlayer player;
+  player.Score = 1290;
+  player.TotalKills = 42;
+  player.TotalTimeTaken = 12345;  // steps of 5 ms: 61.7 s
+  auto totals = TGameTotals::Create(player);
+  totals->CentreVert();
+  EXPECT_EQ(totals->StartY, (600 - 120) / 2);
+  totals->SetSlideLines();
+  ASSERT_EQ(totals->Items.size(), 3u);
+  EXPECT_EQ(totals->Values[0], "1290");
+  EXPECT_EQ(totals->Values[1], "42");
+  EXPECT_EQ(totals->Values[2], "61") << "whole seconds";
+  const int label = TextWidth("Total Score");
+  EXPECT_EQ(totals->w, label + 50 + TextWidth("1290"));
+  EXPECT_EQ(totals->col1, (800 - totals->w) / 2);
+  EXPECT_EQ(totals->col2, totals->col1 + label + 50);
+  // Every line starts off screen to the left, one gap below the last.
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_FLOAT_EQ(totals->Items[size_t(i)]->GetX(), float(-totals->w)) << i;
+    EXPECT_FLOAT_EQ(totals->Items[size_t(i)]->GetY(), float(totals->StartY + 40 * i)) << i;
+  }
+  // 300 ms (60 steps) later the first line has arrived; the third waited 60 ms first.
+  for (int s = 0; s < 60; ++s) totals->Manage();
+  EXPECT_FLOAT_EQ(totals->Items[0]->GetX(), float(totals->col1));
+  EXPECT_LT(totals->Items[2]->GetX(), float(totals->col1));
+  for (int s = 0; s < 12; ++s) totals->Manage();
+  EXPECT_FLOAT_EQ(totals->Items[2]->GetX(), float(totals->col1));
 }
