@@ -401,7 +401,12 @@ void TGameScreen::HintShown() {
 void TGameScreen::FewBricksLeft() { OpenHintPage(16, 16, 1); }
 
 void TGameScreen::HUDEffects() {
-  HintShowCounter += BoardDelta();
+  // Only a board waiting for the player's move can leave them stuck: the level's
+  // outro and the no-moves sequence would otherwise open the page over themselves.
+  if (OutroRunning() || Grid->NoMore)
+    HintShowCounter = 0;
+  else
+    HintShowCounter += BoardDelta();
   if (HintShowCounter >= BoardAnimLength(20000)) {
     OpenHintPage(15, 15, 1);
     HintShowCounter = 0;

@@ -186,15 +186,20 @@ TEST_F(GameScreenTest, ABoardWithoutMovesStartsAgainWithItsBricksAndKeepsThePoin
 
 TEST_F(GameScreenTest, AWonLevelRunsItsOutroThenTheNextLevelIsSaved) {
   Game->CurrentProfile->HintsSet(1);
+  Game->CurrentProfile->HintsShown[15] = 0;
   Play(12, 100);
   EXPECT_EQ(Grid->LevelEndStart(), 0) << "not while the level's intro runs";
   Step(210);
   screen.Player->Kills = 7;
+  // Nearly 20 s without a match: the "stuck?" page is due, but not over a won level.
+  screen.HintShowCounter = 20000 / 5 - 2;
   ASSERT_EQ(Grid->LevelEndStart(), 1);
   EXPECT_EQ(screen.OutroRunning(), 1);
   EXPECT_EQ(Grid->LevelEndStart(), 0) << "one outro at a time";
   const float rowY = CellAt(0, 0)->sy;
   Step(500);
+  EXPECT_FALSE(scroll.Active);
+  EXPECT_EQ(Game->CurrentProfile->HintsShown[15], 0);
   EXPECT_EQ(screen.GetHUDX(), 0);
   EXPECT_GT(CellAt(0, 0)->sy, rowY) << "the board falls away";
   Step(200);
