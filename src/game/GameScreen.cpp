@@ -24,6 +24,7 @@
 #include "game/PointerSparkle.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
+#include "gfx/GameFonts.h"
 #include "gfx/GameImage.h"
 #include "gfx/ImageBank.h"
 #include "platform/Random.h"
@@ -149,6 +150,7 @@ void TGameScreen::Load() {
   SoundGaugeFull = BankSound("gaugefull");
   noMoreMovesText_ = GameText ? GameText->FindString("No More Moves") : std::string();
   gaugeFullText_ = GameText ? GameText->FindString("Gauge Full") : std::string();
+  PrepareGlyphs();
   Menu = TMenu::Create("buttonMO", "buttonclick");
   Menu->AddPair("Hint", "Menu", 50);
   for (auto& button : Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
@@ -160,6 +162,18 @@ void TGameScreen::Load() {
   XActive2Image = Bank("gaugemax");
   for (auto* picture : {&PanelImage, &XInactiveImage, &XActive1Image, &XActive2Image})
     if (*picture) (*picture)->Precache();
+}
+
+void TGameScreen::PrepareGlyphs() {
+  // A glyph is rendered the first time it is measured or drawn; doing it now keeps
+  // that work (and its memory) out of the frames in which a new digit first shows.
+  const TImageFontPtr before = GetImageFont();
+  SetImageFont(HudFont());
+  TextWidth("0123456789: ");
+  SetImageFont(Font48);
+  TextWidth(noMoreMovesText_);
+  TextWidth(gaugeFullText_);
+  SetImageFont(before);
 }
 
 void TGameScreen::LoadParticles() { sparkleImage_ = Bank("sparkle"); }

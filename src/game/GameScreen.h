@@ -9,6 +9,7 @@
 
 #include "game/Player.h"
 #include "gfx/Counter.h"
+#include "gfx/ImageFont.h"
 #include "screens/Screen.h"
 
 class TAnimation;
@@ -67,6 +68,8 @@ class TGameScreen : public TScreen {
   void HUDDraw();
   void StatusTextDraw();
   void XDraw(float x);
+  // The font of the panel's numbers.
+  static TImageFontPtr HudFont();
   void DiagonalTextDraw();
 
   int GetChapter() const;
@@ -127,6 +130,7 @@ class TGameScreen : public TScreen {
 
  private:
   void DrawPanelValue(float x, float y, const std::string& text);
+  void PrepareGlyphs();
   void MakeGaugeSparkle();
 
   std::shared_ptr<TBoardHost> host_;

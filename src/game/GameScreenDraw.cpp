@@ -19,10 +19,9 @@
 #include "gfx/TextDraw.h"
 #include "ui/Menu.h"
 
-namespace {
-// The panel's numbers.
-TImageFontPtr HudFont() { return Font30; }
+TImageFontPtr TGameScreen::HudFont() { return Font30; }
 
+namespace {
 void DrawCentred(const std::shared_ptr<TSprite>& sprite, float x, float y, float scale, float alpha) {
   if (!sprite || !sprite->image || !sprite->image->image || alpha <= 0) return;
   SetScale(scale, scale);
