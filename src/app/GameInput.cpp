@@ -57,8 +57,9 @@ void TGame::DoPeekEvent() {
 void TGame::ReadKeys() {
   if (CheckWindow() == -1) {
     if (FadeOnExit == 1) {
-      InstantExit = 0;
-      GameFade->Init(float(StandardFadeLength), 1, MusicChannel, 1, 0);
+      // A fade already under way (a screen fading in) refuses the leaving fade; the
+      // request to end must not be lost with it, so the program then ends at once.
+      InstantExit = GameFade->Init(float(StandardFadeLength), 1, MusicChannel, 1, 0) ? 0 : 1;
       DestinationTScreen = ExitScreen.get();
     } else {
       return;
