@@ -63,8 +63,7 @@ win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ ! -e "$SHARED/GoodExit.dat" ] || fail "good-exit marker not removed at start"
 [ "$(ini_value 'SOUND VOLUME')" = 7 ] || fail "a clean start lost a setting"
 xdotool windowfocus "$win" 2>/dev/null || true
-xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
-for _ in $(seq 50); do [ -e "$SHARED/inichanged.dat" ] && break; sleep 0.1; done
+tv_chord_until alt+Return 5 test -e "$SHARED/inichanged.dat" || true
 [ -e "$SHARED/inichanged.dat" ] || fail "a toggle did not mark the settings as changed"
 kill_game
 start_game
@@ -97,9 +96,9 @@ printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
 start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ "$(geometry "$win")" = 640x480 ] || fail "windowed start not 640x480"
+full_screen_is() { [ "$(ini_value 'FULL SCREEN')" = "$1" ]; }
 for want in 1 0; do
-  xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
-  for _ in $(seq 50); do [ "$(ini_value 'FULL SCREEN')" = "$want" ] && break; sleep 0.1; done
+  tv_chord_until alt+Return 5 full_screen_is "$want" || true
   [ "$(ini_value 'FULL SCREEN')" = "$want" ] || fail "Alt+Enter did not save FULL SCREEN=$want"
   sleep 0.5
   win=$(tv_wait_window "$TV_PID") || fail "no window after the toggle"
