@@ -1,8 +1,9 @@
-// Every page of the hint scroll as the built data lays it out: its picture exists and
-// its text, wrapped in the page's font, ends above the OK button.
+// Texts against the pictures they sit on, as the built data lays them out: every page
+// of the hint scroll ends above its OK button, and the panel's numbers stay in their boxes.
 #include <filesystem>
 
 #include "BoardPlayFixture.h"
+#include "game/GameScreen.h"
 #include "game/HintScroll.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -34,4 +35,21 @@ TEST_F(BoardPlayTest, EveryHintPageHasItsPictureAndFitsAboveTheOKButton) {
   SetImageFont(nullptr);
   Font31 = saved;
   GameText.reset();
+}
+
+TEST_F(BoardPlayTest, ThePanelsNumbersFitInsideTheirBoxes) {
+  const std::string built = std::string(TV_BUILD_DIR) + "/";
+  if (!std::filesystem::exists(built + "Data/fonts/CARD1.dat")) GTEST_SKIP() << "data tree not built";
+  const TImageFontPtr saved = Font30;
+  Font30 = LoadImageFont(built + "Data/fonts/CARD1.dat", 30, 6);
+  ASSERT_TRUE(Font30);
+  SetImageFont(TGameScreen::HudFont());
+  // The boxes of the panel picture run from x 15 to 134 inside their frames.
+  struct Case {
+    const char* text;
+    int x;
+  } cases[] = {{"000000", 15}, {"999999", 15}, {"55", 57}, {"59: 59", 30}, {"99: 59", 30}};
+  for (const auto& c : cases) EXPECT_LE(c.x + TextWidth(c.text), 134) << c.text;
+  SetImageFont(nullptr);
+  Font30 = saved;
 }
