@@ -12,6 +12,7 @@
 #include "gfx/Draw.h"
 #include "game/HintScroll.h"
 #include "game/PlayerProgress.h"
+#include "core/Input.h"
 #include "gfx/Animation.h"
 #include "player/Profile.h"
 #include "screens/GameFade.h"
@@ -282,4 +283,40 @@ TEST_F(BoardPlayTest, GameTotalsLineUpInTwoColumnsAndSlideInOneAfterAnother) {
   EXPECT_LT(totals->Items[2]->GetX(), float(totals->col1));
   for (int s = 0; s < 12; ++s) totals->Manage();
   EXPECT_FLOAT_EQ(totals->Items[2]->GetX(), float(totals->col1));
+}
+
+TEST_F(GameScreenTest, DeveloperKeysNeedCtrlAndActOnTheLevel) {
+  Game->CurrentProfile->HintsSet(1);
+  Play(12);
+  Step(200);
+  auto press = [](int key, bool ctrl) {
+    KeyDowns[162] = KeyDowns[17] = ctrl ? 1 : 0;
+    KeyHits[key] = 1;
+  };
+  // Without Ctrl (or the framework's debug mode) the letters do nothing.
+  press('A', false);
+  screen.SpecificKeys();
+  EXPECT_EQ(Grid->DiagonalGauge, 0);
+  // A: the gauge full at once.
+  press('A', true);
+  screen.SpecificKeys();
+  EXPECT_EQ(Grid->DiagonalGauge, 10);
+  EXPECT_EQ(Grid->BonusPower, 2);
+  // R: the level built again from its file.
+  CellAt(0, 0)->gold = 0;
+  Grid->Gold = 24;
+  press('R', true);
+  screen.SpecificKeys();
+  EXPECT_EQ(Grid->Gold, 25);
+  EXPECT_EQ(Grid->DiagonalGauge, 0);
+  // Q: the no-moves sequence; while it runs, R and J wait.
+  Step(200);
+  press('Q', true);
+  screen.SpecificKeys();
+  EXPECT_EQ(Grid->NoMore, 1);
+  EXPECT_GT(Grid->NoMoreCounter, 0);
+  press('J', true);
+  screen.SpecificKeys();
+  EXPECT_EQ(screen.OutroRunning(), 0);
+  KeyDowns[162] = KeyDowns[17] = 0;
 }
