@@ -12,10 +12,12 @@
 #include "audio/SoundBank.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
+#include "game/HintScroll.h"
 #include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
 #include "gfx/ImageBank.h"
+#include "ui/GameText.h"
 #include "ui/MousePointer.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
@@ -34,7 +36,15 @@ TGameScreen& TheGameScreen() {
   return screen;
 }
 
-void CreateScreens() { RegisterScreen(TScreenId::Game, &TheGameScreen()); }
+THintScroll& TheHintScroll() {
+  static THintScroll scroll;
+  return scroll;
+}
+
+void CreateScreens() {
+  RegisterScreen(TScreenId::Game, &TheGameScreen());
+  RegisterScreen(TScreenId::HintScroll, &TheHintScroll());
+}
 }  // namespace
 
 void RunMainLoop() {
@@ -127,11 +137,12 @@ void StartGame(const TCommandLine& line) {
     ProgressMarker = 1014;
     LoadGameSounds([] {});
     LoadGamePictures([] {});
+    GameText = TGameText::Create(Game->TextPath + "gametext.txt");
     Game->HighScores->Create(Game->SubPath + "tv", 10);
     Game->HighScores->Load();
     // Until there is a title screen to choose a player, the player of the settings plays.
     LoadCurrentProfile();
-    TheGameScreen().ReadProgress();
+    TheGameScreen().GameStart();
     ImageBank->Precache();
     Game->Mouse->UpdateCoords();
     Game->Mouse->On();

@@ -13,3 +13,11 @@ void BoardSound(const std::string& name, float pitch) {
 void BoardLandSound(const std::string& name) {
   if (soundSink) soundSink->PlayLand(name);
 }
+
+void BoardAlarmSound(const std::string& name) {
+  if (soundSink) soundSink->PlayAlarm(name);
+}
+
+void BoardScatterSound(const std::string& name) {
+  if (soundSink) soundSink->PlayScatter(name);
+}

@@ -301,7 +301,7 @@ void TGameGrid::DeleteGem(int x, int y) {
 }
 
 void TGameGrid::LevelEndTest() {
-  if (Gold <= 0) BoardHost().LevelEndStart();
+  if (Gold <= 0) LevelEndStart();
 }
 
 void TGameGrid::DiagonalManage() {

@@ -152,8 +152,14 @@ class TGameGrid {
   int DoQuickMatchHoriz(int x, int y);
   int DoQuickMatch(int x, int y, bool horizontal);
   int DoQuickMatchVert(int x, int y);
+  // Hints: the Hint button's next legal move wobbles for a while; 0 when no hint
+  // can be given now (the board is busy, or one is showing already).
+  int HintStart();
   void HintManage();
   void HintEnd();
+  // The no-moves sequence: alarm, a second of shaking while the board and the
+  // music fade, three seconds of gems flying apart, then the screen rebuilds the level.
+  void StartNoMoreMoves();
   void ManageNoMoreMoves();
 
   // Board input, read from the game's mouse pointer once per step.
@@ -182,6 +188,9 @@ class TGameGrid {
   // The type 15 piece's draw: 8-14, with 14 only while a locked gem stands.
   int RandomBonusType() const;
   void LevelEndTest();
+  // The level is won: when the screen accepts, every gem bursts where it stands
+  // and input stays blocked. 1 when it started.
+  int LevelEndStart();
   void DiagonalManage();
   void EmptyGauge();
   void Kill() {}

@@ -1,157 +1,505 @@
 #include "game/GameScreen.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <cmath>
 
+#include "audio/ChannelArray.h"
+#include "audio/GameSound.h"
+#include "audio/SoundBank.h"
+#include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/Globals.h"
-#include "audio/SoundBank.h"
+#include "core/Input.h"
 #include "game/Board.h"
+#include "game/BoardClock.h"
 #include "game/BoardHost.h"
 #include "game/BoardParticles.h"
 #include "game/BoardResources.h"
+#include "game/BoardSound.h"
 #include "game/Cell.h"
 #include "game/GameGrid.h"
 #include "game/GemList.h"
 #include "game/GridSounds.h"
-#include "game/PlayerProgress.h"
+#include "game/HintScroll.h"
 #include "game/PointerSparkle.h"
+#include "gfx/Animation.h"
 #include "gfx/Draw.h"
-#include "core/ErrorReport.h"
+#include "gfx/GameFonts.h"
+#include "gfx/GameImage.h"
 #include "gfx/ImageBank.h"
+#include "platform/Random.h"
 #include "player/Profile.h"
 #include "screens/GameFade.h"
+#include "screens/ScreenRegistry.h"
+#include "ui/GameText.h"
+#include "ui/Menu.h"
 #include "ui/MousePointer.h"
 
 namespace {
-constexpr int BackgroundCount = 10;
-
 class TScreenHost : public TBoardHost {
  public:
   explicit TScreenHost(TGameScreen& screen) : screen_(screen) {}
-  int CurrentLevel() override { return screen_.Level; }
-  void AddScore(int points) override { screen_.Score += points; }
-  void KillsAdd(int count) override { screen_.Kills += count; }
-  void Quit() override { screen_.RestartPending = 1; }
-  void LevelEndStart() override { screen_.LevelWon = 1; }
+  int OutroRunning() override { return screen_.OutroRunning(); }
+  int CurrentLevel() override { return screen_.CurrentLevel(); }
+  void AddScore(int points) override { screen_.Player->Score += points; }
+  void KillsAdd(int count) override { screen_.Player->KillsAdd(count); }
+  void MunchkinFreed() override { screen_.CreatureFreed(); }
+  void ResetHintShowCounter() override { screen_.HintShowCounter = 0; }
+  void FewBricksLeft() override { screen_.FewBricksLeft(); }
+  void Quit() override { screen_.Quit(); }
+  int NextLevel() override { return screen_.NextLevel(); }
+  void HintShown() override { screen_.HintShown(); }
+  void NoMovesMusic(float ratio) override {
+    if (Game) Game->MusicApplyVolume(ratio);
+  }
+  void NoMovesOver() override { screen_.RestartPending = 1; }
   void FatalError(const char* text) override { ::FatalError(text); }
 
  private:
   TGameScreen& screen_;
 };
 
-std::string OrDefault(const std::string& path, const char* fallback) { return path.empty() ? fallback : path; }
+std::shared_ptr<TGameImage> Bank(const char* name) { return ImageBank ? ImageBank->Find(name, 1) : nullptr; }
+
+std::shared_ptr<TGameSound> BankSound(const char* name) {
+  return SoundBank && SoundBank->Contains(name) ? SoundBank->Find(name) : nullptr;
+}
+
+void PlayThroughPool(const std::shared_ptr<TGameSound>& sound) {
+  if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
+}
+
+bool CtrlHeld() { return InputKeyDown(17) || InputKeyDown(162) || InputKeyDown(163); }
 }  // namespace
 
 TGameScreen::TGameScreen()
-    : Particles(std::make_shared<TBoardParticles>()),
+    : Player(std::make_shared<TPlayer>()),
+      Particles(std::make_shared<TBoardParticles>()),
       Sounds(std::make_shared<TGridSounds>()),
       host_(std::make_shared<TScreenHost>(*this)) {
   name = "game";
+  Player->Screen = this;
 }
 
 TGameScreen::~TGameScreen() = default;
 
+int TGameScreen::BackgroundNumber(int level) { return (level - 1) % BackgroundCount + 1; }
+
+int TGameScreen::MusicTrackNumber(int level) { return (level - 1) % MusicTrackCount + 1; }
+
+int TGameScreen::StartHintRecord(int pack, int level) {
+  if (level < 1 || level > 9) return -1;
+  // The gold pack shares the classic pack's records but keeps record 8 for
+  // its own ninth page.
+  if (pack == 1 && level == 9) return 9;
+  return level - 1;
+}
+
+int TGameScreen::CurrentPack() { return LevelPack >= 0 && LevelPack < TProfileGameData::PacksInUse ? LevelPack : 0; }
+
+int TGameScreen::CurrentLevel() const {
+  const int level = Player->Level[size_t(CurrentPack())];
+  return level >= 1 && level <= LevelsPerPack ? level : 1;
+}
+
+int TGameScreen::GetChapter() const { return (CurrentLevel() - 1) / 5 + 1; }
+
+int TGameScreen::GetSubLevel() const { return (CurrentLevel() - 1) % 5 + 1; }
+
+THintScroll* TGameScreen::HintScroll() const {
+  if (!IsScreenRegistered(TScreenId::HintScroll)) return nullptr;
+  return dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll));
+}
+
+int TGameScreen::OpenHintPage(int page, int record, int sound) {
+  THintScroll* scroll = HintScroll();
+  if (!scroll || scroll->Active || !Game->CurrentProfile) return 0;
+  if (!Game->CurrentProfile->ShowHint(record, 1)) return 0;
+  scroll->LoadSpecial(page, 0);
+  scroll->Show(sound);
+  return 1;
+}
+
+int TGameScreen::OutroRunning() const { return OutroAnim && OutroAnim->Active ? 1 : 0; }
+
+// ---------------------------------------------------------------- entering and leaving
+
+void TGameScreen::GameStart() {
+  Player->Load();
+  Player->InitStats();
+  Player->ReadProfile(Game->CurrentProfile.get(), 0);
+}
+
 void TGameScreen::Load() {
   name = "game";
+  Chapter = GetChapter();
   // The banks were filled by the start-up loading.
   TakeBoardPictures();
   if (!Sounds->GridChannels) Sounds->CreateChannels();
   if (!Game->Mouse->ParticleFunc) Game->Mouse->ParticleFunc = PointerSparkle;
-  LoadBackground();
+  const int level = CurrentLevel();
+  ImageLoad("bg" + std::to_string(BackgroundNumber(level)) + ".jpg", 0, 1);
+  Game->MusicLoad("level" + std::to_string(MusicTrackNumber(level)) + ".ogg", 1);
+  Game->FadeMusic = 1;
+  IntroAnim = TAnimation::Create(1000, 0, 0, 0, 0);
+  OutroAnim = TAnimation::Create(4500, 1, 0, 0, 0);
+  Go = TSprite::CreateFromFile("Localised/go", 0, 0, 1, -1);
+  WellDone = TSprite::CreateFromFile("Localised/welldone", 0, 0, 1, -1);
+  SoundLevelStart = BankSound("levelstart");
+  SoundLevelEnd = BankSound("levelend");
+  SoundGaugeFull = BankSound("gaugefull");
+  noMoreMovesText_ = GameText ? GameText->FindString("No More Moves") : std::string();
+  gaugeFullText_ = GameText ? GameText->FindString("Gauge Full") : std::string();
+  PrepareGlyphs();
+  Menu = TMenu::Create("buttonMO", "buttonclick");
+  Menu->AddPair("Hint", "Menu", 50);
+  for (auto& button : Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
+  SetMenuCoords();
+  LoadParticles();
+  PanelImage = Bank("panel");
+  XInactiveImage = Bank("gaugeempty");
+  XActive1Image = Bank("gaugefull");
+  XActive2Image = Bank("gaugemax");
+  for (auto* picture : {&PanelImage, &XInactiveImage, &XActive1Image, &XActive2Image})
+    if (*picture) (*picture)->Precache();
 }
 
-void TGameScreen::LoadBackground() {
-  const std::string background =
-      OrDefault(Game->ImagePath, "Data/graphics/") + "bg" + std::to_string((Level - 1) % BackgroundCount + 1) + ".jpg";
-  Image = LoadImage(background, 0);
-  if (!Image) FatalError("Error loading bitmap " + background);
-  PrecacheImage(Image);
+void TGameScreen::PrepareGlyphs() {
+  // A glyph is rendered the first time it is measured or drawn; doing it now keeps
+  // that work (and its memory) out of the frames in which a new digit first shows.
+  const TImageFontPtr before = GetImageFont();
+  SetImageFont(HudFont());
+  TextWidth("0123456789: ");
+  SetImageFont(Font48);
+  TextWidth(noMoreMovesText_);
+  TextWidth(gaugeFullText_);
+  SetImageFont(before);
 }
 
-void TGameScreen::NextLevel() {
-  LevelWon = 0;
-  // The next level opens; after a pack's last one the pack starts again from level 1
-  // with every level left open, and play goes on in the other pack where it was left.
-  int32_t& next = PlayerProgress.Level[size_t(LevelPack)];
-  int32_t& unlocked = PlayerProgress.Unlocked[size_t(LevelPack)];
-  next = Level + 1;
-  if (unlocked < next) unlocked = next;
-  if (next > LevelsPerPack) {
-    next = 1;
-    LevelPack = 1 - LevelPack;
-  }
-  ReadProgress();
-  if (Game->CurrentProfile) Game->CurrentProfile->Save();
-  LoadBackground();
-  LevelStart();
-}
+void TGameScreen::LoadParticles() { sparkleImage_ = Bank("sparkle"); }
 
-void TGameScreen::ReadProgress() {
-  Level = PlayerProgress.Level[size_t(LevelPack)];
-  if (Level < 1 || Level > LevelsPerPack) Level = 1;
+void TGameScreen::SetMenuCoords() {
+  if (!Menu) return;
+  if (auto hint = Menu->FindButton("Hint")) hint->SetPosition(4, 600 - 110);
+  if (auto menu = Menu->FindButton("Menu")) menu->SetPosition(4, 600 - 59);
 }
 
 void TGameScreen::Start() {
-  SetBoardHost(host_);
-  SetBoardEffects(Particles);
-  SetBoardSoundSink(Sounds);
   TScreen::Start();
+  Game->MusicPlay(1, 0, 0);
   LevelStart();
-  Game->Mouse->On();
   Game->GameFade->Init(float(StandardFadeLength), 0);
 }
 
+void TGameScreen::CoreStart() {
+  TScreen::CoreStart();
+  Game->IgnoreEscapeKey = 1;
+  ResetStops();
+  SetBoardHost(host_);
+  SetBoardEffects(Particles);
+  SetBoardSoundSink(Sounds);
+  Game->FixedRateLogic.Init();
+}
+
+void TGameScreen::PostFadeIn() {
+  THintScroll* scroll = HintScroll();
+  if (scroll && scroll->Active)
+    scroll->PlayActivateSound();
+  else
+    StartSound();
+}
+
+void TGameScreen::StartSound() { PlayThroughPool(SoundLevelStart); }
+
+void TGameScreen::Kill() {
+  KillGameObjects();
+  ClearParticles();
+  ClearCounters();
+  if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) {
+    scroll->Active = 0;
+    scroll->Kill();
+  }
+  SetBoardHost(nullptr);
+  SetBoardEffects(nullptr);
+  SetBoardSoundSink(nullptr);
+  Go.reset();
+  WellDone.reset();
+  SoundLevelStart.reset();
+  SoundLevelEnd.reset();
+  SoundGaugeFull.reset();
+  TScreen::Kill();
+}
+
+int TGameScreen::SetEscDestination() {
+  Game->DestinationTScreen =
+      IsScreenRegistered(TScreenId::Title) ? FindScreen(TScreenId::Title) : Game->ExitScreen.get();
+  return 0;
+}
+
+// ---------------------------------------------------------------- a level
+
 void TGameScreen::LevelStart() {
-  RestartPending = 0;
   TGem::MidHandle(0);
-  if (Grid) Grid->Clear();
-  Grid = TGameGrid::Create();
-  // A missing or unreadable level file is fatal, with the file named.
-  const std::string path = Game->DataPrefix + TGameGrid::LevelPath(LevelPack, Level);
-  if (!Grid->LoadFile(path)) BoardHost().FatalError(("Error loading file " + path).c_str());
-  // A board that can never hold a move is played as it is; the settled-board
-  // test then starts it again.
-  Grid->FillUntilMove();
+  ClearCounters();
+  Player->NewLevelStats();
+  LevelLoad();
+  FillGrid();
   Grid->DiagonalMoves = 0;
   Grid->DiagonalGauge = 0;
   Grid->BonusPower = 1;
   Gems->SortAll();
-  Particles->Clear();
-  Grid->SetupIntroFlash();
-  Grid->RestorePointer();
+  ClearParticles();
+  IntroAnim->Start();
   Game->FixedRateLogic.Init();
+  Grid->RestorePointer();
+  const int record = StartHintRecord(CurrentPack(), CurrentLevel());
+  if (record >= 0) OpenHintPage(CurrentLevel(), record, 0);
 }
+
+void TGameScreen::LevelLoad() {
+  Grid = TGameGrid::Create();
+  // A missing or unreadable level file is fatal, with the file named.
+  LevelPack = CurrentPack();
+  const std::string path = Game->DataPrefix + TGameGrid::LevelPath(LevelPack, CurrentLevel());
+  if (!Grid->LoadFile(path)) BoardHost().FatalError(("Error loading file " + path).c_str());
+  Player->Target = Grid->Gold;
+}
+
+void TGameScreen::FillGrid() { Grid->FillUntilMove(); }
+
+void TGameScreen::RestartLevel() {
+  ClearLists();
+  KillGameObjects();
+  LevelStart();
+  THintScroll* scroll = HintScroll();
+  if (!(scroll && scroll->Active)) StartSound();
+  SetMenuCoords();
+}
+
+void TGameScreen::KillGameObjects() {
+  if (Grid) {
+    Grid->Kill();
+    Grid->Clear();
+  }
+  Grid.reset();
+  if (Gems) Gems->Items.clear();
+  Gems.reset();
+}
+
+void TGameScreen::ClearCounters() {
+  if (IntroAnim) IntroAnim->Clear();
+  if (OutroAnim) {
+    // Clearing forgets that the outro stays shown once it has run.
+    OutroAnim->Clear();
+    OutroAnim->LeaveActive = 1;
+  }
+  GaugeFillDelay.Clear();
+  HintShowCounter = 0;
+}
+
+void TGameScreen::ClearParticles() { Particles->Clear(); }
+
+void TGameScreen::AdvanceLevel() {
+  const int pack = CurrentPack();
+  int32_t& next = Player->Level[size_t(pack)];
+  int32_t& unlocked = Player->Unlocked[size_t(pack)];
+  next = CurrentLevel() + 1;
+  if (unlocked < next) unlocked = next;
+  if (next > LevelsPerPack) {
+    // The pack is finished: it starts again at its first level, every level of it
+    // left open, and play goes on in the other pack where it was left.
+    next = 1;
+    LevelPack = 1 - pack;
+  }
+  Player->WriteProfile(Game->CurrentProfile.get());
+}
+
+// ---------------------------------------------------------------- every step
 
 void TGameScreen::Logic() {
-  if (Grid) Grid->Manage();
-  Particles->Manage();
-  Sounds->Manage();
-  if (LevelWon)
-    NextLevel();
-  else if (RestartPending)
-    LevelStart();
+  THintScroll* scroll = HintScroll();
+  if (scroll && scroll->Active) {
+    if (scroll->OverlayLogic() == 1 && IntroAnim && IntroAnim->Active) StartSound();
+    if (scroll->Active) return;
+  }
+  if (!Grid) return;
+  if (!IntroAnim->Active) {
+    const float hudX = GetHUDX();
+    Menu->Manage(hudX, 0);
+    if (Menu->Clicked("Menu")) {
+      // The in-game menu owns this button; without one the click only ends the step.
+      return;
+    }
+    if (Menu->Clicked("Hint")) {
+      if (!Grid->HintStart()) BoardSound(Grid->InvalidSound);
+      return;
+    }
+    if (Player->Manage() == -1) return;
+    Grid->Manage();
+    if (RestartPending) {
+      RestartPending = 0;
+      RestartLevel();
+      Game->MusicPlay(1, 0, 0);
+      return;
+    }
+    HUDEffects();
+    Particles->BoardParticles.Move();
+    ManageMunchkins();
+    Particles->EffectParticles.Move();
+    Particles->BonusParticles.Manage();
+    Particles->ScoreParticles.Move();
+    Sounds->Manage();
+  }
+  IntroCheck();
+  LevelCheck();
 }
 
-void TGameScreen::Draw() {
-  SetColor(255, 255, 255);
-  SetAlpha(1);
-  TScreen::Draw();
-  SetBlend(BLEND_ALPHA);
-  if (Grid) Grid->Draw();
-  Particles->BoardParticles.Draw();
-  Particles->EffectParticles.Draw();
-  Particles->BonusParticles.Draw();
-  Particles->CreatureParticles.Draw();
-  Particles->ScoreParticles.Draw();
+void TGameScreen::ManageMunchkins() { Particles->CreatureParticles.Move(); }
+
+void TGameScreen::IntroCheck() {
+  if (!IntroAnim || !IntroAnim->Active) return;
+  if (IntroAnim->Manage() && !IntroAnim->Active && Grid) Grid->SetupIntroFlash();
 }
 
-void TGameScreen::Kill() {
-  if (Grid) Grid->Clear();
-  Grid.reset();
-  Gems.reset();
-  Particles->Clear();
-  SetBoardHost(nullptr);
-  SetBoardEffects(nullptr);
-  SetBoardSoundSink(nullptr);
-  TScreen::Kill();
+void TGameScreen::LevelCheck() {
+  if (!Game->Fading()) NextLevelManage();
+}
+
+int TGameScreen::NextLevel() {
+  if (IntroAnim && IntroAnim->Active) return 0;
+  if (Player->Alive && OutroRunning()) return 0;
+  OutroAnim->Start();
+  Player->NoChecks = 1;
+  PlayThroughPool(SoundLevelEnd);
+  return 1;
+}
+
+void TGameScreen::NextLevelManage() {
+  if (!OutroRunning() || OutroAnim->Finished) return;
+  const float length = OutroAnim->Length[0];
+  const float second = BoardAnimLength(1000);
+  const float elapsedBefore = length - OutroAnim->Counter;
+  if (elapsedBefore <= second + 1) Game->MusicApplyVolume(std::clamp(1.0f - elapsedBefore / second, 0.0f, 1.0f));
+  const int ended = OutroAnim->Manage();
+  if (Grid && OutroAnim->Counter < BoardAnimLength(2500)) {
+    Grid->yacc += 0.04f * BoardDelta();
+    for (int x = 0; x < Grid->levelwidth; ++x)
+      for (int y = 0; y < Grid->levelheight; ++y)
+        if (TCell* c = CellAt(x, y)) c->sy += Grid->yacc * BoardDelta();
+  }
+  if (ended) NextLevelEnd();
+}
+
+void TGameScreen::NextLevelEnd() {
+  Player->UpdateTotals();
+  InputFlush();
+  // The won level counts, and the next one is entered the way any screen is:
+  // this screen fades out and builds itself again for the new level.
+  AdvanceLevel();
+  Game->DestinationTScreen = this;
+  Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel);
+}
+
+void TGameScreen::CreatureFreed() {
+  Player->MunchkinsFreed += 1;
+  // The gold dust only flies while the level is still being played.
+  if (!OutroRunning()) GaugeFillDelay.AddNew(1000);
+}
+
+void TGameScreen::HintShown() {
+  if (Menu)
+    if (auto button = Menu->FindButton("Menu")) button->PlayClick();
+  HintShowCounter = 0;
+}
+
+void TGameScreen::FewBricksLeft() { OpenHintPage(16, 16, 1); }
+
+void TGameScreen::HUDEffects() {
+  // Only a board waiting for the player's move can leave them stuck: the level's
+  // outro and the no-moves sequence would otherwise open the page over themselves.
+  if (OutroRunning() || Grid->NoMore)
+    HintShowCounter = 0;
+  else
+    HintShowCounter += BoardDelta();
+  if (HintShowCounter >= BoardAnimLength(20000)) {
+    OpenHintPage(15, 15, 1);
+    HintShowCounter = 0;
+  }
+  int arrived = 0;
+  auto& items = GaugeFillDelay.Items;
+  for (auto it = items.begin(); it != items.end();) {
+    if ((*it)->Manage()) {
+      ++arrived;
+      it = items.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (int i = 0; i < arrived && Grid->DiagonalGauge < Grid->DiagonalGaugeMax; ++i) {
+    Grid->DiagonalGauge += 1;
+    if (Grid->DiagonalGauge >= Grid->DiagonalGaugeMax) GaugeFull();
+  }
+  if (Grid->DiagonalGauge >= Grid->DiagonalGaugeMax && !OutroRunning()) {
+    DiagonalGaugeParticleCounter -= BoardDelta();
+    if (DiagonalGaugeParticleCounter <= 0) {
+      DiagonalGaugeParticleCounter += float(DiagonalGaugeParticleCounterMax);
+      MakeGaugeSparkle();
+    }
+  }
+}
+
+void TGameScreen::MakeGaugeSparkle() {
+  const float x = float(DiagonalGaugeX) + Rnd(-23, 23), y = float(DiagonalGaugeY) + Rnd(-46, 46);
+  Particles->EffectParticles.AddNew(int(x), int(y), sparkleImage_, 0, Rnd(-0.3f, 0), 0, 600, 1, 1, Rnd(1, 3),
+                                    Rnd(0.3f, 0.8f), 0, 0);
+}
+
+void TGameScreen::GaugeFull() {
+  DiagonalGaugeParticleCounter = float(DiagonalGaugeParticleCounterMax);
+  Grid->BonusPower = 2;
+  PlayThroughPool(SoundGaugeFull);
+  Grid->DiagonalTextCounter = float(Grid->DiagonalTextLength);
+  OpenHintPage(17, 17, 1);
+}
+
+void TGameScreen::Quit() {
+  Player->Lives = 0;
+  if (Player->DeathCounter > 0 || Game->Fading()) return;
+  ClearCounters();
+  Player->Die();
+}
+
+void TGameScreen::GameOver() {
+  if (IsScreenRegistered(TScreenId::GameOver)) {
+    Game->DestinationTScreen = FindScreen(TScreenId::GameOver);
+    Game->GameFade->Init(float(3 * StandardFadeLength), 1, Game->MusicChannel);
+    return;
+  }
+  // Without a game-over screen the game goes on with the level built again.
+  Player->Lives = 3;
+  RestartPending = 1;
+}
+
+void TGameScreen::ResumeAfterDeath() {
+  ClearCounters();
+  IntroAnim->Start();
+  StartSound();
+}
+
+void TGameScreen::SpecificKeys() {
+  // Escape belongs to the in-game menu; without one it does nothing here.
+  InputKeyHit(27);
+  if (Game->Region >= 1 || !Grid) return;
+  if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) return;
+  if (!(Game->Debug || CtrlHeld())) return;
+  if (InputKeyHit(81)) Quit();
+  if (Player->DeathCounter > 0 || Game->Fading()) return;
+  if (InputKeyHit(82)) {
+    RestartLevel();
+  } else if (InputKeyHit(74)) {
+    if (Player->Alive) Grid->LevelEndStart();
+  } else if (InputKeyHit(65)) {
+    Grid->DiagonalGauge = Grid->DiagonalGaugeMax;
+    GaugeFull();
+  }
 }

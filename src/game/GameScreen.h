@@ -1,47 +1,143 @@
-// The screen levels are played on: it loads what the board needs, builds the
-// level, runs the board every logic step with the mouse as its input, and
-// draws the background, the board and the board's particles. A cleared board
-// leads straight into the next level.
+// The screen levels are played on. It owns the player, builds the board of the
+// current level, runs it every logic step and draws the background, the board,
+// the side panel (score, level, time, power gauge, Hint and Menu buttons) and
+// the level's start and end; it opens the tutorial pages of the hint scroll and
+// restarts a level whose board has no move left.
 #pragma once
 #include <memory>
 #include <string>
 
+#include "game/Player.h"
+#include "gfx/Counter.h"
+#include "gfx/ImageFont.h"
 #include "screens/Screen.h"
 
+class TAnimation;
 class TBoardParticles;
+class TGameImage;
+class TGameSound;
 class TGridSounds;
 class TBoardHost;
+class THintScroll;
 
 class TGameScreen : public TScreen {
  public:
+  static constexpr int BackgroundCount = 10;
+  static constexpr int MusicTrackCount = 5;
+  static constexpr int DiagonalGaugeX = 59, DiagonalGaugeY = 422;
+
   TGameScreen();
   ~TGameScreen() override;
 
   void Load() override;
   void Start() override;
+  void CoreStart() override;
+  void PostFadeIn() override;
   void Logic() override;
   void Draw() override;
   void Kill() override;
+  int SetEscDestination() override;
+  void SpecificKeys() override;
 
-  // A fresh board for the current level, filled until it holds a move.
+  // A new game for the current profile (the title screen's "play").
+  void GameStart();
   void LevelStart();
-  // On to the level after a won one: the gold pack follows the classic pack,
-  // and the classic pack follows the gold pack's last level.
-  void NextLevel();
-  // The level to play: the one the player reached in the current pack.
-  void ReadProgress();
+  void LevelLoad();
+  // Fills the board until it holds a move (a board that can never hold one is
+  // played as it is: the settled-board test then starts it again).
+  void FillGrid();
+  void RestartLevel();
+  void KillGameObjects();
+  void ClearLists() {}
+  void ClearCounters();
+  void ClearParticles();
+  void LoadParticles();
+  void SetMenuCoords();
 
-  int Level = 1;
-  int Score = 0;
-  int Kills = 0;
-  // The board asked for the level again (no move left), or was cleared; both
-  // are acted on after the board's step.
-  int RestartPending = 0;
-  int LevelWon = 0;
+  void IntroCheck();
+  void LevelCheck();
+  // Starts the level-end outro; 0 when refused (during the intro, or a second time).
+  int NextLevel();
+  void NextLevelManage();
+  void NextLevelEnd();
+  void HUDEffects();
+  void GaugeFull();
+  void ManageMunchkins();
+
+  float GetHUDX() const;
+  void HUDDraw();
+  void StatusTextDraw();
+  void XDraw(float x);
+  // The font of the panel's numbers.
+  static TImageFontPtr HudFont();
+  void DiagonalTextDraw();
+
+  int GetChapter() const;
+  int GetSubLevel() const;
+  // The board has no move left (or the Q key): the no-moves sequence, unless one
+  // is pending already or a fade runs.
+  void Quit();
+  void StartSound();
+
+  // What the board's seams report to the screen.
+  void CreatureFreed();
+  void HintShown();
+  void FewBricksLeft();
+  int OutroRunning() const;
+
+  // A death count that ran out (never during play: see TPlayer::DeathEnd).
+  void GameOver();
+  void ResumeAfterDeath();
+
+  // The level being played: the player's level in the current pack, kept within
+  // the pack (a damaged number plays level 1).
+  int CurrentLevel() const;
+  static int CurrentPack();
+  // The pack's level after a won one, saved with the profile; after a pack's
+  // last level play goes on in the other pack.
+  void AdvanceLevel();
+
+  // The level's background picture and music track (numbered from 1).
+  static int BackgroundNumber(int level);
+  static int MusicTrackNumber(int level);
+  // The profile's one-time record of the tutorial page a level opens with, or -1.
+  static int StartHintRecord(int pack, int level);
+
+  // The hint scroll when start-up made one, else none.
+  THintScroll* HintScroll() const;
+  // Opens page (recorded as record) the first time the profile meets it; 1 when it opened.
+  int OpenHintPage(int page, int record, int sound);
+
+  std::shared_ptr<TPlayer> Player;
+  int FirstTime = 1;
+  std::shared_ptr<TGameImage> XActive1Image, XActive2Image, XInactiveImage;
+  std::shared_ptr<TGameImage> PanelImage;
+  float DiagonalGaugeParticleCounter = 0;
+  int DiagonalGaugeParticleCounterMax = 20;
+  TCounterList GaugeFillDelay;
+  std::shared_ptr<TAnimation> IntroAnim, OutroAnim;
+  std::shared_ptr<TSprite> Go, WellDone;
+  std::shared_ptr<TGameSound> SoundLevelStart, SoundLevelEnd, SoundGaugeFull;
+  float HintShowCounter = 0;
+  int Chapter = 0;
+  int HeaderDefaultX = -10;
+
   std::shared_ptr<TBoardParticles> Particles;
   std::shared_ptr<TGridSounds> Sounds;
+  // The no-moves sequence has ended inside the board's step; the level is
+  // rebuilt once that step has returned.
+  int RestartPending = 0;
 
  private:
-  void LoadBackground();
+  void DrawPanelValue(float x, float y, const std::string& text);
+  void PrepareGlyphs();
+  void MakeGaugeSparkle();
+
   std::shared_ptr<TBoardHost> host_;
+  std::shared_ptr<TGameImage> sparkleImage_;
+  // The panel's texts, formatted again only when their numbers change.
+  std::string scoreText_, levelText_, timeText_;
+  std::string noMoreMovesText_, gaugeFullText_;
+  int shownScore_ = -1, shownLevel_ = -1;
+  long long shownSeconds_ = -1;
 };

@@ -7,6 +7,7 @@
 #include "game/BoardHost.h"
 #include "game/Cell.h"
 #include "game/GameGrid.h"
+#include "platform/Random.h"
 
 void TGemList::InsertGem(const TGemRef& gem) {
   auto at = std::find_if(Items.begin(), Items.end(), [&](const TGemRef& g) { return g->y < gem->y; });
@@ -71,7 +72,7 @@ int TGemList::Manage() {
 void TGemList::MoveAll() {
   for (auto& g : Items) {
     g->Move();
-    g->Rotation += g->RotationSpeed * BoardDelta();
+    g->ManageRotation();
   }
 }
 
@@ -86,4 +87,34 @@ void TGemList::ExplodeMunchkins() {
   if (Grid) Grid->MunchkinPlaying = 0;
   for (auto& g : Items)
     if (g->Munchkin) g->Explode(0);
+}
+
+void TGemList::SpreadAll() {
+  if (!Grid) return;
+  const float centreX = float(Grid->sx) + float(Grid->levelwidth - 1) * float(CellSize) / 2.0f;
+  const float centreY = float(Grid->sy) + float(Grid->levelheight - 1) * float(CellSize) / 2.0f;
+  const float spin = BoardAnimLength(3000);
+  for (auto it = Items.begin(); it != Items.end();) {
+    TGem& g = **it;
+    const float ex = g.x - centreX, ey = g.y - centreY;
+    if (ex == 0 && ey == 0) {
+      // The one gem sitting on the centre has no direction to fly in.
+      if (TCell* c = CellAt(g.gx, g.gy); c && c->Gem.get() == &g) c->Gem.reset();
+      it = Items.erase(it);
+      continue;
+    }
+    g.dx = ex * Rnd(0.01f, 0.016f);
+    g.dy = ey * Rnd(0.01f, 0.016f);
+    g.RotationSpeed = Rnd(0.5f, 1.0f);
+    g.RotationLoop = 0;
+    g.RotationLength = int(spin);
+    g.RotationCounter = float(g.RotationLength);
+    // From now on the gem picture is drawn from its centre.
+    if (g.GemType <= 7) {
+      g.x += float(TGem::w2);
+      g.y += float(TGem::h2);
+    }
+    ++it;
+  }
+  TGem::MidHandle(1);
 }

@@ -18,6 +18,8 @@ class TGemList {
   void SortAll();
   // The per-step gem update; 1 while any gem is bursting.
   int Manage();
+  // Sends every gem flying out from the board's centre, spinning (the no-moves scatter).
+  void SpreadAll();
   void MoveAll();
   // Every gem not sliding in a swap, in list order, then the two sliding gems on top.
   void Draw();

@@ -1,6 +1,5 @@
 // The legal-move search: every exchange of neighbours tried in place, in a
-// fixed order that the hint numbers refer to, plus the hint wobble's timing and
-// the settled-board test that starts the no-moves sequence.
+// fixed order that the hint numbers refer to.
 #include <algorithm>
 
 #include "game/BoardClock.h"
@@ -127,26 +126,4 @@ int TGameGrid::NoMoreMoves(int n) {
     DebugY = ty;
   }
   return 0;
-}
-
-void TGameGrid::HintManage() {
-  if (HintCounter <= 0) return;
-  HintCounter -= BoardDelta();
-  if (HintCounter <= 0) HintEnd();
-}
-
-void TGameGrid::HintEnd() {
-  HintCounter = 0;
-  if (HintX != -1 && HintY != -1)
-    if (TCell* c = CellAt(HintX, HintY); c && c->Gem) c->Gem->SetHintWobble(0);
-}
-
-void TGameGrid::ManageNoMoreMoves() {
-  if (BoardHost().OutroRunning()) return;
-  // The shake-and-scatter sequence itself belongs to the no-moves code that
-  // sets NoMoreCounter; here the settled board is only tested.
-  if (NoMoreCounter == 0 && BlockInput == 0 && SwapCounter <= 0) {
-    NoMore = NoMoreMoves(0);
-    if (NoMore == 1) BoardHost().Quit();
-  }
 }

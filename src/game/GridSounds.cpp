@@ -31,6 +31,17 @@ void TGridSounds::PlayLand(const std::string& name) {
   GridChannels->PlayGameSound(*sound, LandChannel, 1.0f, 0);
 }
 
+namespace {
+void PlayOwn(TChannelPtr& channel, const std::string& name) {
+  if (!SoundBank || !SoundBank->Contains(name)) return;
+  SoundBank->Find(name)->PlayInChannel(channel, 0);
+}
+}  // namespace
+
+void TGridSounds::PlayAlarm(const std::string& name) { PlayOwn(AlarmChannel, name); }
+
+void TGridSounds::PlayScatter(const std::string& name) { PlayOwn(ScatterChannel, name); }
+
 void TGridSounds::Manage() {
   if (GridChannels) GridChannels->Manage();
 }

@@ -20,6 +20,8 @@ class TGridSounds : public TBoardSoundSink {
   void CreateChannels();
   void Play(const std::string& name, float pitch) override;
   void PlayLand(const std::string& name) override;
+  void PlayAlarm(const std::string& name) override;
+  void PlayScatter(const std::string& name) override;
   void Manage();
   void Kill();
 };

@@ -219,3 +219,25 @@ TEST_F(InputTest, FrameworkKeysWorkOnlyWhenSwitchedOn) {
   Frame(5);
   EXPECT_EQ(Game->InstantExit, 1) << "Ctrl+X quits at once";
 }
+
+TEST_F(InputTest, AWindowCloseDuringAFadeStillEndsTheProgram) {
+  // A screen fading in when the player closes the window.
+  Game->GameFade->Init(float(StandardFadeLength), 0);
+  ASSERT_EQ(Game->Fading(), 1);
+  PushSimple(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
+  // The fade-in turns round into the leaving fade; within a standard fade's time the
+  // program ends instead of waiting for another request.
+  int result = 0;
+  for (int frame = 0; frame < 40 && result != -1; ++frame) result = Frame(20);
+  EXPECT_EQ(result, -1) << "the request is not lost to the running fade";
+
+  // Without a fade running, the program leaves through its leaving fade.
+  Game->InstantExit = 0;
+  Game->GameFade->Finish();
+  PushSimple(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
+  Frame(5);
+  EXPECT_EQ(Game->InstantExit, 0);
+  EXPECT_EQ(Game->Fading(), 1);
+  EXPECT_EQ(Game->GameFade->Out, 1);
+  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen.get());
+}

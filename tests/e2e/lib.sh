@@ -148,3 +148,16 @@ tv_wait_box() {
   done
   return 1
 }
+
+# Holds a key chord across a few logic updates, and again until the given command
+# succeeds (a chord pressed while a screen fades in goes with the fade's input flush,
+# as a player's would). Returns 1 when the command never succeeds.
+tv_chord_until() {
+  local chord=$1 tries=$2 wait
+  shift 2
+  for _ in $(seq "$tries"); do
+    xdotool keydown "$chord"; sleep 0.3; xdotool keyup "$chord"
+    for wait in $(seq 10); do "$@" && return 0; sleep 0.1; done
+  done
+  return 1
+}

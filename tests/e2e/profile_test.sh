@@ -17,19 +17,21 @@ le32() {
   printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((v & 255)) $((v >> 8 & 255)) $((v >> 16 & 255)) $((v >> 24 & 255)))"
 }
 # A played profile: the gold pack at level 7 of 9 unlocked, a spare slot with odd values,
-# and a classic-pack level of 0 that a damaged file could hold.
+# and a classic-pack level of 0 that a damaged file could hold. The second argument is
+# the one tutorial page shown besides record 19 (-1 for none).
 profile() {
-  local classic_level=$1 key=3961253 step=1789447 i w=0
+  local classic_level=$1 page=$2 key=3961253 step=1789447 i w=0
   for w in 1 2 0 3 0; do le32 $((w + key)); key=$((key + step)); done
   le32 0; le32 0; le32 0; le32 1; le32 1
-  for i in $(seq 0 99); do if [ "$i" = 19 ]; then le32 1; else le32 0; fi; done
+  for i in $(seq 0 99); do if [ "$i" = 19 ] || [ "$i" = "$page" ]; then le32 1; else le32 0; fi; done
   le32 1
   le32 "$classic_level"; le32 1
   le32 7; le32 9
   for i in $(seq 2 9); do if [ "$i" = 5 ]; then le32 4242; le32 -1; else le32 1; le32 1; fi; done
 }
-profile 0 >"$SHARED/profiles/Ann.dat"
-profile 1 >"$TV_HOME/expected.dat"
+profile 0 -1 >"$SHARED/profiles/Ann.dat"
+# Level 7 of the gold pack opens with its tutorial page, recorded at once.
+profile 1 6 >"$TV_HOME/expected.dat"
 [ "$(stat -c %s "$SHARED/profiles/Ann.dat")" = 524 ] || fail "seed profile is not 524 bytes"
 printf 'junk!' >"$SHARED/tv.dat"
 

@@ -64,8 +64,7 @@ win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ "$(ini_value 'SOUND VOLUME')" = 7 ] || fail "a clean start lost a setting"
 tv_wait_ready "$win" || fail "the game never became ready"
 xdotool windowfocus "$win" 2>/dev/null || true
-xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
-for _ in $(seq 50); do [ -e "$SHARED/inichanged.dat" ] && break; sleep 0.1; done
+tv_chord_until alt+Return 5 test -e "$SHARED/inichanged.dat" || true
 [ -e "$SHARED/inichanged.dat" ] || fail "a toggle did not mark the settings as changed"
 kill_game
 start_game
@@ -99,9 +98,9 @@ start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ "$(geometry "$win")" = 640x480 ] || fail "windowed start not 640x480"
 tv_wait_ready "$win" || fail "the game never became ready"
+full_screen_is() { [ "$(ini_value 'FULL SCREEN')" = "$1" ]; }
 for want in 1 0; do
-  xdotool keydown alt+Return; sleep 0.3; xdotool keyup alt+Return
-  for _ in $(seq 50); do [ "$(ini_value 'FULL SCREEN')" = "$want" ] && break; sleep 0.1; done
+  tv_chord_until alt+Return 5 full_screen_is "$want" || true
   [ "$(ini_value 'FULL SCREEN')" = "$want" ] || fail "Alt+Enter did not save FULL SCREEN=$want"
   sleep 0.5
   win=$(tv_wait_window "$TV_PID") || fail "no window after the toggle"

@@ -32,13 +32,21 @@ struct RecordingSounds : TBoardSoundSink {
 
 struct RecordingHost : TBoardHost {
   int score = 0, kills = 0, freed = 0, fewBricks = 0, quits = 0, levelEnds = 0, level = 1;
+  int hintsShown = 0, movesOver = 0;
+  std::vector<float> music;
   int CurrentLevel() override { return level; }
   void AddScore(int p) override { score += p; }
   void KillsAdd(int n) override { kills += n; }
   void MunchkinFreed() override { ++freed; }
   void FewBricksLeft() override { ++fewBricks; }
   void Quit() override { ++quits; }
-  void LevelEndStart() override { ++levelEnds; }
+  void HintShown() override { ++hintsShown; }
+  void NoMovesMusic(float ratio) override { music.push_back(ratio); }
+  void NoMovesOver() override { ++movesOver; }
+  int NextLevel() override {
+    ++levelEnds;
+    return 0;
+  }
 };
 
 class BoardTest : public ::testing::Test {

@@ -8,6 +8,8 @@
 #include "BoardPlayFixture.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
+#include "game/PlayerProgress.h"
+#include "gfx/Animation.h"
 #include "gfx/ImageBank.h"
 #include "ui/MousePointer.h"
 #include "game/LevelFile.h"
@@ -97,10 +99,14 @@ TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
 
 TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndThePacksFollowEachOther) {
   Game->DataPrefix = std::string(TV_BUILD_DIR) + "/";
-  Game->ImagePath = Game->DataPrefix + "Data/graphics/";
+  Game->SetDefaultPaths();
+  Game->Music = 0;
   if (!std::filesystem::exists(Game->DataPrefix + TGameGrid::LevelPath(1, 1))) GTEST_SKIP() << "data tree not built";
   TGameScreen screen;
-  screen.Level = 54;
+  PlayerProgress.Level = {};
+  PlayerProgress.Unlocked = {};
+  PlayerProgress.Level[0] = 54;
+  PlayerProgress.Level[1] = 1;
   LevelPack = 0;
   screen.Load();
   screen.Start();
@@ -109,24 +115,35 @@ TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndThePacksFollowEachOther) {
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const TLevelFile file = TLevelFile::Parse(text);
     EXPECT_EQ(LevelPack, pack);
-    EXPECT_EQ(screen.Level, level);
+    EXPECT_EQ(screen.CurrentLevel(), level);
     ASSERT_TRUE(Grid);
     EXPECT_EQ(Grid->LevelName, file.LevelName);
     EXPECT_TRUE(screen.Image) << "each level brings its background";
   };
-  // The board reports a cleared level during its step; the screen moves on after it.
-  BoardHost().LevelEndStart();
-  screen.Logic();
+  // A won level counts; the screen is then entered again for the next one.
+  auto win = [&] {
+    screen.AdvanceLevel();
+    screen.Kill();
+    screen.Load();
+    screen.Start();
+  };
+  expect(0, 54);
+  win();
   expect(0, 55);
-  BoardHost().LevelEndStart();
-  screen.Logic();
+  EXPECT_EQ(PlayerProgress.Unlocked[0], 55);
+  win();
   expect(1, 1);
-  screen.Level = 55;
-  BoardHost().LevelEndStart();
-  screen.Logic();
+  EXPECT_EQ(PlayerProgress.Level[0], 1) << "a finished pack starts again at its first level";
+  EXPECT_EQ(PlayerProgress.Unlocked[0], 56) << "with every level of it left open";
+  PlayerProgress.Level[1] = 55;
+  screen.Kill();
+  screen.Load();
+  screen.Start();
+  win();
   expect(0, 1);
-  // No move left starts the same level again.
-  BoardHost().Quit();
+  // No move left starts the same level again once the board's step is over.
+  BoardHost().NoMovesOver();
+  screen.IntroAnim->Stop();
   screen.Logic();
   expect(0, 1);
   screen.Kill();
