@@ -45,7 +45,8 @@ tv_wait_exit "$third" 100
 tv_start
 fourth=$TV_PID
 win=$(tv_wait_window "$fourth") || fail "no window for the quit chord"
-sleep 0.5
+# Keys pressed while the game still loads are dropped on purpose.
+tv_wait_ready "$win" || fail "the game never became ready for the quit chord"
 xdotool keydown super+q; sleep 0.3; xdotool keyup super+q
 tv_wait_exit "$fourth" 50
 [ "$TV_RC" = 0 ] || fail "Super+Q: exit '$TV_RC'"
