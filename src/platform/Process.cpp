@@ -129,10 +129,12 @@ bool SystemMessageBox(const std::string& title, const std::string& text) {
   // The box runs in a child of its own: the window system's box blocks in a loop of
   // its own where a request to end would otherwise go unheard.
   int code = -1;
-  if (!RunInChildProcess(
-          [&] { return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), nullptr) < 0; },
-          code))
-    return false;
+  auto show = [&] {
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), nullptr) == 0) return 0;
+    std::fprintf(stderr, "No message box: %s\n", SDL_GetError());
+    return 1;
+  };
+  if (!RunInChildProcess(show, code)) return false;
   if (code != 0) std::fprintf(stderr, "%s\n", text.c_str());
   return true;
 }
