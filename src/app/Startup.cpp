@@ -43,6 +43,11 @@ void RunMainLoop() {
 }
 
 void StartGame() {
+  StartGameWith(RunMainLoop);
+  EndProcess();  // the main loop never returns
+}
+
+void StartGameWith(void (*run)()) {
   ProgressMarker = 0;
   ChangeToProgramFolder();
 
@@ -136,7 +141,7 @@ void StartGame() {
     Game->FixedRateLogic.Init();
     Game->NoTimingTicks = 3;
 
-    RunMainLoop();
+    run();
   } catch (const std::exception& e) {
     ReportException(e);
   } catch (...) {

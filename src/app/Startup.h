@@ -3,5 +3,8 @@
 #pragma once
 
 [[noreturn]] void StartGame();
+// The same start-up, then `run` in place of the main loop (a benchmark drives the real
+// game this way); errors inside either are reported as in the game. Returns when run does.
+void StartGameWith(void (*run)());
 // The main loop alone: one pass is one presented frame; left only through ExitGame.
 [[noreturn]] void RunMainLoop();
