@@ -24,6 +24,8 @@
 #include <dirent.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <cctype>
 #include <new>
 #include <sstream>
 #include <string>
@@ -281,6 +283,36 @@ void PointerOverBoard() {
   Game->Mouse->y = Grid->sy + Grid->levelheight * 25 + 10;
 }
 
+// The largest resident parts of the address space, grouped by what is mapped there.
+void PrintMemoryBreakdown() {
+  std::ifstream in("/proc/self/smaps");
+  std::string line, name;
+  std::vector<std::pair<long, std::string>> parts;
+  std::map<std::string, long> byName;
+  while (std::getline(in, line)) {
+    if (line.empty()) continue;
+    const bool header = std::isxdigit(static_cast<unsigned char>(line[0])) && line.find('-') < 17 &&
+                        line.find(':') > line.find(' ');
+    if (header) {
+      std::istringstream fields(line);
+      std::string range, perms, offset, dev, inode;
+      fields >> range >> perms >> offset >> dev >> inode;
+      std::getline(fields, name);
+      name.erase(0, name.find_first_not_of(' '));
+      if (name.empty()) name = "[anonymous]";
+      const size_t slash = name.rfind('/');
+      if (slash != std::string::npos) name = name.substr(slash + 1);
+    } else if (line.rfind("Rss:", 0) == 0) {
+      byName[name] += std::atol(line.c_str() + 4);
+    }
+  }
+  for (const auto& [n, kb] : byName) parts.emplace_back(kb, n);
+  std::sort(parts.rbegin(), parts.rend());
+  std::printf("resident memory by mapping:");
+  for (size_t i = 0; i < parts.size() && i < 10; ++i) std::printf(" %s %ld kB;", parts[i].second.c_str(), parts[i].first);
+  std::printf("\n");
+}
+
 void RunBench() {
   SeedRnd(options.seed);
   std::printf("game_bench: %dx%d window, particles %d%%, flip sync %d\n", GraphicsWidth(), GraphicsHeight(),
@@ -320,6 +352,7 @@ void RunBench() {
               "%.0f s of play\n",
               rssAfterStart, hwmAfterStart, StatusKb("VmRSS:"), StatusKb("VmHWM:"),
               options.warmup + options.idle + options.play + options.pause);
+  PrintMemoryBreakdown();
   std::fflush(stdout);
 }
 

@@ -14,6 +14,9 @@ namespace {
 
 // Frames bigger than this gain little from sharing a page and would crowd it.
 constexpr int kMaxPackedSide = 256;
+// Every picture of the board, its pieces, effects and pointer fits one page this size,
+// so a whole frame of play draws from one texture.
+constexpr int kPageSize = 2048;
 }  // namespace
 
 void TImageBank::SetPath(const std::string& path) {
@@ -98,7 +101,7 @@ void TImageBank::Pack() {
     batch.push_back(std::move(img));
   }
   unpacked_.clear();
-  if (!batch.empty()) PackImages(batch);
+  if (!batch.empty()) PackImages(batch, kPageSize);
 }
 
 void TImageBank::Precache() {
