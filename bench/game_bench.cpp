@@ -318,6 +318,8 @@ void RunBench() {
   std::printf("game_bench: %dx%d window, particles %d%%, flip sync %d\n", GraphicsWidth(), GraphicsHeight(),
               Game->Particles, FlipSync);
   const long rssAfterStart = StatusKb("VmRSS:"), hwmAfterStart = StatusKb("VmHWM:");
+  std::printf("after start-up, ");
+  PrintMemoryBreakdown();
 
   PointerOverBoard();
   RunPhase("warmup", options.warmup, [](int) {});
@@ -352,6 +354,7 @@ void RunBench() {
               "%.0f s of play\n",
               rssAfterStart, hwmAfterStart, StatusKb("VmRSS:"), StatusKb("VmHWM:"),
               options.warmup + options.idle + options.play + options.pause);
+  std::printf("at the end, ");
   PrintMemoryBreakdown();
   std::fflush(stdout);
 }

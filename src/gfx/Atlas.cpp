@@ -50,7 +50,15 @@ bool TAtlas::Place(PageSpace& space, int w, int h, int& x, int& y) const {
   return true;
 }
 
-bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
+bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) { return Put(pixmap, frame, nullptr, 0); }
+
+bool TAtlas::Add(TImage& image, int frame) {
+  if (frame < 0 || frame >= image.FrameCount()) return false;
+  TPixmapPtr pixmap = image.Pixmap(frame);
+  return pixmap && Put(*pixmap, image.frames[size_t(frame)], &image, frame);
+}
+
+bool TAtlas::Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int index) {
   if (pixmap.width < 1 || pixmap.height < 1) return false;
   int cellW = pixmap.width + 2 * gutter_, cellH = pixmap.height + 2 * gutter_;
   int x = 0, y = 0;
@@ -68,6 +76,15 @@ bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
       Place(spaces_.back(), cellW, cellH, x, y);
     }
   }
+  // A page whose pixels went to the GPU gets them back before it takes another picture.
+  if (!page->HasPixels()) page->Remake();
+  page->gutter = gutter_;
+  page->leftTop = true;
+  std::weak_ptr<TImage> owner = image ? image->weak_from_this() : std::weak_ptr<TImage>();
+  if (owner.expired())
+    page->anonymous = true;
+  else
+    page->sources.push_back({owner, index, x + gutter_, y + gutter_});
   BlitWithGutter(page->pixels, pixmap, x + gutter_, y + gutter_, gutter_, true);
   page->onlyAdded = !page->dirty || page->onlyAdded;
   page->dirty = true;
@@ -81,6 +98,20 @@ bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
   frame.stale = false;
   frame.ownPage = false;
   return true;
+}
+
+void TAtlas::ShrinkPages() {
+  for (size_t i = 0; i < pages_.size(); ++i) {
+    TTexturePage& page = *pages_[i];
+    const int used = std::max(spaces_[i].nextY, 1);
+    if (page.anonymous || used >= page.pixels.height || !page.HasPixels()) continue;
+    page.pixels.height = used;
+    page.pixels.pixels.resize(size_t(page.pixels.pitch) * size_t(used));
+    page.pixels.pixels.shrink_to_fit();
+    for (const auto& source : page.sources)
+      if (auto image = source.image.lock())
+        image->frames[size_t(source.frame)].vscale = 1.0f / float(used);
+  }
 }
 
 int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize) {
@@ -99,7 +130,8 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
     std::stable_sort(items.begin(), items.end(),
                      [](const Item& a, const Item& b) { return a.image->height > b.image->height; });
     TAtlas atlas(flags, pageSize, 1);
-    for (const auto& item : items) atlas.Add(*item.image->pixmaps[size_t(item.frame)], item.image->frames[size_t(item.frame)]);
+    for (const auto& item : items) atlas.Add(*item.image, item.frame);
+    atlas.ShrinkPages();
     pages += int(atlas.Pages().size());
   }
   return pages;

@@ -20,6 +20,12 @@ class TAtlas {
   // and fills `frame`. A pixmap wider or taller than a page gets a page of its own.
   // Converts RGB pixmaps to opaque RGBA. False only for an empty pixmap.
   bool Add(const TPixmap& pixmap, TImageFrame& frame);
+  // The same for frame `frame` of an image (its current pixmap), remembering where it
+  // went so the page can let its pixels go after upload and make them again later.
+  bool Add(TImage& image, int frame);
+  // Cuts every page that holds only image frames down to the rows in use, and sets the
+  // frames' texture scale to match. For an atlas that takes no more pictures.
+  void ShrinkPages();
 
   const std::vector<TTexturePagePtr>& Pages() const { return pages_; }
   int Flags() const { return flags_; }
@@ -33,6 +39,7 @@ class TAtlas {
     int nextY = 0;
   };
   bool Place(PageSpace& space, int w, int h, int& x, int& y) const;
+  bool Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int index);
 
   int flags_;
   int pageSize_;
@@ -45,7 +52,7 @@ class TAtlas {
 // says) into shared pages, grouped by sampling flags, tallest first. Mipmapped and
 // dynamic images are left alone. Images drawn afterwards use the packed frames; a frame
 // whose pixels later change (LockImage for writing) leaves the atlas for a page of its own.
-// Returns the number of pages made.
+// The pages are cut down to the rows they use. Returns the number of pages made.
 int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize = 1024);
 
 // Copies src into page pixels at (x, y) and repeats its edge pixels `gutter` times on each

@@ -354,6 +354,8 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
     if (d.seq == contextSeq_) glDeleteTextures(1, &d.name);
   dead.clear();
 
+  // Pixels let go after an earlier upload are made again for this context.
+  if (!page.HasPixels()) page.Remake();
   int w = page.pixels.width, h = page.pixels.height;
   while ((w > maxTexture_ || h > maxTexture_) && (w > 1 || h > 1)) {
     if (w > 1) w /= 2;
@@ -393,6 +395,9 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
   }
   page.dirty = false;
   page.onlyAdded = false;
+  // The texture holds them now; a page that can make them again does not keep a copy.
+  level.reset();
+  page.ReleasePixels();
 }
 
 void TGLRenderDriver::BindTexture(unsigned name) {
