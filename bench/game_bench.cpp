@@ -10,7 +10,8 @@
 // namespace of its own so that a game running elsewhere does not hold the lock:
 //   Xvfb :9 -screen 0 1280x1024x24 -nolisten tcp &
 //   DISPLAY=:9 LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null unshare -rn build/game_bench
-// Options: --idle S --play S --pause S (seconds per phase), --warmup S, --seed N.
+// Options: --idle S --play S --pause S (seconds per phase), --warmup S, --seed N,
+// --fixed-function (the back end without its blending shader).
 #include <SDL.h>
 #include <sys/resource.h>
 #include <time.h>
@@ -40,6 +41,7 @@
 #include "game/GameGrid.h"
 #include "game/GemList.h"
 #include "gfx/Draw.h"
+#include "gfx/GLRenderDriver.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "ui/MousePointer.h"
@@ -93,6 +95,7 @@ namespace {
 struct Options {
   double warmup = 3, idle = 10, play = 15, pause = 5;
   unsigned seed = 7;
+  bool fixedFunction = false;
 } options;
 
 // ---- Threads and their CPU time ----
@@ -315,8 +318,15 @@ void PrintMemoryBreakdown() {
 
 void RunBench() {
   SeedRnd(options.seed);
-  std::printf("game_bench: %dx%d window, particles %d%%, flip sync %d\n", GraphicsWidth(), GraphicsHeight(),
-              Game->Particles, FlipSync);
+  auto* gl = dynamic_cast<TGLRenderDriver*>(GetRenderDriver());
+  if (options.fixedFunction && gl) {
+    // The back end's fixed-function path, for comparison: a new context, as the
+    // full-screen toggle makes, so every picture is made again from its file too.
+    gl->PreferShaderBlending(false);
+    Game->GraphicsCreate(0);
+  }
+  std::printf("game_bench: %dx%d window, particles %d%%, flip sync %d, %s\n", GraphicsWidth(), GraphicsHeight(),
+              Game->Particles, FlipSync, gl && gl->ShaderBlending() ? "blending shader" : "fixed function");
   const long rssAfterStart = StatusKb("VmRSS:"), hwmAfterStart = StatusKb("VmHWM:");
   std::printf("after start-up, ");
   PrintMemoryBreakdown();
@@ -387,6 +397,8 @@ void PrepareDataFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == "--fixed-function") options.fixedFunction = true;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string key = argv[i];
     const double value = std::atof(argv[i + 1]);

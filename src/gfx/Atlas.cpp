@@ -70,11 +70,22 @@ bool TAtlas::Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int i
     for (size_t i = 0; i < spaces_.size() && !page; ++i)
       if (Place(spaces_[i], cellW, cellH, x, y)) page = pages_[i];
     if (!page) {
-      page = std::make_shared<TTexturePage>(pageSize_, pageSize_, flags_);
+      const size_t next = pages_.size();
+      page = std::make_shared<TTexturePage>(pageSize_, next < plannedHeights_.size() ? plannedHeights_[next] : pageSize_,
+                                            flags_);
       pages_.push_back(page);
       spaces_.emplace_back();
       Place(spaces_.back(), cellW, cellH, x, y);
     }
+  }
+  // A picture the plan did not foresee may land below the rows planned: the page grows,
+  // and the frames already on it follow.
+  if (y + cellH > page->pixels.height && !page->anonymous) {
+    if (!page->HasPixels()) page->Remake();
+    page->pixels.height = std::min(pageSize_, y + cellH);
+    page->pixels.pixels.resize(size_t(page->pixels.pitch) * size_t(page->pixels.height), 0);
+    for (const auto& source : page->sources)
+      if (auto owner = source.image.lock()) owner->frames[size_t(source.frame)].vscale = 1.0f / float(page->pixels.height);
   }
   // A page whose pixels went to the GPU gets them back before it takes another picture.
   if (!page->HasPixels()) page->Remake();
@@ -100,18 +111,25 @@ bool TAtlas::Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int i
   return true;
 }
 
-void TAtlas::ShrinkPages() {
-  for (size_t i = 0; i < pages_.size(); ++i) {
-    TTexturePage& page = *pages_[i];
-    const int used = std::max(spaces_[i].nextY, 1);
-    if (page.anonymous || used >= page.pixels.height || !page.HasPixels()) continue;
-    page.pixels.height = used;
-    page.pixels.pixels.resize(size_t(page.pixels.pitch) * size_t(used));
-    page.pixels.pixels.shrink_to_fit();
-    for (const auto& source : page.sources)
-      if (auto image = source.image.lock())
-        image->frames[size_t(source.frame)].vscale = 1.0f / float(used);
+void TAtlas::Plan(const std::vector<std::pair<int, int>>& sizes) {
+  std::vector<PageSpace> spaces;
+  for (const auto& [w, h] : sizes) {
+    const int cellW = w + 2 * gutter_, cellH = h + 2 * gutter_;
+    if (w < 1 || h < 1 || cellW > pageSize_ || cellH > pageSize_) continue;  // pages of their own
+    int x = 0, y = 0;
+    bool placed = false;
+    for (auto& space : spaces)
+      if (Place(space, cellW, cellH, x, y)) {
+        placed = true;
+        break;
+      }
+    if (!placed) {
+      spaces.emplace_back();
+      Place(spaces.back(), cellW, cellH, x, y);
+    }
   }
+  plannedHeights_.clear();
+  for (const auto& space : spaces) plannedHeights_.push_back(std::max(space.nextY, 1));
 }
 
 int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize) {
@@ -130,8 +148,13 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
     std::stable_sort(items.begin(), items.end(),
                      [](const Item& a, const Item& b) { return a.image->height > b.image->height; });
     TAtlas atlas(flags, pageSize, 1);
+    std::vector<std::pair<int, int>> sizes;
+    for (const auto& item : items) {
+      const TPixmapPtr& p = item.image->pixmaps[size_t(item.frame)];
+      sizes.emplace_back(p->width, p->height);
+    }
+    atlas.Plan(sizes);
     for (const auto& item : items) atlas.Add(*item.image, item.frame);
-    atlas.ShrinkPages();
     pages += int(atlas.Pages().size());
   }
   return pages;

@@ -3,6 +3,7 @@
 // gutter that repeats its edge pixels, which keeps filtered sampling at its edges clean.
 #pragma once
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "gfx/ImageFrame.h"
@@ -23,9 +24,10 @@ class TAtlas {
   // The same for frame `frame` of an image (its current pixmap), remembering where it
   // went so the page can let its pixels go after upload and make them again later.
   bool Add(TImage& image, int frame);
-  // Cuts every page that holds only image frames down to the rows in use, and sets the
-  // frames' texture scale to match. For an atlas that takes no more pictures.
-  void ShrinkPages();
+  // Lays out pictures of the given sizes as Add would, in the same order, so that the
+  // pages Add then opens are only as tall as the rows they will use: a known set of
+  // pictures is packed without ever holding the empty rest of a page in memory.
+  void Plan(const std::vector<std::pair<int, int>>& sizes);
 
   const std::vector<TTexturePagePtr>& Pages() const { return pages_; }
   int Flags() const { return flags_; }
@@ -46,6 +48,7 @@ class TAtlas {
   int gutter_;
   std::vector<TTexturePagePtr> pages_;
   std::vector<PageSpace> spaces_;
+  std::vector<int> plannedHeights_;  // rows the pages to come will use
 };
 
 // Packs the frames of all the given images (their current pixmaps, masked as each image

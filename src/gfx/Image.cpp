@@ -108,6 +108,11 @@ const TImageFrame* TImage::Frame(int frame) {
   int pageSize = 64;
   while (pageSize < 2048 && (pageSize / cellW) * (pageSize / cellH) < waiting) pageSize <<= 1;
   TAtlas atlas(flags, pageSize, 1);
+  std::vector<std::pair<int, int>> sizes;
+  for (int i = 0; i < FrameCount(); ++i)
+    if (!frames[size_t(i)].Valid() && pixmaps[size_t(i)])
+      sizes.emplace_back(pixmaps[size_t(i)]->width, pixmaps[size_t(i)]->height);
+  atlas.Plan(sizes);
   for (int i = 0; i < FrameCount(); ++i) {
     TImageFrame& g = frames[size_t(i)];
     if (!g.Valid() && pixmaps[size_t(i)]) atlas.Add(*this, i);
