@@ -150,6 +150,20 @@ ThreadTimes SampleThreads() {
   return t;
 }
 
+// Milliseconds since this process was started (to a hundredth of a second).
+double MsSinceExec() {
+  std::string stat = ReadSmall("/proc/self/stat");
+  const size_t close = stat.rfind(')');
+  if (close == std::string::npos) return -1;
+  std::istringstream fields(stat.substr(close + 2));
+  std::string field;
+  for (int i = 3; i <= 22 && fields >> field; ++i) {}
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const double started = std::atof(field.c_str()) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+  return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6 - started;
+}
+
 long StatusKb(const char* key) {
   std::ifstream in("/proc/self/status");
   std::string line;
@@ -317,6 +331,7 @@ void PrintMemoryBreakdown() {
 }
 
 void RunBench() {
+  const double startUpMs = MsSinceExec();
   SeedRnd(options.seed);
   auto* gl = dynamic_cast<TGLRenderDriver*>(GetRenderDriver());
   if (options.fixedFunction && gl) {
@@ -328,6 +343,7 @@ void RunBench() {
   std::printf("game_bench: %dx%d window, particles %d%%, flip sync %d, %s\n", GraphicsWidth(), GraphicsHeight(),
               Game->Particles, FlipSync, gl && gl->ShaderBlending() ? "blending shader" : "fixed function");
   const long rssAfterStart = StatusKb("VmRSS:"), hwmAfterStart = StatusKb("VmHWM:");
+  std::printf("start-up: exec to the first game frame %.0f ms\n", startUpMs);
   std::printf("after start-up, ");
   PrintMemoryBreakdown();
 
