@@ -5,6 +5,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -81,8 +82,8 @@ GLuint CompileShader(GLenum type, const char* text) {
 // A software rasteriser builds each frame's scene in blocks that it frees once the frame
 // is drawn. With glibc's sliding thresholds those blocks went back to the kernel every
 // frame (a trimmed heap top, or mmap for the large ones) and came back the next frame as
-// page faults, most of our CPU time. Fixed thresholds keep them in the heap; the picture
-// loading hands its garbage back once at its end (TrimHeap).
+// page faults, most of our CPU time. Fixed thresholds keep them in the heap; the image
+// bank hands the garbage of picture loading back once, when it has uploaded everything.
 void KeepHeapStill() {
   static bool done = false;
   if (done) return;
@@ -93,7 +94,7 @@ void KeepHeapStill() {
 
 bool ShadersAvailable() {
   const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-  return version && version[0] >= '2' && version[0] <= '9';
+  return version && std::atoi(version) >= 2;
 }
 }  // namespace
 
