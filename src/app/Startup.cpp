@@ -56,6 +56,11 @@ void RunMainLoop() {
 }
 
 void StartGame(const TCommandLine& line) {
+  StartGameWith(line, RunMainLoop);
+  EndProcess();  // the main loop never returns
+}
+
+void StartGameWith(const TCommandLine& line, void (*run)()) {
   ProgressMarker = 0;
   ChangeToProgramFolder();
 
@@ -152,7 +157,7 @@ void StartGame(const TCommandLine& line) {
     Game->FixedRateLogic.Init();
     Game->NoTimingTicks = 3;
 
-    RunMainLoop();
+    run();
   } catch (const std::exception& e) {
     ReportException(e);
   } catch (...) {

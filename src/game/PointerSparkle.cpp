@@ -9,9 +9,26 @@
 #include "platform/Random.h"
 #include "ui/MousePointer.h"
 
+namespace {
+// Where the pointer was at the last step, and for how long it has stayed there.
+int lastX = 0, lastY = 0;
+float stillFor = 0;
+}  // namespace
+
 int PointerSparkle() {
   if (!Game || !Game->Mouse) return 0;
   TMousePointer& m = *Game->Mouse;
+  // A resting pointer leaves no trail: a still hand has nothing to trace, and the board
+  // at rest then draws nothing new. Motion events arrive less often than logic steps,
+  // so the pointer counts as resting only after a whole period without one.
+  if (m.x != lastX || m.y != lastY) {
+    lastX = m.x;
+    lastY = m.y;
+    stillFor = 0;
+  } else {
+    stillFor += Delta;
+  }
+  if (stillFor > float(m.SparkleLength)) return 0;
   m.SparkleCounter -= Delta;
   if (m.SparkleCounter > 0) return 0;
   m.SparkleCounter += float(m.SparkleLength);

@@ -50,7 +50,15 @@ bool TAtlas::Place(PageSpace& space, int w, int h, int& x, int& y) const {
   return true;
 }
 
-bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
+bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) { return Put(pixmap, frame, nullptr, 0); }
+
+bool TAtlas::Add(TImage& image, int frame) {
+  if (frame < 0 || frame >= image.FrameCount()) return false;
+  TPixmapPtr pixmap = image.Pixmap(frame);
+  return pixmap && Put(*pixmap, image.frames[size_t(frame)], &image, frame);
+}
+
+bool TAtlas::Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int index) {
   if (pixmap.width < 1 || pixmap.height < 1) return false;
   int cellW = pixmap.width + 2 * gutter_, cellH = pixmap.height + 2 * gutter_;
   int x = 0, y = 0;
@@ -62,12 +70,32 @@ bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
     for (size_t i = 0; i < spaces_.size() && !page; ++i)
       if (Place(spaces_[i], cellW, cellH, x, y)) page = pages_[i];
     if (!page) {
-      page = std::make_shared<TTexturePage>(pageSize_, pageSize_, flags_);
+      const size_t next = pages_.size();
+      page = std::make_shared<TTexturePage>(pageSize_, next < plannedHeights_.size() ? plannedHeights_[next] : pageSize_,
+                                            flags_);
       pages_.push_back(page);
       spaces_.emplace_back();
       Place(spaces_.back(), cellW, cellH, x, y);
     }
   }
+  // A picture the plan did not foresee may land below the rows planned: the page grows,
+  // and the frames already on it follow.
+  if (y + cellH > page->pixels.height && !page->anonymous) {
+    if (!page->HasPixels()) page->Remake();
+    page->pixels.height = std::min(pageSize_, y + cellH);
+    page->pixels.pixels.resize(size_t(page->pixels.pitch) * size_t(page->pixels.height), 0);
+    for (const auto& source : page->sources)
+      if (auto owner = source.image.lock()) owner->frames[size_t(source.frame)].vscale = 1.0f / float(page->pixels.height);
+  }
+  // A page whose pixels went to the GPU gets them back before it takes another picture.
+  if (!page->HasPixels()) page->Remake();
+  page->gutter = gutter_;
+  page->leftTop = true;
+  std::weak_ptr<TImage> owner = image ? image->weak_from_this() : std::weak_ptr<TImage>();
+  if (owner.expired())
+    page->anonymous = true;
+  else
+    page->sources.push_back({owner, index, x + gutter_, y + gutter_});
   BlitWithGutter(page->pixels, pixmap, x + gutter_, y + gutter_, gutter_, true);
   page->onlyAdded = !page->dirty || page->onlyAdded;
   page->dirty = true;
@@ -81,6 +109,27 @@ bool TAtlas::Add(const TPixmap& pixmap, TImageFrame& frame) {
   frame.stale = false;
   frame.ownPage = false;
   return true;
+}
+
+void TAtlas::Plan(const std::vector<std::pair<int, int>>& sizes) {
+  std::vector<PageSpace> spaces;
+  for (const auto& [w, h] : sizes) {
+    const int cellW = w + 2 * gutter_, cellH = h + 2 * gutter_;
+    if (w < 1 || h < 1 || cellW > pageSize_ || cellH > pageSize_) continue;  // pages of their own
+    int x = 0, y = 0;
+    bool placed = false;
+    for (auto& space : spaces)
+      if (Place(space, cellW, cellH, x, y)) {
+        placed = true;
+        break;
+      }
+    if (!placed) {
+      spaces.emplace_back();
+      Place(spaces.back(), cellW, cellH, x, y);
+    }
+  }
+  plannedHeights_.clear();
+  for (const auto& space : spaces) plannedHeights_.push_back(std::max(space.nextY, 1));
 }
 
 int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize) {
@@ -99,7 +148,13 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
     std::stable_sort(items.begin(), items.end(),
                      [](const Item& a, const Item& b) { return a.image->height > b.image->height; });
     TAtlas atlas(flags, pageSize, 1);
-    for (const auto& item : items) atlas.Add(*item.image->pixmaps[size_t(item.frame)], item.image->frames[size_t(item.frame)]);
+    std::vector<std::pair<int, int>> sizes;
+    for (const auto& item : items) {
+      const TPixmapPtr& p = item.image->pixmaps[size_t(item.frame)];
+      sizes.emplace_back(p->width, p->height);
+    }
+    atlas.Plan(sizes);
+    for (const auto& item : items) atlas.Add(*item.image, item.frame);
     pages += int(atlas.Pages().size());
   }
   return pages;

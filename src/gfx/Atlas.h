@@ -3,6 +3,7 @@
 // gutter that repeats its edge pixels, which keeps filtered sampling at its edges clean.
 #pragma once
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "gfx/ImageFrame.h"
@@ -20,6 +21,13 @@ class TAtlas {
   // and fills `frame`. A pixmap wider or taller than a page gets a page of its own.
   // Converts RGB pixmaps to opaque RGBA. False only for an empty pixmap.
   bool Add(const TPixmap& pixmap, TImageFrame& frame);
+  // The same for frame `frame` of an image (its current pixmap), remembering where it
+  // went so the page can let its pixels go after upload and make them again later.
+  bool Add(TImage& image, int frame);
+  // Lays out pictures of the given sizes as Add would, in the same order, so that the
+  // pages Add then opens are only as tall as the rows they will use: a known set of
+  // pictures is packed without ever holding the empty rest of a page in memory.
+  void Plan(const std::vector<std::pair<int, int>>& sizes);
 
   const std::vector<TTexturePagePtr>& Pages() const { return pages_; }
   int Flags() const { return flags_; }
@@ -33,19 +41,21 @@ class TAtlas {
     int nextY = 0;
   };
   bool Place(PageSpace& space, int w, int h, int& x, int& y) const;
+  bool Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int index);
 
   int flags_;
   int pageSize_;
   int gutter_;
   std::vector<TTexturePagePtr> pages_;
   std::vector<PageSpace> spaces_;
+  std::vector<int> plannedHeights_;  // rows the pages to come will use
 };
 
 // Packs the frames of all the given images (their current pixmaps, masked as each image
 // says) into shared pages, grouped by sampling flags, tallest first. Mipmapped and
 // dynamic images are left alone. Images drawn afterwards use the packed frames; a frame
 // whose pixels later change (LockImage for writing) leaves the atlas for a page of its own.
-// Returns the number of pages made.
+// The pages are cut down to the rows they use. Returns the number of pages made.
 int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize = 1024);
 
 // Copies src into page pixels at (x, y) and repeats its edge pixels `gutter` times on each

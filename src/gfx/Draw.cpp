@@ -307,7 +307,11 @@ TImagePtr LoadImage(const TPixmapPtr& pixmap, int flags) {
   return image;
 }
 
-TImagePtr LoadImage(const std::string& path, int flags) { return LoadImage(LoadPixmap(path), flags); }
+TImagePtr LoadImage(const std::string& path, int flags) {
+  TImagePtr image = LoadImage(LoadPixmap(path), flags);
+  if (image) image->sourcePath = path;
+  return image;
+}
 
 TImagePtr LoadAnimImage(const TPixmapPtr& pixmap, int cellWidth, int cellHeight, int firstCell, int cellCount,
                         int flags) {
@@ -328,7 +332,14 @@ TImagePtr LoadAnimImage(const TPixmapPtr& pixmap, int cellWidth, int cellHeight,
 TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount,
                         int flags) {
   if (cellWidth <= 0 || cellHeight <= 0) return nullptr;
-  return LoadAnimImage(LoadPixmap(path), cellWidth, cellHeight, firstCell, cellCount, flags);
+  TImagePtr image = LoadAnimImage(LoadPixmap(path), cellWidth, cellHeight, firstCell, cellCount, flags);
+  if (image) {
+    image->sourcePath = path;
+    image->sourceCellW = cellWidth;
+    image->sourceCellH = cellHeight;
+    image->sourceFirstCell = firstCell;
+  }
+  return image;
 }
 
 TImagePtr CreateImage(int width, int height, int frames, int flags) {
@@ -348,12 +359,17 @@ void GrabImage(const TImagePtr& image, int x, int y, int frame) {
 
 TPixmapPtr LockImage(const TImagePtr& image, int frame, int read, int write) {
   if (!image || frame < 0 || frame >= image->FrameCount()) return nullptr;
+  if (image->PixmapsReleased()) image->ReloadPixmaps();
   TPixmapPtr& pixels = image->pixmaps[size_t(frame)];
   if (!pixels) {
     pixels = TPixmap::Create(image->width, image->height, PF_RGBA8888);
     image->Invalidate(frame);
   }
-  if (write) image->Invalidate(frame);
+  if (write) {
+    // From now on the pixels in memory are the only true copy.
+    image->sourcePath.clear();
+    image->Invalidate(frame);
+  }
   return pixels;
 }
 
@@ -378,9 +394,15 @@ bool AutoMidHandleOn() { return autoMidHandle; }
 
 void PrecacheImage(const TImagePtr& image) {
   if (!image || !driver) return;
-  for (int i = 0; i < image->FrameCount(); ++i)
-    if (const TImageFrame* f = image->Frame(i); f && f->page->NeedsUpload(driver->ContextSeq()))
-      driver->UploadPage(*f->page);
+  bool uploaded = true;
+  for (int i = 0; i < image->FrameCount(); ++i) {
+    const TImageFrame* f = image->Frame(i);
+    if (!f) continue;
+    if (f->page->NeedsUpload(driver->ContextSeq())) driver->UploadPage(*f->page);
+    uploaded = uploaded && !f->page->NeedsUpload(driver->ContextSeq());
+  }
+  // On the GPU now: a picture read from a file can give its pixels back until needed again.
+  if (uploaded) image->ReleasePixmaps();
 }
 
 // ---- Pixels ----

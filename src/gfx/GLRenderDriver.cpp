@@ -2,8 +2,10 @@
 
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <malloc.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -11,7 +13,95 @@
 #include "gfx/ImageFrame.h"
 #include "platform/Clock.h"
 
-TGLRenderDriver::TGLRenderDriver() { batch_.reserve(kBatchVertices); }
+namespace {
+// Every fragment leaves premultiplied, so one blend function (ONE, ONE_MINUS_SRC_ALPHA)
+// serves four modes: alpha writes (c*a, a), additive light writes (c*a, 0), masked and
+// solid write (c, 1), the masked ones dropping fragments under half alpha. The two
+// multiplying modes take the fragment as it is under blend states of their own.
+const char* kVertexShader = R"(#version 110
+attribute vec2 kind;
+varying vec2 vKind;
+void main() {
+  gl_Position = gl_ModelViewProjectionMatrix * gl_Vertex;
+  gl_FrontColor = gl_Color;
+  gl_TexCoord[0] = gl_MultiTexCoord0;
+  vKind = kind;
+}
+)";
+
+const char* kFragmentShader = R"(#version 110
+uniform sampler2D page;
+varying vec2 vKind;
+void main() {
+  vec4 texel = texture2D(page, gl_TexCoord[0].st);
+  vec4 f = gl_Color * mix(vec4(1.0), texel, step(0.5, vKind.y));
+  float k = vKind.x;
+  if (k < 0.5) {
+    gl_FragColor = vec4(f.rgb * f.a, f.a);
+  } else if (k < 1.5) {
+    gl_FragColor = vec4(f.rgb * f.a, 0.0);
+  } else if (k < 2.5) {
+    if (f.a < 0.5) discard;
+    gl_FragColor = vec4(f.rgb, 1.0);
+  } else if (k < 3.5) {
+    gl_FragColor = vec4(f.rgb, 1.0);
+  } else {
+    gl_FragColor = f;
+  }
+}
+)";
+
+constexpr GLuint kKindAttribute = 1;  // 0 would alias the position
+
+// The shader's write mode for a blend mode (unknown modes draw as solid).
+uint8_t KindOf(int mode) {
+  switch (mode) {
+    case BLEND_ALPHA: return 0;
+    case BLEND_LIGHT: return 1;
+    case BLEND_MASK: return 2;
+    case BLEND_SHADE:
+    case BLEND_MODULATE2X: return 4;
+    default: return 3;
+  }
+}
+
+GLuint CompileShader(GLenum type, const char* text) {
+  GLuint shader = glCreateShader(type);
+  if (!shader) return 0;
+  glShaderSource(shader, 1, &text, nullptr);
+  glCompileShader(shader);
+  GLint ok = 0;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+  if (!ok) {
+    glDeleteShader(shader);
+    return 0;
+  }
+  return shader;
+}
+
+// A software rasteriser builds each frame's scene in blocks that it frees once the frame
+// is drawn. With glibc's sliding thresholds those blocks went back to the kernel every
+// frame (a trimmed heap top, or mmap for the large ones) and came back the next frame as
+// page faults, most of our CPU time. Fixed thresholds keep them in the heap; the image
+// bank hands the garbage of picture loading back once, when it has uploaded everything.
+void KeepHeapStill() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  mallopt(M_MMAP_THRESHOLD, 4 << 20);
+  mallopt(M_TRIM_THRESHOLD, 32 << 20);
+}
+
+bool ShadersAvailable() {
+  const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  return version && std::atoi(version) >= 2;
+}
+}  // namespace
+
+TGLRenderDriver::TGLRenderDriver() {
+  KeepHeapStill();
+  batch_.reserve(kBatchVertices);
+}
 
 TGLRenderDriver::~TGLRenderDriver() { CloseGraphics(); }
 
@@ -33,6 +123,7 @@ bool TGLRenderDriver::CreateGraphics(int width, int height, int depth, int hertz
   hertz_ = hertz;
   contextSeq_ = PlatformContextSeq();
   PlatformDrawableSize(deviceWidth_, deviceHeight_);
+  CreateProgram();
   GLint maxSize = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
   maxTexture_ = maxSize > 0 ? maxSize : 64;
@@ -46,6 +137,34 @@ bool TGLRenderDriver::CreateGraphics(int width, int height, int depth, int hertz
   }
   ApplyScissor();
   return true;
+}
+
+void TGLRenderDriver::CreateProgram() {
+  // The old program went with its context.
+  program_ = 0;
+  if (!preferShader_ || !ShadersAvailable()) return;
+  GLuint vs = CompileShader(GL_VERTEX_SHADER, kVertexShader);
+  GLuint fs = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
+  GLuint program = vs && fs ? glCreateProgram() : 0;
+  if (program) {
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    glBindAttribLocation(program, kKindAttribute, "kind");
+    glLinkProgram(program);
+    GLint ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+      glDeleteProgram(program);
+      program = 0;
+    }
+  }
+  if (vs) glDeleteShader(vs);
+  if (fs) glDeleteShader(fs);
+  program_ = program;
+  if (program_) {
+    glUseProgram(program_);
+    glUniform1i(glGetUniformLocation(program_, "page"), 0);
+  }
 }
 
 void TGLRenderDriver::SetGraphics() {
@@ -72,6 +191,12 @@ void TGLRenderDriver::SetGraphics() {
   glAlphaFunc(GL_GEQUAL, 0.5f);
   glLineWidth(lineWidth_);
   glPointSize(1.0f);
+  if (program_) {
+    glUseProgram(program_);
+    glEnableVertexAttribArray(kKindAttribute);
+    glDisable(GL_ALPHA_TEST);  // the shader drops masked fragments itself
+  }
+  appliedBlend_ = BlendState(blend_);
   ApplyBlend();
   ApplyScissor();
   ApplyProjection();
@@ -79,6 +204,7 @@ void TGLRenderDriver::SetGraphics() {
 
 void TGLRenderDriver::CloseGraphics() {
   batch_.clear();
+  program_ = 0;
   PlatformCloseWindow();
   contextSeq_ = 0;
   deviceWidth_ = deviceHeight_ = 0;
@@ -122,9 +248,18 @@ void TGLRenderDriver::Flip(int sync) {
   EndFrameCounters();
 }
 
+int TGLRenderDriver::BlendState(int mode) const {
+  if (!program_) return mode;
+  return mode == BLEND_SHADE || mode == BLEND_MODULATE2X ? mode : BLEND_ALPHA;
+}
+
 void TGLRenderDriver::ApplyBlend() {
-  appliedBlend_ = blend_;
-  switch (blend_) {
+  if (program_ && appliedBlend_ == BLEND_ALPHA) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    return;
+  }
+  switch (appliedBlend_) {
     case BLEND_MASK:
       glDisable(GL_BLEND);
       glEnable(GL_ALPHA_TEST);
@@ -157,7 +292,8 @@ void TGLRenderDriver::ApplyBlend() {
 
 void TGLRenderDriver::SetBlend(int mode) {
   // Applied when the next primitive is drawn, so switching back and forth between two
-  // draws of the same mode (a particle that sets its own blend and restores it) costs nothing.
+  // draws of the same mode (a particle that sets its own blend and restores it) costs
+  // nothing; with the shader, modes that share a blend state never break a batch.
   TRenderDriver::SetBlend(mode);
 }
 
@@ -219,6 +355,8 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
     if (d.seq == contextSeq_) glDeleteTextures(1, &d.name);
   dead.clear();
 
+  // Pixels let go after an earlier upload are made again for this context.
+  if (!page.HasPixels()) page.Remake();
   int w = page.pixels.width, h = page.pixels.height;
   while ((w > maxTexture_ || h > maxTexture_) && (w > 1 || h > 1)) {
     if (w > 1) w /= 2;
@@ -258,6 +396,9 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
   }
   page.dirty = false;
   page.onlyAdded = false;
+  // The texture holds them now; a page that can make them again does not keep a copy.
+  level.reset();
+  page.ReleasePixels();
 }
 
 void TGLRenderDriver::BindTexture(unsigned name) {
@@ -277,15 +418,28 @@ void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVert
   // The batch remembers the texture name, not the page: a page may die while its quads wait,
   // but its texture is only deleted at the next upload, which flushes first.
   unsigned texture = page ? page->name : 0;
-  if (primitive != batchPrimitive_ || texture != batchTexture_ || blend_ != appliedBlend_ ||
+  int state = BlendState(blend_);
+  // With the shader an untextured shape joins any batch (it ignores the texture), and a
+  // batch of shapes alone takes on the texture of the first picture that follows.
+  bool textureFits = texture == batchTexture_ || (program_ && (texture == 0 || batchTexture_ == 0));
+  if (primitive != batchPrimitive_ || !textureFits || state != appliedBlend_ ||
       int(batch_.size()) + count > kBatchVertices) {
     Flush();
-    if (blend_ != appliedBlend_) ApplyBlend();
+    if (state != appliedBlend_) {
+      appliedBlend_ = state;
+      ApplyBlend();
+    }
     batchPrimitive_ = primitive;
+    batchTexture_ = texture;
+  } else if (texture) {
     batchTexture_ = texture;
   }
   if (count > kBatchVertices) return;  // a polygon beyond any sense
-  batch_.insert(batch_.end(), vertices, vertices + count);
+  const uint8_t kind = KindOf(blend_), textured = page ? 1 : 0;
+  for (int i = 0; i < count; ++i) {
+    const TVertex& v = vertices[i];
+    batch_.push_back({v.x, v.y, v.u, v.v, v.rgba, kind, textured, 0, 0});
+  }
   if (flushEveryQuad_) Flush();
 }
 
@@ -297,10 +451,11 @@ void TGLRenderDriver::Flush() {
   // Pages are uploaded before their quads are batched, and an upload flushes first, so the
   // batch's texture is always current here.
   BindTexture(batchTexture_);
-  const TVertex* v = batch_.data();
-  glVertexPointer(2, GL_FLOAT, sizeof(TVertex), &v->x);
-  glTexCoordPointer(2, GL_FLOAT, sizeof(TVertex), &v->u);
-  glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(TVertex), &v->rgba);
+  const TGLVertex* v = batch_.data();
+  glVertexPointer(2, GL_FLOAT, sizeof(TGLVertex), &v->x);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(TGLVertex), &v->u);
+  glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(TGLVertex), &v->rgba);
+  if (program_) glVertexAttribPointer(kKindAttribute, 2, GL_UNSIGNED_BYTE, GL_FALSE, sizeof(TGLVertex), &v->kind);
   GLenum mode = batchPrimitive_ == TPrimitive::Triangles ? GL_TRIANGLES
                 : batchPrimitive_ == TPrimitive::Lines   ? GL_LINES
                                                          : GL_POINTS;

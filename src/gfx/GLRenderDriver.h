@@ -1,6 +1,8 @@
-// The OpenGL 2.1 back end: a fixed-function pipeline fed from one client-side vertex
-// array. Draws are batched and only sent when the texture, primitive, blend, scissor or
-// line width changes, or when the frame is presented or read back.
+// The OpenGL 2.1 back end, fed from one client-side vertex array that is reused every
+// frame. A small shader writes every fragment premultiplied, so masked, solid, alpha and
+// additive draws share one blend state and batch together; draws are only sent when the
+// texture, primitive, multiplying blend, scissor or line width changes, or when the frame
+// is presented or read back. Without shaders it falls back to the fixed-function pipeline.
 #pragma once
 #include <string>
 #include <vector>
@@ -30,6 +32,10 @@ class TGLRenderDriver : public TRenderDriver {
   void UploadPage(TTexturePage& page) override;
   void Flush() override;
 
+  // Whether the one-blend-state shader is in use (false: fixed-function fallback).
+  bool ShaderBlending() const { return program_ != 0; }
+  // Whether the next CreateGraphics may use the shader (benchmarks compare both paths).
+  void PreferShaderBlending(bool on) { preferShader_ = on; }
   // Whether vertical sync could be switched on (otherwise Flip(1) paces with a timer).
   bool VSyncWorks() const { return vsyncWorks_; }
   int MaxTextureSize() const { return maxTexture_; }
@@ -40,15 +46,27 @@ class TGLRenderDriver : public TRenderDriver {
   void Emit(TPrimitive primitive, TTexturePage* page, const TVertex* vertices, int count) override;
 
  private:
+  // What the batch is drawn with: vertices in the driver's own layout, a per-vertex
+  // write mode for the shader (see Emit) and a flag for untextured shapes.
+  struct TGLVertex {
+    float x, y, u, v;
+    uint32_t rgba;
+    uint8_t kind, textured, pad0, pad1;
+  };
+  void CreateProgram();
+  // The GL blend state a mode needs: modes sharing a state batch together.
+  int BlendState(int mode) const;
   void ApplyBlend();
-  int appliedBlend_ = -1;  // the mode the GL state and the waiting batch are in
+  int appliedBlend_ = -1;  // the blend state the GL state and the waiting batch are in
   void ApplyScissor();
   void ApplyProjection();
   void BindTexture(unsigned name);
   void PaceTo(int periodMs);
 
   static constexpr int kBatchVertices = 6 * 8192;
-  std::vector<TVertex> batch_;
+  std::vector<TGLVertex> batch_;
+  unsigned program_ = 0;  // 0: fixed function
+  bool preferShader_ = true;
   TPrimitive batchPrimitive_ = TPrimitive::Triangles;
   unsigned batchTexture_ = 0;
   unsigned boundTexture_ = 0;

@@ -1,7 +1,9 @@
 // A picture made of one or more equal-sized frames, with the handle it is drawn about.
-// Pixels stay in memory as pixmaps; each frame's texture is made on its first draw.
+// Each frame's texture is made from its pixmap on its first draw. A picture read from a
+// file may let its pixmaps go once its textures are made and read them again on demand.
 #pragma once
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "gfx/ImageFrame.h"
@@ -18,15 +20,21 @@ constexpr int IMAGE_AUTO_FLAGS = IMAGE_MASKED | IMAGE_FILTERED;
 class TImage;
 using TImagePtr = std::shared_ptr<TImage>;
 
-class TImage {
+class TImage : public std::enable_shared_from_this<TImage> {
  public:
   int width = 0;
   int height = 0;
   int flags = 0;
   int mask_r = 0, mask_g = 0, mask_b = 0;
   float handle_x = 0, handle_y = 0;
-  std::vector<TPixmapPtr> pixmaps;   // one per frame; nullptr = no pixels yet
+  // One per frame; nullptr = no pixels yet, or let go (PixmapsReleased): read them
+  // through Pixmap or LockImage, which fetch them again.
+  std::vector<TPixmapPtr> pixmaps;
   std::vector<TImageFrame> frames;   // one per frame; a frame without page is made on demand
+  // The file the pixels came from, and for a strip its cell size and first cell; an
+  // empty path once the pixels were set or written by other means.
+  std::string sourcePath;
+  int sourceCellW = 0, sourceCellH = 0, sourceFirstCell = 0;
 
   // An image of `count` frames without pixels. flags -1 = automatic flags.
   static TImagePtr Create(int width, int height, int count, int flags);
@@ -40,4 +48,16 @@ class TImage {
   // The frame ready to draw (page made, not necessarily uploaded), or nullptr when the
   // image has no such frame or it has no pixels. Strips get all frames in one page.
   const TImageFrame* Frame(int frame);
+
+  // The frame's pixels, read again from the file if they were let go (nullptr when that fails).
+  TPixmapPtr Pixmap(int frame);
+  // Lets every pixmap go when the file can give them back (never for dynamic images).
+  void ReleasePixmaps();
+  // Reads the pixmaps again from the file; false when it cannot be read as before.
+  bool ReloadPixmaps();
+  bool PixmapsReleased() const { return released_; }
+
+ private:
+  void StorePixmap(int frame, const TPixmapPtr& pixmap);
+  bool released_ = false;
 };

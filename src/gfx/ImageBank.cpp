@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include <malloc.h>
+
 #include "core/Text.h"
 #include "gfx/Atlas.h"
 #include "gfx/Draw.h"
@@ -14,6 +16,9 @@ namespace {
 
 // Frames bigger than this gain little from sharing a page and would crowd it.
 constexpr int kMaxPackedSide = 256;
+// Every picture of the board, its pieces, effects and pointer fits one page this size,
+// so a whole frame of play draws from one texture.
+constexpr int kPageSize = 2048;
 }  // namespace
 
 void TImageBank::SetPath(const std::string& path) {
@@ -98,10 +103,17 @@ void TImageBank::Pack() {
     batch.push_back(std::move(img));
   }
   unpacked_.clear();
-  if (!batch.empty()) PackImages(batch);
+  if (batch.empty()) return;
+  PackImages(batch, kPageSize);
+  // The page holds the pixels now; pictures read from files need no copy of their own
+  // while it is uploaded.
+  for (const auto& img : batch) img->ReleasePixmaps();
+  malloc_trim(0);
 }
 
 void TImageBank::Precache() {
   Pack();
   for (auto& [key, img] : Items) img->Precache();
+  // Decoding and packing left the heap full of freed pictures: give them back now.
+  malloc_trim(0);
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "gfx/Draw.h"
+#include "gfx/GameImage.h"
+#include "gfx/Image.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "gfx/ParticleList.h"
@@ -282,6 +284,17 @@ void TParticle::Draw() {
     TSprite::Draw();
   }
   if (DoLightBlend || DoOverlayBlend) SetBlend(BLEND_ALPHA);
+}
+
+bool TParticle::DrawsOnlyLight() const {
+  return DoLightBlend && !DoOverlayBlend && !UserDraw && GlowMode == 0 && !Label;
+}
+
+const TTexturePage* TParticle::DrawPage() {
+  const std::shared_ptr<TGameImage>& picture = AlternativeImage ? AlternativeImage : image;
+  if (!picture || !picture->image) return nullptr;
+  const TImageFrame* frame = picture->image->Frame(AnimCounter > 0.0f ? GetAnimFrame() : ImageFrame);
+  return frame ? frame->page.get() : nullptr;
 }
 
 void TParticle::Kill() {

@@ -12,6 +12,7 @@
 
 class TParticle;
 class TParticleList;
+class TTexturePage;
 
 using TParticleFunction = std::function<void(TParticle&)>;
 
@@ -104,6 +105,11 @@ class TParticle : public TSprite {
   int IsFadingOut() const;
   // True once Kill has run.
   bool IsDead() const { return dead_; }
+  // Whether everything it draws is added to the screen (light blend, its own picture,
+  // no glow, label or drawing hook): such particles may be drawn in any order.
+  bool DrawsOnlyLight() const;
+  // The texture page its picture is drawn from now (nullptr when it has none).
+  const TTexturePage* DrawPage();
 
   void Move() override;
   void Draw() override;

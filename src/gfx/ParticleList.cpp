@@ -1,6 +1,8 @@
 #include "gfx/ParticleList.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -14,6 +16,11 @@ TParticleList::~TParticleList() {
 
 template <class F>
 void TParticleList::Walk(F&& f) {
+  Walk(std::forward<F>(f), [] {});
+}
+
+template <class F, class G>
+void TParticleList::Walk(F&& f, G&& after) {
   struct Depth {
     TParticleList& list;
     explicit Depth(TParticleList& l) : list(l) { ++list.walking_; }
@@ -27,6 +34,7 @@ void TParticleList::Walk(F&& f) {
     TParticle* p = items_[i].get();
     if (p) f(*p);
   }
+  after();
 }
 
 void TParticleList::Sweep() {
@@ -119,7 +127,29 @@ void TParticleList::Remove(TParticle* particle) {
 }
 
 void TParticleList::Draw() {
-  Walk([](TParticle& p) { p.Draw(); });
+  // Light adds up the same in any order, so a row of particles that only add light is
+  // drawn grouped by texture page: effect pictures from two pages mixed at random would
+  // otherwise cost a draw call each. Everything else keeps its place.
+  lightRun_.clear();
+  Walk(
+      [this](TParticle& p) {
+        if (p.DrawsOnlyLight()) {
+          lightRun_.push_back({p.DrawPage(), lightRun_.size(), &p});
+          return;
+        }
+        DrawLightRun();
+        p.Draw();
+      },
+      [this] { DrawLightRun(); });
+}
+
+void TParticleList::DrawLightRun() {
+  if (lightRun_.empty()) return;
+  std::sort(lightRun_.begin(), lightRun_.end(), [](const LightItem& a, const LightItem& b) {
+    return a.page != b.page ? std::less<const TTexturePage*>()(a.page, b.page) : a.order < b.order;
+  });
+  for (const LightItem& item : lightRun_) item.particle->Draw();
+  lightRun_.clear();
 }
 
 void TParticleList::Move() {

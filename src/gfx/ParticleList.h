@@ -46,7 +46,20 @@ class TParticleList {
  private:
   template <class F>
   void Walk(F&& f);
+  // Walk, then `after` while the walk still holds the particles.
+  template <class F, class G>
+  void Walk(F&& f, G&& after);
   void Sweep();
+  void DrawLightRun();
+
+  // Particles that only add light, met in a row while drawing: waiting to be drawn
+  // grouped by texture page, each with its place in the row to keep the order otherwise.
+  struct LightItem {
+    const TTexturePage* page;
+    std::size_t order;
+    TParticle* particle;
+  };
+  std::vector<LightItem> lightRun_;
 
   std::vector<std::shared_ptr<TParticle>> items_;  // null slots are dead, swept after the walk
   std::vector<std::shared_ptr<TParticle>> pendingFront_;  // front additions made during a walk, newest last

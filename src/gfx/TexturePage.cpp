@@ -1,11 +1,43 @@
 #include "gfx/TexturePage.h"
 
+#include <algorithm>
+
+#include "gfx/Atlas.h"
+#include "gfx/Image.h"
+
 TTexturePage::TTexturePage(int width, int height, int flags_) : flags(flags_) {
   pixels.width = width;
   pixels.height = height;
   pixels.format = PF_RGBA8888;
   pixels.pitch = width * 4;
   pixels.pixels.assign(size_t(pixels.pitch) * height, 0);
+}
+
+void TTexturePage::ReleasePixels() {
+  if (!Remakable()) return;
+  std::vector<uint8_t>().swap(pixels.pixels);
+}
+
+bool TTexturePage::Remake() {
+  pixels.pixels.assign(size_t(pixels.pitch) * size_t(pixels.height), 0);
+  bool complete = true;
+  std::vector<std::shared_ptr<TImage>> reread;
+  for (const auto& source : sources) {
+    auto image = source.image.lock();
+    if (!image) continue;  // gone, and no frame shows its place any more
+    const bool released = image->PixmapsReleased();
+    TPixmapPtr pixmap = image->Pixmap(source.frame);
+    if (released && std::find(reread.begin(), reread.end(), image) == reread.end()) reread.push_back(image);
+    if (!pixmap) {
+      complete = false;
+      continue;
+    }
+    BlitWithGutter(pixels, *pixmap, source.x, source.y, gutter, leftTop);
+  }
+  for (const auto& image : reread) image->ReleasePixmaps();
+  dirty = true;
+  onlyAdded = false;
+  return complete;
 }
 
 namespace {

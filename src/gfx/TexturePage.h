@@ -1,11 +1,15 @@
-// One texture's worth of pixels kept in memory, plus the back end's texture made from
-// it under some graphics context. Frames point into pages; several frames may share one.
+// One texture's worth of pixels, plus the back end's texture made from it under some
+// graphics context. Frames point into pages; several frames may share one. A page that
+// knows which image frames it was made of lets its pixels go once they are on the GPU
+// and makes them again when a new context needs them.
 #pragma once
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "gfx/Pixmap.h"
+
+class TImage;
 
 class TTexturePage {
  public:
@@ -19,6 +23,17 @@ class TTexturePage {
   // still waiting in a batch may be drawn after the upload.
   bool onlyAdded = false;
 
+  // Frame `frame` of `image` lies at (x, y), surrounded by the page's gutter.
+  struct TSource {
+    std::weak_ptr<TImage> image;
+    int frame;
+    int x, y;
+  };
+  std::vector<TSource> sources;
+  int gutter = 1;
+  bool leftTop = true;     // the gutter also runs left of and above each frame
+  bool anonymous = false;  // holds pixels of no known image frame: they must stay
+
   TTexturePage(int width, int height, int flags);
   ~TTexturePage();
   TTexturePage(const TTexturePage&) = delete;
@@ -26,6 +41,15 @@ class TTexturePage {
 
   // Whether the back end must (re)upload it under context `currentSeq`.
   bool NeedsUpload(int currentSeq) const { return dirty || seq != currentSeq || name == 0; }
+
+  bool HasPixels() const { return !pixels.pixels.empty(); }
+  // Whether the pixels can be made again from their image frames.
+  bool Remakable() const { return !anonymous && !sources.empty(); }
+  // Frees the pixels (size kept) when the page is remakable.
+  void ReleasePixels();
+  // Makes the pixels again from the sources, reading released pictures from their files
+  // (and letting them go again). False when some frame could not be had; its place stays clear.
+  bool Remake();
 };
 using TTexturePagePtr = std::shared_ptr<TTexturePage>;
 

@@ -149,7 +149,8 @@ TEST_F(DrawWindow, FramesSurviveAContextChangeAndBatch) {
   DrawImage(red, 0, 0);
   ExpectColor(At(3, 3), 255, 0, 0);
 
-  // Many frames of one strip and text in the built-in font: a handful of draw calls.
+  // Many frames of one strip and text in the built-in font: a handful of draw calls (at
+  // least one for each of the two textures; the rectangle may join either batch).
   Flip(0);
   for (int i = 0; i < 200; ++i) DrawImage(anim, float(i % 40) * 8, float(i / 40) * 8, i % 5);
   DrawText("Hello", 10, 100);
@@ -158,7 +159,7 @@ TEST_F(DrawWindow, FramesSurviveAContextChangeAndBatch) {
   DrawRect(0, 0, 2, 2);
   Flip(0);
   EXPECT_LE(gl->LastFrameDrawCalls(), 4);
-  EXPECT_GE(gl->LastFrameDrawCalls(), 3);
+  EXPECT_GE(gl->LastFrameDrawCalls(), 2);
   // A blend switched away and back between two draws does not break the batch.
   SetBlend(BLEND_ALPHA);
   for (int i = 0; i < 100; ++i) {

@@ -1,0 +1,138 @@
+// Pixels that leave memory once uploaded: pictures read from files give their pixmaps
+// back and read them again on demand, pages remake themselves from their image frames,
+// and bank pages are cut down to the rows they use.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+#include "gfx/Atlas.h"
+#include "gfx/Draw.h"
+
+namespace {
+TPixmapPtr Numbered(int w, int h, uint32_t tag, TPixelFormat format = PF_RGBA8888) {
+  auto p = TPixmap::Create(w, h, format);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) p->WritePixel(x, y, 0xff000000u | (tag << 16) | uint32_t(y << 8) | uint32_t(x));
+  return p;
+}
+
+class PixelRelease : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             ("tv-pixels-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+  }
+  std::string Save(const std::string& name, const TPixmap& pixmap) {
+    std::string path = (folder / name).string();
+    EXPECT_TRUE(SavePixmapPNG(pixmap, path));
+    return path;
+  }
+  std::filesystem::path folder;
+  static inline int counter = 0;
+};
+}  // namespace
+
+TEST_F(PixelRelease, FilePicturesGiveTheirPixelsBackAndReadThemAgain) {
+  const std::string single = Save("one.png", *Numbered(20, 10, 1));
+  const std::string strip = Save("strip.png", *Numbered(64, 32, 2));
+  auto one = LoadImage(single, IMAGE_FILTERED);
+  auto anim = LoadAnimImage(strip, 16, 16, 2, 5, IMAGE_FILTERED);
+  ASSERT_TRUE(one && anim);
+  const uint32_t frame3 = anim->pixmaps[3]->ReadPixel(4, 5);
+
+  one->ReleasePixmaps();
+  anim->ReleasePixmaps();
+  EXPECT_TRUE(one->PixmapsReleased());
+  EXPECT_EQ(anim->pixmaps[3], nullptr);
+  // Read again on demand, each strip frame from its own cell (cell 5: x 16, y 16).
+  ASSERT_NE(anim->Pixmap(3), nullptr);
+  EXPECT_EQ(anim->Pixmap(3)->ReadPixel(4, 5), frame3);
+  EXPECT_EQ(anim->Pixmap(3)->ReadPixel(0, 0), 0xff020000u | (16u << 8) | 16u);
+  EXPECT_EQ(one->Pixmap(0)->ReadPixel(19, 9), 0xff010913u);
+
+  // Written pixels are the only copy from then on: they are never let go.
+  one->ReleasePixmaps();
+  LockImage(one, 0, 1, 1)->WritePixel(0, 0, 0xff123456u);
+  one->ReleasePixmaps();
+  EXPECT_FALSE(one->PixmapsReleased());
+  EXPECT_EQ(one->pixmaps[0]->ReadPixel(0, 0), 0xff123456u);
+  // So are pixels set from elsewhere, and dynamic pictures never let theirs go.
+  anim->SetPixmap(0, Numbered(16, 16, 9));
+  anim->ReleasePixmaps();
+  EXPECT_NE(anim->pixmaps[4], nullptr);
+  auto dyn = CreateImage(8, 8);
+  LockImage(dyn, 0);
+  dyn->ReleasePixmaps();
+  EXPECT_NE(dyn->pixmaps[0], nullptr);
+
+  // A file that changed size no longer matches: nothing is read from it.
+  auto other = LoadImage(single, 0);
+  other->ReleasePixmaps();
+  Save("one.png", *Numbered(21, 10, 1));
+  EXPECT_FALSE(other->ReloadPixmaps());
+  EXPECT_EQ(other->Pixmap(0), nullptr);
+}
+
+TEST_F(PixelRelease, PagesRemakeTheirPixelsFromTheirFrames) {
+  // A bank of pictures, some read from files, packed and cut down to the rows in use.
+  std::vector<TImagePtr> bank;
+  for (int i = 0; i < 6; ++i)
+    bank.push_back(LoadImage(Save("p" + std::to_string(i) + ".png", *Numbered(30 + i, 20, uint32_t(i))), IMAGE_FILTERED));
+  bank.push_back(LoadImage(Numbered(10, 10, 7), IMAGE_FILTERED));  // made in memory
+  ASSERT_EQ(PackImages(bank, 256), 1);
+  TTexturePage& page = *bank[0]->Frame(0)->page;
+  EXPECT_EQ(page.pixels.width, 256);
+  EXPECT_LT(page.pixels.height, 256);
+  for (const auto& image : bank) {
+    const TImageFrame* f = image->Frame(0);
+    EXPECT_FLOAT_EQ(f->vscale, 1.0f / float(page.pixels.height));
+    EXPECT_LE(f->y + f->height, page.pixels.height);
+  }
+  ASSERT_TRUE(page.Remakable());
+  const std::vector<uint8_t> before = page.pixels.pixels;
+
+  // Let everything go, then remake: the same bytes, gutters included; the pictures read
+  // from files go back to having no pixmaps, the one made in memory keeps its own.
+  for (const auto& image : bank) image->ReleasePixmaps();
+  page.ReleasePixels();
+  EXPECT_FALSE(page.HasPixels());
+  EXPECT_TRUE(page.Remake());
+  EXPECT_TRUE(page.dirty);
+  EXPECT_EQ(page.pixels.pixels, before);
+  EXPECT_TRUE(bank[0]->PixmapsReleased());
+  EXPECT_NE(bank[6]->pixmaps[0], nullptr);
+
+  // A picture that died leaves its place clear; the others are remade.
+  const TImageFrame gone = *bank[2]->Frame(0);
+  bank[2].reset();
+  page.ReleasePixels();
+  EXPECT_TRUE(page.Remake());
+  EXPECT_EQ(page.pixels.ReadPixel(gone.x, gone.y), 0u);
+  const TImageFrame* kept = bank[3]->Frame(0);
+  EXPECT_EQ(page.pixels.ReadPixel(kept->x, kept->y), 0xff030000u);
+
+  // Pixels of no known picture keep their page from ever letting go.
+  TAtlas atlas(0, 64, 1);
+  TImageFrame loose;
+  atlas.Add(*Numbered(4, 4, 1), loose);
+  EXPECT_FALSE(loose.page->Remakable());
+  loose.page->ReleasePixels();
+  EXPECT_TRUE(loose.page->HasPixels());
+
+  // A single picture on a page of its own remakes it with the gutter only right and below.
+  auto solo = LoadImage(Save("solo.png", *Numbered(5, 3, 4)), IMAGE_FILTERED);
+  TTexturePage& own = *solo->Frame(0)->page;
+  const std::vector<uint8_t> ownBefore = own.pixels.pixels;
+  solo->ReleasePixmaps();
+  own.ReleasePixels();
+  EXPECT_TRUE(own.Remake());
+  EXPECT_EQ(own.pixels.pixels, ownBefore);
+}
