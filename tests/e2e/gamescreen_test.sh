@@ -24,11 +24,13 @@ export ALSOFT_CONF="$TV_HOME/alsoft.conf" ALSOFT_DRIVERS=wave
 
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
-sleep 2
-# Any click closes the page once it has unrolled.
-xdotool mousemove --window "$win" 700 100 click 1
-sleep 0.5
-xdotool mousemove --window "$win" 700 100 click 1
+tv_wait_ready "$win" || fail "the game never became ready"
+# Any click closes the page once it has unrolled; a click on this board does nothing
+# else, so keep clicking for a while (a loaded machine unrolls it slowly).
+for _ in $(seq 8); do
+  xdotool mousemove --window "$win" 700 100 click 1
+  sleep 0.7
+done
 
 # Red letters in the middle of the screen: the "No More Moves" text.
 red_text() {
@@ -50,10 +52,11 @@ for y in range(200, 280):
 print(n)
 PY
 }
-# Count the separate times the text comes and goes over about 14 seconds: each
-# no-moves sequence shows it for its first second, then the level is built again.
+# Count the separate times the text comes and goes: each no-moves sequence shows it
+# for its first second, then the level is built again.
 shows=0 showing=0
-for i in $(seq 70); do
+deadline=$((SECONDS + 90))
+while [ $SECONDS -lt $deadline ]; do
   import -window "$win" -depth 8 "ppm:$TV_HOME/shot.ppm" 2>/dev/null || continue
   if [ "$(red_text "$TV_HOME/shot.ppm")" -gt 300 ]; then
     [ $showing = 0 ] && shows=$((shows + 1))
