@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/Cell.h"
@@ -57,7 +58,8 @@ void Restart(const std::string& level) {
 }  // namespace
 
 int main() {
-  SetBoardDelta(1.0f);
+  SetBoardClock(nullptr);
+  Delta = 1.0f;  // every step a whole tick
   SeedRnd(2024);
   const std::string level = FullLevel();
   Restart(level);

@@ -4,11 +4,9 @@
 // driver's present excluded) and the C++ allocations made per frame.
 // Run under an X server, e.g.:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" env LIBGL_ALWAYS_SOFTWARE=1 build/bench/game_screen_bench [frames] [level]
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -28,24 +26,7 @@
 #include "ui/GameText.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
-
-namespace {
-std::atomic<long> allocations{0};
-std::atomic<bool> counting{false};
-}  // namespace
-
-// Replacing the global allocation functions pairs malloc with free by design.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t n) {
-  if (counting) ++allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) { return operator new(n); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "support/CountingNew.h"
 
 int main(int argc, char** argv) {
   int frames = argc > 1 ? std::atoi(argv[1]) : 300;
@@ -117,14 +98,15 @@ int main(int argc, char** argv) {
   }
   double cpu = 0, worst = 0;
   long drawCalls = 0, worstCalls = 0;
-  allocations = 0;
+  CountAllocations = false;
+  Allocations = 0;
   logicMs = 0;
   for (int f = 0; f < frames; ++f) {
-    counting = true;
+    CountAllocations = true;
     auto t0 = std::chrono::steady_clock::now();
     frame();
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-    counting = false;
+    CountAllocations = false;
     Flip(0);
     cpu += ms;
     if (ms > worst) worst = ms;
@@ -146,7 +128,7 @@ int main(int argc, char** argv) {
   std::printf("logic + draw ms/frame  %8.3f (most %.3f)\n", cpu / frames, worst);
   std::printf("  of which logic       %8.3f\n", logicMs / frames);
   std::printf("  board drawn alone    %8.3f\n", boardMs / frames);
-  std::printf("allocations per frame  %8.2f\n", double(allocations.load()) / frames);
+  std::printf("allocations per frame  %8.2f\n", double(Allocations.load()) / frames);
 
   // Where the draw calls go: each part of the frame drawn and sent on its own.
   Cls();

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/Cell.h"
@@ -13,7 +14,8 @@
 #include "platform/Random.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  SetBoardDelta(1.0f);
+  SetBoardClock(nullptr);
+  Delta = 1.0f;  // every step a whole tick
   SeedRnd(uint32_t(size));
   Grid = TGameGrid::Create();
   Grid->LoadText(std::string_view(reinterpret_cast<const char*>(data), size));

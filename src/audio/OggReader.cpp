@@ -57,6 +57,12 @@ bool ReadOgg(const uint8_t* data, size_t size, TSoundData& out) {
     char block[8192];
     int section = 0;
     int bigEndian = std::endian::native == std::endian::big ? 1 : 0;
+    // Growing the buffer by doubling would hold up to twice a long track at once;
+    // the length the last page promises is known before decoding. A promise far
+    // beyond what the file's bytes could carry is not believed up front.
+    const ogg_int64_t promised = ov_pcm_total(&vf, -1);
+    const uint64_t promisedBytes = promised > 0 ? static_cast<uint64_t>(promised) * channels * 2 : 0;
+    if (promisedBytes <= kMaxDecodedBytes && promisedBytes <= uint64_t{size} * 64) bytes.reserve(promisedBytes);
     ok = true;
     for (;;) {
       long got = ov_read(&vf, block, sizeof block, bigEndian, 2, 1, &section);
@@ -75,7 +81,7 @@ bool ReadOgg(const uint8_t* data, size_t size, TSoundData& out) {
       bytes.insert(bytes.end(), block, block + got);
     }
     // A stream that stops before the length its last page promises is a cut-off file.
-    ogg_int64_t total = ov_pcm_total(&vf, -1);
+    const ogg_int64_t total = promised;
     size_t frame = static_cast<size_t>(channels) * 2;
     bytes.resize(bytes.size() - bytes.size() % frame);
     if (ok && total > 0 && static_cast<ogg_int64_t>(bytes.size() / frame) < total) ok = false;

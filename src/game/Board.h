@@ -6,7 +6,6 @@
 class TGameGrid;
 class TCell;
 class TGemList;
-class TMousePointer;
 
 constexpr int MaxColumns = 13;
 constexpr int MaxRows = 12;
@@ -40,6 +39,3 @@ int GridX(int column);
 int GridY(int row);
 int ColumnAt(float px);
 int RowAt(float py);
-
-// The game's mouse pointer, the board's only input; none without a game object.
-TMousePointer* BoardMouse();

@@ -1,18 +1,16 @@
 #include "game/BoardClock.h"
 
 #include "core/Game.h"
-#include "core/Globals.h"
 
 namespace {
-// Without a game object (the level checker, a bare rules test) a step is the
-// standard 5 ms tick at normal speed.
-constexpr float StepMs = 5.0f;
+std::shared_ptr<TBoardClock> current;
+TBoardClock standard;
 }  // namespace
 
-float BoardDelta() { return Delta; }
-void SetBoardDelta(float d) { Delta = d; }
-float BoardAnimLength(float ms) {
-  // A game object whose timer was never set up has no step length yet.
+void SetBoardClock(std::shared_ptr<TBoardClock> clock) { current = std::move(clock); }
+TBoardClock& BoardClock() { return current ? *current : standard; }
+
+float TGameTimerClock::AnimLength(float ms) {
   if (Game && Game->FixedRateLogic.MS > 0) return Game->CalcAnimLengthFromFloat(ms);
-  return ms / StepMs;
+  return TBoardClock::AnimLength(ms);
 }

@@ -1,10 +1,27 @@
-// The logic clock as the board rules see it: the per-step delta and the
-// millisecond-to-step conversion, which follows the game object's timer and
-// speed when there is one. One seam, so the rules also run without it.
+// How long the board's animations last in logic steps. Without an attached
+// clock a step is the standard 5 ms tick at normal speed (tests, the level
+// checker, benchmarks); the game screen attaches one that follows the game's
+// timer and speed. The fraction of a step itself is the framework's `Delta`,
+// which the gems share with every other sprite.
 #pragma once
+#include <memory>
 
-// The per-step delta (1.0 for a whole logic tick).
-float BoardDelta();
-void SetBoardDelta(float delta);
-// Milliseconds of animation in logic steps.
-float BoardAnimLength(float ms);
+class TBoardClock {
+ public:
+  virtual ~TBoardClock() = default;
+  // Milliseconds of animation in logic steps.
+  virtual float AnimLength(float ms) { return ms / StepMs; }
+
+ private:
+  static constexpr float StepMs = 5.0f;
+};
+
+// The game's own clock: its timer and its speed. A game object whose timer was
+// never set up still gives 5 ms steps.
+class TGameTimerClock : public TBoardClock {
+ public:
+  float AnimLength(float ms) override;
+};
+
+void SetBoardClock(std::shared_ptr<TBoardClock> clock);
+TBoardClock& BoardClock();

@@ -5,6 +5,8 @@
 #pragma once
 #include <memory>
 
+class TMousePointer;
+
 class TBoardHost {
  public:
   virtual ~TBoardHost() = default;
@@ -32,6 +34,8 @@ class TBoardHost {
   virtual void NoMovesOver() {}
   // A file the board cannot do without is missing (fatal in the game).
   virtual void FatalError(const char* text);
+  // The pointer the board is played with; none when the rules run alone.
+  virtual TMousePointer* Pointer() { return nullptr; }
 };
 
 void SetBoardHost(std::shared_ptr<TBoardHost> host);

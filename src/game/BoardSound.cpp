@@ -1,23 +1,9 @@
 #include "game/BoardSound.h"
 
 namespace {
-std::shared_ptr<TBoardSoundSink> soundSink;
-}
+std::shared_ptr<TBoardSound> current;
+TBoardSound silent;
+}  // namespace
 
-void SetBoardSoundSink(std::shared_ptr<TBoardSoundSink> sink) { soundSink = std::move(sink); }
-
-void BoardSound(const std::string& name, float pitch) {
-  if (soundSink) soundSink->Play(name, pitch);
-}
-
-void BoardLandSound(const std::string& name) {
-  if (soundSink) soundSink->PlayLand(name);
-}
-
-void BoardAlarmSound(const std::string& name) {
-  if (soundSink) soundSink->PlayAlarm(name);
-}
-
-void BoardScatterSound(const std::string& name) {
-  if (soundSink) soundSink->PlayScatter(name);
-}
+void SetBoardSound(std::shared_ptr<TBoardSound> sound) { current = std::move(sound); }
+TBoardSound& BoardSound() { return current ? *current : silent; }

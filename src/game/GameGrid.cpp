@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/Globals.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
 #include "game/Cell.h"
@@ -23,10 +24,10 @@ void TGameGrid::Init() {
   TGem::InitIdleAnims();
   glow.Init(0, 180, 1.0f, 0);
   glow2.Init(0, 180, 0.75f, 0);
-  SwapTime = BoardAnimLength(200);
-  HintLength = BoardAnimLength(2000);
+  SwapTime = BoardClock().AnimLength(200);
+  HintLength = BoardClock().AnimLength(2000);
   TopRowClear();
-  DiagonalTextLength = int(BoardAnimLength(2000));
+  DiagonalTextLength = int(BoardClock().AnimLength(2000));
 }
 
 void TGameGrid::SetSounds() {
@@ -80,7 +81,7 @@ void TGameGrid::ApplyLevel(const TLevelFile& file) {
   for (int& b : LevelBonuses) b = 0;
   LevelBonusCount = 0;
   LevelName = file.LevelName;
-  TimeLimit = BoardAnimLength(float(file.TimeSeconds) * 1000.0f);
+  TimeLimit = BoardClock().AnimLength(float(file.TimeSeconds) * 1000.0f);
 
   int chosen = 0;
   while (chosen < GemTypeCount) {
@@ -237,7 +238,7 @@ int TGameGrid::FillUntilMove() {
 }
 
 void TGameGrid::SetupIntroFlash() {
-  IntroLimit = BoardAnimLength(50);
+  IntroLimit = BoardClock().AnimLength(50);
   IntroCounter = 0;
   IntroColumn = 0;
   FlashColumn(0);
@@ -245,7 +246,7 @@ void TGameGrid::SetupIntroFlash() {
 
 void TGameGrid::IntroFlash() {
   if (IntroColumn >= levelwidth) return;
-  IntroCounter += BoardDelta();
+  IntroCounter += Delta;
   if (IntroCounter >= IntroLimit) {
     IntroColumn += 1;
     IntroCounter = 0;
@@ -260,19 +261,19 @@ void TGameGrid::FlashColumn(int column) {
 
 void TGameGrid::RandomFlash() {
   if (IntroColumn < levelwidth) return;
-  if (float(Rand(1, 100000)) < 15.0f * BoardDelta()) SetupIntroFlash();
+  if (float(Rand(1, 100000)) < 15.0f * Delta) SetupIntroFlash();
 }
 
 void TGameGrid::ManageFlash() {
   for (int x = 0; x < levelwidth; ++x)
     for (int y = 0; y < levelheight; ++y)
-      if (TCell* c = CellAt(x, y); c && c->glow > 0) c->glow = std::max(0.0f, c->glow - 0.02f * BoardDelta());
+      if (TCell* c = CellAt(x, y); c && c->glow > 0) c->glow = std::max(0.0f, c->glow - 0.02f * Delta);
 }
 
 void TGameGrid::Manage() {
   TBoardHost& host = BoardHost();
   CheckMouse();
-  TMousePointer* mouse = BoardMouse();
+  TMousePointer* mouse = BoardHost().Pointer();
   MouseUpFlag = mouse && mouse->GetMb() ? 0 : 1;
   AnimatePointer();
   IntroFlash();
@@ -305,7 +306,7 @@ void TGameGrid::LevelEndTest() {
 }
 
 void TGameGrid::DiagonalManage() {
-  if (DiagonalTextCounter > 0) DiagonalTextCounter = std::max(0.0f, DiagonalTextCounter - BoardDelta());
+  if (DiagonalTextCounter > 0) DiagonalTextCounter = std::max(0.0f, DiagonalTextCounter - Delta);
 }
 
 void TGameGrid::EmptyGauge() {

@@ -54,6 +54,7 @@ class TScreenHost : public TBoardHost {
   }
   void NoMovesOver() override { screen_.RestartPending = 1; }
   void FatalError(const char* text) override { ::FatalError(text); }
+  TMousePointer* Pointer() override { return Game->Mouse.get(); }
 
  private:
   TGameScreen& screen_;
@@ -197,7 +198,8 @@ void TGameScreen::CoreStart() {
   ResetStops();
   SetBoardHost(host_);
   SetBoardEffects(Particles);
-  SetBoardSoundSink(Sounds);
+  SetBoardSound(Sounds);
+  SetBoardClock(std::make_shared<TGameTimerClock>());
   Game->FixedRateLogic.Init();
 }
 
@@ -221,7 +223,8 @@ void TGameScreen::Kill() {
   }
   SetBoardHost(nullptr);
   SetBoardEffects(nullptr);
-  SetBoardSoundSink(nullptr);
+  SetBoardSound(nullptr);
+  SetBoardClock(nullptr);
   Go.reset();
   WellDone.reset();
   SoundLevelStart.reset();
@@ -331,7 +334,7 @@ void TGameScreen::Logic() {
       return;
     }
     if (Menu->Clicked("Hint")) {
-      if (!Grid->HintStart()) BoardSound(Grid->InvalidSound);
+      if (!Grid->HintStart()) BoardSound().Play(Grid->InvalidSound);
       return;
     }
     if (Player->Manage() == -1) return;
@@ -377,15 +380,15 @@ int TGameScreen::NextLevel() {
 void TGameScreen::NextLevelManage() {
   if (!OutroRunning() || OutroAnim->Finished) return;
   const float length = OutroAnim->Length[0];
-  const float second = BoardAnimLength(1000);
+  const float second = Game->CalcAnimLengthFromFloat(1000);
   const float elapsedBefore = length - OutroAnim->Counter;
   if (elapsedBefore <= second + 1) Game->MusicApplyVolume(std::clamp(1.0f - elapsedBefore / second, 0.0f, 1.0f));
   const int ended = OutroAnim->Manage();
-  if (Grid && OutroAnim->Counter < BoardAnimLength(2500)) {
-    Grid->yacc += 0.04f * BoardDelta();
+  if (Grid && OutroAnim->Counter < Game->CalcAnimLengthFromFloat(2500)) {
+    Grid->yacc += 0.04f * Delta;
     for (int x = 0; x < Grid->levelwidth; ++x)
       for (int y = 0; y < Grid->levelheight; ++y)
-        if (TCell* c = CellAt(x, y)) c->sy += Grid->yacc * BoardDelta();
+        if (TCell* c = CellAt(x, y)) c->sy += Grid->yacc * Delta;
   }
   if (ended) NextLevelEnd();
 }
@@ -420,8 +423,8 @@ void TGameScreen::HUDEffects() {
   if (OutroRunning() || Grid->NoMore)
     HintShowCounter = 0;
   else
-    HintShowCounter += BoardDelta();
-  if (HintShowCounter >= BoardAnimLength(20000)) {
+    HintShowCounter += Delta;
+  if (HintShowCounter >= Game->CalcAnimLengthFromFloat(20000)) {
     OpenHintPage(15, 15, 1);
     HintShowCounter = 0;
   }
@@ -440,7 +443,7 @@ void TGameScreen::HUDEffects() {
     if (Grid->DiagonalGauge >= Grid->DiagonalGaugeMax) GaugeFull();
   }
   if (Grid->DiagonalGauge >= Grid->DiagonalGaugeMax && !OutroRunning()) {
-    DiagonalGaugeParticleCounter -= BoardDelta();
+    DiagonalGaugeParticleCounter -= Delta;
     if (DiagonalGaugeParticleCounter <= 0) {
       DiagonalGaugeParticleCounter += float(DiagonalGaugeParticleCounterMax);
       MakeGaugeSparkle();

@@ -6,7 +6,6 @@
 
 #include "core/Game.h"
 #include "game/Board.h"
-#include "game/BoardClock.h"
 #include "game/BoardParticles.h"
 #include "game/GameGrid.h"
 #include "game/GameScreen.h"
@@ -34,7 +33,7 @@ void DrawCentred(const std::shared_ptr<TSprite>& sprite, float x, float y, float
 
 float TGameScreen::GetHUDX() const {
   if (!OutroRunning()) return 0;
-  const float slide = BoardAnimLength(1500);
+  const float slide = Game->CalcAnimLengthFromFloat(1500);
   if (slide <= 0 || OutroAnim->Counter >= slide) return 0;
   return -(1.0f - OutroAnim->Counter / slide) * 150.0f;
 }
@@ -125,7 +124,7 @@ void TGameScreen::StatusTextDraw() {
   SetBlend(BLEND_ALPHA);
   SetColor(255, 255, 255);
   if (OutroRunning()) {
-    const float last = BoardAnimLength(1500);
+    const float last = Game->CalcAnimLengthFromFloat(1500);
     if (last > 0 && OutroAnim->Counter < last) {
       const float t = 1.0f - OutroAnim->Counter / last;
       const float grow = std::min(1.0f, t * 3.0f);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardEffects.h"
@@ -33,12 +34,12 @@ void TGem::InitArrays() {
 void TGem::InitIdleAnims() {
   if (IdleLengths[8] == 0) InitArrays();
   for (int t = 8; t < TypeCount; ++t) {
-    IdleTicks[t] = BoardAnimLength(float(IdleLengths[t]));
+    IdleTicks[t] = BoardClock().AnimLength(float(IdleLengths[t]));
     IdleCounters[t] = IdleTicks[t] - 1;
   }
 }
 
-int TGem::CalcAnimCycle() { return int(BoardAnimLength(2000)); }
+int TGem::CalcAnimCycle() { return int(BoardClock().AnimLength(2000)); }
 
 TGemRef TGem::Make(int x, int y, int type, int falling) {
   auto g = std::make_shared<TGem>();
@@ -48,7 +49,7 @@ TGemRef TGem::Make(int x, int y, int type, int falling) {
   if (BoardEffects().GemShadows()) g->SetShadow(1, 1.5f, 1.5f, 0.5f);
   if (falling) g->dy = 0.04f;
   g->CalcCoords(x, y);
-  g->ExplosionLength = BoardAnimLength(300);
+  g->ExplosionLength = BoardClock().AnimLength(300);
   AnimCycle = CalcAnimCycle();
   return g;
 }
@@ -111,7 +112,7 @@ void TGem::MakeMunchkinParticle() {
 }
 
 void TGem::Manage() {
-  MunchkinCounter += BoardDelta();
+  MunchkinCounter += Delta;
   if (MunchkinLength > 0)
     while (MunchkinCounter >= MunchkinLength) MunchkinCounter -= MunchkinLength;
 }

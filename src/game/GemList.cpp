@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
@@ -23,7 +24,7 @@ void TGemList::SortAll() {
 }
 
 int TGemList::Manage() {
-  const float delta = BoardDelta();
+  const float delta = Delta;
   for (int t = 8; t < TGem::TypeCount; ++t) {
     TGem::IdleCounters[t] += delta;
     if (TGem::IdleTicks[t] > 0)
@@ -93,7 +94,7 @@ void TGemList::SpreadAll() {
   if (!Grid) return;
   const float centreX = float(Grid->sx) + float(Grid->levelwidth - 1) * float(CellSize) / 2.0f;
   const float centreY = float(Grid->sy) + float(Grid->levelheight - 1) * float(CellSize) / 2.0f;
-  const float spin = BoardAnimLength(3000);
+  const float spin = BoardClock().AnimLength(3000);
   for (auto it = Items.begin(); it != Items.end();) {
     TGem& g = **it;
     const float ex = g.x - centreX, ey = g.y - centreY;

@@ -39,8 +39,8 @@ void TGameGrid::UseBonus(int x, int y, int type) {
     const int n = BonusArea(x, y, power, cells);
     for (int i = 0; i < n; ++i) locked |= DestroySquare(cells[i][0], cells[i][1]);
     PlayMunchkinSound();
-    BoardSound(ExplodeSound);
-    if (locked) BoardSound(UnlockSound);
+    BoardSound().Play(ExplodeSound);
+    if (locked) BoardSound().Play(UnlockSound);
     EmptyGauge();
   } else if (type == 9 || type == 10) {
     MunchkinPlaying = 0;
@@ -57,11 +57,11 @@ void TGameGrid::UseBonus(int x, int y, int type) {
     }
     PlayMunchkinSound();
     if (row) {
-      BoardSound(HornSound);
-      if (locked) BoardSound(UnlockSound);
+      BoardSound().Play(HornSound);
+      if (locked) BoardSound().Play(UnlockSound);
     } else {
-      if (locked) BoardSound(UnlockSound);
-      BoardSound(TornadoSound);
+      if (locked) BoardSound().Play(UnlockSound);
+      BoardSound().Play(TornadoSound);
     }
     EmptyGauge();
   } else if (type == 12) {
@@ -74,8 +74,8 @@ void TGameGrid::UseBonus(int x, int y, int type) {
     }
     DestroySquare(x, y);
     BoardEffects().IceSparks(CentreOf(x), MiddleOf(y), 20);
-    BoardSound(PaintpotSound);
-    if (removed) BoardSound(MatchSound, MatchPitch);
+    BoardSound().Play(PaintpotSound);
+    if (removed) BoardSound().Play(MatchSound, MatchPitch);
     EmptyGauge();
   } else {
     return;
@@ -123,17 +123,17 @@ int TGameGrid::UseTarget(int x, int y, int type) {
       locked |= DestroySquare(cells[i][0], cells[i][1]);
     }
     if (counted) {
-      BoardSound(StarSound);
-      if (locked) BoardSound(UnlockSound);
+      BoardSound().Play(StarSound);
+      if (locked) BoardSound().Play(UnlockSound);
       PlayMunchkinSound();
-      BoardSound(MatchNoBrickSound, MatchPitch);
+      BoardSound().Play(MatchNoBrickSound, MatchPitch);
       EmptyGauge();
     } else {
-      BoardSound(InvalidSound);
+      BoardSound().Play(InvalidSound);
     }
   } else if (type == 13) {
     if (TGem* g = gemAt(x, y); g && g->locked) {
-      BoardSound(LockedSound);
+      BoardSound().Play(LockedSound);
       return 0;
     }
     int removed = 0;
@@ -144,11 +144,11 @@ int TGameGrid::UseTarget(int x, int y, int type) {
       removed |= RemoveGold(cells[i][0], cells[i][1]);
     }
     if (removed) {
-      BoardSound(BrushSound);
-      BoardSound(MatchSound, MatchPitch);
+      BoardSound().Play(BrushSound);
+      BoardSound().Play(MatchSound, MatchPitch);
       EmptyGauge();
     } else {
-      BoardSound(BrushInvalidSound);
+      BoardSound().Play(BrushInvalidSound);
     }
   } else if (type == 14) {
     int unlocked = 0;
@@ -160,10 +160,10 @@ int TGameGrid::UseTarget(int x, int y, int type) {
       unlocked = 1;
     }
     if (unlocked) {
-      BoardSound(UnlockSound);
+      BoardSound().Play(UnlockSound);
       EmptyGauge();
     } else {
-      BoardSound(InvalidSound);
+      BoardSound().Play(InvalidSound);
     }
   } else {
     return 0;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
 #include "game/Cell.h"
@@ -146,7 +145,7 @@ void TGem::DrawGem() {
     if (ExplosionShow && RingImage && RingImage->image) {
       const float elapsed = ExplosionLength > 0 ? (ExplosionLength - ExplosionCounter) / ExplosionLength : 1.0f;
       const float scale = std::min(1.0f, 0.2f + elapsed);
-      const float last = BoardAnimLength(100);
+      const float last = BoardClock().AnimLength(100);
       SetAlpha(ExplosionCounter < last && last > 0 ? ExplosionCounter / last : 1.0f);
       SetScale(scale, scale);
       DrawImage(RingImage->image, MidX(), MidY());

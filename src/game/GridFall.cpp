@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/BoardClock.h"
+#include "core/Globals.h"
 #include "game/BoardHost.h"
 #include "game/BoardSound.h"
 #include "game/Cell.h"
@@ -46,7 +46,7 @@ void TGameGrid::CheckTopRow() {
       if (!c || c->Gem || DropPending[x][k] != 0) continue;
       TGemRef gem = TGem::Make(x, TopRows[x][k], TGem::Random(), 1);
       gem->SetDropInY();
-      if (float(Rand(1, 10000)) < 1000.0f * BoardDelta()) gem->CreateMunchkin();
+      if (float(Rand(1, 10000)) < 1000.0f * Delta) gem->CreateMunchkin();
       Gems->InsertGem(gem);
       DropPending[x][k] += 1;
     }
@@ -55,7 +55,7 @@ void TGameGrid::CheckTopRow() {
 int TGameGrid::DropGems() {
   TBoardHost& host = BoardHost();
   if (DropGemsFlag == 0 || NoMoreCounter > 0 || host.OutroRunning() || !Gems) return 0;
-  const float delta = BoardDelta();
+  const float delta = Delta;
   CheckTopRow();
   bool busy = false;
 
@@ -141,7 +141,7 @@ int TGameGrid::DropGems() {
 
   if (anyFalling) Gems->SortAll();
   if (landed) {
-    BoardLandSound(LandSound);
+    BoardSound().PlayLand(LandSound);
     host.KillsAdd(DoMatches(0, 0));
   }
   if (BlockInput != 1) BlockInput = busy ? 1 : 0;

@@ -3,6 +3,7 @@
 // scatters its gems before the level is built again, and the won level's bursts.
 #include <algorithm>
 
+#include "core/Globals.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
 #include "game/BoardSound.h"
@@ -14,7 +15,7 @@ int TGameGrid::HintStart() {
   TBoardHost& host = BoardHost();
   if (HintCounter > 0 || NoMoreCounter > 0 || host.OutroRunning() || BlockInput != 0 || SwapCounter > 0) return 0;
   host.HintShown();
-  BoardSound(HintSound);
+  BoardSound().Play(HintSound);
   HintCounter = HintLength;
   // A search past the last move wraps HintCurrent to 1, so the second finds the first move.
   if (NoMoreMoves(HintCurrent) == 1) NoMoreMoves(HintCurrent);
@@ -27,7 +28,7 @@ int TGameGrid::HintStart() {
 
 void TGameGrid::HintManage() {
   if (HintCounter <= 0) return;
-  HintCounter -= BoardDelta();
+  HintCounter -= Delta;
   if (HintCounter <= 0) HintEnd();
 }
 
@@ -41,10 +42,10 @@ void TGameGrid::StartNoMoreMoves() {
   RestorePointer();
   NoMore = 1;
   HintEnd();
-  NoMoreCounter = BoardAnimLength(4000);
+  NoMoreCounter = BoardClock().AnimLength(4000);
   BlockInput = 1;
   JiggleDirection = 1;
-  BoardAlarmSound(SoundNoMore);
+  BoardSound().PlayAlarm(SoundNoMore);
 }
 
 void TGameGrid::ManageNoMoreMoves() {
@@ -57,24 +58,24 @@ void TGameGrid::ManageNoMoreMoves() {
     }
     return;
   }
-  const float whole = BoardAnimLength(4000), second = BoardAnimLength(1000), flying = BoardAnimLength(3000);
+  const float whole = BoardClock().AnimLength(4000), second = BoardClock().AnimLength(1000), flying = BoardClock().AnimLength(3000);
   if (NoMoreCounter > flying) {
     const float v = second > 0 ? std::clamp(1.0f - (whole - NoMoreCounter) / second, 0.0f, 1.0f) : 0.0f;
     host.NoMovesMusic(v);
     alpha = v;
   }
-  NoMoreCounter -= BoardDelta();
+  NoMoreCounter -= Delta;
   if (NoMoreCounter > flying) {
     if (JiggleDirection > 0) {
-      JiggleOffset += BoardDelta();
+      JiggleOffset += Delta;
       if (JiggleOffset >= JiggleMax) JiggleDirection = -1;
     } else {
-      JiggleOffset -= BoardDelta();
+      JiggleOffset -= Delta;
       if (JiggleOffset <= -JiggleMax) JiggleDirection = 1;
     }
   } else {
     if (Exploded == 0) {
-      BoardScatterSound(SoundExplode);
+      BoardSound().PlayScatter(SoundExplode);
       Exploded = 1;
       JiggleOffset = 0;
       JiggleDirection = 0;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/Game.h"
+#include "core/Globals.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
 #include "game/BoardSound.h"
@@ -15,8 +15,6 @@
 #include "gfx/ImageBank.h"
 #include "platform/Random.h"
 #include "ui/MousePointer.h"
-
-TMousePointer* BoardMouse() { return Game && Game->Mouse ? Game->Mouse.get() : nullptr; }
 
 namespace {
 bool Targeting(int type) { return type == 11 || type == 13 || type == 14; }
@@ -32,7 +30,7 @@ constexpr int CarriedOffset = -25;
 int TGameGrid::CheckMouse() {
   TBoardHost& host = BoardHost();
   if (SwapCounter > 0 || host.OutroRunning() || NoMoreCounter > 0) return 0;
-  TMousePointer* mouse = BoardMouse();
+  TMousePointer* mouse = BoardHost().Pointer();
   if (!mouse) return 0;
   // A press counts even when its release came within the same update (a quick
   // click or a tap), so the pointer's press count is read as well as the buttons.
@@ -83,11 +81,11 @@ int TGameGrid::CheckMouse() {
     TCell* cell = PlayableAt(mx, my);
     TGem* gem = cell && cell->Gem ? cell->Gem.get() : nullptr;
     if (!gem || gem->GemType == -1) {
-      if (cell) BoardSound(InvalidSound);
+      if (cell) BoardSound().Play(InvalidSound);
       return 1;
     }
     if (gem->locked) {
-      BoardSound(LockedSound);
+      BoardSound().Play(LockedSound);
       return 1;
     }
     if (gem->GemType == 15) {
@@ -100,14 +98,14 @@ int TGameGrid::CheckMouse() {
       return 1;
     }
     CursorSet(mx, my);
-    BoardSound(ClickSound);
+    BoardSound().Play(ClickSound);
     if (Targeting(type)) SetBonusPointer(type, 0);
     return 1;
   }
 
   if (mx == cx && my == cy) {
     if (fresh) {
-      BoardSound(ClickReverseSound);
+      BoardSound().Play(ClickReverseSound);
       CursorClear();
       RestorePointer();
       Mode = 0;
@@ -123,7 +121,7 @@ int TGameGrid::CheckMouse() {
   TCell* target = CellAt(mx, my);
   if (target && target->Gem) {
     if (target->Gem->locked) {
-      BoardSound(LockedSound);
+      BoardSound().Play(LockedSound);
       CursorClear();
       Mode = 0;
       return 1;
@@ -135,7 +133,7 @@ int TGameGrid::CheckMouse() {
 }
 
 int TGameGrid::CheckDrag() {
-  TMousePointer* mouse = BoardMouse();
+  TMousePointer* mouse = BoardHost().Pointer();
   const int vx = mouse ? mouse->x - selectedX : 0;
   const int vy = mouse ? mouse->y - selectedY : 0;
   int tx = cx, ty = cy;
@@ -161,14 +159,14 @@ void TGameGrid::CursorClear() {
 void TGameGrid::CursorSet(int x, int y) {
   cx = x;
   cy = y;
-  TMousePointer* mouse = BoardMouse();
+  TMousePointer* mouse = BoardHost().Pointer();
   selectedX = mouse ? mouse->x : -1;
   selectedY = mouse ? mouse->y : -1;
   Mode = 1;
 }
 
 void TGameGrid::ClearBonus() {
-  BoardSound(ClickReverseSound);
+  BoardSound().Play(ClickReverseSound);
   CursorClear();
   RestorePointer();
   Mode = 0;
@@ -183,7 +181,7 @@ int TGameGrid::RandomBonusType() const {
 }
 
 void TGameGrid::SetBonusPointer(int type, int resume) {
-  if (TMousePointer* mouse = BoardMouse()) {
+  if (TMousePointer* mouse = BoardHost().Pointer()) {
     if (auto small = BankImage("pointersmall")) mouse->Image = small->image;
     mouse->CalcSize();
     // The gem strip has only the seven ordinary gems; a bonus piece shows the
@@ -217,14 +215,14 @@ void TGameGrid::SetBonusPointer(int type, int resume) {
 
 void TGameGrid::InitPointerAnim() {
   const int t = PointerGemType;
-  const float length = t >= 0 && t < TGem::TypeCount ? BoardAnimLength(float(TGem::PointerAnimLengths[t])) : 0;
+  const float length = t >= 0 && t < TGem::TypeCount ? BoardClock().AnimLength(float(TGem::PointerAnimLengths[t])) : 0;
   PointerAnimCounter = length;
   PointerAnimLength = int(length);
 }
 
 void TGameGrid::AnimatePointer() {
   if (PointerAnimCounter <= 0) return;
-  PointerAnimCounter -= BoardDelta();
+  PointerAnimCounter -= Delta;
   if (PointerAnimCounter > 0) {
     SetPointerFrame();
   } else if (PointerAnimated) {
@@ -241,14 +239,14 @@ void TGameGrid::SetPointerFrame() {
   const int frames = std::max(1, TGem::ActivateFrames[t]);
   int reached = PointerAnimLength > 0 ? int(PointerAnimCounter / float(PointerAnimLength) * float(frames)) : 0;
   reached = std::clamp(reached, 0, frames - 1);
-  TMousePointer* mouse = BoardMouse();
+  TMousePointer* mouse = BoardHost().Pointer();
   if (!mouse) return;
   if (auto picture = TGem::ActivateImages[t]) mouse->Image2 = picture->image;
   mouse->Image2Frame = frames - 1 - reached;
 }
 
 void TGameGrid::RestorePointer() {
-  if (TMousePointer* mouse = BoardMouse()) {
+  if (TMousePointer* mouse = BoardHost().Pointer()) {
     if (auto arrow = BankImage("pointer")) mouse->Image = arrow->image;
     mouse->CalcSize();
     mouse->Image2.reset();

@@ -9,7 +9,7 @@
 #include "audio/ChannelArray.h"
 #include "game/BoardSound.h"
 
-class TGridSounds : public TBoardSoundSink {
+class TGridSounds : public TBoardSound {
  public:
   std::shared_ptr<TChannelArray> GridChannels;
   TChannelArray::TChannelRef LandChannel;

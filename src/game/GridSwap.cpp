@@ -2,7 +2,7 @@
 // the line search and the bursts with their scores, bricks, locks and bonuses.
 #include <string>
 
-#include "game/BoardClock.h"
+#include "core/Globals.h"
 #include "game/BoardEffects.h"
 #include "game/BoardHost.h"
 #include "game/BoardSound.h"
@@ -31,13 +31,13 @@ void TGameGrid::StartSwap() {
   src->Gem->dy = float(dy - cy) * factor;
   src->Gem->Swapping = 1;
   SwapSource = src->Gem;
-  BoardSound(SwapSound);
+  BoardSound().Play(SwapSound);
   SwapCounter = SwapTime;
 }
 
 void TGameGrid::SwapManage() {
   if (SwapCounter <= 0) return;
-  SwapCounter -= BoardDelta();
+  SwapCounter -= Delta;
   if (SwapCounter > 0) {
     if (SwapSource) SwapSource->Move();
     if (SwapDest) SwapDest->Move();
@@ -118,7 +118,7 @@ void TGameGrid::SwapGems() {
 }
 
 void TGameGrid::SwapReverse() {
-  if (NoMoreCounter == 0) BoardSound(FailedSound);
+  if (NoMoreCounter == 0) BoardSound().Play(FailedSound);
   for (TGem* g : {SwapSource.get(), SwapDest.get()})
     if (g) {
       g->dx = -g->dx;
@@ -205,11 +205,11 @@ int TGameGrid::DoMatches(int countOnly, int includeSwapping) {
   if (count > 0) {
     BoardHost().ResetHintShowCounter();
     if (removed) {
-      BoardSound(MatchSound, MatchPitch + Rnd(-0.1f, 0.1f));
+      BoardSound().Play(MatchSound, MatchPitch + Rnd(-0.1f, 0.1f));
       if (Gold <= 3) BoardHost().FewBricksLeft();
     }
-    BoardSound(MatchNoBrickSound, MatchPitch + Rnd(-0.1f, 0.1f));
-    if (unlocked) BoardSound(UnlockSound);
+    BoardSound().Play(MatchNoBrickSound, MatchPitch + Rnd(-0.1f, 0.1f));
+    if (unlocked) BoardSound().Play(UnlockSound);
     PlayMunchkinSound();
   }
   return count;
@@ -263,12 +263,12 @@ int TGameGrid::DestroySquare(int x, int y) {
 }
 
 void TGameGrid::PlayMunchkinSound() {
-  if (MunchkinPlaying > 0) BoardSound(MagicSound);
+  if (MunchkinPlaying > 0) BoardSound().Play(MagicSound);
 }
 
 void TGameGrid::BonusRoll(int x, int y) {
   const int chance = (Gold <= 3 && Locked < Gold) ? 60 : 30;
-  if (!(float(Rand(1, 1000)) < float(chance) * BoardDelta())) return;
+  if (!(float(Rand(1, 1000)) < float(chance) * Delta)) return;
   int list[24];
   int n = 0;
   for (int i = 0; i < LevelBonusCount && i < 20; ++i) list[n++] = LevelBonuses[i];

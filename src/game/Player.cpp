@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/Globals.h"
 #include "core/Input.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
@@ -70,18 +71,18 @@ void TPlayer::ClearCounters() { DeathCounter = 0; }
 int TPlayer::Manage() {
   int result = 0;
   if (DeathCounter > 0) {
-    DeathCounter -= BoardDelta();
+    DeathCounter -= Delta;
     result = DeathEnd();
     if (result == -1) return -1;
   }
-  if (!BoardHost().OutroRunning() && Grid && Grid->TargetMet == 0) TimeTaken += BoardDelta();
+  if (!BoardHost().OutroRunning() && Grid && Grid->TargetMet == 0) TimeTaken += Delta;
   return result;
 }
 
 void TPlayer::Die() {
   Alive = 0;
   NoChecks = 1;
-  DeathAnimLength = int(std::trunc(BoardAnimLength(5000)));
+  DeathAnimLength = int(std::trunc(BoardClock().AnimLength(5000)));
   DeathCounter = float(DeathAnimLength);
   // The profile keeps the totals of the last won level: the level only starts
   // again, so zeroing them here would lose the player's score to any save made

@@ -1,23 +1,8 @@
-#include <SDL.h>
-#include <gtest/gtest.h>
-
-#include <cstring>
-
-#include "core/Input.h"
+#include "EventFixture.h"
 #include "screens/GameFade.h"
-#include "screens/Screen.h"
-#include "support/GameFixture.h"
 #include "ui/MousePointer.h"
 
 namespace {
-void PushKey(SDL_Keycode key, bool down, bool repeat = false) {
-  SDL_Event e{};
-  e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-  e.key.keysym.sym = key;
-  e.key.repeat = repeat ? 1 : 0;
-  SDL_PushEvent(&e);
-}
-
 void PushText(const char* utf8) {
   SDL_Event e{};
   e.type = SDL_TEXTINPUT;
@@ -31,27 +16,9 @@ void PushButton(int sdlButton, bool down) {
   e.button.button = Uint8(sdlButton);
   SDL_PushEvent(&e);
 }
-
-void PushSimple(Uint32 type, Uint8 windowEvent = 0) {
-  SDL_Event e{};
-  e.type = type;
-  e.window.event = windowEvent;
-  SDL_PushEvent(&e);
-}
 }  // namespace
 
-class InputTest : public GameTest {
- protected:
-  static void SetUpTestSuite() { ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0); }
-  void SetUp() override {
-    GameTest::SetUp();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    PolledInputMode = 0;
-    InputFlush();
-    screen.PreStart();
-  }
-  TScreen screen;
-};
+class InputTest : public EventGameTest {};
 
 TEST_F(InputTest, KeyPressesHoldsAndRepeats) {
   PushKey(SDLK_a, true);

@@ -1,26 +1,14 @@
 // The main loop around pauses and endings: a request to end while the game
 // stands still, the screen shake running with the logic, and the settings a
 // pause must not touch.
-#include <SDL.h>
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <iterator>
 
+#include "EventFixture.h"
 #include "core/IniFile.h"
-#include "core/Input.h"
 #include "screens/GameFade.h"
-#include "screens/Screen.h"
-#include "support/GameFixture.h"
 
 namespace {
-void PushKey(SDL_Keycode key) {
-  SDL_Event e{};
-  e.type = SDL_KEYDOWN;
-  e.key.keysym.sym = key;
-  SDL_PushEvent(&e);
-}
-
 void PushQuit() {
   SDL_Event e{};
   e.type = SDL_QUIT;
@@ -33,18 +21,7 @@ std::string FileText(const std::filesystem::path& path) {
 }
 }  // namespace
 
-class LoopStates : public GameTest {
- protected:
-  static void SetUpTestSuite() { ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0); }
-  void SetUp() override {
-    GameTest::SetUp();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    PolledInputMode = 0;
-    InputFlush();
-    screen.PreStart();
-  }
-  TScreen screen;
-};
+class LoopStates : public EventGameTest {};
 
 TEST_F(LoopStates, RequestToEndWhilePausedOrSuspendedEndsAtOnce) {
   Game->TogglePause();

@@ -6,6 +6,7 @@
 #include "BoardPlayFixture.h"
 #include "gfx/Draw.h"
 #include "gfx/RecordingRenderDriver.h"
+#include "support/RecordingScreen.h"
 
 namespace {
 struct Quad {
@@ -20,16 +21,8 @@ class BoardDraw : public BoardPlayTest {
   TRecordingRenderDriver* rec = nullptr;
   void SetUp() override {
     BoardPlayTest::SetUp();
-    auto driver = std::make_unique<TRecordingRenderDriver>();
-    rec = driver.get();
-    SetRenderDriver(std::move(driver));
-    ASSERT_TRUE(CreateGraphics(800, 600));
-    SetBlend(BLEND_ALPHA);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
-    SetScale(1, 1);
-    SetRotation(0);
-    AutoMidHandle(false);
+    rec = UseRecordingScreen();
+    ASSERT_NE(rec, nullptr);
     // Brick, plain cell, hole / armour, locked gem, plain cell.
     Level("0\n0\n3,2\n0,0\n1,-1,0\n3,2,-1\n");
     Grid->MakeNewGems = 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardEffects.h"
@@ -18,7 +19,7 @@
 #include "game/GemList.h"
 #include "platform/Random.h"
 
-struct RecordingSounds : TBoardSoundSink {
+struct RecordingSounds : TBoardSound {
   std::vector<std::string> names;
   int lands = 0;
   void Play(const std::string& name, float) override { names.push_back(name); }
@@ -34,6 +35,8 @@ struct RecordingHost : TBoardHost {
   int score = 0, kills = 0, freed = 0, fewBricks = 0, quits = 0, levelEnds = 0, level = 1;
   int hintsShown = 0, movesOver = 0;
   std::vector<float> music;
+  TMousePointer* pointer = nullptr;
+  TMousePointer* Pointer() override { return pointer; }
   int CurrentLevel() override { return level; }
   void AddScore(int p) override { score += p; }
   void KillsAdd(int n) override { kills += n; }
@@ -55,16 +58,18 @@ class BoardTest : public ::testing::Test {
   std::shared_ptr<RecordingSounds> sounds = std::make_shared<RecordingSounds>();
 
   void SetUp() override {
-    SetBoardDelta(1.0f);
+    SetBoardClock(nullptr);
+    Delta = 1.0f;  // every step a whole tick
     SetBoardHost(host);
-    SetBoardSoundSink(sounds);
+    SetBoardSound(sounds);
     LevelPack = 0;
     SeedRnd(1);
     Grid = TGameGrid::Create();
   }
   void TearDown() override {
     SetBoardHost(nullptr);
-    SetBoardSoundSink(nullptr);
+    SetBoardClock(nullptr);
+    SetBoardSound(nullptr);
     SetBoardEffects(nullptr);
     if (Grid) Grid->Clear();
     Grid.reset();

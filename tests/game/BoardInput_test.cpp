@@ -3,16 +3,7 @@
 #include "BoardPlayFixture.h"
 
 namespace {
-class BoardInput : public BoardPlayTest {
- protected:
-  void SetUp() override {
-    BoardPlayTest::SetUp();
-    Level(Plain(5, 5));
-    Grid->MakeNewGems = 0;
-    // Swapping (0,1) with (1,1) makes a line of three 3s in row 1; nothing else does here.
-    Place({"12345", "31335", "21452", "15423", "34512"});
-  }
-};
+class BoardInput : public OneMoveBoardTest {};
 }  // namespace
 
 TEST_F(BoardInput, ClickSelectsAndClickOnNeighbourMoves) {

@@ -26,6 +26,7 @@ class BoardPlayTest : public BoardTest {
     Game->Particles = 100;
     Game->Mouse = std::make_shared<TMousePointer>();
     mouse = Game->Mouse.get();
+    host->pointer = mouse;
     ImageBank = std::make_unique<TImageBank>();
     for (const char* name : {"pointer", "pointersmall", "brick", "armour", "cellpane", "lock", "bonushighlightmid", "particlering"})
       Picture(name, 50, 50);
@@ -40,6 +41,7 @@ class BoardPlayTest : public BoardTest {
     for (int t = 1; t <= 7; ++t) Picture("gem" + std::to_string(t) + "anim", 50, 50, 50);
     TakeBoardPictures();
     BoardTest::SetUp();
+    SetBoardClock(std::make_shared<TGameTimerClock>());
   }
   void TearDown() override {
     BoardTest::TearDown();
@@ -74,4 +76,16 @@ class BoardPlayTest : public BoardTest {
   }
   void Press(int cx, int cy, int ox = 0, int oy = 0) { Mouse(GridX(cx) + 25 + ox, GridY(cy) + 25 + oy, true); }
   void Release() { Mouse(mouse->x, mouse->y, false); }
+};
+
+// A 5 x 5 board without refills on which swapping (0,1) with (1,1) makes a line
+// of three 3s in row 1, and no other swap makes a line.
+class OneMoveBoardTest : public BoardPlayTest {
+ protected:
+  void SetUp() override {
+    BoardPlayTest::SetUp();
+    Level(Plain(5, 5));
+    Grid->MakeNewGems = 0;
+    Place({"12345", "31335", "21452", "15423", "34512"});
+  }
 };

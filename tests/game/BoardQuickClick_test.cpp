@@ -3,15 +3,8 @@
 #include "BoardPlayFixture.h"
 
 namespace {
-class BoardQuickClick : public BoardPlayTest {
+class BoardQuickClick : public OneMoveBoardTest {
  protected:
-  void SetUp() override {
-    BoardPlayTest::SetUp();
-    Level(Plain(5, 5));
-    Grid->MakeNewGems = 0;
-    // Swapping (0,1) with (1,1) makes a line of three 3s in row 1.
-    Place({"12345", "31335", "21452", "15423", "34512"});
-  }
   // Down and up on the centre of a cell before the next step, as the event
   // handling delivers them; the loop forgets uncollected presses each update.
   void Tap(int cx, int cy) {

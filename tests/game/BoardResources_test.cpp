@@ -85,16 +85,16 @@ TEST_F(BoardPlayTest, EveryLevelOfBothPacksLoadsFromItsFile) {
 }
 
 TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
-  EXPECT_FLOAT_EQ(BoardAnimLength(200), 40);
+  EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 40);
   Game->CurrentSpeed = 2.0f;
-  EXPECT_FLOAT_EQ(BoardAnimLength(200), 20);
+  EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 20);
   // A new grid takes its swap time from the timer as it is now.
   Grid = TGameGrid::Create();
   EXPECT_FLOAT_EQ(Grid->SwapTime, 20);
   Game->CurrentSpeed = 1.0f;
   // A game object whose timer was never set up still gives whole 5 ms steps.
   Game->FixedRateLogic.MS = 0;
-  EXPECT_FLOAT_EQ(BoardAnimLength(200), 40);
+  EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 40);
 }
 
 TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndThePacksFollowEachOther) {

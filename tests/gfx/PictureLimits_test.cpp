@@ -7,13 +7,10 @@
 #include <cstring>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "PictureBytes.h"
 #include "gfx/Pixmap.h"
 
 namespace {
-void Put16(std::vector<uint8_t>& b, int v) { b.push_back(uint8_t(v)), b.push_back(uint8_t(v >> 8)); }
-void Put32(std::vector<uint8_t>& b, uint32_t v) { Put16(b, int(v & 0xffff)), Put16(b, int(v >> 16)); }
 
 // Largest resident size of this process so far, in megabytes.
 long PeakMegabytes() {
@@ -22,28 +19,7 @@ long PeakMegabytes() {
   return usage.ru_maxrss / 1024;
 }
 
-std::vector<uint8_t> SmallJpeg() {
-  jpeg_compress_struct c;
-  jpeg_error_mgr err;
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* mem = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &mem, &size);
-  c.image_width = 16, c.image_height = 16, c.input_components = 3, c.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&c);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<uint8_t> row(16 * 3, 90);
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  std::vector<uint8_t> out(mem, mem + size);
-  jpeg_destroy_compress(&c);
-  free(mem);
-  return out;
-}
+std::vector<uint8_t> SmallJpeg() { return JpegFile(16, 16, 90, 90, 90); }
 }  // namespace
 
 TEST(PictureLimits, BitmapChannelMaskCoveringAllThirtyTwoBits) {

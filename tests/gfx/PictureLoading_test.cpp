@@ -7,8 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include <jpeglib.h>
-
+#include "PictureBytes.h"
 #include "gfx/Draw.h"
 
 namespace fs = std::filesystem;
@@ -23,8 +22,6 @@ std::vector<uint8_t> ReadFile(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-void Put16(std::vector<uint8_t>& b, int v) { b.push_back(uint8_t(v)), b.push_back(uint8_t(v >> 8)); }
-void Put32(std::vector<uint8_t>& b, uint32_t v) { Put16(b, int(v & 0xffff)), Put16(b, int(v >> 16)); }
 
 // A bottom-up 24-bit BMP; pixel(x, y) gives 0xRRGGBB.
 template <class F>
@@ -45,31 +42,6 @@ std::vector<uint8_t> Bmp24(int w, int h, F pixel) {
     for (int p = w * 3; p < row; ++p) b.push_back(0);
   }
   return b;
-}
-
-std::vector<uint8_t> Jpeg(int w, int h, uint8_t r, uint8_t g, uint8_t bl) {
-  jpeg_compress_struct c;
-  jpeg_error_mgr err;
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* mem = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &mem, &size);
-  c.image_width = JDIMENSION(w), c.image_height = JDIMENSION(h), c.input_components = 3, c.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 95, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<uint8_t> row(size_t(w) * 3);
-  for (int x = 0; x < w; ++x) row[size_t(x) * 3] = r, row[size_t(x) * 3 + 1] = g, row[size_t(x) * 3 + 2] = bl;
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW p = row.data();
-    jpeg_write_scanlines(&c, &p, 1);
-  }
-  jpeg_finish_compress(&c);
-  std::vector<uint8_t> out(mem, mem + size);
-  jpeg_destroy_compress(&c);
-  free(mem);
-  return out;
 }
 
 // A cut-off picture loads as none, or as the whole picture when only trailing bytes after
@@ -128,7 +100,7 @@ TEST(PictureLoading, PngWithAndWithoutAlphaRoundTripsAndMasks) {
 }
 
 TEST(PictureLoading, JpegBmpAndTga) {
-  auto jpg = Jpeg(16, 8, 200, 40, 90);
+  auto jpg = JpegFile(16, 8, 200, 40, 90);
   auto j = LoadPixmapFromMemory(jpg.data(), jpg.size());
   ASSERT_NE(j, nullptr);
   EXPECT_EQ(j->width, 16);

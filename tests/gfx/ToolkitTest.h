@@ -25,22 +25,15 @@ class ToolkitTest : public ::testing::Test {
 
 #include "gfx/Draw.h"
 #include "gfx/RecordingRenderDriver.h"
+#include "support/RecordingScreen.h"
 
 // The same, drawing into a recording back end on an 800 x 600 screen.
 class RecordingTest : public ToolkitTest {
  protected:
   void SetUp() override {
     ToolkitTest::SetUp();
-    auto driver = std::make_unique<TRecordingRenderDriver>();
-    rec = driver.get();
-    SetRenderDriver(std::move(driver));
-    ASSERT_TRUE(CreateGraphics(800, 600));
-    SetBlend(BLEND_ALPHA);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
-    SetScale(1, 1);
-    SetRotation(0);
-    AutoMidHandle(false);
+    rec = UseRecordingScreen();
+    ASSERT_NE(rec, nullptr);
   }
   void TearDown() override {
     SetRenderDriver(nullptr);

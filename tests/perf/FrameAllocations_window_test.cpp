@@ -3,31 +3,13 @@
 // back end) takes no memory from the heap. This executable counts every operator new.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 #include "gfx/GameImage.h"
 #include "gfx/ParticleList.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t n) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) { return operator new(n); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "support/CountingNew.h"
 
 namespace {
 TImagePtr Disc(int frames) {
@@ -83,9 +65,9 @@ TEST(FrameAllocations, ASceneDrawnAgainTakesNoHeap) {
     Flip(0);
   };
   for (int i = 0; i < 5; ++i) frame();
-  const long before = allocations.load();
+  const long before = Allocations.load();
   for (int i = 0; i < 30; ++i) frame();
-  const long taken = allocations.load() - before;
+  const long taken = Allocations.load() - before;
 
   EXPECT_EQ(taken, 0) << "operator new calls in 30 frames";
   EXPECT_EQ(particles.Count(), 60u);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
@@ -249,8 +250,9 @@ TPlayResult TLevelPlayer::Play(std::string_view levelText, uint32_t seed) {
   auto host = std::make_shared<TPlayerHost>();
   host->level = Level;
   SetBoardHost(host);
-  SetBoardSoundSink(nullptr);
-  SetBoardDelta(1.0f);
+  SetBoardSound(nullptr);
+  SetBoardClock(nullptr);
+  Delta = 1.0f;  // every step a whole tick
   LevelPack = Pack;
   SeedRnd(seed);
   choice_.seed(seed * 2654435761u + 17u);
