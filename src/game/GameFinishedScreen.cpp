@@ -1,9 +1,9 @@
 #include "game/GameFinishedScreen.h"
 
-#include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "core/Game.h"
 #include "core/Globals.h"
+#include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -48,7 +48,7 @@ void TGameFinishedScreen::Start() {
 }
 
 void TGameFinishedScreen::PostFadeIn() {
-  if (HOHOSound && Game->Channels) Game->Channels->PlayGameSound(*HOHOSound, nullptr, 1.0f, 0);
+  PlayThroughPool(HOHOSound);
 }
 
 void TGameFinishedScreen::Kill() {

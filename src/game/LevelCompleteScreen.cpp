@@ -3,9 +3,6 @@
 #include <cmath>
 #include <filesystem>
 
-#include "audio/ChannelArray.h"
-#include "audio/GameSound.h"
-#include "audio/SoundBank.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
@@ -13,6 +10,7 @@
 #include "game/BoardParticles.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
+#include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
 #include "gfx/BitmapFile.h"
 #include "gfx/Draw.h"
@@ -32,14 +30,6 @@
 #include "ui/MousePointer.h"
 
 namespace {
-std::shared_ptr<TGameSound> BankSound(const char* name) {
-  return SoundBank && SoundBank->Contains(name) ? SoundBank->Find(name) : nullptr;
-}
-
-void PlayThroughPool(const std::shared_ptr<TGameSound>& sound) {
-  if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
-}
-
 std::string Text(const char* key) { return GameText ? GameText->FindString(key) : std::string(); }
 
 THintScroll* Scroll() {
@@ -60,8 +50,7 @@ TLevelCompleteScreen::TLevelCompleteScreen() {
 
 std::string TLevelCompleteScreen::GetPicName() const {
   // A level number below 1 would give a negative remainder and a picture that does not exist.
-  const int level = Level >= 1 ? Level : 1;
-  return "bg" + std::to_string((level - 1) % BackgroundCount + 1) + ".jpg";
+  return "bg" + std::to_string(TGameScreen::BackgroundNumber(Level >= 1 ? Level : 1)) + ".jpg";
 }
 
 void TLevelCompleteScreen::SetOKActive(int active) {
@@ -82,10 +71,10 @@ void TLevelCompleteScreen::Load() {
   Game->FadeMusic = 1;
   glow.Speed = 1.5f;
   Unroll = TAnimation::Create(400, 0, 0, 0, 0);
-  ActivateSound = BankSound("scroll");
-  DeactivateSound = BankSound("scroll");
-  ClickSound = BankSound("buttonclick");
-  MOSound = BankSound("ButtonMO");
+  ActivateSound = BankSoundOrNone("scroll");
+  DeactivateSound = BankSoundOrNone("scroll");
+  ClickSound = BankSoundOrNone("buttonclick");
+  MOSound = BankSoundOrNone("ButtonMO");
   const TImageFontPtr before = GetImageFont();
   SetImageFont(Font30);
   LabelText = Text("Set Wallpaper");

@@ -17,7 +17,6 @@ class TGameSound;
 
 class TLevelCompleteScreen : public TOverlay {
  public:
-  static constexpr int BackgroundCount = 10;
   static constexpr float UnrollDistance = 410;
 
   TLevelCompleteScreen();

@@ -4,15 +4,13 @@
 #include <cmath>
 #include <string>
 
-#include "audio/ChannelArray.h"
-#include "audio/GameSound.h"
-#include "audio/SoundBank.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "game/Board.h"
 #include "game/GameScreen.h"
 #include "game/PlayerProgress.h"
+#include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -39,14 +37,6 @@ constexpr float kStarPoints[TLevelSelectScreen::MapLevels][2] = {
     {318, 339}, {386, 317}, {364, 256}, {300, 213}, {227, 191}, {277, 139}, {289, 48}};
 
 std::shared_ptr<TGameImage> Bank(const char* name) { return ImageBank ? ImageBank->Find(name, 1) : nullptr; }
-
-std::shared_ptr<TGameSound> BankSound(const char* name) {
-  return SoundBank && SoundBank->Contains(name) ? SoundBank->Find(name) : nullptr;
-}
-
-void PlayThroughPool(const std::shared_ptr<TGameSound>& sound) {
-  if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
-}
 
 std::string Text(const char* key) { return GameText ? GameText->FindString(key) : std::string(); }
 
@@ -98,9 +88,9 @@ void TLevelSelectScreen::Load() {
   Unlocked = Bank("staractive");
   LockedMO = Bank("starinactiveMO");
   UnlockedMO = Bank("staractiveMO");
-  ZoomInSound = BankSound("wind");
-  Invalid = BankSound("invalid");
-  ZoomOut = BankSound("wind");
+  ZoomInSound = BankSoundOrNone("wind");
+  Invalid = BankSoundOrNone("invalid");
+  ZoomOut = BankSoundOrNone("wind");
   Glow.Init(0, 180, 1, 0);
   Glow2.Init(0, 180, 0.5f, 0);
   ScrollX = ScrollY = 0;
