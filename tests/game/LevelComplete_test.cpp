@@ -43,8 +43,6 @@ TEST_F(RoadTest, AWonLevelIsSavedAtOnceAndTheScrollLeadsToTheMap) {
   EXPECT_EQ(PlayerProgress.Level[0], 13) << "saved before the tally shows";
   EXPECT_EQ(PlayerProgress.Unlocked[0], 13);
   EXPECT_EQ(saved->Score, 190);
-  EXPECT_GT(panel.col2, panel.col1);
-  EXPECT_EQ(panel.StartY, 239);
 
   // Clicks while it unrolls are ignored; once open, Escape rolls it away.
   ClickAnywhere();
@@ -92,7 +90,6 @@ TEST_F(RoadTest, WinningTheLastLevelEndsThePackAndTheClosingScreenLeadsToTheTitl
   Game->DestinationTScreen = nullptr;
   finished.Load();
   finished.Start();
-  EXPECT_EQ(Game->CurrentTScreen, &finished);
   EXPECT_FLOAT_EQ(finished.SantaFade->GetRatioInv(), 0);
   Step(finished, 120);
   EXPECT_GT(finished.SantaFade->GetRatioInv(), 0.4f);
