@@ -13,6 +13,9 @@
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
+#include "game/GameFinishedScreen.h"
+#include "game/LevelCompleteScreen.h"
+#include "game/LevelSelectScreen.h"
 #include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -41,9 +44,27 @@ THintScroll& TheHintScroll() {
   return scroll;
 }
 
+TLevelSelectScreen& TheLevelSelectScreen() {
+  static TLevelSelectScreen screen;
+  return screen;
+}
+
+TLevelCompleteScreen& TheLevelCompleteScreen() {
+  static TLevelCompleteScreen screen;
+  return screen;
+}
+
+TGameFinishedScreen& TheGameFinishedScreen() {
+  static TGameFinishedScreen screen;
+  return screen;
+}
+
 void CreateScreens() {
   RegisterScreen(TScreenId::Game, &TheGameScreen());
   RegisterScreen(TScreenId::HintScroll, &TheHintScroll());
+  RegisterScreen(TScreenId::LevelSelect, &TheLevelSelectScreen());
+  RegisterScreen(TScreenId::LevelComplete, &TheLevelCompleteScreen());
+  RegisterScreen(TScreenId::GameFinished, &TheGameFinishedScreen());
 }
 }  // namespace
 

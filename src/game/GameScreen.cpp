@@ -21,6 +21,7 @@
 #include "game/GemList.h"
 #include "game/GridSounds.h"
 #include "game/HintScroll.h"
+#include "game/LevelCompleteScreen.h"
 #include "game/PointerSparkle.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
@@ -112,6 +113,16 @@ THintScroll* TGameScreen::HintScroll() const {
   return dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll));
 }
 
+TLevelCompleteScreen* TGameScreen::LevelCompletePanel() const {
+  if (!IsScreenRegistered(TScreenId::LevelComplete)) return nullptr;
+  return dynamic_cast<TLevelCompleteScreen*>(FindScreen(TScreenId::LevelComplete));
+}
+
+int TGameScreen::PanelShowing() const {
+  TLevelCompleteScreen* panel = LevelCompletePanel();
+  return panel && panel->Active ? 1 : 0;
+}
+
 int TGameScreen::OpenHintPage(int page, int record, int sound) {
   THintScroll* scroll = HintScroll();
   if (!scroll || scroll->Active || !Game->CurrentProfile) return 0;
@@ -163,6 +174,10 @@ void TGameScreen::Load() {
   XActive2Image = Bank("gaugemax");
   for (auto* picture : {&PanelImage, &XInactiveImage, &XActive1Image, &XActive2Image})
     if (*picture) (*picture)->Precache();
+  if (TLevelCompleteScreen* panel = LevelCompletePanel()) {
+    panel->Owner = this;
+    panel->Load();
+  }
 }
 
 void TGameScreen::PrepareGlyphs() {
@@ -221,6 +236,7 @@ void TGameScreen::Kill() {
     scroll->Active = 0;
     scroll->Kill();
   }
+  if (TLevelCompleteScreen* panel = LevelCompletePanel()) panel->Kill();
   SetBoardHost(nullptr);
   SetBoardEffects(nullptr);
   SetBoardSound(nullptr);
@@ -302,7 +318,7 @@ void TGameScreen::ClearCounters() {
 
 void TGameScreen::ClearParticles() { Particles->Clear(); }
 
-void TGameScreen::AdvanceLevel() {
+int TGameScreen::AdvanceLevel() {
   const int pack = CurrentPack();
   int32_t& next = Player->Level[size_t(pack)];
   int32_t& unlocked = Player->Unlocked[size_t(pack)];
@@ -310,17 +326,26 @@ void TGameScreen::AdvanceLevel() {
   if (unlocked < next) unlocked = next;
   if (next > LevelsPerPack) {
     // The pack is finished: it starts again at its first level, every level of it
-    // left open, and play goes on in the other pack where it was left.
+    // left open (the unlocked number stays past the last level).
     next = 1;
-    LevelPack = 1 - pack;
+    LevelPack = pack;
+    Player->ProfileGameOver(Game->CurrentProfile.get(), 1, 1);
+    return 1;
   }
   Player->WriteProfile(Game->CurrentProfile.get());
+  return 0;
 }
 
 // ---------------------------------------------------------------- every step
 
 void TGameScreen::Logic() {
   THintScroll* scroll = HintScroll();
+  if (TLevelCompleteScreen* panel = LevelCompletePanel(); panel && panel->Active) {
+    // The won level's panel (and the gallery page it may open) is all that runs now.
+    if (scroll && scroll->Active) scroll->OverlayLogic();
+    panel->OverlayLogic();
+    return;
+  }
   if (scroll && scroll->Active) {
     if (scroll->OverlayLogic() == 1 && IntroAnim && IntroAnim->Active) StartSound();
     if (scroll->Active) return;
@@ -396,8 +421,11 @@ void TGameScreen::NextLevelManage() {
 void TGameScreen::NextLevelEnd() {
   Player->UpdateTotals();
   InputFlush();
-  // The won level counts, and the next one is entered the way any screen is:
-  // this screen fades out and builds itself again for the new level.
+  if (TLevelCompleteScreen* panel = LevelCompletePanel()) {
+    panel->Show();
+    return;
+  }
+  // Without the panel the won level counts and the next one is entered at once.
   AdvanceLevel();
   Game->DestinationTScreen = this;
   Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel);
@@ -490,6 +518,8 @@ void TGameScreen::ResumeAfterDeath() {
 }
 
 void TGameScreen::SpecificKeys() {
+  // The won level's panel takes Escape itself, and the level is over.
+  if (PanelShowing()) return;
   // Escape belongs to the in-game menu; without one it does nothing here.
   InputKeyHit(27);
   if (Game->Region >= 1 || !Grid) return;

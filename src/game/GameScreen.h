@@ -19,6 +19,7 @@ class TGameSound;
 class TGridSounds;
 class TBoardHost;
 class THintScroll;
+class TLevelCompleteScreen;
 
 class TGameScreen : public TScreen {
  public:
@@ -93,9 +94,10 @@ class TGameScreen : public TScreen {
   // the pack (a damaged number plays level 1).
   int CurrentLevel() const;
   static int CurrentPack();
-  // The pack's level after a won one, saved with the profile; after a pack's
-  // last level play goes on in the other pack.
-  void AdvanceLevel();
+  // The pack's level after a won one, saved with the profile. After a pack's last
+  // level the pack starts again at level 1 with every level left open, the game's
+  // score is set back, and 1 is returned.
+  int AdvanceLevel();
 
   // The level's background picture and music track (numbered from 1).
   static int BackgroundNumber(int level);
@@ -105,6 +107,9 @@ class TGameScreen : public TScreen {
 
   // The hint scroll when start-up made one, else none.
   THintScroll* HintScroll() const;
+  // The level-complete panel when start-up made one, else none.
+  TLevelCompleteScreen* LevelCompletePanel() const;
+  int PanelShowing() const;
   // Opens page (recorded as record) the first time the profile meets it; 1 when it opened.
   int OpenHintPage(int page, int record, int sound);
 

@@ -10,6 +10,7 @@
 #include "game/GameGrid.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
+#include "game/LevelCompleteScreen.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -48,14 +49,19 @@ void TGameScreen::Draw() {
   SetBlend(BLEND_ALPHA);
   if (Grid) Grid->Draw();
   Particles->BoardParticles.Draw();
-  HUDDraw();
-  if (Menu) Menu->Draw(GetHUDX(), 0);
-  Particles->EffectParticles.Draw();
+  // Under the won level's panel the side panel is gone and the snow is the panel's.
+  const int panel = PanelShowing();
+  if (!panel) {
+    HUDDraw();
+    if (Menu) Menu->Draw(GetHUDX(), 0);
+    Particles->EffectParticles.Draw();
+  }
   Particles->BonusParticles.Draw();
   Particles->CreatureParticles.Draw();
   Particles->ScoreParticles.Draw();
   DiagonalTextDraw();
   if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) scroll->OverlayDraw();
+  if (panel) LevelCompletePanel()->OverlayDraw();
 }
 
 void TGameScreen::DrawPanelValue(float x, float y, const std::string& text) {
