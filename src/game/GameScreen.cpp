@@ -23,6 +23,7 @@
 #include "game/HintScroll.h"
 #include "game/LevelCompleteScreen.h"
 #include "game/PointerSparkle.h"
+#include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -62,14 +63,6 @@ class TScreenHost : public TBoardHost {
 };
 
 std::shared_ptr<TGameImage> Bank(const char* name) { return ImageBank ? ImageBank->Find(name, 1) : nullptr; }
-
-std::shared_ptr<TGameSound> BankSound(const char* name) {
-  return SoundBank && SoundBank->Contains(name) ? SoundBank->Find(name) : nullptr;
-}
-
-void PlayThroughPool(const std::shared_ptr<TGameSound>& sound) {
-  if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
-}
 
 bool CtrlHeld() { return InputKeyDown(17) || InputKeyDown(162) || InputKeyDown(163); }
 }  // namespace
@@ -157,9 +150,9 @@ void TGameScreen::Load() {
   OutroAnim = TAnimation::Create(4500, 1, 0, 0, 0);
   Go = TSprite::CreateFromFile("Localised/go", 0, 0, 1, -1);
   WellDone = TSprite::CreateFromFile("Localised/welldone", 0, 0, 1, -1);
-  SoundLevelStart = BankSound("levelstart");
-  SoundLevelEnd = BankSound("levelend");
-  SoundGaugeFull = BankSound("gaugefull");
+  SoundLevelStart = BankSoundOrNone("levelstart");
+  SoundLevelEnd = BankSoundOrNone("levelend");
+  SoundGaugeFull = BankSoundOrNone("gaugefull");
   noMoreMovesText_ = GameText ? GameText->FindString("No More Moves") : std::string();
   gaugeFullText_ = GameText ? GameText->FindString("Gauge Full") : std::string();
   PrepareGlyphs();

@@ -7,6 +7,7 @@
 #include "audio/SoundBank.h"
 #include "core/Game.h"
 #include "core/Input.h"
+#include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -20,13 +21,6 @@ namespace {
 constexpr float UnrollDistance = 510;
 constexpr int OKButtonY = 600 - 210;
 
-std::shared_ptr<TGameSound> BankSound(const char* name) {
-  return SoundBank && SoundBank->Contains(name) ? SoundBank->Find(name) : nullptr;
-}
-
-void PlayThroughPool(const std::shared_ptr<TGameSound>& sound) {
-  if (sound && Game && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
-}
 }  // namespace
 
 std::string THintScroll::PagePicture(int hint, int picture) {
@@ -51,8 +45,8 @@ void THintScroll::LoadSpecial(int hint, int picture) {
   ok->OKButton = 1;
   ok->y = float(OKButtonY);
   ok->SetAutoGlow(0, 0.3f, 1.0f, 1);
-  ActivateSound = BankSound("scroll");
-  DeactivateSound = BankSound("scroll");
+  ActivateSound = BankSoundOrNone("scroll");
+  DeactivateSound = BankSoundOrNone("scroll");
   SetText();
   Active = 0;
 }
