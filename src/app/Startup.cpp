@@ -10,6 +10,13 @@
 #include "core/ErrorReport.h"
 #include "core/Input.h"
 #include "audio/SoundBank.h"
+#include "frontend/CreditsScreen.h"
+#include "frontend/GalleryScreen.h"
+#include "frontend/GameMenu.h"
+#include "frontend/GameOverScreen.h"
+#include "frontend/InstructionsScreen.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/PictureScreen.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
@@ -41,9 +48,23 @@ THintScroll& TheHintScroll() {
   return scroll;
 }
 
+// The screens around the game, created once like the others.
+template <typename T>
+T& TheScreen() {
+  static T screen;
+  return screen;
+}
+
 void CreateScreens() {
   RegisterScreen(TScreenId::Game, &TheGameScreen());
   RegisterScreen(TScreenId::HintScroll, &TheHintScroll());
+  RegisterScreen(TScreenId::Options, &TheScreen<TOptionsScreen>());
+  RegisterScreen(TScreenId::Credits, &TheScreen<TCreditsScreen>());
+  RegisterScreen(TScreenId::Instructions, &TheScreen<TInstructionsScreen>());
+  RegisterScreen(TScreenId::GameOver, &TheScreen<TGameOverScreen>());
+  RegisterScreen(TScreenId::Gallery, &TheScreen<TGalleryScreen>());
+  RegisterScreen(TScreenId::Picture, &TheScreen<TPictureScreen>());
+  RegisterScreen(TScreenId::GameMenu, &TheScreen<TGameMenu>());
 }
 }  // namespace
 

@@ -21,6 +21,7 @@
 #include "game/GemList.h"
 #include "game/GridSounds.h"
 #include "game/HintScroll.h"
+#include "screens/Overlay.h"
 #include "game/PointerSparkle.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
@@ -106,6 +107,10 @@ int TGameScreen::GetChapter() const { return (CurrentLevel() - 1) / 5 + 1; }
 
 int TGameScreen::GetSubLevel() const { return (CurrentLevel() - 1) % 5 + 1; }
 
+TOverlay* TGameScreen::GameMenu() const {
+  return IsScreenRegistered(TScreenId::GameMenu) ? FindOverlay(TScreenId::GameMenu) : nullptr;
+}
+
 THintScroll* TGameScreen::HintScroll() const {
   if (!IsScreenRegistered(TScreenId::HintScroll)) return nullptr;
   return dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll));
@@ -155,6 +160,7 @@ void TGameScreen::Load() {
   Menu->AddPair("Hint", "Menu", 50);
   for (auto& button : Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
   SetMenuCoords();
+  if (TOverlay* menu = GameMenu()) menu->Load();
   LoadParticles();
   PanelImage = Bank("panel");
   XInactiveImage = Bank("gaugeempty");
@@ -198,6 +204,9 @@ void TGameScreen::CoreStart() {
   SetBoardHost(host_);
   SetBoardEffects(Particles);
   SetBoardSoundSink(Sounds);
+  // Back from the options or instructions opened over the level: it fades in again.
+  if (TOverlay* menu = GameMenu(); menu && menu->Active && !Game->Fading())
+    Game->GameFade->Init(float(StandardFadeLength), 0);
   Game->FixedRateLogic.Init();
 }
 
@@ -219,6 +228,7 @@ void TGameScreen::Kill() {
     scroll->Active = 0;
     scroll->Kill();
   }
+  if (TOverlay* menu = GameMenu()) menu->Kill();
   SetBoardHost(nullptr);
   SetBoardEffects(nullptr);
   SetBoardSoundSink(nullptr);
@@ -323,11 +333,16 @@ void TGameScreen::Logic() {
     if (scroll->Active) return;
   }
   if (!Grid) return;
+  if (TOverlay* menu = GameMenu()) {
+    // The level stands still while the menu shows (and while it slides).
+    menu->OverlayLogic();
+    if (menu->Active) return;
+  }
   if (!IntroAnim->Active) {
     const float hudX = GetHUDX();
     Menu->Manage(hudX, 0);
     if (Menu->Clicked("Menu")) {
-      // The in-game menu owns this button; without one the click only ends the step.
+      if (TOverlay* menu = GameMenu()) menu->Open();
       return;
     }
     if (Menu->Clicked("Hint")) {
@@ -487,8 +502,8 @@ void TGameScreen::ResumeAfterDeath() {
 }
 
 void TGameScreen::SpecificKeys() {
-  // Escape belongs to the in-game menu; without one it does nothing here.
-  InputKeyHit(27);
+  // Escape belongs to the in-game menu; without one, or under a hint page, it does nothing here.
+  if (THintScroll* scroll = HintScroll(); !GameMenu() || (scroll && scroll->Active)) InputKeyHit(27);
   if (Game->Region >= 1 || !Grid) return;
   if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) return;
   if (!(Game->Debug || CtrlHeld())) return;

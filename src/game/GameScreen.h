@@ -19,6 +19,7 @@ class TGameSound;
 class TGridSounds;
 class TBoardHost;
 class THintScroll;
+class TOverlay;
 
 class TGameScreen : public TScreen {
  public:
@@ -103,6 +104,8 @@ class TGameScreen : public TScreen {
   // The profile's one-time record of the tutorial page a level opens with, or -1.
   static int StartHintRecord(int pack, int level);
 
+  // The in-game menu when start-up made one, else none.
+  TOverlay* GameMenu() const;
   // The hint scroll when start-up made one, else none.
   THintScroll* HintScroll() const;
   // Opens page (recorded as record) the first time the profile meets it; 1 when it opened.

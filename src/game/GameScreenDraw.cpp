@@ -11,6 +11,7 @@
 #include "game/GameGrid.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
+#include "screens/Overlay.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -57,6 +58,7 @@ void TGameScreen::Draw() {
   Particles->ScoreParticles.Draw();
   DiagonalTextDraw();
   if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) scroll->OverlayDraw();
+  if (TOverlay* menu = GameMenu(); menu && menu->Active) menu->OverlayDraw();
 }
 
 void TGameScreen::DrawPanelValue(float x, float y, const std::string& text) {
