@@ -55,6 +55,7 @@ void TGameOverScreen::Load() {
   GameTotals = TGameTotals::Create(finished);
   // Without a name to type below them the totals sit in the middle.
   if (High->HighScore == 0) GameTotals->CentreVert();
+  GameTotals->SetSlideLines();
 }
 
 void TGameOverScreen::Start() {

@@ -78,6 +78,8 @@ TEST_F(GameOverTest, APoorScoreOrEscapeLeavesTheTableAsItWas) {
   EXPECT_EQ(screen.High->HighScore, 0);
   EXPECT_FALSE(screen.InputName) << "no name field";
   EXPECT_NE(screen.GameTotals->StartY, 150) << "the totals move to the middle";
+  ASSERT_EQ(screen.GameTotals->Items.size(), 3u) << "score, matches and time slide in";
+  EXPECT_EQ(screen.GameTotals->Values[0], "50");
   ClickButton(screen, "ok");
   EXPECT_EQ(Game->DestinationTScreen, &title);
   EXPECT_EQ(Names(), before);
