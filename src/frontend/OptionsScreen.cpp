@@ -152,8 +152,11 @@ void TOptionsScreen::Logic() {
   if (Menu->Clicked("customcursor")) {
     const int before = Game->CustomMousePointer;
     Game->ToggleCustomMousePointer();
-    if (Game->CustomMousePointer != before)
+    if (Game->CustomMousePointer != before) {
+      // The switch itself writes nothing; like a slider it must not be lost if the program ends here.
+      Game->SettingsUnsaved = 1;
       if (auto b = Menu->FindButton("customcursor")) ReloadToggleButton(*b, Game->CustomMousePointer, "customcursor");
+    }
   }
   if (MusicSlider && MusicSlider->Manage()) ApplyMusic(MusicSlider->Value);
   if (SoundSlider && SoundSlider->Manage()) {

@@ -49,6 +49,7 @@ TEST_F(OptionsTest, ChangesTakeEffectAtOnceAndAreReadBackFromTheSettingsFile) {
   const int pointer = Game->CustomMousePointer;
   ClickButton(options, "customcursor");
   EXPECT_EQ(Game->CustomMousePointer, 1 - pointer);
+  EXPECT_EQ(Game->SettingsUnsaved, 1) << "written at the latest when the program ends";
 
   ClickButton(options, "ok");
   EXPECT_EQ(Game->DestinationTScreen, &back);
