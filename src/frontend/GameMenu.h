@@ -38,7 +38,12 @@ class TGameMenu : public TOverlay {
   float GetTopY() const;
   bool Sliding() const;
 
-  int OverlayLogic() override { return MenuLogic(); }
+  // The overlay's step: 1 in the step the scroll has slid away, else 0.
+  int OverlayLogic() override {
+    const int was = Active;
+    MenuLogic();
+    return was && !Active ? 1 : 0;
+  }
   void OverlayDraw() override { MenuDraw(); }
   void Open() override;
   void Close() override { Hide(); }

@@ -24,9 +24,15 @@ TGameOverScreen::TGameOverScreen() { name = "gameover"; }
 
 TGameOverScreen::~TGameOverScreen() = default;
 
+namespace {
+// The screen the game was played on, whose player holds the finished game.
+TGameScreen* PlayedOn() {
+  return IsScreenRegistered(TScreenId::Game) ? dynamic_cast<TGameScreen*>(FindScreen(TScreenId::Game)) : nullptr;
+}
+}  // namespace
+
 TPlayer* TGameOverScreen::FinishedPlayer() {
-  if (!IsScreenRegistered(TScreenId::Game)) return nullptr;
-  auto* screen = dynamic_cast<TGameScreen*>(FindScreen(TScreenId::Game));
+  TGameScreen* screen = PlayedOn();
   return screen ? screen->Player.get() : nullptr;
 }
 
@@ -39,10 +45,7 @@ void TGameOverScreen::Load() {
   TPlayer* player = FinishedPlayer();
   TPlayer none;
   const TPlayer& finished = player ? *player : none;
-  int level = 1;
-  if (auto* screen = IsScreenRegistered(TScreenId::Game) ? dynamic_cast<TGameScreen*>(FindScreen(TScreenId::Game))
-                                                          : nullptr)
-    level = screen->CurrentLevel();
+  const int level = PlayedOn() ? PlayedOn()->CurrentLevel() : 1;
   High = THighScoreEntry::Create(*Game->HighScores, finished.Score, level);
   InputName.reset();
   if (High->HighScore == 1) {

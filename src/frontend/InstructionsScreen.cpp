@@ -81,7 +81,24 @@ void TInstructionsScreen::Load() {
   TGem::MidHandle(0);
   if (auto cursor = Bank("cursor"); cursor && cursor->image)
     SetImageHandle(cursor->image, float((cursor->image->width - Cell) / 2), float((cursor->image->height - Cell) / 2));
+  WrapTexts();
   ClearParticles();
+}
+
+void TInstructionsScreen::WrapTexts() {
+  wrapped_.clear();
+  const TImageFontPtr before = GetImageFont();
+  SetImageFont(Font25);
+  for (const auto& place : Texts) {
+    std::string text = GameText ? GameText->FindString(place.key) : std::string();
+    // Only spaces break a line here; a line end inside the text is a space.
+    for (char& c : text)
+      if (c == '\r' || c == '\n') c = ' ';
+    wrapped_.push_back(text.empty() ? std::vector<std::string>{}
+                                    : WrapText(text, float(PageWidth),
+                                               [](const std::string& s) { return float(TextWidth(s)); }));
+  }
+  SetImageFont(before);
 }
 
 void TInstructionsScreen::Start() {
@@ -97,6 +114,7 @@ void TInstructionsScreen::Kill() {
   TScreen::Kill();
   Anim1.reset();
   Text.clear();
+  wrapped_.clear();
   TotalLines = 0;
   ClearParticles();
 }
@@ -336,15 +354,10 @@ void TInstructionsScreen::Draw() {
   TextShadowX = TextShadowY = 0;
   TextShadowAlpha = 0;
   SetColor(0, 0, 0);
-  for (const auto& place : Texts) {
-    std::string text = GameText ? GameText->FindString(place.key) : std::string();
-    // Only spaces break a line here; a line end inside the text is a space.
-    for (char& c : text)
-      if (c == '\r' || c == '\n') c = ' ';
-    Text = text.empty() ? std::vector<std::string>{}
-                        : WrapText(text, float(PageWidth), [](const std::string& s) { return float(TextWidth(s)); });
+  for (size_t i = 0; i < std::size(Texts) && i < wrapped_.size(); ++i) {
+    Text = wrapped_[i];
     TotalLines = int(Text.size());
-    OutputText(place.x, place.y);
+    OutputText(Texts[i].x, Texts[i].y);
   }
   SetImageFont(before);
   SetColor(255, 255, 255);

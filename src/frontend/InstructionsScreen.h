@@ -55,6 +55,9 @@ class TInstructionsScreen : public TScreen {
 
  private:
   void PhaseTwoEffects();
+  // The four texts wrapped once when the screen loads, in the order they are drawn.
+  void WrapTexts();
+  std::vector<std::vector<std::string>> wrapped_;
   void ClearParticles();
   void DrawPanelA(int x0, int y0);
   void DrawPanelB(int x0, int y0);
