@@ -12,7 +12,6 @@ class GameMenuTest : public FrontendTest {
     if (IsSkipped()) return;
     RegisterScreen(TScreenId::Game, &level);
     RegisterScreen(TScreenId::Options, &options);
-    RegisterScreen(TScreenId::Instructions, &help);
     RegisterScreen(TScreenId::GameMenu, &menu);
     menu.Load();
   }
@@ -36,7 +35,7 @@ class GameMenuTest : public FrontendTest {
   }
 
   TGameMenu menu;
-  TScreen level, options, help;
+  TScreen level, options;
 };
 
 TEST_F(GameMenuTest, SlidesUpAndBackAndAnswersOnlyAtRest) {
@@ -93,12 +92,6 @@ TEST_F(GameMenuTest, VisitsKeepTheLevelLoadedAndSaveAndExitWorksWithoutAProfile)
   EXPECT_EQ(level.StopInit, 1);
   EXPECT_EQ(menu.Active, 1) << "still open when the level comes back";
 
-  Game->GameFade->Finish();
-  Game->Mouse->ClearButtons();
-  Click("help");
-  Step(1);
-  EXPECT_EQ(Game->DestinationTScreen, &help);
-  EXPECT_EQ(help.Destination, &level);
 
   // No title screen and no player: the program's end, and nothing saved.
   Game->GameFade->Finish();

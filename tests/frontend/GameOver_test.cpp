@@ -60,12 +60,6 @@ TEST_F(GameOverTest, AGoodScoreEntersTheTableAtItsPlace) {
   screen.RunLogic();
   EXPECT_EQ(Names(), want);
 
-  // Saved: the file reads back the same.
-  THighScoreList reread;
-  reread.Create((folder / "tv").string(), 10);
-  reread.Load();
-  EXPECT_EQ(reread.Entries, Game->HighScores->Entries);
-
   // The finished game's profile starts a new game.
   EXPECT_EQ(Game->CurrentProfile->Score, 0);
   EXPECT_EQ(Game->CurrentProfile->Lives, 3);

@@ -1,6 +1,5 @@
 // The instructions' demonstrations run their five phases (4000 ms in all) over and
-// over; the effects appear as the match shows, scaled by the detail setting; any
-// click closes the screen towards where it was opened from.
+// over; the effects appear as the match shows, scaled by the detail setting.
 #include "FrontendFixture.h"
 #include "frontend/InstructionsScreen.h"
 #include "gfx/Animation.h"
@@ -11,7 +10,6 @@ class InstructionsTest : public FrontendTest {
     FrontendTest::SetUp();
     if (IsSkipped()) return;
     LoadBank();
-    screen.Destination = &back;
   }
   void TearDown() override {
     screen.Kill();
@@ -28,7 +26,6 @@ class InstructionsTest : public FrontendTest {
   }
 
   TInstructionsScreen screen;
-  TScreen back;
 };
 
 TEST_F(InstructionsTest, TheDemonstrationsStepThroughTheirPhasesAndRepeat) {
@@ -65,15 +62,4 @@ TEST_F(InstructionsTest, TheDemonstrationsStepThroughTheirPhasesAndRepeat) {
   ASSERT_EQ(screen.Phase(), TInstructionsScreen::PhaseMatch);
   EXPECT_EQ(screen.BoardParticles.Count(), 13u);
   EXPECT_EQ(screen.EffectParticles.Count(), 0u);
-}
-
-TEST_F(InstructionsTest, AnyClickClosesTowardsWhereItWasOpenedFrom) {
-  Enter(screen);
-  Step(3);
-  ClickAt(20, 20);
-  Step(1);
-  EXPECT_EQ(Game->DestinationTScreen, &back);
-  Game->DestinationTScreen = nullptr;
-  EXPECT_EQ(screen.SetEscDestination(), 0);
-  EXPECT_EQ(Game->DestinationTScreen, &back);
 }
