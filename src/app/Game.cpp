@@ -103,7 +103,12 @@ void TGame::ScreenDraw() {
     NoDraw = 0;
     return;
   }
-  Cls();
+  // The bars beside a kept-in-shape picture lie outside the viewport a plain clear covers.
+  if (NeedsCLSWidescreen())
+    CLSWidescreen();
+  else
+    Cls();
+  DoDrawWidescreenBorders();
   if (CurrentTScreen) CurrentTScreen->RunDraw();
   if (!Fading()) ShowPaused();
   if (FadeMouse == 1) Mouse->Draw();
@@ -143,6 +148,7 @@ int TGame::GameTerminated() {
 void TGame::Kill() { AudioKill(); }
 
 void ExitGame() {
+  if (Game) Game->SaveUnsavedSettings();
   TGame::MakeGoodExit();
   PlatformShowCursor(true);
   if (Game) Game->Kill();

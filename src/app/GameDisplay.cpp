@@ -12,6 +12,7 @@
 #include "app/WindowIcon.h"
 #include "gfx/Color.h"
 #include "gfx/Draw.h"
+#include "gfx/GameImage.h"
 #include "gfx/GLRenderDriver.h"
 #include "platform/Events.h"
 #include "platform/Random.h"
@@ -212,8 +213,11 @@ void TGame::DoSetVirtualResolution(int clearAll) {
   DisableVirtualResolution();
   if (clearAll) CLSAllBuffers();
   bool wide = (FullScreen && WideScreen) || (!FullScreen && BorderlessWindow);
-  layout = TVirtualLayout::Compute(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowWidth, WindowHeight,
-                                   wide, UseDesktopResolution != 0);
+  // A full-screen mode is stretched by the display to the desktop's shape, so that shape
+  // is what the picture must be kept in; a borderless window is shown as it is.
+  const int shapeW = FullScreen ? DesktopWidth : WindowWidth, shapeH = FullScreen ? DesktopHeight : WindowHeight;
+  layout = TVirtualLayout::Compute(ScreenWidth, ScreenHeight, shapeW, shapeH, WindowWidth, WindowHeight, wide,
+                                   UseDesktopResolution != 0);
   UsingVirtualResolution = layout.UsingVirtualResolution;
   if (wide) {
     VR_virtualratio = layout.VirtualRatio;
@@ -260,7 +264,24 @@ void TGame::DoDrawWidescreenBorders() {
   if (!(UsingVirtualResolution && FullScreen && DrawWidescreenBorders)) return;
   if (!LeftBorderImage && !RightBorderImage) return;
   if (!(VR_graphicsratio > VR_virtualratio)) return;
+  ResetVRViewport();
+  if (LeftBorderImage && LeftBorderImage->image)
+    DrawImage(LeftBorderImage->image, float(VR_viewportx - LeftBorderImage->GetWidth()), 0, 0);
+  if (RightBorderImage && RightBorderImage->image)
+    DrawImage(RightBorderImage->image, float(VR_viewportx + ScreenWidth - 3), 0, 0);
+  RestoreVRViewPort();
 }
+
+namespace {
+std::shared_ptr<TGameImage> BorderPicture(const std::string& name) {
+  if (name.empty()) return nullptr;
+  return TGameImage::Create(name, -1, 0);
+}
+}  // namespace
+
+void TGame::SetLeftBorderImage(const std::string& name) { LeftBorderImage = BorderPicture(name); }
+
+void TGame::SetRightBorderImage(const std::string& name) { RightBorderImage = BorderPicture(name); }
 
 void TGame::OffsetOrigin(float dx, float dy) {
   SetOrigin(vxOff + dx, vyOff + dy);

@@ -10,6 +10,13 @@
 #include "core/ErrorReport.h"
 #include "core/Input.h"
 #include "audio/SoundBank.h"
+#include "frontend/CreditsScreen.h"
+#include "frontend/GalleryScreen.h"
+#include "frontend/GameMenu.h"
+#include "frontend/GameOverScreen.h"
+#include "frontend/InstructionsScreen.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/PictureScreen.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
@@ -44,27 +51,26 @@ THintScroll& TheHintScroll() {
   return scroll;
 }
 
-TLevelSelectScreen& TheLevelSelectScreen() {
-  static TLevelSelectScreen screen;
-  return screen;
-}
-
-TLevelCompleteScreen& TheLevelCompleteScreen() {
-  static TLevelCompleteScreen screen;
-  return screen;
-}
-
-TGameFinishedScreen& TheGameFinishedScreen() {
-  static TGameFinishedScreen screen;
+// The screens around the game, created once like the others.
+template <typename T>
+T& TheScreen() {
+  static T screen;
   return screen;
 }
 
 void CreateScreens() {
   RegisterScreen(TScreenId::Game, &TheGameScreen());
   RegisterScreen(TScreenId::HintScroll, &TheHintScroll());
-  RegisterScreen(TScreenId::LevelSelect, &TheLevelSelectScreen());
-  RegisterScreen(TScreenId::LevelComplete, &TheLevelCompleteScreen());
-  RegisterScreen(TScreenId::GameFinished, &TheGameFinishedScreen());
+  RegisterScreen(TScreenId::LevelSelect, &TheScreen<TLevelSelectScreen>());
+  RegisterScreen(TScreenId::LevelComplete, &TheScreen<TLevelCompleteScreen>());
+  RegisterScreen(TScreenId::GameFinished, &TheScreen<TGameFinishedScreen>());
+  RegisterScreen(TScreenId::Options, &TheScreen<TOptionsScreen>());
+  RegisterScreen(TScreenId::Credits, &TheScreen<TCreditsScreen>());
+  RegisterScreen(TScreenId::Instructions, &TheScreen<TInstructionsScreen>());
+  RegisterScreen(TScreenId::GameOver, &TheScreen<TGameOverScreen>());
+  RegisterScreen(TScreenId::Gallery, &TheScreen<TGalleryScreen>());
+  RegisterScreen(TScreenId::Picture, &TheScreen<TPictureScreen>());
+  RegisterScreen(TScreenId::GameMenu, &TheScreen<TGameMenu>());
 }
 }  // namespace
 

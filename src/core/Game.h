@@ -126,7 +126,10 @@ class TGame {
   void DoScreenShake();
   int NeedsCLSWidescreen() const;
   void CLSWidescreen();
+  // The side pictures in the bars of a wide display, drawn after the clear; none for an empty name.
   void DoDrawWidescreenBorders();
+  void SetLeftBorderImage(const std::string& name);
+  void SetRightBorderImage(const std::string& name);
   void SetDXDriver(int forceDX7);
   int SetDriver(int driver);
   void DoMoveMouse(int x, int y);
@@ -162,6 +165,9 @@ class TGame {
   // ---- settings ----
   // Writes the settings file; x = 1 also leaves the change marker.
   int IniUpdate(int x);
+  // A change applied but not yet written (a slider moved on the options screen) is
+  // written now; the exit routine calls it so that ending the program keeps it.
+  void SaveUnsavedSettings();
 
   // ---- audio: music, effects, speech, channels (defined in audio/GameAudio.cpp) ----
   void MusicLoad(const std::string& fileName, int looped);
@@ -315,6 +321,8 @@ class TGame {
   int SuspendOnLossOfFocus = 1;
   int BlockKeys = 0;
   int MaxLevels = 10;
+  // Set by a change that took effect without being written; the next write clears it.
+  int SettingsUnsaved = 0;
   int TerminatedEvent = 0;
   THook TerminatedUserFunction, UserExitKeyFunction;
   int SuspendedEvent = 0;

@@ -85,7 +85,15 @@ int TGame::IniUpdateAttempt(int flag) {
   IniFill();
   Ini->Save();
   if (flag != 0) WriteFileSafely(MarkerPath("inichanged.dat"), "");
+  SettingsUnsaved = 0;
   return 1;
+}
+
+void TGame::SaveUnsavedSettings() {
+  if (!SettingsUnsaved) return;
+  // Cleared first: a write that fails ends the program through the exit routine again.
+  SettingsUnsaved = 0;
+  IniUpdate(1);
 }
 
 int TGame::IniUpdate(int flag) {

@@ -1,6 +1,7 @@
 #include "core/VirtualLayout.h"
 
 #include <cmath>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,8 @@ TVirtualLayout TVirtualLayout::Compute(int W, int H, int Wd, int Hd, int Ww, int
     Wd = Ww;
     Hd = Wh;
   }
+  // A display of the picture's own shape needs no bars: only scaling, if any.
+  if (int64_t(Wd) * H == int64_t(Hd) * W) return Compute(W, H, Wd, Hd, Ww, Wh, false, useDesktopResolution);
   l.VirtualRatio = float(W) / float(H);
   l.GraphicsRatio = float(Wd) / float(Hd);
   if (l.GraphicsRatio >= l.VirtualRatio) {

@@ -16,7 +16,9 @@ class TVirtualLayout {
   bool Narrower = false;             // the display is narrower than 4:3 (bars top and bottom)
   int LogicalWidth = 0, LogicalHeight = 0;
 
-  // logical W x H, desktop Wd x Hd, opened Ww x Wh. Sizes of 0 or less give no scaling.
+  // logical W x H, opened Ww x Wh, shown in the shape of Wd x Hd (the desktop, to which a
+  // full-screen mode is stretched). A shape of 4:3 needs no bars. Sizes of 0 or less give
+  // no scaling.
   static TVirtualLayout Compute(int W, int H, int Wd, int Hd, int Ww, int Wh, bool wide, bool useDesktopResolution);
 
   // A device position as a logical one, and back (nearest pixel). With keepOnScreen

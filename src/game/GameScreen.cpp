@@ -32,6 +32,7 @@
 #include "platform/Random.h"
 #include "player/Profile.h"
 #include "screens/GameFade.h"
+#include "screens/Overlay.h"
 #include "screens/ScreenRegistry.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
@@ -101,6 +102,10 @@ int TGameScreen::GetChapter() const { return (CurrentLevel() - 1) / 5 + 1; }
 
 int TGameScreen::GetSubLevel() const { return (CurrentLevel() - 1) % 5 + 1; }
 
+TOverlay* TGameScreen::GameMenu() const {
+  return IsScreenRegistered(TScreenId::GameMenu) ? FindOverlay(TScreenId::GameMenu) : nullptr;
+}
+
 THintScroll* TGameScreen::HintScroll() const {
   if (!IsScreenRegistered(TScreenId::HintScroll)) return nullptr;
   return dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll));
@@ -160,6 +165,7 @@ void TGameScreen::Load() {
   Menu->AddPair("Hint", "Menu", 50);
   for (auto& button : Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
   SetMenuCoords();
+  if (TOverlay* menu = GameMenu()) menu->Load();
   LoadParticles();
   PanelImage = Bank("panel");
   XInactiveImage = Bank("gaugeempty");
@@ -208,6 +214,9 @@ void TGameScreen::CoreStart() {
   SetBoardEffects(Particles);
   SetBoardSound(Sounds);
   SetBoardClock(std::make_shared<TGameTimerClock>());
+  // Back from the options or instructions opened over the level: it fades in again.
+  if (TOverlay* menu = GameMenu(); menu && menu->Active && !Game->Fading())
+    Game->GameFade->Init(float(StandardFadeLength), 0);
   Game->FixedRateLogic.Init();
 }
 
@@ -230,6 +239,7 @@ void TGameScreen::Kill() {
     scroll->Kill();
   }
   if (TLevelCompleteScreen* panel = LevelCompletePanel()) panel->Kill();
+  if (TOverlay* menu = GameMenu()) menu->Kill();
   SetBoardHost(nullptr);
   SetBoardEffects(nullptr);
   SetBoardSound(nullptr);
@@ -344,11 +354,16 @@ void TGameScreen::Logic() {
     if (scroll->Active) return;
   }
   if (!Grid) return;
+  if (TOverlay* menu = GameMenu()) {
+    // The level stands still while the menu shows (and while it slides).
+    menu->OverlayLogic();
+    if (menu->Active) return;
+  }
   if (!IntroAnim->Active) {
     const float hudX = GetHUDX();
     Menu->Manage(hudX, 0);
     if (Menu->Clicked("Menu")) {
-      // The in-game menu owns this button; without one the click only ends the step.
+      if (TOverlay* menu = GameMenu()) menu->Open();
       return;
     }
     if (Menu->Clicked("Hint")) {
@@ -513,8 +528,8 @@ void TGameScreen::ResumeAfterDeath() {
 void TGameScreen::SpecificKeys() {
   // The won level's panel takes Escape itself, and the level is over.
   if (PanelShowing()) return;
-  // Escape belongs to the in-game menu; without one it does nothing here.
-  InputKeyHit(27);
+  // Escape belongs to the in-game menu; without one, or under a hint page, it does nothing here.
+  if (THintScroll* scroll = HintScroll(); !GameMenu() || (scroll && scroll->Active)) InputKeyHit(27);
   if (Game->Region >= 1 || !Grid) return;
   if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) return;
   if (!(Game->Debug || CtrlHeld())) return;

@@ -20,6 +20,7 @@ class TGridSounds;
 class TBoardHost;
 class THintScroll;
 class TLevelCompleteScreen;
+class TOverlay;
 
 class TGameScreen : public TScreen {
  public:
@@ -105,6 +106,8 @@ class TGameScreen : public TScreen {
   // The profile's one-time record of the tutorial page a level opens with, or -1.
   static int StartHintRecord(int pack, int level);
 
+  // The in-game menu when start-up made one, else none.
+  TOverlay* GameMenu() const;
   // The hint scroll when start-up made one, else none.
   THintScroll* HintScroll() const;
   // The level-complete panel when start-up made one, else none.

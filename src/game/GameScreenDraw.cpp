@@ -17,6 +17,7 @@
 #include "gfx/GameImage.h"
 #include "gfx/SineCounter.h"
 #include "gfx/TextDraw.h"
+#include "screens/Overlay.h"
 #include "ui/Menu.h"
 
 TImageFontPtr TGameScreen::HudFont() { return Font30; }
@@ -62,6 +63,7 @@ void TGameScreen::Draw() {
   DiagonalTextDraw();
   if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) scroll->OverlayDraw();
   if (panel) LevelCompletePanel()->OverlayDraw();
+  if (TOverlay* menu = GameMenu(); menu && menu->Active) menu->OverlayDraw();
 }
 
 void TGameScreen::DrawPanelValue(float x, float y, const std::string& text) {

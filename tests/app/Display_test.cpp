@@ -82,6 +82,15 @@ TEST(VirtualLayout, ScalingBarsAndMouseMapping) {
   EXPECT_EQ(desk.ViewportX, 133);
   EXPECT_EQ(TVirtualLayout::Compute(800, 600, 800, 600, 800, 600, true, true).UsingVirtualResolution, 0);
 
+  // A borderless window of the picture's own shape keeps it unscaled and without bars
+  // (the window, not the wide desktop behind it, is what is shown).
+  auto borderless = TVirtualLayout::Compute(800, 600, 800, 600, 800, 600, true, false);
+  EXPECT_EQ(borderless.UsingVirtualResolution, 0);
+  auto smallBorderless = TVirtualLayout::Compute(800, 600, 640, 480, 640, 480, true, false);
+  EXPECT_FALSE(smallBorderless.Narrower);
+  EXPECT_FLOAT_EQ(smallBorderless.VirtualWidth, 800);
+  EXPECT_FLOAT_EQ(smallBorderless.vxOff, 0);
+
   // Zero sizes never divide by zero.
   auto none = TVirtualLayout::Compute(800, 600, 0, 0, 0, 0, true, false);
   EXPECT_EQ(none.UsingVirtualResolution, 0);

@@ -1,0 +1,114 @@
+#include "frontend/PictureScreen.h"
+
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "frontend/PictureChoice.h"
+#include "gfx/BitmapFile.h"
+#include "gfx/Draw.h"
+#include "gfx/GameFonts.h"
+#include "gfx/TextDraw.h"
+#include "platform/Wallpaper.h"
+#include "screens/GameFade.h"
+#include "ui/DialogPresets.h"
+#include "ui/GameText.h"
+#include "ui/Menu.h"
+#include "ui/MousePointer.h"
+
+std::string TPictureScreen::GetPicName() const { return "pic" + std::to_string(PicIndex) + ".jpg"; }
+
+std::string TPictureScreen::WallpaperPath() { return Game->SubPath + "Tinselvale.bmp"; }
+
+void TPictureScreen::Load() {
+  name = "picture";
+  if (TPictureChoice::Index >= 1) PicIndex = TPictureChoice::Index;
+  ImageLoad(GetPicName(), 0, 1);
+  Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
+  auto ok = AddOKButton(*Menu);
+  ok->MoveTo(ok->x, ok->y + 12);
+  const TImageFontPtr before = GetImageFont();
+  SetImageFont(Font30);
+  LabelText = GameText ? GameText->FindString("Set Wallpaper") : std::string();
+  LabelH = LabelText.empty() ? 0 : TextHeight(LabelText);
+  LabelW = LabelText.empty() ? 0 : TextWidth(LabelText);
+  SetImageFont(before);
+  LabelY = Border;
+  LabelX = (ScreenWidth - LabelW) / 2;
+  Game->FadeMusic = 0;
+}
+
+void TPictureScreen::Start() {
+  TScreen::Start();
+  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Game->FixedRateLogic.Init();
+  LabelMO = 0;
+}
+
+bool TPictureScreen::OverLabel(int x, int y) const {
+  return LabelX <= x && x < LabelX + LabelW && LabelY <= y && y < LabelY + LabelH;
+}
+
+void TPictureScreen::SetWallpaper() {
+  const std::string target = WallpaperPath();
+  const bool saved = SaveImageAsBitmap(Game->ImagePath + GetPicName(), target);
+  // Saving takes time that must not be caught up.
+  Game->FixedRateLogic.Init();
+  if (!saved) {
+    Dialogs.Open(CreateErrorDialog("Failed to save file " + target));
+    return;
+  }
+  SetDesktopWallpaper(target);
+  Dialogs.Open(CreateMessageDialog(GameText ? GameText->FindString("Wallpaper Done") : std::string()));
+}
+
+void TPictureScreen::Logic() {
+  TScreen::Logic();
+  const int click = Game->Mouse->GetMh(1);
+  auto ok = Menu ? Menu->FindButton("OK") : nullptr;
+  if (OverLabel(Game->Mouse->x, Game->Mouse->y)) {
+    if (LabelMO == 0 && ok) ok->PlayMouseOver();
+    LabelMO = 1;
+    if (click) {
+      if (ok) ok->PlayClick();
+      SetWallpaper();
+      return;
+    }
+  } else {
+    LabelMO = 0;
+  }
+  if (click) {
+    if (ok) ok->PlayClick();
+    Close();
+  } else if (Menu && Menu->Clicked("ok")) {
+    Close();
+  }
+}
+
+void TPictureScreen::Close() {
+  Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
+  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+}
+
+int TPictureScreen::SetEscDestination() {
+  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  return 0;
+}
+
+void TPictureScreen::Draw() {
+  if (Image) {
+    SetBlend(BLEND_SOLID);
+    DrawImage(Image, 0, 0, 0);
+  }
+  SetBlend(BLEND_ALPHA);
+  if (Menu) Menu->Draw(0, 0);
+  const TImageFontPtr before = GetImageFont();
+  SetImageFont(Font30);
+  TextShadowX = TextShadowY = 1;
+  TextShadowAlpha = 0.4f;
+  if (LabelMO)
+    SetColor(255, 255, 190);
+  else
+    SetColor(255, 214, 112);
+  DrawTextShadowed(float(LabelX), float(LabelY), LabelText, 0, 1);
+  SetColor(255, 255, 255);
+  SetImageFont(before);
+}
