@@ -10,14 +10,15 @@
 #include "core/ErrorReport.h"
 #include "core/Input.h"
 #include "audio/SoundBank.h"
-#include "game/GameLoading.h"
+#include "frontend/IntroScreen.h"
+#include "frontend/StartupLoading.h"
+#include "frontend/TitleScreen.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
 #include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
 #include "gfx/ImageBank.h"
-#include "ui/GameText.h"
 #include "ui/MousePointer.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
@@ -25,25 +26,25 @@
 #include "platform/Window.h"
 #include "player/HighScoreList.h"
 #include "player/Profile.h"
+#include "screens/LoadingScreen.h"
 #include "screens/Screen.h"
 #include "screens/ScreenRegistry.h"
 
 namespace {
 // One object of every screen type, alive for the whole run and filed in the registry
 // so screens can name each other without knowing each other's types.
-TGameScreen& TheGameScreen() {
-  static TGameScreen screen;
+template <class T>
+T& The() {
+  static T screen;
   return screen;
 }
 
-THintScroll& TheHintScroll() {
-  static THintScroll scroll;
-  return scroll;
-}
-
 void CreateScreens() {
-  RegisterScreen(TScreenId::Game, &TheGameScreen());
-  RegisterScreen(TScreenId::HintScroll, &TheHintScroll());
+  RegisterScreen(TScreenId::Title, &The<TTitleScreen>());
+  RegisterScreen(TScreenId::Game, &The<TGameScreen>());
+  RegisterScreen(TScreenId::Intro, &The<TIntroScreen>());
+  RegisterScreen(TScreenId::HintScroll, &The<THintScroll>());
+  RegisterScreen(TScreenId::Loading, Game->LoadingScreen.get());
 }
 }  // namespace
 
@@ -77,6 +78,9 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
   Game = new TGame();  // lives until the process ends
   Game->StartWindowed = line.Windowed ? 1 : 0;
   Game->HighScores = std::make_shared<THighScoreList>();
+  Game->LoadingScreen = std::make_shared<TLoadingScreen>();
+  StartupOptions.Timing = line.Timing;
+  StartupOptions.SerialLoad = line.SerialLoad;
   // Pictures and sounds the game cannot do without end the program through the error report.
   ArmFatalErrors(true);
 
@@ -140,18 +144,8 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
     if (Game->CustomMousePointer == 1) PlatformShowCursor(false);
 
     ProgressMarker = 1014;
-    LoadGameSounds([] {});
-    LoadGamePictures([] {});
-    GameText = TGameText::Create(Game->TextPath + "gametext.txt");
-    Game->HighScores->Create(Game->SubPath + "tv", 10);
-    Game->HighScores->Load();
-    // Until there is a title screen to choose a player, the player of the settings plays.
-    LoadCurrentProfile();
-    TheGameScreen().GameStart();
-    ImageBank->Precache();
-    Game->Mouse->UpdateCoords();
-    Game->Mouse->On();
-    FindScreen(TScreenId::Game)->PreStart();
+    // The intro runs its splashes and, when it closes, loads everything behind the bar.
+    StartLoadingScreen();
     InputFlush();
     Game->DebugReset();
     Game->FixedRateLogic.Init();

@@ -41,9 +41,10 @@ tv_beside() {
   fi
 }
 
-# Starts the game in the background; sets TV_PID.
+# Starts the game in the background; sets TV_PID. It reports its start-up figures on
+# standard output, which tells the tests when loading has finished.
 tv_start() {
-  "${TV_ISOLATE[@]}" "$TV_BIN" "$@" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
+  "${TV_ISOLATE[@]}" "$TV_BIN" --timing "$@" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
   TV_PID=$!
   TV_PIDS+=("$TV_PID")
 }
@@ -133,6 +134,51 @@ tv_wait_ready() {
   done
   echo "window $win still black" >&2
   return 1
+}
+
+# Waits until the loading bar is full and the loading screen waits for the player,
+# cutting the splashes short with a key that means nothing anywhere else (Shift).
+tv_wait_loaded() {
+  local win=$1 deadline=$((SECONDS + ${2:-120}))
+  while [ $SECONDS -lt $deadline ]; do
+    grep -q "loading pass" "$TV_HOME/stdout.$$" 2>/dev/null && return 0
+    if ! kill -0 "$TV_PID" 2>/dev/null; then
+      echo "process $TV_PID ended before loading finished" >&2
+      return 1
+    fi
+    xdotool windowfocus "$win" 2>/dev/null || true
+    xdotool key shift 2>/dev/null || true
+    sleep 0.3
+  done
+  echo "loading never finished" >&2
+  return 1
+}
+
+# The player folder holds a player's file: the title then asks for no name.
+tv_has_player() { compgen -G "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD/profiles/*.dat" >/dev/null; }
+
+# From start-up to the board with the keyboard, as a player would: Return on the loading
+# screen, the name typed when the title asks for one (${TV_PLAYER:-Eve}), Return for
+# "play" on the title, then the level map's keys (TV_MAP_KEYS) where the game has a map.
+tv_to_board() {
+  local win=$1
+  tv_wait_loaded "$win" || return 1
+  xdotool windowfocus "$win" 2>/dev/null || true
+  # Keys pressed while a screen fades in only cut the fade short; wait each one out.
+  sleep 0.5
+  xdotool key Return
+  sleep 1.5
+  if ! tv_has_player; then
+    xdotool type --delay 60 "${TV_PLAYER:-Eve}"
+    xdotool key Return
+    for _ in $(seq 50); do tv_has_player && break; sleep 0.2; done
+    tv_has_player || { echo "the name prompt took no name" >&2; return 1; }
+    sleep 0.3
+  fi
+  xdotool key Return
+  sleep 1.5
+  if [ -n "${TV_MAP_KEYS:-}" ]; then xdotool key $TV_MAP_KEYS; sleep 1.5; fi
+  tv_wait_ready "$win"
 }
 
 # Waits until the system message box shown before the game window is up; prints its id.

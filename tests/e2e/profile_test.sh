@@ -36,7 +36,8 @@ profile 1 6 >"$TV_HOME/expected.dat"
 printf 'junk!' >"$SHARED/tv.dat"
 
 tv_start
-tv_wait_window "$TV_PID" >/dev/null || fail "no window"
+win=$(tv_wait_window "$TV_PID") || fail "no window"
+tv_to_board "$win" || fail "never reached the board"
 kill -TERM "$TV_PID"
 tv_wait_exit "$TV_PID"
 [ "$TV_RC" = 0 ] || fail "exit '$TV_RC'"
