@@ -57,6 +57,12 @@ void TIntroScreen::Start() {
   ShowSplashFolder("branding", 750, 750, 750);
   if (Game->Fade == 1) ShowLogoSplash(Game->Sound, 0, 1.0f);
   AutoMidHandle(true);
+  // Asked to close during the splashes: nothing more is loaded; the main loop's first
+  // update takes the request and the program ends from this screen.
+  if (Game->TerminatedEvent) {
+    Game->FixedRateLogic.Init();
+    return;
+  }
   if (Game->IntroShow == 1) {
     Game->Mouse->Off();
     Game->GameFade->Init(2000, 0, nullptr, 0, 0, nullptr);
@@ -81,8 +87,10 @@ void TIntroScreen::PostFadeIn() {
 }
 
 void TIntroScreen::Leave(int skipped) {
+  // Already on the way out of the program: nothing is loaded any more.
+  if (Leaving()) return;
   Close(skipped);
-  Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 0, 0, nullptr);
+  if (!Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 0, 0, nullptr)) return;
   Game->DestinationTScreen = Destination;
   Game->GameFade->Manage();
   Game->ScreenChange();
@@ -126,8 +134,13 @@ void TIntroScreen::PhaseStarted(int phase) {
   }
 }
 
+bool TIntroScreen::Leaving() const {
+  return Game->DestinationTScreen == Game->ExitScreen.get() || Game->TerminatedEvent != 0;
+}
+
 void TIntroScreen::Logic() {
   TScreen::Logic();
+  if (Leaving()) return;
   if (skipAsked_) {
     skipAsked_ = 0;
     if (ClickSound && Game->Channels) Game->Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
@@ -161,7 +174,7 @@ void TIntroScreen::Draw() {
 }
 
 int TIntroScreen::SetEscDestination() {
-  Close(1);
+  if (!Leaving()) Close(1);
   Game->FadeMusic = 0;
   Game->DestinationTScreen = Destination;
   return 0;

@@ -37,6 +37,8 @@ class TIntroScreen : public TScreen {
  private:
   // Closes and switches to the loading screen within this update.
   void Leave(int skipped);
+  // The program is ending: the intro loads nothing more.
+  bool Leaving() const;
   // What starts as the slide show reaches a new phase.
   void PhaseStarted(int phase);
   int skipAsked_ = 0;

@@ -30,8 +30,6 @@
 TStartupOptions StartupOptions;
 
 namespace {
-constexpr int kLoadingSteps = 93;
-
 double Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
@@ -56,6 +54,8 @@ void MarkFocusLoss() {
   if (PlatformHasWindow() && !PlatformWindowHasFocus()) Game->SuspendedEvent = 1;
 }
 }  // namespace
+
+int LoadingStepCount() { return 1 + int(GameSoundFiles().size()) + int(GamePictureSteps().size()) + 1 + 1; }
 
 int LoadingHelperThreads() {
   if (StartupOptions.SerialLoad) return 0;
@@ -111,7 +111,7 @@ void LoadEverything() {
   loading.LoadingBar->Mode = 1;
   loading.LoadingBar->DrawEmptyUnderFinal = 1;
   loading.LoadingY = ScreenHeight - 140;
-  loading.SetSteps(kLoadingSteps);
+  loading.SetSteps(LoadingStepCount());
   loading.SetClickHereButton("Localised/clickhere", "Localised/clickhereMO", "buttonMO", "buttonClick",
                              ScreenHeight - 93);
   loading.Draw();

@@ -18,5 +18,8 @@ void LoadEverything();
 // Start-up reached its first presented frame / its first picture (timing figures).
 void MarkFirstFrame();
 void MarkFirstPicture();
+// Bar steps of the loading pass: the game text, each sound, each picture, the high
+// scores and the title screen; the bar fills exactly with the last of them.
+int LoadingStepCount();
 // How many helper threads decode ahead during loading (0 with SerialLoad).
 int LoadingHelperThreads();

@@ -199,8 +199,9 @@ void TTitleScreen::Logic() {
     // A screen this build does not have yet leaves the title where it is.
     if (!next) return;
     if (id != TScreenId::Game && id != TScreenId::LevelSelect) next->Destination = this;
-    Game->GameFade->Init(float(StandardFadeLength), 1, fadeMusic ? Game->MusicChannel : nullptr, 0, 0, nullptr);
-    Game->DestinationTScreen = next;
+    // A fade already running (the way out of the program) keeps its destination.
+    if (Game->GameFade->Init(float(StandardFadeLength), 1, fadeMusic ? Game->MusicChannel : nullptr, 0, 0, nullptr))
+      Game->DestinationTScreen = next;
   };
   if (Menu->Clicked("changeplayer")) ShowPlayerManager();
   if (Menu->Clicked("play")) {
@@ -212,8 +213,8 @@ void TTitleScreen::Logic() {
   if (Menu->Clicked("help") || InputKeyHit(112)) leaveTo(TScreenId::Instructions, false);
   if (Menu->Clicked("mygallery")) leaveTo(TScreenId::Gallery, false);
   if (Menu->Clicked("exit")) {
-    Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel, 0, 0, nullptr);
-    Game->DestinationTScreen = Game->ExitScreen.get();
+    if (Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel, 0, 0, nullptr))
+      Game->DestinationTScreen = Game->ExitScreen.get();
   }
 }
 

@@ -117,8 +117,9 @@ void TLoadingScreen::Logic() {
     if (goOn && !ClickHereButton->Clicked) ClickHereButton->SimulateClick();
   }
   if (!goOn) return;
-  Game->GameFade->Init(float(StandardFadeLength), 1, FadeMusic == 1 ? Game->MusicChannel : nullptr, 0, 0, nullptr);
-  Game->DestinationTScreen = Destination;
+  // Further presses while the fade runs change nothing, nor does one during the way out.
+  if (Game->GameFade->Init(float(StandardFadeLength), 1, FadeMusic == 1 ? Game->MusicChannel : nullptr, 0, 0, nullptr))
+    Game->DestinationTScreen = Destination;
 }
 
 void TGame::MoveBar() {
