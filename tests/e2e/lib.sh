@@ -175,9 +175,25 @@ tv_to_board() {
     tv_has_player || { echo "the name prompt took no name" >&2; return 1; }
     sleep 0.3
   fi
-  xdotool key Return
-  sleep 1.5
-  if [ -n "${TV_MAP_KEYS:-}" ]; then xdotool key $TV_MAP_KEYS; sleep 1.5; fi
+  tv_leave_bright "$win" Return || return 1
+  if [ -n "${TV_MAP_KEYS:-}" ]; then tv_leave_bright "$win" $TV_MAP_KEYS || return 1; fi
+  # The board's screen has faded in.
+  sleep 1
+}
+
+# Presses keys on a bright screen and waits through the dark of the change of screen
+# to the next one (the title's picture stays bright while it fades out).
+tv_leave_bright() {
+  local win=$1 before level dark=0
+  shift
+  before=$(tv_brightness "$win")
+  xdotool key "$@"
+  for _ in $(seq 100); do
+    level=$(tv_brightness "$win")
+    if [ -n "$level" ] && [ -n "$before" ] && [ "$level" -lt $((before / 4)) ]; then dark=1; break; fi
+    sleep 0.05
+  done
+  [ $dark = 1 ] || echo "no change of screen seen after: $*" >&2
   tv_wait_ready "$win"
 }
 
