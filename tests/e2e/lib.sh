@@ -138,6 +138,7 @@ tv_wait_ready() {
 
 # Waits until the loading bar is full and the loading screen waits for the player,
 # cutting the splashes short with a key that means nothing anywhere else (Shift).
+# Keys go to the game's window alone, never to a window of another test on the display.
 tv_wait_loaded() {
   local win=$1 deadline=$((SECONDS + ${2:-120}))
   while [ $SECONDS -lt $deadline ]; do
@@ -146,8 +147,7 @@ tv_wait_loaded() {
       echo "process $TV_PID ended before loading finished" >&2
       return 1
     fi
-    xdotool windowfocus "$win" 2>/dev/null || true
-    xdotool key shift 2>/dev/null || true
+    xdotool key --window "$win" shift 2>/dev/null || true
     sleep 0.3
   done
   echo "loading never finished" >&2
@@ -163,14 +163,13 @@ tv_has_player() { compgen -G "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD/profiles/
 tv_to_board() {
   local win=$1
   tv_wait_loaded "$win" || return 1
-  xdotool windowfocus "$win" 2>/dev/null || true
   # Keys pressed while a screen fades in only cut the fade short; wait each one out.
   sleep 0.5
-  xdotool key Return
+  xdotool key --window "$win" Return
   sleep 1.5
   if ! tv_has_player; then
-    xdotool type --delay 60 "${TV_PLAYER:-Eve}"
-    xdotool key Return
+    xdotool type --window "$win" --delay 60 "${TV_PLAYER:-Eve}"
+    xdotool key --window "$win" Return
     for _ in $(seq 50); do tv_has_player && break; sleep 0.2; done
     tv_has_player || { echo "the name prompt took no name" >&2; return 1; }
     sleep 0.3
@@ -187,7 +186,7 @@ tv_leave_bright() {
   local win=$1 before level dark=0
   shift
   before=$(tv_brightness "$win")
-  xdotool key "$@"
+  xdotool key --window "$win" "$@"
   for _ in $(seq 100); do
     level=$(tv_brightness "$win")
     if [ -n "$level" ] && [ -n "$before" ] && [ "$level" -lt $((before / 4)) ]; then dark=1; break; fi

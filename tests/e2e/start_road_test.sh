@@ -23,29 +23,28 @@ win=$(tv_wait_window "$TV_PID") || fail "no window"
 for _ in $(seq 200); do
   grep -q "loading pass" "$TV_HOME/stdout.$$" && break
   alive || fail "the game ended during start-up"
-  xdotool windowfocus "$win" 2>/dev/null || true
-  xdotool key Return key space
-  xdotool mousemove --window "$win" 400 100 click 1
+  xdotool key --window "$win" Return space
+  xdotool mousemove --window "$win" 400 100 click --window "$win" 1
   sleep 0.2
 done
 grep -q "loading pass" "$TV_HOME/stdout.$$" || fail "loading never finished"
 sleep 1.5
 bluish "$win" || fail "keys pressed during loading went past the loading screen ($(mean_rgb "$win"))"
 
-xdotool key Return
+xdotool key --window "$win" Return
 sleep 1.5
 warm "$win" || fail "Return on the loading screen did not lead to the title ($(mean_rgb "$win"))"
 # A fresh home has no player: the name prompt is open, and Escape leaves it open.
-xdotool key Escape
+xdotool key --window "$win" Escape
 sleep 1
 alive || fail "Escape in the first name prompt ended the program"
-xdotool type --delay 60 "robin"
-xdotool key Return
+xdotool type --window "$win" --delay 60 "robin"
+xdotool key --window "$win" Return
 for _ in $(seq 50); do [ -e "$SHARED/profiles/Robin.dat" ] && break; sleep 0.2; done
 [ -e "$SHARED/profiles/Robin.dat" ] || fail "the typed name made no Robin.dat: $(ls "$SHARED/profiles")"
 grep -aq $'^PROFILE NAME=Robin\r$' "$SHARED/tinselvale.ini" || fail "the new player is not remembered"
 sleep 0.5
-xdotool key Escape
+xdotool key --window "$win" Escape
 tv_wait_exit "$TV_PID" 100
 [ "$TV_RC" = 0 ] || fail "Escape on the title: exit '$TV_RC'"
 [ -e "$SHARED/GoodExit.dat" ] || fail "Escape on the title left no good-exit marker"
@@ -57,7 +56,7 @@ for when in splash loading; do
   win=$(tv_wait_window "$TV_PID") || fail "$when: no window"
   if [ $when = loading ]; then
     until grep -q "exec to first picture" "$TV_HOME/stdout.$$"; do alive || break; sleep 0.05; done
-    for _ in 1 2 3 4; do xdotool key shift; sleep 0.1; done
+    for _ in 1 2 3 4; do xdotool key --window "$win" shift; sleep 0.1; done
   fi
   kill -TERM "$TV_PID"
   tv_wait_exit "$TV_PID" 50
