@@ -172,6 +172,10 @@ void TTitleScreen::SpecialStart(int fromPlay) {
         SetupWelcome();
       }
     });
+    // Lower than centre, clear of the logo.
+    prompt->y += 20;
+    prompt->SetLabelsXY();
+    prompt->MenuPosition();
   } else {
     SetupWelcome();
   }
