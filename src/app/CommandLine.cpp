@@ -16,6 +16,10 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv) {
       line.Help = true;
     } else if (arg == "-V" || arg == "--version") {
       line.Version = true;
+    } else if (arg == "--timing") {
+      line.Timing = true;
+    } else if (arg == "--serial-load") {
+      line.SerialLoad = true;
     } else if (line.Error.empty()) {
       line.Error = "unknown option '" + std::string(arg) + "'";
     }
@@ -31,6 +35,8 @@ std::string UsageText(const std::string& programName) {
          "  -w, --windowed  start in a window instead of full screen\n"
          "  -h, --help      show this help and exit\n"
          "  -V, --version   show the version and exit\n"
+         "      --timing    print how long start-up and loading took\n"
+         "      --serial-load  load without helper threads (to compare with --timing)\n"
          "\n"
          "Settings, players, high scores and the error log are kept in\n"
          "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD (by default ~/.local/share/...).\n"

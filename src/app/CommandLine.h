@@ -7,6 +7,8 @@ struct TCommandLine {
   bool Windowed = false;  // start in a window whatever the settings say
   bool Help = false;
   bool Version = false;
+  bool Timing = false;      // print how long start-up took
+  bool SerialLoad = false;  // load without helper threads (to compare start-up times)
   std::string Error;      // a word the program does not understand, with why
 };
 

@@ -15,9 +15,11 @@
 #include "frontend/GameMenu.h"
 #include "frontend/GameOverScreen.h"
 #include "frontend/InstructionsScreen.h"
+#include "frontend/IntroScreen.h"
 #include "frontend/OptionsScreen.h"
 #include "frontend/PictureScreen.h"
-#include "game/GameLoading.h"
+#include "frontend/StartupLoading.h"
+#include "frontend/TitleScreen.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
 #include "game/GameFinishedScreen.h"
@@ -27,7 +29,6 @@
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
 #include "gfx/ImageBank.h"
-#include "ui/GameText.h"
 #include "ui/MousePointer.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
@@ -35,42 +36,37 @@
 #include "platform/Window.h"
 #include "player/HighScoreList.h"
 #include "player/Profile.h"
+#include "screens/LoadingScreen.h"
 #include "screens/Screen.h"
 #include "screens/ScreenRegistry.h"
 
 namespace {
 // One object of every screen type, alive for the whole run and filed in the registry
 // so screens can name each other without knowing each other's types.
-TGameScreen& TheGameScreen() {
-  static TGameScreen screen;
-  return screen;
-}
-
-THintScroll& TheHintScroll() {
-  static THintScroll scroll;
-  return scroll;
-}
-
-// The screens around the game, created once like the others.
-template <typename T>
-T& TheScreen() {
+template <class T>
+T& The() {
   static T screen;
   return screen;
 }
 
+// In the order the screens are made, so their objects come to life the same way
+// on every start.
 void CreateScreens() {
-  RegisterScreen(TScreenId::Game, &TheGameScreen());
-  RegisterScreen(TScreenId::HintScroll, &TheHintScroll());
-  RegisterScreen(TScreenId::LevelSelect, &TheScreen<TLevelSelectScreen>());
-  RegisterScreen(TScreenId::LevelComplete, &TheScreen<TLevelCompleteScreen>());
-  RegisterScreen(TScreenId::GameFinished, &TheScreen<TGameFinishedScreen>());
-  RegisterScreen(TScreenId::Options, &TheScreen<TOptionsScreen>());
-  RegisterScreen(TScreenId::Credits, &TheScreen<TCreditsScreen>());
-  RegisterScreen(TScreenId::Instructions, &TheScreen<TInstructionsScreen>());
-  RegisterScreen(TScreenId::GameOver, &TheScreen<TGameOverScreen>());
-  RegisterScreen(TScreenId::Gallery, &TheScreen<TGalleryScreen>());
-  RegisterScreen(TScreenId::Picture, &TheScreen<TPictureScreen>());
-  RegisterScreen(TScreenId::GameMenu, &TheScreen<TGameMenu>());
+  RegisterScreen(TScreenId::Title, &The<TTitleScreen>());
+  RegisterScreen(TScreenId::Game, &The<TGameScreen>());
+  RegisterScreen(TScreenId::Options, &The<TOptionsScreen>());
+  RegisterScreen(TScreenId::Instructions, &The<TInstructionsScreen>());
+  RegisterScreen(TScreenId::Credits, &The<TCreditsScreen>());
+  RegisterScreen(TScreenId::GameOver, &The<TGameOverScreen>());
+  RegisterScreen(TScreenId::LevelComplete, &The<TLevelCompleteScreen>());
+  RegisterScreen(TScreenId::GameFinished, &The<TGameFinishedScreen>());
+  RegisterScreen(TScreenId::LevelSelect, &The<TLevelSelectScreen>());
+  RegisterScreen(TScreenId::Gallery, &The<TGalleryScreen>());
+  RegisterScreen(TScreenId::Picture, &The<TPictureScreen>());
+  RegisterScreen(TScreenId::GameMenu, &The<TGameMenu>());
+  RegisterScreen(TScreenId::Intro, &The<TIntroScreen>());
+  RegisterScreen(TScreenId::HintScroll, &The<THintScroll>());
+  RegisterScreen(TScreenId::Loading, Game->LoadingScreen.get());
 }
 }  // namespace
 
@@ -104,6 +100,9 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
   Game = new TGame();  // lives until the process ends
   Game->StartWindowed = line.Windowed ? 1 : 0;
   Game->HighScores = std::make_shared<THighScoreList>();
+  Game->LoadingScreen = std::make_shared<TLoadingScreen>();
+  StartupOptions.Timing = line.Timing;
+  StartupOptions.SerialLoad = line.SerialLoad;
   // Pictures and sounds the game cannot do without end the program through the error report.
   ArmFatalErrors(true);
 
@@ -167,18 +166,8 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
     if (Game->CustomMousePointer == 1) PlatformShowCursor(false);
 
     ProgressMarker = 1014;
-    LoadGameSounds([] {});
-    LoadGamePictures([] {});
-    GameText = TGameText::Create(Game->TextPath + "gametext.txt");
-    Game->HighScores->Create(Game->SubPath + "tv", 10);
-    Game->HighScores->Load();
-    // Until there is a title screen to choose a player, the player of the settings plays.
-    LoadCurrentProfile();
-    TheGameScreen().GameStart();
-    ImageBank->Precache();
-    Game->Mouse->UpdateCoords();
-    Game->Mouse->On();
-    FindScreen(TScreenId::Game)->PreStart();
+    // The intro runs its splashes and, when it closes, loads everything behind the bar.
+    StartLoadingScreen();
     InputFlush();
     Game->DebugReset();
     Game->FixedRateLogic.Init();

@@ -67,6 +67,9 @@ class TGame {
   // How much of the picture the running screen fade leaves visible (1 when none runs).
   float FadeVisibility() const;
   void FadeOff();
+  // One step of the start-up loading bar: the loading screen moves on, is drawn and
+  // presented (defined with the loading screen).
+  void MoveBar();
 
   // ---- settings (GameSettings.cpp) ----
   void IniFill();

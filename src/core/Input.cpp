@@ -156,6 +156,16 @@ void InputPollingOn() {
   PolledInputMode = 1;
 }
 
+void InputPump() {
+  if (PolledInputMode) {
+    Pump();
+    return;
+  }
+  TPlatformEvent e;
+  while (PlatformPollEvent(e))
+    if (e.type == TEventType::Quit || e.type == TEventType::WindowClose) RecordQuit();
+}
+
 void InputPollingOff() {
   PolledInputMode = 0;
   // Nothing typed or clicked during the wait counts afterwards, but a request to end does.

@@ -45,6 +45,9 @@ void InputFlush();
 // Polled mode, for the program's own wait loops outside the main loop: the functions
 // above then read a separate table filled straight from the window system.
 void InputPollingOn();
+// Reads the window system now, from a loop outside the main loop (loading): in polled
+// mode into the polled table, otherwise dropping everything but a request to end.
+void InputPump();
 // Back to event mode; pending events are dropped, except a request to end the program.
 void InputPollingOff();
 

@@ -166,7 +166,7 @@ void TLevelSelectScreen::Kill() {
 void TLevelSelectScreen::CreateCoords() { Coords = {}; }
 
 void TLevelSelectScreen::FillCoords() {
-  for (int i = 0; i < MapLevels; ++i) Coords[size_t(i)] = {kStarPoints[i][0], kStarPoints[i][1]};
+  for (int i = 0; i < MapLevels; ++i) Coords[size_t(i)].Set(kStarPoints[i][0], kStarPoints[i][1]);
 }
 
 // The points are a fixed table; nothing is held that needs letting go.
@@ -187,8 +187,8 @@ void TLevelSelectScreen::CalcScrollCoords() {
   const float s = 1 - Scale;
   const float t = 1 - (Zoom ? Zoom->GetRatio() : 0.0f);
   const int index = std::clamp(Level, 1, MapLevels) - 1;
-  float px = Coords[size_t(index)].x;
-  float py = Coords[size_t(index)].y + float(YOffset);
+  float px = Coords[size_t(index)].X;
+  float py = Coords[size_t(index)].Y + float(YOffset);
   if (ZoomIn) {
     // A star near the map's edge must not pull the edge into view; max then min keeps
     // a map smaller than the screen centred instead of failing the clamp.
@@ -207,9 +207,9 @@ void TLevelSelectScreen::CalcScrollCoords() {
 
 // ---------------------------------------------------------------- every step
 
-float TLevelSelectScreen::StarScreenX(int i) const { return Coords[size_t(i)].x + ScrollX; }
+float TLevelSelectScreen::StarScreenX(int i) const { return Coords[size_t(i)].X + ScrollX; }
 
-float TLevelSelectScreen::StarScreenY(int i) const { return Coords[size_t(i)].y + ScrollY + float(YOffset); }
+float TLevelSelectScreen::StarScreenY(int i) const { return Coords[size_t(i)].Y + ScrollY + float(YOffset); }
 
 int TLevelSelectScreen::StarAt(int mx, int my) const {
   const float x = float(mx), y = float(my);

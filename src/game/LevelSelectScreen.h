@@ -6,16 +6,13 @@
 #include <array>
 #include <memory>
 
+#include "gfx/Point.h"
 #include "gfx/SineCounter.h"
 #include "screens/Screen.h"
 
 class TAnimation;
 class TGameImage;
 class TGameSound;
-
-struct TAccuratePoint {
-  float x = 0, y = 0;
-};
 
 class TLevelSelectScreen : public TScreen {
  public:

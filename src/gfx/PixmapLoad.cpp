@@ -10,8 +10,4 @@ TPixmapPtr LoadPixmapFromMemory(const uint8_t* data, size_t size) {
   return LoadPixmapTGA(data, size);
 }
 
-TPixmapPtr LoadPixmap(const std::string& path) {
-  std::string bytes;
-  if (!ReadDataFile(path, bytes)) return nullptr;
-  return LoadPixmapFromMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-}
+// LoadPixmap itself lives with the decoding ahead of start-up (PixmapAhead.cpp).

@@ -16,7 +16,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
 
 #include "platform/Window.h"
 
@@ -175,3 +180,21 @@ bool PlatformInit() {
 }
 
 void PlatformShutdown() { SDL_Quit(); }
+
+double MillisecondsSinceExec() {
+  std::ifstream stat("/proc/self/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  // The name in parentheses may hold spaces; fields are counted after its closing one.
+  const std::size_t close = text.rfind(')');
+  if (close == std::string::npos) return -1;
+  std::istringstream fields(text.substr(close + 2));
+  std::string field;
+  unsigned long long startTicks = 0;
+  for (int i = 3; i <= 22 && fields >> field; ++i)
+    if (i == 22) startTicks = std::stoull(field);
+  const long hz = sysconf(_SC_CLK_TCK);
+  timespec now{};
+  if (startTicks == 0 || hz <= 0 || clock_gettime(CLOCK_BOOTTIME, &now) != 0) return -1;
+  const double nowMs = double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6;
+  return nowMs - double(startTicks) * 1000.0 / double(hz);
+}

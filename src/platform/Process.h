@@ -32,6 +32,9 @@ int ThreadNiceValue(int threadPriority);
 void SetProcessPriority(int processClass, int threadPriority);
 // The operating system's name as the game reports it ("Linux").
 std::string OperatingSystemName();
+// Milliseconds since the kernel started this process (the system counts process starts
+// in hundredths of a second, so the figure is that coarse); -1 when unknown.
+double MillisecondsSinceExec();
 // Starts the video and event systems; false when no display can be reached.
 bool PlatformInit();
 void PlatformShutdown();

@@ -186,6 +186,13 @@ bool PlatformOpenGLAvailable() {
   return loaded == 1;
 }
 
+bool PlatformMouseInWindow(int& x, int& y) {
+  x = y = 0;
+  if (!window || SDL_GetMouseFocus() != window) return false;
+  SDL_GetMouseState(&x, &y);
+  return true;
+}
+
 void PlatformGlobalMouseState(int& x, int& y) {
   x = y = 0;
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_GetGlobalMouseState(&x, &y);

@@ -64,3 +64,6 @@ void PlatformSetWindowTitle(const std::string& title);
 bool PlatformOpenGLAvailable();
 // Pointer position on the desktop, for when no events flow.
 void PlatformGlobalMouseState(int& x, int& y);
+// The pointer over the game's window, in window coordinates, as its motion events
+// left it; false when the pointer is elsewhere.
+bool PlatformMouseInWindow(int& x, int& y);

@@ -97,6 +97,12 @@ void TMousePointer::MoveTo(int deviceX, int deviceY) {
 
 void TMousePointer::UpdateCoords() {
   int wx = 0, wy = 0;
+  // Over the window its own motion events are the truth: some X servers stop
+  // reporting the desktop-wide position after the game has moved the pointer.
+  if (PlatformMouseInWindow(wx, wy)) {
+    MoveTo(wx, wy);
+    return;
+  }
   PlatformGlobalMouseState(wx, wy);
   Game->SetClientCoords();
   MoveTo(wx - Game->ClientX, wy - Game->ClientY);

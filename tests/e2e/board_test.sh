@@ -16,7 +16,8 @@ sy=$(( (600 - rows * 50) / 2 ))
 
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window appeared"
-sleep 3
+tv_to_board "$win" || fail "never reached the board"
+sleep 1
 kill -0 "$TV_PID" || fail "the game ended by itself"
 
 # The screenshots' reader, shared by the two checks below: binary PPM, 8 bits a sample.

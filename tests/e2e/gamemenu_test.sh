@@ -12,7 +12,7 @@ printf 'PROFILE NAME=Eve\r\nDRIVER=1\r\nFULL SCREEN=0\r\nSOUND=0\r\nMUSIC=0\r\n'
 
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
-tv_wait_ready "$win" || fail "the game never became ready"
+tv_to_board "$win" || fail "never reached the board"
 # The first level's tutorial page goes at a click once it has unrolled; a click in the
 # sky beside the board does nothing else.
 for _ in $(seq 6); do

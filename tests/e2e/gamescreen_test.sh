@@ -24,7 +24,7 @@ export ALSOFT_CONF="$TV_HOME/alsoft.conf" ALSOFT_DRIVERS=wave
 
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
-tv_wait_ready "$win" || fail "the game never became ready"
+tv_to_board "$win" || fail "the game never reached the board"
 # Any click closes the page once it has unrolled; a click on this board does nothing
 # else, so keep clicking for a while (a loaded machine unrolls it slowly).
 for _ in $(seq 8); do

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The road of a won level in a real window: the first level is ended as won with the
-# developer chord, the level-complete panel saves the next level at once, its picture
-# becomes the wallpaper file, and the player goes on to the level map, where Return
-# plays the next level (the map alone uses up the first-choice record). Closing the
+# The road of a won level in a real window: from the title through the level map to
+# the first level, which is ended as won with the developer chord; the level-complete
+# panel saves the next level at once, its picture becomes the wallpaper file, and the
+# player goes on to the level map, where Return plays the next level. Closing the
 # window then still ends the program cleanly.
 source "$(dirname "$0")/lib.sh"
 
@@ -20,7 +20,7 @@ first_choice() { word 116; }  # the one-time record the map uses on the first ch
 
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
-tv_wait_ready "$win" || fail "the game never became ready"
+tv_to_board "$win" || fail "never reached the board"
 
 # Level 1 opens with its tutorial page, which Return closes once it has unrolled; the
 # chord then ends the level as won (it is ignored while the page shows). The next
@@ -49,14 +49,13 @@ done
 [ "$(head -c 2 "$bmp")" = BM ] || fail "the wallpaper file is not a bitmap"
 [ "$(stat -c %s "$bmp")" = $((54 + 800 * 3 * 600)) ] || fail "the wallpaper file has the wrong size"
 
-# Return answers the message, leaves the picture for the map, and (once the map's
-# camera has flown in) plays the level the map shows.
-for _ in $(seq 40); do
-  [ "$(first_choice)" = 1 ] && break
-  xdotool key --window "$win" Return
-  sleep 0.5
-done
-[ "$(first_choice)" = 1 ] || fail "the level map never took a choice"
+# Return answers the message; the next Return leaves the picture for the map, and
+# (once the map's camera has flown in) Return plays the level the map shows.
+[ "$(first_choice)" = 1 ] || fail "the first game did not spend the map's first-choice record"
+xdotool key --window "$win" Return
+sleep 0.5
+tv_change_screen "$win" Return || fail "the picture never gave way to the map"
+tv_change_screen "$win" Return || fail "the map never started the next level"
 [ "$(level)" = 2 ] || fail "the map chose level '$(level)', wanted the next one"
 kill -0 "$TV_PID" || fail "the game ended by itself"
 

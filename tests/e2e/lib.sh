@@ -41,9 +41,10 @@ tv_beside() {
   fi
 }
 
-# Starts the game in the background; sets TV_PID.
+# Starts the game in the background; sets TV_PID. It reports its start-up figures on
+# standard output, which tells the tests when loading has finished.
 tv_start() {
-  "${TV_ISOLATE[@]}" "$TV_BIN" "$@" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
+  "${TV_ISOLATE[@]}" "$TV_BIN" --timing "$@" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
   TV_PID=$!
   TV_PIDS+=("$TV_PID")
 }
@@ -133,6 +134,93 @@ tv_wait_ready() {
   done
   echo "window $win still black" >&2
   return 1
+}
+
+# Waits until the loading bar is full and the loading screen waits for the player,
+# cutting the splashes short with a key that means nothing anywhere else (Shift).
+# Keys go to the game's window alone, never to a window of another test on the display.
+tv_wait_loaded() {
+  local win=$1 deadline=$((SECONDS + ${2:-120}))
+  while [ $SECONDS -lt $deadline ]; do
+    grep -q "loading pass" "$TV_HOME/stdout.$$" 2>/dev/null && return 0
+    if ! kill -0 "$TV_PID" 2>/dev/null; then
+      echo "process $TV_PID ended before loading finished" >&2
+      return 1
+    fi
+    xdotool key --window "$win" shift 2>/dev/null || true
+    sleep 0.3
+  done
+  echo "loading never finished" >&2
+  return 1
+}
+
+# The player folder holds a player's file: the title then asks for no name.
+tv_has_player() { compgen -G "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD/profiles/*.dat" >/dev/null; }
+
+# From start-up to the board with the keyboard, as a player would: Return on the loading
+# screen, the name typed when the title asks for one (${TV_PLAYER:-Eve}), Return for
+# "play" on the title, then the level map's keys (TV_MAP_KEYS) where the game has a map.
+tv_to_board() {
+  local win=$1
+  tv_wait_loaded "$win" || return 1
+  # Keys pressed while a screen fades in only cut the fade short; wait each one out.
+  sleep 0.5
+  xdotool key --window "$win" Return
+  sleep 1.5
+  if ! tv_has_player; then
+    xdotool type --window "$win" --delay 60 "${TV_PLAYER:-Eve}"
+    xdotool key --window "$win" Return
+    for _ in $(seq 50); do tv_has_player && break; sleep 0.2; done
+    tv_has_player || { echo "the name prompt took no name" >&2; return 1; }
+    sleep 0.3
+  fi
+  local fresh=0
+  [ "$(tv_first_game_record)" = 1 ] || fresh=1
+  tv_change_screen "$win" Return || return 1
+  # The level map flies in before it answers keys; Return plays the level it shows.
+  tv_change_screen "$win" ${TV_MAP_KEYS:-Return} || return 1
+  # A player's very first game is preceded by the instructions; Escape goes on to it.
+  if [ $fresh = 1 ]; then tv_change_screen "$win" Escape || return 1; fi
+  # The board's screen has faded in.
+  sleep 1
+}
+
+# The one-time record the level map spends on the current player's first game
+# (empty before the player has a file).
+tv_first_game_record() {
+  local file
+  file=$(compgen -G "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD/profiles/*.dat" | head -n 1)
+  [ -s "$file" ] && od -An -t d4 -j 116 -N 4 "$file" | tr -d ' ' || true
+}
+
+# Presses keys until the screen changes (a screen that is still flying or fading in
+# may not answer yet); fails when it never does.
+tv_change_screen() {
+  local win=$1 try
+  shift
+  for try in $(seq 12); do
+    if tv_leave_bright "$win" "$@" 2>/dev/null; then return 0; fi
+    kill -0 "$TV_PID" 2>/dev/null || return 1
+    sleep 0.3
+  done
+  echo "no change of screen after $*" >&2
+  return 1
+}
+
+# Presses keys on a bright screen and waits through the dark of the change of screen
+# to the next one (the title's picture stays bright while it fades out).
+tv_leave_bright() {
+  local win=$1 before level dark=0
+  shift
+  before=$(tv_brightness "$win")
+  xdotool key --window "$win" "$@"
+  for _ in $(seq 100); do
+    level=$(tv_brightness "$win")
+    if [ -n "$level" ] && [ -n "$before" ] && [ "$level" -lt $((before / 4)) ]; then dark=1; break; fi
+    sleep 0.05
+  done
+  [ $dark = 1 ] || { echo "no change of screen seen after: $*" >&2; return 1; }
+  tv_wait_ready "$win"
 }
 
 # Waits until the system message box shown before the game window is up; prints its id.

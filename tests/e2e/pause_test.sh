@@ -7,7 +7,8 @@ brightness() { tv_brightness "$1"; }
 
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
-sleep 2
+tv_to_board "$win" || fail "never reached the board"
+sleep 1
 xdotool mousemove --window "$win" 40 40
 before=$(brightness "$win")
 xdotool windowfocus "$win" 2>/dev/null || true

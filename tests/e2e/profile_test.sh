@@ -36,7 +36,8 @@ profile 1 6 >"$TV_HOME/expected.dat"
 printf 'junk!' >"$SHARED/tv.dat"
 
 tv_start
-tv_wait_window "$TV_PID" >/dev/null || fail "no window"
+win=$(tv_wait_window "$TV_PID") || fail "no window"
+tv_to_board "$win" || fail "never reached the board"
 kill -TERM "$TV_PID"
 tv_wait_exit "$TV_PID"
 [ "$TV_RC" = 0 ] || fail "exit '$TV_RC'"
@@ -47,7 +48,9 @@ cmp "$SHARED/profiles/Ann.dat" "$TV_HOME/expected.dat" || fail "the player was n
 
 rm "$SHARED/tv.dat"
 tv_start
-tv_wait_window "$TV_PID" >/dev/null || fail "no window on the second start"
+win=$(tv_wait_window "$TV_PID") || fail "no window on the second start"
+# The table is made by the loading pass.
+tv_wait_loaded "$win" || fail "the second start never finished loading"
 kill -TERM "$TV_PID"
 tv_wait_exit "$TV_PID"
 [ "$TV_RC" = 0 ] || fail "second exit '$TV_RC'"

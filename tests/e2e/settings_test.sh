@@ -62,7 +62,7 @@ start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ ! -e "$SHARED/GoodExit.dat" ] || fail "good-exit marker not removed at start"
 [ "$(ini_value 'SOUND VOLUME')" = 7 ] || fail "a clean start lost a setting"
-tv_wait_ready "$win" || fail "the game never became ready"
+tv_wait_loaded "$win" || fail "the game never finished loading"
 xdotool windowfocus "$win" 2>/dev/null || true
 tv_chord_until alt+Return 5 test -e "$SHARED/inichanged.dat" || true
 [ -e "$SHARED/inichanged.dat" ] || fail "a toggle did not mark the settings as changed"
@@ -97,7 +97,7 @@ printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
 start_game
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 [ "$(geometry "$win")" = 640x480 ] || fail "windowed start not 640x480"
-tv_wait_ready "$win" || fail "the game never became ready"
+tv_wait_loaded "$win" || fail "the game never finished loading"
 full_screen_is() { [ "$(ini_value 'FULL SCREEN')" = "$1" ]; }
 for want in 1 0; do
   tv_chord_until alt+Return 5 full_screen_is "$want" || true

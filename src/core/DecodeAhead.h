@@ -1,0 +1,104 @@
+// Files decoded ahead of need by a few helper threads while start-up loading runs on
+// the main thread: each job turns one file into something in memory, in the order the
+// jobs were given, and the loading code takes the result by key when it reaches that
+// item, waiting only when that one is not finished yet. Nothing here touches the
+// graphics or audio devices; turning the results into textures and buffers stays with
+// the main thread.
+#pragma once
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+template <class T>
+class TDecodeAhead {
+ public:
+  using TDecoder = std::function<std::shared_ptr<T>(const std::string& key)>;
+
+  TDecodeAhead(TDecoder decoder, int threads) : decoder_(std::move(decoder)) {
+    for (int i = 0; i < threads; ++i) workers_.emplace_back([this] { Work(); });
+  }
+  ~TDecodeAhead() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+      queue_.clear();
+    }
+    wake_.notify_all();
+    for (auto& worker : workers_) worker.join();
+  }
+  TDecodeAhead(const TDecodeAhead&) = delete;
+  TDecodeAhead& operator=(const TDecodeAhead&) = delete;
+
+  // A key already asked for is not decoded twice.
+  void Add(const std::string& key) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (jobs_.count(key)) return;
+      jobs_[key];
+      queue_.push_back(key);
+    }
+    wake_.notify_one();
+  }
+
+  // The result for key, taken out (a later Take of the same key finds nothing); false
+  // when key was never added. A job still queued is decoded here rather than waited for.
+  bool Take(const std::string& key, std::shared_ptr<T>& result) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    auto it = jobs_.find(key);
+    if (it == jobs_.end()) return false;
+    if (!it->second.Started) {
+      it->second.Started = true;
+      std::erase(queue_, key);
+      lock.unlock();
+      result = decoder_(key);
+      lock.lock();
+      jobs_.erase(key);
+      return true;
+    }
+    done_.wait(lock, [&] { return jobs_.at(key).Done; });
+    result = std::move(jobs_.at(key).Result);
+    jobs_.erase(key);
+    return true;
+  }
+
+ private:
+  struct TJob {
+    bool Started = false;
+    bool Done = false;
+    std::shared_ptr<T> Result;
+  };
+
+  void Work() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+      if (stopping_) return;
+      std::string key = std::move(queue_.front());
+      queue_.pop_front();
+      jobs_[key].Started = true;
+      lock.unlock();
+      std::shared_ptr<T> result = decoder_(key);
+      lock.lock();
+      auto it = jobs_.find(key);
+      if (it != jobs_.end()) {
+        it->second.Result = std::move(result);
+        it->second.Done = true;
+      }
+      done_.notify_all();
+    }
+  }
+
+  TDecoder decoder_;
+  std::mutex mutex_;
+  std::condition_variable wake_, done_;
+  std::deque<std::string> queue_;
+  std::map<std::string, TJob> jobs_;
+  bool stopping_ = false;
+  std::vector<std::thread> workers_;
+};

@@ -1,0 +1,191 @@
+#include "frontend/IntroScreen.h"
+
+#include <string>
+
+#include "audio/ChannelArray.h"
+#include "audio/GameSound.h"
+#include "audio/SoundBank.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/Input.h"
+#include "frontend/StartupLoading.h"
+#include "gfx/Animation.h"
+#include "gfx/CheckedLoaders.h"
+#include "gfx/Draw.h"
+#include "screens/CrossFade.h"
+#include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
+#include "screens/SplashScreen.h"
+#include "ui/MousePointer.h"
+
+namespace {
+// Phase lengths of the slide show (ms); the first is the animation's own.
+constexpr float kPhases[] = {2000, 1000, 2500, 2500, 3000, 4000, 1000, 1000, 1000, 1000, 1000, 500, 3000, 2000};
+}  // namespace
+
+void TIntroScreen::Load() {
+  name = "intro";
+  Game->Mouse->Off();
+  SetBlend(BLEND_ALPHA);
+  if (Game->LoadingScreen) Game->LoadingScreen->DrawLoading(1);
+  MarkFirstPicture();
+  if (Game->IntroShow == 1) {
+    for (int n = 1; n <= 8; ++n) {
+      Intro[n - 1] = LoadImageChecked(Game->ImagePath + "intro" + std::to_string(n) + ".jpg", -1);
+      SetImageHandle(Intro[n - 1], 0, 0);
+    }
+    Intro[8] = LoadImageChecked(Game->ImagePath + "loadingscreen.jpg", -1);
+    SetImageHandle(Intro[8], 0, 0);
+    Intro[9] = LoadImageChecked(Game->ImagePath + "mainlogo.png", -1);
+    ClickSound = SoundBank ? SoundBank->Find("Buttonclick") : nullptr;
+    TickSound = TGameSound::Create(Game->SoundPath + "tick.wav", 1);
+    TickSoundNoLoop = TGameSound::Create(Game->SoundPath + "tick.wav", 0);
+    TickChannel = AllocChannel();
+    Game->FixedRateLogic.Init();
+    Anim = TAnimation::Create(kPhases[0], 0, 0, 0, 0);
+    for (std::size_t i = 1; i < std::size(kPhases); ++i) Anim->AddPhase(kPhases[i]);
+  }
+  Game->MusicLoad("title.ogg", 1);
+  Game->FadeMusic = 0;
+}
+
+void TIntroScreen::Start() {
+  TScreen::Start();
+  skipAsked_ = 0;
+  AutoMidHandle(false);
+  if (Game->PortalSplash == 1) ShowPortalSplash(750, 750, 750, 0);
+  ShowSplashFolder("branding", 750, 750, 750);
+  if (Game->Fade == 1) ShowLogoSplash(Game->Sound, 0, 1.0f);
+  AutoMidHandle(true);
+  // Asked to close during the splashes: nothing more is loaded; the main loop's first
+  // update takes the request and the program ends from this screen.
+  if (Game->TerminatedEvent) {
+    Game->FixedRateLogic.Init();
+    return;
+  }
+  if (Game->IntroShow == 1) {
+    Game->Mouse->Off();
+    Game->GameFade->Init(2000, 0, nullptr, 0, 0, nullptr);
+    if (TickSound) {
+      TickSound->PlayInChannel(TickChannel, 0);
+      SetChannelVolume(TickChannel, float(Game->SoundVolume) / 100.0f * TickSound->volume);
+    }
+  } else {
+    Game->MusicPlay(0, 0, 0);
+    Leave(0);
+  }
+  Game->FixedRateLogic.Init();
+}
+
+void TIntroScreen::PostFadeIn() {
+  // The fade-in may end inside another screen's update; the skip waits for our own.
+  if (Game->GameFade->FadeInAborted) {
+    skipAsked_ = 1;
+  } else if (Anim) {
+    Anim->Start();
+  }
+}
+
+void TIntroScreen::Leave(int skipped) {
+  // Already on the way out of the program: nothing is loaded any more.
+  if (Leaving()) return;
+  Close(skipped);
+  if (!Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 0, 0, nullptr)) return;
+  Game->DestinationTScreen = Destination;
+  Game->GameFade->Manage();
+  Game->ScreenChange();
+}
+
+void TIntroScreen::Close(int skipped) {
+  if (skipped == 1 && Game->IntroShow == 1 && Anim && Anim->CurrentPhase == 0) {
+    Game->MusicPlay(0, 0, 0);
+    if (TickChannel) StopChannel(TickChannel);
+    TickChannel.reset();
+  }
+  LoadEverything();
+  Game->NoFade = 1;
+}
+
+void TIntroScreen::PhaseStarted(int phase) {
+  auto blend = [&](int from, int to) {
+    const int ms = int(Anim->CurrentLength() * Game->FixedRateLogic.MS);
+    crossfade = TCrossFade::Create(Intro[from], Intro[to], float(ms));
+  };
+  switch (phase) {
+    case 1:
+      blend(0, 1);
+      if (TickChannel) StopChannel(TickChannel);
+      TickChannel.reset();
+      if (TickSoundNoLoop) TickSoundNoLoop->PlayInChannel(TickChannel, 0);
+      Game->MusicPlay(1, 0, 0);
+      break;
+    case 3: blend(1, 2); break;
+    case 5: blend(2, 3); break;
+    case 7: blend(3, 4); break;
+    case 8: blend(4, 5); break;
+    case 9: blend(5, 6); break;
+    case 10: blend(6, 7); break;
+    case 12: blend(7, 8); break;
+    case 13:
+      blend(8, 9);
+      crossfade->SetImage2Coords(float(ScreenWidth / 2), 150);
+      break;
+    default: break;  // the last picture simply stays
+  }
+}
+
+bool TIntroScreen::Leaving() const {
+  return Game->DestinationTScreen == Game->ExitScreen.get() || Game->TerminatedEvent != 0;
+}
+
+void TIntroScreen::Logic() {
+  TScreen::Logic();
+  if (Leaving()) return;
+  if (skipAsked_) {
+    skipAsked_ = 0;
+    if (ClickSound && Game->Channels) Game->Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
+    Leave(1);
+    return;
+  }
+  if (Anim && Anim->Manage()) {
+    if (!Anim->Active) {
+      Leave(0);
+      return;
+    }
+    PhaseStarted(Anim->CurrentPhase);
+  }
+  if (crossfade) crossfade->Manage();
+  if (Game->Mouse->GetMh(1) || InputKeyHit(13) || InputKeyHit(32)) {
+    if (ClickSound && Game->Channels) Game->Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
+    Leave(1);
+  }
+}
+
+void TIntroScreen::Draw() {
+  if (!crossfade) {
+    if (Intro[0]) {
+      SetBlend(BLEND_SOLID);
+      DrawImage(Intro[0], 0, 0);
+    }
+    SetBlend(BLEND_ALPHA);
+  } else {
+    crossfade->Draw();
+  }
+}
+
+int TIntroScreen::SetEscDestination() {
+  if (!Leaving()) Close(1);
+  Game->FadeMusic = 0;
+  Game->DestinationTScreen = Destination;
+  return 0;
+}
+
+void TIntroScreen::Kill() {
+  TScreen::Kill();
+  ClickSound.reset();
+  TickSound.reset();
+  TickSoundNoLoop.reset();
+  crossfade.reset();
+  Intro = {};
+  Anim.reset();
+}

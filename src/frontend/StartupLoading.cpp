@@ -1,0 +1,146 @@
+#include "frontend/StartupLoading.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "audio/SoundAhead.h"
+#include "audio/SoundBank.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "core/Input.h"
+#include "frontend/TitleScreen.h"
+#include "game/Cell.h"
+#include "game/GameLoading.h"
+#include "game/Gem.h"
+#include "game/PointerSparkle.h"
+#include "gfx/Draw.h"
+#include "gfx/ImageBank.h"
+#include "gfx/PixmapAhead.h"
+#include "platform/Process.h"
+#include "platform/Window.h"
+#include "player/HighScoreList.h"
+#include "screens/LoadingScreen.h"
+#include "screens/ScreenRegistry.h"
+#include "ui/Button.h"
+#include "ui/GameText.h"
+#include "ui/MousePointer.h"
+
+TStartupOptions StartupOptions;
+
+namespace {
+double Since(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Time the loading pass spends drawing and presenting its bar steps.
+double stepFramesMs = 0;
+
+void Step() {
+  const auto start = std::chrono::steady_clock::now();
+  Game->MoveBar();
+  stepFramesMs += Since(start);
+}
+
+void Report(const char* what, double ms) {
+  if (!StartupOptions.Timing || ms < 0) return;
+  std::printf("%s: %.1f ms\n", what, ms);
+  std::fflush(stdout);
+}
+
+// A window behind others at this moment is treated as a focus loss still to be handled.
+void MarkFocusLoss() {
+  if (PlatformHasWindow() && !PlatformWindowHasFocus()) Game->SuspendedEvent = 1;
+}
+}  // namespace
+
+int LoadingStepCount() { return 1 + int(GameSoundFiles().size()) + int(GamePictureSteps().size()) + 1 + 1; }
+
+int LoadingHelperThreads() {
+  if (StartupOptions.SerialLoad) return 0;
+  const unsigned cores = std::thread::hardware_concurrency();
+  return int(std::clamp(cores, 2u, 4u));
+}
+
+void MarkFirstFrame() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  Report("exec to first frame", MillisecondsSinceExec());
+}
+
+void MarkFirstPicture() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  Report("exec to first picture", MillisecondsSinceExec());
+}
+
+void StartLoadingScreen() {
+  AutoMidHandle(true);
+  Cls();
+  Flip(1);
+  MarkFirstFrame();
+  TLoadingScreen& loading = *Game->LoadingScreen;
+  loading.SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "Localised/loading.png");
+  loading.HeaderLoad("mainlogo", float(ScreenWidth / 2), 150, 1);
+  SoundBank->Load("buttonclick", 1.0f, 1.0f, "", 0);
+  TScreen* intro = FindScreen(TScreenId::Intro);
+  intro->Destination = &loading;
+  Game->CurrentTScreen = intro;
+  MarkFocusLoss();
+  intro->PreStart();
+}
+
+void LoadEverything() {
+  static bool loaded = false;
+  if (loaded) return;
+  loaded = true;
+  const auto started = std::chrono::steady_clock::now();
+
+  TLoadingScreen& loading = *Game->LoadingScreen;
+  // Helpers start on the files at once, in the order the bar will ask for them.
+  const int helpers = LoadingHelperThreads();
+  DecodeSoundsAhead(GameSoundPaths(), helpers > 0 ? 1 : 0);
+  std::vector<std::string> pictures = GamePicturePaths();
+  for (const std::string& file : TTitleScreen::PictureFiles()) pictures.push_back(file);
+  DecodePixmapsAhead(pictures, helpers);
+
+  loading.LoadingBar->Centre(ScreenHeight - 110);
+  loading.LoadingBar->Mode = 1;
+  loading.LoadingBar->DrawEmptyUnderFinal = 1;
+  loading.LoadingY = ScreenHeight - 140;
+  loading.SetSteps(LoadingStepCount());
+  loading.SetClickHereButton("Localised/clickhere", "Localised/clickhereMO", "buttonMO", "buttonClick",
+                             ScreenHeight - 93);
+  loading.Draw();
+  Flip(FlipSync);
+  auto* title = static_cast<TTitleScreen*>(FindScreen(TScreenId::Title));
+  loading.Destination = title;
+
+  TGem::InitArrays();
+  GameText = TGameText::Create(Game->TextPath + "gametext.txt");
+  Step();
+  LoadGameSounds(Step);
+  StopDecodingSoundsAhead();
+  LoadGamePictures(Step);
+  Game->HighScores->Create(Game->SubPath + "tv", 10);
+  Game->HighScores->Load();
+  Step();
+  title->SpecialLoad(1, 0);
+  StopDecodingPixmapsAhead();
+  Step();
+  TGem::Load();
+  TCell::Load();
+  Game->Mouse->ParticleFunc = PointerSparkle;
+  // Textures are made now, on this thread, so the title's first frames do not stall.
+  ImageBank->Precache();
+  MarkFocusLoss();
+  Game->Mouse->UpdateCoords();
+  Game->Mouse->On();
+  InputFlush();
+  Game->FixedRateLogic.Init();
+  Report("loading pass", Since(started));
+  Report("of which bar frames", stepFramesMs);
+}
