@@ -11,11 +11,15 @@
 #include "ui/Menu.h"
 
 namespace {
-std::shared_ptr<TGameImage> TopLeft(const std::string& file) {
+std::shared_ptr<TGameImage> Picture(const std::string& file, int midHandle) {
   auto picture = TGameImage::Create(Game->ImagePath + file, -1, 0);
-  if (picture) picture->MidHandle(0);
+  if (picture) picture->MidHandle(midHandle);
   return picture;
 }
+
+std::shared_ptr<TGameImage> TopLeft(const std::string& file) { return Picture(file, 0); }
+// A switch's label is centred on its point, so it stands left of the switch, level with it.
+std::shared_ptr<TGameImage> Centred(const std::string& file) { return Picture(file, 1); }
 
 void DrawAt(const std::shared_ptr<TGameImage>& picture, float x, float y) {
   if (picture) picture->Draw(x, y);
@@ -65,9 +69,9 @@ void TOptionsScreen::Load() {
   MusicLabel = TopLeft("Localised/Music.png");
   SoundLabel = TopLeft("Localised/Sound.png");
   DetailLabel = TopLeft("Localised/Details.png");
-  FullscreenLabel = TopLeft("Localised/FullScreen.png");
-  WidescreenLabel = TopLeft("Localised/Widescreen.png");
-  CustomCursorLabel = TopLeft("Localised/CustomCursor.png");
+  FullscreenLabel = Centred("Localised/FullScreen.png");
+  WidescreenLabel = Centred("Localised/Widescreen.png");
+  CustomCursorLabel = Centred("Localised/CustomCursor.png");
   TagImage = TopLeft("Localised/tagoptions.png");
   Tag2Image = TopLeft("tagoptions2.png");
   BottomString = TopLeft("BottomString.png");
