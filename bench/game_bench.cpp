@@ -41,10 +41,15 @@
 #include "game/Cell.h"
 #include "game/GameGrid.h"
 #include "game/GemList.h"
+#include "game/NewGame.h"
+#include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
+#include "screens/ScreenRegistry.h"
 #include "ui/MousePointer.h"
 
 // ---- Counting every heap allocation of the process ----
@@ -331,7 +336,20 @@ void PrintMemoryBreakdown() {
   std::printf("\n");
 }
 
+// The player's road without waiting for keys: the intro hands over to the loading
+// pass, then the settings' player starts a new game straight on the board.
+void ReachTheBoard() {
+  while (Game->CurrentTScreen != Game->LoadingScreen.get() || Game->Fading()) Frame();
+  LoadCurrentProfile();
+  StartNewGame();
+  TScreen* game = FindScreen(TScreenId::Game);
+  Game->DestinationTScreen = game;
+  Game->GameFade->Init(float(StandardFadeLength), 1, nullptr);
+  while (Game->CurrentTScreen != game || Game->Fading()) Frame();
+}
+
 void RunBench() {
+  ReachTheBoard();
   const double startUpMs = MsSinceExec();
   SeedRnd(options.seed);
   auto* gl = dynamic_cast<TGLRenderDriver*>(GetRenderDriver());
