@@ -29,24 +29,10 @@ std::shared_ptr<TGameImage> Bank(const char* name) {
   return ImageBank ? ImageBank->Find(name, 1) : nullptr;
 }
 
-void Picture(const std::shared_ptr<TGameImage>& p, float x, float y, int frame = 0) {
-  if (p && p->image) DrawImage(p->image, x, y, frame);
-}
-
-// The picture again, added on top at intensity (0 to 1) on every channel.
-void Added(const std::shared_ptr<TGameImage>& p, float x, float y, float intensity, int frame = 0) {
-  if (!p || !p->image) return;
-  const int c = int(std::clamp(intensity, 0.0f, 1.0f) * 255.0f);
-  SetBlend(BLEND_LIGHT);
-  SetColor(c, c, c);
-  DrawImage(p->image, x, y, frame);
-  SetBlend(BLEND_ALPHA);
-  SetColor(255, 255, 255);
-}
 
 float Pulse(float a, float b, const TSineCounter& counter) { return a + (1 - counter.ratio) * b; }
 
-void Gem(int frame, float x, float y) { Picture(Bank("gems"), x, y, frame); }
+void Gem(int frame, float x, float y) { DrawPicture(Bank("gems"), x, y, frame); }
 
 bool IsLevelMap(const TScreen* screen) {
   return screen && IsScreenRegistered(TScreenId::LevelSelect) && screen == FindScreen(TScreenId::LevelSelect);
@@ -313,8 +299,8 @@ void TInstructionsScreen::DrawPanelC(int x0, int y0) {
   if (Phase() <= PhaseSwap) {
     auto magic = Bank("magichighlight");
     const float mx = float(x0 - 7), my = float(y0 + Cell - 7);
-    Picture(magic, mx, my);
-    Added(magic, mx, my, Pulse(0.1f, 0.3f, *glow2));
+    DrawPicture(magic, mx, my);
+    DrawPictureAdded(magic, mx, my, Pulse(0.1f, 0.3f, *glow2));
   }
   DrawSwapPanel(x0, y0, top, bottom, 1, 4);
 }
@@ -333,11 +319,11 @@ void TInstructionsScreen::DrawPanelD(int x0, int y0) {
   auto bonus = Bank("bonus8idle");
   auto highlight = Bank("bonushighlightmid");
   const float bx = float(x0 + Cell), by = float(y0);
-  Picture(highlight, bx, by);
-  Added(highlight, bx, by, Pulse(0.3f, 0.7f, *glow2));
+  DrawPicture(highlight, bx, by);
+  DrawPictureAdded(highlight, bx, by, Pulse(0.3f, 0.7f, *glow2));
   if (bonus) {
     const int frames = std::max(1, bonus->Frames());
-    Picture(bonus, bx, by, FrameFromClock(MunchkinCounter, std::trunc(MunchkinLength), std::min(frames, 50), 1));
+    DrawPicture(bonus, bx, by, FrameFromClock(MunchkinCounter, std::trunc(MunchkinLength), std::min(frames, 50), 1));
   }
 }
 
@@ -370,8 +356,8 @@ void TInstructionsScreen::Draw() {
   if (Phase() == PhaseStart) {
     auto cursor = Bank("cursor");
     for (auto [cx, cy] : {std::pair{193, 160}, std::pair{603, 160}, std::pair{193, 335}}) {
-      Picture(cursor, float(cx), float(cy));
-      Added(cursor, float(cx), float(cy), Pulse(0.2f, 0.8f, *glow));
+      DrawPicture(cursor, float(cx), float(cy));
+      DrawPictureAdded(cursor, float(cx), float(cy), Pulse(0.2f, 0.8f, *glow));
     }
   }
   const int phase = Phase();
@@ -379,8 +365,8 @@ void TInstructionsScreen::Draw() {
   if (phase == PhaseGauge)
     DrawGauge(left, 387);
   else
-    Picture(Bank("gaugeempty"), float(left), 387);
-  Picture(Bank(phase <= PhaseSwap ? "gaugemax" : "gaugeempty"), float(right), 387);
+    DrawPicture(Bank("gaugeempty"), float(left), 387);
+  DrawPicture(Bank(phase <= PhaseSwap ? "gaugemax" : "gaugeempty"), float(right), 387);
 
   BoardParticles.Draw();
   EffectParticles.Draw();

@@ -25,20 +25,6 @@ namespace {
 // bank at all (tools and tests that play headless) the board draws nothing.
 std::shared_ptr<TGameImage> Bank(const std::string& name) { return ImageBank ? ImageBank->Find(name) : nullptr; }
 
-void Picture(const std::shared_ptr<TGameImage>& p, float x, float y, int frame = 0) {
-  if (p && p->image) DrawImage(p->image, x, y, frame);
-}
-
-// The picture again, added on top and brightened by intensity.
-void Added(const std::shared_ptr<TGameImage>& p, float x, float y, float intensity, int frame = 0) {
-  if (!p || !p->image) return;
-  const int c = int(std::clamp(intensity, 0.0f, 1.0f) * 255.0f);
-  SetBlend(BLEND_LIGHT);
-  SetColor(c, c, c);
-  DrawImage(p->image, x, y, frame);
-  SetBlend(BLEND_ALPHA);
-  SetColor(255, 255, 255);
-}
 
 int PictureWidth(const std::shared_ptr<TGameImage>& p) { return p && p->image ? p->image->width : CellSize + 2; }
 int PictureHeight(const std::shared_ptr<TGameImage>& p) { return p && p->image ? p->image->height : CellSize + 2; }
@@ -91,16 +77,16 @@ void TCell::Draw() const {
   if (!active) return;
   const auto& brick = armour == 1 ? ArmourImage : gold == 1 ? BrickImage : nullptr;
   if (brick) {
-    Picture(brick, sx, sy);
-    if (glow > 0) Added(brick, sx, sy, glow);
+    DrawPicture(brick, sx, sy);
+    if (glow > 0) DrawPictureAdded(brick, sx, sy, glow);
   } else {
-    Picture(CellPaneImage, sx - 1, sy - 1);
+    DrawPicture(CellPaneImage, sx - 1, sy - 1);
   }
-  Picture(CellImage, sx - 1, sy - 1);
+  DrawPicture(CellImage, sx - 1, sy - 1);
   const float w = float(PictureWidth(CellImage)), h = float(PictureHeight(CellImage));
-  if (DrawRight) Picture(CellRightSideImage, sx - 1 + w - 2, sy - 1);
-  if (DrawBottom) Picture(CellBottomImage, sx - 1, sy - 1 + h - 2);
-  if (DrawCorner) Picture(CellCornerImage, sx - 1 + w - 2, sy - 1 + h - 2);
+  if (DrawRight) DrawPicture(CellRightSideImage, sx - 1 + w - 2, sy - 1);
+  if (DrawBottom) DrawPicture(CellBottomImage, sx - 1, sy - 1 + h - 2);
+  if (DrawCorner) DrawPicture(CellCornerImage, sx - 1 + w - 2, sy - 1 + h - 2);
 }
 
 void TCell::DrawBorder() const {
@@ -136,8 +122,8 @@ void TGem::DrawGem() {
   TGameGrid* grid = Grid.get();
   const float glow2 = grid ? grid->glow2.ratio : 0.0f;
   if (GemType > 7 && grid) {
-    Picture(grid->BonusHighlightMidImage, x, y);
-    Added(grid->BonusHighlightMidImage, x, y, 0.3f + (1 - glow2) * 0.7f);
+    DrawPicture(grid->BonusHighlightMidImage, x, y);
+    DrawPictureAdded(grid->BonusHighlightMidImage, x, y, 0.3f + (1 - glow2) * 0.7f);
   }
   if (HintWobble && grid) offx = SinDeg(grid->HintCounter * 10.0f) * 3.0f;
 
@@ -159,8 +145,8 @@ void TGem::DrawGem() {
   if (grid && grid->NoMore) px += grid->JiggleOffset;
   if (Munchkin && grid) {
     const float off = grid->Exploded ? 0.0f : 7.0f;
-    Picture(grid->MagicHighlightImage, px - off, py - off);
-    Added(grid->MagicHighlightImage, px - off, py - off, 0.1f + (1 - glow2) * 0.3f);
+    DrawPicture(grid->MagicHighlightImage, px - off, py - off);
+    DrawPictureAdded(grid->MagicHighlightImage, px - off, py - off, 0.1f + (1 - glow2) * 0.3f);
   }
 
   std::shared_ptr<TGameImage> picture = image;
@@ -184,7 +170,7 @@ void TGem::DrawGem() {
     DrawImage(picture->image, px, py, f);
     SetRotation(0);
   }
-  if (locked) Picture(LockedGemImage, px, py);
+  if (locked) DrawPicture(LockedGemImage, px, py);
 }
 
 void TGemList::Draw() {
@@ -224,7 +210,7 @@ void TGameGrid::Draw() {
   if (Gems) Gems->Draw();
 
   if (Mode == 1) {
-    Picture(CursorImage, float(GridX(cx)), float(GridY(cy)));
-    Added(CursorImage, float(GridX(cx)), float(GridY(cy)), 0.2f + (1 - glow.ratio) * 0.8f);
+    DrawPicture(CursorImage, float(GridX(cx)), float(GridY(cy)));
+    DrawPictureAdded(CursorImage, float(GridX(cx)), float(GridY(cy)), 0.2f + (1 - glow.ratio) * 0.8f);
   }
 }

@@ -1,5 +1,6 @@
 #include "gfx/GameImage.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "core/Text.h"
@@ -110,4 +111,18 @@ int64_t TGameImage::CalcVRAM() const {
 
 void TGameImage::Precache() {
   if (image) PrecacheImage(image);
+}
+
+void DrawPicture(const std::shared_ptr<TGameImage>& p, float x, float y, int frame) {
+  if (p && p->image) DrawImage(p->image, x, y, frame);
+}
+
+void DrawPictureAdded(const std::shared_ptr<TGameImage>& p, float x, float y, float intensity, int frame) {
+  if (!p || !p->image) return;
+  const int c = int(std::clamp(intensity, 0.0f, 1.0f) * 255.0f);
+  SetBlend(BLEND_LIGHT);
+  SetColor(c, c, c);
+  DrawImage(p->image, x, y, frame);
+  SetBlend(BLEND_ALPHA);
+  SetColor(255, 255, 255);
 }

@@ -46,3 +46,10 @@ class TGameImage {
 
 // The name a picture is filed under: upper case, no folder, no extension.
 std::string ImageKey(const std::string& path);
+
+// A picture that may be missing (a bank without it, a test without pictures) is
+// drawn as nothing.
+void DrawPicture(const std::shared_ptr<TGameImage>& p, float x, float y, int frame = 0);
+// The picture again, added on top at intensity (0 to 1) on every channel; the
+// blending and colour are back to alpha and white afterwards.
+void DrawPictureAdded(const std::shared_ptr<TGameImage>& p, float x, float y, float intensity, int frame = 0);
