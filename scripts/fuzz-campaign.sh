@@ -63,6 +63,8 @@ for t in "${targets[@]}"; do
   [ -d "$root/fuzz/seeds/$t" ] && cp -r "$root/fuzz/seeds/$t/." "$corpus/"
   log=$build/logs/$t.log
   mkdir -p "$(dirname "$log")"
+  stamp=$work/$t/started
+  touch "$stamp"
   start=$(date +%s)
   set +e
   (cd "$work/$t" && nice -n 19 "$build/fuzz/$t" -runs="$runs" -max_len="$(max_len_for "$t")" \
@@ -76,8 +78,8 @@ for t in "${targets[@]}"; do
     result="ok, stopped by the time cap"
   elif [ $rc -eq 0 ]; then
     result=ok
-  elif found=$(ls "$artifacts" 2> /dev/null | head -n 1) && [ -n "$found" ]; then
-    result="CRASH ($artifacts/$found, log $log)"
+  elif found=$(find "$artifacts" -type f -newer "$stamp" | head -n 1) && [ -n "$found" ]; then
+    result="CRASH ($found, log $log)"
     status=1
   else
     result="FAILED exit $rc (log $log)"
