@@ -27,7 +27,7 @@ tv_to_board "$win" || fail "never reached the board"
 # level is saved when the panel opens, after the 4.5 s outro.
 saved_level() { [ "$(level)" = 2 ]; }
 won=0
-for _ in $(seq 12); do
+for _ in $(seq 30); do
   xdotool key --window "$win" Return
   sleep 0.5
   if tv_chord_until ctrl+j 1 saved_level; then won=1; break; fi
