@@ -5,6 +5,7 @@
 
 #include "core/Game.h"
 #include "core/Globals.h"
+#include "game/BoardParticles.h"
 #include "game/Cell.h"
 #include "game/Gem.h"
 #include "gfx/Animation.h"
@@ -156,42 +157,16 @@ void TInstructionsScreen::PhaseTwoEffects() {
                             Rnd(1.5f, 3), Rnd(0.4f, 1), 0, 0);
     }
   }
-  MakeMunchkin(158, 380, 7);
-  MakeMunchkin(208, 380, 7);
   MunchkinParticles(168, 410, 30);
   BoardParticles.AddNew(136, 378, Bank("MagicHighlight"), 0, 0, 0, 800, 1, 0, 0, 1, 0, 0);
   for (int i = 0; i < 3; ++i)
     for (int j = 0; j < 2; ++j) SparkleParticlesMake(float(528 + 50 * i), float(360 + 50 * j), 15);
 }
 
-void TInstructionsScreen::MakeMunchkin(int, int, int) {}
-
 void TInstructionsScreen::MunchkinParticles(float x, float y, int count) {
-  const int n = int(std::trunc(float(count) * float(Game->Particles) / 100.0f));
-  const float steps = std::trunc(Game->CalcAnimLength(1000));
-  const float tx = float(ScreenWidth / 2 - 67), ty = 417;
-  auto sparkle = Bank("sparkle"), dust = Bank("golddust");
-  for (int i = 0; i < n; ++i) {
-    const bool bright = Rand(1, 4) == 1;
-    const float sx = std::trunc(x + Rnd(-10, 10)), sy = std::trunc(y + Rnd(-10, 10));
-    auto p = EffectParticles.AddNew(int(sx), int(sy), bright ? sparkle : dust, 0, 0, 0, 0, 1, 0, 0,
-                                    bright ? Rnd(0.2f, 0.6f) : Rnd(0.1f, 0.4f), 0, 0);
-    p->KillOnFade = 1;
-    if (Rand(1, 5) <= 3) {
-      const float wait = Rnd(0, 400);
-      p->AddPhase(wait)->SetFade(wait, 0, 0);
-    }
-    auto fly = p->AddPhase(1000);
-    fly->dx = steps > 0 ? (tx - x) / steps : 0;
-    fly->dy = steps > 0 ? (ty - y) / steps : 0;
-    fly->DoRotate = bright ? 1 : 0;
-    fly->RotationSpeed = Rnd(0.5f, 2);
-    auto rest = p->AddPhase(500);
-    rest->SetFade(0, 0, 500);
-    rest->DoRotate = fly->DoRotate;
-    rest->RotationSpeed = Rnd(0.5f, 2);
-    p->StartPhases();
-  }
+  GoldDustStream(EffectParticles, x, y, float(ScreenWidth / 2 - 67), 417,
+                 int(std::trunc(float(count) * float(Game->Particles) / 100.0f)),
+                 std::trunc(Game->CalcAnimLength(1000)), Bank("sparkle"));
 }
 
 void TInstructionsScreen::SparkleParticlesMake(float x, float y, int count) {

@@ -44,7 +44,6 @@ class TInstructionsScreen : public TScreen {
   void DrawCells(int x, int y, int bricks);
   void DrawRing(int x, int y);
   void DrawGauge(int x, int y);
-  void MakeMunchkin(int x, int y, int n);
   void MunchkinParticles(float x, float y, int count);
   void SparkleParticlesMake(float x, float y, int count);
 

@@ -3,6 +3,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "frontend/PictureChoice.h"
+#include "game/WallpaperLabel.h"
 #include "gfx/BitmapFile.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -100,15 +101,5 @@ void TPictureScreen::Draw() {
   }
   SetBlend(BLEND_ALPHA);
   if (Menu) Menu->Draw(0, 0);
-  const TImageFontPtr before = GetImageFont();
-  SetImageFont(Font30);
-  TextShadowX = TextShadowY = 1;
-  TextShadowAlpha = 0.4f;
-  if (LabelMO)
-    SetColor(255, 255, 190);
-  else
-    SetColor(255, 214, 112);
-  DrawTextShadowed(float(LabelX), float(LabelY), LabelText, 0, 1);
-  SetColor(255, 255, 255);
-  SetImageFont(before);
+  DrawWallpaperLabel(float(LabelX), float(LabelY), LabelText, LabelMO != 0);
 }

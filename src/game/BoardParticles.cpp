@@ -65,26 +65,22 @@ void TBoardParticles::UnlockSplinters(float x, float y, int flakes, int shards) 
   }
 }
 
-void TBoardParticles::CreatureFreed(float x, float y, int streamCount) {
-  BoardParticles.AddNew(int(x - 32), int(y - 32), Bank("MagicHighlight"), 0, 0, 0, 800, 1, 0, 0, 1, 0, 0);
-  if (!Game) return;
-  const int n = Scaled(streamCount);
-  const float steps = std::trunc(Game->CalcAnimLengthFromFloat(1000));
-  auto sparkle = Bank("sparklegold"), dust = Bank("golddust");
+void GoldDustStream(TParticleList& list, float x, float y, float tx, float ty, int n, float steps,
+                    const std::shared_ptr<TGameImage>& sparkle) {
+  auto dust = Bank("golddust");
   for (int i = 0; i < n; ++i) {
     const bool bright = Rand(1, 4) == 1;
     const float sx = std::trunc(x + Rnd(-10, 10)), sy = std::trunc(y + Rnd(-10, 10));
-    auto p = EffectParticles.AddNew(int(sx), int(sy), bright ? sparkle : dust, 0, 0, 0, 0, 1, 0, 0,
-                                    bright ? Rnd(0.2f, 0.6f) : Rnd(0.1f, 0.4f), 0, 0);
+    auto p = list.AddNew(int(sx), int(sy), bright ? sparkle : dust, 0, 0, 0, 0, 1, 0, 0,
+                         bright ? Rnd(0.2f, 0.6f) : Rnd(0.1f, 0.4f), 0, 0);
     p->KillOnFade = 1;
     if (Rand(1, 5) <= 3) {
       const float wait = Rnd(0, 400);
-      auto waiting = p->AddPhase(wait);
-      waiting->SetFade(wait, 0, 0);
+      p->AddPhase(wait)->SetFade(wait, 0, 0);
     }
     auto fly = p->AddPhase(1000);
-    fly->dx = steps > 0 ? (GaugeTargetX - sx) / steps : 0;
-    fly->dy = steps > 0 ? (GaugeTargetY - sy) / steps : 0;
+    fly->dx = steps > 0 ? (tx - sx) / steps : 0;
+    fly->dy = steps > 0 ? (ty - sy) / steps : 0;
     fly->DoRotate = bright ? 1 : 0;
     fly->RotationSpeed = Rnd(0.5f, 2);
     auto rest = p->AddPhase(500);
@@ -93,6 +89,13 @@ void TBoardParticles::CreatureFreed(float x, float y, int streamCount) {
     rest->RotationSpeed = Rnd(0.5f, 2);
     p->StartPhases();
   }
+}
+
+void TBoardParticles::CreatureFreed(float x, float y, int streamCount) {
+  BoardParticles.AddNew(int(x - 32), int(y - 32), Bank("MagicHighlight"), 0, 0, 0, 800, 1, 0, 0, 1, 0, 0);
+  if (!Game) return;
+  GoldDustStream(EffectParticles, x, y, GaugeTargetX, GaugeTargetY, Scaled(streamCount),
+                 std::trunc(Game->CalcAnimLengthFromFloat(1000)), Bank("sparklegold"));
 }
 
 void TBoardParticles::IceSparks(float x, float y, int count) { Flakes(x, y, count); }

@@ -45,3 +45,9 @@ class TBoardParticles : public TBoardEffects {
 
 // Where freed creatures' gold dust flies to: the power gauge on the side panel.
 constexpr float GaugeTargetX = 59, GaugeTargetY = 452;
+
+// n motes of gold dust (now and then a bright, spinning sparkle) rising from around
+// (x, y), flying to (tx, ty) over `steps` logic steps and fading there: a freed
+// creature's power going to the gauge, on the board and in the instructions.
+void GoldDustStream(TParticleList& list, float x, float y, float tx, float ty, int n, float steps,
+                    const std::shared_ptr<TGameImage>& sparkle);

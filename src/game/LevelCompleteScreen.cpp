@@ -11,6 +11,7 @@
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
 #include "game/ScreenSounds.h"
+#include "game/WallpaperLabel.h"
 #include "gfx/Animation.h"
 #include "gfx/BitmapFile.h"
 #include "gfx/Draw.h"
@@ -363,14 +364,7 @@ void TLevelCompleteScreen::Draw() {
     DrawText(click, std::round(W / 2 - float(TextWidth(click)) / 2), H - 44);
     SetAlpha(1);
     TextAlpha = 1;
-    SetImageFont(Font30);
-    TextShadowAlpha = 0.4f;
-    if (LabelMO)
-      SetColor(255, 255, 190);
-    else
-      SetColor(255, 214, 112);
-    DrawTextShadowed(float(LabelX), float(LabelY), LabelText, 0, 1);
-    SetColor(255, 255, 255);
+    DrawWallpaperLabel(float(LabelX), float(LabelY), LabelText, LabelMO != 0);
     if (DialogOK) DialogOK->Draw();
   }
   SetImageFont(font);

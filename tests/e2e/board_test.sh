@@ -20,26 +20,10 @@ tv_to_board "$win" || fail "never reached the board"
 sleep 1
 kill -0 "$TV_PID" || fail "the game ended by itself"
 
-# The screenshots' reader, shared by the two checks below: binary PPM, 8 bits a sample.
-cat >"$TV_HOME/ppm.py" <<'PY'
-def load(path):
-    data = open(path, 'rb').read()
-    parts, pos = [], 0
-    while len(parts) < 4:
-        while data[pos:pos+1].isspace(): pos += 1
-        if data[pos:pos+1] == b'#':
-            pos = data.index(b'\n', pos)
-            continue
-        end = pos
-        while not data[end:end+1].isspace(): end += 1
-        parts.append(data[pos:end]); pos = end
-    return int(parts[1]), data[pos+1:]
-PY
-
 shot() { import -window "$win" -depth 8 "ppm:$1"; }
 # Number of board cells whose pixels differ noticeably between two shots.
 changed_cells() {
-  PYTHONPATH="$TV_HOME" python3 - "$1" "$2" "$sx" "$sy" "$cols" "$rows" <<'PY'
+  PYTHONPATH="$TV_E2E" python3 - "$1" "$2" "$sx" "$sy" "$cols" "$rows" <<'PY'
 import sys
 from ppm import load
 w, a = load(sys.argv[1]); _, b = load(sys.argv[2])
@@ -68,7 +52,7 @@ shot "$shots/start.ppm"
 # Reads the gems off the screen (each kind has its own colour in the middle of its
 # cell) and prints one move that makes a line: "x y dx dy".
 find_move() {
-  PYTHONPATH="$TV_HOME" python3 - "$1" "$gems_ref" "$sx" "$sy" "$cols" "$rows" <<'PY'
+  PYTHONPATH="$TV_E2E" python3 - "$1" "$gems_ref" "$sx" "$sy" "$cols" "$rows" <<'PY'
 import sys
 from ppm import load
 def mean(w, px, x0, y0):

@@ -13,29 +13,17 @@ printf 'PROFILE NAME=Eve\r\nDRIVER=1\r\nFULL SCREEN=0\r\nSOUND=0\r\nMUSIC=0\r\n'
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 tv_to_board "$win" || fail "never reached the board"
-# The first level's tutorial page goes at a click once it has unrolled; a click in the
-# sky beside the board does nothing else.
-for _ in $(seq 6); do
-  xdotool mousemove --window "$win" 790 10 click 1
-  sleep 0.7
-done
+# A click in the sky beside the board does nothing but close the tutorial page.
+tv_click_through "$win" 790 10 6
 sleep 1
 
 shot() { import -window "$win" -depth 8 "ppm:$TV_HOME/$1.ppm" 2>/dev/null; }
 
 # measure <what> <file> [other file]: numbers read off a screenshot.
 measure() {
-  python3 - "$@" <<'PY'
+  PYTHONPATH="$TV_E2E" python3 - "$@" <<'PY'
 import sys
-def load(path):
-    data = open(path, 'rb').read()
-    parts, pos = [], 0
-    while len(parts) < 4:
-        while data[pos:pos+1].isspace(): pos += 1
-        end = pos
-        while not data[end:end+1].isspace(): end += 1
-        parts.append(data[pos:end]); pos = end
-    return int(parts[1]), data[pos+1:]
+from ppm import load
 def mean(path, x0, y0, x1, y1):
     w, px = load(path)
     s, n = [0, 0, 0], 0

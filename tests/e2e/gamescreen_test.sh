@@ -25,25 +25,15 @@ export ALSOFT_CONF="$TV_HOME/alsoft.conf" ALSOFT_DRIVERS=wave
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 tv_to_board "$win" || fail "the game never reached the board"
-# Any click closes the page once it has unrolled; a click on this board does nothing
-# else, so keep clicking for a while (a loaded machine unrolls it slowly).
-for _ in $(seq 8); do
-  xdotool mousemove --window "$win" 700 100 click 1
-  sleep 0.7
-done
+# A click on this board does nothing but close the tutorial page.
+tv_click_through "$win" 700 100 8
 
 # Red letters in the middle of the screen: the "No More Moves" text.
 red_text() {
-  python3 - "$1" <<'PY'
+  PYTHONPATH="$TV_E2E" python3 - "$1" <<'PY'
 import sys
-data = open(sys.argv[1], 'rb').read()
-parts, pos = [], 0
-while len(parts) < 4:
-    while data[pos:pos+1].isspace(): pos += 1
-    end = pos
-    while not data[end:end+1].isspace(): end += 1
-    parts.append(data[pos:end]); pos = end
-w = int(parts[1]); px = data[pos+1:]
+from ppm import load
+w, px = load(sys.argv[1])
 n = 0
 for y in range(200, 280):
     for x in range(150, 650):

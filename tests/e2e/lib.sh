@@ -5,6 +5,9 @@ set -euo pipefail
 : "${TV_BIN:?TV_BIN must name the built program}"
 : "${DISPLAY:?an X server is needed}"
 
+# This folder: its ppm.py reads screenshots for the checks written in Python.
+TV_E2E=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+export PYTHONDONTWRITEBYTECODE=1
 TV_HOME=$(mktemp -d)
 export HOME=$TV_HOME
 export XDG_DATA_HOME=$TV_HOME/share
@@ -183,6 +186,16 @@ tv_to_board() {
   if [ $fresh = 1 ]; then tv_change_screen "$win" Escape || return 1; fi
   # The board's screen has faded in.
   sleep 1
+}
+
+# Clicks at (x, y) in the window n times, 0.7 s apart: the first level's tutorial page
+# closes at a click once it has unrolled, which a loaded machine does slowly.
+tv_click_through() {
+  local win=$1 x=$2 y=$3 n=$4
+  for _ in $(seq "$n"); do
+    xdotool mousemove --window "$win" "$x" "$y" click 1
+    sleep 0.7
+  done
 }
 
 # The one-time record the level map spends on the current player's first game
