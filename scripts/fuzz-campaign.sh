@@ -29,7 +29,7 @@ max_len_for() {
   case $1 in
     bmp_fuzz | tga_fuzz | png_fuzz | jpeg_fuzz) echo 8192 ;;
     wav_fuzz | ogg_fuzz) echo 16384 ;;
-    level_fuzz | fnt_fuzz | gametext_fuzz) echo 4096 ;;
+    level_fuzz | levelread_fuzz | fnt_fuzz | gametext_fuzz) echo 4096 ;;
     *) echo 2048 ;;
   esac
 }
