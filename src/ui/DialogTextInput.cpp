@@ -91,6 +91,10 @@ int TDialogTextInput::ProcessOKClickedFunc() {
 }
 
 int TDialogTextInput::OKClickTest() {
+  // Spaces around a name are invisible in every list it appears in, so "Eve " would be
+  // a second player (and a second file) that looks like "Eve"; a name cut short at the
+  // length limit often ends in one.
+  if (!AllowNull) TextInput->SetText(TrimSpaces(TextInput->Text));
   if (UppercaseFirstChar) TextInput->SetText(CapitaliseFirst(TextInput->Text));
   if (ErrorCheckFunc) {
     std::string error;
@@ -103,7 +107,7 @@ int TDialogTextInput::OKClickTest() {
       return 0;
     }
   }
-  if (AllowNull || !TrimSpaces(TextInput->Text).empty()) return 1;
+  if (AllowNull || !TextInput->Text.empty()) return 1;
   Game->BlockKeys = 1;
   return 0;
 }

@@ -213,6 +213,11 @@ TEST_F(TextInputDialogTest, AcceptsTypedTextWithEnterOrOK) {
   EXPECT_EQ(Click(*d, "OK"), 1);
   EXPECT_EQ(d->TextInput->Text, "Zed");
 
+  // Spaces around a name would make a second player that looks like the first.
+  d = MakeDialog(1);
+  EXPECT_EQ(Type(*d, "  eve  \r"), 1);
+  EXPECT_EQ(d->TextInput->Text, "Eve") << "trimmed, then the first letter in upper case";
+
   // Killed while open (its screen was left): keys and Escape go back to the game.
   d = MakeDialog(0);
   EXPECT_EQ(Game->BlockKeys, 1);
