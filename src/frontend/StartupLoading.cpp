@@ -18,6 +18,7 @@
 #include "gfx/Draw.h"
 #include "gfx/ImageBank.h"
 #include "gfx/PixmapAhead.h"
+#include "platform/Clock.h"
 #include "platform/Process.h"
 #include "platform/Window.h"
 #include "player/HighScoreList.h"
@@ -116,6 +117,7 @@ void LoadEverything() {
                              ScreenHeight - 93);
   loading.Draw();
   Flip(FlipSync);
+  loading.BarFrames.Presented(MilliSecs());
   auto* title = static_cast<TTitleScreen*>(FindScreen(TScreenId::Title));
   loading.Destination = title;
 
