@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <future>
 #include <thread>
 
 #include "audio/SoundAhead.h"
@@ -127,12 +128,18 @@ void LoadEverything() {
   LoadGameSounds(Step);
   StopDecodingSoundsAhead();
   LoadGamePictures(Step);
+  // The bank is complete: a helper packs its small pictures into shared pages while this
+  // thread reads the high scores and loads the title, none of which touches the bank.
+  std::future<void> packing;
+  if (helpers > 0) packing = std::async(std::launch::async, [] { ImageBank->Pack(); });
   Game->HighScores->Create(Game->SubPath + "tv", 10);
   Game->HighScores->Load();
   Step();
   title->SpecialLoad(1, 0);
   StopDecodingPixmapsAhead();
   Step();
+  // A failure while packing is reported here, on this thread, like any other.
+  if (packing.valid()) packing.get();
   TGem::Load();
   TCell::Load();
   Game->Mouse->ParticleFunc = PointerSparkle;
