@@ -117,7 +117,9 @@ void LoadEverything() {
   loading.SetClickHereButton("Localised/clickhere", "Localised/clickhereMO", "buttonMO", "buttonClick",
                              ScreenHeight - 93);
   loading.Draw();
-  Flip(FlipSync);
+  // Like the bar's own frames, not held back to the display's refresh: every millisecond
+  // waited here is a millisecond more of loading.
+  Flip(0);
   loading.BarFrames.Presented(MilliSecs());
   auto* title = static_cast<TTitleScreen*>(FindScreen(TScreenId::Title));
   loading.Destination = title;
