@@ -30,6 +30,7 @@
 #include "gfx/GameFonts.h"
 #include "gfx/ImageBank.h"
 #include "ui/MousePointer.h"
+#include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/Process.h"
 #include "platform/Random.h"
@@ -89,6 +90,12 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
 
   ProgressMarker = 1001;
   if (!AcquireInstanceLock("Tinselvale")) EndProcess();
+  // Opening the audio device and connecting to the display each take tens of
+  // milliseconds: the device opens on a helper while this thread connects, and the
+  // audio back end's step below waits for it. Connecting is done again at the graphics
+  // step, where a missing display is reported; here it only starts early.
+  StartOpeningAudioDevice();
+  PlatformInit();
   VersionText = std::string("V") + VersionConstant;
   AppTitle = "Tinselvale GOLD " + VersionText + " - a Quillmoth game";
 

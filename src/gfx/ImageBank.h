@@ -42,10 +42,12 @@ class TImageBank {
   // Packs what was loaded since the last call into shared textures, then makes every
   // texture now so that the first draws do not stall.
   void Precache();
+  // Only the packing, without any texture: it needs no GL context, so it may run on a
+  // helper thread while nothing loads into the bank or draws from it.
+  void Pack();
   std::size_t Count() const { return Items.size(); }
 
  private:
-  void Pack();
   std::vector<std::weak_ptr<TImage>> unpacked_;
 };
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <future>
 #include <utility>
 
 namespace {
@@ -237,19 +238,45 @@ float ChannelRate(const TChannelPtr& channel) { return channel ? channel->Rate :
 
 bool EnableOpenAL() { return true; }
 
+namespace {
+using TOpened = std::pair<ALCdevice*, ALCcontext*>;
+
+// A device with its context, or both null. Making the context current is left to the
+// caller: it is a process-wide switch, thrown only when the device is taken into use.
+TOpened OpenDeviceAndContext() {
+  ALCdevice* device = alcOpenDevice(nullptr);
+  if (!device) return {nullptr, nullptr};
+  ALCcontext* context = alcCreateContext(device, nullptr);
+  if (!context) {
+    alcCloseDevice(device);
+    return {nullptr, nullptr};
+  }
+  return {device, context};
+}
+
+// The device being opened on a helper; taken by the first operation that needs it.
+std::future<TOpened> opening;
+
+TOpened TakeOpening() { return opening.valid() ? opening.get() : TOpened{nullptr, nullptr}; }
+}  // namespace
+
+void StartOpeningAudioDevice() {
+  if (State().Context || opening.valid()) return;
+  opening = std::async(std::launch::async, OpenDeviceAndContext);
+}
+
 static bool OpenDevice() {
   auto& s = State();
   if (s.Context) return true;
-  s.Device = alcOpenDevice(nullptr);
-  if (!s.Device) return false;
-  s.Context = alcCreateContext(s.Device, nullptr);
-  if (!s.Context || !alcMakeContextCurrent(s.Context)) {
-    if (s.Context) alcDestroyContext(s.Context);
-    alcCloseDevice(s.Device);
-    s.Context = nullptr;
-    s.Device = nullptr;
+  auto [device, context] = opening.valid() ? TakeOpening() : OpenDeviceAndContext();
+  if (!device) return false;
+  if (!alcMakeContextCurrent(context)) {
+    alcDestroyContext(context);
+    alcCloseDevice(device);
     return false;
   }
+  s.Device = device;
+  s.Context = context;
   ++s.Generation;
   return true;
 }
@@ -279,6 +306,12 @@ void AudioUpdate() {
 void AudioShutdown() {
   auto& s = State();
   s.Driver = "None";
+  // A device still opening is closed as soon as it is there, never left open behind us.
+  if (opening.valid()) {
+    auto [device, context] = TakeOpening();
+    if (context) alcDestroyContext(context);
+    if (device) alcCloseDevice(device);
+  }
   if (!s.Context) return;
   for (auto& voice : s.Detached) ReleaseSource(voice.first);
   s.Detached.clear();

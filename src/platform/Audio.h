@@ -48,6 +48,10 @@ float ChannelRate(const TChannelPtr& channel);
 
 // The step that makes the OpenAL devices available; the library is linked, so it always succeeds.
 bool EnableOpenAL();
+// Starts opening the audio device on a helper thread, so that start-up can set up the
+// display meanwhile; the first operation that needs the device waits for it. Does
+// nothing while the device is open or already being opened.
+void StartOpeningAudioDevice();
 // Selects a back end by name ("FreeAudio", "DirectSound", "OpenAL Generic Software").
 // False when the name is unknown or no device opens; then everything is silent.
 bool SelectAudioDriver(const std::string& name);

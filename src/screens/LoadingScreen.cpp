@@ -6,6 +6,7 @@
 #include "gfx/CheckedLoaders.h"
 #include "gfx/Draw.h"
 #include "gfx/Sprite.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "screens/GameFade.h"
 #include "ui/Button.h"
@@ -125,10 +126,16 @@ void TLoadingScreen::Logic() {
 void TGame::MoveBar() {
   if (!LoadingScreen) return;
   LoadingScreen->Progress();
-  LoadingScreen->Draw();
-  // Not tied to the display's refresh: at 60 Hz the waits alone would make the 93 steps
-  // of start-up last a second and a half, and a moving bar shows no tearing.
-  Flip(0);
+  // Steps come far faster than a display refreshes, and under a software renderer a
+  // presented frame costs more than loading the item did: only frames the display could
+  // show are drawn, and the full bar always is. Not tied to the display's refresh
+  // either: a moving bar shows no tearing, and waiting for it would only slow loading.
+  TPresentPacer& pacer = LoadingScreen->BarFrames;
+  if (pacer.Due(MilliSecs(), LoadingScreen->Finished == 1)) {
+    LoadingScreen->Draw();
+    Flip(0);
+    pacer.Presented(MilliSecs());
+  }
   // No main loop reads the window system while loading runs; reading it here keeps the
   // window alive and records a request to close, which the main loop acts on next.
   InputPump();

@@ -9,6 +9,7 @@
 
 #include "gfx/Image.h"
 #include "screens/LoadingBar.h"
+#include "screens/PresentPacer.h"
 #include "screens/Screen.h"
 
 class TButton;
@@ -43,4 +44,6 @@ class TLoadingScreen : public TScreen {
   std::function<int()> CustomKillFunction;
   int EscapeCloses = 1;
   int FadeMusic = 0;
+  // Which bar steps get a presented frame (MoveBar); every step still moves the bar.
+  TPresentPacer BarFrames;
 };

@@ -1,0 +1,93 @@
+// The audio device opened ahead on a helper during start-up: the game plays on that
+// device, a machine without sound still ends up silent, and a shutdown while the
+// device is still opening leaves nothing open behind it.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "AudioTestKit.h"
+#include "audio/SoundLoader.h"
+#include "platform/Audio.h"
+
+using namespace audiotest;
+
+namespace {
+std::map<std::string, std::string> Values(const std::string& report) {
+  std::map<std::string, std::string> values;
+  std::istringstream in(report);
+  std::string line;
+  while (std::getline(in, line))
+    if (auto eq = line.find('='); eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+  return values;
+}
+}  // namespace
+
+TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
+  TTempDir temp;
+  const std::string dir = temp.Path;
+  const std::string tone = WriteTone(dir, "a440.wav", 440, 0.3);
+  int code = 0;
+  std::string report = RunIsolated(
+      [&](std::ostream& out) {
+        const std::string wav = UseWaveDevice(dir);
+        StartOpeningAudioDevice();
+        StartOpeningAudioDevice();  // a second call while opening changes nothing
+        TTestGame game;
+        game->AudioInit(0);
+        game->AudioChannelsInit();
+        out << "driver=" << game->SoundDriver << "\n";
+        game->SoundPlay(LoadSoundChecked(tone, 0));
+        std::this_thread::sleep_for(std::chrono::milliseconds(350));
+        game->AudioKill();
+        out << "wav=" << wav << "\n";
+      },
+      code);
+  ASSERT_EQ(code, 0) << report;
+  auto v = Values(report);
+  EXPECT_EQ(v["driver"], "OpenAL Generic Software");
+  TRecording rec;
+  ASSERT_TRUE(rec.Load(v["wav"])) << "the early device is closed properly at the end";
+  EXPECT_GT(rec.Strength(440), 0.01) << "the tone was played on the device opened ahead";
+
+  report = RunIsolated(
+      [&](std::ostream& out) {
+        UseNoDevice(dir);
+        StartOpeningAudioDevice();
+        TTestGame game;
+        game->AudioInit(0);
+        out << "driver=" << game->SoundDriver << "\n";
+        game->SoundPlay(LoadSoundChecked(tone, 0));
+        game->AudioKill();
+      },
+      code);
+  ASSERT_EQ(code, 0) << report;
+  EXPECT_EQ(Values(report)["driver"], "None");
+
+  // Shut down before anything took the device: it is closed, and a later selection
+  // opens a fresh one that works.
+  report = RunIsolated(
+      [&](std::ostream& out) {
+        const std::string wav = UseWaveDevice(dir);
+        StartOpeningAudioDevice();
+        AudioShutdown();
+        out << "after=" << AudioDriverName() << "\n";
+        TTestGame game;
+        game->AudioInit(0);
+        game->AudioChannelsInit();
+        out << "driver=" << game->SoundDriver << "\n";
+        game->SoundPlay(LoadSoundChecked(tone, 0));
+        std::this_thread::sleep_for(std::chrono::milliseconds(350));
+        game->AudioKill();
+        out << "wav=" << wav << "\n";
+      },
+      code);
+  ASSERT_EQ(code, 0) << report;
+  v = Values(report);
+  EXPECT_EQ(v["after"], "None");
+  EXPECT_EQ(v["driver"], "OpenAL Generic Software");
+  ASSERT_TRUE(rec.Load(v["wav"]));
+  EXPECT_GT(rec.Strength(440), 0.01);
+}
