@@ -150,8 +150,10 @@ void LoadEverything() {
   MarkFocusLoss();
   Game->Mouse->UpdateCoords();
   Game->Mouse->On();
-  InputFlush();
-  Game->FixedRateLogic.Init();
   Report("loading pass", Since(started));
   Report("of which bar frames", stepFramesMs);
+  // Presses made during the loading are dropped last of all, after the report: whoever
+  // reads it then knows every press made before it will never count.
+  InputFlush();
+  Game->FixedRateLogic.Init();
 }

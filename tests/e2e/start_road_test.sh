@@ -17,19 +17,35 @@ bluish() { local r g b; read -r r g b <<<"$(mean_rgb "$1")"; [ -n "$b" ] && [ "$
 warm() { local r g b; read -r r g b <<<"$(mean_rgb "$1")"; [ -n "$r" ] && [ "$r" -gt "$b" ]; }
 alive() { kill -0 "$TV_PID" 2>/dev/null && [ "$(ps -o stat= -p "$TV_PID" 2>/dev/null | cut -c1)" != Z ]; }
 
-tv_start --windowed
-win=$(tv_wait_window "$TV_PID") || fail "no window"
-# Return, Space and clicks all through the splashes and the loading.
-for _ in $(seq 200); do
-  grep -q "loading pass" "$TV_HOME/stdout.$$" && break
-  alive || fail "the game ended during start-up"
-  xdotool key --window "$win" Return space
-  xdotool mousemove --window "$win" 400 100 click --window "$win" 1
-  sleep 0.2
+# Return, Space and clicks all through the splashes and the loading. The program
+# reports the end of the loading before it drops the presses made during it, so every
+# press made before the report is seen must be dropped. A press made while the report
+# was being written may rightly count: such a start proves nothing and is made again.
+loaded_through_presses() {
+  tv_start --windowed
+  win=$(tv_wait_window "$TV_PID") || fail "no window"
+  local straddled=0
+  for _ in $(seq 200); do
+    grep -q "loading pass" "$TV_HOME/stdout.$$" && break
+    alive || fail "the game ended during start-up"
+    xdotool key --window "$win" Return space
+    xdotool mousemove --window "$win" 400 100 click --window "$win" 1
+    if grep -q "loading pass" "$TV_HOME/stdout.$$"; then straddled=1; break; fi
+    sleep 0.2
+  done
+  grep -q "loading pass" "$TV_HOME/stdout.$$" || fail "loading never finished"
+  sleep 1.5
+  bluish "$win" && return 0
+  [ $straddled = 1 ] || fail "keys pressed during loading went past the loading screen ($(mean_rgb "$win"))"
+  kill -TERM "$TV_PID"
+  tv_wait_exit "$TV_PID" 50
+  rm -rf "$XDG_DATA_HOME"
+  return 1
+}
+for try in 1 2 3 4; do
+  loaded_through_presses && break
+  [ $try = 4 ] && fail "every start ended its loading while keys were being pressed"
 done
-grep -q "loading pass" "$TV_HOME/stdout.$$" || fail "loading never finished"
-sleep 1.5
-bluish "$win" || fail "keys pressed during loading went past the loading screen ($(mean_rgb "$win"))"
 
 xdotool key --window "$win" Return
 sleep 1.5
@@ -42,7 +58,9 @@ xdotool type --window "$win" --delay 60 "robin"
 xdotool key --window "$win" Return
 for _ in $(seq 50); do [ -e "$SHARED/profiles/Robin.dat" ] && break; sleep 0.2; done
 [ -e "$SHARED/profiles/Robin.dat" ] || fail "the typed name made no Robin.dat: $(ls "$SHARED/profiles")"
-grep -aq $'^PROFILE NAME=Robin\r$' "$SHARED/tinselvale.ini" || fail "the new player is not remembered"
+remembered() { grep -aq $'^PROFILE NAME=Robin\r$' "$SHARED/tinselvale.ini" 2>/dev/null; }
+for _ in $(seq 50); do remembered && break; sleep 0.2; done
+remembered || fail "the new player is not remembered"
 sleep 0.5
 xdotool key --window "$win" Escape
 tv_wait_exit "$TV_PID" 100
