@@ -21,7 +21,7 @@ struct TSoakOptions {
   int Ticks = 10;
   uint32_t Seed = 7;
   // A level not won within this many frames counts as a stuck player or game.
-  int MaxFramesPerLevel = 60000;
+  int MaxFramesPerLevel = 20000;
   std::string Player = "Soak";
   TSoakLimits Limits;
 };
