@@ -132,6 +132,7 @@ void TSoakPlayer::Decide() {
   } else if (Is(screen, TScreenId::LevelSelect)) {
     OnMap();
   } else if (Is(screen, TScreenId::Instructions)) {
+    if (plan_ == TMenuPlan::Help && menuStage_ == 2 && boardLevel_ > 0) ++helpVisits_;
     input_.Key(SDLK_ESCAPE);
     input_.Wait(kScreenChange);
   } else if (Is(screen, TScreenId::Gallery)) {
@@ -238,8 +239,10 @@ void TSoakPlayer::StartLevel(int level) {
   levelStartSeconds_ = Seconds();
   moves_ = bonusPresses_ = restarts_ = 0;
   menuStage_ = menuRetries_ = 0;
+  hintAsked_ = false;
   plan_ = TMenuPlan::None;
-  if (options_.MenuEvery > 0 && level % options_.MenuEvery == 0) plan_ = TMenuPlan::Options;
+  if (options_.MenuEvery > 0 && level % options_.MenuEvery == 0)
+    plan_ = (level / options_.MenuEvery) % 2 == 1 ? TMenuPlan::Options : TMenuPlan::Help;
   if (options_.SaveExitEvery > 0 && level % options_.SaveExitEvery == 0) plan_ = TMenuPlan::SaveExit;
 }
 
@@ -296,20 +299,26 @@ void TSoakPlayer::OnMenu() {
   if (plan_ == TMenuPlan::Options && menuStage_ == 1) {
     menuStage_ = 2;
     ClickButtonOf(buttons, "options");
+  } else if (plan_ == TMenuPlan::Help && menuStage_ == 1) {
+    menuStage_ = 2;
+    ClickButtonOf(buttons, "help");
   } else if (plan_ == TMenuPlan::SaveExit && menuStage_ == 1) {
     menuStage_ = 3;
     ++saveExits_;
     std::printf("level %d: Save & Exit from the in-game menu, back through Play\n", boardLevel_);
     ClickButtonOf(buttons, "saveandexit");
   } else {
-    if (menuStage_ == 2)
+    if (menuStage_ == 2 && plan_ == TMenuPlan::Options)
       std::printf("level %d: in-game menu, options (music volume %d), resume\n", boardLevel_, musicVolume_);
+    if (menuStage_ == 2 && plan_ == TMenuPlan::Help)
+      std::printf("level %d: in-game menu, help pages, resume\n", boardLevel_);
     menuStage_ = 3;
     ClickButtonOf(buttons, "resume");
   }
 }
 
 void TSoakPlayer::OnBoard() {
+  TScreen* screen = Game->CurrentTScreen;
   if (Grid->NoMore || Grid->NoMoreCounter > 0) {
     // No move left: the board shakes, scatters and is built again.
     if (!noMoreSeen_) ++restarts_;
@@ -328,6 +337,13 @@ void TSoakPlayer::OnBoard() {
     menuStage_ = 1;
     input_.Key(SDLK_ESCAPE);
     input_.Wait(kScreenChange);
+    return;
+  }
+
+  if (!hintAsked_ && moves_ >= 3) {
+    // The hint button once a level: the next move wobbles for a while.
+    hintAsked_ = true;
+    ClickButtonOf(screen->Menu.get(), "Hint");
     return;
   }
 

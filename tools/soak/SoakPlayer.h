@@ -13,7 +13,8 @@
 
 struct TSoakOptions {
   int Levels = 50;
-  // Every n-th level the in-game menu is opened and the options visited (0: never).
+  // Every n-th level the in-game menu is opened and, in turn, the options or the help
+  // pages visited (0: never).
   int MenuEvery = 4;
   // Every n-th level the game is left through Save & Exit and taken up again (0: never).
   int SaveExitEvery = 7;
@@ -37,12 +38,13 @@ class TSoakPlayer {
   int MusicVolume() const { return musicVolume_; }
   int MenuVisits() const { return menuVisits_; }
   int SaveExits() const { return saveExits_; }
+  int HelpVisits() const { return helpVisits_; }
   int64_t Frames() const { return frames_; }
   TSoakFigures Baseline, Last;
   int BaselineLevel = 0;
 
  private:
-  enum class TMenuPlan { None, Options, SaveExit };
+  enum class TMenuPlan { None, Options, Help, SaveExit };
   void Frame();
   void Decide();
   void OnTitle();
@@ -81,7 +83,8 @@ class TSoakPlayer {
   bool noMoreSeen_ = false;
   bool panelSeen_ = false;
   TMenuPlan plan_ = TMenuPlan::None;
-  int menuStage_ = 0;  // 0 not yet, 1 asked to open, 2 options visited, 3 done
+  int menuStage_ = 0;  // 0 not yet, 1 asked to open, 2 options or help visited, 3 done
+  bool hintAsked_ = false;
   int menuRetries_ = 0;
-  int saveExits_ = 0, menuVisits_ = 0;
+  int saveExits_ = 0, menuVisits_ = 0, helpVisits_ = 0;
 };

@@ -8,8 +8,9 @@
 // gems onto their neighbours with the mouse, until the bricks are gone; then the tally,
 // the picture page and, every fifth level, the gallery page, and the map again. Every
 // --menu-every levels it opens the in-game menu with Escape, moves the music slider on the
-// options screen and resumes; every --save-exit-every levels it leaves through Save & Exit
-// and comes back through Play. Input goes through the window system: the pointer is
+// options screen (or, every other time, looks at the help pages) and resumes; every
+// --save-exit-every levels it leaves through Save & Exit and comes back through Play. Once
+// a level it asks for a hint. Input goes through the window system: the pointer is
 // warped in the real window and presses, releases, keys and text arrive as window events.
 //
 // Faster than real time: the game's own fixed-tick switch (NoTiming) runs --ticks logic
@@ -98,8 +99,10 @@ void RunSoak() {
   // The program ends without running exit handlers, so the leak check runs here.
   if (__lsan_do_recoverable_leak_check() != 0) faults.push_back("memory leaks were found (reported above)");
 #endif
-  std::printf("soak: %d levels won in %lld frames, %d visits to the options, %d saves and exits\n",
-              player.LevelsWon(), static_cast<long long>(player.Frames()), player.MenuVisits(), player.SaveExits());
+  std::printf("soak: %d levels won in %lld frames; in-game menu: %d visits to the options, %d to the help pages, "
+              "%d saves and exits\n",
+              player.LevelsWon(), static_cast<long long>(player.Frames()), player.MenuVisits(), player.HelpVisits(),
+              player.SaveExits());
   if (faults.empty()) {
     std::printf("soak: PASSED\n");
     Finish(0);
