@@ -34,10 +34,12 @@ int Layers(const TCell& c) { return c.gold + c.armour; }
 
 }  // namespace
 
+bool TLevelPlayer::Resting() { return Grid->BlockInput == 0 && Grid->SwapCounter <= 0 && !Moving(); }
+
 bool TLevelPlayer::Settle(int limit) {
   for (int i = 0; i < limit; ++i) {
     Grid->Manage();
-    if (Grid->BlockInput == 0 && Grid->SwapCounter <= 0 && !Moving()) return true;
+    if (Resting()) return true;
   }
   return false;
 }
@@ -130,15 +132,10 @@ TGem* GemAt(int x, int y) {
   return c && c->Gem ? c->Gem.get() : nullptr;
 }
 
-// What pressing a piece would do for the player, and where a targeting piece should go.
-struct TBonusPlan {
-  int x = -1, y = -1, type = 0;
-  int tx = -1, ty = -1;
-  double value = 0;
-};
+}  // namespace
 
-TBonusPlan PlanFor(int x, int y, int type) {
-  TBonusPlan p{x, y, type, -1, -1, 0};
+TBonusChoice TLevelPlayer::PlanBonus(int x, int y, int type) {
+  TBonusChoice p{x, y, type, -1, -1, 0};
   const int w = Grid->levelwidth, h = Grid->levelheight;
   int cells[25][2];
   switch (type) {
@@ -200,29 +197,32 @@ TBonusPlan PlanFor(int x, int y, int type) {
   return p;
 }
 
-}  // namespace
-
-bool TLevelPlayer::UseBonus(bool ordinaryClearsBricks, bool anyOrdinary) {
+TBonusChoice TLevelPlayer::ChooseBonus(bool ordinaryClearsBricks, bool anyOrdinary) {
   const int w = Grid->levelwidth, h = Grid->levelheight;
-  TBonusPlan best;
+  TBonusChoice best;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       TGem* g = GemAt(x, y);
       if (!g || g->locked || g->GemType < 8 || g->GemType > 15) continue;
       // A sack shows what it is only when pressed; it is always worth a press.
-      TBonusPlan p = g->GemType == 15 ? TBonusPlan{x, y, 15, -1, -1, 8} : PlanFor(x, y, g->GemType);
+      TBonusChoice p = g->GemType == 15 ? TBonusChoice{x, y, 15, -1, -1, 8} : PlanBonus(x, y, g->GemType);
       if (p.value > best.value || best.type == 0) best = p;
     }
-  if (best.type == 0) return false;
   // Pieces that clear bricks (or stand on one) go first; the others wait until
   // ordinary moves stop reaching bricks.
-  if (anyOrdinary && best.value < 5 && ordinaryClearsBricks) return false;
+  if (best.type != 0 && anyOrdinary && best.value < 5 && ordinaryClearsBricks) return TBonusChoice{};
+  return best;
+}
+
+bool TLevelPlayer::UseBonus(bool ordinaryClearsBricks, bool anyOrdinary) {
+  TBonusChoice best = ChooseBonus(ordinaryClearsBricks, anyOrdinary);
+  if (best.type == 0) return false;
 
   TGem* piece = GemAt(best.x, best.y);
   if (best.type == 15) {
     piece->GemType = Grid->RandomBonusType();
     piece->ImageFrame = piece->GemType - 1;
-    best = PlanFor(best.x, best.y, piece->GemType);
+    best = PlanBonus(best.x, best.y, piece->GemType);
   }
   if (best.type == 8 || best.type == 9 || best.type == 10 || best.type == 12) {
     Grid->UseBonus(best.x, best.y, best.type);

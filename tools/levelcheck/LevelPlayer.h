@@ -30,6 +30,14 @@ struct TPlayerMove {
   int Layers = 0;
 };
 
+// A bonus piece worth pressing, with the cell a targeting piece should then be used
+// on (tx < 0 when it has none) and how much the player likes it.
+struct TBonusChoice {
+  int x = -1, y = -1, type = 0;
+  int tx = -1, ty = -1;
+  double value = 0;
+};
+
 class TLevelPlayer {
  public:
   int MaxMoves = 400;
@@ -45,6 +53,14 @@ class TLevelPlayer {
   static std::vector<TPlayerMove> LegalMoves();
   // Steps the board until nothing slides, bursts or falls; false when it never rests.
   static bool Settle(int limit);
+  // Nothing slides, bursts or falls and the board takes input.
+  static bool Resting();
+  // The bonus piece to press now (type 0 when none): at once when it clears or stands
+  // on bricks, else only when no ordinary move reaches a brick. A sack (15) is chosen
+  // as it stands; its target is known only once pressing it has shown what it is.
+  static TBonusChoice ChooseBonus(bool ordinaryClearsBricks, bool anyOrdinary);
+  // What pressing the piece of that type at (x, y) is worth, and its target.
+  static TBonusChoice PlanBonus(int x, int y, int type);
   // Presses the most useful bonus piece on the board: at once when it clears or
   // stands on bricks, else only when no ordinary move reaches a brick. True when one was used.
   static bool UseBonus(bool ordinaryClearsBricks, bool anyOrdinary);

@@ -1,0 +1,391 @@
+#include "SoakPlayer.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "LevelPlayer.h"
+#include "core/Game.h"
+#include "core/Globals.h"
+#include "frontend/GameMenu.h"
+#include "frontend/OptionsScreen.h"
+#include "game/Board.h"
+#include "game/Cell.h"
+#include "game/GameGrid.h"
+#include "game/GameScreen.h"
+#include "game/HintScroll.h"
+#include "game/LevelCompleteScreen.h"
+#include "game/LevelSelectScreen.h"
+#include "gfx/Animation.h"
+#include "screens/LoadingScreen.h"
+#include "screens/ScreenRegistry.h"
+#include "ui/Menu.h"
+#include "ui/MousePointer.h"
+
+namespace {
+double Seconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool Is(TScreen* screen, TScreenId id) { return IsScreenRegistered(id) && screen == FindScreen(id); }
+
+bool Targeting(int type) { return type == 11 || type == 13 || type == 14; }
+
+// The middle of a board cell in logical pixels.
+int CellX(int x) { return Grid->sx + x * CellSize + CellSize / 2; }
+int CellY(int y) { return Grid->sy + y * CellSize + CellSize / 2; }
+
+// Frames to let the game answer before the next decision (a fade is half a second).
+constexpr int kSettle = 3;
+constexpr int kScreenChange = 8;
+}  // namespace
+
+TSoakPlayer::TSoakPlayer(const TSoakOptions& options) : options_(options), choice_(options.Seed) {}
+
+void TSoakPlayer::Fail(const std::string& why) {
+  faults_.push_back(why);
+  done_ = true;
+}
+
+void TSoakPlayer::Snapshot(const std::string& label) {
+  Last = TakeSoakFigures();
+  std::printf("%s\n", FormatSoakFigures(label, Last).c_str());
+  std::fflush(stdout);
+}
+
+void TSoakPlayer::Frame() {
+  if (Game->MainLogicLoop() == -1) {
+    Fail("the game asked to end (frame " + std::to_string(frames_) + ")");
+    return;
+  }
+  Game->ScreenDraw();
+  ++frames_;
+}
+
+std::vector<std::string> TSoakPlayer::Run() {
+  while (!done_) {
+    if (!input_.Step()) {
+      Fail(input_.Failure);
+      break;
+    }
+    Frame();
+    if (done_) break;
+    // A game that pauses or suspends itself (lost focus) would wait for ever.
+    if (Game->Paused || Game->Suspended) {
+      if (++stillFrames_ > 400) Fail("the game stays paused or suspended");
+      continue;
+    }
+    stillFrames_ = 0;
+    if (boardLevel_ > 0 && frames_ - levelStartFrame_ > options_.MaxFramesPerLevel)
+      Fail("level " + std::to_string(boardLevel_) + " not won within " + std::to_string(options_.MaxFramesPerLevel) +
+           " frames (" + std::to_string(moves_) + " moves, " + std::to_string(restarts_) + " restarts)");
+    if (!input_.Busy() && !done_) Decide();
+  }
+  return faults_;
+}
+
+void TSoakPlayer::ClickButtonOf(TMenu* menu, const char* name) {
+  auto button = menu ? menu->FindButton(name) : nullptr;
+  if (!button) {
+    Fail(std::string("no button \"") + name + "\" on the screen " + Game->CurrentTScreen->name);
+    return;
+  }
+  float x = button->x + button->offx + float(button->w) / 2, y = button->y + button->offy + float(button->h) / 2;
+  if (button->BoundingBox) {
+    const TBox& box = *button->BoundingBox;
+    x = box.X + button->offx + box.W / 2;
+    y = box.Y + button->offy + box.H / 2;
+  }
+  if (!button->HitTest(int(x), int(y))) {
+    Fail(std::string("the middle of the button \"") + name + "\" does not hit it");
+    return;
+  }
+  input_.Click(int(x), int(y));
+  input_.Wait(kScreenChange);
+}
+
+void TSoakPlayer::ClickAway(int avoidX, int avoidY, int avoidW, int avoidH) {
+  // A click in a corner, clear of the area named (the picture page's wallpaper line).
+  const int points[4][2] = {{30, 30}, {770, 30}, {30, 570}, {770, 570}};
+  for (const auto& p : points) {
+    if (avoidX <= p[0] && p[0] < avoidX + avoidW && avoidY <= p[1] && p[1] < avoidY + avoidH) continue;
+    input_.Click(p[0], p[1]);
+    input_.Wait(kScreenChange);
+    return;
+  }
+}
+
+void TSoakPlayer::Decide() {
+  TScreen* screen = Game->CurrentTScreen;
+  if (!screen || Game->Fading()) return;
+  if (screen == Game->LoadingScreen.get()) {
+    // "Click to Play".
+    input_.Click(400, 300);
+    input_.Wait(kScreenChange);
+  } else if (Is(screen, TScreenId::Intro)) {
+    input_.Wait(kSettle);
+  } else if (Is(screen, TScreenId::Title)) {
+    OnTitle();
+  } else if (Is(screen, TScreenId::LevelSelect)) {
+    OnMap();
+  } else if (Is(screen, TScreenId::Instructions)) {
+    if (plan_ == TMenuPlan::Help && menuStage_ == 2 && boardLevel_ > 0) ++helpVisits_;
+    input_.Key(SDLK_ESCAPE);
+    input_.Wait(kScreenChange);
+  } else if (Is(screen, TScreenId::Gallery)) {
+    if (!galleryVisited_) std::printf("gallery visited from the title\n");
+    galleryVisited_ = true;
+    ClickButtonOf(screen->Menu.get(), "ok");
+  } else if (Is(screen, TScreenId::Options)) {
+    OnOptions();
+  } else if (Is(screen, TScreenId::Game)) {
+    OnGame();
+  } else {
+    Fail("the game went to a screen the soak does not expect: " + screen->name);
+  }
+}
+
+void TSoakPlayer::OnTitle() {
+  TScreen* title = Game->CurrentTScreen;
+  if (!startFiguresTaken_) {
+    startFiguresTaken_ = true;
+    Snapshot("start (title screen)");
+  }
+  if (!title->Dialogs.Empty()) {
+    // The first start asks for a name.
+    if (nameTyped_) {
+      Fail("the name prompt stays open after the name was typed");
+      return;
+    }
+    nameTyped_ = true;
+    input_.Type(options_.Player);
+    input_.Wait(kSettle);
+    input_.Key(SDLK_RETURN);
+    input_.Wait(kScreenChange);
+    return;
+  }
+  if (!galleryVisited_) {
+    ClickButtonOf(title->Menu.get(), "mygallery");
+    return;
+  }
+  ClickButtonOf(title->Menu.get(), "play");
+}
+
+void TSoakPlayer::OnMap() {
+  auto* map = dynamic_cast<TLevelSelectScreen*>(Game->CurrentTScreen);
+  if (!map || map->Zooming()) return;
+  if (levelsWon_ > snapshotsTaken_) {
+    snapshotsTaken_ = levelsWon_;
+    const int baseline = options_.Levels >= 10 ? 5 : 1;
+    if (levelsWon_ == 1) Snapshot("after level 1");
+    if (levelsWon_ == baseline) {
+      if (levelsWon_ != 1) Snapshot("after level " + std::to_string(baseline));
+      Baseline = Last;
+      BaselineLevel = baseline;
+    }
+    if (levelsWon_ >= options_.Levels) {
+      Snapshot("after level " + std::to_string(levelsWon_) + " (end)");
+      done_ = true;
+      return;
+    }
+  }
+  if (map->Level != levelsWon_ + 1) {
+    Fail("the map offers level " + std::to_string(map->Level) + " after " + std::to_string(levelsWon_) +
+         " levels were won");
+    return;
+  }
+  input_.Key(SDLK_RETURN);
+  input_.Wait(kScreenChange);
+}
+
+void TSoakPlayer::OnOptions() {
+  auto* options = dynamic_cast<TOptionsScreen*>(Game->CurrentTScreen);
+  if (!options || !options->MusicSlider) {
+    Fail("the options screen has no music slider");
+    return;
+  }
+  if (!sliderMoved_) {
+    // Pressed on the knob's value, dragged to another and let go, as a player would.
+    TSlider& slider = *options->MusicSlider;
+    const int target = slider.Value >= 50 ? 30 : 70;
+    auto xFor = [&](int value) {
+      for (int x = int(slider.x); x < int(slider.x) + slider.w; ++x)
+        if (slider.ValueAt(x) >= value) return x;
+      return int(slider.x) + slider.w / 2;
+    };
+    const int y = int(slider.y) + slider.h / 2;
+    input_.Drag(xFor(slider.Value), y, xFor(target), y);
+    input_.Wait(kSettle);
+    sliderMoved_ = true;
+    return;
+  }
+  musicVolume_ = options->MusicSlider->Value;
+  sliderMoved_ = false;
+  ++menuVisits_;
+  ClickButtonOf(options->Menu.get(), "ok");
+}
+
+void TSoakPlayer::StartLevel(int level) {
+  if (level != levelsWon_ + 1) {
+    Fail("the board shows level " + std::to_string(level) + " after " + std::to_string(levelsWon_) +
+         " levels were won");
+    return;
+  }
+  boardLevel_ = level;
+  levelStartFrame_ = frames_;
+  levelStartSeconds_ = Seconds();
+  moves_ = bonusPresses_ = restarts_ = 0;
+  menuStage_ = menuRetries_ = 0;
+  hintAsked_ = false;
+  plan_ = TMenuPlan::None;
+  if (options_.MenuEvery > 0 && level % options_.MenuEvery == 0)
+    plan_ = (level / options_.MenuEvery) % 2 == 1 ? TMenuPlan::Options : TMenuPlan::Help;
+  if (options_.SaveExitEvery > 0 && level % options_.SaveExitEvery == 0) plan_ = TMenuPlan::SaveExit;
+}
+
+void TSoakPlayer::OnGame() {
+  auto* game = dynamic_cast<TGameScreen*>(Game->CurrentTScreen);
+  auto* panel = dynamic_cast<TLevelCompleteScreen*>(FindScreen(TScreenId::LevelComplete));
+  auto* scroll = dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll));
+  auto* menu = dynamic_cast<TGameMenu*>(FindScreen(TScreenId::GameMenu));
+  if (!game || !panel || !scroll || !menu) {
+    Fail("the game screen or one of its overlays is missing");
+    return;
+  }
+  if (panel->Active) {
+    if (!panelSeen_) {
+      panelSeen_ = true;
+      ++levelsWon_;
+      std::printf("level %d won: %d moves, %d bonus presses, %d restarts, %lld frames, %.1f s\n", boardLevel_, moves_,
+                  bonusPresses_, restarts_, static_cast<long long>(frames_ - levelStartFrame_),
+                  Seconds() - levelStartSeconds_);
+      std::fflush(stdout);
+      if (plan_ != TMenuPlan::None && menuStage_ != 3)
+        Fail("level " + std::to_string(boardLevel_) + " was won before its visit to the in-game menu");
+      boardLevel_ = 0;
+    }
+    // The tally, then the picture page ("Click Anywhere"), and on every fifth level the
+    // gallery page over it; the picture page's wallpaper line is left alone.
+    if (scroll->Active || panel->Active == 1)
+      ClickAway(0, 0, 0, 0);
+    else
+      ClickAway(panel->LabelX, panel->LabelY, panel->LabelW, panel->LabelH);
+    return;
+  }
+  panelSeen_ = false;
+  if (!Grid) return;
+  if (boardLevel_ == 0 || boardLevel_ != game->CurrentLevel()) {
+    StartLevel(game->CurrentLevel());
+    if (done_) return;
+  }
+  if (scroll->Active) {
+    // A level's tutorial or hint page.
+    ClickAway(0, 0, 0, 0);
+    return;
+  }
+  if (menu->Active) {
+    if (!menu->Sliding()) OnMenu();
+    return;
+  }
+  if ((game->IntroAnim && game->IntroAnim->Active) || game->OutroRunning()) return;
+  OnBoard();
+}
+
+void TSoakPlayer::OnMenu() {
+  TMenu* buttons = FindOverlay(TScreenId::GameMenu)->Menu.get();
+  if (plan_ == TMenuPlan::Options && menuStage_ == 1) {
+    menuStage_ = 2;
+    ClickButtonOf(buttons, "options");
+  } else if (plan_ == TMenuPlan::Help && menuStage_ == 1) {
+    menuStage_ = 2;
+    ClickButtonOf(buttons, "help");
+  } else if (plan_ == TMenuPlan::SaveExit && menuStage_ == 1) {
+    menuStage_ = 3;
+    ++saveExits_;
+    std::printf("level %d: Save & Exit from the in-game menu, back through Play\n", boardLevel_);
+    ClickButtonOf(buttons, "saveandexit");
+  } else {
+    if (menuStage_ == 2 && plan_ == TMenuPlan::Options)
+      std::printf("level %d: in-game menu, options (music volume %d), resume\n", boardLevel_, musicVolume_);
+    if (menuStage_ == 2 && plan_ == TMenuPlan::Help)
+      std::printf("level %d: in-game menu, help pages, resume\n", boardLevel_);
+    menuStage_ = 3;
+    ClickButtonOf(buttons, "resume");
+  }
+}
+
+void TSoakPlayer::OnBoard() {
+  TScreen* screen = Game->CurrentTScreen;
+  if (Grid->NoMore || Grid->NoMoreCounter > 0) {
+    // No move left: the board shakes, scatters and is built again.
+    if (!noMoreSeen_) ++restarts_;
+    noMoreSeen_ = true;
+    return;
+  }
+  noMoreSeen_ = false;
+  if (!TLevelPlayer::Resting()) return;
+
+  if (plan_ != TMenuPlan::None && moves_ >= 1 && menuStage_ < 2) {
+    // Escape opens the in-game menu; pressed again if the first went unheard.
+    if (menuStage_ == 1 && ++menuRetries_ > 5) {
+      Fail("Escape on the board never opened the in-game menu");
+      return;
+    }
+    menuStage_ = 1;
+    input_.Key(SDLK_ESCAPE);
+    input_.Wait(kScreenChange);
+    return;
+  }
+
+  if (!hintAsked_ && moves_ >= 3) {
+    // The hint button once a level: the next move wobbles for a while.
+    hintAsked_ = true;
+    ClickButtonOf(screen->Menu.get(), "Hint");
+    return;
+  }
+
+  if (Grid->Mode == 1) {
+    // A targeting piece carried from its cell goes where it does most; anything else
+    // selected is put back with a second click on it.
+    TCell* selected = CellAt(Grid->cx, Grid->cy);
+    const int type = selected && selected->Gem ? selected->Gem->GemType : 0;
+    if (Targeting(type)) {
+      const TBonusChoice plan = TLevelPlayer::PlanBonus(Grid->cx, Grid->cy, type);
+      if (plan.tx >= 0) {
+        input_.Click(CellX(plan.tx), CellY(plan.ty));
+        input_.Wait(kSettle);
+        return;
+      }
+    }
+    input_.Click(CellX(Grid->cx), CellY(Grid->cy));
+    input_.Wait(kSettle);
+    return;
+  }
+
+  std::vector<TPlayerMove> moves = TLevelPlayer::LegalMoves();
+  bool clears = false;
+  for (const auto& m : moves) clears = clears || m.Layers > 0;
+  const TBonusChoice bonus = TLevelPlayer::ChooseBonus(clears, !moves.empty());
+  if (bonus.type != 0) {
+    ++bonusPresses_;
+    ++moves_;
+    input_.Click(CellX(bonus.x), CellY(bonus.y));
+    input_.Wait(kSettle);
+    return;
+  }
+  if (moves.empty()) return;
+  // The best-liked move, with a little chance in the choice between near equals.
+  std::uniform_real_distribution<double> noise(0.0, 0.01);
+  const TPlayerMove* best = nullptr;
+  double bestScore = -1;
+  for (const auto& m : moves) {
+    const double s = m.Score + noise(choice_);
+    if (s > bestScore) bestScore = s, best = &m;
+  }
+  ++moves_;
+  input_.Drag(CellX(best->x1), CellY(best->y1), CellX(best->x2), CellY(best->y2));
+  input_.Wait(kSettle);
+}
