@@ -354,6 +354,9 @@ void PrintMemoryBreakdown() {
 void ReachTheBoard() {
   while (Game->CurrentTScreen != Game->LoadingScreen.get() || Game->Fading()) Frame();
   std::printf("after the loading pass: RSS %ld kB, peak %ld kB\n", StatusKb("VmRSS:"), StatusKb("VmHWM:"));
+  // The player leaves the title (loaded by the loading pass) for the map, which kills it
+  // and lets its pictures go; this road skips both screens, so it lets them go here.
+  FindScreen(TScreenId::Title)->Kill();
   LoadCurrentProfile();
   StartNewGame();
   TScreen* game = FindScreen(TScreenId::Game);
