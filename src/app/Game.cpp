@@ -20,9 +20,10 @@
 TGame* Game = nullptr;
 
 namespace {
-// How long a game standing still waits for something to happen before drawing
-// again: short enough that the picture and the music stay alive.
-constexpr int kIdleWaitMs = 100;
+// How long a game standing still waits for an event before it draws again anyway. The
+// picture does not change without one (the pointer's dying trail is waited out at the
+// frame rate); the odd frame only catches a focus gain whose event went missing.
+constexpr int kIdleWaitMs = 500;
 }  // namespace
 
 TGame::TGame()
@@ -122,6 +123,8 @@ void TGame::ScreenDraw() {
 
 void TGame::WaitWhileIdle() {
   if (!(Paused || Suspended || PlatformWindowMinimised())) return;
+  // The pointer's sparkles live on in a pause: they fade at the frame rate first.
+  if (Mouse && Mouse->TrailAlive()) return;
   const uint32_t start = MilliSecs();
   PlatformWaitForEvent(kIdleWaitMs);
   // The wait is not game time: the timer skips it, so nothing catches it up later,

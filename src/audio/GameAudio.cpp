@@ -28,6 +28,10 @@ float FadeRatio(const TGame& game, float ms, float counter) {
 void TGame::MusicLoad(const std::string& fileName, int looped) {
   if (Music) {
     MusicStop();
+    // A track is tens of megabytes once decoded: the old one goes before the new one is
+    // read, not after. The next play cues the new one anyway (MusicRestart).
+    StopChannel(MusicChannel);
+    MusicSample = nullptr;
     MusicSample = fileName.empty() ? nullptr : LoadSoundChecked(MusicPath + fileName, looped ? SOUND_LOOP : 0);
   }
   MusicLooped = looped;

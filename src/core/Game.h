@@ -44,7 +44,8 @@ class TGame {
   int LogicWrapper();
   void ScreenDraw();
   // After a frame is drawn: while the game stands still (paused, suspended or
-  // minimised) wait for an event, briefly, rather than drawing again at full rate.
+  // minimised) and its picture cannot change, wait for an event (at most half a
+  // second) rather than drawing the same picture again at full rate.
   void WaitWhileIdle();
   void PostDraw();
   int GameTerminated();

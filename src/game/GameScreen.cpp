@@ -164,6 +164,7 @@ void TGameScreen::Load() {
   Menu = TMenu::Create("buttonMO", "buttonclick");
   Menu->AddPair("Hint", "Menu", 50);
   for (auto& button : Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
+  Menu->ShareOnePage();
   SetMenuCoords();
   if (TOverlay* menu = GameMenu()) menu->Load();
   LoadParticles();

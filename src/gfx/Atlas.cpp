@@ -36,8 +36,30 @@ bool TAtlas::Place(PageSpace& space, int w, int h, int& x, int& y) const {
   Shelf* best = nullptr;
   for (auto& s : space.shelves)
     if (s.height >= h && pageSize_ - s.x >= w && (!best || s.height < best->height)) best = &s;
-  // A shelf much taller than the rectangle wastes space; open a new one while there is room.
-  if (best && best->height > h + h / 2 + 4 && space.nextY + h <= pageSize_) best = nullptr;
+  // A shelf much taller than the rectangle wastes space. Rather than open a new row below
+  // (or when no row has room), carve a row out of the free right-hand part of a tall shelf:
+  // tall pictures come first, so nothing else would fill it.
+  const bool wasteful = best && best->height > h + h / 2 + 4;
+  if (!best || wasteful) {
+    Shelf* tall = nullptr;
+    for (auto& s : space.shelves) {
+      const int carveX = s.carveX >= 0 ? s.carveX : s.x;
+      if (s.height > h + h / 2 + 4 && s.carvedY + h <= s.height && pageSize_ - carveX >= w) {
+        tall = &s;
+        break;
+      }
+    }
+    if (tall) {
+      if (tall->carveX < 0) tall->carveX = tall->x;
+      tall->x = pageSize_;  // its right-hand part now belongs to the carved rows
+      const Shelf row{tall->y + tall->carvedY, h, tall->carveX};
+      tall->carvedY += h;
+      space.shelves.push_back(row);
+      best = &space.shelves.back();
+    } else if (wasteful && space.nextY + h <= pageSize_) {
+      best = nullptr;
+    }
+  }
   if (!best) {
     if (space.nextY + h > pageSize_ || w > pageSize_) return false;
     space.shelves.push_back({space.nextY, h, 0});
@@ -154,7 +176,15 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
       sizes.emplace_back(p->width, p->height);
     }
     atlas.Plan(sizes);
-    for (const auto& item : items) atlas.Add(*item.image, item.frame);
+    // A picture that can read its pixels again from its file lets them go as soon as its
+    // last frame is on the page, so the page and every picture never fill memory together.
+    for (size_t i = 0; i < items.size(); ++i) {
+      atlas.Add(*items[i].image, items[i].frame);
+      const bool last = i + 1 == items.size() || items[i + 1].image != items[i].image;
+      if (last && !std::any_of(items.begin() + long(i) + 1, items.end(),
+                               [&](const Item& later) { return later.image == items[i].image; }))
+        items[i].image->ReleasePixmaps();
+    }
     pages += int(atlas.Pages().size());
   }
   return pages;

@@ -35,6 +35,8 @@ class TAtlas {
  private:
   struct Shelf {
     int y, height, x;
+    int carvedY = 0;   // rows carved out of its right-hand part, from its top
+    int carveX = -1;   // where that part begins (-1: nothing carved yet)
   };
   struct PageSpace {
     std::vector<Shelf> shelves;
@@ -55,7 +57,8 @@ class TAtlas {
 // says) into shared pages, grouped by sampling flags, tallest first. Mipmapped and
 // dynamic images are left alone. Images drawn afterwards use the packed frames; a frame
 // whose pixels later change (LockImage for writing) leaves the atlas for a page of its own.
-// The pages are cut down to the rows they use. Returns the number of pages made.
+// The pages are cut down to the rows they use. Pictures read from files let their pixels
+// go once they are on a page (they read them again when needed). Returns the number of pages made.
 int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize = 1024);
 
 // Copies src into page pixels at (x, y) and repeats its edge pixels `gutter` times on each

@@ -92,7 +92,8 @@ void KeepHeapStill() {
   mallopt(M_TRIM_THRESHOLD, 32 << 20);
 }
 
-bool ShadersAvailable() {
+// OpenGL 2.0 brought both shaders and textures of any size.
+bool Version2() {
   const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
   return version && std::atoi(version) >= 2;
 }
@@ -124,6 +125,7 @@ bool TGLRenderDriver::CreateGraphics(int width, int height, int depth, int hertz
   contextSeq_ = PlatformContextSeq();
   PlatformDrawableSize(deviceWidth_, deviceHeight_);
   CreateProgram();
+  SetExactSizeOwnPages(Version2());
   GLint maxSize = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
   maxTexture_ = maxSize > 0 ? maxSize : 64;
@@ -142,7 +144,7 @@ bool TGLRenderDriver::CreateGraphics(int width, int height, int depth, int hertz
 void TGLRenderDriver::CreateProgram() {
   // The old program went with its context.
   program_ = 0;
-  if (!preferShader_ || !ShadersAvailable()) return;
+  if (!preferShader_ || !Version2()) return;
   GLuint vs = CompileShader(GL_VERTEX_SHADER, kVertexShader);
   GLuint fs = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
   GLuint program = vs && fs ? glCreateProgram() : 0;

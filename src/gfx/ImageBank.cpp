@@ -14,8 +14,10 @@ std::unique_ptr<TImageBank> ImageBank;
 
 namespace {
 
-// Frames bigger than this gain little from sharing a page and would crowd it.
-constexpr int kMaxPackedSide = 256;
+// Frames bigger than this would crowd the page. The board's side panel (150 x 600) and the
+// paused picture stay under it: drawn from the board's page they cost no draw call of their own.
+constexpr int kMaxPackedSide = 600;
+constexpr int64_t kMaxPackedArea = 100000;
 // Every picture of the board, its pieces, effects and pointer fits one page this size,
 // so a whole frame of play draws from one texture.
 constexpr int kPageSize = 2048;
@@ -99,7 +101,9 @@ void TImageBank::Pack() {
   for (auto& weak : unpacked_) {
     auto img = weak.lock();
     if (!img || img->flags & (IMAGE_MIPMAPPED | IMAGE_DYNAMIC)) continue;
-    if (img->width > kMaxPackedSide || img->height > kMaxPackedSide) continue;
+    if (img->width > kMaxPackedSide || img->height > kMaxPackedSide ||
+        int64_t(img->width) * img->height > kMaxPackedArea)
+      continue;
     batch.push_back(std::move(img));
   }
   unpacked_.clear();

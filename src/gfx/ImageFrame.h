@@ -26,4 +26,10 @@ class TImageFrame {
 // the pixmap sits at its top-left and its last column and row are repeated once to the
 // right and below (with the corner pixel diagonally), so filtered sampling at those edges
 // sees the frame's own pixels. RGB pixmaps become opaque.
+// With exact-size pages on (a back end that samples any texture size says so), a frame
+// that is not mipmapped gets a page of exactly its own size instead: clamping at the
+// edge then does what the repeated column and row did, and a 800 x 600 picture takes
+// 1.9 MB of texture memory instead of 4.2 MB.
 TImageFrame MakeOwnFrame(const TPixmap& pixmap, int flags);
+void SetExactSizeOwnPages(bool on);
+bool ExactSizeOwnPages();

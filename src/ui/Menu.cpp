@@ -4,8 +4,12 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/Text.h"
 #include "core/Globals.h"
 #include "core/TextLines.h"
+#include "gfx/Atlas.h"
+#include "gfx/GameImage.h"
+#include "gfx/Image.h"
 #include "audio/GameSound.h"
 #include "platform/Files.h"
 #include "ui/MousePointer.h"
@@ -140,6 +144,20 @@ TButtonPtr TMenu::FindButton(const std::string& name) const {
   for (const auto& b : Buttons)
     if (b->name == wanted) return b;
   return nullptr;
+}
+
+void TMenu::ShareOnePage() {
+  std::vector<TImagePtr> pictures;
+  int widest = 0;
+  for (const auto& button : Buttons)
+    for (const auto& picture : {button->image, button->ImageMouseOver, button->ImageDisabled, button->ImageMouseClick})
+      if (picture && picture->image &&
+          std::find(pictures.begin(), pictures.end(), picture->image) == pictures.end()) {
+        pictures.push_back(picture->image);
+        widest = std::max(widest, picture->image->width);
+      }
+  if (pictures.size() < 2) return;
+  PackImages(pictures, int(std::clamp<int64_t>(NextPow2(2 * (widest + 2)), 64, 2048)));
 }
 
 void TMenu::Precache() {

@@ -88,6 +88,8 @@ int TMousePointer::Manage() {
   return 1;
 }
 
+bool TMousePointer::TrailAlive() const { return ParticleList && ParticleList->Count() > 0; }
+
 void TMousePointer::MoveTo(int deviceX, int deviceY) {
   // In a wide full screen the custom pointer could wander into the side bars: it is
   // kept on the picture, and the system pointer is moved back under it.

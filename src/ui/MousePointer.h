@@ -37,6 +37,8 @@ class TMousePointer {
   int GetMh(int clear);
   void CalcButtonTotals();
   void Draw();
+  // Whether sparkles of the trail are still on the screen (they move on every update).
+  bool TrailAlive() const;
 
   // Event handling: a press first forgets every earlier uncollected press.
   void ButtonDown(int button);

@@ -6,7 +6,9 @@
 
 #include "EventFixture.h"
 #include "core/IniFile.h"
+#include "gfx/ParticleList.h"
 #include "screens/GameFade.h"
+#include "ui/MousePointer.h"
 
 namespace {
 void PushQuit() {
@@ -107,4 +109,17 @@ TEST_F(LoopStates, AGameStandingStillWaitsButStillReadsItsEventsAndSkipsTheWait)
     EXPECT_DOUBLE_EQ(Game->FixedRateLogic.TmpMS, 16) << "the frame counts, the wait does not";
   }
   EXPECT_EQ(Game->Paused, 0) << "the updates between waits read the key that ends the pause";
+
+  // The pointer's sparkles go on moving in a pause: the loop draws them out before it waits.
+  Game->TogglePause();
+  Frame(5);
+  Game->Mouse->ParticleList->AddNew(10, 10, nullptr, 1, 0, 0, 100, 0, 0, 0, 1, 0, 100);
+  const double before = Game->FixedRateLogic.LastTime;
+  waiting = true;
+  Game->WaitWhileIdle();
+  EXPECT_EQ(Game->FixedRateLogic.LastTime, before) << "no wait while the trail still moves";
+  Game->Mouse->ParticleList->Clear();
+  Game->WaitWhileIdle();
+  EXPECT_GT(Game->FixedRateLogic.LastTime, before) << "a still picture waits again";
+  Game->TogglePause();
 }

@@ -1,6 +1,9 @@
 // Texture page layout: edge replication for filtered sampling and atlas packing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "gfx/Atlas.h"
 #include "gfx/Draw.h"
 
@@ -102,4 +105,34 @@ TEST(Atlas, StripFramesShareOnePageAndWrittenFramesLeaveIt) {
   EXPECT_EQ(PackImages(bank, 512), 1);
   for (int i = 1; i < 20; ++i) EXPECT_EQ(bank[size_t(i)]->Frame(0)->page, bank[0]->Frame(0)->page);
   EXPECT_NE(bank[20]->Frame(0)->page, bank[0]->Frame(0)->page);
+}
+
+TEST(Atlas, ShortPicturesFillTheRoomBesideATallOne) {
+  // Tallest first, as the bank packs: the short ones go into rows carved beside the tall
+  // picture instead of rows of their own below it, and still never overlap.
+  std::vector<TPixmapPtr> pics{Numbered(30, 200, 1)};
+  std::vector<TImagePtr> images{LoadImage(pics[0], IMAGE_FILTERED)};
+  for (int i = 0; i < 24; ++i) {
+    pics.push_back(Numbered(18 + i % 3, 12 + i % 4, uint32_t(i + 2)));
+    images.push_back(LoadImage(pics.back(), IMAGE_FILTERED));
+  }
+  ASSERT_EQ(PackImages(images, 256), 1);
+  const TTexturePage& page = *images[0]->Frame(0)->page;
+  EXPECT_EQ(page.pixels.height, 202) << "nothing below the tall picture's row";
+  std::vector<std::array<int, 4>> cells;
+  for (size_t i = 0; i < images.size(); ++i) {
+    const TImageFrame& f = *images[i]->Frame(0);
+    const TPixmap& src = *pics[i];
+    ASSERT_EQ(f.page.get(), &page);
+    for (int y = -1; y <= src.height; ++y)
+      for (int x = -1; x <= src.width; ++x) {
+        const int sx = std::clamp(x, 0, src.width - 1), sy = std::clamp(y, 0, src.height - 1);
+        ASSERT_EQ(page.pixels.ReadPixel(f.x + x, f.y + y), src.ReadPixel(sx, sy)) << "picture " << i;
+      }
+    const std::array<int, 4> cell{f.x - 1, f.y - 1, f.x + src.width + 1, f.y + src.height + 1};
+    for (const auto& other : cells)
+      EXPECT_FALSE(cell[0] < other[2] && other[0] < cell[2] && cell[1] < other[3] && other[1] < cell[3])
+          << "picture " << i << " overlaps another";
+    cells.push_back(cell);
+  }
 }
