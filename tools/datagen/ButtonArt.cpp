@@ -1,6 +1,8 @@
 // Menu buttons: glossy night-blue (or festive gold) plates with a gold rim and
 // rounded lettering; every button has a lit "MO" twin for the pointer hover.
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "ArtKit.h"
@@ -13,11 +15,14 @@ namespace {
 
 enum class Plate { Blue, Gold, Red, Green };
 
+constexpr int kBadgeShift = 8;
+
 struct ButtonSpec {
   const char* file;
   const char* caption;  // empty: a blank plate the game letters itself
   int width, height;
   Plate plate;
+  bool packBadge = false;  // also drawn chosen, with a star badge that pushes the caption right
 };
 
 Rgb PlateColour(Plate plate) {
@@ -87,13 +92,32 @@ void DrawPlate(cairo_t* cr, double w, double h, Plate plate, bool hover, bool se
   cairo_fill(cr);
 }
 
-void DrawCaption(cairo_t* cr, double w, double h, const std::string& text, bool hover, bool dark) {
-  const double size = FitTextSize(cr, UiFont(), h * 0.5, text, w - 28, h * 0.42);
+// Height of a capital per point of the caption font.
+double CapPerPoint(cairo_t* cr) { return MeasureText(cr, UiFont(), 100, "H").height / 100; }
+
+// Captions are sized and set by the height of a capital, not by their own ink: a word
+// with a descender ("Options", "Help") would otherwise come out smaller and higher than
+// its neighbours ("Resume") on buttons of the same size.
+double CaptionSize(cairo_t* cr, double w, double h, const std::string& text) {
+  return FitTextSize(cr, UiFont(), std::min(h * 0.5, h * 0.42 / CapPerPoint(cr)), text, w - 20, h);
+}
+
+void DrawCaption(cairo_t* cr, double w, double h, const std::string& text, double size, bool hover, bool dark) {
+  const double capPerPoint = CapPerPoint(cr);
   const double cx = w / 2, cy = h / 2 - 0.5;
-  TextPathCentred(cr, UiFont(), size, text, cx + 1, cy + 1.5);
+  const TextBox ink = MeasureText(cr, UiFont(), size, text);
+  const double left = cx - ink.width / 2 - ink.xBearing, baseline = cy + capPerPoint * size / 2;
+  cairo_set_font_face(cr, UiFont());
+  cairo_set_font_size(cr, size);
+  auto captionPath = [&](double dx, double dy) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, left + dx, baseline + dy);
+    cairo_text_path(cr, text.c_str());
+  };
+  captionPath(1, 1.5);
   SetRgb(cr, Hex(0x05031A), 0.6);
   cairo_fill(cr);
-  TextPathCentred(cr, UiFont(), size, text, cx, cy);
+  captionPath(0, 0);
   if (dark) {
     SetRgb(cr, Hex(0x4A2006));
     cairo_fill(cr);
@@ -107,7 +131,7 @@ void DrawCaption(cairo_t* cr, double w, double h, const std::string& text, bool 
   cairo_pattern_destroy(p);
 }
 
-bool SaveButton(const std::string& path, const ButtonSpec& b, bool hover, bool selected) {
+bool SaveButton(const std::string& path, const ButtonSpec& b, double captionSize, bool hover, bool selected) {
   TCanvas c(b.width, b.height);
   DrawPlate(c.Cr(), b.width, b.height, b.plate, hover, selected);
   if (selected) {
@@ -117,8 +141,8 @@ bool SaveButton(const std::string& path, const ButtonSpec& b, bool hover, bool s
   }
   if (b.caption[0] != 0) {
     cairo_save(c.Cr());
-    if (selected) cairo_translate(c.Cr(), 8, 0);
-    DrawCaption(c.Cr(), b.width, b.height, b.caption, hover, b.plate == Plate::Gold || selected);
+    if (selected) cairo_translate(c.Cr(), kBadgeShift, 0);
+    DrawCaption(c.Cr(), b.width, b.height, b.caption, captionSize, hover, b.plate == Plate::Gold || selected);
     cairo_restore(c.Cr());
   }
   return c.SavePng(path);
@@ -128,7 +152,7 @@ bool SaveButton(const std::string& path, const ButtonSpec& b, bool hover, bool s
 
 void DrawHintButton(cairo_t* cr, double w, double h) {
   DrawPlate(cr, w, h, Plate::Blue, false, false);
-  DrawCaption(cr, w, h, "Hint", false, false);
+  DrawCaption(cr, w, h, "Hint", CaptionSize(cr, w, h, "Hint"), false, false);
 }
 
 namespace {
@@ -195,18 +219,30 @@ bool WriteButtons(const std::string& root) {
       {"options", "Options", 210, 46, Plate::Blue},
       {"help", "Help", 210, 46, Plate::Blue},
       {"saveandexit", "Save & Exit", 210, 46, Plate::Blue},
-      {"ClassicLevels", "Classic Levels", 170, 50, Plate::Blue},
-      {"GoldLevels", "Gold Levels", 170, 50, Plate::Blue},
+      {"ClassicLevels", "Classic Levels", 170, 50, Plate::Blue, true},
+      {"GoldLevels", "Gold Levels", 170, 50, Plate::Blue, true},
   };
+  // Buttons of one size stand together on a screen (the title's column, the in-game
+  // menu, the two packs), so they share the caption size of the longest one among them.
+  std::map<std::pair<int, int>, double> familySize;
+  {
+    TCanvas scratch(1, 1);
+    for (const ButtonSpec& b : buttons) {
+      if (b.caption[0] == 0) continue;
+      const double size = CaptionSize(scratch.Cr(), b.width - (b.packBadge ? 3 * kBadgeShift : 0), b.height, b.caption);
+      auto [it, fresh] = familySize.try_emplace({b.width, b.height}, size);
+      if (!fresh) it->second = std::min(it->second, size);
+    }
+  }
   bool ok = true;
   for (const ButtonSpec& b : buttons) {
-    ok &= SaveButton(dir + b.file + ".png", b, false, false);
-    ok &= SaveButton(dir + b.file + "MO.png", b, true, false);
+    const double size = b.caption[0] ? familySize.at({b.width, b.height}) : 0;
+    ok &= SaveButton(dir + b.file + ".png", b, size, false, false);
+    ok &= SaveButton(dir + b.file + "MO.png", b, size, true, false);
   }
-  for (const char* pack : {"ClassicLevels", "GoldLevels"}) {
-    for (const ButtonSpec& b : buttons)
-      if (std::string(b.file) == pack) ok &= SaveButton(dir + pack + "_selected.png", b, false, true);
-  }
+  for (const ButtonSpec& b : buttons)
+    if (b.packBadge)
+      ok &= SaveButton(dir + b.file + "_selected.png", b, familySize.at({b.width, b.height}), false, true);
   ok &= SaveArrow(dir + "arrowleft.png", false, false);
   ok &= SaveArrow(dir + "arrowleftMO.png", false, true);
   ok &= SaveArrow(dir + "arrowright.png", true, false);
