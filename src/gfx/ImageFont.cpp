@@ -64,12 +64,18 @@ TImageFontPtr TImageFont::Load(const std::string& path, float size, int style) {
   // Glyphs carry a transparent border already; a wider gutter keeps the first mipmap
   // levels from mixing neighbours.
   font->atlas_ = std::make_unique<TAtlas>(font->_imageFlags, 512, src->smooth ? 2 : 1);
+  // Every text drawn each frame looks its characters up: the common ones are looked up once.
+  for (size_t ch = 0; ch < font->latinGlyphs_.size(); ++ch) {
+    const FT_UInt index = FT_Get_Char_Index(src->face, FT_ULong(ch));
+    font->latinGlyphs_[ch] = index == 0 || index >= font->_glyphs.size() ? -1 : int(index);
+  }
   return font;
 }
 
 int TImageFont::CharToGlyph(int ch) const {
   if (!_src_font) return ch >= 32 && ch <= 127 ? ch - 32 : -1;
   if (ch < 0) return -1;
+  if (ch < int(latinGlyphs_.size())) return latinGlyphs_[size_t(ch)];
   FT_UInt index = FT_Get_Char_Index(_src_font->face, FT_ULong(ch));
   if (index == 0 || index >= _glyphs.size()) return -1;
   return int(index);
@@ -91,7 +97,9 @@ namespace {
 TImagePtr GlyphImage(const TPixmapPtr& pixels, int flags, TAtlas& atlas) {
   auto image = TImage::Create(pixels->width, pixels->height, 1, flags);
   image->pixmaps[0] = pixels;
-  atlas.Add(*pixels, image->frames[0]);
+  // Added as the image's frame, the page knows where its pixels come from, so it can let
+  // its own copy go once on the GPU and make it again for a glyph rendered later.
+  atlas.Add(*image, 0);
   return image;
 }
 }  // namespace

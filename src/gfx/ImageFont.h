@@ -1,6 +1,7 @@
 // A font turned into small glyph images for the drawing layer: either the built-in
 // 8x16 bitmap font or a vector font file rendered through FreeType on first use of a glyph.
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,6 +50,7 @@ class TImageFont {
   int height_ = 16;
   int ascender_ = 16;
   std::unique_ptr<TAtlas> atlas_;  // glyph images share pages
+  std::array<int, 256> latinGlyphs_{};  // CharToGlyph for the first 256 character codes
 };
 
 // The built-in font's bitmap for a character 32..127: 16 bytes, rows top first, bit 7 =

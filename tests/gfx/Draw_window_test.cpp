@@ -208,6 +208,30 @@ TEST_F(DrawWindow, ImageFontFromAVectorFile) {
   for (int y = 0; y < grab->height; ++y)
     for (int x = 0; x < grab->width; ++x) lit += (grab->ReadPixel(x, y) & 0xff) > 128;
   EXPECT_GT(lit, 50);
+  // The glyph page let its own copy of the pixels go once uploaded; a glyph rendered
+  // later makes it again, and the glyphs already on the page still draw beside it.
+  const TImageGlyph& h = font->LoadGlyph(font->CharToGlyph('H'));
+  ASSERT_NE(h._image, nullptr);
+  const TTexturePagePtr page = h._image->frames[0].page;
+  EXPECT_FALSE(page->HasPixels());
+  const std::string pair = "H\xd6";  // H and O-umlaut, which "Hello" did not need
+  const int hWidth = TextWidth("H"), pairWidth = TextWidth(pair);
+  SetBlend(BLEND_SOLID);
+  SetColor(0, 0, 0);
+  DrawRect(0, 0, 800, 600);
+  SetColor(255, 255, 255);
+  SetBlend(BLEND_ALPHA);
+  DrawText(pair, 10, 100);
+  EXPECT_EQ(font->LoadGlyph(font->CharToGlyph(0xd6))._image->frames[0].page, page);
+  auto litIn = [](const TPixmapPtr& grabbed) {
+    int lit = 0;
+    for (int y = 0; y < grabbed->height; ++y)
+      for (int x = 0; x < grabbed->width; ++x) lit += (grabbed->ReadPixel(x, y) & 0xff) > 128;
+    return lit;
+  };
+  EXPECT_GT(litIn(GrabPixmap(10, 100, hWidth, TextHeight(pair))), 30);
+  EXPECT_GT(litIn(GrabPixmap(10 + hWidth, 100, pairWidth - hWidth, TextHeight(pair))), 30);
+  EXPECT_FALSE(page->HasPixels());
   // A space glyph has no image but advances.
   const TImageGlyph& space = font->LoadGlyph(font->CharToGlyph(' '));
   EXPECT_EQ(space._image, nullptr);
