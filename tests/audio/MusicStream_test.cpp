@@ -57,14 +57,16 @@ std::shared_ptr<const std::string> Shared(const std::vector<uint8_t>& bytes) {
 }
 
 // A decoder that gives `frames` frames of a loud square wave the first time and nothing
-// after starting over; every read is counted.
-class TOnceStream : public TAudioStream {
+// after starting over; every read is counted, and one of them may stall for stallMs
+// (as on a machine under heavy load).
+class TSquareStream : public TAudioStream {
  public:
-  TOnceStream(long frames, std::atomic<int>& reads) : Left(frames), Reads(reads) {}
+  TSquareStream(long frames, std::atomic<int>& reads, int stallOnRead = 0, int stallMs = 0)
+      : Left(frames), Reads(reads), StallOnRead(stallOnRead), StallMs(stallMs) {}
   int Channels() const override { return 1; }
   int Rate() const override { return 22050; }
   long Read(int16_t* out, long frames) override {
-    ++Reads;
+    if (++Reads == StallOnRead) Wait(StallMs);
     long n = std::min(frames, Left);
     for (long i = 0; i < n; ++i) out[i] = (i / 25) % 2 ? 12000 : -12000;
     Left -= n;
@@ -75,27 +77,7 @@ class TOnceStream : public TAudioStream {
  private:
   long Left;
   std::atomic<int>& Reads;
-};
-
-// A loud square wave of `frames` frames played once, whose decoder stalls for `stallMs`
-// (as a machine under heavy load may) on one of its reads.
-class TStallingStream : public TAudioStream {
- public:
-  TStallingStream(long frames, int stallOnRead, int stallMs) : Left(frames), StallOnRead(stallOnRead), StallMs(stallMs) {}
-  int Channels() const override { return 1; }
-  int Rate() const override { return 22050; }
-  long Read(int16_t* out, long frames) override {
-    if (++Reads == StallOnRead) Wait(StallMs);
-    long n = std::min(frames, Left);
-    for (long i = 0; i < n; ++i) out[i] = (i / 25) % 2 ? 12000 : -12000;
-    Left -= n;
-    return n;
-  }
-  bool Rewind() override { return false; }
-
- private:
-  long Left;
-  int StallOnRead, StallMs, Reads = 0;
+  int StallOnRead, StallMs;
 };
 
 }  // namespace
@@ -298,7 +280,7 @@ TEST(MusicStream, TracksThatEndOrGiveNothingEndWithoutSpinning) {
         // A looping track whose decoder gives a little once and nothing after starting
         // over: it plays what it had, ends, and its decoder is left alone.
         std::atomic<int> reads{0};
-        TSoundPtr dry = CreateStreamedSound([&] { return std::make_unique<TOnceStream>(4410, reads); }, SOUND_LOOP);
+        TSoundPtr dry = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(4410, reads); }, SOUND_LOOP);
         TChannelPtr dryChannel = CueSound(dry, nullptr);
         ResumeChannel(dryChannel);
         out << "dryEnded=" << (WaitUntilSilent(dryChannel, 3000) <= 3000) << "\n";
@@ -310,7 +292,7 @@ TEST(MusicStream, TracksThatEndOrGiveNothingEndWithoutSpinning) {
         // A track that gives nothing at all cannot be cued; one whose decoder cannot
         // even be opened neither.
         std::atomic<int> none{0};
-        TSoundPtr empty = CreateStreamedSound([&] { return std::make_unique<TOnceStream>(0, none); }, SOUND_LOOP);
+        TSoundPtr empty = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(0, none); }, SOUND_LOOP);
         TChannelPtr emptyChannel = CueSound(empty, nullptr);
         ResumeChannel(emptyChannel);
         out << "empty=" << ChannelPlaying(emptyChannel) << "\n";
@@ -354,7 +336,8 @@ TEST(MusicStream, AVoiceThatRanDryStartsAgainWithoutReplayingWhatItPlayed) {
         game->AudioChannelsInit();
         // Two seconds of sound in quarter-second buffers; the refill that follows the
         // first second of play stalls for longer than the queue lasts.
-        TSoundPtr sound = CreateStreamedSound([] { return std::make_unique<TStallingStream>(44100, 6, 1500); }, 0);
+        std::atomic<int> reads{0};
+        TSoundPtr sound = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(44100, reads, 6, 1500); }, 0);
         TChannelPtr channel = CueSound(sound, nullptr);
         ResumeChannel(channel);
         out << "ended=" << (WaitUntilSilent(channel, 8000) <= 8000) << "\n";
