@@ -240,10 +240,12 @@ bool DeviceConnected() {
   return connected != 0;
 }
 
-void FeedStreams() {
+// Refills every streamed voice; true while one of them is meant to be sounding.
+bool FeedStreams() {
   auto& s = State();
-  if (!s.Context) return;
+  if (!s.Context) return false;
   const bool connected = DeviceConnected();
+  bool running = false;
   for (auto it = s.Streams.begin(); it != s.Streams.end();) {
     auto voice = it->lock();
     if (!voice || !voice->Usable()) {
@@ -255,24 +257,33 @@ void FeedStreams() {
     if (voice->Finished()) {
       it = s.Streams.erase(it);
     } else {
+      running = running || voice->Running;
       ++it;
     }
   }
+  return running;
 }
 
 void FeederLoop() {
   auto& s = State();
   TLock lock = Lock();
   while (!s.FeederStop) {
-    FeedStreams();
-    s.FeederWake.wait_for(lock, kFeederPeriod, [&] { return s.FeederStop; });
+    // With nothing meant to be sounding (no music, or the music paused) the feeder
+    // sleeps until a cue or a resume wakes it, rather than waking for nothing.
+    if (FeedStreams())
+      s.FeederWake.wait_for(lock, kFeederPeriod, [&] { return s.FeederStop; });
+    else
+      s.FeederWake.wait(lock);
   }
 }
 
 // Caller holds the lock.
 void StartFeeder() {
   auto& s = State();
-  if (s.Feeder.joinable()) return;
+  if (s.Feeder.joinable()) {
+    s.FeederWake.notify_all();
+    return;
+  }
   s.FeederStop = false;
   s.Feeder = std::thread(FeederLoop);
 }
@@ -410,7 +421,6 @@ void CueStream(TAudioChannel& channel, const TAudioSound& sound) {
   channel.Stream = voice;
   channel.Cued = true;
   State().Streams.push_back(voice);
-  StartFeeder();
 }
 }  // namespace
 
@@ -503,6 +513,7 @@ void ResumeChannel(const TChannelPtr& channel) {
     auto& voice = *channel->Stream;
     if (state == AL_PLAYING || (state == AL_INITIAL && !channel->Cued)) return;
     voice.Running = true;
+    StartFeeder();
     // A voice that ran dry while held starts again once refilled; one that has played
     // everything has nothing queued and stays finished.
     voice.Feed();
