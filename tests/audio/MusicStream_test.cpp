@@ -182,10 +182,14 @@ TEST(MusicStream, TrackSoundsThroughStallsHoldsWhilePausedAndShutsDownWhilePlayi
         Wait(1500);
         out << "playing=" << game->MusicIsPlaying() << "\n";
         // Paused (as the game does when paused or sent to the background) for many of
-        // the feeder's rounds.
+        // the feeder's rounds, kept going by an inaudible second track.
+        TChannelPtr other = CueSound(LoadMusicChecked(dir + "/music.ogg", SOUND_LOOP), nullptr);
+        SetChannelVolume(other, 0.0f);
+        ResumeChannel(other);
         game->MusicOff();
         Wait(700);
         out << "held=" << ChannelPlaying(game->MusicChannel) << "\n";
+        StopChannel(other);
         game->MusicOn();
         Wait(700);
         // Stopped, then the same track cued again from its start.
