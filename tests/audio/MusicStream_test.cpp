@@ -124,8 +124,10 @@ TEST(MusicStream, DecodesWhatWholeDecodingGivesAndLoopsWithoutASeam) {
   auto damaged = ogg;
   for (size_t i = 30; i < 60; ++i) damaged[i] ^= 0x5a;
   EXPECT_FALSE(OpenVorbisStream(Shared(damaged)));
-  // Six channels is no layout the game plays.
-  EXPECT_FALSE(OpenVorbisStream(Shared(EncodeOgg(std::vector<float>(6 * 4410, 0.1f), 6, 44100))));
+  // Three channels is no layout the game plays.
+  auto surround = EncodeOgg(std::vector<float>(3 * 4410, 0.1f), 3, 44100);
+  ASSERT_GT(surround.size(), 100u);
+  EXPECT_FALSE(OpenVorbisStream(Shared(surround)));
 }
 
 TEST(MusicStream, LoadingRefusesWhatCannotPlayWithTheSampleReport) {

@@ -12,7 +12,10 @@ inline std::vector<uint8_t> EncodeOgg(const std::vector<float>& interleaved, int
   std::vector<uint8_t> file;
   vorbis_info vi;
   vorbis_info_init(&vi);
-  if (vorbis_encode_init_vbr(&vi, channels, rate, 0.4f) != 0) return file;
+  if (vorbis_encode_init_vbr(&vi, channels, rate, 0.4f) != 0) {
+    vorbis_info_clear(&vi);
+    return file;
+  }
   vorbis_comment vc;
   vorbis_comment_init(&vc);
   vorbis_dsp_state vd;
