@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/MusicLoader.h"
 #include "audio/SoundLoader.h"
 #include "platform/Process.h"
 
@@ -28,11 +29,11 @@ float FadeRatio(const TGame& game, float ms, float counter) {
 void TGame::MusicLoad(const std::string& fileName, int looped) {
   if (Music) {
     MusicStop();
-    // A track is tens of megabytes once decoded: the old one goes before the new one is
-    // read, not after. The next play cues the new one anyway (MusicRestart).
+    // The old track goes before the new one is read, not after. The next play cues the
+    // new one anyway (MusicRestart).
     StopChannel(MusicChannel);
     MusicSample = nullptr;
-    MusicSample = fileName.empty() ? nullptr : LoadSoundChecked(MusicPath + fileName, looped ? SOUND_LOOP : 0);
+    MusicSample = fileName.empty() ? nullptr : LoadMusicChecked(MusicPath + fileName, looped ? SOUND_LOOP : 0);
   }
   MusicLooped = looped;
   MusicRestart = 1;

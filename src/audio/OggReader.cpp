@@ -7,45 +7,19 @@
 #include <cstdio>
 #include <cstring>
 
+#include "audio/OggMemoryFile.h"
+
 namespace {
 
 // A damaged stream of tiny packets could claim far more sound than any music track has.
 constexpr size_t kMaxDecodedBytes = size_t{256} << 20;
 
-struct TMemoryFile {
-  const uint8_t* Data;
-  size_t Size;
-  size_t Pos;
-};
-
-size_t ReadMem(void* ptr, size_t size, size_t count, void* source) {
-  auto* f = static_cast<TMemoryFile*>(source);
-  if (size == 0 || count == 0) return 0;
-  size_t want = std::min(count, (f->Size - f->Pos) / size);
-  std::memcpy(ptr, f->Data + f->Pos, want * size);
-  f->Pos += want * size;
-  return want;
-}
-
-int SeekMem(void* source, ogg_int64_t offset, int whence) {
-  auto* f = static_cast<TMemoryFile*>(source);
-  ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<ogg_int64_t>(f->Pos)
-                                                                 : static_cast<ogg_int64_t>(f->Size);
-  if (whence != SEEK_SET && whence != SEEK_CUR && whence != SEEK_END) return -1;
-  ogg_int64_t target = base + offset;
-  if (target < 0 || target > static_cast<ogg_int64_t>(f->Size)) return -1;
-  f->Pos = static_cast<size_t>(target);
-  return 0;
-}
-
-long TellMem(void* source) { return static_cast<long>(static_cast<TMemoryFile*>(source)->Pos); }
-
 }  // namespace
 
 bool ReadOgg(const uint8_t* data, size_t size, TSoundData& out) {
   if (data == nullptr || size < 4 || std::memcmp(data, "OggS", 4) != 0) return false;
-  TMemoryFile file{data, size, 0};
-  ov_callbacks callbacks{ReadMem, SeekMem, nullptr, TellMem};
+  TOggMemoryFile file{data, size, 0};
+  ov_callbacks callbacks = OggMemoryCallbacks();
   OggVorbis_File vf;
   if (ov_open_callbacks(&file, &vf, nullptr, 0, callbacks) < 0) return false;
 

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/AudioStream.h"
+
 class TAudioSound;
 class TAudioChannel;
 // A loaded sample. Shared: the bank, a channel playing it and the music fields may all hold it.
@@ -19,6 +21,10 @@ constexpr int SOUND_LOOP = 1;
 // Makes a sound from interleaved PCM samples (8-bit unsigned or 16-bit signed native-endian,
 // 1 or 2 channels). Always gives a sound; without a working device it is a silent one.
 TSoundPtr CreateSound(const void* pcm, size_t bytes, int channels, int bits, int rate, int flags);
+// Makes a sound that is decoded while it plays, from a small queue of buffers kept full
+// by the service itself, so the game loop's pauses never starve it. Every cue opens a
+// decoder of its own through `open`. Without a working device it is a silent sound.
+TSoundPtr CreateStreamedSound(TAudioStreamOpener open, int flags);
 // Whether the sound repeats (SOUND_LOOP).
 bool SoundLooped(const TSoundPtr& sound);
 
