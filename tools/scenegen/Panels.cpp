@@ -5,6 +5,7 @@
 
 #include "Parchment.h"
 #include "PictureJobs.h"
+#include "Props.h"
 #include "Scenery.h"
 
 namespace {
@@ -243,6 +244,10 @@ void TagOptions2(const TStudio& studio) {
   Parchment::Holly(c.Cr(), 70, 92, 34, 0.2);
   Bauble(c.Cr(), 130, 96, 14, Palette::Gold);
   Bauble(c.Cr(), 100, 118, 10, TColour::Rgb(60, 120, 200));
+  // Above the switch, where the card would otherwise stand empty: a few wrapped presents.
+  Props::Present(c, 160, 186, 70, 56, Palette::Berry, Palette::Gold);
+  Props::Present(c, 240, 186, 50, 74, TColour::Rgb(40, 100, 180), Palette::Snow);
+  Props::Present(c, 204, 130, 40, 28, TColour::Rgb(40, 130, 70), Palette::Berry);
   studio.Save(c, "Data/graphics/tagoptions2.png");
 }
 
