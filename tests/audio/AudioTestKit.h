@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -151,6 +152,18 @@ inline std::string RunIsolatedOnce(const std::function<void(std::ostream&)>& bod
   exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
   return text;
 }
+
+// The key=value lines of a child's report.
+inline std::map<std::string, std::string> ReportValues(const std::string& report) {
+  std::map<std::string, std::string> values;
+  std::istringstream in(report);
+  std::string line;
+  while (std::getline(in, line))
+    if (auto eq = line.find('='); eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+  return values;
+}
+
+inline void Wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 inline std::string RunIsolated(const std::function<void(std::ostream&)>& body, int& exitCode) {
   std::string text = RunIsolatedOnce(body, exitCode);

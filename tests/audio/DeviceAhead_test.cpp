@@ -14,17 +14,6 @@
 
 using namespace audiotest;
 
-namespace {
-std::map<std::string, std::string> Values(const std::string& report) {
-  std::map<std::string, std::string> values;
-  std::istringstream in(report);
-  std::string line;
-  while (std::getline(in, line))
-    if (auto eq = line.find('='); eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
-  return values;
-}
-}  // namespace
-
 TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
   TTempDir temp;
   const std::string dir = temp.Path;
@@ -46,7 +35,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Values(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["driver"], "OpenAL Generic Software");
   TRecording rec;
   ASSERT_TRUE(rec.Load(v["wav"])) << "the early device is closed properly at the end";
@@ -64,7 +53,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  EXPECT_EQ(Values(report)["driver"], "None");
+  EXPECT_EQ(ReportValues(report)["driver"], "None");
 
   // Shut down before anything took the device: it is closed, and a later selection
   // opens a fresh one that works.
@@ -85,7 +74,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  v = Values(report);
+  v = ReportValues(report);
   EXPECT_EQ(v["after"], "None");
   EXPECT_EQ(v["driver"], "OpenAL Generic Software");
   ASSERT_TRUE(rec.Load(v["wav"]));

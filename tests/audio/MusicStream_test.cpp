@@ -21,17 +21,6 @@ using namespace audiotest;
 
 namespace {
 
-std::map<std::string, std::string> Values(const std::string& report) {
-  std::map<std::string, std::string> values;
-  std::istringstream in(report);
-  std::string line;
-  while (std::getline(in, line))
-    if (auto eq = line.find('='); eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
-  return values;
-}
-
-void Wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
 // Polls until the channel has finished or the deadline passes; the milliseconds it took.
 int WaitUntilSilent(const TChannelPtr& channel, int deadlineMs) {
   auto start = std::chrono::steady_clock::now();
@@ -214,7 +203,7 @@ TEST(MusicStream, TrackSoundsThroughStallsHoldsWhilePausedAndShutsDownWhilePlayi
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Values(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["playing"], "1");
   EXPECT_EQ(v["held"], "1") << "a paused track is still there to be resumed";
   EXPECT_EQ(v["stopped"], "0");
@@ -316,7 +305,7 @@ TEST(MusicStream, TracksThatEndOrGiveNothingEndWithoutSpinning) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Values(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["cued"], "1");
   int endedAfter = std::stoi(v["endedAfter"]);
   EXPECT_GE(endedAfter, 200) << "0.3 s track ended too early";
@@ -352,7 +341,7 @@ TEST(MusicStream, AVoiceThatRanDryStartsAgainWithoutReplayingWhatItPlayed) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Values(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["ended"], "1");
   TRecording rec;
   ASSERT_TRUE(rec.Load(v["wav"]));

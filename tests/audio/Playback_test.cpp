@@ -14,23 +14,6 @@
 
 using namespace audiotest;
 
-namespace {
-
-std::map<std::string, std::string> Parse(const std::string& report) {
-  std::map<std::string, std::string> values;
-  std::istringstream in(report);
-  std::string line;
-  while (std::getline(in, line)) {
-    auto eq = line.find('=');
-    if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
-  }
-  return values;
-}
-
-void Wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-}  // namespace
-
 TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
   TTempDir temp;
   std::string dir = temp.Path;
@@ -73,7 +56,7 @@ TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Parse(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["driver"], "OpenAL Generic Software");
   EXPECT_EQ(v["os"], "Linux");
   EXPECT_EQ(v["playing"], "1");
@@ -116,7 +99,7 @@ TEST(Playback, MusicFadesInAndOutOverTheirLengths) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Parse(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["playing"], "1");
   EXPECT_EQ(v["stopped"], "0");
 
@@ -188,7 +171,7 @@ TEST(Playback, PoolsFillUpAndFreeWhenSoundsEnd) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Parse(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["given"], "3");
   EXPECT_EQ(v["playing"], "3");
   EXPECT_EQ(v["full"], "1");
@@ -266,7 +249,7 @@ TEST(Playback, WithoutADeviceEveryOperationRunsSilently) {
       },
       code);
   ASSERT_EQ(code, 0) << report;
-  auto v = Parse(report);
+  auto v = ReportValues(report);
   EXPECT_EQ(v["driver"], "None");
   EXPECT_EQ(v["again"], "None");
   EXPECT_EQ(v["given"], "40") << "silent channels never fill the pool";
