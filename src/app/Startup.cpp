@@ -86,6 +86,7 @@ void StartGame(const TCommandLine& line) {
 
 void StartGameWith(const TCommandLine& line, void (*run)()) {
   ProgressMarker = 0;
+  KeepHeapStill();  // before any helper thread takes a heap of its own
   ChangeToProgramFolder();
 
   ProgressMarker = 1001;

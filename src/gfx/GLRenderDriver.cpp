@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 #include <GL/glext.h>
-#include <malloc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,6 +11,7 @@
 #include "gfx/Image.h"
 #include "gfx/ImageFrame.h"
 #include "platform/Clock.h"
+#include "platform/Process.h"
 
 namespace {
 // Every fragment leaves premultiplied, so one blend function (ONE, ONE_MINUS_SRC_ALPHA)
@@ -77,19 +77,6 @@ GLuint CompileShader(GLenum type, const char* text) {
     return 0;
   }
   return shader;
-}
-
-// A software rasteriser builds each frame's scene in blocks that it frees once the frame
-// is drawn. With glibc's sliding thresholds those blocks went back to the kernel every
-// frame (a trimmed heap top, or mmap for the large ones) and came back the next frame as
-// page faults, most of our CPU time. Fixed thresholds keep them in the heap; the image
-// bank hands the garbage of picture loading back once, when it has uploaded everything.
-void KeepHeapStill() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  mallopt(M_MMAP_THRESHOLD, 4 << 20);
-  mallopt(M_TRIM_THRESHOLD, 32 << 20);
 }
 
 // OpenGL 2.0 brought both shaders and textures of any size.
