@@ -8,19 +8,21 @@
 #include "gfx/Image.h"
 
 
-void BlitWithGutter(TPixmap& page, const TPixmap& src, int x, int y, int gutter, bool leftTop) {
+void BlitWithGutter(TPixmap& page, const TPixmap& src, int x, int y, int gutter, bool leftTop, const TTrim& trim) {
+  const int w = src.width - trim.left - trim.right, h = src.height - trim.top - trim.bottom;
+  if (w < 1 || h < 1) return;
   // Source position for a page pixel: inside the rectangle itself, or the nearest edge pixel.
   int x0 = leftTop ? x - gutter : x, y0 = leftTop ? y - gutter : y;
-  int x1 = x + src.width + gutter, y1 = y + src.height + gutter;
+  int x1 = x + w + gutter, y1 = y + h + gutter;
   x0 = std::max(x0, 0), y0 = std::max(y0, 0);
   x1 = std::min(x1, page.width), y1 = std::min(y1, page.height);
   int sb = src.BytesPerPixel();
   for (int py = y0; py < y1; ++py) {
-    int sy = std::clamp(py - y, 0, src.height - 1);
+    int sy = std::clamp(py - y, 0, h - 1) + trim.top;
     const uint8_t* srow = src.Row(sy);
     uint8_t* d = page.Row(py) + size_t(x0) * 4;
     for (int px = x0; px < x1; ++px, d += 4) {
-      int sx = std::clamp(px - x, 0, src.width - 1);
+      int sx = std::clamp(px - x, 0, w - 1) + trim.left;
       const uint8_t* s = srow + sx * sb;
       d[0] = s[0], d[1] = s[1], d[2] = s[2];
       d[3] = sb == 4 ? s[3] : 255;
@@ -28,8 +30,41 @@ void BlitWithGutter(TPixmap& page, const TPixmap& src, int x, int y, int gutter,
   }
 }
 
-TAtlas::TAtlas(int flags, int pageSize, int gutter)
-    : flags_(flags), pageSize_(NextPow2(std::max(pageSize, 16))), gutter_(std::max(gutter, 0)) {}
+TTrim EmptyBorder(const TPixmap& pixmap) {
+  TTrim trim;
+  if (pixmap.format != PF_RGBA8888 || pixmap.width < 1 || pixmap.height < 1) return trim;
+  const auto emptyRow = [&](int y) {
+    const uint8_t* row = pixmap.Row(y);
+    return std::all_of(row, row + size_t(pixmap.width) * 4, [](uint8_t b) { return b == 0; });
+  };
+  const auto emptyColumn = [&](int x, int y0, int y1) {
+    for (int y = y0; y < y1; ++y)
+      if (pixmap.ReadPixel(x, y) != 0) return false;
+    return true;
+  };
+  int top = 0, bottom = pixmap.height;
+  while (top < bottom && emptyRow(top)) ++top;
+  if (top == bottom) {
+    // Nothing at all: one empty pixel stands for the picture.
+    trim.right = pixmap.width - 1, trim.bottom = pixmap.height - 1;
+    return trim;
+  }
+  while (emptyRow(bottom - 1)) --bottom;
+  int left = 0, right = pixmap.width;
+  while (emptyColumn(left, top, bottom)) ++left;
+  while (emptyColumn(right - 1, top, bottom)) --right;
+  // One empty row and column stay on each side: filtered sampling at the edge then meets
+  // the same empty pixels it met in the whole picture.
+  trim.left = std::max(left - 1, 0), trim.top = std::max(top - 1, 0);
+  trim.right = std::max(pixmap.width - right - 1, 0), trim.bottom = std::max(pixmap.height - bottom - 1, 0);
+  return trim;
+}
+
+TAtlas::TAtlas(int flags, int pageSize, int gutter, bool trim)
+    : flags_(flags),
+      pageSize_(NextPow2(std::max(pageSize, 16))),
+      gutter_(std::max(gutter, 0)),
+      trim_(trim && !(flags & IMAGE_MIPMAPPED)) {}
 
 bool TAtlas::Place(PageSpace& space, int w, int h, int& x, int& y) const {
   // Best-fitting shelf first: the lowest one that is tall enough and has room.
@@ -80,9 +115,18 @@ bool TAtlas::Add(TImage& image, int frame) {
   return pixmap && Put(*pixmap, image.frames[size_t(frame)], &image, frame);
 }
 
+TTrim TAtlas::TrimOf(const TPixmap& pixmap) const { return trim_ ? EmptyBorder(pixmap) : TTrim{}; }
+
+std::pair<int, int> TAtlas::KeptSize(const TPixmap& pixmap) const {
+  const TTrim t = TrimOf(pixmap);
+  return {pixmap.width - t.left - t.right, pixmap.height - t.top - t.bottom};
+}
+
 bool TAtlas::Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int index) {
   if (pixmap.width < 1 || pixmap.height < 1) return false;
-  int cellW = pixmap.width + 2 * gutter_, cellH = pixmap.height + 2 * gutter_;
+  const TTrim trim = TrimOf(pixmap);
+  const int keptW = pixmap.width - trim.left - trim.right, keptH = pixmap.height - trim.top - trim.bottom;
+  int cellW = keptW + 2 * gutter_, cellH = keptH + 2 * gutter_;
   int x = 0, y = 0;
   TTexturePagePtr page;
   if (cellW > pageSize_ || cellH > pageSize_) {
@@ -92,45 +136,59 @@ bool TAtlas::Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int i
     for (size_t i = 0; i < spaces_.size() && !page; ++i)
       if (Place(spaces_[i], cellW, cellH, x, y)) page = pages_[i];
     if (!page) {
+      // Without a plan a page starts as tall as its first row and grows with the rows
+      // added later: a font that only ever renders a handful of glyphs keeps a small page.
       const size_t next = pages_.size();
-      page = std::make_shared<TTexturePage>(pageSize_, next < plannedHeights_.size() ? plannedHeights_[next] : pageSize_,
+      page = std::make_shared<TTexturePage>(pageSize_, next < plannedHeights_.size() ? plannedHeights_[next] : RowsHeight(cellH),
                                             flags_);
       pages_.push_back(page);
       spaces_.emplace_back();
       Place(spaces_.back(), cellW, cellH, x, y);
     }
   }
+  std::weak_ptr<TImage> owner = image ? image->weak_from_this() : std::weak_ptr<TImage>();
   // A picture the plan did not foresee may land below the rows planned: the page grows,
-  // and the frames already on it follow.
-  if (y + cellH > page->pixels.height && !page->anonymous) {
+  // and the frames already on it follow. A frame of no known image could not follow, so
+  // the first one on a page makes it as tall as it will ever be.
+  const bool shared = cellW <= pageSize_ && cellH <= pageSize_;
+  const int rowsNeeded = owner.expired() && shared ? pageSize_ : y + cellH;
+  bool grew = false;
+  if (rowsNeeded > page->pixels.height && !page->anonymous) {
     if (!page->HasPixels()) page->Remake();
-    page->pixels.height = std::min(pageSize_, y + cellH);
+    grew = true;
+    page->pixels.height = RowsHeight(rowsNeeded);
     page->pixels.pixels.resize(size_t(page->pixels.pitch) * size_t(page->pixels.height), 0);
     for (const auto& source : page->sources)
-      if (auto owner = source.image.lock()) owner->frames[size_t(source.frame)].vscale = 1.0f / float(page->pixels.height);
+      if (auto o = source.image.lock()) o->frames[size_t(source.frame)].vscale = 1.0f / float(page->pixels.height);
   }
   // A page whose pixels went to the GPU gets them back before it takes another picture.
   if (!page->HasPixels()) page->Remake();
   page->gutter = gutter_;
   page->leftTop = true;
-  std::weak_ptr<TImage> owner = image ? image->weak_from_this() : std::weak_ptr<TImage>();
   if (owner.expired())
     page->anonymous = true;
   else
-    page->sources.push_back({owner, index, x + gutter_, y + gutter_});
-  BlitWithGutter(page->pixels, pixmap, x + gutter_, y + gutter_, gutter_, true);
-  page->onlyAdded = !page->dirty || page->onlyAdded;
+    page->sources.push_back({owner, index, x + gutter_, y + gutter_, trim});
+  BlitWithGutter(page->pixels, pixmap, x + gutter_, y + gutter_, gutter_, true, trim);
+  // Quads batched before the page grew carry texture coordinates of its old height.
+  page->onlyAdded = !grew && (!page->dirty || page->onlyAdded);
   page->dirty = true;
   frame.page = page;
-  frame.x = x + gutter_;
-  frame.y = y + gutter_;
+  frame.x = x + gutter_ - trim.left;
+  frame.y = y + gutter_ - trim.top;
   frame.width = pixmap.width;
   frame.height = pixmap.height;
+  frame.trim = trim;
   frame.uscale = 1.0f / float(page->pixels.width);
   frame.vscale = 1.0f / float(page->pixels.height);
   frame.stale = false;
   frame.ownPage = false;
   return true;
+}
+
+int TAtlas::RowsHeight(int rows) const {
+  // Mipmapped pages keep power-of-two sides, so that every level halves them exactly.
+  return std::min(pageSize_, (flags_ & IMAGE_MIPMAPPED) ? int(NextPow2(rows)) : rows);
 }
 
 void TAtlas::Plan(const std::vector<std::pair<int, int>>& sizes) {
@@ -167,14 +225,23 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
   }
   int pages = 0;
   for (auto& [flags, items] : byFlags) {
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Item& a, const Item& b) { return a.image->height > b.image->height; });
     TAtlas atlas(flags, pageSize, 1);
-    std::vector<std::pair<int, int>> sizes;
+    // Tallest first, by what stays of each picture; the frames of a strip stay together, so
+    // that its pixels can go as soon as the strip is on the page.
+    std::vector<std::pair<int, int>> kept;
+    std::map<const TImage*, int> tallest;
     for (const auto& item : items) {
-      const TPixmapPtr& p = item.image->pixmaps[size_t(item.frame)];
-      sizes.emplace_back(p->width, p->height);
+      kept.push_back(atlas.KeptSize(*item.image->pixmaps[size_t(item.frame)]));
+      tallest[item.image] = std::max(tallest[item.image], kept.back().second);
     }
+    std::vector<size_t> order(items.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return tallest[items[a].image] > tallest[items[b].image]; });
+    std::vector<Item> sorted;
+    std::vector<std::pair<int, int>> sizes;
+    for (size_t i : order) sorted.push_back(items[i]), sizes.push_back(kept[i]);
+    items.swap(sorted);
     atlas.Plan(sizes);
     // A picture that can read its pixels again from its file lets them go as soon as its
     // last frame is on the page, so the page and every picture never fill memory together.

@@ -15,7 +15,9 @@ class TAtlas {
  public:
   // flags: the image flags shared by every page (filtering; mipmapped pictures are
   // better left unpacked, since lower levels would mix neighbours). pageSize: a power of two.
-  explicit TAtlas(int flags, int pageSize = 1024, int gutter = 1);
+  // trim: pages keep pictures without their empty border (see EmptyBorder); a mipmapped
+  // atlas never trims, since lower levels blend far beyond one pixel.
+  explicit TAtlas(int flags, int pageSize = 1024, int gutter = 1, bool trim = true);
 
   // Copies the RGBA pixmap into a page (opening a new page when the current ones are full)
   // and fills `frame`. A pixmap wider or taller than a page gets a page of its own.
@@ -24,7 +26,10 @@ class TAtlas {
   // The same for frame `frame` of an image (its current pixmap), remembering where it
   // went so the page can let its pixels go after upload and make them again later.
   bool Add(TImage& image, int frame);
-  // Lays out pictures of the given sizes as Add would, in the same order, so that the
+  // Empty border Add leaves out of a picture, and the size of what stays.
+  TTrim TrimOf(const TPixmap& pixmap) const;
+  std::pair<int, int> KeptSize(const TPixmap& pixmap) const;
+  // Lays out pictures of the given kept sizes as Add would, in the same order, so that the
   // pages Add then opens are only as tall as the rows they will use: a known set of
   // pictures is packed without ever holding the empty rest of a page in memory.
   void Plan(const std::vector<std::pair<int, int>>& sizes);
@@ -43,11 +48,14 @@ class TAtlas {
     int nextY = 0;
   };
   bool Place(PageSpace& space, int w, int h, int& x, int& y) const;
+  // Page height that holds `rows` rows of pixels.
+  int RowsHeight(int rows) const;
   bool Put(const TPixmap& pixmap, TImageFrame& frame, TImage* image, int index);
 
   int flags_;
   int pageSize_;
   int gutter_;
+  bool trim_;
   std::vector<TTexturePagePtr> pages_;
   std::vector<PageSpace> spaces_;
   std::vector<int> plannedHeights_;  // rows the pages to come will use
@@ -61,6 +69,12 @@ class TAtlas {
 // go once they are on a page (they read them again when needed). Returns the number of pages made.
 int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize = 1024);
 
-// Copies src into page pixels at (x, y) and repeats its edge pixels `gutter` times on each
-// side (left/top only when leftTop is set), with the corners filled from the corner pixels.
-void BlitWithGutter(TPixmap& page, const TPixmap& srcRGBA, int x, int y, int gutter, bool leftTop);
+// Copies src, less its trim, into page pixels at (x, y) and repeats its edge pixels `gutter`
+// times on each side (left/top only when leftTop is set), with the corners filled from the
+// corner pixels.
+void BlitWithGutter(TPixmap& page, const TPixmap& srcRGBA, int x, int y, int gutter, bool leftTop,
+                    const TTrim& trim = {});
+// The border of wholly empty pixels (all four channels zero) around an RGBA picture, less
+// one row or column on each side where there is one; other formats have none. A picture
+// with nothing in it keeps a single empty pixel.
+TTrim EmptyBorder(const TPixmap& pixmap);

@@ -96,7 +96,7 @@ const TImageFrame* TImage::Frame(int frame) {
     if (!f.page) return nullptr;
     // Dynamic pictures are rewritten in place and keep their page's pixels.
     if (!(flags & IMAGE_DYNAMIC)) {
-      f.page->sources.push_back({weak_from_this(), frame, 0, 0});
+      f.page->sources.push_back({weak_from_this(), frame, 0, 0, TTrim{}});
       f.page->leftTop = false;
     }
     return &f;
@@ -111,7 +111,7 @@ const TImageFrame* TImage::Frame(int frame) {
   std::vector<std::pair<int, int>> sizes;
   for (int i = 0; i < FrameCount(); ++i)
     if (!frames[size_t(i)].Valid() && pixmaps[size_t(i)])
-      sizes.emplace_back(pixmaps[size_t(i)]->width, pixmaps[size_t(i)]->height);
+      sizes.push_back(atlas.KeptSize(*pixmaps[size_t(i)]));
   atlas.Plan(sizes);
   for (int i = 0; i < FrameCount(); ++i) {
     TImageFrame& g = frames[size_t(i)];

@@ -31,7 +31,9 @@ TImageFontPtr TImageFont::BuiltIn() {
     f->height_ = 16;
     f->ascender_ = 14;
     f->_glyphs.resize(96);
-    f->atlas_ = std::make_unique<TAtlas>(0, 256, 1);
+    // Glyphs are drawn as whole cells: text in a solid blend would otherwise draw each
+    // glyph's empty border as pieces of its own.
+    f->atlas_ = std::make_unique<TAtlas>(0, 256, 1, false);
     // All at once, so the page is complete before its first upload.
     for (int i = 0; i < 96; ++i) f->LoadGlyph(i);
     return f;
@@ -62,8 +64,9 @@ TImageFontPtr TImageFont::Load(const std::string& path, float size, int style) {
   font->height_ = int((m.height + 32) >> 6);
   font->ascender_ = int((m.ascender + 32) >> 6);
   // Glyphs carry a transparent border already; a wider gutter keeps the first mipmap
-  // levels from mixing neighbours.
-  font->atlas_ = std::make_unique<TAtlas>(font->_imageFlags, 512, src->smooth ? 2 : 1);
+  // levels from mixing neighbours. The rasteriser cuts each glyph to its ink, so there is
+  // no empty border to trim.
+  font->atlas_ = std::make_unique<TAtlas>(font->_imageFlags, 512, src->smooth ? 2 : 1, false);
   // Every text drawn each frame looks its characters up: the common ones are looked up once.
   for (size_t ch = 0; ch < font->latinGlyphs_.size(); ++ch) {
     const FT_UInt index = FT_Get_Char_Index(src->face, FT_ULong(ch));

@@ -8,12 +8,15 @@ class TPixmap;
 class TImageFrame {
  public:
   TTexturePagePtr page;   // nullptr: not made yet or made stale
-  int x = 0, y = 0;       // frame's top-left inside the page, in page pixels
+  // Frame's top-left inside the page, in page pixels. Of a trimmed frame the page holds
+  // only the part inside the trim, so this corner may lie off the page.
+  int x = 0, y = 0;
   int width = 0, height = 0;
+  TTrim trim;
   float uscale = 0;       // texture coordinate per page pixel = 1 / page width
   float vscale = 0;
-  bool stale = false;
-  bool ownPage = false;   // the page holds this frame alone (may be refreshed in place)     // pixels changed: remake from the image's pixmap before drawing
+  bool stale = false;     // pixels changed: remake from the image's pixmap before drawing
+  bool ownPage = false;   // the page holds this frame alone (may be refreshed in place)
 
   bool Valid() const { return page != nullptr && !stale; }
   // Draws the frame's source rectangle (sx, sy, sw, sh) stretched onto the local quad

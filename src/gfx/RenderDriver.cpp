@@ -112,18 +112,57 @@ void TRenderDriver::EmitPolygon(const std::vector<float>& xy, float hx, float hy
   Emit(TPrimitive::Triangles, nullptr, polygon_.data(), int(polygon_.size()));
 }
 
+void TRenderDriver::EmitQuad(TTexturePage* page, float x0, float y0, float x1, float y1, float tx, float ty,
+                            float u0, float v0, float u1, float v1, uint32_t rgba) {
+  float ax = x0 * ix_ + y0 * iy_ + tx, ay = x0 * jx_ + y0 * jy_ + ty;
+  float bx = x1 * ix_ + y0 * iy_ + tx, by = x1 * jx_ + y0 * jy_ + ty;
+  float cx = x1 * ix_ + y1 * iy_ + tx, cy = x1 * jx_ + y1 * jy_ + ty;
+  float dx = x0 * ix_ + y1 * iy_ + tx, dy = x0 * jx_ + y1 * jy_ + ty;
+  TVertex v[6] = {{ax, ay, u0, v0, rgba}, {bx, by, u1, v0, rgba}, {cx, cy, u1, v1, rgba},
+                  {ax, ay, u0, v0, rgba}, {cx, cy, u1, v1, rgba}, {dx, dy, u0, v1, rgba}};
+  Emit(TPrimitive::Triangles, page, v, 6);
+}
+
 void TRenderDriver::DrawFrame(const TImageFrame& frame, float x0, float y0, float x1, float y1, float tx,
                               float ty, float sx, float sy, float sw, float sh) {
   if (!frame.page) return;
   TTexturePage& page = *frame.page;
   if (page.NeedsUpload(ContextSeq())) UploadPage(page);
-  float u0 = (float(frame.x) + sx) * frame.uscale, u1 = (float(frame.x) + sx + sw) * frame.uscale;
-  float v0 = (float(frame.y) + sy) * frame.vscale, v1 = (float(frame.y) + sy + sh) * frame.vscale;
-  float ax = x0 * ix_ + y0 * iy_ + tx, ay = x0 * jx_ + y0 * jy_ + ty;
-  float bx = x1 * ix_ + y0 * iy_ + tx, by = x1 * jx_ + y0 * jy_ + ty;
-  float cx = x1 * ix_ + y1 * iy_ + tx, cy = x1 * jx_ + y1 * jy_ + ty;
-  float dx = x0 * ix_ + y1 * iy_ + tx, dy = x0 * jx_ + y1 * jy_ + ty;
-  TVertex v[6] = {{ax, ay, u0, v0, rgba_}, {bx, by, u1, v0, rgba_}, {cx, cy, u1, v1, rgba_},
-                  {ax, ay, u0, v0, rgba_}, {cx, cy, u1, v1, rgba_}, {dx, dy, u0, v1, rgba_}};
-  Emit(TPrimitive::Triangles, &page, v, 6);
+  const auto emit = [&](float qx0, float qy0, float qx1, float qy1, float fx, float fy, float fw, float fh) {
+    EmitQuad(&page, qx0, qy0, qx1, qy1, tx, ty, (float(frame.x) + fx) * frame.uscale,
+             (float(frame.y) + fy) * frame.vscale, (float(frame.x) + fx + fw) * frame.uscale,
+             (float(frame.y) + fy + fh) * frame.vscale, rgba_);
+  };
+  if (!frame.trim.Any() || sw == 0 || sh == 0) {
+    emit(x0, y0, x1, y1, sx, sy, sw, sh);
+    return;
+  }
+  // The page holds only the part of the picture inside its empty border: the quad is cut to
+  // where that part shows, as fractions of the way across and down it.
+  const auto span = [](float s, float len, float k0, float k1, float& t0, float& t1) {
+    const float a = (k0 - s) / len, b = (k1 - s) / len;
+    t0 = std::clamp(std::min(a, b), 0.0f, 1.0f);
+    t1 = std::clamp(std::max(a, b), 0.0f, 1.0f);
+  };
+  float tx0, tx1, ty0, ty1;
+  span(sx, sw, float(frame.trim.left), float(frame.width - frame.trim.right), tx0, tx1);
+  span(sy, sh, float(frame.trim.top), float(frame.height - frame.trim.bottom), ty0, ty1);
+  const auto qx = [&](float t) { return x0 + (x1 - x0) * t; };
+  const auto qy = [&](float t) { return y0 + (y1 - y0) * t; };
+  const bool kept = tx1 > tx0 && ty1 > ty0;
+  if (kept) emit(qx(tx0), qy(ty0), qx(tx1), qy(ty1), sx + sw * tx0, sy + sh * ty0, sw * (tx1 - tx0), sh * (ty1 - ty0));
+  // Blending leaves empty pixels unseen, except in the modes that write or multiply colour
+  // whatever its alpha: there the border still draws as the empty pixels it was made of.
+  if (blend_ == BLEND_ALPHA || blend_ == BLEND_LIGHT || blend_ == BLEND_MASK) return;
+  const auto empty = [&](float a0, float b0, float a1, float b1) {
+    if (a1 > a0 && b1 > b0) EmitQuad(nullptr, qx(a0), qy(b0), qx(a1), qy(b1), tx, ty, 0, 0, 0, 0, 0);
+  };
+  if (!kept) {
+    empty(0, 0, 1, 1);
+    return;
+  }
+  empty(0, 0, 1, ty0);
+  empty(0, ty1, 1, 1);
+  empty(0, ty0, tx0, ty1);
+  empty(tx1, ty0, 1, ty1);
 }

@@ -96,6 +96,9 @@ class TRenderDriver {
     drawCalls_ = 0;
   }
 
+  // A local rectangle through the current transform, placed at (tx, ty), as two triangles.
+  void EmitQuad(TTexturePage* page, float x0, float y0, float x1, float y1, float tx, float ty, float u0, float v0,
+                float u1, float v1, uint32_t rgba);
   // Polygons (ovals, DrawPoly) as triangles; members so that no draw allocates.
   void EmitPolygon(const std::vector<float>& xy, float hx, float hy, float tx, float ty);
   std::vector<float> scratch_;

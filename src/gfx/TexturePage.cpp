@@ -32,7 +32,7 @@ bool TTexturePage::Remake() {
       complete = false;
       continue;
     }
-    BlitWithGutter(pixels, *pixmap, source.x, source.y, gutter, leftTop);
+    BlitWithGutter(pixels, *pixmap, source.x, source.y, gutter, leftTop, source.trim);
   }
   for (const auto& image : reread) image->ReleasePixmaps();
   dirty = true;

@@ -11,6 +11,13 @@
 
 class TImage;
 
+// Columns and rows left out at each side of a picture: an atlas keeps only the part of a
+// frame inside its border of empty pixels. All zero: the whole picture.
+struct TTrim {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool Any() const { return left || top || right || bottom; }
+};
+
 class TTexturePage {
  public:
   // RGBA pixels, power-of-two sized; the back end may shrink its copy to fit the hardware.
@@ -23,11 +30,12 @@ class TTexturePage {
   // still waiting in a batch may be drawn after the upload.
   bool onlyAdded = false;
 
-  // Frame `frame` of `image` lies at (x, y), surrounded by the page's gutter.
+  // Frame `frame` of `image`, less its trim, lies at (x, y), surrounded by the page's gutter.
   struct TSource {
     std::weak_ptr<TImage> image;
     int frame;
     int x, y;
+    TTrim trim;
   };
   std::vector<TSource> sources;
   int gutter = 1;

@@ -136,3 +136,86 @@ TEST(Atlas, ShortPicturesFillTheRoomBesideATallOne) {
     cells.push_back(cell);
   }
 }
+
+TEST(Atlas, UnplannedPagesGrowWithTheirRows) {
+  // Glyphs arrive one at a time: the page starts as tall as its first row and grows, a
+  // mipmapped one in powers of two, while every frame already on it keeps its pixels.
+  TAtlas atlas(IMAGE_FILTERED | IMAGE_MIPMAPPED, 64, 1);
+  std::vector<TPixmapPtr> pics;
+  std::vector<TImagePtr> images;
+  for (int i = 0; i < 6; ++i) {
+    pics.push_back(Numbered(18, 10, uint32_t(i + 1)));
+    images.push_back(CreateImage(18, 10, 1, IMAGE_FILTERED | IMAGE_MIPMAPPED));
+    images.back()->pixmaps[0] = pics.back();
+    ASSERT_TRUE(atlas.Add(*images.back(), 0));
+    if (i == 0) {
+      EXPECT_EQ(images[0]->frames[0].page->pixels.height, 16);
+    }
+  }
+  ASSERT_EQ(atlas.Pages().size(), 1u);
+  const TTexturePage& page = *atlas.Pages()[0];
+  EXPECT_EQ(page.pixels.height, 32) << "two rows of three, 24 pixels, rounded up to a power of two";
+  for (size_t i = 0; i < images.size(); ++i) {
+    const TImageFrame& f = images[i]->frames[0];
+    EXPECT_FLOAT_EQ(f.vscale, 1.0f / 32) << "picture " << i;
+    EXPECT_EQ(page.pixels.ReadPixel(f.x + 5, f.y + 7), pics[i]->ReadPixel(5, 7)) << "picture " << i;
+  }
+
+  // A frame of no known image cannot follow a later growth: its page is made full at once.
+  TAtlas plain(0, 64, 1);
+  TImageFrame loose;
+  ASSERT_TRUE(plain.Add(*Numbered(20, 10, 9), loose));
+  EXPECT_EQ(loose.page->pixels.height, 64);
+  EXPECT_FLOAT_EQ(loose.vscale, 1.0f / 64);
+}
+
+TEST(Atlas, PagesKeepPicturesWithoutTheirEmptyBorder) {
+  // The border is what is wholly zero, less one row or column kept on each side.
+  auto p = TPixmap::Create(40, 30, PF_RGBA8888);
+  p->WritePixel(12, 6, 0x01000000u);  // barely visible still counts
+  p->WritePixel(20, 25, 0xff00ff00u);
+  const TTrim t = EmptyBorder(*p);
+  EXPECT_EQ(t.left, 11);
+  EXPECT_EQ(t.top, 5);
+  EXPECT_EQ(t.right, 40 - 21 - 1);
+  EXPECT_EQ(t.bottom, 30 - 26 - 1);
+  // Touching the edges leaves nothing to trim on those sides; other formats are never trimmed.
+  p->WritePixel(0, 0, 0x00000001u);  // colour without alpha is not empty either
+  EXPECT_EQ(EmptyBorder(*p).left, 0);
+  EXPECT_EQ(EmptyBorder(*p).top, 0);
+  EXPECT_FALSE(EmptyBorder(*TPixmap::Create(8, 8, PF_RGB888)).Any());
+  const TTrim none = EmptyBorder(*TPixmap::Create(8, 6, PF_RGBA8888));
+  EXPECT_EQ(8 - none.left - none.right, 1);
+  EXPECT_EQ(6 - none.top - none.bottom, 1);
+
+  // On a page: the kept part at the frame's corner plus its trim, with a gutter around it,
+  // and the same pixels again when the page is remade from the picture.
+  auto pic = Numbered(24, 16, 3);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 24; ++x)
+      if (x < 5 || y > 11) pic->WritePixel(x, y, 0);
+  auto image = LoadImage(pic, IMAGE_FILTERED);
+  TAtlas atlas(IMAGE_FILTERED, 64, 1);
+  ASSERT_TRUE(atlas.Add(*image, 0));
+  const TImageFrame& f = image->frames[0];
+  EXPECT_EQ(f.width, 24);
+  EXPECT_EQ(f.trim.left, 4);
+  EXPECT_EQ(f.trim.bottom, 3);
+  TTexturePage& page = *f.page;
+  EXPECT_EQ(page.pixels.height, 13 + 2) << "the page holds only the kept rows";
+  for (int y = f.trim.top - 1; y <= 16 - f.trim.bottom; ++y)
+    for (int x = f.trim.left - 1; x <= 24 - f.trim.right; ++x) {
+      const int sx = std::clamp(x, f.trim.left, 24 - f.trim.right - 1);
+      const int sy = std::clamp(y, f.trim.top, 16 - f.trim.bottom - 1);
+      ASSERT_EQ(page.pixels.ReadPixel(f.x + x, f.y + y), pic->ReadPixel(sx, sy)) << x << "," << y;
+    }
+  const std::vector<uint8_t> before = page.pixels.pixels;
+  page.ReleasePixels();
+  ASSERT_FALSE(page.HasPixels());
+  EXPECT_TRUE(page.Remake());
+  EXPECT_EQ(page.pixels.pixels, before);
+
+  // Mipmapped pages keep whole pictures: lower levels blend far beyond one pixel.
+  TAtlas mipmapped(IMAGE_FILTERED | IMAGE_MIPMAPPED, 64, 2);
+  EXPECT_FALSE(mipmapped.TrimOf(*pic).Any());
+}

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "gfx/Atlas.h"
 #include "gfx/Draw.h"
 #include "gfx/RecordingRenderDriver.h"
 
@@ -251,4 +252,57 @@ TEST_F(DrawGeometry, StateCarriedOverToNewContextAndFramesReuploaded) {
   EXPECT_EQ(rec->VertexColor() & 0xffffff, 10u | (20u << 8) | (30u << 16));
   DrawImage(image, 0, 0);
   EXPECT_EQ(rec->uploads, 2);
+}
+
+TEST_F(DrawGeometry, TrimmedFramesDrawOnlyWhatTheirPageKeeps) {
+  // 64x32 with something only in columns 10..29 and rows 5..19: the atlas keeps that part
+  // and one empty row and column around it, columns 9..30 and rows 4..20.
+  auto px = TPixmap::Create(64, 32, PF_RGBA8888);
+  for (int y = 5; y < 20; ++y)
+    for (int x = 10; x < 30; ++x) px->WritePixel(x, y, 0xff336699u);
+  auto image = LoadImage(px, 0);
+  ASSERT_EQ(PackImages({image}, 256), 1);
+  const TImageFrame* f = image->Frame(0);
+  ASSERT_TRUE(f->trim.Any());
+  DrawImage(image, 100, 100);
+  ASSERT_EQ(rec->recorded.size(), 1u);
+  auto c = Corners(rec->recorded[0]);
+  ExpectNear(c[0], 109, 104);
+  ExpectNear(c[2], 131, 121);
+  const auto& v = rec->recorded[0].vertices;
+  EXPECT_NEAR(v[0].u, (f->x + 9) * f->uscale, 1e-6);
+  EXPECT_NEAR(v[2].v, (f->y + 21) * f->vscale, 1e-6);
+
+  // A source rectangle is cut the same way, scaled onto its quad: source 0..32 across 64
+  // screen pixels keeps source 9..31, screen 18..62.
+  rec->Clear();
+  DrawSubImageRect(image, 0, 0, 64, 32, 0, 0, 32, 32, 0, 0);
+  c = Corners(rec->recorded.at(0));
+  ExpectNear(c[0], 18, 4);
+  ExpectNear(c[2], 62, 21);
+  EXPECT_NEAR(rec->recorded[0].vertices[2].u, (f->x + 31) * f->uscale, 1e-6);
+  // Wholly in the empty border: nothing to draw.
+  rec->Clear();
+  DrawSubImageRect(image, 0, 0, 8, 8, 0, 0, 8, 8, 0, 0);
+  EXPECT_TRUE(rec->recorded.empty());
+
+  // Solid drawing writes empty pixels too: the border still covers the whole quad, as
+  // untextured empty colour around the kept part.
+  rec->Clear();
+  SetBlend(BLEND_SOLID);
+  DrawImage(image, 100, 100);
+  ASSERT_EQ(rec->recorded.size(), 5u);
+  EXPECT_EQ(rec->recorded[0].page, f->page.get());
+  float area = 0;
+  for (size_t i = 1; i < 5; ++i) {
+    EXPECT_EQ(rec->recorded[i].page, nullptr);
+    EXPECT_EQ(rec->recorded[i].vertices[0].rgba, 0u);
+  }
+  for (const auto& p : rec->recorded) {
+    auto q = Corners(p);
+    area += (q[2].x - q[0].x) * (q[2].y - q[0].y);
+    EXPECT_GE(q[0].x, 100 - 1e-3);
+    EXPECT_LE(q[2].x, 164 + 1e-3);
+  }
+  EXPECT_NEAR(area, 64 * 32, 1e-2) << "the pieces tile the picture's quad";
 }
