@@ -1,6 +1,7 @@
 // Pixels through the OpenGL back end in a hidden window, read back with GrabPixmap.
 #include <gtest/gtest.h>
 
+#include "gfx/Atlas.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 
@@ -241,4 +242,49 @@ TEST_F(DrawWindow, ImageFontFromAVectorFile) {
   EXPECT_EQ(LoadImageFont("/etc/hostname", 12), nullptr);
   EXPECT_EQ(LoadImageFont(path, 0), nullptr);
   SetImageFont(nullptr);
+}
+
+TEST_F(DrawWindow, TrimmedPicturesLookLikeWholeOnesInEveryBlend) {
+  // A soft blob inside a wide empty border, once packed (the page keeps the blob and a
+  // ring of empty pixels) and once whole on a page of its own, drawn turned, stretched
+  // and filtered over a coloured ground in every blend: the two must match.
+  auto pixmap = TPixmap::Create(40, 30, PF_RGBA8888);
+  for (int y = 8; y < 22; ++y)
+    for (int x = 12; x < 30; ++x) {
+      const uint32_t a = uint32_t(std::min(255, 40 + 12 * std::min({x - 12, 29 - x, y - 8, 21 - y})));
+      pixmap->WritePixel(x, y, (a << 24) | (uint32_t(x * 6) << 16) | (uint32_t(y * 8) << 8) | 0x40u);
+    }
+  auto packed = LoadImage(pixmap, IMAGE_FILTERED);
+  ASSERT_EQ(PackImages({packed}, 256), 1);
+  ASSERT_TRUE(packed->Frame(0)->trim.Any());
+  auto whole = LoadImage(pixmap, IMAGE_FILTERED);
+  ASSERT_FALSE(whole->Frame(0)->trim.Any());
+  SetImageHandle(packed, 20, 15);
+  SetImageHandle(whole, 20, 15);
+
+  for (int mode : {BLEND_ALPHA, BLEND_LIGHT, BLEND_MASK, BLEND_SOLID, BLEND_SHADE, BLEND_MODULATE2X}) {
+    SetTransform(0, 1, 1);
+    SetBlend(BLEND_SOLID);
+    SetAlpha(1);
+    for (int band = 0; band < 10; ++band) {
+      SetColor(40 + band * 20, 200 - band * 15, 90);
+      DrawRect(0, float(band * 20), 400, 20);
+    }
+    SetColor(255, 255, 255);
+    SetAlpha(0.8f);
+    SetBlend(mode);
+    SetTransform(30, 1.7f, 1.3f);
+    DrawImage(packed, 100, 100);
+    DrawImage(whole, 300, 100);
+    SetTransform(0, 1, 1);
+    auto left = GrabPixmap(50, 50, 100, 100), right = GrabPixmap(250, 50, 100, 100);
+    int worst = 0;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 100; ++x) {
+        const uint32_t a = left->ReadPixel(x, y), b = right->ReadPixel(x, y);
+        for (int shift : {0, 8, 16}) worst = std::max(worst, std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)));
+      }
+    EXPECT_LE(worst, 2) << "blend " << mode;
+    Flip(0);
+  }
 }
