@@ -216,32 +216,28 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
   struct Item {
     TImage* image;
     int frame;
+    std::pair<int, int> kept{};  // what stays of the frame on the page
   };
   std::map<int, std::vector<Item>> byFlags;
   for (const auto& image : images) {
     if (!image || (image->flags & (IMAGE_MIPMAPPED | IMAGE_DYNAMIC))) continue;
     for (int f = 0; f < image->FrameCount(); ++f)
-      if (image->pixmaps[size_t(f)]) byFlags[image->flags & IMAGE_FILTERED].push_back({image.get(), f});
+      if (image->pixmaps[size_t(f)]) byFlags[image->flags & IMAGE_FILTERED].push_back({image.get(), f, {}});
   }
   int pages = 0;
   for (auto& [flags, items] : byFlags) {
     TAtlas atlas(flags, pageSize, 1);
     // Tallest first, by what stays of each picture; the frames of a strip stay together, so
     // that its pixels can go as soon as the strip is on the page.
-    std::vector<std::pair<int, int>> kept;
     std::map<const TImage*, int> tallest;
-    for (const auto& item : items) {
-      kept.push_back(atlas.KeptSize(*item.image->pixmaps[size_t(item.frame)]));
-      tallest[item.image] = std::max(tallest[item.image], kept.back().second);
+    for (auto& item : items) {
+      item.kept = atlas.KeptSize(*item.image->pixmaps[size_t(item.frame)]);
+      tallest[item.image] = std::max(tallest[item.image], item.kept.second);
     }
-    std::vector<size_t> order(items.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return tallest[items[a].image] > tallest[items[b].image]; });
-    std::vector<Item> sorted;
+    std::stable_sort(items.begin(), items.end(),
+                     [&](const Item& a, const Item& b) { return tallest[a.image] > tallest[b.image]; });
     std::vector<std::pair<int, int>> sizes;
-    for (size_t i : order) sorted.push_back(items[i]), sizes.push_back(kept[i]);
-    items.swap(sorted);
+    for (const auto& item : items) sizes.push_back(item.kept);
     atlas.Plan(sizes);
     // A picture that can read its pixels again from its file lets them go as soon as its
     // last frame is on the page, so the page and every picture never fill memory together.

@@ -64,13 +64,7 @@ void TRenderDriver::DrawLine(float x0, float y0, float x1, float y1, float tx, f
 }
 
 void TRenderDriver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty) {
-  float ax = x0 * ix_ + y0 * iy_ + tx, ay = x0 * jx_ + y0 * jy_ + ty;
-  float bx = x1 * ix_ + y0 * iy_ + tx, by = x1 * jx_ + y0 * jy_ + ty;
-  float cx = x1 * ix_ + y1 * iy_ + tx, cy = x1 * jx_ + y1 * jy_ + ty;
-  float dx = x0 * ix_ + y1 * iy_ + tx, dy = x0 * jx_ + y1 * jy_ + ty;
-  TVertex v[6] = {{ax, ay, 0, 0, rgba_}, {bx, by, 0, 0, rgba_}, {cx, cy, 0, 0, rgba_},
-                  {ax, ay, 0, 0, rgba_}, {cx, cy, 0, 0, rgba_}, {dx, dy, 0, 0, rgba_}};
-  Emit(TPrimitive::Triangles, nullptr, v, 6);
+  EmitQuad(nullptr, x0, y0, x1, y1, tx, ty, 0, 0, 0, 0, rgba_);
 }
 
 void TRenderDriver::DrawOval(float x0, float y0, float x1, float y1, float tx, float ty) {

@@ -110,6 +110,14 @@ struct TTestGame {
   TGame* operator->() { return Owner.get(); }
 };
 
+// A test game with the audio device and its channels open, as the game opens them.
+struct TAudioGame : TTestGame {
+  TAudioGame() {
+    Owner->AudioInit(0);
+    Owner->AudioChannelsInit();
+  }
+};
+
 // Runs body in a child process, so OpenAL reads the configuration this test wrote.
 // Returns the child's report text; exitCode gets its exit status (0 when body returned).
 // A child that hangs (the audio library's mixer thread has been seen to stall once on a

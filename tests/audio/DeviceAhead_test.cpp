@@ -24,9 +24,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
         const std::string wav = UseWaveDevice(dir);
         StartOpeningAudioDevice();
         StartOpeningAudioDevice();  // a second call while opening changes nothing
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         out << "driver=" << game->SoundDriver << "\n";
         game->SoundPlay(LoadSoundChecked(tone, 0));
         std::this_thread::sleep_for(std::chrono::milliseconds(350));
@@ -63,9 +61,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
         StartOpeningAudioDevice();
         AudioShutdown();
         out << "after=" << AudioDriverName() << "\n";
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         out << "driver=" << game->SoundDriver << "\n";
         game->SoundPlay(LoadSoundChecked(tone, 0));
         std::this_thread::sleep_for(std::chrono::milliseconds(350));

@@ -163,9 +163,7 @@ TEST(MusicStream, TrackSoundsThroughStallsHoldsWhilePausedAndShutsDownWhilePlayi
   std::string report = RunIsolated(
       [&](std::ostream& out) {
         const std::string wav = UseWaveDevice(dir);
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         game->MusicPath = dir + "/";
         game->MusicLoad("music.ogg", 1);
         game->MusicPlay(0, 0, 0);
@@ -253,9 +251,7 @@ TEST(MusicStream, TracksThatEndOrGiveNothingEndWithoutSpinning) {
   std::string report = RunIsolated(
       [&](std::ostream& out) {
         UseWaveDevice(dir);
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
 
         // Played once: heard for its length, then over; resuming does not replay it.
         TSoundPtr once = LoadMusicChecked(dir + "/short.ogg", 0);
@@ -326,9 +322,7 @@ TEST(MusicStream, AVoiceThatRanDryStartsAgainWithoutReplayingWhatItPlayed) {
   std::string report = RunIsolated(
       [&](std::ostream& out) {
         const std::string wav = UseWaveDevice(dir);
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         // Two seconds of sound in quarter-second buffers; the refill that follows the
         // first second of play stalls for longer than the queue lasts.
         std::atomic<int> reads{0};

@@ -26,9 +26,7 @@ TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
   std::string report = RunIsolated(
       [&](std::ostream& out) {
         std::string wav = UseWaveDevice(dir);
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         out << "driver=" << game->SoundDriver << "\n";
         out << "os=" << game->OSVersion << "\n";
         game->SoundPlay(LoadSoundChecked(a440, 0));  // heard
@@ -81,9 +79,7 @@ TEST(Playback, MusicFadesInAndOutOverTheirLengths) {
   std::string report = RunIsolated(
       [&](std::ostream& out) {
         std::string wav = UseWaveDevice(dir);
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         game->MusicPath = dir + "/";
         game->MusicFadeIn = 600;
         game->MusicLoad("music.wav", 1);
@@ -136,9 +132,7 @@ TEST(Playback, PoolsFillUpAndFreeWhenSoundsEnd) {
   std::string report = RunIsolated(
       [&](std::ostream& out) {
         UseWaveDevice(dir);
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         auto sound = TGameSound::Create(tone, 0);
         auto pool = TChannelArray::Create(4);
         pool->ChannelByIndex(1)->Reserved = 1;
@@ -193,9 +187,7 @@ TEST(Playback, WithoutADeviceEveryOperationRunsSilently) {
   std::string report = RunIsolated(
       [&](std::ostream& out) {
         UseNoDevice(dir);
-        TTestGame game;
-        game->AudioInit(0);
-        game->AudioChannelsInit();
+        TAudioGame game;
         out << "driver=" << game->SoundDriver << "\n";
         game->ChangeSoundDriver("DirectSound", 1);
         out << "again=" << game->SoundDriver << "\n";
