@@ -32,6 +32,7 @@
 #include "ui/MousePointer.h"
 #include "platform/Audio.h"
 #include "platform/Clock.h"
+#include "platform/Memory.h"
 #include "platform/Process.h"
 #include "platform/Random.h"
 #include "platform/Window.h"

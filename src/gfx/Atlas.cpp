@@ -6,7 +6,12 @@
 
 #include "core/Text.h"
 #include "gfx/Image.h"
+#include "platform/Memory.h"
 
+namespace {
+// Pixels let go while a page is packed are handed back to the kernel in steps this big.
+constexpr size_t kReturnEvery = 1 << 20;
+}  // namespace
 
 void BlitWithGutter(TPixmap& page, const TPixmap& src, int x, int y, int gutter, bool leftTop, const TTrim& trim) {
   const int w = src.width - trim.left - trim.right, h = src.height - trim.top - trim.bottom;
@@ -240,13 +245,23 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
     for (const auto& item : items) sizes.push_back(item.kept);
     atlas.Plan(sizes);
     // A picture that can read its pixels again from its file lets them go as soon as its
-    // last frame is on the page, so the page and every picture never fill memory together.
+    // last frame is on the page, and the freed memory goes back a megabyte at a time: the
+    // page takes memory only as it is written, so pictures and page never fill it together.
+    size_t letGo = 0;
     for (size_t i = 0; i < items.size(); ++i) {
-      atlas.Add(*items[i].image, items[i].frame);
-      const bool last = i + 1 == items.size() || items[i + 1].image != items[i].image;
-      if (last && !std::any_of(items.begin() + long(i) + 1, items.end(),
-                               [&](const Item& later) { return later.image == items[i].image; }))
-        items[i].image->ReleasePixmaps();
+      TImage& image = *items[i].image;
+      atlas.Add(image, items[i].frame);
+      const bool last = i + 1 == items.size() || items[i + 1].image != &image;
+      if (!last || std::any_of(items.begin() + long(i) + 1, items.end(),
+                               [&](const Item& later) { return later.image == &image; }))
+        continue;
+      const size_t bytes = image.PixmapBytes();
+      image.ReleasePixmaps();
+      if (image.PixmapsReleased()) letGo += bytes;
+      if (letGo >= kReturnEvery) {
+        ReturnFreedMemory();
+        letGo = 0;
+      }
     }
     pages += int(atlas.Pages().size());
   }

@@ -394,15 +394,11 @@ bool AutoMidHandleOn() { return autoMidHandle; }
 
 void PrecacheImage(const TImagePtr& image) {
   if (!image || !driver) return;
-  bool uploaded = true;
-  for (int i = 0; i < image->FrameCount(); ++i) {
-    const TImageFrame* f = image->Frame(i);
-    if (!f) continue;
-    if (f->page->NeedsUpload(driver->ContextSeq())) driver->UploadPage(*f->page);
-    uploaded = uploaded && !f->page->NeedsUpload(driver->ContextSeq());
-  }
-  // On the GPU now: a picture read from a file can give its pixels back until needed again.
-  if (uploaded) image->ReleasePixmaps();
+  // A picture read from a file gives its own pixels back as soon as its pages hold them
+  // (TImage::Frame), before the textures are made from the pages.
+  for (int i = 0; i < image->FrameCount(); ++i)
+    if (const TImageFrame* f = image->Frame(i); f && f->page->NeedsUpload(driver->ContextSeq()))
+      driver->UploadPage(*f->page);
 }
 
 // ---- Pixels ----

@@ -11,7 +11,7 @@
 #include "gfx/Image.h"
 #include "gfx/ImageFrame.h"
 #include "platform/Clock.h"
-#include "platform/Process.h"
+#include "platform/Memory.h"
 
 namespace {
 // Every fragment leaves premultiplied, so one blend function (ONE, ONE_MINUS_SRC_ALPHA)

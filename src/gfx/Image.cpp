@@ -44,6 +44,13 @@ void TImage::ReleasePixmaps() {
   released_ = true;
 }
 
+size_t TImage::PixmapBytes() const {
+  size_t bytes = 0;
+  for (const auto& p : pixmaps)
+    if (p) bytes += p->pixels.size();
+  return bytes;
+}
+
 bool TImage::ReloadPixmaps() {
   if (sourcePath.empty()) return !released_;
   TPixmapPtr file = LoadPixmap(sourcePath);
@@ -82,7 +89,7 @@ const TImageFrame* TImage::Frame(int frame) {
       f.height == pixmap->height) {
     // The frame has a page to itself: refresh its pixels in place (dynamic images do this often).
     TPixmap& page = f.page->pixels;
-    if (!f.page->HasPixels()) page.pixels.assign(size_t(page.pitch) * size_t(page.height), 0);
+    if (!f.page->HasPixels()) page.pixels = TPixelBytes(size_t(page.pitch) * size_t(page.height));
     BlitWithGutter(page, *pixmap, 0, 0, 1, false);
     f.page->dirty = true;
     f.page->onlyAdded = false;
@@ -99,6 +106,7 @@ const TImageFrame* TImage::Frame(int frame) {
       f.page->sources.push_back({weak_from_this(), frame, 0, 0, TTrim{}});
       f.page->leftTop = false;
     }
+    ReleaseWhenOnPages();
     return &f;
   }
   // A strip: every frame still waiting gets a place in one shared page, sized to hold them.
@@ -117,5 +125,12 @@ const TImageFrame* TImage::Frame(int frame) {
     TImageFrame& g = frames[size_t(i)];
     if (!g.Valid() && pixmaps[size_t(i)]) atlas.Add(*this, i);
   }
+  ReleaseWhenOnPages();
   return f.Valid() ? &f : nullptr;
+}
+
+void TImage::ReleaseWhenOnPages() {
+  // The pages hold every frame now and can make them again from the file: the picture's
+  // own copy would only sit beside the pages and then beside their textures.
+  if (std::all_of(frames.begin(), frames.end(), [](const TImageFrame& g) { return g.Valid(); })) ReleasePixmaps();
 }

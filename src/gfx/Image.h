@@ -53,11 +53,15 @@ class TImage : public std::enable_shared_from_this<TImage> {
   TPixmapPtr Pixmap(int frame);
   // Lets every pixmap go when the file can give them back (never for dynamic images).
   void ReleasePixmaps();
+  // Bytes of pixels the frames hold in memory now.
+  size_t PixmapBytes() const;
   // Reads the pixmaps again from the file; false when it cannot be read as before.
   bool ReloadPixmaps();
   bool PixmapsReleased() const { return released_; }
 
  private:
+  // Lets the pixmaps go once every frame is on a page.
+  void ReleaseWhenOnPages();
   void StorePixmap(int frame, const TPixmapPtr& pixmap);
   bool released_ = false;
 };

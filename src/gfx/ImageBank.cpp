@@ -3,12 +3,11 @@
 #include <cctype>
 #include <cstdio>
 
-#include <malloc.h>
-
 #include "core/Text.h"
 #include "gfx/Atlas.h"
 #include "gfx/Draw.h"
 #include "core/ErrorReport.h"
+#include "platform/Memory.h"
 
 std::unique_ptr<TImageBank> ImageBank;
 
@@ -112,12 +111,12 @@ void TImageBank::Pack() {
   // The page holds the pixels now; pictures read from files need no copy of their own
   // while it is uploaded.
   for (const auto& img : batch) img->ReleasePixmaps();
-  malloc_trim(0);
+  ReturnFreedMemory();
 }
 
 void TImageBank::Precache() {
   Pack();
   for (auto& [key, img] : Items) img->Precache();
   // Decoding and packing left the heap full of freed pictures: give them back now.
-  malloc_trim(0);
+  ReturnFreedMemory();
 }

@@ -10,7 +10,7 @@ TPixmapPtr TPixmap::Create(int width, int height, TPixelFormat format) {
   p->height = height;
   p->format = format;
   p->pitch = width * int(format);
-  p->pixels.assign(size_t(p->pitch) * height, 0);
+  p->pixels = TPixelBytes(size_t(p->pitch) * height);
   return p;
 }
 

@@ -2,9 +2,13 @@
 // uploaded from and what the back buffer is read back into. Rows run top to bottom.
 #pragma once
 #include <cstdint>
+#include <new>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/Memory.h"
 
 enum TPixelFormat {
   PF_RGB888 = 3,    // no alpha channel: masking applies when set into an image
@@ -13,6 +17,37 @@ enum TPixelFormat {
 
 class TPixmap;
 using TPixmapPtr = std::shared_ptr<TPixmap>;
+
+// Pixel memory comes zeroed without being written (see AllocateZeroed): a big texture
+// page takes memory only where pictures are written into it, and a big picture gives its
+// memory back as soon as it is freed. Growing such a vector gives zero bytes only while it
+// never shrank.
+template <class T>
+struct TZeroedAllocator {
+  using value_type = T;
+  TZeroedAllocator() = default;
+  template <class U>
+  TZeroedAllocator(const TZeroedAllocator<U>&) noexcept {}
+  T* allocate(size_t n) {
+    if (void* p = AllocateZeroed(n * sizeof(T))) return static_cast<T*>(p);
+    throw std::bad_alloc();
+  }
+  void deallocate(T* p, size_t n) noexcept { FreeZeroed(p, n * sizeof(T)); }
+  // Value-initialising memory that already reads zero would write, and so take, every page.
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... A>
+  void construct(U* p, A&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<A>(args)...);
+  }
+  template <class U>
+  bool operator==(const TZeroedAllocator<U>&) const noexcept {
+    return true;
+  }
+};
+using TPixelBytes = std::vector<uint8_t, TZeroedAllocator<uint8_t>>;
 
 class TPixmap {
  public:
@@ -23,7 +58,7 @@ class TPixmap {
   int height = 0;
   int pitch = 0;  // bytes per row
   TPixelFormat format = PF_RGBA8888;
-  std::vector<uint8_t> pixels;
+  TPixelBytes pixels;
 
   // A zero-filled pixmap, or nullptr for a size outside 1..kMaxSide.
   static TPixmapPtr Create(int width, int height, TPixelFormat format);

@@ -10,16 +10,16 @@ TTexturePage::TTexturePage(int width, int height, int flags_) : flags(flags_) {
   pixels.height = height;
   pixels.format = PF_RGBA8888;
   pixels.pitch = width * 4;
-  pixels.pixels.assign(size_t(pixels.pitch) * height, 0);
+  pixels.pixels = TPixelBytes(size_t(pixels.pitch) * height);
 }
 
 void TTexturePage::ReleasePixels() {
   if (!Remakable()) return;
-  std::vector<uint8_t>().swap(pixels.pixels);
+  TPixelBytes().swap(pixels.pixels);
 }
 
 bool TTexturePage::Remake() {
-  pixels.pixels.assign(size_t(pixels.pitch) * size_t(pixels.height), 0);
+  pixels.pixels = TPixelBytes(size_t(pixels.pitch) * size_t(pixels.height));
   bool complete = true;
   std::vector<std::shared_ptr<TImage>> reread;
   for (const auto& source : sources) {

@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 #include <fcntl.h>
-#include <malloc.h>
 #include <sys/file.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -21,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 #include <sstream>
 #include <string>
 
@@ -201,19 +199,3 @@ double MillisecondsSinceExec() {
   return nowMs - double(startTicks) * 1000.0 / double(hz);
 }
 
-// A software rasteriser builds each frame's scene in blocks that it frees once the frame
-// is drawn. With glibc's sliding thresholds those blocks went back to the kernel every
-// frame (a trimmed heap top, or mmap for the large ones) and came back the next frame as
-// page faults, most of our CPU time. Fixed thresholds keep them in the heap; the image
-// bank hands the garbage of picture loading back once, when it has uploaded everything.
-// Every thread that allocates would otherwise get a heap of its own: the picture decoders,
-// the audio threads and the rasteriser's each kept megabytes they had freed, which no
-// other thread could reuse. Their allocations are few, so sharing one heap costs nothing.
-void KeepHeapStill() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    mallopt(M_MMAP_THRESHOLD, 4 << 20);
-    mallopt(M_TRIM_THRESHOLD, 32 << 20);
-    mallopt(M_ARENA_MAX, 1);
-  });
-}

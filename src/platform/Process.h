@@ -35,11 +35,6 @@ std::string OperatingSystemName();
 // Milliseconds since the kernel started this process (the system counts process starts
 // in hundredths of a second, so the figure is that coarse); -1 when unknown.
 double MillisecondsSinceExec();
-// Sets the allocator up for a program that draws through a software rasteriser: freed
-// memory stays in the heap instead of going back to the kernel every frame, and all
-// threads share one heap. Best called before the first helper thread starts; later calls
-// do nothing.
-void KeepHeapStill();
 // Starts the video and event systems; false when no display can be reached.
 bool PlatformInit();
 void PlatformShutdown();

@@ -1,12 +1,17 @@
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/Input.h"
+#include "platform/Memory.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 
 void TGame::ScreenChange() {
   if (!(GameFade->GetDone() && GameFade->Out == 1)) return;
   if (CurrentTScreen && CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
+  // The heap keeps freed memory on purpose (KeepHeapStill); what the screen left behind
+  // goes back before the next one loads, so the two never fill memory together, and the
+  // garbage of that loading goes back once it is done.
+  ReturnFreedMemory();
   // A programming error, reported like every fatal condition: shown, logged, and the
   // program ends without claiming a clean exit.
   if (!DestinationTScreen) {
@@ -21,6 +26,7 @@ void TGame::ScreenChange() {
     CurrentTScreen = ExitScreen.get();
   } else {
     DestinationTScreen->PreStart();
+    ReturnFreedMemory();
   }
   InputFlush();
 }

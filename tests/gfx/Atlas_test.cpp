@@ -209,7 +209,7 @@ TEST(Atlas, PagesKeepPicturesWithoutTheirEmptyBorder) {
       const int sy = std::clamp(y, f.trim.top, 16 - f.trim.bottom - 1);
       ASSERT_EQ(page.pixels.ReadPixel(f.x + x, f.y + y), pic->ReadPixel(sx, sy)) << x << "," << y;
     }
-  const std::vector<uint8_t> before = page.pixels.pixels;
+  const TPixelBytes before = page.pixels.pixels;
   page.ReleasePixels();
   ASSERT_FALSE(page.HasPixels());
   EXPECT_TRUE(page.Remake());
