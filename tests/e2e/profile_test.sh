@@ -38,6 +38,31 @@ printf 'junk!' >"$SHARED/tv.dat"
 tv_start
 win=$(tv_wait_window "$TV_PID") || fail "no window"
 tv_to_board "$win" || fail "never reached the board"
+# The board with its tutorial page open: the page's parchment in the middle beside the
+# level's dark blue panel. Ending sooner, on a loaded machine, could save the player
+# before the page was ever recorded.
+page_open() {
+  import -window "$win" -depth 8 "ppm:$TV_HOME/now.ppm" 2>/dev/null || return 1
+  PYTHONPATH="$TV_E2E" python3 - "$TV_HOME/now.ppm" <<'PY'
+import sys
+from ppm import load
+w, px = load(sys.argv[1])
+def mean(x0, y0, x1, y1):
+    s, n = [0, 0, 0], 0
+    for y in range(y0, y1, 2):
+        for x in range(x0, x1, 2):
+            i = (y * w + x) * 3
+            for c in range(3): s[c] += px[i + c]
+            n += 1
+    return [v / n for v in s]
+r, g, b = mean(230, 445, 570, 490)
+pr, pg, pb = mean(0, 300, 140, 340)
+sys.exit(0 if r > 120 and r > g > b and r - b > 40 and pr < 100 and pb > pr + 20 else 1)
+PY
+}
+opened=0
+for _ in $(seq 60); do page_open && { opened=1; break; }; sleep 0.3; done
+[ $opened = 1 ] || fail "the level's tutorial page never opened on the board"
 kill -TERM "$TV_PID"
 tv_wait_exit "$TV_PID"
 [ "$TV_RC" = 0 ] || fail "exit '$TV_RC'"
