@@ -23,16 +23,7 @@ shot() { import -window "$win" -depth 8 "ppm:$TV_HOME/$1.ppm" 2>/dev/null; }
 measure() {
   PYTHONPATH="$TV_E2E" python3 - "$@" <<'PY'
 import sys
-from ppm import load
-def mean(path, x0, y0, x1, y1):
-    w, px = load(path)
-    s, n = [0, 0, 0], 0
-    for y in range(y0, y1, 2):
-        for x in range(x0, x1, 2):
-            i = (y * w + x) * 3
-            for c in range(3): s[c] += px[i + c]
-            n += 1
-    return [v / n for v in s]
+from ppm import load, mean
 what, path = sys.argv[1], sys.argv[2]
 if what == 'scroll':    # the menu's parchment in the middle, the level's blue panel at the left
     r, g, b = mean(path, 330, 420, 470, 460)

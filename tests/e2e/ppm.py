@@ -13,3 +13,15 @@ def load(path):
         while not data[end:end+1].isspace(): end += 1
         parts.append(data[pos:end]); pos = end
     return int(parts[1]), data[pos+1:]
+
+
+def mean(path, x0, y0, x1, y1):
+    """The mean [r, g, b] of a rectangle of the shot, every second pixel each way."""
+    w, px = load(path)
+    s, n = [0, 0, 0], 0
+    for y in range(y0, y1, 2):
+        for x in range(x0, x1, 2):
+            i = (y * w + x) * 3
+            for c in range(3): s[c] += px[i + c]
+            n += 1
+    return [v / n for v in s]

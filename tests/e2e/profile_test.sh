@@ -45,18 +45,9 @@ page_open() {
   import -window "$win" -depth 8 "ppm:$TV_HOME/now.ppm" 2>/dev/null || return 1
   PYTHONPATH="$TV_E2E" python3 - "$TV_HOME/now.ppm" <<'PY'
 import sys
-from ppm import load
-w, px = load(sys.argv[1])
-def mean(x0, y0, x1, y1):
-    s, n = [0, 0, 0], 0
-    for y in range(y0, y1, 2):
-        for x in range(x0, x1, 2):
-            i = (y * w + x) * 3
-            for c in range(3): s[c] += px[i + c]
-            n += 1
-    return [v / n for v in s]
-r, g, b = mean(230, 445, 570, 490)
-pr, pg, pb = mean(0, 300, 140, 340)
+from ppm import mean
+r, g, b = mean(sys.argv[1], 230, 445, 570, 490)
+pr, pg, pb = mean(sys.argv[1], 0, 300, 140, 340)
 sys.exit(0 if r > 120 and r > g > b and r - b > 40 and pr < 100 and pb > pr + 20 else 1)
 PY
 }
