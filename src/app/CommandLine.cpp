@@ -35,7 +35,7 @@ std::string UsageText(const std::string& programName) {
          "  -w, --windowed  start in a window instead of full screen\n"
          "  -h, --help      show this help and exit\n"
          "  -V, --version   show the version and exit\n"
-         "      --timing    print how long start-up and loading took\n"
+         "      --timing    print how long start-up, loading and each change of screen took\n"
          "      --serial-load  load without helper threads (to compare with --timing)\n"
          "\n"
          "Settings, players, high scores and the error log are kept in\n"

@@ -9,6 +9,7 @@
 #include "core/IniFile.h"
 #include "core/ErrorReport.h"
 #include "core/Input.h"
+#include "core/TimingReport.h"
 #include "audio/SoundBank.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/GalleryScreen.h"
@@ -110,7 +111,7 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
   Game->StartWindowed = line.Windowed ? 1 : 0;
   Game->HighScores = std::make_shared<THighScoreList>();
   Game->LoadingScreen = std::make_shared<TLoadingScreen>();
-  StartupOptions.Timing = line.Timing;
+  EnableTimingReport(line.Timing);
   StartupOptions.SerialLoad = line.SerialLoad;
   // Pictures and sounds the game cannot do without end the program through the error report.
   ArmFatalErrors(true);

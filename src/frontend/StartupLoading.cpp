@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <future>
 #include <thread>
 
@@ -11,6 +10,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/TimingReport.h"
 #include "frontend/TitleScreen.h"
 #include "game/Cell.h"
 #include "game/GameLoading.h"
@@ -45,12 +45,6 @@ void Step() {
   stepFramesMs += Since(start);
 }
 
-void Report(const char* what, double ms) {
-  if (!StartupOptions.Timing || ms < 0) return;
-  std::printf("%s: %.1f ms\n", what, ms);
-  std::fflush(stdout);
-}
-
 // A window behind others at this moment is treated as a focus loss still to be handled.
 void MarkFocusLoss() {
   if (PlatformHasWindow() && !PlatformWindowHasFocus()) Game->SuspendedEvent = 1;
@@ -69,14 +63,14 @@ void MarkFirstFrame() {
   static bool done = false;
   if (done) return;
   done = true;
-  Report("exec to first frame", MillisecondsSinceExec());
+  ReportTiming("exec to first frame", MillisecondsSinceExec());
 }
 
 void MarkFirstPicture() {
   static bool done = false;
   if (done) return;
   done = true;
-  Report("exec to first picture", MillisecondsSinceExec());
+  ReportTiming("exec to first picture", MillisecondsSinceExec());
 }
 
 void StartLoadingScreen() {
@@ -150,8 +144,8 @@ void LoadEverything() {
   MarkFocusLoss();
   Game->Mouse->UpdateCoords();
   Game->Mouse->On();
-  Report("loading pass", Since(started));
-  Report("of which bar frames", stepFramesMs);
+  ReportTiming("loading pass", Since(started));
+  ReportTiming("of which bar frames", stepFramesMs);
   // Presses made during the loading are dropped last of all, after the report: whoever
   // reads it then knows every press made before it will never count.
   InputFlush();

@@ -4,8 +4,6 @@
 #pragma once
 
 struct TStartupOptions {
-  // Print how long start-up took to standard output.
-  bool Timing = false;
   // Decode the loading table's pictures and sounds on the main thread only (for comparing).
   bool SerialLoad = false;
 };

@@ -1,12 +1,17 @@
+#include <chrono>
+#include <string>
+
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/Input.h"
+#include "core/TimingReport.h"
 #include "platform/Memory.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 
 void TGame::ScreenChange() {
   if (!(GameFade->GetDone() && GameFade->Out == 1)) return;
+  const auto started = std::chrono::steady_clock::now();
   if (CurrentTScreen && CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
   // The heap keeps freed memory on purpose (KeepHeapStill); what the screen left behind
   // goes back before the next one loads, so the two never fill memory together, and the
@@ -27,6 +32,12 @@ void TGame::ScreenChange() {
   } else {
     DestinationTScreen->PreStart();
     ReturnFreedMemory();
+    // How long the player looks at a black screen between two screens; the line is
+    // also how scripts driving the game know which screen it has gone to.
+    if (TimingReportEnabled()) {
+      const std::string what = "change to " + DestinationTScreen->name;
+      ReportTiming(what.c_str(), std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+    }
   }
   InputFlush();
 }

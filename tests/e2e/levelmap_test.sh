@@ -54,8 +54,8 @@ done
 [ "$(first_choice)" = 1 ] || fail "the first game did not spend the map's first-choice record"
 xdotool key --window "$win" Return
 sleep 0.5
-tv_change_screen "$win" Return || fail "the picture never gave way to the map"
-tv_change_screen "$win" Return || fail "the map never started the next level"
+tv_go "$win" levelselect Return || fail "the picture never gave way to the map"
+tv_go "$win" game Return || fail "the map never started the next level"
 [ "$(level)" = 2 ] || fail "the map chose level '$(level)', wanted the next one"
 kill -0 "$TV_PID" || fail "the game ended by itself"
 

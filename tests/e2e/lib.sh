@@ -166,10 +166,7 @@ tv_has_player() { compgen -G "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD/profiles/
 tv_to_board() {
   local win=$1
   tv_wait_loaded "$win" || return 1
-  # Keys pressed while a screen fades in only cut the fade short; wait each one out.
-  sleep 0.5
-  xdotool key --window "$win" Return
-  sleep 1.5
+  tv_go "$win" title Return || return 1
   if ! tv_has_player; then
     xdotool type --window "$win" --delay 60 "${TV_PLAYER:-Eve}"
     xdotool key --window "$win" Return
@@ -179,13 +176,14 @@ tv_to_board() {
   fi
   local fresh=0
   [ "$(tv_first_game_record)" = 1 ] || fresh=1
-  tv_change_screen "$win" Return || return 1
-  # The level map flies in before it answers keys; Return plays the level it shows.
-  tv_change_screen "$win" ${TV_MAP_KEYS:-Return} || return 1
+  tv_go "$win" levelselect Return || return 1
   # A player's very first game is preceded by the instructions; Escape goes on to it.
-  if [ $fresh = 1 ]; then tv_change_screen "$win" Escape || return 1; fi
-  # The board's screen has faded in.
-  sleep 1
+  if [ $fresh = 1 ]; then
+    tv_go "$win" instructions ${TV_MAP_KEYS:-Return} || return 1
+    tv_go "$win" game Escape
+  else
+    tv_go "$win" game ${TV_MAP_KEYS:-Return}
+  fi
 }
 
 # Clicks at (x, y) in the window n times, 0.7 s apart: the first level's tutorial page
@@ -206,34 +204,35 @@ tv_first_game_record() {
   [ -s "$file" ] && od -An -t d4 -j 116 -N 4 "$file" | tr -d ' ' || true
 }
 
-# Presses keys until the screen changes (a screen that is still flying or fading in
-# may not answer yet); fails when it never does.
-tv_change_screen() {
-  local win=$1 try
-  shift
-  for try in $(seq 12); do
-    if tv_leave_bright "$win" "$@" 2>/dev/null; then return 0; fi
-    kill -0 "$TV_PID" 2>/dev/null || return 1
-    sleep 0.3
-  done
-  echo "no change of screen after $*" >&2
-  return 1
-}
+# The screens the game has changed to so far, one name a line: started with --timing,
+# it reports each change of screen ("change to game: 92.4 ms") on standard output.
+tv_screens() { sed -n 's/^change to \([a-z]*\):.*/\1/p' "$TV_HOME/stdout.$$" 2>/dev/null || true; }
 
-# Presses keys on a bright screen and waits through the dark of the change of screen
-# to the next one (the title's picture stays bright while it fades out).
-tv_leave_bright() {
-  local win=$1 before level dark=0
-  shift
-  before=$(tv_brightness "$win")
-  xdotool key --window "$win" "$@"
-  for _ in $(seq 100); do
-    level=$(tv_brightness "$win")
-    if [ -n "$level" ] && [ -n "$before" ] && [ "$level" -lt $((before / 4)) ]; then dark=1; break; fi
-    sleep 0.05
+# Presses keys until the game changes to the named screen, then waits for that screen
+# to fade in. A screen still flying or fading in may not answer yet, so the keys are
+# pressed again while no change follows; going anywhere else fails at once.
+tv_go() {
+  local win=$1 target=$2 before now
+  shift 2
+  for _ in $(seq 10); do
+    before=$(tv_screens | wc -l)
+    xdotool key --window "$win" "$@"
+    # Fading out and loading the next screen can take seconds on a busy machine.
+    for _ in $(seq 80); do
+      if [ "$(tv_screens | wc -l)" -gt "$before" ]; then
+        now=$(tv_screens | tail -n 1)
+        [ "$now" = "$target" ] || { echo "$* went to the $now screen, not $target" >&2; return 1; }
+        tv_wait_ready "$win" || return 1
+        # The fade-in (half a second) swallows the first key pressed during it.
+        sleep 0.8
+        return 0
+      fi
+      kill -0 "$TV_PID" 2>/dev/null || { echo "the game ended" >&2; return 1; }
+      sleep 0.1
+    done
   done
-  [ $dark = 1 ] || { echo "no change of screen seen after: $*" >&2; return 1; }
-  tv_wait_ready "$win"
+  echo "no change to the $target screen after $*" >&2
+  return 1
 }
 
 # Waits until the system message box shown before the game window is up; prints its id.
