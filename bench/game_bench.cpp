@@ -187,6 +187,7 @@ long StatusKb(const char* key) {
 struct Sample {
   double cpuMs;
   int drawCalls;
+  int vertices;
   uint64_t news, mallocs;
   long faults;
 };
@@ -205,6 +206,7 @@ Sample Frame() {
   s.mallocs = mallocCalls.load() - m0;
   s.faults = ThreadMinorFaults() - f0;
   s.drawCalls = GetRenderDriver() ? GetRenderDriver()->LastFrameDrawCalls() : 0;
+  s.vertices = GetRenderDriver() ? GetRenderDriver()->LastFrameVertices() : 0;
   return s;
 }
 
@@ -224,12 +226,13 @@ struct PhaseResult {
 
 void Report(const PhaseResult& r) {
   std::vector<double> cpu;
-  std::vector<int> calls;
+  std::vector<int> calls, vertices;
   std::vector<uint64_t> news, mallocs;
   std::vector<long> faults;
   for (const auto& s : r.samples) {
     cpu.push_back(s.cpuMs);
     calls.push_back(s.drawCalls);
+    vertices.push_back(s.vertices);
     news.push_back(s.news);
     mallocs.push_back(s.mallocs);
     faults.push_back(s.faults);
@@ -242,11 +245,12 @@ void Report(const PhaseResult& r) {
   double mainSum = 0;
   for (double c : cpu) mainSum += c;
   const double others = std::max(0.0, ownAll - mainSum) / frames;
-  std::printf("%-8s %6zu frames %5.1f fps | draw calls median %3d p95 %3d max %3d | main-thread CPU ms median %.3f "
+  std::printf("%-8s %6zu frames %5.1f fps | draw calls median %3d p95 %3d max %3d | vertices median %d max %d | main-thread CPU ms median %.3f "
               "p95 %.3f | other own threads %.3f ms/frame | own CPU %.1f%% of a core, rasteriser %.1f%% | "
               "new/frame %.1f (median %llu) malloc/frame %.1f | page faults/frame %.1f\n",
               r.name, r.samples.size(), frames / std::max(r.wallS, 1e-9), Percentile(calls, 0.5),
-              Percentile(calls, 0.95), Percentile(calls, 1.0), Percentile(cpu, 0.5), Percentile(cpu, 0.95), others,
+              Percentile(calls, 0.95), Percentile(calls, 1.0), Percentile(vertices, 0.5), Percentile(vertices, 1.0),
+              Percentile(cpu, 0.5), Percentile(cpu, 0.95), others,
               100.0 * ownAll / 1000.0 / std::max(r.wallS, 1e-9),
               100.0 * double(r.after.raster - r.before.raster) / 1e9 / std::max(r.wallS, 1e-9), newSum / frames,
               (unsigned long long)Percentile(news, 0.5), mallocSum / frames, faultSum / frames);

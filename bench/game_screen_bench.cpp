@@ -132,14 +132,15 @@ int main(int argc, char** argv) {
 
   // Where the draw calls go: each part of the frame drawn and sent on its own.
   Cls();
-  int before = gl.DrawCallsThisFrame();
+  int before = gl.DrawCallsThisFrame(), verticesBefore = gl.VerticesThisFrame();
   auto part = [&](const char* name, auto&& draw) {
     draw();
     gl.Flush();
-    std::printf("  %-18s %3d\n", name, gl.DrawCallsThisFrame() - before);
+    std::printf("  %-18s %3d %6d\n", name, gl.DrawCallsThisFrame() - before, gl.VerticesThisFrame() - verticesBefore);
     before = gl.DrawCallsThisFrame();
+    verticesBefore = gl.VerticesThisFrame();
   };
-  std::printf("draw calls by part (each part sent alone)\n");
+  std::printf("draw calls and vertices by part (each part sent alone)\n");
   part("background", [&] {
     SetBlend(BLEND_SOLID);
     DrawImage(screen.Image, 0, 0);

@@ -449,6 +449,7 @@ void TGLRenderDriver::Flush() {
                 : batchPrimitive_ == TPrimitive::Lines   ? GL_LINES
                                                          : GL_POINTS;
   glDrawArrays(mode, 0, GLsizei(batch_.size()));
+  vertices_ += int(batch_.size());
   batch_.clear();
   ++drawCalls_;
 }

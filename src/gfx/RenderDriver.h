@@ -81,6 +81,11 @@ class TRenderDriver {
   // Draw calls issued during the last complete frame, and so far in this one.
   int LastFrameDrawCalls() const { return lastFrameDrawCalls_; }
   int DrawCallsThisFrame() const { return drawCalls_; }
+  // Vertices handed to the graphics library during the last complete frame: past a few
+  // hundred quads a software rasteriser spends more of the main thread on them than on
+  // the draw calls.
+  int LastFrameVertices() const { return lastFrameVertices_; }
+  int VerticesThisFrame() const { return vertices_; }
   // Benchmark switch: one draw call per quad, as a naive back end would.
   void SetFlushEveryQuad(bool on) { flushEveryQuad_ = on; }
 
@@ -94,6 +99,8 @@ class TRenderDriver {
   void EndFrameCounters() {
     lastFrameDrawCalls_ = drawCalls_;
     drawCalls_ = 0;
+    lastFrameVertices_ = vertices_;
+    vertices_ = 0;
   }
 
   // A local rectangle through the current transform, placed at (tx, ty), as two triangles.
@@ -116,6 +123,8 @@ class TRenderDriver {
   int deviceWidth_ = 0, deviceHeight_ = 0;
   int drawCalls_ = 0;
   int lastFrameDrawCalls_ = 0;
+  int vertices_ = 0;
+  int lastFrameVertices_ = 0;
   bool flushEveryQuad_ = false;
 
  private:
