@@ -65,6 +65,16 @@ uint8_t KindOf(int mode) {
   }
 }
 
+// Triangles that leave every pixel as it was: no alpha at any corner in a blend that
+// weighs by alpha. Particles fading out and glows at rest send dozens a frame, and a
+// software rasteriser's main thread pays for every triangle it is handed.
+bool WhollyTransparent(int mode, const TVertex* vertices, int count) {
+  if (mode != BLEND_ALPHA && mode != BLEND_LIGHT && mode != BLEND_MASK) return false;
+  for (int i = 0; i < count; ++i)
+    if (vertices[i].rgba >> 24) return false;
+  return true;
+}
+
 GLuint CompileShader(GLenum type, const char* text) {
   GLuint shader = glCreateShader(type);
   if (!shader) return 0;
@@ -404,6 +414,7 @@ void TGLRenderDriver::BindTexture(unsigned name) {
 
 void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVertex* vertices, int count) {
   if (!contextSeq_ || count <= 0) return;
+  if (WhollyTransparent(blend_, vertices, count)) return;
   // The batch remembers the texture name, not the page: a page may die while its quads wait,
   // but its texture is only deleted at the next upload, which flushes first.
   unsigned texture = page ? page->name : 0;

@@ -73,6 +73,31 @@ TEST_F(DrawWindow, BlendModeArithmetic) {
   ExpectColor(Blend(99, 0x204060, 10, 20, 30, 0.1f), 10, 20, 30);
 }
 
+TEST_F(DrawWindow, NoTrianglesGoOnForQuadsThatWouldLeaveEveryPixelAsItWas) {
+  // Alpha zero changes nothing in the blends that weigh by alpha, so those quads never
+  // reach the library; the other blends draw whatever the alpha.
+  auto picture = SolidImage(0xff80c0ff);
+  const struct {
+    int mode;
+    bool drawn;
+  } cases[] = {{BLEND_ALPHA, false}, {BLEND_LIGHT, false}, {BLEND_MASK, false},
+               {BLEND_SOLID, true},  {BLEND_SHADE, true},  {BLEND_MODULATE2X, true}};
+  for (const auto& c : cases) {
+    Flip(0);
+    const uint32_t got = Blend(c.mode, 0x204060, 200, 100, 0, 0);
+    DrawImage(picture, 100, 100);
+    const uint32_t after = At(105, 105);
+    Flip(0);
+    // The background square, then the rectangle and the picture when they are drawn.
+    EXPECT_EQ(gl->LastFrameVertices(), c.drawn ? 18 : 6) << "blend " << c.mode;
+    if (!c.drawn) {
+      ExpectColor(got, 0x20, 0x40, 0x60);
+      ExpectColor(after, 0x20, 0x40, 0x60);
+    }
+  }
+  ExpectColor(Blend(BLEND_SOLID, 0x204060, 10, 20, 30, 0), 10, 20, 30);
+}
+
 TEST_F(DrawWindow, ClampedColourAndAlpha) {
   ExpectColor(Blend(BLEND_SOLID, 0, 300, -5, 128, 1), 255, 0, 128);
   ExpectColor(Blend(BLEND_ALPHA, 0x102030, 255, 255, 255, 1.5f), 255, 255, 255);
