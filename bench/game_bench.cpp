@@ -245,8 +245,9 @@ void Report(const PhaseResult& r) {
   double mainSum = 0;
   for (double c : cpu) mainSum += c;
   const double others = std::max(0.0, ownAll - mainSum) / frames;
-  std::printf("%-8s %6zu frames %5.1f fps | draw calls median %3d p95 %3d max %3d | vertices median %d max %d | main-thread CPU ms median %.3f "
-              "p95 %.3f | other own threads %.3f ms/frame | own CPU %.1f%% of a core, rasteriser %.1f%% | "
+  std::printf("%-8s %6zu frames %5.1f fps | draw calls median %3d p95 %3d max %3d | vertices median %d max %d | "
+              "main-thread CPU ms median %.3f p95 %.3f | other own threads %.3f ms/frame | "
+              "own CPU %.1f%% of a core, rasteriser %.1f%% | "
               "new/frame %.1f (median %llu) malloc/frame %.1f | page faults/frame %.1f\n",
               r.name, r.samples.size(), frames / std::max(r.wallS, 1e-9), Percentile(calls, 0.5),
               Percentile(calls, 0.95), Percentile(calls, 1.0), Percentile(vertices, 0.5), Percentile(vertices, 1.0),

@@ -15,3 +15,7 @@ void ReportTiming(const char* what, double ms) {
   std::printf("%s: %.1f ms\n", what, ms);
   std::fflush(stdout);
 }
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}

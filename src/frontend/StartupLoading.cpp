@@ -32,17 +32,13 @@
 TStartupOptions StartupOptions;
 
 namespace {
-double Since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Time the loading pass spends drawing and presenting its bar steps.
 double stepFramesMs = 0;
 
 void Step() {
   const auto start = std::chrono::steady_clock::now();
   Game->MoveBar();
-  stepFramesMs += Since(start);
+  stepFramesMs += MillisecondsSince(start);
 }
 
 // A window behind others at this moment is treated as a focus loss still to be handled.
@@ -144,7 +140,7 @@ void LoadEverything() {
   MarkFocusLoss();
   Game->Mouse->UpdateCoords();
   Game->Mouse->On();
-  ReportTiming("loading pass", Since(started));
+  ReportTiming("loading pass", MillisecondsSince(started));
   ReportTiming("of which bar frames", stepFramesMs);
   // Presses made during the loading are dropped last of all, after the report: whoever
   // reads it then knows every press made before it will never count.

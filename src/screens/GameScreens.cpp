@@ -36,7 +36,7 @@ void TGame::ScreenChange() {
     // also how scripts driving the game know which screen it has gone to.
     if (TimingReportEnabled()) {
       const std::string what = "change to " + DestinationTScreen->name;
-      ReportTiming(what.c_str(), std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+      ReportTiming(what.c_str(), MillisecondsSince(started));
     }
   }
   InputFlush();
