@@ -7,6 +7,7 @@
 #include "gfx/GameImage.h"
 #include "gfx/ImageBank.h"
 #include "platform/Random.h"
+#include "platform/Recycling.h"
 
 namespace {
 std::shared_ptr<TGameImage> Bank(const std::string& name) { return ImageBank ? ImageBank->Find(name, 1) : nullptr; }
@@ -37,7 +38,7 @@ void TBoardParticles::Flakes(float x, float y, int n) {
     const int k = Rand(0, 3);
     auto p = EffectParticles.AddNew(int(x), int(y), Bank(kinds[k]), Rnd(-1.5f, 1.5f), Rnd(-1.5f, 0.5f), 0.02f, 1000,
                                     1, Spin(), Rnd(0.5f, 3), Rnd(scales[k][0], scales[k][1]), 0, 0);
-    p->Color = std::make_shared<TColor>();
+    p->Color = MakeRecycled<TColor>();
     p->Color->Set(Rand(100, 255), Rand(100, 255), Rand(100, 255));
   }
 }

@@ -11,6 +11,7 @@
 #include "game/Cell.h"
 #include "game/GameGrid.h"
 #include "platform/Random.h"
+#include "platform/Recycling.h"
 
 int TGem::IdleFrames[TypeCount] = {};
 int TGem::IdleLengths[TypeCount] = {};
@@ -42,7 +43,7 @@ void TGem::InitIdleAnims() {
 int TGem::CalcAnimCycle() { return int(BoardClock().AnimLength(2000)); }
 
 TGemRef TGem::Make(int x, int y, int type, int falling) {
-  auto g = std::make_shared<TGem>();
+  auto g = MakeRecycled<TGem>();
   g->GemType = g->OrigGemType = type;
   g->ImageFrame = type - 1;
   g->image = GemsImage;

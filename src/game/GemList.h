@@ -5,10 +5,11 @@
 #include <list>
 
 #include "game/Gem.h"
+#include "platform/Recycling.h"
 
 class TGemList {
  public:
-  std::list<TGemRef> Items;
+  std::list<TGemRef, TRecycling<TGemRef>> Items;
 
   // Puts the gem before the first gem whose y is smaller, or last.
   void InsertGem(const TGemRef& gem);

@@ -7,6 +7,7 @@
 #include "gfx/ImageBank.h"
 #include "gfx/ParticleList.h"
 #include "platform/Random.h"
+#include "platform/Recycling.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -38,7 +39,7 @@ int PointerSparkle() {
   const int y = m.y + Rand(1, std::max(1, m.h)) - 5;
   auto p = m.ParticleList->AddNew(x, y, picture, Rnd(-0.2f, 0.2f), Rnd(0, 0.3f), 0.005f, 600, 1, Rand(0, 1) ? 1 : -1,
                                   Rnd(0.5f, 2), Rnd(0.2f, 0.5f), 0, 0);
-  p->Color = std::make_shared<TColor>();
+  p->Color = MakeRecycled<TColor>();
   p->Color->Set(Rand(100, 255), Rand(100, 255), Rand(100, 255));
   return 1;
 }

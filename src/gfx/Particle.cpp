@@ -8,11 +8,12 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "gfx/ParticleList.h"
+#include "platform/Recycling.h"
 
 std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> img, float px, float py, float vx,
                                                     float vy, float gravity, float fadeMS, int lightBlend, int rotate,
                                                     float rotationSpeed, float scale, float scaleSpeed, float lifeMS) {
-  auto p = std::make_shared<TParticle>();
+  auto p = MakeRecycled<TParticle>();
   p->SetImage(std::move(img));
   p->SetPosition(px, py);
   p->dx = vx;
@@ -42,7 +43,7 @@ void TParticle::SetDelay(float ms) {
 }
 
 std::shared_ptr<TParticlePhase> TParticle::AddPhase(float ms) {
-  auto phase = std::make_shared<TParticlePhase>();
+  auto phase = MakeRecycled<TParticlePhase>();
   phase->Length = Game->CalcAnimLengthFromFloat(ms);
   PhaseList.push_back(phase);
   return phase;
@@ -88,7 +89,7 @@ void TParticle::ApplyPhase(const std::shared_ptr<TParticlePhase>& phase) {
 
 void TParticle::SetColorFade(const TColor& color, float dR, float dG, float dB) {
   // Its own copy: a colour shared with other particles must not drift with this one.
-  Color = std::make_shared<TColor>(color);
+  Color = MakeRecycled<TColor>(color);
   ColorFade = 1;
   ColorDeltaR = dR;
   ColorDeltaG = dG;
@@ -260,7 +261,7 @@ void TParticle::Move() {
     ColorCurrentR += ColorDeltaR * Delta;
     ColorCurrentG += ColorDeltaG * Delta;
     ColorCurrentB += ColorDeltaB * Delta;
-    if (!Color) Color = std::make_shared<TColor>();
+    if (!Color) Color = MakeRecycled<TColor>();
     Color->R = static_cast<int>(std::trunc(ColorCurrentR));
     Color->G = static_cast<int>(std::trunc(ColorCurrentG));
     Color->B = static_cast<int>(std::trunc(ColorCurrentB));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gfx/Sprite.h"
+#include "platform/Recycling.h"
 
 class TParticle;
 class TParticleList;
@@ -66,7 +67,7 @@ class TParticle : public TSprite {
   int ColorFade = 0;
   float ColorDeltaR = 0.0f, ColorDeltaG = 0.0f, ColorDeltaB = 0.0f;
   float ColorCurrentR = 0.0f, ColorCurrentG = 0.0f, ColorCurrentB = 0.0f;
-  std::vector<std::shared_ptr<TParticlePhase>> PhaseList;  // empty = none
+  std::vector<std::shared_ptr<TParticlePhase>, TRecycling<std::shared_ptr<TParticlePhase>>> PhaseList;  // empty = none
   std::shared_ptr<TParticlePhase> CurrentPhase;
   int CurrentPhaseIndex = 0;
   float PhaseCounter = 0.0f;

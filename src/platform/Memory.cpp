@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "platform/Recycling.h"
+
 // A software rasteriser builds each frame's scene in blocks that it frees once the frame
 // is drawn. With glibc's sliding thresholds those blocks went back to the kernel every
 // frame (a trimmed heap top, or mmap for the large ones) and came back the next frame as
@@ -23,7 +25,10 @@ void KeepHeapStill() {
   });
 }
 
-void ReturnFreedMemory() { malloc_trim(0); }
+void ReturnFreedMemory() {
+  ReleaseRecycledBlocks();
+  malloc_trim(0);
+}
 
 namespace {
 // From this size on a block is mapped on its own; the heap keeps smaller ones.

@@ -8,8 +8,9 @@
 // threads share one heap. Best called before the first helper thread starts; later calls
 // do nothing.
 void KeepHeapStill();
-// Hands memory freed inside the heap back to the kernel. For moments that just let go of
-// much at once (pictures packed or uploaded, a screen left); about a millisecond.
+// Hands memory freed inside the heap back to the kernel, with the blocks waiting to be
+// recycled. For moments that just let go of much at once (pictures packed or uploaded,
+// a screen left); about a millisecond.
 void ReturnFreedMemory();
 // Zeroed memory for pixels. Blocks of a megabyte and more get pages of their own: they
 // read as zero without being written, so they take memory only where pixels are written,
