@@ -37,21 +37,20 @@ TLists& Lists() {
   return *lists;
 }
 
-std::size_t ClassOf(std::size_t bytes) { return (bytes + kStep - 1) / kStep - 1; }
+// Lists hold blocks of 16, 32, ... 1024 bytes; a request of 0 bytes takes the smallest.
+std::size_t ClassOf(std::size_t bytes) { return bytes == 0 ? 0 : (bytes + kStep - 1) / kStep - 1; }
 }  // namespace
 
 void* TakeRecycledBlock(std::size_t bytes) {
-  if (bytes == 0) bytes = 1;
   if (bytes > kLargest) return ::operator new(bytes);
   const std::size_t c = ClassOf(bytes);
   TLists& lists = Lists();
   {
     std::lock_guard<std::mutex> hold(lists.lock);
     if (TFreeBlock* block = lists.heads[c]) {
-      TV_SHOW_BLOCK(block, sizeof(TFreeBlock));
+      TV_SHOW_BLOCK(block, (c + 1) * kStep);
       lists.heads[c] = block->next;
       --lists.waiting;
-      TV_SHOW_BLOCK(block, (c + 1) * kStep);
       return block;
     }
   }
@@ -60,7 +59,6 @@ void* TakeRecycledBlock(std::size_t bytes) {
 
 void GiveBackRecycledBlock(void* block, std::size_t bytes) noexcept {
   if (!block) return;
-  if (bytes == 0) bytes = 1;
   if (bytes > kLargest) return ::operator delete(block);
   const std::size_t c = ClassOf(bytes);
   TLists& lists = Lists();
