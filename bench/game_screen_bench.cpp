@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "game/Board.h"
 #include "game/GameGrid.h"
@@ -45,8 +46,8 @@ int main(int argc, char** argv) {
   Game = new TGame();
   Game->DataPrefix = std::string(TV_BUILD_DIR) + "/";
   Game->SetDefaultPaths();
-  Game->FixedRateLogic.Create();
-  Game->FixedRateLogic.CalcMS();
+  Clock().FixedRateLogic.Create();
+  Clock().FixedRateLogic.CalcMS();
   Game->Music = 0;
   Game->Sound = 0;
   Game->Fade = 0;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
@@ -53,7 +54,7 @@ int Batches(const TRecordingRenderDriver& rec) {
 int main() {
   auto game = std::make_unique<TGame>();
   Game = game.get();
-  Game->FixedRateLogic.CalcMS();
+  Clock().FixedRateLogic.CalcMS();
   Delta = 1.0f;
   SeedRnd(1234);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/ErrorReport.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/Input.h"
@@ -41,7 +42,7 @@ void TGame::Init(int soundDriverChoice, int flag) {
   (void)flag;  // has no effect
   ProgressMarker = 1;
   SeedRnd(MilliSecs());
-  FixedRateLogic.Label = "Ticks   ";
+  Clock().FixedRateLogic.Label = "Ticks   ";
   LogicTime.Label = "Logic   ";
   DrawTime.Label = "Draw    ";
   CodeTime.Label = "Code    ";
@@ -55,25 +56,35 @@ void TGame::Init(int soundDriverChoice, int flag) {
   ProgressMarker = 8;
   AudioInit(soundDriverChoice);
   ProgressMarker = 8004;
-  FixedRateLogic.Create();
+  Clock().FixedRateLogic.Create();
   ProgressMarker = 2;
   AudioChannelsInit();
   ProgressMarker = 9;
 }
 
 int TGame::MainLogicLoop() {
-  FixedRateLogic.Calc();
-  if (NoTiming) FixedRateLogic.NumTicks = NoTimingTicks;
+  // Dragging a window blocks the loop; start afresh after a move.
+  if (!Clock().Fast && !FullScreen && PlatformHasWindow()) {
+    int x = 0, y = 0;
+    PlatformFramePosition(x, y);
+    if (x != WindowX || y != WindowY) {
+      Clock().FixedRateLogic.Init();
+      SetWindowCoords();
+      SetClientCoords();
+    }
+  }
+  Clock().FixedRateLogic.Calc();
+  if (NoTiming) Clock().FixedRateLogic.NumTicks = NoTimingTicks;
   LogicTime.Start();
-  double ticks = FixedRateLogic.NumTicks;
+  double ticks = Clock().FixedRateLogic.NumTicks;
   int whole = int(ticks);
   for (int i = 0; i < whole; ++i) {
-    FixedRateLogic.SetDelta(1.0f);
+    Clock().FixedRateLogic.SetDelta(1.0f);
     if (LogicWrapper() == -1) return -1;
   }
   double rest = ticks - whole;
   if (rest > 0) {
-    FixedRateLogic.SetDelta(float(rest));
+    Clock().FixedRateLogic.SetDelta(float(rest));
     if (LogicWrapper() == -1) return -1;
   }
   LogicTime.Calc();
@@ -130,7 +141,7 @@ void TGame::WaitWhileIdle() {
   // The wait is not game time: the timer skips it, so nothing catches it up later,
   // while the time the frame itself took still runs the next updates (they read the
   // events that end the wait).
-  FixedRateLogic.LastTime += double(uint32_t(MilliSecs() - start));
+  Clock().FixedRateLogic.LastTime += double(uint32_t(MilliSecs() - start));
 }
 
 void TGame::PostDraw() {
@@ -175,9 +186,14 @@ void ReportException(const std::exception& e) {
 }
 
 void TGame::DebugReset() {
-  FixedRateLogic.maximum = 0;
+  Clock().FixedRateLogic.maximum = 0;
   LogicTime.Init();
   DrawTime.Init();
   CodeTime.Init();
   FPS.Init();
+}
+
+void TGame::SetFlipSync() {
+  FlipSync = VSync ? 1 : 0;
+  Clock().FixedRateLogic.VSync = VSync;
 }

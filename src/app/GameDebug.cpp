@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
@@ -22,7 +23,7 @@ void TGame::DebugPrint() {
   if (DebugShowFPSOnly) {
     lines.push_back(FPS.GetDisplay());
   } else {
-    lines = {FixedRateLogic.GetDisplay(),
+    lines = {Clock().FixedRateLogic.GetDisplay(),
              LogicTime.GetDisplay(),
              DrawTime.GetDisplay(),
              CodeTime.GetDisplay(),
@@ -30,8 +31,8 @@ void TGame::DebugPrint() {
              "VSync   " + std::to_string(VSync),
              "Desk Hz " + std::to_string(DesktopRefreshRate),
              "Game Hz " + std::to_string(GameRefreshRate),
-             "Fast    " + std::to_string(Fast),
-             "Slow    " + std::to_string(SlowMotion),
+             "Fast    " + std::to_string(Clock().Fast),
+             "Slow    " + std::to_string(Clock().SlowMotion),
              "Timing  " + std::to_string(NoTiming),
              "Os Version = " + OSVersion + (Driver == 0 ? std::string(" (using DX") + (DriverDX9 ? "9)" : "7)") : ""),
              Driver == 0 ? "Gfx Driver = DirectX " + DirectXVersion : "Gfx Driver = OpenGL",

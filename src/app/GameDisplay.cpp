@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/ErrorReport.h"
+#include "core/GameClock.h"
 #include "ui/MessageBox.h"
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -179,8 +180,8 @@ int TGame::SetDriver(int driver) {
   GraphicsCreate(AlwaysForceDX7);
   RestoreMouseCoords();
   IniUpdate(1);
-  FixedRateLogic.Init();
-  FixedRateLogic.HistoryClear();
+  Clock().FixedRateLogic.Init();
+  Clock().FixedRateLogic.HistoryClear();
   InputFlush();
   return 1;
 }
@@ -360,8 +361,8 @@ void ReopenDisplay(TGame& game) {
   game.GraphicsCreate(game.AlwaysForceDX7);
   game.RestoreMouseCoords();
   game.IniUpdate(1);
-  game.FixedRateLogic.Init();
-  game.FixedRateLogic.HistoryClear();
+  Clock().FixedRateLogic.Init();
+  Clock().FixedRateLogic.HistoryClear();
 }
 }  // namespace
 
@@ -393,16 +394,16 @@ void TGame::ToggleWideScreen() {
   DoSetVirtualResolution(1);
   RestoreMouseCoords();
   IniUpdate(1);
-  FixedRateLogic.Init();
-  FixedRateLogic.HistoryClear();
+  Clock().FixedRateLogic.Init();
+  Clock().FixedRateLogic.HistoryClear();
 }
 
 void TGame::ToggleVSync() {
   VSync = VSync ? 0 : 1;
   IniUpdate(1);
   SetFlipSync();
-  FixedRateLogic.Init();
-  FixedRateLogic.HistoryClear();
+  Clock().FixedRateLogic.Init();
+  Clock().FixedRateLogic.HistoryClear();
 }
 
 void TGame::ToggleCustomMousePointer() {

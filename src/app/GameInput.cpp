@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "gfx/BitmapFile.h"
@@ -112,7 +113,7 @@ void TGame::ReadKeys() {
 int TGame::TakeScreenshot() {
   SaveScreenshot(UseCorrectPath == 1 ? SubPath : "");
   InputFlushKeys();
-  FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
   return 0;
 }
 
@@ -144,19 +145,19 @@ void TGame::FrameworkKeys() {
   if (InputKeyHit(77)) act([this] { ToggleMusic(); });
   if (InputKeyHit(83)) act([this] { ToggleSound(); });
   if (Debug && InputKeyHit(84)) act([this] {
-    if (Fast) {
-      FastOff();
+    if (Clock().Fast) {
+      Clock().FastOff();
     } else {
-      SlowMotionOff();
-      FastOn();
+      Clock().SlowMotionOff();
+      Clock().FastOn();
     }
   });
   if (Debug && InputKeyHit(76)) act([this] {
-    if (SlowMotion) {
-      SlowMotionOff();
+    if (Clock().SlowMotion) {
+      Clock().SlowMotionOff();
     } else {
-      FastOff();
-      SlowMotionOn();
+      Clock().FastOff();
+      Clock().SlowMotionOn();
     }
   });
   if (InputKeyHit(123)) TakeScreenshot();
@@ -216,7 +217,7 @@ int TGame::CheckWindow() {
       if (PausedSpeechState == 1) SpeechOn();
       SetPriority();
     }
-    FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
     Suspended = 0;
     if (UserResumeFunction) UserResumeFunction();
     InputFlush();
@@ -249,7 +250,7 @@ void TGame::UnPause() {
   if (PausedSpeechState == 1) SpeechOn();
   if (UnPauseUserFunction) UnPauseUserFunction();
   SetPriority();
-  FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TGame::SetPriority() {

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/CommandLine.h"
+#include "core/GameClock.h"
 
 #include <exception>
 
@@ -132,7 +133,7 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
   Game->SubRegion = 0;
   Game->IniFill();
   Game->Ini->Save();
-  Game->FixedRateLogic.JitterCorrection = 0;
+  Clock().FixedRateLogic.JitterCorrection = 0;
   Game->ChannelsCreate(16);
   Game->DebugDisplayX = 5;
   Game->DebugDisplayY = 95;
@@ -180,7 +181,7 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
     StartLoadingScreen();
     InputFlush();
     Game->DebugReset();
-    Game->FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
     Game->NoTimingTicks = 3;
 
     run();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
@@ -17,7 +18,7 @@ int ClampPercent(int v) { return std::clamp(v, 0, 100); }
 
 // (L - counter) / L for a fade of ms milliseconds; a fade too short to last a tick is over.
 float FadeRatio(const TGame& game, float ms, float counter) {
-  float length = game.CalcAnimLength(static_cast<int>(std::trunc(ms)));
+  float length = Clock().CalcAnimLength(static_cast<int>(std::trunc(ms)));
   if (!(length > 0.0f) || !std::isfinite(length)) return 1.0f;
   return (length - counter) / length;
 }
@@ -54,7 +55,7 @@ void TGame::MusicPlay(int fadeIn, int customVolume, int silent) {
   CustomMusicVolume = customVolume;
   if (Music) {
     if (MusicChannel && MusicSample) {
-      MusicFadeInCounter = fadeIn ? CalcAnimLength(static_cast<int>(std::trunc(MusicFadeIn - 1))) : 0.0f;
+      MusicFadeInCounter = fadeIn ? Clock().CalcAnimLength(static_cast<int>(std::trunc(MusicFadeIn - 1))) : 0.0f;
       MusicChannel = CueSound(MusicSample, MusicChannel);
       MusicFadeInApply();
       if (silent) SetChannelVolume(MusicChannel, 0.0f);
@@ -134,7 +135,7 @@ void TGame::MusicFadeOutManage() {
 
 void TGame::MusicFadeOutSet(float ms) {
   MusicFadeOut = ms;
-  MusicFadeOutCounter = CalcAnimLength(static_cast<int>(std::trunc(ms)));
+  MusicFadeOutCounter = Clock().CalcAnimLength(static_cast<int>(std::trunc(ms)));
 }
 
 void TGame::MusicSetVolume(int volume, int save) {
@@ -142,7 +143,7 @@ void TGame::MusicSetVolume(int volume, int save) {
   MusicApplyVolume(1.0f);
   if (save == 1) {
     IniUpdate(1);
-    FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
   }
 }
 
@@ -178,7 +179,7 @@ void TGame::ToggleMusic() {
   else
     MusicOn();
   IniUpdate(1);
-  FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 // ---------------------------------------------------------------- effects
@@ -226,7 +227,7 @@ void TGame::SoundSetVolume(int volume, int save) {
   SoundVolume = ClampPercent(volume);
   if (save == 1) {
     IniUpdate(1);
-    FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
   }
 }
 
@@ -242,7 +243,7 @@ void TGame::ToggleSound() {
   else
     SoundOn();
   IniUpdate(1);
-  FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 // ---------------------------------------------------------------- speech
@@ -268,7 +269,7 @@ void TGame::SpeechSetVolume(int volume, int save) {
   if (SpeechChannel) SetChannelVolume(SpeechChannel, static_cast<float>(SpeechVolume) / 100.0f);
   if (save == 1) {
     IniUpdate(1);
-    FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
   }
 }
 
@@ -293,14 +294,14 @@ void TGame::ChangeSoundDriver(const std::string& name, int save) {
   if (name.rfind("OpenAL", 0) == 0) EnableOpenAL();
   SoundDriver = SelectAudioDriver(name) ? name : "None";
   IniUpdate(save);
-  FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TGame::PauseFadeManage() {
   // Direction -1 fades the music out for a pause (and holds it at the end), 1 fades it back.
   if (PauseFadeCounter <= 0) return;
   PauseFadeCounter = std::max(0.0f, PauseFadeCounter - Delta);
-  float length = CalcAnimLength(static_cast<int>(std::trunc(PauseFadeLength)));
+  float length = Clock().CalcAnimLength(static_cast<int>(std::trunc(PauseFadeLength)));
   float left = length > 0 ? std::clamp(PauseFadeCounter / length, 0.0f, 1.0f) : 0.0f;
   float ratio = PauseFadeDirection < 0 ? left : 1.0f - left;
   MusicApplyVolume(ratio);

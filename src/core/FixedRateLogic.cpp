@@ -1,9 +1,8 @@
 #include "core/FixedRateLogic.h"
 
-#include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "platform/Clock.h"
-#include "platform/Window.h"
 
 void TFixedRateLogic::Create() { History.assign(size_t(HistorySizeMax), 0); }
 
@@ -43,19 +42,9 @@ void TFixedRateLogic::SetDelta(float delta) {
 }
 
 void TFixedRateLogic::Calc() {
-  if (Game && Game->Fast) {
+  if (Clock().Fast) {
     NumTicks = 1.0;
   } else {
-    // Dragging a window blocks the loop; start afresh after a move.
-    if (Game && !Game->FullScreen && PlatformHasWindow()) {
-      int x = 0, y = 0;
-      PlatformFramePosition(x, y);
-      if (x != Game->WindowX || y != Game->WindowY) {
-        Init();
-        Game->SetWindowCoords();
-        Game->SetClientCoords();
-      }
-    }
     double now = double(MilliSecs());
     if (now < LastTime) {
       NumTicks = LastNumTicks;
@@ -75,7 +64,7 @@ void TFixedRateLogic::Calc() {
         if (HistoryCounter >= HistorySize) HistoryCounter = 0;
       }
       if (JitterCorrection) {
-        if (IgnoreHistoryOnSpeedChange && Game && Game->VSync == 1 && (TmpMS < avg - 1 || TmpMS > avg + 1))
+        if (IgnoreHistoryOnSpeedChange && VSync == 1 && (TmpMS < avg - 1 || TmpMS > avg + 1))
           avg = TmpMS;
         NumTicks = avg / MS;
       } else {

@@ -37,4 +37,7 @@ class TFixedRateLogic : public TTrackingVar {
   int First = 0;
   int FirstMax = 5;
   int IgnoreHistoryOnSpeedChange = 1;
+  // The frames are paced by the display (the VSync setting), so a frame far off the
+  // average is a real change of speed, not jitter.
+  int VSync = 0;
 };

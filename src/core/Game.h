@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 
-#include "core/FixedRateLogic.h"
 #include "core/TrackingVar.h"
 #include "platform/Audio.h"
 
@@ -53,14 +52,7 @@ class TGame {
   void DebugReset();
 
   // ---- timing ----
-  float CalcAnimLength(int ms) const;
-  float CalcAnimLengthFromFloat(float ms) const;
-  int CalcMilliSecsFromFrames(int frames, int useSpeed) const;
   void SetFlipSync();
-  void FastOn();
-  void FastOff();
-  void SlowMotionOn();
-  void SlowMotionOff();
 
   // ---- screens and fade ----
   void ScreenChange();
@@ -246,13 +238,6 @@ class TGame {
   int Depth = 0;
   int DesktopRefreshRate = 0, GameRefreshRate = 0;
 
-  // timing modes
-  int Fast = 0;
-  int LastFlipSync = 0;
-  int SlowMotion = 0;
-  float SlowMotionSpeed = 0.25f;
-  float CurrentSpeed = 1.0f;
-
   int64_t WindowHandle = 0;
   int WindowX = 0, WindowY = 0, ClientX = 0, ClientY = 0;
   float ScrollX = 0, ScrollY = 0;
@@ -336,8 +321,6 @@ class TGame {
   // Asked for on the command line: this start opens in a window.
   int StartWindowed = 0;
   THook PausedUserFunction, UnPauseUserFunction, UserSuspendFunction, UserResumeFunction;
-
-  TFixedRateLogic FixedRateLogic;
 
   // developer overlay
   int Debug = 0;

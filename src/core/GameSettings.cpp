@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/ErrorReport.h"
+#include "core/GameClock.h"
 #include "core/Retry.h"
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -104,7 +105,7 @@ void TGame::ParticlesSet(int value, int save) {
   Particles = std::clamp(value, 0, 100);
   if (save == 1) {
     IniUpdate(1);
-    FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
   }
 }
 
@@ -112,14 +113,14 @@ void TGame::ParticlesChange(int step) {
   // Widened so that a huge stored value plus a step cannot overflow before the clamp.
   Particles = int(std::clamp<long long>((long long)Particles + step, 0, 100));
   IniUpdate(1);
-  FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TGame::ScreenShakeSetIniValue(int value, int save) {
   screenShake = std::clamp(value, 0, 100);
   if (save == 1) {
     IniUpdate(1);
-    FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
   }
 }
 

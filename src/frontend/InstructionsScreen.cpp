@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "game/BoardParticles.h"
 #include "game/Cell.h"
@@ -60,7 +61,7 @@ void TInstructionsScreen::Load() {
   ok->MoveTo(ok->x, ok->y - 41);
   Anim1 = TAnimation::Create(1000, 0, 0, 1, 0);
   for (float ms : {1000.0f, 300.0f, 700.0f, 1000.0f}) Anim1->AddPhase(ms);
-  MunchkinLength = Game->CalcAnimLength(2000);
+  MunchkinLength = Clock().CalcAnimLength(2000);
   MunchkinCounter = 0;
   if (!IsLevelMap(Game->LastTScreen)) Game->FadeMusic = 0;
   // The board's pictures with the handles the board draws them with.
@@ -94,7 +95,7 @@ void TInstructionsScreen::Start() {
   BoardParticles.Clear();
   CreatureParticles.Clear();
   Game->GameFade->Init(float(StandardFadeLength), 0);
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TInstructionsScreen::Kill() {
@@ -166,7 +167,7 @@ void TInstructionsScreen::PhaseTwoEffects() {
 void TInstructionsScreen::MunchkinParticles(float x, float y, int count) {
   GoldDustStream(EffectParticles, x, y, float(ScreenWidth / 2 - 67), 417,
                  int(std::trunc(float(count) * float(Game->Particles) / 100.0f)),
-                 std::trunc(Game->CalcAnimLength(1000)), Bank("sparkle"));
+                 std::trunc(Clock().CalcAnimLength(1000)), Bank("sparkle"));
 }
 
 void TInstructionsScreen::SparkleParticlesMake(float x, float y, int count) {
@@ -210,8 +211,8 @@ void TInstructionsScreen::DrawCells(int x, int y, int bricks) {
 void TInstructionsScreen::DrawRing(int x, int y) {
   auto ring = Bank("particlering");
   if (!ring || !ring->image || !Anim1) return;
-  const float L = std::trunc(Game->CalcAnimLength(300));
-  const float fade = Game->CalcAnimLength(100);
+  const float L = std::trunc(Clock().CalcAnimLength(300));
+  const float fade = Clock().CalcAnimLength(100);
   const float counter = Anim1->Counter;
   const float scale = L > 0 ? std::min(1.0f, 0.2f + (L - counter) / L) : 1.0f;
   SetAlpha(counter >= fade || fade <= 0 ? 1.0f : counter / fade);

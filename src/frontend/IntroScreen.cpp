@@ -6,6 +6,7 @@
 #include "audio/GameSound.h"
 #include "audio/SoundBank.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "frontend/StartupLoading.h"
@@ -41,7 +42,7 @@ void TIntroScreen::Load() {
     TickSound = TGameSound::Create(Game->SoundPath + "tick.wav", 1);
     TickSoundNoLoop = TGameSound::Create(Game->SoundPath + "tick.wav", 0);
     TickChannel = AllocChannel();
-    Game->FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
     Anim = TAnimation::Create(kPhases[0], 0, 0, 0, 0);
     for (std::size_t i = 1; i < std::size(kPhases); ++i) Anim->AddPhase(kPhases[i]);
   }
@@ -60,7 +61,7 @@ void TIntroScreen::Start() {
   // Asked to close during the splashes: nothing more is loaded; the main loop's first
   // update takes the request and the program ends from this screen.
   if (Game->TerminatedEvent) {
-    Game->FixedRateLogic.Init();
+    Clock().FixedRateLogic.Init();
     return;
   }
   if (Game->IntroShow == 1) {
@@ -74,7 +75,7 @@ void TIntroScreen::Start() {
     Game->MusicPlay(0, 0, 0);
     Leave(0);
   }
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TIntroScreen::PostFadeIn() {
@@ -108,7 +109,7 @@ void TIntroScreen::Close(int skipped) {
 
 void TIntroScreen::PhaseStarted(int phase) {
   auto blend = [&](int from, int to) {
-    const int ms = int(Anim->CurrentLength() * Game->FixedRateLogic.MS);
+    const int ms = int(Anim->CurrentLength() * Clock().FixedRateLogic.MS);
     crossfade = TCrossFade::Create(Intro[from], Intro[to], float(ms));
   };
   switch (phase) {

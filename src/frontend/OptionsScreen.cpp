@@ -2,6 +2,7 @@
 
 #include "audio/GameSound.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Text.h"
 #include "gfx/Draw.h"
@@ -107,7 +108,7 @@ void TOptionsScreen::Start() {
 
 void TOptionsScreen::Close() {
   Game->IniUpdate(1);
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TOptionsScreen::Leave() {

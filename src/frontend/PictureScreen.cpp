@@ -1,6 +1,7 @@
 #include "frontend/PictureScreen.h"
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "frontend/PictureChoice.h"
 #include "game/WallpaperLabel.h"
@@ -40,7 +41,7 @@ void TPictureScreen::Load() {
 void TPictureScreen::Start() {
   TScreen::Start();
   Game->GameFade->Init(float(StandardFadeLength), 0);
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
   LabelMO = 0;
 }
 
@@ -52,7 +53,7 @@ void TPictureScreen::SetWallpaper() {
   const std::string target = WallpaperPath();
   const bool saved = SaveImageAsBitmap(Game->ImagePath + GetPicName(), target);
   // Saving takes time that must not be caught up.
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
   if (!saved) {
     Dialogs.Open(CreateErrorDialog("Failed to save file " + target));
     return;

@@ -8,6 +8,7 @@
 #include "audio/SoundAhead.h"
 #include "audio/SoundBank.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "core/TimingReport.h"
@@ -145,5 +146,5 @@ void LoadEverything() {
   // Presses made during the loading are dropped last of all, after the report: whoever
   // reads it then knows every press made before it will never count.
   InputFlush();
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }

@@ -2,6 +2,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "game/NewGame.h"
@@ -181,7 +182,7 @@ void TTitleScreen::SpecialStart(int fromPlay) {
   }
   if (FireCounter) FireCounter->Start();
   Game->GameFade->Init(float(StandardFadeLength), 0, nullptr, 0, 0, nullptr);
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TTitleScreen::ShowPlayerManager() {

@@ -1,6 +1,7 @@
 #include "game/BoardClock.h"
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 
 namespace {
 std::shared_ptr<TBoardClock> current;
@@ -11,6 +12,6 @@ void SetBoardClock(std::shared_ptr<TBoardClock> clock) { current = std::move(clo
 TBoardClock& BoardClock() { return current ? *current : standard; }
 
 float TGameTimerClock::AnimLength(float ms) {
-  if (Game && Game->FixedRateLogic.MS > 0) return Game->CalcAnimLengthFromFloat(ms);
+  if (Game && Clock().FixedRateLogic.MS > 0) return Clock().CalcAnimLengthFromFloat(ms);
   return TBoardClock::AnimLength(ms);
 }

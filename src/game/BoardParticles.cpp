@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "gfx/Color.h"
 #include "gfx/GameImage.h"
 #include "gfx/ImageBank.h"
@@ -96,7 +97,7 @@ void TBoardParticles::CreatureFreed(float x, float y, int streamCount) {
   BoardParticles.AddNew(int(x - 32), int(y - 32), Bank("MagicHighlight"), 0, 0, 0, 800, 1, 0, 0, 1, 0, 0);
   if (!Game) return;
   GoldDustStream(EffectParticles, x, y, GaugeTargetX, GaugeTargetY, Scaled(streamCount),
-                 std::trunc(Game->CalcAnimLengthFromFloat(1000)), Bank("sparklegold"));
+                 std::trunc(Clock().CalcAnimLengthFromFloat(1000)), Bank("sparklegold"));
 }
 
 void TBoardParticles::IceSparks(float x, float y, int count) { Flakes(x, y, count); }

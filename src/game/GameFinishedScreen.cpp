@@ -2,6 +2,7 @@
 
 #include "audio/GameSound.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
@@ -44,7 +45,7 @@ void TGameFinishedScreen::Start() {
   TScreen::Start();
   SantaFade->Start();
   Game->GameFade->Init(float(StandardFadeLength), 0);
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TGameFinishedScreen::PostFadeIn() {

@@ -8,6 +8,7 @@
 #include "audio/SoundBank.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "game/Board.h"
@@ -218,7 +219,7 @@ void TGameScreen::CoreStart() {
   // Back from the options or instructions opened over the level: it fades in again.
   if (TOverlay* menu = GameMenu(); menu && menu->Active && !Game->Fading())
     Game->GameFade->Init(float(StandardFadeLength), 0);
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TGameScreen::PostFadeIn() {
@@ -273,7 +274,7 @@ void TGameScreen::LevelStart() {
   Gems->SortAll();
   ClearParticles();
   IntroAnim->Start();
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
   Grid->RestorePointer();
   const int record = StartHintRecord(CurrentPack(), CurrentLevel());
   if (record >= 0) OpenHintPage(CurrentLevel(), record, 0);
@@ -414,11 +415,11 @@ int TGameScreen::NextLevel() {
 void TGameScreen::NextLevelManage() {
   if (!OutroRunning() || OutroAnim->Finished) return;
   const float length = OutroAnim->Length[0];
-  const float second = Game->CalcAnimLengthFromFloat(1000);
+  const float second = Clock().CalcAnimLengthFromFloat(1000);
   const float elapsedBefore = length - OutroAnim->Counter;
   if (elapsedBefore <= second + 1) Game->MusicApplyVolume(std::clamp(1.0f - elapsedBefore / second, 0.0f, 1.0f));
   const int ended = OutroAnim->Manage();
-  if (Grid && OutroAnim->Counter < Game->CalcAnimLengthFromFloat(2500)) {
+  if (Grid && OutroAnim->Counter < Clock().CalcAnimLengthFromFloat(2500)) {
     Grid->yacc += 0.04f * Delta;
     for (int x = 0; x < Grid->levelwidth; ++x)
       for (int y = 0; y < Grid->levelheight; ++y)
@@ -461,7 +462,7 @@ void TGameScreen::HUDEffects() {
     HintShowCounter = 0;
   else
     HintShowCounter += Delta;
-  if (HintShowCounter >= Game->CalcAnimLengthFromFloat(20000)) {
+  if (HintShowCounter >= Clock().CalcAnimLengthFromFloat(20000)) {
     OpenHintPage(15, 15, 1);
     HintShowCounter = 0;
   }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "game/Board.h"
 #include "game/BoardParticles.h"
 #include "game/GameGrid.h"
@@ -35,7 +36,7 @@ void DrawCentred(const std::shared_ptr<TSprite>& sprite, float x, float y, float
 
 float TGameScreen::GetHUDX() const {
   if (!OutroRunning()) return 0;
-  const float slide = Game->CalcAnimLengthFromFloat(1500);
+  const float slide = Clock().CalcAnimLengthFromFloat(1500);
   if (slide <= 0 || OutroAnim->Counter >= slide) return 0;
   return -(1.0f - OutroAnim->Counter / slide) * 150.0f;
 }
@@ -88,7 +89,7 @@ void TGameScreen::HUDDraw() {
     levelText_ = std::to_string(level);
     shownLevel_ = level;
   }
-  const double ms = double(Player->TimeTaken) * double(Game->FixedRateLogic.MS > 0 ? Game->FixedRateLogic.MS : 5);
+  const double ms = double(Player->TimeTaken) * double(Clock().FixedRateLogic.MS > 0 ? Clock().FixedRateLogic.MS : 5);
   const long long seconds = ms > 0 ? (long long)(ms / 1000) : 0;
   if (seconds != shownSeconds_) {
     FormatTime(timeText_, ms);
@@ -132,7 +133,7 @@ void TGameScreen::StatusTextDraw() {
   SetBlend(BLEND_ALPHA);
   SetColor(255, 255, 255);
   if (OutroRunning()) {
-    const float last = Game->CalcAnimLengthFromFloat(1500);
+    const float last = Clock().CalcAnimLengthFromFloat(1500);
     if (last > 0 && OutroAnim->Counter < last) {
       const float t = 1.0f - OutroAnim->Counter / last;
       const float grow = std::min(1.0f, t * 3.0f);

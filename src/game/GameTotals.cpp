@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "game/Player.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -25,7 +26,7 @@ std::shared_ptr<TGameTotals> TGameTotals::Create(const TPlayer& player) {
 void TGameTotals::SetSlideLines() {
   Items.clear();
   if (!player_) return;
-  const double msPerStep = Game && Game->FixedRateLogic.MS > 0 ? Game->FixedRateLogic.MS : 5.0;
+  const double msPerStep = Game && Clock().FixedRateLogic.MS > 0 ? Clock().FixedRateLogic.MS : 5.0;
   Values[0] = std::to_string(player_->Score);
   Values[1] = std::to_string(player_->TotalKills);
   Values[2] = std::to_string((long long)std::floor(player_->TotalTimeTaken * msPerStep / 1000.0));

@@ -6,6 +6,7 @@
 #include "audio/GameSound.h"
 #include "audio/SoundBank.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Input.h"
 #include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
@@ -97,7 +98,7 @@ void THintScroll::Hide() {
   InputFlush();
   Active = 0;
   Kill();
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void THintScroll::Kill() {

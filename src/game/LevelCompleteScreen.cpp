@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "game/Board.h"
@@ -93,7 +94,7 @@ void TLevelCompleteScreen::Show() {
   Start();
   InputFlush();
   Game->Mouse->ClearButtons();
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
   PlayThroughPool(ActivateSound);
 }
 
@@ -283,7 +284,7 @@ int TLevelCompleteScreen::OverlayLogic() {
     if (hit) {
       if (ok) ok->PlayClick();
       SetWallpaper();
-      Game->FixedRateLogic.Init();
+      Clock().FixedRateLogic.Init();
       return 0;
     }
   } else {
@@ -330,7 +331,7 @@ void TLevelCompleteScreen::Draw() {
       const TPlayer& p = *Owner->Player;
       values[0] = std::to_string(p.LevelScore());
       values[1] = std::to_string(p.Kills);
-      values[2] = TimeText(double(p.TimeTaken) * double(Game->FixedRateLogic.MS));
+      values[2] = TimeText(double(p.TimeTaken) * double(Clock().FixedRateLogic.MS));
     }
     const char* labels[3] = {"Score", "Matches", "Time"};
     const int shifts[3] = {0, -20, -3};

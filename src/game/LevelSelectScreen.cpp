@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "game/Board.h"
@@ -137,7 +138,7 @@ void TLevelSelectScreen::Start() {
   Logic();
   CalcScrollCoords();
   Game->GameFade->Init(float(StandardFadeLength), 0);
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TLevelSelectScreen::PostFadeIn() { PlayThroughPool(ZoomInSound); }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "gfx/SineCounter.h"
 
@@ -24,7 +25,7 @@ std::shared_ptr<TAnimation> TAnimation::Create(float ms, int leaveActive, int re
 }
 
 void TAnimation::Init(float ms, int leaveActive, int reverse, int cycle, int pingPong) {
-  Length[0] = Game->CalcAnimLengthFromFloat(ms);
+  Length[0] = Clock().CalcAnimLengthFromFloat(ms);
   CurrentPhase = 0;
   Finished = 0;
   TotalPhases = 1;
@@ -39,13 +40,13 @@ void TAnimation::Init(float ms, int leaveActive, int reverse, int cycle, int pin
 
 void TAnimation::AddPhase(float ms) {
   if (TotalPhases >= MAX_PHASES) return;
-  Length[TotalPhases++] = Game->CalcAnimLengthFromFloat(ms);
+  Length[TotalPhases++] = Clock().CalcAnimLengthFromFloat(ms);
 }
 
 void TAnimation::InsertPhase(float ms, int index) {
   if (TotalPhases >= MAX_PHASES || index < 0 || index > TotalPhases) return;
   for (int i = TotalPhases; i > index; --i) Length[i] = Length[i - 1];
-  Length[index] = Game->CalcAnimLengthFromFloat(ms);
+  Length[index] = Clock().CalcAnimLengthFromFloat(ms);
   ++TotalPhases;
 }
 

@@ -3,11 +3,12 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 
 std::shared_ptr<TCounter> TCounter::Create(float ms, int activate) {
   auto c = std::make_shared<TCounter>();
-  c->CounterLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
+  c->CounterLength = static_cast<int>(std::trunc(Clock().CalcAnimLengthFromFloat(ms)));
   if (activate) c->Activate();
   return c;
 }
@@ -41,7 +42,7 @@ void TCounter::Stop(int reset) {
 
 std::shared_ptr<TCounterWithValue> TCounterWithValue::CreateWithValue(float ms, int activate, int value) {
   auto c = std::make_shared<TCounterWithValue>();
-  c->CounterLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
+  c->CounterLength = static_cast<int>(std::trunc(Clock().CalcAnimLengthFromFloat(ms)));
   if (activate) c->Activate();
   c->value = value;
   return c;

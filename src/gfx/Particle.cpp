@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/GameClock.h"
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"
@@ -19,8 +20,8 @@ std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> 
   p->dx = vx;
   p->dy = vy;
   p->ygravity = gravity;
-  if (lifeMS > 0.0f) p->LifeCounter = Game->CalcAnimLengthFromFloat(lifeMS);
-  p->FadeLength = Game->CalcAnimLengthFromFloat(std::trunc(fadeMS));
+  if (lifeMS > 0.0f) p->LifeCounter = Clock().CalcAnimLengthFromFloat(lifeMS);
+  p->FadeLength = Clock().CalcAnimLengthFromFloat(std::trunc(fadeMS));
   p->FadeCounter = p->FadeLength;
   if (p->FadeLength > 0.0f) p->UseAlpha = 1;
   p->DoLightBlend = lightBlend;
@@ -38,13 +39,13 @@ std::shared_ptr<TParticle> TParticle::CreateSpecial(std::shared_ptr<TGameImage> 
 }
 
 void TParticle::SetDelay(float ms) {
-  DelayCounter = Game->CalcAnimLengthFromFloat(ms);
+  DelayCounter = Clock().CalcAnimLengthFromFloat(ms);
   if (DelayCounter > 0.0f) Hidden = 1;
 }
 
 std::shared_ptr<TParticlePhase> TParticle::AddPhase(float ms) {
   auto phase = MakeRecycled<TParticlePhase>();
-  phase->Length = Game->CalcAnimLengthFromFloat(ms);
+  phase->Length = Clock().CalcAnimLengthFromFloat(ms);
   PhaseList.push_back(phase);
   return phase;
 }
@@ -100,9 +101,9 @@ void TParticle::SetColorFade(const TColor& color, float dR, float dG, float dB) 
 }
 
 void TParticle::SetFade(float inMS, float sustainMS, float outMS, float startAlpha, float peakAlpha) {
-  FadeInLength = Game->CalcAnimLengthFromFloat(inMS);
-  FadeSustainCounter = Game->CalcAnimLengthFromFloat(sustainMS);
-  FadeLength = Game->CalcAnimLengthFromFloat(outMS);
+  FadeInLength = Clock().CalcAnimLengthFromFloat(inMS);
+  FadeSustainCounter = Clock().CalcAnimLengthFromFloat(sustainMS);
+  FadeLength = Clock().CalcAnimLengthFromFloat(outMS);
   if (inMS > 0.0f) {
     FadeIn = 1.0f;
     UseAlpha = 1;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 
 TParticleList::~TParticleList() {
@@ -171,7 +172,7 @@ void TParticleList::Manage() {
 }
 
 void TParticleList::FadeAll(float ms) {
-  const float len = Game->CalcAnimLengthFromFloat(ms);
+  const float len = Clock().CalcAnimLengthFromFloat(ms);
   Walk([len](TParticle& p) {
     p.FadeLength = len;
     p.FadeCounter = len;

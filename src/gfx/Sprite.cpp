@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/GameClock.h"
 #include "core/Text.h"
 #include "gfx/Animation.h"
 #include "gfx/GameImage.h"
@@ -107,7 +108,7 @@ void TSprite::SetupAnim(int frames, float ms, int counterDir, int reverse, int r
                         int loop) {
   frame = 0;
   FramesTotal = frames;
-  AnimLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
+  AnimLength = static_cast<int>(std::trunc(Clock().CalcAnimLengthFromFloat(ms)));
   AnimCounterDir = counterDir;
   AnimReverse = reverse;
   PingPong = pingPong;
@@ -213,7 +214,7 @@ int TSprite::AnimBoundsCheckLower() {
 void TSprite::SetupScale(float xs, float ys, float ms) {
   ScaleXSpeed = xs;
   ScaleYSpeed = ys;
-  ScaleLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
+  ScaleLength = static_cast<int>(std::trunc(Clock().CalcAnimLengthFromFloat(ms)));
   ScaleCounter = static_cast<float>(ScaleLength);
 }
 
@@ -231,7 +232,7 @@ void TSprite::SetupRotation(float spd, float ms, int loop, int randomStart) {
     RotationLoop = 1;
     if (randomStart) Rotation = Rnd(0.0f, 360.0f);
   } else {
-    RotationLength = static_cast<int>(std::trunc(Game->CalcAnimLengthFromFloat(ms)));
+    RotationLength = static_cast<int>(std::trunc(Clock().CalcAnimLengthFromFloat(ms)));
     RotationCounter = static_cast<float>(RotationLength);
   }
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "audio/ChannelArray.h"
@@ -36,7 +37,7 @@ int TGameFade::Init(float lengthMs, int out, TChannelPtr channel, int allowAnim,
     return 0;
   }
   leave_ = {};
-  Length = int(Game->CalcAnimLength(int(lengthMs)));
+  Length = int(Clock().CalcAnimLength(int(lengthMs)));
   Counter = float(startCounter);
   Active = 1;
   Out = out;
@@ -137,7 +138,7 @@ void TGameFade::Finish() {
 
   if (leaving) {
     // Darken from what the player sees now, so the picture does not flash up first.
-    const float ticks = Game->CalcAnimLength(int(leave.LengthMs));
+    const float ticks = Clock().CalcAnimLength(int(leave.LengthMs));
     const int from = int(std::trunc((1.0f - std::clamp(shown, 0.0f, 1.0f)) * ticks));
     Init(leave.LengthMs, 1, std::move(leave.Channel), leave.AllowAnim, from, std::move(leave.Channel2));
   }

@@ -1,4 +1,5 @@
 #include "screens/Screen.h"
+#include "core/GameClock.h"
 #include "gfx/CheckedLoaders.h"
 
 #include "core/Game.h"
@@ -52,7 +53,7 @@ void TScreen::CoreStart() {
   if (Menu) Menu->ManageNoSound(0, 0);
   InputFlush();
   Game->Mouse->ClearButtons();
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 void TScreen::PostFadeIn() {}

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "audio/ChannelArray.h"
@@ -83,7 +84,7 @@ void TButton::LoadDisabled(const std::string& file, int clickDisabled) {
 
 void TButton::LoadMouseClick(const std::string& file, int ms) {
   ImageMouseClick = LoadPicture(file, 0, 0, 1);
-  MouseClickDuration = Game->CalcAnimLength(ms);
+  MouseClickDuration = Clock().CalcAnimLength(ms);
 }
 
 void TButton::SetImages(std::shared_ptr<TGameImage> normal, std::shared_ptr<TGameImage> mouseOver,
@@ -93,7 +94,7 @@ void TButton::SetImages(std::shared_ptr<TGameImage> normal, std::shared_ptr<TGam
   SetImage(std::move(normal));
   ImageMouseOver = std::move(mouseOver);
   ImageMouseClick = std::move(click);
-  MouseClickDuration = ImageMouseClick ? Game->CalcAnimLength(200) : 0;
+  MouseClickDuration = ImageMouseClick ? Clock().CalcAnimLength(200) : 0;
   Init();
 }
 
@@ -140,7 +141,7 @@ void TButton::SetupScaleOnMO(float max, float upSpeed, float downSpeed, int dela
   ScaleOnMOMax = max;
   ScaleOnMOUpSpeed = upSpeed;
   ScaleOnMODownSpeed = downSpeed;
-  ScaleOnMODelayFrames = Game->CalcAnimLength(delayMS);
+  ScaleOnMODelayFrames = Clock().CalcAnimLength(delayMS);
 }
 
 void TButton::SetFixedGlowOnMO(float max, float speed, int useMO) {
@@ -157,7 +158,7 @@ void TButton::SetAutoGlow(float min, float max, float speed, int onMO) {
 
 void TButton::SetCircularCollision(int radius) { CircularCollisionRadius = radius; }
 
-void TButton::SetDoubleClickTime(int ms) { DoubleClickTime = Game->CalcAnimLength(ms); }
+void TButton::SetDoubleClickTime(int ms) { DoubleClickTime = Clock().CalcAnimLength(ms); }
 
 void TButton::SetBoundingBox(float x1, float y1, float x2, float y2, int corners, int relative) {
   if (relative) {

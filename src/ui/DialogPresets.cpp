@@ -1,6 +1,7 @@
 #include "ui/DialogPresets.h"
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "gfx/GameFonts.h"
 
 namespace {
@@ -14,7 +15,7 @@ void StyleAndStart(TDialog& dialog, std::shared_ptr<TColor> captionColour) {
   dialog.SetupCaption(Font25, std::move(captionColour), CaptionShadow());
   dialog.Start();
   // Building the dialog (loading its pictures) must not count as time that passed.
-  Game->FixedRateLogic.Init();
+  Clock().FixedRateLogic.Init();
 }
 
 TDialogOKPtr MessageDialog(const std::string& text, std::shared_ptr<TColor> colour) {

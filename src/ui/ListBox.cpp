@@ -6,6 +6,7 @@
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "gfx/Draw.h"
@@ -34,7 +35,7 @@ void TListBox::Init(int gap, int centred, int drawBox, int doubleClickMs) {
   Strings.clear();
   ClearIndex();
   TopIndex = 0;
-  DoubleClickTime = Game->CalcAnimLength(doubleClickMs);
+  DoubleClickTime = Clock().CalcAnimLength(doubleClickMs);
   UpKeyRepeat = TKeyRepeat::Create(400, 100);
   DownKeyRepeat = TKeyRepeat::Create(400, 100);
   if (!Game->Channels) ClickChannel = AllocChannel();

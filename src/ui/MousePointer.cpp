@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "gfx/Draw.h"
@@ -210,19 +211,19 @@ int TMouseRepeat::Step(bool held) {
   }
   int result = 0;
   if (LastState == 0) {
-    InitialDelayCounter = Game->CalcAnimLength(InitialDelayLength);
+    InitialDelayCounter = Clock().CalcAnimLength(InitialDelayLength);
     result = 1;
   } else if (InitialDelayCounter > 0) {
     InitialDelayCounter -= Delta;
     if (InitialDelayCounter <= 0) {
       InitialDelayCounter = 0;
-      DelayCounter = int(Game->CalcAnimLength(DelayLength));
+      DelayCounter = int(Clock().CalcAnimLength(DelayLength));
       result = 2;
     }
   } else if (DelayCounter > 0) {
     DelayCounter = int(float(DelayCounter) - Delta);
     if (DelayCounter <= 0) {
-      DelayCounter = int(Game->CalcAnimLength(DelayLength));
+      DelayCounter = int(Clock().CalcAnimLength(DelayLength));
       result = 2;
     }
   }

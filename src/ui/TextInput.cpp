@@ -3,6 +3,7 @@
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "gfx/Draw.h"
@@ -76,7 +77,7 @@ void TTextInput::Reset() {
 }
 
 void TTextInput::SetCursorFlashSpeed(int ms) {
-  CursorFlashSpeed = Game ? int(Game->CalcAnimLength(ms)) : ms / 5;
+  CursorFlashSpeed = Game ? int(Clock().CalcAnimLength(ms)) : ms / 5;
   CursorFlashCounter = 0;
   CursorOn = 1;
 }

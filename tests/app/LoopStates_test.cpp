@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "EventFixture.h"
+#include "core/GameClock.h"
 #include "core/IniFile.h"
 #include "gfx/ParticleList.h"
 #include "screens/GameFade.h"
@@ -92,10 +93,10 @@ TEST_F(LoopStates, AGameStandingStillWaitsButStillReadsItsEventsAndSkipsTheWait)
     return t;
   });
   Frame(5);
-  const double armed = Game->FixedRateLogic.LastTime;
+  const double armed = Clock().FixedRateLogic.LastTime;
   waiting = true;
   Game->WaitWhileIdle();
-  EXPECT_EQ(Game->FixedRateLogic.LastTime, armed) << "a running game does not wait";
+  EXPECT_EQ(Clock().FixedRateLogic.LastTime, armed) << "a running game does not wait";
   waiting = false;
 
   Game->TogglePause();
@@ -106,7 +107,7 @@ TEST_F(LoopStates, AGameStandingStillWaitsButStillReadsItsEventsAndSkipsTheWait)
     Game->WaitWhileIdle();
     if (pass == 2) PushKey('p');
     EXPECT_EQ(Game->MainLogicLoop(), 1);
-    EXPECT_DOUBLE_EQ(Game->FixedRateLogic.TmpMS, 16) << "the frame counts, the wait does not";
+    EXPECT_DOUBLE_EQ(Clock().FixedRateLogic.TmpMS, 16) << "the frame counts, the wait does not";
   }
   EXPECT_EQ(Game->Paused, 0) << "the updates between waits read the key that ends the pause";
 
@@ -114,12 +115,12 @@ TEST_F(LoopStates, AGameStandingStillWaitsButStillReadsItsEventsAndSkipsTheWait)
   Game->TogglePause();
   Frame(5);
   Game->Mouse->ParticleList->AddNew(10, 10, nullptr, 1, 0, 0, 100, 0, 0, 0, 1, 0, 100);
-  const double before = Game->FixedRateLogic.LastTime;
+  const double before = Clock().FixedRateLogic.LastTime;
   waiting = true;
   Game->WaitWhileIdle();
-  EXPECT_EQ(Game->FixedRateLogic.LastTime, before) << "no wait while the trail still moves";
+  EXPECT_EQ(Clock().FixedRateLogic.LastTime, before) << "no wait while the trail still moves";
   Game->Mouse->ParticleList->Clear();
   Game->WaitWhileIdle();
-  EXPECT_GT(Game->FixedRateLogic.LastTime, before) << "a still picture waits again";
+  EXPECT_GT(Clock().FixedRateLogic.LastTime, before) << "a still picture waits again";
   Game->TogglePause();
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/GameClock.h"
 #include "support/GameFixture.h"
 #include "screens/Screen.h"
 
@@ -45,7 +46,7 @@ TEST_F(TimingTest, FrameTimesBecomeWholeAndPartialUpdates) {
   for (float d : d80) EXPECT_FLOAT_EQ(d, 1.0f);
 
   EXPECT_EQ(FrameDeltas(500).size(), 10u);
-  EXPECT_EQ(Game->FixedRateLogic.Current, 10);
+  EXPECT_EQ(Clock().FixedRateLogic.Current, 10);
 }
 
 TEST_F(TimingTest, ClockGoingBackwardsRepeatsLastTickCount) {
@@ -53,13 +54,13 @@ TEST_F(TimingTest, ClockGoingBackwardsRepeatsLastTickCount) {
   now -= 100;
   auto d = FrameDeltas(0);
   EXPECT_EQ(d.size(), 3u);
-  EXPECT_NEAR(Game->FixedRateLogic.NumTicks, 2.4, 1e-9);
+  EXPECT_NEAR(Clock().FixedRateLogic.NumTicks, 2.4, 1e-9);
   // Time then runs on normally from the new reading.
   EXPECT_EQ(FrameDeltas(10).size(), 2u);
 }
 
 TEST_F(TimingTest, JitterCorrectionAveragesAfterWarmUp) {
-  auto& timer = Game->FixedRateLogic;
+  auto& timer = Clock().FixedRateLogic;
   timer.JitterCorrection = 1;
   Game->VSync = 0;
   timer.Init();
@@ -75,22 +76,22 @@ TEST_F(TimingTest, JitterCorrectionAveragesAfterWarmUp) {
 }
 
 TEST_F(TimingTest, MillisecondConversionsInNormalAndSlowMotion) {
-  EXPECT_FLOAT_EQ(Game->CalcAnimLength(500), 100.0f);
-  EXPECT_FLOAT_EQ(Game->CalcAnimLength(100), 20.0f);
-  EXPECT_EQ(Game->CalcMilliSecsFromFrames(100, 1), 500);
-  EXPECT_EQ(Game->CalcMilliSecsFromFrames(100, 0), 500);
+  EXPECT_FLOAT_EQ(Clock().CalcAnimLength(500), 100.0f);
+  EXPECT_FLOAT_EQ(Clock().CalcAnimLength(100), 20.0f);
+  EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 1), 500);
+  EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 0), 500);
 
   Game->SlowMotionOn();
-  EXPECT_FLOAT_EQ(Game->FixedRateLogic.MS, 20.0f);
-  EXPECT_FLOAT_EQ(Game->CalcAnimLength(500), 100.0f) << "tick counts stay the same in slow motion";
-  EXPECT_EQ(Game->CalcMilliSecsFromFrames(100, 1), 500);
-  EXPECT_EQ(Game->CalcMilliSecsFromFrames(100, 0), 2000);
+  EXPECT_FLOAT_EQ(Clock().FixedRateLogic.MS, 20.0f);
+  EXPECT_FLOAT_EQ(Clock().CalcAnimLength(500), 100.0f) << "tick counts stay the same in slow motion";
+  EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 1), 500);
+  EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 0), 2000);
   // A quarter of the updates in the same real time.
   EXPECT_EQ(FrameDeltas(40).size(), 2u);
 
   Game->SlowMotionOff();
-  EXPECT_FLOAT_EQ(Game->FixedRateLogic.MS, 5.0f);
-  EXPECT_EQ(Game->CalcMilliSecsFromFrames(100, 0), 500);
+  EXPECT_FLOAT_EQ(Clock().FixedRateLogic.MS, 5.0f);
+  EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 0), 500);
 }
 
 TEST_F(TimingTest, FastForwardRunsOneTickPerFrameAndRestoresSync) {

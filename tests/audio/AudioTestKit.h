@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "audio/WavReader.h"
@@ -103,7 +104,7 @@ struct TTestGame {
     Game = Owner.get();
     Game->SubPath = Folder.Path + "/";
     Game->Ini->FileName = Folder.Path + "/tinselvale";
-    Game->FixedRateLogic.CalcMS();
+    Clock().FixedRateLogic.CalcMS();
     Delta = 1.0f;
   }
   ~TTestGame() { Game = nullptr; }

@@ -7,6 +7,7 @@
 
 #include "BoardFixture.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "game/BoardResources.h"
 #include "gfx/GameImage.h"
@@ -22,7 +23,7 @@ class BoardPlayTest : public BoardTest {
   void SetUp() override {
     game = std::make_unique<TGame>();
     Game = game.get();
-    Game->FixedRateLogic.CalcMS();
+    Clock().FixedRateLogic.CalcMS();
     Game->Particles = 100;
     Game->Mouse = std::make_shared<TMousePointer>();
     mouse = Game->Mouse.get();

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "BoardPlayFixture.h"
+#include "core/GameClock.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
 #include "game/PlayerProgress.h"
@@ -93,7 +94,7 @@ TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
   EXPECT_FLOAT_EQ(Grid->SwapTime, 20);
   Game->CurrentSpeed = 1.0f;
   // A game object whose timer was never set up still gives whole 5 ms steps.
-  Game->FixedRateLogic.MS = 0;
+  Clock().FixedRateLogic.MS = 0;
   EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 40);
 }
 

@@ -1,3 +1,4 @@
+#include "core/GameClock.h"
 #include "gfx/Counter.h"
 
 #include "ToolkitTest.h"
@@ -5,7 +6,7 @@
 class CounterTest : public ToolkitTest {};
 
 TEST_F(CounterTest, RunsDownOnceAndReportsTheUpdateItRunsOut) {
-  ASSERT_FLOAT_EQ(Game->CalcAnimLength(1000), 200.0f);
+  ASSERT_FLOAT_EQ(Clock().CalcAnimLength(1000), 200.0f);
   auto c = TCounter::Create(1000, 1);
   EXPECT_EQ(c->CounterLength, 200);
   EXPECT_EQ(c->Active, 1);

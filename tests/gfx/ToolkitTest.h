@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 
 class ToolkitTest : public ::testing::Test {
@@ -13,7 +14,7 @@ class ToolkitTest : public ::testing::Test {
   void SetUp() override {
     game = std::make_unique<TGame>();
     Game = game.get();
-    Game->FixedRateLogic.CalcMS();
+    Clock().FixedRateLogic.CalcMS();
     Delta = 1.0f;
   }
   void TearDown() override {

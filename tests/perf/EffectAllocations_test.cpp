@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "game/BoardParticles.h"
 #include "game/Gem.h"
@@ -15,7 +16,7 @@
 TEST(EffectAllocations, BurstsLikeOnesAlreadySeenTakeNoHeap) {
   TGame game;
   Game = &game;
-  Game->FixedRateLogic.CalcMS();
+  Clock().FixedRateLogic.CalcMS();
   Game->Particles = 100;
   Delta = 1.0f;
   TBoardParticles effects;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
@@ -26,7 +27,7 @@ TImagePtr Disc(int frames) {
 TEST(FrameAllocations, ASceneDrawnAgainTakesNoHeap) {
   TGame game;
   Game = &game;
-  Game->FixedRateLogic.CalcMS();
+  Clock().FixedRateLogic.CalcMS();
   Delta = 1.0f;
   auto d = std::make_unique<TGLRenderDriver>();
   TGLRenderDriver* gl = d.get();

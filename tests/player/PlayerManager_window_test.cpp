@@ -14,6 +14,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/Input.h"
@@ -60,8 +61,8 @@ class PlayerManagerWindow : public ::testing::Test {
     Game->Ini->FileName = (folder / "tinselvale").string();
     ErrorLogFolder = Game->SubPath;
     Game->FullScreen = 0;
-    Game->FixedRateLogic.Create();
-    Game->FixedRateLogic.JitterCorrection = 0;
+    Clock().FixedRateLogic.Create();
+    Clock().FixedRateLogic.JitterCorrection = 0;
     // One logic update a frame, whatever the machine's speed.
     Game->NoTiming = 1;
     Game->NoTimingTicks = 1;

@@ -14,6 +14,7 @@
 #include "SoakInput.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/Input.h"
@@ -68,7 +69,7 @@ class SoakInputWindow : public ::testing::Test {
     Game->Ini->FileName = (folder / "tinselvale").string();
     ErrorLogFolder = Game->SubPath;
     Game->FullScreen = 0;
-    Game->FixedRateLogic.Create();
+    Clock().FixedRateLogic.Create();
     Game->NoTiming = 1;
     Game->NoTimingTicks = 1;
     ASSERT_TRUE(PlatformInit());

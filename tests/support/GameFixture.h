@@ -11,6 +11,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/Game.h"
+#include "core/GameClock.h"
 #include "core/IniFile.h"
 #include "core/Globals.h"
 #include "platform/Clock.h"
@@ -29,9 +30,9 @@ class GameTest : public ::testing::Test {
     Game->Ini->FileName = folder.string() + "/tinselvale";
     ErrorLogFolder = folder.string() + "/";
     GraphicsReady = 0;
-    Game->FixedRateLogic.Create();
-    Game->FixedRateLogic.JitterCorrection = 0;
-    Game->FixedRateLogic.Init();
+    Clock().FixedRateLogic.Create();
+    Clock().FixedRateLogic.JitterCorrection = 0;
+    Clock().FixedRateLogic.Init();
   }
   void TearDown() override {
     Game = nullptr;
