@@ -35,9 +35,11 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/GameDisplay.h"
 #include "app/Startup.h"
 #include "core/Game.h"
 #include "core/Globals.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/Cell.h"
 #include "game/GameGrid.h"
@@ -53,6 +55,7 @@
 #include "screens/GameFade.h"
 #include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
 
 // ---- Counting every heap allocation of the process ----
@@ -323,9 +326,9 @@ void HeavyCascadeStep(int frame) {
 }
 
 void PointerOverBoard() {
-  if (!Grid || !Game->Mouse) return;
-  Game->Mouse->x = Grid->sx + Grid->levelwidth * 25 + 10;
-  Game->Mouse->y = Grid->sy + Grid->levelheight * 25 + 10;
+  if (!Grid || !TMousePointer::Current()) return;
+  Pointer().x = Grid->sx + Grid->levelwidth * 25 + 10;
+  Pointer().y = Grid->sy + Grid->levelheight * 25 + 10;
 }
 
 // The largest resident parts of the address space, grouped by what is mapped there.
@@ -361,7 +364,7 @@ void PrintMemoryBreakdown() {
 // The player's road without waiting for keys: the intro hands over to the loading
 // pass, then the settings' player starts a new game straight on the board.
 void ReachTheBoard() {
-  while (Game->CurrentTScreen != Game->LoadingScreen.get() || Game->Fading()) Frame();
+  while (Screens().CurrentTScreen != Screens().LoadingScreen.get() || Screens().Fading()) Frame();
   std::printf("after the loading pass: RSS %ld kB, peak %ld kB\n", StatusKb("VmRSS:"), StatusKb("VmHWM:"));
   // The player leaves the title (loaded by the loading pass) for the map, which kills it
   // and lets its pictures go; this road skips both screens, so it lets them go here.
@@ -369,9 +372,9 @@ void ReachTheBoard() {
   LoadCurrentProfile();
   StartNewGame();
   TScreen* game = FindScreen(TScreenId::Game);
-  Game->DestinationTScreen = game;
-  Game->GameFade->Init(float(StandardFadeLength), 1, nullptr);
-  while (Game->CurrentTScreen != game || Game->Fading()) Frame();
+  Screens().DestinationTScreen = game;
+  Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr);
+  while (Screens().CurrentTScreen != game || Screens().Fading()) Frame();
   // The first level opens its tutorial page over the board; a player reads it and
   // clicks it away before playing, so the phases measure the board without it.
   THintScroll* page = static_cast<TGameScreen*>(game)->HintScroll();
@@ -391,10 +394,10 @@ void RunBench() {
     // The back end's fixed-function path, for comparison: a new context, as the
     // full-screen toggle makes, so every picture is made again from its file too.
     gl->PreferShaderBlending(false);
-    Game->GraphicsCreate(0);
+    GameDisplay().GraphicsCreate(0);
   }
   std::printf("game_bench: %dx%d window, particles %d%%, flip sync %d, %s\n", GraphicsWidth(), GraphicsHeight(),
-              Game->Particles, FlipSync, gl && gl->ShaderBlending() ? "blending shader" : "fixed function");
+              Settings().Particles, FlipSync, gl && gl->ShaderBlending() ? "blending shader" : "fixed function");
   const long rssAfterStart = StatusKb("VmRSS:"), hwmAfterStart = StatusKb("VmHWM:");
   std::printf("start-up: exec to the first game frame %.0f ms\n", startUpMs);
   std::printf("after start-up, ");

@@ -8,9 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/GameGrid.h"
 #include "game/GameLoading.h"
@@ -44,24 +46,24 @@ int main(int argc, char** argv) {
   ScreenHeight = 600;
   GraphicsReady = 1;
   Game = new TGame();
-  Game->DataPrefix = std::string(TV_BUILD_DIR) + "/";
+  DataPaths().DataPrefix = std::string(TV_BUILD_DIR) + "/";
   Game->SetDefaultPaths();
   Clock().FixedRateLogic.Create();
   Clock().FixedRateLogic.CalcMS();
-  Game->Music = 0;
-  Game->Sound = 0;
-  Game->Fade = 0;
+  Settings().Music = 0;
+  Settings().Sound = 0;
+  Settings().Fade = 0;
   SeedRnd(7);
   ImageBank = std::make_unique<TImageBank>();
-  ImageBank->SetPath(Game->ImagePath);
+  ImageBank->SetPath(DataPaths().ImagePath);
   SoundBank = std::make_unique<TSoundBank>();
-  SoundBank->SetPath(Game->SoundPath);
+  SoundBank->SetPath(DataPaths().SoundPath);
   LoadGamePictures([] {});
-  const std::string fontPath = Game->DataPrefix + "Data/fonts/CARD1.dat";
+  const std::string fontPath = DataPaths().DataPrefix + "Data/fonts/CARD1.dat";
   Font30 = LoadImageFont(fontPath, 30, 6);
   Font31 = LoadImageFont(fontPath, 31, 6);
   Font48 = LoadImageFont(fontPath, 48, 6);
-  GameText = TGameText::Create(Game->TextPath + "gametext.txt");
+  GameText = TGameText::Create(DataPaths().TextPath + "gametext.txt");
   ImageBank->Precache();
 
   // No profile: no tutorial page covers the board.
@@ -71,8 +73,8 @@ int main(int argc, char** argv) {
   screen.GameStart();
   screen.Load();
   screen.Start();
-  Game->Mouse->x = 700;
-  Game->Mouse->y = 80;
+  Pointer().x = 700;
+  Pointer().y = 80;
   Delta = 1;
   // Past the "Go" and the column flash.
   for (int i = 0; i < 400; ++i) screen.Logic();
@@ -91,7 +93,7 @@ int main(int argc, char** argv) {
     logicMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - l0).count();
     Cls();
     screen.Draw();
-    Game->Mouse->Draw();
+    Pointer().Draw();
   };
   for (int i = 0; i < 10; ++i) {
     frame();
@@ -153,7 +155,7 @@ int main(int argc, char** argv) {
   part("gauge", [&] { screen.XDraw(0); });
 
   part("buttons", [&] { screen.Menu->Draw(0, 0); });
-  part("pointer", [&] { Game->Mouse->Draw(); });
+  part("pointer", [&] { Pointer().Draw(); });
   Flip(0);
   return 0;
 }

@@ -8,7 +8,7 @@ build=${TV_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh"
 # The library must also build in Release, where GCC's optimiser warns differently.
 TV_BUILD_DIR="$build-release" "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Release \
-  -DTV_TESTS=OFF -DTV_BENCH=OFF --target tvcore tv_levelcheck
+  -DTV_TESTS=OFF -DTV_BENCH=OFF --target tv_layers tv_levelcheck
 
 xvfb_pid=""
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }

@@ -2,11 +2,15 @@
 
 #include <cstdio>
 
+#include "app/GameDisplay.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
@@ -14,11 +18,11 @@
 #include "platform/Random.h"
 #include "platform/Window.h"
 #include "player/Profile.h"
+#include "screens/ScreenSwitch.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 #include "ui/MousePointer.h"
 
-TGame* Game = nullptr;
 
 namespace {
 // How long a game standing still waits for an event before it draws again anyway. The
@@ -29,11 +33,12 @@ constexpr int kIdleWaitMs = 500;
 
 TGame::TGame()
     : Ini(std::make_shared<TIniFile>()),
-      ExitScreen(std::make_unique<TExitScreen>()),
-      GameFade(std::make_unique<TGameFade>()),
-      Mouse(std::make_shared<TMousePointer>()) {
-  PausedMusicState = Music;
-  PausedSpeechState = Speech;
+      ScreenSwitch(std::make_unique<TScreenSwitch>()),
+      Mouse(std::make_unique<TMousePointer>()),
+      AudioMixer(std::make_unique<TMixer>()),
+      DisplayService(std::make_unique<TGameDisplay>()) {
+  PausedMusicState = Settings().Music;
+  PausedSpeechState = Settings().Speech;
 }
 
 TGame::~TGame() = default;
@@ -48,29 +53,30 @@ void TGame::Init(int soundDriverChoice, int flag) {
   CodeTime.Label = "Code    ";
   FPS.Label = "FPS     ";
   // The shared data folder (markers 1001-1004), then the settings (3 to 6).
-  if (UseCorrectPath == 1) CreateSharedDataFolder();
+  if (DataPaths().UseCorrectPath == 1) CreateSharedDataFolder();
   InitSettings();
   CreateProfileFolder();
   ProgressMarker = 7;
   SetFlipSync();
   ProgressMarker = 8;
-  AudioInit(soundDriverChoice);
+  OSVersion = OperatingSystemName();
+  Mixer().AudioInit(soundDriverChoice, OSVersion);
   ProgressMarker = 8004;
   Clock().FixedRateLogic.Create();
   ProgressMarker = 2;
-  AudioChannelsInit();
+  Mixer().AudioChannelsInit();
   ProgressMarker = 9;
 }
 
 int TGame::MainLogicLoop() {
   // Dragging a window blocks the loop; start afresh after a move.
-  if (!Clock().Fast && !FullScreen && PlatformHasWindow()) {
+  if (!Clock().Fast && !Settings().FullScreen && PlatformHasWindow()) {
     int x = 0, y = 0;
     PlatformFramePosition(x, y);
-    if (x != WindowX || y != WindowY) {
+    if (x != GameDisplay().WindowX || y != GameDisplay().WindowY) {
       Clock().FixedRateLogic.Init();
-      SetWindowCoords();
-      SetClientCoords();
+      GameDisplay().SetWindowCoords();
+      GameDisplay().SetClientCoords();
     }
   }
   Clock().FixedRateLogic.Calc();
@@ -92,19 +98,19 @@ int TGame::MainLogicLoop() {
 }
 
 int TGame::LogicWrapper() {
-  Mouse->ClearMouseHit();
-  Mouse->Manage();
+  Pointer().ClearMouseHit();
+  Pointer().Manage();
   DoPeekEvent();
   ReadKeys();
-  if (InstantExit) return -1;
+  if (Screens().InstantExit) return -1;
   // Nothing advances; the loop waits for events instead (WaitWhileIdle).
   if (Paused || Suspended) return 0;
-  GameFade->Manage();
-  DoScreenShake();
-  if (!(Fading() && GameFade->AllowAnim == 0)) {
-    ScreenChange();
-    if (CurrentTScreen) CurrentTScreen->RunLogic();
-    if (Fade == 0) ScreenChange();
+  Screens().GameFade->Manage();
+  GameDisplay().DoScreenShake();
+  if (!(Screens().Fading() && Screens().GameFade->AllowAnim == 0)) {
+    Screens().ScreenChange();
+    if (Screens().CurrentTScreen) Screens().CurrentTScreen->RunLogic();
+    if (Settings().Fade == 0) Screens().ScreenChange();
   }
   return 1;
 }
@@ -116,17 +122,17 @@ void TGame::ScreenDraw() {
     return;
   }
   // The bars beside a kept-in-shape picture lie outside the viewport a plain clear covers.
-  if (NeedsCLSWidescreen())
-    CLSWidescreen();
+  if (GameDisplay().NeedsCLSWidescreen())
+    GameDisplay().CLSWidescreen();
   else
     Cls();
-  DoDrawWidescreenBorders();
-  if (CurrentTScreen) CurrentTScreen->RunDraw();
-  if (!Fading()) ShowPaused();
-  if (FadeMouse == 1) Mouse->Draw();
-  GameFade->Draw();
-  if (Fading()) ShowPaused();
-  if (FadeMouse == 0) Mouse->Draw();
+  GameDisplay().DoDrawWidescreenBorders();
+  if (Screens().CurrentTScreen) Screens().CurrentTScreen->RunDraw();
+  if (!Screens().Fading()) ShowPaused();
+  if (Screens().FadeMouse == 1) Pointer().Draw();
+  Screens().GameFade->Draw();
+  if (Screens().Fading()) ShowPaused();
+  if (Screens().FadeMouse == 0) Pointer().Draw();
   DrawTime.Calc();
   DebugPrint();
   PostDraw();
@@ -135,7 +141,7 @@ void TGame::ScreenDraw() {
 void TGame::WaitWhileIdle() {
   if (!(Paused || Suspended || PlatformWindowMinimised())) return;
   // The pointer's sparkles live on in a pause: they fade at the frame rate first.
-  if (Mouse && Mouse->TrailAlive()) return;
+  if (Pointer().TrailAlive()) return;
   const uint32_t start = MilliSecs();
   PlatformWaitForEvent(kIdleWaitMs);
   // The wait is not game time: the timer skips it, so nothing catches it up later,
@@ -146,7 +152,7 @@ void TGame::WaitWhileIdle() {
 
 void TGame::PostDraw() {
   // A full-screen GL context may queue frames; reading one pixel makes it finish them.
-  if (FullScreen && PlatformHasWindow()) GrabPixmap(1, 1, 1, 1);
+  if (Settings().FullScreen && PlatformHasWindow()) GrabPixmap(1, 1, 1, 1);
   Flip(FlipSync);
 }
 
@@ -154,12 +160,12 @@ int TGame::GameTerminated() {
   if (TerminatedEvent == 0) return 1;
   TerminatedEvent = 0;
   if (TerminatedUserFunction && TerminatedUserFunction() != 0) return 1;
-  InstantExit = 1;
+  Screens().InstantExit = 1;
   SaveProfileIfPlaying();
   return -1;
 }
 
-void TGame::Kill() { AudioKill(); }
+void TGame::Kill() { Mixer().AudioKill(); }
 
 void ExitGame() {
   if (Game) Game->SaveUnsavedSettings();
@@ -194,6 +200,6 @@ void TGame::DebugReset() {
 }
 
 void TGame::SetFlipSync() {
-  FlipSync = VSync ? 1 : 0;
-  Clock().FixedRateLogic.VSync = VSync;
+  FlipSync = Settings().VSync ? 1 : 0;
+  Clock().FixedRateLogic.VSync = Settings().VSync;
 }

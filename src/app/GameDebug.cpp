@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "app/GameDisplay.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
+#include "core/Settings.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -28,36 +31,36 @@ void TGame::DebugPrint() {
              DrawTime.GetDisplay(),
              CodeTime.GetDisplay(),
              FPS.GetDisplay(),
-             "VSync   " + std::to_string(VSync),
-             "Desk Hz " + std::to_string(DesktopRefreshRate),
-             "Game Hz " + std::to_string(GameRefreshRate),
+             "VSync   " + std::to_string(Settings().VSync),
+             "Desk Hz " + std::to_string(GameDisplay().DesktopRefreshRate),
+             "Game Hz " + std::to_string(GameDisplay().GameRefreshRate),
              "Fast    " + std::to_string(Clock().Fast),
              "Slow    " + std::to_string(Clock().SlowMotion),
              "Timing  " + std::to_string(NoTiming),
-             "Os Version = " + OSVersion + (Driver == 0 ? std::string(" (using DX") + (DriverDX9 ? "9)" : "7)") : ""),
-             Driver == 0 ? "Gfx Driver = DirectX " + DirectXVersion : "Gfx Driver = OpenGL",
-             "Snd Driver = " + SoundDriver,
+             "Os Version = " + OSVersion + (Settings().Driver == 0 ? std::string(" (using DX") + (GameDisplay().DriverDX9 ? "9)" : "7)") : ""),
+             Settings().Driver == 0 ? "Gfx Settings().Driver = DirectX " + GameDisplay().DirectXVersion : "Gfx Settings().Driver = OpenGL",
+             "Snd Settings().Driver = " + Settings().SoundDriver,
              "GC Memory  = 0",
-             "Music Vol.  = " + std::to_string(MusicVolume) + " (" + OnOff(Music) + ")",
-             "Sound Vol.  = " + std::to_string(SoundVolume) + " (" + OnOff(Sound) + ")",
-             "Speech Vol. = " + std::to_string(SpeechVolume) + " (" + OnOff(Speech) + ")",
-             "Current Screen = " + (CurrentTScreen ? CurrentTScreen->name : std::string()),
-             "Desktop Size   = " + Size(DesktopWidth, DesktopHeight),
+             "Music Vol.  = " + std::to_string(Settings().MusicVolume) + " (" + OnOff(Settings().Music) + ")",
+             "Sound Vol.  = " + std::to_string(Settings().SoundVolume) + " (" + OnOff(Settings().Sound) + ")",
+             "Speech Vol. = " + std::to_string(Settings().SpeechVolume) + " (" + OnOff(Settings().Speech) + ")",
+             "Current Screen = " + (Screens().CurrentTScreen ? Screens().CurrentTScreen->name : std::string()),
+             "Desktop Size   = " + Size(GameDisplay().DesktopWidth, GameDisplay().DesktopHeight),
              "Screen Size    = " + Size(ScreenWidth, ScreenHeight),
-             "Window Size    = " + Size(WindowWidth, WindowHeight),
-             "Full Screen        = " + std::to_string(FullScreen),
-             "Virtual Resolution = " + std::to_string(UsingVirtualResolution),
-             "Virtual Offset     = " + std::to_string(int(vxOff)) + "," + std::to_string(int(vyOff)),
-             "Using Desktop Res. = " + std::to_string(UseDesktopResolution),
-             "Correct Aspect     = " + std::to_string(WindowedAspectRatio),
-             "Borderless Window  = " + std::to_string(BorderlessWindow),
+             "Window Size    = " + Size(GameDisplay().WindowWidth, GameDisplay().WindowHeight),
+             "Full Screen        = " + std::to_string(Settings().FullScreen),
+             "Virtual Resolution = " + std::to_string(GameDisplay().UsingVirtualResolution),
+             "Virtual Offset     = " + std::to_string(int(GameDisplay().vxOff)) + "," + std::to_string(int(GameDisplay().vyOff)),
+             "Using Desktop Res. = " + std::to_string(GameDisplay().UseDesktopResolution),
+             "Correct Aspect     = " + std::to_string(GameDisplay().WindowedAspectRatio),
+             "Borderless Window  = " + std::to_string(Settings().BorderlessWindow),
              "Debug1 = " + std::to_string(Debug1),
              "Debug2 = " + std::to_string(Debug2),
              "Debug3 = " + std::to_string(Debug3),
              "Debug4 = " + std::to_string(Debug4),
              "Stored Coords = " + std::to_string(storedX) + "," + std::to_string(storedY),
-             "Mouse X = " + std::to_string(Mouse->x) + " (Diff = " + std::to_string(Mouse->x - storedX) + ")",
-             "Mouse Y = " + std::to_string(Mouse->y) + " (Diff = " + std::to_string(Mouse->y - storedY) + ")"};
+             "Mouse X = " + std::to_string(Pointer().x) + " (Diff = " + std::to_string(Pointer().x - storedX) + ")",
+             "Mouse Y = " + std::to_string(Pointer().y) + " (Diff = " + std::to_string(Pointer().y - storedY) + ")"};
     if (GraphicPlacement) {
       lines.push_back("Gfx P X = " + std::to_string(gpX));
       lines.push_back("Gfx P Y = " + std::to_string(gpY));

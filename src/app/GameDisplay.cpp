@@ -1,10 +1,10 @@
-// The game object's display: choosing the back end, opening the window or full-screen
-// mode with every fallback, mapping the logical screen onto it, the display switches,
-// the screen shake and the mouse mapping between device and logical positions.
+#include "app/GameDisplay.h"
+
 #include <algorithm>
 
 #include "core/ErrorReport.h"
 #include "core/GameClock.h"
+#include "core/Settings.h"
 #include "ui/MessageBox.h"
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -37,14 +37,14 @@ bool Direct3D9Available() { return false; }
 bool Direct3D7Available() { return false; }
 }  // namespace
 
-void TGame::GraphicsCreate(int forceDX7) {
+void TGameDisplay::GraphicsCreate(int forceDX7) {
   ProgressMarker = 100;
   AlwaysForceDX7 = forceDX7;
   if (PlatformDisplayModes().empty()) FatalDisplayError("No 3D Hardware Found (could not count graphics modes.)");
 
   DriverDX7 = DriverDX9 = 0;
   bool selected = false;
-  if (Driver == 0) {
+  if (Settings().Driver == 0) {
     ProgressMarker = 101;
     if (Direct3D9Available() || Direct3D7Available()) {
       SetDXDriver(forceDX7);
@@ -53,10 +53,10 @@ void TGame::GraphicsCreate(int forceDX7) {
       ProgressMarker = 103;
       if (PlatformOpenGLAvailable()) {
         ProgressMarker = 104;
-        Driver = 1;
+        Settings().Driver = 1;
         selected = true;
         ProgressMarker = 105;
-        IniUpdate(1);
+        SaveSettings(1);
       }
     }
   } else {
@@ -67,10 +67,10 @@ void TGame::GraphicsCreate(int forceDX7) {
     } else if (Direct3D9Available() || Direct3D7Available()) {
       ProgressMarker = 108;
       SetDXDriver(forceDX7);
-      Driver = 0;
+      Settings().Driver = 0;
       selected = true;
       ProgressMarker = 110;
-      IniUpdate(1);
+      SaveSettings(1);
     }
   }
   if (!selected) {
@@ -94,8 +94,8 @@ void TGame::GraphicsCreate(int forceDX7) {
   }
 
   ProgressMarker = 11301;
-  bool useDesktop = UseDesktopResolution && (FullScreen || BorderlessWindow);
-  if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, !FullScreen,
+  bool useDesktop = UseDesktopResolution && (Settings().FullScreen || Settings().BorderlessWindow);
+  if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, !Settings().FullScreen,
                           useDesktop, WindowWidth, WindowHeight)) {
     ProgressMarker = 11304;
     FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) + "x" +
@@ -103,7 +103,7 @@ void TGame::GraphicsCreate(int forceDX7) {
   }
 
   bool openedFullScreen = false;
-  if (FullScreen) {
+  if (Settings().FullScreen) {
     int markers[] = {114, 115, 116};
     int depths[] = {32, 24, 16};
     for (int i = 0; i < 3 && !openedFullScreen; ++i) {
@@ -118,11 +118,11 @@ void TGame::GraphicsCreate(int forceDX7) {
     if (!openedFullScreen) {
       ProgressMarker = 117;
       ForceWindowedMode = 1;
-      FullScreen = 0;
+      Settings().FullScreen = 0;
       // The size was chosen for a full screen; a window must also leave room for the
       // title bar and the task bar, or its top would be off the desktop.
       if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, true,
-                              UseDesktopResolution && BorderlessWindow, WindowWidth, WindowHeight))
+                              UseDesktopResolution && Settings().BorderlessWindow, WindowWidth, WindowHeight))
         FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) +
                           "x" + std::to_string(DesktopHeight));
     } else {
@@ -134,7 +134,7 @@ void TGame::GraphicsCreate(int forceDX7) {
   }
   if (!openedFullScreen) {
     ProgressMarker = 118;
-    if (!CreateGraphics(WindowWidth, WindowHeight, 0, DesktopRefreshRate, BorderlessWindow ? GRAPHICS_BORDERLESS : 0)) {
+    if (!CreateGraphics(WindowWidth, WindowHeight, 0, DesktopRefreshRate, Settings().BorderlessWindow ? GRAPHICS_BORDERLESS : 0)) {
       ProgressMarker = 11801;
       FatalDisplayError("Cannot create Windowed Mode at " + std::to_string(ScreenWidth) + "x" +
                         std::to_string(ScreenHeight) + " " + std::to_string(DesktopRefreshRate) + "Hz");
@@ -154,7 +154,7 @@ void TGame::GraphicsCreate(int forceDX7) {
   PolledInputMode = 0;
   PlatformDropInputEvents();
   ProgressMarker = 135;
-  SetPriority();
+  Game->SetPriority();
   ProgressMarker = 136;
   GameRefreshRate = -1;
   ProgressMarker = 138;
@@ -166,39 +166,39 @@ void TGame::GraphicsCreate(int forceDX7) {
   SetInWindowMessageBox(ShowMessageBox);
 }
 
-void TGame::SetDXDriver(int forceDX7) {
+void TGameDisplay::SetDXDriver(int forceDX7) {
   // Never reached in this build (no Direct3D); kept so the selection reads as one piece.
   DriverDX7 = forceDX7 ? 1 : 0;
   DriverDX9 = forceDX7 ? 0 : 1;
 }
 
-int TGame::SetDriver(int driver) {
+int TGameDisplay::SetDriver(int driver) {
   int value = driver == 0 ? 0 : 1;
-  if (value == Driver) return 0;
-  Driver = value;
+  if (value == Settings().Driver) return 0;
+  Settings().Driver = value;
   CloseGraphics();
   GraphicsCreate(AlwaysForceDX7);
   RestoreMouseCoords();
-  IniUpdate(1);
+  SaveSettings(1);
   Clock().FixedRateLogic.Init();
   Clock().FixedRateLogic.HistoryClear();
   InputFlush();
   return 1;
 }
 
-void TGame::SetWindowCoords() { PlatformFramePosition(WindowX, WindowY); }
+void TGameDisplay::SetWindowCoords() { PlatformFramePosition(WindowX, WindowY); }
 
-void TGame::SetClientCoords() { PlatformWindowPosition(ClientX, ClientY); }
+void TGameDisplay::SetClientCoords() { PlatformWindowPosition(ClientX, ClientY); }
 
-int64_t TGame::GetActiveWindowSafe() { return PlatformHasWindow() ? 1 : 0; }
+int64_t TGameDisplay::GetActiveWindowSafe() { return PlatformHasWindow() ? 1 : 0; }
 
-void TGame::DisableVirtualResolution() {
+void TGameDisplay::DisableVirtualResolution() {
   SetVirtualResolution(float(GraphicsWidth()), float(GraphicsHeight()));
   SetViewport(0, 0, GraphicsWidth(), GraphicsHeight());
   SetOrigin(0, 0);
 }
 
-void TGame::CLSAllBuffers() {
+void TGameDisplay::CLSAllBuffers() {
   int r, g, b;
   GetClsColor(r, g, b);
   SetClsColor(0, 0, 0);
@@ -209,14 +209,14 @@ void TGame::CLSAllBuffers() {
   SetClsColor(r, g, b);
 }
 
-void TGame::DoSetVirtualResolution(int clearAll) {
+void TGameDisplay::DoSetVirtualResolution(int clearAll) {
   vxOff = vyOff = 0;
   DisableVirtualResolution();
   if (clearAll) CLSAllBuffers();
-  bool wide = (FullScreen && WideScreen) || (!FullScreen && BorderlessWindow);
+  bool wide = (Settings().FullScreen && Settings().WideScreen) || (!Settings().FullScreen && Settings().BorderlessWindow);
   // A full-screen mode is stretched by the display to the desktop's shape, so that shape
   // is what the picture must be kept in; a borderless window is shown as it is.
-  const int shapeW = FullScreen ? DesktopWidth : WindowWidth, shapeH = FullScreen ? DesktopHeight : WindowHeight;
+  const int shapeW = Settings().FullScreen ? DesktopWidth : WindowWidth, shapeH = Settings().FullScreen ? DesktopHeight : WindowHeight;
   layout = TVirtualLayout::Compute(ScreenWidth, ScreenHeight, shapeW, shapeH, WindowWidth, WindowHeight, wide,
                                    UseDesktopResolution != 0);
   UsingVirtualResolution = layout.UsingVirtualResolution;
@@ -236,33 +236,33 @@ void TGame::DoSetVirtualResolution(int clearAll) {
   VirtualRatioY = layout.RatioY;
 }
 
-bool TGame::DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen) const {
+bool TGameDisplay::DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen) const {
   return layout.DeviceToLogical(deviceX, deviceY, x, y, keepOnScreen);
 }
 
-void TGame::ResetVRViewport() {
+void TGameDisplay::ResetVRViewport() {
   GetViewport(VR_viewportx, VR_viewporty, VR_viewportw, VR_viewporth);
   GetOrigin(VR_originx, VR_originy);
   SetViewport(0, 0, int(VirtualResolutionWidth()), int(VirtualResolutionHeight()));
   SetOrigin(0, 0);
 }
 
-void TGame::RestoreVRViewPort() {
+void TGameDisplay::RestoreVRViewPort() {
   SetViewport(VR_viewportx, VR_viewporty, VR_viewportw, VR_viewporth);
   SetOrigin(VR_originx, VR_originy);
 }
 
-int TGame::NeedsCLSWidescreen() const { return UsingVirtualResolution && (FullScreen || BorderlessWindow) ? 1 : 0; }
+int TGameDisplay::NeedsCLSWidescreen() const { return UsingVirtualResolution && (Settings().FullScreen || Settings().BorderlessWindow) ? 1 : 0; }
 
-void TGame::CLSWidescreen() {
+void TGameDisplay::CLSWidescreen() {
   ResetVRViewport();
   Cls();
   RestoreVRViewPort();
 }
 
-void TGame::DoDrawWidescreenBorders() {
+void TGameDisplay::DoDrawWidescreenBorders() {
   // Side pictures are optional and this game sets none, so the bars show the clear colour.
-  if (!(UsingVirtualResolution && FullScreen && DrawWidescreenBorders)) return;
+  if (!(UsingVirtualResolution && Settings().FullScreen && DrawWidescreenBorders)) return;
   if (!LeftBorderImage && !RightBorderImage) return;
   if (!(VR_graphicsratio > VR_virtualratio)) return;
   ResetVRViewport();
@@ -280,18 +280,18 @@ std::shared_ptr<TGameImage> BorderPicture(const std::string& name) {
 }
 }  // namespace
 
-void TGame::SetLeftBorderImage(const std::string& name) { LeftBorderImage = BorderPicture(name); }
+void TGameDisplay::SetLeftBorderImage(const std::string& name) { LeftBorderImage = BorderPicture(name); }
 
-void TGame::SetRightBorderImage(const std::string& name) { RightBorderImage = BorderPicture(name); }
+void TGameDisplay::SetRightBorderImage(const std::string& name) { RightBorderImage = BorderPicture(name); }
 
-void TGame::OffsetOrigin(float dx, float dy) {
+void TGameDisplay::OffsetOrigin(float dx, float dy) {
   SetOrigin(vxOff + dx, vyOff + dy);
   float x0 = float(screenshake_viewportx) + dx, y0 = float(screenshake_viewporty) + dy;
   float x1 = x0 + float(screenshake_viewportw), y1 = y0 + float(screenshake_viewporth);
   SetViewport(int(x0), int(y0), int(x1) - int(x0), int(y1) - int(y0));
 }
 
-void TGame::RestoreOrigin() {
+void TGameDisplay::RestoreOrigin() {
   if (UsingVirtualResolution) {
     if (layout.Narrower) SetOrigin(vxOff, float(Near(vyOff)));
     else SetOrigin(float(Near(vxOff)), vyOff);
@@ -302,19 +302,19 @@ void TGame::RestoreOrigin() {
   ClearScreenshake();
 }
 
-void TGame::ClearScreenshake() { screenShakeRange = screenShakeDelta = screenShakeCounter = 0; }
+void TGameDisplay::ClearScreenshake() { screenShakeRange = screenShakeDelta = screenShakeCounter = 0; }
 
-void TGame::SetScreenShake(float range, float delta, float counter) {
-  if (screenShake <= 0) return;
+void TGameDisplay::SetScreenShake(float range, float delta, float counter) {
+  if (Settings().screenShake <= 0) return;
   if (screenShakeRange > 0 || screenShakeDelta != 0 || screenShakeCounter > 0) RestoreOrigin();
-  screenShakeRange = range * float(screenShake) / 100.0f;
-  screenShakeDelta = delta * float(screenShake) / 100.0f;
+  screenShakeRange = range * float(Settings().screenShake) / 100.0f;
+  screenShakeDelta = delta * float(Settings().screenShake) / 100.0f;
   screenShakeCounter = counter;
   GetViewport(screenshake_viewportx, screenshake_viewporty, screenshake_viewportw, screenshake_viewporth);
   DoScreenShake();
 }
 
-void TGame::DoScreenShake() {
+void TGameDisplay::DoScreenShake() {
   if (screenShakeRange <= 0) return;
   screenShakeRange += screenShakeDelta * Delta;
   if (screenShakeCounter > 0) {
@@ -333,16 +333,16 @@ void TGame::DoScreenShake() {
   OffsetOrigin(float(dx), float(dy));
 }
 
-void TGame::DoMoveMouse(int x, int y) {
+void TGameDisplay::DoMoveMouse(int x, int y) {
   int dx, dy;
   layout.LogicalToDevice(x, y, dx, dy);
   PlatformWarpMouse(dx, dy);
 }
 
-void TGame::RestoreMouseCoords() {
+void TGameDisplay::RestoreMouseCoords() {
   if (savedMouseX < 0 || savedMouseY < 0) return;
   int x = savedMouseX, y = savedMouseY;
-  if (FullScreen) {
+  if (Settings().FullScreen) {
     x = std::clamp(x, 0, ScreenWidth - 1);
     y = std::clamp(y, 0, ScreenHeight - 1);
   }
@@ -351,28 +351,28 @@ void TGame::RestoreMouseCoords() {
 
 namespace {
 void RememberMouseCoords() {
-  if (!Game || !Game->Mouse) return;
-  savedMouseX = Game->Mouse->x;
-  savedMouseY = Game->Mouse->y;
+  if (!TMousePointer::Current()) return;
+  savedMouseX = Pointer().x;
+  savedMouseY = Pointer().y;
 }
 
 // What every display switch does after changing its field.
-void ReopenDisplay(TGame& game) {
-  game.GraphicsCreate(game.AlwaysForceDX7);
-  game.RestoreMouseCoords();
-  game.IniUpdate(1);
+void ReopenDisplay(TGameDisplay& display) {
+  display.GraphicsCreate(display.AlwaysForceDX7);
+  display.RestoreMouseCoords();
+  SaveSettings(1);
   Clock().FixedRateLogic.Init();
   Clock().FixedRateLogic.HistoryClear();
 }
 }  // namespace
 
-int TGame::ToggleFullScreen() {
-  if (FullScreen) {
-    FullScreen = 0;
+int TGameDisplay::ToggleFullScreen() {
+  if (Settings().FullScreen) {
+    Settings().FullScreen = 0;
   } else {
     if (ForceWindowedMode) return 0;
-    FullScreen = 1;
-    if (CustomMousePointer) PlatformShowCursor(false);
+    Settings().FullScreen = 1;
+    if (Settings().CustomMousePointer) PlatformShowCursor(false);
   }
   RememberMouseCoords();
   InputFlushMouse();
@@ -380,33 +380,33 @@ int TGame::ToggleFullScreen() {
   return 0;
 }
 
-void TGame::ToggleBorderless() {
-  BorderlessWindow = BorderlessWindow ? 0 : 1;
+void TGameDisplay::ToggleBorderless() {
+  Settings().BorderlessWindow = Settings().BorderlessWindow ? 0 : 1;
   RememberMouseCoords();
   InputFlushMouse();
   ReopenDisplay(*this);
 }
 
-void TGame::ToggleWideScreen() {
-  WideScreen = WideScreen ? 0 : 1;
+void TGameDisplay::ToggleWideScreen() {
+  Settings().WideScreen = Settings().WideScreen ? 0 : 1;
   RememberMouseCoords();
   InputFlushMouse();
   DoSetVirtualResolution(1);
   RestoreMouseCoords();
-  IniUpdate(1);
+  SaveSettings(1);
   Clock().FixedRateLogic.Init();
   Clock().FixedRateLogic.HistoryClear();
 }
 
-void TGame::ToggleVSync() {
-  VSync = VSync ? 0 : 1;
-  IniUpdate(1);
-  SetFlipSync();
+void TGameDisplay::ToggleVSync() {
+  Settings().VSync = Settings().VSync ? 0 : 1;
+  SaveSettings(1);
+  Game->SetFlipSync();
   Clock().FixedRateLogic.Init();
   Clock().FixedRateLogic.HistoryClear();
 }
 
-void TGame::ToggleCustomMousePointer() {
-  CustomMousePointer = CustomMousePointer ? 0 : 1;
-  PlatformShowCursor(CustomMousePointer == 0);
+void TGameDisplay::ToggleCustomMousePointer() {
+  Settings().CustomMousePointer = Settings().CustomMousePointer ? 0 : 1;
+  PlatformShowCursor(Settings().CustomMousePointer == 0);
 }

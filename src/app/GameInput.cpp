@@ -1,15 +1,20 @@
 #include <cstdio>
 
+#include "app/GameDisplay.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/BitmapFile.h"
 #include "gfx/Draw.h"
 #include "gfx/Sprite.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
 #include "platform/Process.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
 #include "platform/Window.h"
 #include "player/Profile.h"
@@ -29,14 +34,14 @@ void TGame::DoPeekEvent() {
       case TEventType::Char: InputQueueChar(e.ch); break;
       case TEventType::MouseDown:
         if (e.button < 1 || e.button > 3) break;
-        Mouse->MoveTo(e.x, e.y);
-        Mouse->ButtonDown(e.button);
+        Pointer().MoveTo(e.x, e.y);
+        Pointer().ButtonDown(e.button);
         break;
       case TEventType::MouseUp:
-        if (e.button >= 1 && e.button <= 3) Mouse->ButtonUp(e.button);
+        if (e.button >= 1 && e.button <= 3) Pointer().ButtonUp(e.button);
         break;
-      case TEventType::MouseMove: Mouse->MoveTo(e.x, e.y); break;
-      case TEventType::MouseWheel: Mouse->Wheel(e.wheel); break;
+      case TEventType::MouseMove: Pointer().MoveTo(e.x, e.y); break;
+      case TEventType::MouseWheel: Pointer().Wheel(e.wheel); break;
       case TEventType::Quit:
       case TEventType::WindowClose: TerminatedEvent = 1; break;
       case TEventType::FocusLost:
@@ -47,45 +52,45 @@ void TGame::DoPeekEvent() {
     }
   }
   // A focus gain whose event was missed.
-  if (!FullScreen && Suspended && SuspendedEvent == 1 && PlatformWindowHasFocus()) SuspendedEvent = 0;
+  if (!Settings().FullScreen && Suspended && SuspendedEvent == 1 && PlatformWindowHasFocus()) SuspendedEvent = 0;
 }
 
 void TGame::ReadKeys() {
   if (CheckWindow() == -1) {
     // A paused or suspended game runs no fade, so the closing fade would never end:
     // then the request ends the program at once.
-    if (FadeOnExit == 1 && !Paused && !Suspended) {
-      InstantExit = 0;
-      GameFade->Init(float(StandardFadeLength), 1, MusicChannel, 1, 0);
-      DestinationTScreen = ExitScreen.get();
+    if (Screens().FadeOnExit == 1 && !Paused && !Suspended) {
+      Screens().InstantExit = 0;
+      Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel, 1, 0);
+      Screens().DestinationTScreen = Screens().ExitScreen.get();
     } else {
       return;
     }
   }
-  if (Paused && Mouse->GetMh(1) != 0) TogglePause();
+  if (Paused && Pointer().GetMh(1) != 0) TogglePause();
   if (BlockKeys) return;
   if (IgnorePauseKey == 0 && InputKeyHit(80)) TogglePause();
   if (InputKeyHit(27)) {
-    if (Fading()) {
-      if (GameFade->Out == 0) {
-        GameFade->FadeInAborted = 1;
-        GameFade->AbortKey = 0;
+    if (Screens().Fading()) {
+      if (Screens().GameFade->Out == 0) {
+        Screens().GameFade->FadeInAborted = 1;
+        Screens().GameFade->AbortKey = 0;
       }
-      GameFade->Finish();
+      Screens().GameFade->Finish();
     } else if (Paused) {
       Paused = 0;
       UnPause();
       InputFlush();
     } else if (IgnoreEscapeKey == 0) {
-      EscapeSoundPlay();
-      int length = CurrentTScreen ? CurrentTScreen->SetEscDestination() : 0;
+      Mixer().EscapeSoundPlay();
+      int length = Screens().CurrentTScreen ? Screens().CurrentTScreen->SetEscDestination() : 0;
       if (length == 0) length = StandardFadeLength;
-      if (FadeMusic == 1) {
-        GameFade->Init(float(length), 1, MusicChannel, 1, 0);
+      if (Mixer().FadeMusic == 1) {
+        Screens().GameFade->Init(float(length), 1, Mixer().MusicChannel, 1, 0);
       } else {
         // This one fade leaves the music playing.
-        GameFade->Init(float(length), 1, nullptr, 1, 0);
-        FadeMusic = 1;
+        Screens().GameFade->Init(float(length), 1, nullptr, 1, 0);
+        Mixer().FadeMusic = 1;
       }
     } else {
       KeyHits[27] = 1;
@@ -96,22 +101,22 @@ void TGame::ReadKeys() {
   bool super = InputKeyDown(91) || InputKeyDown(92);
   bool shift = InputKeyDown(160) || InputKeyDown(161);
   if ((alt && InputKeyDown(13)) || (super && shift && InputKeyDown(70))) {
-    ToggleFullScreen();
+    GameDisplay().ToggleFullScreen();
     InputFlushKeys();
   }
   // The quit combination is a held-key test, made after the whole queue is read.
   if (InputKeyDown(81) && (InputKeyDown(91) || InputKeyDown(92))) {
-    InstantExit = 1;
+    Screens().InstantExit = 1;
     if (UserExitKeyFunction) UserExitKeyFunction();
     SaveProfileIfPlaying();
   }
   if (IgnoreFrameworkKeys == 0) FrameworkKeys();
   if (IgnoreDebugKey == 0) DebugKeys();
-  if (!Paused && !Suspended && CurrentTScreen) CurrentTScreen->SpecificKeys();
+  if (!Paused && !Suspended && Screens().CurrentTScreen) Screens().CurrentTScreen->SpecificKeys();
 }
 
 int TGame::TakeScreenshot() {
-  SaveScreenshot(UseCorrectPath == 1 ? SubPath : "");
+  SaveScreenshot(DataPaths().UseCorrectPath == 1 ? DataPaths().SubPath : "");
   InputFlushKeys();
   Clock().FixedRateLogic.Init();
   return 0;
@@ -124,26 +129,28 @@ void TGame::FrameworkKeys() {
     InputFlushKeys();
   };
   if (InputKeyHit(189)) act([this] {
-    SoundChangeVolume(-10);
-    MusicChangeVolume(-10);
-    SpeechChangeVolume(-10);
+    Mixer().SoundChangeVolume(-10);
+    Mixer().MusicChangeVolume(-10);
+    Mixer().SpeechChangeVolume(-10);
   });
   if (InputKeyHit(187)) act([this] {
-    SoundChangeVolume(10);
-    MusicChangeVolume(10);
-    SpeechChangeVolume(10);
+    Mixer().SoundChangeVolume(10);
+    Mixer().MusicChangeVolume(10);
+    Mixer().SpeechChangeVolume(10);
   });
   if (InputKeyDown(17) && InputKeyHit(88)) {
-    InstantExit = 1;
+    Screens().InstantExit = 1;
     if (UserExitKeyFunction) UserExitKeyFunction();
   }
-  if (InputKeyHit(70)) act([this] { ToggleFullScreen(); });
+  if (InputKeyHit(70)) act([this] { GameDisplay().ToggleFullScreen(); });
   if (InputKeyHit(66)) act([] {
     PlatformMinimiseWindow();
     Flip(-1);
   });
-  if (InputKeyHit(77)) act([this] { ToggleMusic(); });
-  if (InputKeyHit(83)) act([this] { ToggleSound(); });
+  if (InputKeyHit(77)) act([this] {
+    if (!Paused) Mixer().ToggleMusic();
+  });
+  if (InputKeyHit(83)) act([this] { Mixer().ToggleSound(); });
   if (Debug && InputKeyHit(84)) act([this] {
     if (Clock().Fast) {
       Clock().FastOff();
@@ -163,22 +170,22 @@ void TGame::FrameworkKeys() {
   if (InputKeyHit(123)) TakeScreenshot();
   if (Debug && InputKeyHit(73)) act([] { FlipSync = FlipSync + 1 == 2 ? -1 : FlipSync + 1; });
   if (Debug && InputKeyHit(78)) act([this] { NoTiming = NoTiming ? 0 : 1; });
-  if (InputKeyHit(86)) act([this] { ToggleVSync(); });
-  if (InputKeyHit(71)) act([this] { SetDriver(Driver == 0 ? 1 : 0); });
+  if (InputKeyHit(86)) act([this] { GameDisplay().ToggleVSync(); });
+  if (InputKeyHit(71)) act([this] { GameDisplay().SetDriver(Settings().Driver == 0 ? 1 : 0); });
   if (InputKeyHit(72)) act([this] {
-    std::string next = SoundDriver == "FreeAudio"     ? "DirectSound"
-                       : SoundDriver == "DirectSound" ? "OpenAL Generic Software"
+    std::string next = Settings().SoundDriver == "FreeAudio"     ? "DirectSound"
+                       : Settings().SoundDriver == "DirectSound" ? "OpenAL Generic Software"
                                                       : "FreeAudio";
-    ChangeSoundDriver(next, 1);
+    Mixer().ChangeSoundDriver(next, 1);
   });
   if (InputKeyHit(67)) {
-    storedX = Mouse->x;
-    storedY = Mouse->y;
+    storedX = Pointer().x;
+    storedY = Pointer().y;
   }
   if (InputKeyHit(79)) {
-    std::printf("%d,%d\n", Mouse->x, Mouse->y);
+    std::printf("%d,%d\n", Pointer().x, Pointer().y);
     std::fflush(stdout);
-    EscapeSoundPlay();
+    Mixer().EscapeSoundPlay();
   }
 }
 
@@ -203,7 +210,7 @@ void TGame::DebugKeys() {
 int TGame::CheckWindow() {
   if (GameTerminated() == -1) return -1;
   if (SuspendedEvent == 1 && !Suspended) {
-    if ((PauseOnLossOfFocus || (PauseOnLossOfFullScreenFocus && FullScreen)) && !Paused) {
+    if ((PauseOnLossOfFocus || (PauseOnLossOfFullScreenFocus && Settings().FullScreen)) && !Paused) {
       Paused = 1;
       Pause();
     }
@@ -213,8 +220,8 @@ int TGame::CheckWindow() {
   }
   if (SuspendedEvent == 0 && Suspended) {
     if (!Paused) {
-      if (PausedMusicState == 1) MusicOn();
-      if (PausedSpeechState == 1) SpeechOn();
+      if (PausedMusicState == 1) Mixer().MusicOn();
+      if (PausedSpeechState == 1) Mixer().SpeechOn();
       SetPriority();
     }
     Clock().FixedRateLogic.Init();
@@ -222,7 +229,7 @@ int TGame::CheckWindow() {
     if (UserResumeFunction) UserResumeFunction();
     InputFlush();
   }
-  if (!Suspended && !Paused) AudioManage();
+  if (!Suspended && !Paused) Mixer().AudioManage();
   return 1;
 }
 
@@ -237,33 +244,28 @@ void TGame::TogglePause() {
 }
 
 void TGame::Pause() {
-  PausedMusicState = Music;
-  PausedSpeechState = Speech;
-  if (Music) MusicOff();
-  if (Speech) SpeechOff();
+  PausedMusicState = Settings().Music;
+  PausedSpeechState = Settings().Speech;
+  if (Settings().Music) Mixer().MusicOff();
+  if (Settings().Speech) Mixer().SpeechOff();
   if (PausedUserFunction) PausedUserFunction();
   SetProcessPriority(0, 0);
 }
 
 void TGame::UnPause() {
-  if (PausedMusicState == 1) MusicOn();
-  if (PausedSpeechState == 1) SpeechOn();
+  if (PausedMusicState == 1) Mixer().MusicOn();
+  if (PausedSpeechState == 1) Mixer().SpeechOn();
   if (UnPauseUserFunction) UnPauseUserFunction();
   SetPriority();
   Clock().FixedRateLogic.Init();
 }
 
 void TGame::SetPriority() {
-  if (FullScreen) {
-    SetProcessPriority(FullScreenProcess, FullScreenThread);
+  if (Settings().FullScreen) {
+    SetProcessPriority(Settings().FullScreenProcess, Settings().FullScreenThread);
   } else {
-    SetProcessPriority(WindowedProcess, WindowedThread);
+    SetProcessPriority(Settings().WindowedProcess, Settings().WindowedThread);
   }
-}
-
-void TGame::SpritePausedCreate(const std::shared_ptr<TGameImage>& image) {
-  SpritePaused = TSprite::Create(image, 0, 0);
-  SpritePaused->Centre();
 }
 
 void TGame::ShowPaused() {

@@ -1,7 +1,12 @@
 #include "app/Startup.h"
 
 #include "app/CommandLine.h"
+#include "app/GameDisplay.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/GameClock.h"
+#include "core/Settings.h"
+#include "screens/ScreenSwitch.h"
 
 #include <exception>
 
@@ -70,7 +75,7 @@ void CreateScreens() {
   RegisterScreen(TScreenId::GameMenu, &The<TGameMenu>());
   RegisterScreen(TScreenId::Intro, &The<TIntroScreen>());
   RegisterScreen(TScreenId::HintScroll, &The<THintScroll>());
-  RegisterScreen(TScreenId::Loading, Game->LoadingScreen.get());
+  RegisterScreen(TScreenId::Loading, Screens().LoadingScreen.get());
 }
 }  // namespace
 
@@ -111,14 +116,15 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
   Game = new TGame();  // lives until the process ends
   Game->StartWindowed = line.Windowed ? 1 : 0;
   Game->HighScores = std::make_shared<THighScoreList>();
-  Game->LoadingScreen = std::make_shared<TLoadingScreen>();
+  Screens().LoadingScreen = std::make_shared<TLoadingScreen>();
   EnableTimingReport(line.Timing);
   StartupOptions.SerialLoad = line.SerialLoad;
   // Pictures and sounds the game cannot do without end the program through the error report.
   ArmFatalErrors(true);
+  SetCleanExit(ExitGame);
 
   ProgressMarker = 1003;
-  Game->DataInAppBundle = 1;
+  DataPaths().DataInAppBundle = 1;
   Game->SetSubPathWrapper("Quillmoth/Tinselvale GOLD", 1);
 
   ProgressMarker = 1004;
@@ -128,18 +134,18 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
   Game->Init(0, 1);
 
   ProgressMarker = 1005;
-  Game->PortalSplash = 0;
-  Game->Region = 0;
-  Game->SubRegion = 0;
+  Settings().PortalSplash = 0;
+  Settings().Region = 0;
+  Settings().SubRegion = 0;
   Game->IniFill();
   Game->Ini->Save();
   Clock().FixedRateLogic.JitterCorrection = 0;
-  Game->ChannelsCreate(16);
+  Mixer().ChannelsCreate(16);
   Game->DebugDisplayX = 5;
   Game->DebugDisplayY = 95;
 
   ProgressMarker = 1006;
-  Game->SetEscapeSound("buttonclick");
+  Mixer().SetEscapeSound("buttonclick");
   Game->MaxLevels = 55;
   Game->IgnoreFrameworkKeys = 1;
   Game->IgnoreDebugKey = 1;
@@ -149,12 +155,12 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
 
   ProgressMarker = 1008;
   ImageBank = std::make_unique<TImageBank>();
-  ImageBank->SetPath(Game->ImagePath);
+  ImageBank->SetPath(DataPaths().ImagePath);
   SoundBank = std::make_unique<TSoundBank>();
-  SoundBank->SetPath(Game->SoundPath);
+  SoundBank->SetPath(DataPaths().SoundPath);
 
   ProgressMarker = 1009;
-  const std::string fontPath = Game->DataPrefix + "Data/fonts/" + FontBaseName + ".dat";
+  const std::string fontPath = DataPaths().DataPrefix + "Data/fonts/" + FontBaseName + ".dat";
   Font60 = LoadImageFont(fontPath, 60, 6);
   Font30 = LoadImageFont(fontPath, 30, 6);
   Font31 = LoadImageFont(fontPath, 31, 6);
@@ -168,13 +174,13 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
     ProgressMarker = 1011;
     // Without a display the graphics set-up finds no modes and reports it.
     PlatformInit();
-    Game->UseDesktopResolution = 0;
-    Game->GraphicsCreate(0);
+    GameDisplay().UseDesktopResolution = 0;
+    GameDisplay().GraphicsCreate(0);
 
     ProgressMarker = 1012;
     GraphicsReady = 1;
     SeedRnd(MilliSecs());
-    if (Game->CustomMousePointer == 1) PlatformShowCursor(false);
+    if (Settings().CustomMousePointer == 1) PlatformShowCursor(false);
 
     ProgressMarker = 1014;
     // The intro runs its splashes and, when it closes, loads everything behind the bar.

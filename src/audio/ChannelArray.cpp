@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "core/Game.h"
+#include "audio/Mixer.h"
 #include "audio/GameSound.h"
+#include "core/Settings.h"
 
 std::shared_ptr<TChannelArray> TChannelArray::Create(int count) {
   auto pool = std::make_shared<TChannelArray>();
@@ -71,7 +72,7 @@ TChannelArray::TChannelRef TChannelArray::PlayGameSound(TGameSound& gameSound, T
 }
 
 void TChannelArray::SetVolume(float factor) {
-  float master = Game ? static_cast<float>(Game->SoundVolume) / 100.0f : 1.0f;
+  float master = TMixer::Current() ? Mixer().Gain(TAudioGroup::Effects) : 1.0f;
   for (auto& c : Items) SetChannelVolume(c->Channel, c->OriginalVolume * factor * master);
 }
 

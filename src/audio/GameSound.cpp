@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "audio/Mixer.h"
 #include "core/Game.h"
 #include "core/Text.h"
 #include "audio/SoundLoader.h"
@@ -18,5 +19,5 @@ void TGameSound::Load(const std::string& path, int flags) {
 }
 
 void TGameSound::PlayInChannel(TChannelPtr& channel, float pan) const {
-  if (Game) Game->GameSoundPlay(channel, *this, pan);
+  if (Game) Mixer().GameSoundPlay(channel, *this, pan);
 }

@@ -1,10 +1,10 @@
 #include "core/ErrorReport.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "core/DateTime.h"
-#include "core/Game.h"
 #include "core/Globals.h"
 #include "platform/Events.h"
 #include "platform/Files.h"
@@ -16,6 +16,7 @@ int LogErrors = 1;
 namespace {
 TErrorReportHook reportHook;
 void (*inWindowBox)(const std::string&, int, int) = nullptr;
+void (*cleanExit)() = nullptr;
 bool fatalArmed = false;
 
 }  // namespace
@@ -41,6 +42,8 @@ std::string ReadFileChecked(const std::string& path) {
 
 void SetInWindowMessageBox(void (*box)(const std::string&, int, int)) { inWindowBox = box; }
 
+void SetCleanExit(void (*exitRoutine)()) { cleanExit = exitRoutine; }
+
 void ShowError(const std::string& text, int fatal, int log) {
   int polled = PolledInputMode;
   bool endRequested = false;
@@ -56,7 +59,10 @@ void ShowError(const std::string& text, int fatal, int log) {
   if (fatal != 0) EndProcess();
   // Asked to end while the box waited (the in-window box passes the request on to
   // the main loop instead): end now, as a clean exit.
-  if (endRequested) ExitGame();
+  if (endRequested) {
+    if (cleanExit) cleanExit();
+    std::exit(0);
+  }
   PolledInputMode = polled;
   // Leaving the box's own input: what was pressed meanwhile must not reach the game.
   if (polled == 0) PlatformDropInputEvents();

@@ -14,6 +14,9 @@ void ShowError(const std::string& text, int fatal, int log);
 // Installed by the display code once the window is open: until then (and in tests that
 // never open one) reports go to the system message box.
 void SetInWindowMessageBox(void (*box)(const std::string& text, int width, int height));
+// Installed by the shell: the exit routine taken when the player asks to end while a
+// system box waits (a clean exit). Until then such a request ends the process at once.
+void SetCleanExit(void (*exitRoutine)());
 // Appends a dated entry to ErrorLogFolder + "ErrorLog.txt"; silently skipped when the
 // file cannot be opened.
 void WriteErrorLog(const std::string& text);

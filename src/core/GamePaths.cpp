@@ -1,5 +1,6 @@
 // The game object's data paths, the shared data folder and profile folder, crash
 // detection with the good-exit and settings-change markers, and screenshots.
+#include "core/DataPaths.h"
 #include "core/DateTime.h"
 #include "core/ErrorReport.h"
 #include "core/Retry.h"
@@ -22,40 +23,40 @@ bool HasProfileExtension(const std::string& name) {
 }
 }  // namespace
 
-void TGame::SetImagePath(const std::string& s) { ImagePath = AddSlash(s); }
-void TGame::SetSoundPath(const std::string& s) { SoundPath = AddSlash(s); }
-void TGame::SetMusicPath(const std::string& s) { MusicPath = AddSlash(s); }
-void TGame::SetSpeechPath(const std::string& s) { SpeechPath = AddSlash(s); }
-void TGame::SetMenuPath(const std::string& s) { MenuPath = AddSlash(s); }
-void TGame::SetProfilePath(const std::string& s) { ProfilePath = AddSlash(s); }
-void TGame::SetTextPath(const std::string& s) { TextPath = AddSlash(s); }
-void TGame::SetLevelsPath(const std::string& s) { LevelsPath = AddSlash(s); }
-void TGame::SetFontPath(const std::string& s) { FontPath = AddSlash(s); }
+void TGame::SetImagePath(const std::string& s) { DataPaths().ImagePath = AddSlash(s); }
+void TGame::SetSoundPath(const std::string& s) { DataPaths().SoundPath = AddSlash(s); }
+void TGame::SetMusicPath(const std::string& s) { DataPaths().MusicPath = AddSlash(s); }
+void TGame::SetSpeechPath(const std::string& s) { DataPaths().SpeechPath = AddSlash(s); }
+void TGame::SetMenuPath(const std::string& s) { DataPaths().MenuPath = AddSlash(s); }
+void TGame::SetProfilePath(const std::string& s) { DataPaths().ProfilePath = AddSlash(s); }
+void TGame::SetTextPath(const std::string& s) { DataPaths().TextPath = AddSlash(s); }
+void TGame::SetLevelsPath(const std::string& s) { DataPaths().LevelsPath = AddSlash(s); }
+void TGame::SetFontPath(const std::string& s) { DataPaths().FontPath = AddSlash(s); }
 
 void TGame::SetDefaultPaths() {
-  SetImagePath(DataPrefix + "Data/graphics");
-  SetSoundPath(DataPrefix + "Data/sound");
-  SetMusicPath(DataPrefix + "Data/music");
-  SetSpeechPath(DataPrefix + "Data/speech");
-  SetMenuPath(DataPrefix + "Data/menus");
-  if (UseCorrectPath == 1) SetProfilePath("profiles");
-  else SetProfilePath(DataPrefix + "Data/profiles");
-  SetTextPath(DataPrefix + "Data/text");
-  SetLevelsPath(DataPrefix + "Data/levels");
-  SetFontPath(DataPrefix + "Data/fonts");
+  SetImagePath(DataPaths().DataPrefix + "Data/graphics");
+  SetSoundPath(DataPaths().DataPrefix + "Data/sound");
+  SetMusicPath(DataPaths().DataPrefix + "Data/music");
+  SetSpeechPath(DataPaths().DataPrefix + "Data/speech");
+  SetMenuPath(DataPaths().DataPrefix + "Data/menus");
+  if (DataPaths().UseCorrectPath == 1) SetProfilePath("profiles");
+  else SetProfilePath(DataPaths().DataPrefix + "Data/profiles");
+  SetTextPath(DataPaths().DataPrefix + "Data/text");
+  SetLevelsPath(DataPaths().DataPrefix + "Data/levels");
+  SetFontPath(DataPaths().DataPrefix + "Data/fonts");
 }
 
 void TGame::SetSubPath(const std::string& path, int flag) {
   (void)flag;
-  SubPath = path.empty() ? std::string() : AddSlash(path);
-  if (UseCorrectPath == 1) {
-    SubPath = GetSpecialFolderPath(CorrectPathID) + SubPath;
+  DataPaths().SubPath = path.empty() ? std::string() : AddSlash(path);
+  if (DataPaths().UseCorrectPath == 1) {
+    DataPaths().SubPath = GetSpecialFolderPath(DataPaths().CorrectPathID) + DataPaths().SubPath;
     ApplySubPath();
   }
-  ErrorLogFolder = SubPath;
+  ErrorLogFolder = DataPaths().SubPath;
 }
 
-void TGame::ApplySubPath() { SetProfilePath(SubPath + ProfilePath); }
+void TGame::ApplySubPath() { SetProfilePath(DataPaths().SubPath + DataPaths().ProfilePath); }
 
 void TGame::SetSubPathWrapper(const std::string& path, int flag) {
   SetDefaultPaths();
@@ -65,26 +66,26 @@ void TGame::SetSubPathWrapper(const std::string& path, int flag) {
 std::string TGame::SettingsFileBase() const {
   std::string program = ProgramPath();
   if (program.empty()) program = "tinselvale";
-  return UseCorrectPath == 1 ? SubPath + ProgramBaseName(program) : ProgramPathWithoutExtension(program);
+  return DataPaths().UseCorrectPath == 1 ? DataPaths().SubPath + ProgramBaseName(program) : ProgramPathWithoutExtension(program);
 }
 
 std::string TGame::MarkerPath(const std::string& name) const {
-  return UseCorrectPath == 1 ? SubPath + name : "data/" + name;
+  return DataPaths().UseCorrectPath == 1 ? DataPaths().SubPath + name : "data/" + name;
 }
 
 void TGame::CreateSharedDataFolder() {
   ProgressMarker = 1001;
-  if (IsDirectory(SubPath)) return;  // an existing folder is used as it is
+  if (IsDirectory(DataPaths().SubPath)) return;  // an existing folder is used as it is
   ProgressMarker = 1002;
-  if (!MakeDirectories(SubPath)) ShowError("Cannot create shared data folder " + SubPath, 1, 0);
+  if (!MakeDirectories(DataPaths().SubPath)) ShowError("Cannot create shared data folder " + DataPaths().SubPath, 1, 0);
   ProgressMarker = 1003;
-  if (CorrectPathID != 35 || OSVersion == "Windows 95" || OSVersion == "Windows 98" || OSVersion == "Windows ME")
+  if (DataPaths().CorrectPathID != 35 || OSVersion == "Windows 95" || OSVersion == "Windows 98" || OSVersion == "Windows ME")
     return;
   // Walk up from the new folder to the system data folder. On this platform the folder
   // belongs to one account, so "access" only makes sure its owner can use it; nothing
   // is ever opened to other users.
   std::string top = AddSlash(GetSpecialFolderPath(35));
-  std::string p = SubPath;
+  std::string p = DataPaths().SubPath;
   while (p != top) {
     if (!EnsureOwnerAccess(p)) ShowError("Cannot give shared data folder " + p + " full access!", 0, 0);
     p.pop_back();
@@ -97,9 +98,9 @@ void TGame::CreateSharedDataFolder() {
 
 void TGame::CreateProfileFolder() {
   ProgressMarker = 6001;
-  if (IsDirectory(ProfilePath)) return;
+  if (IsDirectory(DataPaths().ProfilePath)) return;
   ProgressMarker = 6002;
-  if (!MakeDirectory(ProfilePath)) ShowError("Cannot create shared profiles folder " + ProfilePath, 1, 0);
+  if (!MakeDirectory(DataPaths().ProfilePath)) ShowError("Cannot create shared profiles folder " + DataPaths().ProfilePath, 1, 0);
 }
 
 int TGame::MakeGoodExitAttempt() {
@@ -116,7 +117,7 @@ void TGame::RestoreDefaultSettings() {
   std::string name = ReadKeyFromFile(target, "profile name");
   // The copy replaces the old file in one step, so a crash here cannot leave it half written,
   // and the player's name survives even without a default file.
-  CopyFileReplacingKey(ResolveDataPath(DataPrefix + "data/default.ini"), target, "profile name", name);
+  CopyFileReplacingKey(ResolveDataPath(DataPaths().DataPrefix + "data/default.ini"), target, "profile name", name);
   if (ReportRetryFailures) SystemMessageBox(AppTitle, "Default ini file restored!");
 }
 
@@ -127,7 +128,7 @@ int TGame::CheckGoodExitAttempt() {
     RemoveFile(good);
   } else {
     if (PathExists(changed)) RestoreDefaultSettings();
-    if (UseWindowedModeAfterCrash != 0 && UseCorrectPath == 1 && IsDirectory(SubPath)) UseWindowedModeAfterCrash = 2;
+    if (UseWindowedModeAfterCrash != 0 && DataPaths().UseCorrectPath == 1 && IsDirectory(DataPaths().SubPath)) UseWindowedModeAfterCrash = 2;
   }
   RemoveFile(changed);
   return 1;
@@ -139,15 +140,15 @@ void TGame::CheckGoodExit() {
 
 int TGame::DeleteAllProfiles() {
   std::vector<std::string> names;
-  ListDirectory(ProfilePath, names);
+  ListDirectory(DataPaths().ProfilePath, names);
   for (const auto& name : names)
-    if (HasProfileExtension(name)) RemoveFile(ProfilePath + name);
+    if (HasProfileExtension(name)) RemoveFile(DataPaths().ProfilePath + name);
   return 0;
 }
 
 int TGame::ProfileFolderInUse() {
   std::vector<std::string> names;
-  if (!ListDirectory(ProfilePath, names)) ShowError("Failed to read directory '" + ProfilePath + "'", 1, 1);
+  if (!ListDirectory(DataPaths().ProfilePath, names)) ShowError("Failed to read directory '" + DataPaths().ProfilePath + "'", 1, 1);
   for (const auto& name : names)
     if (HasProfileExtension(name) && name != std::string(".") + kProfileExtension) return 1;
   return 0;

@@ -1,86 +1,28 @@
 // The game object's settings: the fields <-> the settings list, and saving them.
 #include <algorithm>
 
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/GameClock.h"
 #include "core/Retry.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
+#include "core/Settings.h"
 #include "core/TextLines.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 
-namespace {
-// Every integer setting: its key (as written) and its field. Text settings are handled
-// by name. The order here is the order of the file.
-struct TIntKey {
-  const char* key;
-  int TGame::*field;
-};
-
-const TIntKey kIntKeysBeforeDriverName[] = {
-    {"Full Screen", &TGame::FullScreen},     {"WideScreen", &TGame::WideScreen},
-    {"Borderless Window", &TGame::BorderlessWindow},
-    {"Sound", &TGame::Sound},                {"Music", &TGame::Music},
-    {"Speech", &TGame::Speech},              {"Sound Volume", &TGame::SoundVolume},
-    {"Music Volume", &TGame::MusicVolume},   {"Speech Volume", &TGame::SpeechVolume},
-    {"Fade", &TGame::Fade},                  {"Particles", &TGame::Particles},
-    {"ScreenShake", &TGame::screenShake},    {"Portal Splash", &TGame::PortalSplash},
-    {"Portal Splash2", &TGame::PortalSplash2}, {"Intro", &TGame::IntroShow},
-    {"VSync", &TGame::VSync},                {"Driver", &TGame::Driver},
-};
-const TIntKey kIntKeysAfterDriverName[] = {
-    {"Full Screen Process Priority", &TGame::FullScreenProcess},
-    {"Full Screen Thread Priority", &TGame::FullScreenThread},
-    {"Windowed Process Priority", &TGame::WindowedProcess},
-    {"Windowed Thread Priority", &TGame::WindowedThread},
-};
-const TIntKey kIntKeysAfterProfile[] = {
-    {"Region", &TGame::Region},
-    {"Sub-Region", &TGame::SubRegion},
-    {"Custom Mouse Pointer", &TGame::CustomMousePointer},
-};
-
-}  // namespace
 
 void TGame::IniFill() {
   // A pause or a lost focus silences music and speech by switching them off for a
   // while; the file keeps what the player chose, which is what they come back to.
   const bool silenced = Paused || Suspended;
-  auto value = [&](int TGame::*field) {
-    if (silenced && field == &TGame::Music) return PausedMusicState;
-    if (silenced && field == &TGame::Speech) return PausedSpeechState;
-    return this->*field;
-  };
-  Ini->Clear();
-  Ini->Add("Version No", VersionConstant);
-  for (const auto& k : kIntKeysBeforeDriverName) Ini->Add(k.key, std::to_string(value(k.field)));
-  Ini->Add("Sound Driver", SoundDriver);
-  for (const auto& k : kIntKeysAfterDriverName) Ini->Add(k.key, std::to_string(this->*k.field));
-  Ini->Add("Profile Name", ProfileName);
-  for (const auto& k : kIntKeysAfterProfile) Ini->Add(k.key, std::to_string(this->*k.field));
+  Settings().WriteTo(*Ini, silenced ? PausedMusicState : Settings().Music,
+                     silenced ? PausedSpeechState : Settings().Speech);
 }
 
-void TGame::IniExtract() {
-  for (const auto& line : Ini->Lines) {
-    if (line.Name == "VERSION NO") {
-      VersionNumber = line.Value;
-    } else if (line.Name == "SOUND DRIVER") {
-      SoundDriver = line.Value;
-    } else if (line.Name == "PROFILE NAME") {
-      ProfileName = line.Value;
-    } else {
-      auto apply = [&](const auto& keys) {
-        for (const auto& k : keys)
-          if (UpperCase(k.key) == line.Name) this->*k.field = ReadIntValue(line.Value);
-      };
-      apply(kIntKeysBeforeDriverName);
-      apply(kIntKeysAfterDriverName);
-      apply(kIntKeysAfterProfile);
-    }
-  }
-}
+void TGame::IniExtract() { Settings().ReadFrom(*Ini); }
 
 int TGame::IniUpdateAttempt(int flag) {
   IniFill();
@@ -102,7 +44,7 @@ int TGame::IniUpdate(int flag) {
 }
 
 void TGame::ParticlesSet(int value, int save) {
-  Particles = std::clamp(value, 0, 100);
+  Settings().Particles = std::clamp(value, 0, 100);
   if (save == 1) {
     IniUpdate(1);
     Clock().FixedRateLogic.Init();
@@ -111,13 +53,13 @@ void TGame::ParticlesSet(int value, int save) {
 
 void TGame::ParticlesChange(int step) {
   // Widened so that a huge stored value plus a step cannot overflow before the clamp.
-  Particles = int(std::clamp<long long>((long long)Particles + step, 0, 100));
+  Settings().Particles = int(std::clamp<long long>((long long)Settings().Particles + step, 0, 100));
   IniUpdate(1);
   Clock().FixedRateLogic.Init();
 }
 
 void TGame::ScreenShakeSetIniValue(int value, int save) {
-  screenShake = std::clamp(value, 0, 100);
+  Settings().screenShake = std::clamp(value, 0, 100);
   if (save == 1) {
     IniUpdate(1);
     Clock().FixedRateLogic.Init();
@@ -130,7 +72,7 @@ void TGame::InitSettings() {
   ProgressMarker = 4;
   IniFill();
   ProgressMarker = 5;
-  std::string defaults = ResolveDataPath(DataPrefix + "data/Default.ini");
+  std::string defaults = ResolveDataPath(DataPaths().DataPrefix + "data/Default.ini");
   if (!PathExists(Ini->Path()) && PathExists(defaults)) {
     ProgressMarker = 5001;
     std::string bytes;
@@ -142,14 +84,16 @@ void TGame::InitSettings() {
   ProgressMarker = 6;
   IniExtract();
   if (StartWindowed) {
-    FullScreen = 0;
-    BorderlessWindow = 0;
+    Settings().FullScreen = 0;
+    Settings().BorderlessWindow = 0;
   }
   if (UseWindowedModeAfterCrash == 2) {
-    FullScreen = 0;
-    BorderlessWindow = 0;
+    Settings().FullScreen = 0;
+    Settings().BorderlessWindow = 0;
     IniFill();
     Ini->Save();
     ShowError("Starting in Windowed mode due to incorrect shutdown.", 0, 1);
   }
 }
+
+int SaveSettings(int flag) { return Game ? Game->IniUpdate(flag) : 0; }

@@ -1,7 +1,7 @@
 // The framework's input state: held keys, key presses not yet read and the typed
 // character queue, filled from window events once per logic update. Every part of
 // the game reads keys through these functions. The mouse lives in the game's one
-// pointer object (Game->Mouse), which the same events fill.
+// pointer object (Pointer()), which the same events fill.
 #pragma once
 
 extern int KeyHits[256];

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "core/Game.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/Globals.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -10,6 +11,7 @@
 #include "gfx/TextDraw.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
 
@@ -17,7 +19,7 @@ namespace {
 std::string Role(const char* key) { return GameText ? GameText->FindString(key) : std::string(); }
 
 std::shared_ptr<TGameImage> TopLeft(const std::string& file) {
-  auto picture = TGameImage::Create(Game->ImagePath + file, -1, 0);
+  auto picture = TGameImage::Create(DataPaths().ImagePath + file, -1, 0);
   if (picture) picture->MidHandle(0);
   return picture;
 }
@@ -50,12 +52,12 @@ void TCreditsScreen::Load() {
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
   auto ok = AddOKButton(*Menu);
   ok->MoveTo(ok->x - 172, ok->y);
-  Game->FadeMusic = 0;
+  Mixer().FadeMusic = 0;
 }
 
 void TCreditsScreen::Start() {
   TScreen::Start();
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
 }
 
 void TCreditsScreen::Kill() {
@@ -66,13 +68,13 @@ void TCreditsScreen::Kill() {
 void TCreditsScreen::Logic() {
   TScreen::Logic();
   if (Menu && Menu->Clicked("ok")) {
-    Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
-    Game->DestinationTScreen = OptionsScreen();
+    Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
+    Screens().DestinationTScreen = OptionsScreen();
   }
 }
 
 int TCreditsScreen::SetEscDestination() {
-  Game->DestinationTScreen = OptionsScreen();
+  Screens().DestinationTScreen = OptionsScreen();
   return 0;
 }
 

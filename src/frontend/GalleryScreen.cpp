@@ -2,7 +2,9 @@
 
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
 #include "audio/SoundBank.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "gfx/Draw.h"
@@ -12,17 +14,18 @@
 #include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
 
 namespace {
 std::shared_ptr<TGameImage> TopLeft(const std::string& file) {
-  auto picture = TGameImage::Create(Game->ImagePath + file, -1, 0);
+  auto picture = TGameImage::Create(DataPaths().ImagePath + file, -1, 0);
   if (picture) picture->MidHandle(0);
   return picture;
 }
 
-void FadeOut() { Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1); }
+void FadeOut() { Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 1); }
 }  // namespace
 
 TGalleryScreen::TGalleryScreen() : glow(TSineCounter::Create(0, 360, 1, 0)) { name = "gallery"; }
@@ -68,45 +71,45 @@ void TGalleryScreen::CoreStart() {
   // Back from the viewer the gallery is still loaded; the next departure must kill it.
   ResetStops();
   MOIndex = -1;
-  Game->FadeMusic = 0;
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Mixer().FadeMusic = 0;
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
 }
 
 void TGalleryScreen::Logic() {
   TScreen::Logic();
-  if (Game->Fading()) return;
+  if (Screens().Fading()) return;
   glow->Manage();
   const int old = MOIndex;
-  MOIndex = SlotAt(Game->Mouse->x, Game->Mouse->y);
+  MOIndex = SlotAt(Pointer().x, Pointer().y);
   auto ok = Menu ? Menu->FindButton("OK") : nullptr;
   if (MOIndex >= 0 && MOIndex != old) {
     if (ok) ok->PlayMouseOver();
     glow->Init(0, 180, 1, 0);
     glow->SetCounter(90);
   }
-  if (MOIndex >= 0 && Game->Mouse->GetMh(1)) {
+  if (MOIndex >= 0 && Pointer().GetMh(1)) {
     if (Pics[size_t(MOIndex)]) {
       TScreen* viewer = FindScreen(TScreenId::Picture);
       FadeOut();
-      Game->DestinationTScreen = viewer;
+      Screens().DestinationTScreen = viewer;
       StopKill = 1;
       StopInit = 1;
       viewer->Destination = this;
       TPictureChoice::Index = MOIndex + 1;
       if (ok) ok->PlayClick();
-    } else if (InvalidSound && Game->Channels) {
-      Game->Channels->PlayGameSound(*InvalidSound, nullptr, 1.0f, 0);
+    } else if (InvalidSound && Mixer().Channels) {
+      Mixer().Channels->PlayGameSound(*InvalidSound, nullptr, 1.0f, 0);
     }
     return;
   }
   if (Menu && Menu->Clicked("ok")) {
     FadeOut();
-    Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+    Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
   }
 }
 
 int TGalleryScreen::SetEscDestination() {
-  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
   return 0;
 }
 

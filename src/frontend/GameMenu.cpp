@@ -2,6 +2,7 @@
 
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
 #include "audio/SoundBank.h"
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -11,6 +12,7 @@
 #include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
 
@@ -22,7 +24,7 @@ std::shared_ptr<TGameSound> BankSound(const char* name) {
 }
 
 void PlayThroughPool(const std::shared_ptr<TGameSound>& sound) {
-  if (sound && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
+  if (sound && Mixer().Channels) Mixer().Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
 }
 
 TScreen* Registered(TScreenId id) { return IsScreenRegistered(id) ? FindScreen(id) : nullptr; }
@@ -68,9 +70,9 @@ void TGameMenu::Show(int playSound) {
     Menu->ClearGlow();
   }
   QuitFlag = 0;
-  MouseState = Game->Mouse->Active;
+  MouseState = Pointer().Active;
   // The buttons need the pointer even where the level had it hidden.
-  Game->Mouse->On();
+  Pointer().On();
   if (playSound == 1) PlayThroughPool(ActivateSound);
   PlayThroughPool(BankSound("scroll"));
   if (FadeIn) FadeIn->Reset();
@@ -79,7 +81,7 @@ void TGameMenu::Show(int playSound) {
 }
 
 void TGameMenu::Hide() {
-  if (MouseState == 0) Game->Mouse->Off();
+  if (MouseState == 0) Pointer().Off();
   PlayThroughPool(DeactivateSound);
   PlayThroughPool(BankSound("scroll"));
   if (FadeOut) {
@@ -126,7 +128,7 @@ int TGameMenu::MenuLogic() {
       Show(1);
       return Opened;
     }
-    Game->EscapeSoundPlay();
+    Mixer().EscapeSoundPlay();
     Hide();
     return Closing;
   }
@@ -142,8 +144,8 @@ int TGameMenu::MenuLogic() {
     VisitOverLevel(Registered(TScreenId::Instructions));
   } else if (Menu->Clicked("saveandexit")) {
     TScreen* title = Registered(TScreenId::Title);
-    Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel, 1);
-    Game->DestinationTScreen = title ? title : Game->ExitScreen.get();
+    Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel, 1);
+    Screens().DestinationTScreen = title ? title : Screens().ExitScreen.get();
     if (Game->CurrentProfile) Game->CurrentProfile->Save();
   }
   return result;
@@ -152,8 +154,8 @@ int TGameMenu::MenuLogic() {
 void TGameMenu::VisitOverLevel(TScreen* screen) {
   TScreen* level = Registered(TScreenId::Game);
   if (!screen || !level) return;
-  Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
-  Game->DestinationTScreen = screen;
+  Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
+  Screens().DestinationTScreen = screen;
   level->StopKill = 1;
   level->StopInit = 1;
   screen->Destination = level;

@@ -1,5 +1,6 @@
 #include "frontend/GameOverScreen.h"
 
+#include "audio/Mixer.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
@@ -12,11 +13,12 @@
 #include "player/HighScoreList.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
 
 namespace {
 TScreen* TitleOrExit() {
-  return IsScreenRegistered(TScreenId::Title) ? FindScreen(TScreenId::Title) : Game->ExitScreen.get();
+  return IsScreenRegistered(TScreenId::Title) ? FindScreen(TScreenId::Title) : Screens().ExitScreen.get();
 }
 }  // namespace
 
@@ -38,10 +40,10 @@ TPlayer* TGameOverScreen::FinishedPlayer() {
 
 void TGameOverScreen::Load() {
   name = "gameover";
-  Game->MusicLoad("gameover.ogg", 1);
+  Mixer().MusicLoad("gameover.ogg", 1);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
   auto ok = AddOKButton(*Menu);
-  Game->FadeMusic = 1;
+  Mixer().FadeMusic = 1;
   TPlayer* player = FinishedPlayer();
   TPlayer none;
   const TPlayer& finished = player ? *player : none;
@@ -63,7 +65,7 @@ void TGameOverScreen::Load() {
 
 void TGameOverScreen::Start() {
   TScreen::Start();
-  Game->MusicPlay(1, 0, 0);
+  Mixer().MusicPlay(1, 0, 0);
   if (TPlayer* player = FinishedPlayer(); player && Game->CurrentProfile)
     player->ProfileGameOver(Game->CurrentProfile.get(), 1, 1);
 }
@@ -86,8 +88,8 @@ void TGameOverScreen::Logic() {
   TScreen::Logic();
   if (GameTotals) GameTotals->Manage();
   if (Menu && Menu->Clicked("ok")) {
-    Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel, 1);
-    Game->DestinationTScreen = TitleOrExit();
+    Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel, 1);
+    Screens().DestinationTScreen = TitleOrExit();
     Game->BlockKeys = 0;
     if (High) {
       if (InputName) High->Name = InputName->Text;
@@ -100,7 +102,7 @@ void TGameOverScreen::Logic() {
 }
 
 int TGameOverScreen::SetEscDestination() {
-  Game->DestinationTScreen = TitleOrExit();
+  Screens().DestinationTScreen = TitleOrExit();
   return 0;
 }
 

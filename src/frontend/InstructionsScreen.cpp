@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
+#include "audio/Mixer.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
+#include "core/Settings.h"
 #include "game/BoardParticles.h"
 #include "game/Cell.h"
 #include "game/Gem.h"
@@ -20,6 +21,7 @@
 #include "platform/Random.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
@@ -63,7 +65,7 @@ void TInstructionsScreen::Load() {
   for (float ms : {1000.0f, 300.0f, 700.0f, 1000.0f}) Anim1->AddPhase(ms);
   MunchkinLength = Clock().CalcAnimLength(2000);
   MunchkinCounter = 0;
-  if (!IsLevelMap(Game->LastTScreen)) Game->FadeMusic = 0;
+  if (!IsLevelMap(Screens().LastTScreen)) Mixer().FadeMusic = 0;
   // The board's pictures with the handles the board draws them with.
   TCell::Load();
   TGem::MidHandle(0);
@@ -94,7 +96,7 @@ void TInstructionsScreen::Start() {
   Anim1->Start();
   BoardParticles.Clear();
   CreatureParticles.Clear();
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
   Clock().FixedRateLogic.Init();
 }
 
@@ -127,7 +129,7 @@ void TInstructionsScreen::Logic() {
   if (Anim1 && Anim1->Manage() && Anim1->CurrentPhase == PhaseMatch) PhaseTwoEffects();
   MunchkinCounter += Delta;
   if (MunchkinCounter >= MunchkinLength) MunchkinCounter -= MunchkinLength;
-  if (Game->Mouse->GetMh(1)) {
+  if (Pointer().GetMh(1)) {
     if (auto ok = Menu ? Menu->FindButton("OK") : nullptr) ok->PlayClick();
     Close();
   } else if (Menu && Menu->Clicked("ok")) {
@@ -139,13 +141,13 @@ void TInstructionsScreen::ManageMunchkins() { CreatureParticles.Move(); }
 
 void TInstructionsScreen::Close() {
   // From the level map the level's music takes over from the title's.
-  const bool fromMap = IsLevelMap(Game->LastTScreen);
-  Game->GameFade->Init(float(StandardFadeLength), 1, fromMap ? Game->MusicChannel : nullptr, 1);
-  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  const bool fromMap = IsLevelMap(Screens().LastTScreen);
+  Screens().GameFade->Init(float(StandardFadeLength), 1, fromMap ? Mixer().MusicChannel : nullptr, 1);
+  Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
 }
 
 int TInstructionsScreen::SetEscDestination() {
-  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
   return 0;
 }
 
@@ -166,14 +168,14 @@ void TInstructionsScreen::PhaseTwoEffects() {
 
 void TInstructionsScreen::MunchkinParticles(float x, float y, int count) {
   GoldDustStream(EffectParticles, x, y, float(ScreenWidth / 2 - 67), 417,
-                 int(std::trunc(float(count) * float(Game->Particles) / 100.0f)),
+                 int(std::trunc(float(count) * float(Settings().Particles) / 100.0f)),
                  std::trunc(Clock().CalcAnimLength(1000)), Bank("sparkle"));
 }
 
 void TInstructionsScreen::SparkleParticlesMake(float x, float y, int count) {
   static const char* kinds[4] = {"snowflake", "sparkle", "sparkle", "snowflakesmall"};
   static const float scales[4][2] = {{0.3f, 1.2f}, {0.3f, 0.8f}, {0.5f, 1.2f}, {0.8f, 1.2f}};
-  const int n = int(std::trunc(float(count) * float(Game->Particles) / 100.0f));
+  const int n = int(std::trunc(float(count) * float(Settings().Particles) / 100.0f));
   for (int i = 0; i < n; ++i) {
     const int k = Rand(0, 3);
     auto p = EffectParticles.AddNew(int(x), int(y), Bank(kinds[k]), Rnd(-1, 1), Rnd(-1, 0), 0.02f, 1000, 1,

@@ -4,11 +4,14 @@
 
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
 #include "audio/SoundBank.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "frontend/StartupLoading.h"
 #include "gfx/Animation.h"
 #include "gfx/CheckedLoaders.h"
@@ -16,6 +19,7 @@
 #include "screens/CrossFade.h"
 #include "screens/GameFade.h"
 #include "screens/LoadingScreen.h"
+#include "screens/ScreenSwitch.h"
 #include "screens/SplashScreen.h"
 #include "ui/MousePointer.h"
 
@@ -26,37 +30,37 @@ constexpr float kPhases[] = {2000, 1000, 2500, 2500, 3000, 4000, 1000, 1000, 100
 
 void TIntroScreen::Load() {
   name = "intro";
-  Game->Mouse->Off();
+  Pointer().Off();
   SetBlend(BLEND_ALPHA);
-  if (Game->LoadingScreen) Game->LoadingScreen->DrawLoading(1);
+  if (Screens().LoadingScreen) Screens().LoadingScreen->DrawLoading(1);
   MarkFirstPicture();
-  if (Game->IntroShow == 1) {
+  if (Settings().IntroShow == 1) {
     for (int n = 1; n <= 8; ++n) {
-      Intro[n - 1] = LoadImageChecked(Game->ImagePath + "intro" + std::to_string(n) + ".jpg", -1);
+      Intro[n - 1] = LoadImageChecked(DataPaths().ImagePath + "intro" + std::to_string(n) + ".jpg", -1);
       SetImageHandle(Intro[n - 1], 0, 0);
     }
-    Intro[8] = LoadImageChecked(Game->ImagePath + "loadingscreen.jpg", -1);
+    Intro[8] = LoadImageChecked(DataPaths().ImagePath + "loadingscreen.jpg", -1);
     SetImageHandle(Intro[8], 0, 0);
-    Intro[9] = LoadImageChecked(Game->ImagePath + "mainlogo.png", -1);
+    Intro[9] = LoadImageChecked(DataPaths().ImagePath + "mainlogo.png", -1);
     ClickSound = SoundBank ? SoundBank->Find("Buttonclick") : nullptr;
-    TickSound = TGameSound::Create(Game->SoundPath + "tick.wav", 1);
-    TickSoundNoLoop = TGameSound::Create(Game->SoundPath + "tick.wav", 0);
+    TickSound = TGameSound::Create(DataPaths().SoundPath + "tick.wav", 1);
+    TickSoundNoLoop = TGameSound::Create(DataPaths().SoundPath + "tick.wav", 0);
     TickChannel = AllocChannel();
     Clock().FixedRateLogic.Init();
     Anim = TAnimation::Create(kPhases[0], 0, 0, 0, 0);
     for (std::size_t i = 1; i < std::size(kPhases); ++i) Anim->AddPhase(kPhases[i]);
   }
-  Game->MusicLoad("title.ogg", 1);
-  Game->FadeMusic = 0;
+  Mixer().MusicLoad("title.ogg", 1);
+  Mixer().FadeMusic = 0;
 }
 
 void TIntroScreen::Start() {
   TScreen::Start();
   skipAsked_ = 0;
   AutoMidHandle(false);
-  if (Game->PortalSplash == 1) ShowPortalSplash(750, 750, 750, 0);
+  if (Settings().PortalSplash == 1) ShowPortalSplash(750, 750, 750, 0);
   ShowSplashFolder("branding", 750, 750, 750);
-  if (Game->Fade == 1) ShowLogoSplash(Game->Sound, 0, 1.0f);
+  if (Settings().Fade == 1) ShowLogoSplash(Settings().Sound, 0, 1.0f);
   AutoMidHandle(true);
   // Asked to close during the splashes: nothing more is loaded; the main loop's first
   // update takes the request and the program ends from this screen.
@@ -64,15 +68,15 @@ void TIntroScreen::Start() {
     Clock().FixedRateLogic.Init();
     return;
   }
-  if (Game->IntroShow == 1) {
-    Game->Mouse->Off();
-    Game->GameFade->Init(2000, 0, nullptr, 0, 0, nullptr);
+  if (Settings().IntroShow == 1) {
+    Pointer().Off();
+    Screens().GameFade->Init(2000, 0, nullptr, 0, 0, nullptr);
     if (TickSound) {
       TickSound->PlayInChannel(TickChannel, 0);
-      SetChannelVolume(TickChannel, float(Game->SoundVolume) / 100.0f * TickSound->volume);
+      Mixer().SetChannelGain(TickChannel, TAudioGroup::Effects, TickSound->volume);
     }
   } else {
-    Game->MusicPlay(0, 0, 0);
+    Mixer().MusicPlay(0, 0, 0);
     Leave(0);
   }
   Clock().FixedRateLogic.Init();
@@ -80,7 +84,7 @@ void TIntroScreen::Start() {
 
 void TIntroScreen::PostFadeIn() {
   // The fade-in may end inside another screen's update; the skip waits for our own.
-  if (Game->GameFade->FadeInAborted) {
+  if (Screens().GameFade->FadeInAborted) {
     skipAsked_ = 1;
   } else if (Anim) {
     Anim->Start();
@@ -91,20 +95,20 @@ void TIntroScreen::Leave(int skipped) {
   // Already on the way out of the program: nothing is loaded any more.
   if (Leaving()) return;
   Close(skipped);
-  if (!Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 0, 0, nullptr)) return;
-  Game->DestinationTScreen = Destination;
-  Game->GameFade->Manage();
-  Game->ScreenChange();
+  if (!Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 0, 0, nullptr)) return;
+  Screens().DestinationTScreen = Destination;
+  Screens().GameFade->Manage();
+  Screens().ScreenChange();
 }
 
 void TIntroScreen::Close(int skipped) {
-  if (skipped == 1 && Game->IntroShow == 1 && Anim && Anim->CurrentPhase == 0) {
-    Game->MusicPlay(0, 0, 0);
+  if (skipped == 1 && Settings().IntroShow == 1 && Anim && Anim->CurrentPhase == 0) {
+    Mixer().MusicPlay(0, 0, 0);
     if (TickChannel) StopChannel(TickChannel);
     TickChannel.reset();
   }
   LoadEverything();
-  Game->NoFade = 1;
+  Screens().NoFade = 1;
 }
 
 void TIntroScreen::PhaseStarted(int phase) {
@@ -118,7 +122,7 @@ void TIntroScreen::PhaseStarted(int phase) {
       if (TickChannel) StopChannel(TickChannel);
       TickChannel.reset();
       if (TickSoundNoLoop) TickSoundNoLoop->PlayInChannel(TickChannel, 0);
-      Game->MusicPlay(1, 0, 0);
+      Mixer().MusicPlay(1, 0, 0);
       break;
     case 3: blend(1, 2); break;
     case 5: blend(2, 3); break;
@@ -136,7 +140,7 @@ void TIntroScreen::PhaseStarted(int phase) {
 }
 
 bool TIntroScreen::Leaving() const {
-  return Game->DestinationTScreen == Game->ExitScreen.get() || Game->TerminatedEvent != 0;
+  return Screens().DestinationTScreen == Screens().ExitScreen.get() || Game->TerminatedEvent != 0;
 }
 
 void TIntroScreen::Logic() {
@@ -144,7 +148,7 @@ void TIntroScreen::Logic() {
   if (Leaving()) return;
   if (skipAsked_) {
     skipAsked_ = 0;
-    if (ClickSound && Game->Channels) Game->Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
+    if (ClickSound && Mixer().Channels) Mixer().Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
     Leave(1);
     return;
   }
@@ -156,8 +160,8 @@ void TIntroScreen::Logic() {
     PhaseStarted(Anim->CurrentPhase);
   }
   if (crossfade) crossfade->Manage();
-  if (Game->Mouse->GetMh(1) || InputKeyHit(13) || InputKeyHit(32)) {
-    if (ClickSound && Game->Channels) Game->Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
+  if (Pointer().GetMh(1) || InputKeyHit(13) || InputKeyHit(32)) {
+    if (ClickSound && Mixer().Channels) Mixer().Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
     Leave(1);
   }
 }
@@ -176,8 +180,8 @@ void TIntroScreen::Draw() {
 
 int TIntroScreen::SetEscDestination() {
   if (!Leaving()) Close(1);
-  Game->FadeMusic = 0;
-  Game->DestinationTScreen = Destination;
+  Mixer().FadeMusic = 0;
+  Screens().DestinationTScreen = Destination;
   return 0;
 }
 

@@ -1,19 +1,24 @@
 #include "frontend/OptionsScreen.h"
 
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
+#include "core/Display.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
+#include "core/Settings.h"
 #include "core/Text.h"
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
 
 namespace {
 std::shared_ptr<TGameImage> Picture(const std::string& file, int midHandle) {
-  auto picture = TGameImage::Create(Game->ImagePath + file, -1, 0);
+  auto picture = TGameImage::Create(DataPaths().ImagePath + file, -1, 0);
   if (picture) picture->MidHandle(midHandle);
   return picture;
 }
@@ -33,21 +38,21 @@ constexpr int SliderMargin = 8, SliderCatch = 5;
 float TOptionsScreen::CustomCursorX(int region) { return region == 0 ? 673.0f : region == 4 ? 635.0f : 693.0f; }
 
 bool TOptionsScreen::ApplyMusic(int value) {
-  if (value == Game->MusicVolume) return false;
-  Game->MusicSetVolume(value, 0);
+  if (value == Settings().MusicVolume) return false;
+  Mixer().MusicSetVolume(value, 0);
   Game->SettingsUnsaved = 1;
   return true;
 }
 
 bool TOptionsScreen::ApplySound(int value) {
-  if (value == Game->SoundVolume) return false;
-  Game->SoundSetVolume(value, 0);
+  if (value == Settings().SoundVolume) return false;
+  Mixer().SoundSetVolume(value, 0);
   Game->SettingsUnsaved = 1;
   return true;
 }
 
 bool TOptionsScreen::ApplyDetail(int value) {
-  if (value == Game->Particles) return false;
+  if (value == Settings().Particles) return false;
   Game->ParticlesSet(value, 0);
   Game->SettingsUnsaved = 1;
   return true;
@@ -79,12 +84,12 @@ void TOptionsScreen::Load() {
   TopString = TopLeft("TopString.png");
 
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
-  auto full = LoadToggle(Game->FullScreen, "fullscreen");
+  auto full = LoadToggle(Settings().FullScreen, "fullscreen");
   full->MoveTo(full->x - 94, 419);
-  auto wide = LoadToggle(Game->WideScreen, "widescreen");
+  auto wide = LoadToggle(Settings().WideScreen, "widescreen");
   wide->MoveTo(wide->x - 94, 470);
-  auto cursor = LoadToggle(Game->CustomMousePointer, "customcursor");
-  cursor->MoveTo(CustomCursorX(Game->Region), 454);
+  auto cursor = LoadToggle(Settings().CustomMousePointer, "customcursor");
+  cursor->MoveTo(CustomCursorX(Settings().Region), 454);
   auto ok = AddOKButton(*Menu);
   ok->MoveTo(ok->x - 172, ok->y);
   auto credits = Menu->AddNew("credits", "creditsMO", "credits");
@@ -94,16 +99,16 @@ void TOptionsScreen::Load() {
   MusicSlider = TSlider::CreateSpecial("slider", "Dot", SliderX, 220, SliderMargin, "music", SliderCatch);
   SoundSlider = TSlider::CreateSpecial("slider", "Dot", SliderX, 298, SliderMargin, "sound", SliderCatch);
   DetailSlider = TSlider::CreateSpecial("slider", "Dot", SliderX, 376, SliderMargin, "detail", SliderCatch);
-  MusicSlider->SetValue(Game->MusicVolume);
-  SoundSlider->SetValue(Game->SoundVolume);
-  DetailSlider->SetValue(Game->Particles);
+  MusicSlider->SetValue(Settings().MusicVolume);
+  SoundSlider->SetValue(Settings().SoundVolume);
+  DetailSlider->SetValue(Settings().Particles);
   ChannelClick = AllocChannel();
-  Game->FadeMusic = 0;
+  Mixer().FadeMusic = 0;
 }
 
 void TOptionsScreen::Start() {
   TScreen::Start();
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
 }
 
 void TOptionsScreen::Close() {
@@ -112,13 +117,13 @@ void TOptionsScreen::Close() {
 }
 
 void TOptionsScreen::Leave() {
-  Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
-  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
+  Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
   Close();
 }
 
 int TOptionsScreen::SetEscDestination() {
-  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
   Close();
   return 0;
 }
@@ -126,7 +131,7 @@ int TOptionsScreen::SetEscDestination() {
 void TOptionsScreen::ClickSound() {
   if (ChannelClick && ChannelPlaying(ChannelClick)) return;
   auto ok = Menu ? Menu->FindButton("OK") : nullptr;
-  if (ok && ok->SoundClick) Game->GameSoundPlay(ChannelClick, *ok->SoundClick, 0);
+  if (ok && ok->SoundClick) Mixer().GameSoundPlay(ChannelClick, *ok->SoundClick, 0);
 }
 
 void TOptionsScreen::Kill() {
@@ -142,25 +147,25 @@ void TOptionsScreen::Logic() {
   TScreen::Logic();
   if (!Menu) return;
   if (Menu->Clicked("fullscreen")) {
-    const int before = Game->FullScreen;
-    Game->ToggleFullScreen();
+    const int before = Settings().FullScreen;
+    Display().ToggleFullScreen();
     // A display that cannot change keeps the switch as it was.
-    if (Game->FullScreen != before)
-      if (auto b = Menu->FindButton("fullscreen")) ReloadToggleButton(*b, Game->FullScreen, "fullscreen");
+    if (Settings().FullScreen != before)
+      if (auto b = Menu->FindButton("fullscreen")) ReloadToggleButton(*b, Settings().FullScreen, "fullscreen");
   }
   if (Menu->Clicked("widescreen")) {
-    const int before = Game->WideScreen;
-    Game->ToggleWideScreen();
-    if (Game->WideScreen != before)
-      if (auto b = Menu->FindButton("widescreen")) ReloadToggleButton(*b, Game->WideScreen, "widescreen");
+    const int before = Settings().WideScreen;
+    Display().ToggleWideScreen();
+    if (Settings().WideScreen != before)
+      if (auto b = Menu->FindButton("widescreen")) ReloadToggleButton(*b, Settings().WideScreen, "widescreen");
   }
   if (Menu->Clicked("customcursor")) {
-    const int before = Game->CustomMousePointer;
-    Game->ToggleCustomMousePointer();
-    if (Game->CustomMousePointer != before) {
+    const int before = Settings().CustomMousePointer;
+    Display().ToggleCustomMousePointer();
+    if (Settings().CustomMousePointer != before) {
       // The switch itself writes nothing; like a slider it must not be lost if the program ends here.
       Game->SettingsUnsaved = 1;
-      if (auto b = Menu->FindButton("customcursor")) ReloadToggleButton(*b, Game->CustomMousePointer, "customcursor");
+      if (auto b = Menu->FindButton("customcursor")) ReloadToggleButton(*b, Settings().CustomMousePointer, "customcursor");
     }
   }
   if (MusicSlider && MusicSlider->Manage()) ApplyMusic(MusicSlider->Value);
@@ -170,8 +175,8 @@ void TOptionsScreen::Logic() {
   }
   if (DetailSlider && DetailSlider->Manage()) ApplyDetail(DetailSlider->Value);
   if (Menu->Clicked("credits")) {
-    Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
-    Game->DestinationTScreen = FindScreen(TScreenId::Credits);
+    Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
+    Screens().DestinationTScreen = FindScreen(TScreenId::Credits);
   } else if (Menu->Clicked("ok")) {
     Leave();
   }
@@ -192,8 +197,8 @@ void TOptionsScreen::Draw() {
   DrawAt(SoundLabel, 231, 281);
   DrawAt(DetailLabel, 231, 359);
   DrawAt(FullscreenLabel, 180, 445);
-  DrawAt(WidescreenLabel, Game->Region == 4 ? 162.0f : 180.0f, 496);
-  DrawAt(CustomCursorLabel, Game->Region != 0 ? 574.0f : 580.0f, 480);
+  DrawAt(WidescreenLabel, Settings().Region == 4 ? 162.0f : 180.0f, 496);
+  DrawAt(CustomCursorLabel, Settings().Region != 0 ? 574.0f : 580.0f, 480);
   for (auto* slider : {&MusicSlider, &SoundSlider, &DetailSlider})
     if (*slider) (*slider)->Draw();
 }

@@ -1,6 +1,7 @@
 #include "frontend/PictureScreen.h"
 
-#include "core/Game.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "frontend/PictureChoice.h"
@@ -11,6 +12,7 @@
 #include "gfx/TextDraw.h"
 #include "platform/Wallpaper.h"
 #include "screens/GameFade.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/DialogPresets.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
@@ -18,7 +20,7 @@
 
 std::string TPictureScreen::GetPicName() const { return "pic" + std::to_string(PicIndex) + ".jpg"; }
 
-std::string TPictureScreen::WallpaperPath() { return Game->SubPath + "Tinselvale.bmp"; }
+std::string TPictureScreen::WallpaperPath() { return DataPaths().SubPath + "Tinselvale.bmp"; }
 
 void TPictureScreen::Load() {
   name = "picture";
@@ -35,12 +37,12 @@ void TPictureScreen::Load() {
   SetImageFont(before);
   LabelY = Border;
   LabelX = (ScreenWidth - LabelW) / 2;
-  Game->FadeMusic = 0;
+  Mixer().FadeMusic = 0;
 }
 
 void TPictureScreen::Start() {
   TScreen::Start();
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
   Clock().FixedRateLogic.Init();
   LabelMO = 0;
 }
@@ -51,7 +53,7 @@ bool TPictureScreen::OverLabel(int x, int y) const {
 
 void TPictureScreen::SetWallpaper() {
   const std::string target = WallpaperPath();
-  const bool saved = SaveImageAsBitmap(Game->ImagePath + GetPicName(), target);
+  const bool saved = SaveImageAsBitmap(DataPaths().ImagePath + GetPicName(), target);
   // Saving takes time that must not be caught up.
   Clock().FixedRateLogic.Init();
   if (!saved) {
@@ -64,9 +66,9 @@ void TPictureScreen::SetWallpaper() {
 
 void TPictureScreen::Logic() {
   TScreen::Logic();
-  const int click = Game->Mouse->GetMh(1);
+  const int click = Pointer().GetMh(1);
   auto ok = Menu ? Menu->FindButton("OK") : nullptr;
-  if (OverLabel(Game->Mouse->x, Game->Mouse->y)) {
+  if (OverLabel(Pointer().x, Pointer().y)) {
     if (LabelMO == 0 && ok) ok->PlayMouseOver();
     LabelMO = 1;
     if (click) {
@@ -86,12 +88,12 @@ void TPictureScreen::Logic() {
 }
 
 void TPictureScreen::Close() {
-  Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
-  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 1);
+  Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
 }
 
 int TPictureScreen::SetEscDestination() {
-  Game->DestinationTScreen = Destination ? Destination : Game->ExitScreen.get();
+  Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
   return 0;
 }
 

@@ -7,6 +7,7 @@
 
 #include "audio/SoundAhead.h"
 #include "audio/SoundBank.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -26,6 +27,7 @@
 #include "player/HighScoreList.h"
 #include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Button.h"
 #include "ui/GameText.h"
 #include "ui/MousePointer.h"
@@ -38,7 +40,7 @@ double stepFramesMs = 0;
 
 void Step() {
   const auto start = std::chrono::steady_clock::now();
-  Game->MoveBar();
+  Screens().MoveBar();
   stepFramesMs += MillisecondsSince(start);
 }
 
@@ -75,13 +77,13 @@ void StartLoadingScreen() {
   Cls();
   Flip(1);
   MarkFirstFrame();
-  TLoadingScreen& loading = *Game->LoadingScreen;
+  TLoadingScreen& loading = *Screens().LoadingScreen;
   loading.SpecialLoad("loadingscreen.jpg", "LoadingBar.png", "Localised/loading.png");
   loading.HeaderLoad("mainlogo", float(ScreenWidth / 2), 150, 1);
   SoundBank->Load("buttonclick", 1.0f, 1.0f, "", 0);
   TScreen* intro = FindScreen(TScreenId::Intro);
   intro->Destination = &loading;
-  Game->CurrentTScreen = intro;
+  Screens().CurrentTScreen = intro;
   MarkFocusLoss();
   intro->PreStart();
 }
@@ -92,7 +94,7 @@ void LoadEverything() {
   loaded = true;
   const auto started = std::chrono::steady_clock::now();
 
-  TLoadingScreen& loading = *Game->LoadingScreen;
+  TLoadingScreen& loading = *Screens().LoadingScreen;
   // Helpers start on the files at once, in the order the bar will ask for them.
   const int helpers = LoadingHelperThreads();
   DecodeSoundsAhead(GameSoundPaths(), helpers > 0 ? 1 : 0);
@@ -116,7 +118,7 @@ void LoadEverything() {
   loading.Destination = title;
 
   TGem::InitArrays();
-  GameText = TGameText::Create(Game->TextPath + "gametext.txt");
+  GameText = TGameText::Create(DataPaths().TextPath + "gametext.txt");
   Step();
   LoadGameSounds(Step);
   StopDecodingSoundsAhead();
@@ -125,7 +127,7 @@ void LoadEverything() {
   // thread reads the high scores and loads the title, none of which touches the bank.
   std::future<void> packing;
   if (helpers > 0) packing = std::async(std::launch::async, [] { ImageBank->Pack(); });
-  Game->HighScores->Create(Game->SubPath + "tv", 10);
+  Game->HighScores->Create(DataPaths().SubPath + "tv", 10);
   Game->HighScores->Load();
   Step();
   title->SpecialLoad(1, 0);
@@ -135,12 +137,12 @@ void LoadEverything() {
   if (packing.valid()) packing.get();
   TGem::Load();
   TCell::Load();
-  Game->Mouse->ParticleFunc = PointerSparkle;
+  Pointer().ParticleFunc = PointerSparkle;
   // Textures are made now, on this thread, so the title's first frames do not stall.
   ImageBank->Precache();
   MarkFocusLoss();
-  Game->Mouse->UpdateCoords();
-  Game->Mouse->On();
+  Pointer().UpdateCoords();
+  Pointer().On();
   ReportTiming("loading pass", MillisecondsSince(started));
   ReportTiming("of which bar frames", stepFramesMs);
   // Presses made during the loading are dropped last of all, after the report: whoever

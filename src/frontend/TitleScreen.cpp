@@ -1,5 +1,7 @@
 #include "frontend/TitleScreen.h"
 
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
@@ -26,6 +28,7 @@
 #include "screens/GameFade.h"
 #include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/DialogTextInput.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
@@ -55,7 +58,7 @@ bool FromPlay(const TScreen* last) {
 
 bool ComesFromLevelMap() {
   const TScreen* map = Registered(TScreenId::LevelSelect);
-  return map && Game->LastTScreen == map;
+  return map && Screens().LastTScreen == map;
 }
 }  // namespace
 
@@ -74,17 +77,17 @@ bool TTitleScreen::HoldsPlayer(const std::vector<std::string>& entries) {
 std::vector<std::string> TTitleScreen::PictureFiles() {
   std::vector<std::string> files;
   for (const char* file : {"title.jpg", "mainlogo.png", "copyright.png", "fireanim.png"})
-    files.push_back(Game->ImagePath + file);
+    files.push_back(DataPaths().ImagePath + file);
   for (const char* button : kButtons) {
-    files.push_back(Game->MenuPath + button + ".png");
-    files.push_back(Game->MenuPath + button + "MO.png");
+    files.push_back(DataPaths().MenuPath + button + ".png");
+    files.push_back(DataPaths().MenuPath + button + "MO.png");
   }
   return files;
 }
 
 void TTitleScreen::PreStart() {
-  const TScreen* last = Game->CurrentTScreen;
-  if (last != Game->LoadingScreen.get()) {
+  const TScreen* last = Screens().CurrentTScreen;
+  if (last != Screens().LoadingScreen.get()) {
     const int f = FromPlay(last) ? 1 : 0;
     SpecialLoad(0, f);
     SpecialStart(f);
@@ -95,13 +98,13 @@ void TTitleScreen::PreStart() {
 
 void TTitleScreen::SpecialLoad(int firstLoad, int fromPlay) {
   name = "title";
-  if (!firstLoad && Game->LoadingScreen) Game->LoadingScreen->DrawLoading(1);
-  if (fromPlay && !ComesFromLevelMap()) Game->MusicLoad("title.ogg", 1);
+  if (!firstLoad && Screens().LoadingScreen) Screens().LoadingScreen->DrawLoading(1);
+  if (fromPlay && !ComesFromLevelMap()) Mixer().MusicLoad("title.ogg", 1);
   ImageLoad("title.jpg", 0, 1);
   HeaderLoad("mainlogo", float(ScreenWidth / 2), 115, 1);
-  Copyright = LoadImageChecked(Game->ImagePath + "copyright.png", -1);
+  Copyright = LoadImageChecked(DataPaths().ImagePath + "copyright.png", -1);
   SetImageHandle(Copyright, 0, 0);
-  FireAnim = LoadAnimImageChecked(Game->ImagePath + "fireanim.png", 137, 128, 0, 17, -1);
+  FireAnim = LoadAnimImageChecked(DataPaths().ImagePath + "fireanim.png", 137, 128, 0, 17, -1);
   SetImageHandle(FireAnim, 0, 0);
   FireCounter = TAnimation::Create(2000, 0, 1, 1, 0);
 
@@ -123,7 +126,7 @@ void TTitleScreen::SpecialLoad(int firstLoad, int fromPlay) {
   exit->MoveTo(options->x + float(options->w + 10), 530);
 
   FillCoords();
-  Game->FadeMusic = 0;
+  Mixer().FadeMusic = 0;
   if (firstLoad) PromptForName();
 }
 
@@ -133,7 +136,7 @@ void TTitleScreen::FillCoords() {
 
 void TTitleScreen::PromptForName() {
   std::vector<std::string> entries;
-  const std::string folder = Game->ProfilePath;
+  const std::string folder = DataPaths().ProfilePath;
   if (!ListDirectory(folder, entries)) {
     ShowError("Failed to read directory '" + folder + "'", 1, 1);
     return;
@@ -163,7 +166,7 @@ void TTitleScreen::SetupWelcome() {
 
 void TTitleScreen::SpecialStart(int fromPlay) {
   TScreen::Start();
-  if (fromPlay && !ComesFromLevelMap()) Game->MusicPlay(1, 0, 0);
+  if (fromPlay && !ComesFromLevelMap()) Mixer().MusicPlay(1, 0, 0);
   if (NeedName) {
     NeedName = 0;
     auto prompt = CreateNameDialog(0);
@@ -181,7 +184,7 @@ void TTitleScreen::SpecialStart(int fromPlay) {
     SetupWelcome();
   }
   if (FireCounter) FireCounter->Start();
-  Game->GameFade->Init(float(StandardFadeLength), 0, nullptr, 0, 0, nullptr);
+  Screens().GameFade->Init(float(StandardFadeLength), 0, nullptr, 0, 0, nullptr);
   Clock().FixedRateLogic.Init();
 }
 
@@ -205,8 +208,8 @@ void TTitleScreen::Logic() {
     if (!next) return;
     if (id != TScreenId::Game && id != TScreenId::LevelSelect) next->Destination = this;
     // A fade already running (the way out of the program) keeps its destination.
-    if (Game->GameFade->Init(float(StandardFadeLength), 1, fadeMusic ? Game->MusicChannel : nullptr, 0, 0, nullptr))
-      Game->DestinationTScreen = next;
+    if (Screens().GameFade->Init(float(StandardFadeLength), 1, fadeMusic ? Mixer().MusicChannel : nullptr, 0, 0, nullptr))
+      Screens().DestinationTScreen = next;
   };
   if (Menu->Clicked("changeplayer")) ShowPlayerManager();
   if (Menu->Clicked("play")) {
@@ -217,8 +220,8 @@ void TTitleScreen::Logic() {
   if (Menu->Clicked("help") || InputKeyHit(112)) leaveTo(TScreenId::Instructions, false);
   if (Menu->Clicked("mygallery")) leaveTo(TScreenId::Gallery, false);
   if (Menu->Clicked("exit")) {
-    if (Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel, 0, 0, nullptr))
-      Game->DestinationTScreen = Game->ExitScreen.get();
+    if (Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel, 0, 0, nullptr))
+      Screens().DestinationTScreen = Screens().ExitScreen.get();
   }
 }
 

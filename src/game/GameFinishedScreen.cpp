@@ -1,6 +1,8 @@
 #include "game/GameFinishedScreen.h"
 
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -12,6 +14,7 @@
 #include "gfx/TextDraw.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
@@ -25,26 +28,26 @@ TGameFinishedScreen::TGameFinishedScreen() { name = "gamefinished"; }
 TScreen* TGameFinishedScreen::Leave() const {
   if (IsScreenRegistered(TScreenId::Title)) return FindScreen(TScreenId::Title);
   if (IsScreenRegistered(TScreenId::LevelSelect)) return FindScreen(TScreenId::LevelSelect);
-  return Game->ExitScreen.get();
+  return Screens().ExitScreen.get();
 }
 
 void TGameFinishedScreen::Load() {
   name = "gamefinished";
   ImageLoad("title.jpg", 0, 1);
-  Santa = TGameImage::Create(Game->ImagePath + "Santa.png", -1, 1);
-  Game->MusicLoad("gameend.ogg", 1);
+  Santa = TGameImage::Create(DataPaths().ImagePath + "Santa.png", -1, 1);
+  Mixer().MusicLoad("gameend.ogg", 1);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
   auto ok = AddOKButton(*Menu);
   ok->y += 10;
-  Game->FadeMusic = 1;
+  Mixer().FadeMusic = 1;
   SantaFade = TAnimation::Create(float(FigureFadeMs), 0, 0, 0, 0);
-  HOHOSound = TGameSound::Create(Game->SoundPath + "hohoho.wav", 0);
+  HOHOSound = TGameSound::Create(DataPaths().SoundPath + "hohoho.wav", 0);
 }
 
 void TGameFinishedScreen::Start() {
   TScreen::Start();
   SantaFade->Start();
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
   Clock().FixedRateLogic.Init();
 }
 
@@ -60,20 +63,20 @@ void TGameFinishedScreen::Kill() {
 }
 
 int TGameFinishedScreen::SetEscDestination() {
-  Game->DestinationTScreen = Leave();
+  Screens().DestinationTScreen = Leave();
   return 3 * StandardFadeLength;
 }
 
 void TGameFinishedScreen::Close() {
-  Game->GameFade->Init(float(3 * StandardFadeLength), 1, Game->MusicChannel, 1, 0);
-  Game->DestinationTScreen = Leave();
+  Screens().GameFade->Init(float(3 * StandardFadeLength), 1, Mixer().MusicChannel, 1, 0);
+  Screens().DestinationTScreen = Leave();
 }
 
 void TGameFinishedScreen::Logic() {
   TScreen::Logic();
   // The music waits until the figure has fully appeared.
-  if (SantaFade && SantaFade->Manage()) Game->MusicPlay(1, 0, 0);
-  if (Game->Mouse->GetMh(1)) {
+  if (SantaFade && SantaFade->Manage()) Mixer().MusicPlay(1, 0, 0);
+  if (Pointer().GetMh(1)) {
     if (auto ok = Menu->FindButton("OK")) ok->PlayClick();
     Close();
   } else if (Menu->Clicked("ok")) {

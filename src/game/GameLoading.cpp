@@ -3,10 +3,12 @@
 #include <string>
 
 #include "audio/SoundBank.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "game/Gem.h"
 #include "gfx/GameImage.h"
 #include "gfx/ImageBank.h"
+#include "gfx/Sprite.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -81,7 +83,7 @@ std::vector<std::string> GamePicturePaths() {
   std::vector<std::string> paths;
   for (const TPictureStep& step : GamePictureSteps()) {
     const bool ownExtension = step.Kind != TPictureStep::Strip && HasExtension(step.File);
-    paths.push_back(Game->ImagePath + step.File + (ownExtension ? "" : ".png"));
+    paths.push_back(DataPaths().ImagePath + step.File + (ownExtension ? "" : ".png"));
   }
   return paths;
 }
@@ -89,7 +91,7 @@ std::vector<std::string> GamePicturePaths() {
 std::vector<std::string> GameSoundPaths() {
   std::vector<std::string> paths;
   for (const std::string& file : GameSoundFiles())
-    paths.push_back(Game->SoundPath + file + (HasExtension(file) ? "" : ".wav"));
+    paths.push_back(DataPaths().SoundPath + file + (HasExtension(file) ? "" : ".wav"));
   return paths;
 }
 
@@ -97,11 +99,12 @@ void LoadGamePictures(const std::function<void()>& step) {
   for (const TPictureStep& item : GamePictureSteps()) {
     switch (item.Kind) {
       case TPictureStep::Pointer:
-        Game->Mouse->offsetx = 4;
-        Game->Mouse->Load(item.File);
+        Pointer().offsetx = 4;
+        Pointer().Load(item.File);
         break;
       case TPictureStep::Paused:
-        Game->SpritePausedCreate(ImageBank->Load(item.File, item.Name, -1, 1));
+        Game->SpritePaused = TSprite::Create(ImageBank->Load(item.File, item.Name, -1, 1), 0, 0);
+        Game->SpritePaused->Centre();
         break;
       case TPictureStep::Strip:
         ImageBank->LoadAnim(item.File, item.CellW, item.CellH, 0, item.Cells, -1, item.MidHandle);

@@ -5,12 +5,15 @@
 
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
 #include "audio/SoundBank.h"
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
@@ -35,6 +38,7 @@
 #include "screens/GameFade.h"
 #include "screens/Overlay.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
@@ -54,11 +58,11 @@ class TScreenHost : public TBoardHost {
   int NextLevel() override { return screen_.NextLevel(); }
   void HintShown() override { screen_.HintShown(); }
   void NoMovesMusic(float ratio) override {
-    if (Game) Game->MusicApplyVolume(ratio);
+    if (TMixer::Current()) Mixer().MusicApplyVolume(ratio);
   }
   void NoMovesOver() override { screen_.RestartPending = 1; }
   void FatalError(const char* text) override { ::FatalError(text); }
-  TMousePointer* Pointer() override { return Game->Mouse.get(); }
+  TMousePointer* Pointer() override { return TMousePointer::Current(); }
 
  private:
   TGameScreen& screen_;
@@ -147,11 +151,11 @@ void TGameScreen::Load() {
   // The banks were filled by the start-up loading.
   TakeBoardPictures();
   if (!Sounds->GridChannels) Sounds->CreateChannels();
-  if (!Game->Mouse->ParticleFunc) Game->Mouse->ParticleFunc = PointerSparkle;
+  if (!Pointer().ParticleFunc) Pointer().ParticleFunc = PointerSparkle;
   const int level = CurrentLevel();
   ImageLoad("bg" + std::to_string(BackgroundNumber(level)) + ".jpg", 0, 1);
-  Game->MusicLoad("level" + std::to_string(MusicTrackNumber(level)) + ".ogg", 1);
-  Game->FadeMusic = 1;
+  Mixer().MusicLoad("level" + std::to_string(MusicTrackNumber(level)) + ".ogg", 1);
+  Mixer().FadeMusic = 1;
   IntroAnim = TAnimation::Create(1000, 0, 0, 0, 0);
   OutroAnim = TAnimation::Create(4500, 1, 0, 0, 0);
   Go = TSprite::CreateFromFile("Localised/go", 0, 0, 1, -1);
@@ -203,9 +207,9 @@ void TGameScreen::SetMenuCoords() {
 
 void TGameScreen::Start() {
   TScreen::Start();
-  Game->MusicPlay(1, 0, 0);
+  Mixer().MusicPlay(1, 0, 0);
   LevelStart();
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
 }
 
 void TGameScreen::CoreStart() {
@@ -217,8 +221,8 @@ void TGameScreen::CoreStart() {
   SetBoardSound(Sounds);
   SetBoardClock(std::make_shared<TGameTimerClock>());
   // Back from the options or instructions opened over the level: it fades in again.
-  if (TOverlay* menu = GameMenu(); menu && menu->Active && !Game->Fading())
-    Game->GameFade->Init(float(StandardFadeLength), 0);
+  if (TOverlay* menu = GameMenu(); menu && menu->Active && !Screens().Fading())
+    Screens().GameFade->Init(float(StandardFadeLength), 0);
   Clock().FixedRateLogic.Init();
 }
 
@@ -255,8 +259,8 @@ void TGameScreen::Kill() {
 }
 
 int TGameScreen::SetEscDestination() {
-  Game->DestinationTScreen =
-      IsScreenRegistered(TScreenId::Title) ? FindScreen(TScreenId::Title) : Game->ExitScreen.get();
+  Screens().DestinationTScreen =
+      IsScreenRegistered(TScreenId::Title) ? FindScreen(TScreenId::Title) : Screens().ExitScreen.get();
   return 0;
 }
 
@@ -284,7 +288,7 @@ void TGameScreen::LevelLoad() {
   Grid = TGameGrid::Create();
   // A missing or unreadable level file is fatal, with the file named.
   LevelPack = CurrentPack();
-  const std::string path = Game->DataPrefix + TGameGrid::LevelPath(LevelPack, CurrentLevel());
+  const std::string path = DataPaths().DataPrefix + TGameGrid::LevelPath(LevelPack, CurrentLevel());
   if (!Grid->LoadFile(path)) BoardHost().FatalError(("Error loading file " + path).c_str());
   Player->Target = Grid->Gold;
 }
@@ -377,7 +381,7 @@ void TGameScreen::Logic() {
     if (RestartPending) {
       RestartPending = 0;
       RestartLevel();
-      Game->MusicPlay(1, 0, 0);
+      Mixer().MusicPlay(1, 0, 0);
       return;
     }
     HUDEffects();
@@ -400,7 +404,7 @@ void TGameScreen::IntroCheck() {
 }
 
 void TGameScreen::LevelCheck() {
-  if (!Game->Fading()) NextLevelManage();
+  if (!Screens().Fading()) NextLevelManage();
 }
 
 int TGameScreen::NextLevel() {
@@ -417,7 +421,7 @@ void TGameScreen::NextLevelManage() {
   const float length = OutroAnim->Length[0];
   const float second = Clock().CalcAnimLengthFromFloat(1000);
   const float elapsedBefore = length - OutroAnim->Counter;
-  if (elapsedBefore <= second + 1) Game->MusicApplyVolume(std::clamp(1.0f - elapsedBefore / second, 0.0f, 1.0f));
+  if (elapsedBefore <= second + 1) Mixer().MusicApplyVolume(std::clamp(1.0f - elapsedBefore / second, 0.0f, 1.0f));
   const int ended = OutroAnim->Manage();
   if (Grid && OutroAnim->Counter < Clock().CalcAnimLengthFromFloat(2500)) {
     Grid->yacc += 0.04f * Delta;
@@ -437,8 +441,8 @@ void TGameScreen::NextLevelEnd() {
   }
   // Without the panel the won level counts and the next one is entered at once.
   AdvanceLevel();
-  Game->DestinationTScreen = this;
-  Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel);
+  Screens().DestinationTScreen = this;
+  Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel);
 }
 
 void TGameScreen::CreatureFreed() {
@@ -505,15 +509,15 @@ void TGameScreen::GaugeFull() {
 
 void TGameScreen::Quit() {
   Player->Lives = 0;
-  if (Player->DeathCounter > 0 || Game->Fading()) return;
+  if (Player->DeathCounter > 0 || Screens().Fading()) return;
   ClearCounters();
   Player->Die();
 }
 
 void TGameScreen::GameOver() {
   if (IsScreenRegistered(TScreenId::GameOver)) {
-    Game->DestinationTScreen = FindScreen(TScreenId::GameOver);
-    Game->GameFade->Init(float(3 * StandardFadeLength), 1, Game->MusicChannel);
+    Screens().DestinationTScreen = FindScreen(TScreenId::GameOver);
+    Screens().GameFade->Init(float(3 * StandardFadeLength), 1, Mixer().MusicChannel);
     return;
   }
   // Without a game-over screen the game goes on with the level built again.
@@ -532,11 +536,11 @@ void TGameScreen::SpecificKeys() {
   if (PanelShowing()) return;
   // Escape belongs to the in-game menu; without one, or under a hint page, it does nothing here.
   if (THintScroll* scroll = HintScroll(); !GameMenu() || (scroll && scroll->Active)) InputKeyHit(27);
-  if (Game->Region >= 1 || !Grid) return;
+  if (Settings().Region >= 1 || !Grid) return;
   if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) return;
   if (!(Game->Debug || CtrlHeld())) return;
   if (InputKeyHit(81)) Quit();
-  if (Player->DeathCounter > 0 || Game->Fading()) return;
+  if (Player->DeathCounter > 0 || Screens().Fading()) return;
   if (InputKeyHit(82)) {
     RestartLevel();
   } else if (InputKeyHit(74)) {

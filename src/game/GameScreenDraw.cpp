@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
 #include "core/GameClock.h"
 #include "game/Board.h"
 #include "game/BoardParticles.h"

@@ -5,7 +5,7 @@
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "audio/SoundBank.h"
-#include "core/Game.h"
+#include "core/DataPaths.h"
 #include "core/GameClock.h"
 #include "core/Input.h"
 #include "game/ScreenSounds.h"
@@ -38,8 +38,8 @@ void THintScroll::LoadSpecial(int hint, int picture) {
   Icon.reset();
   Frame.reset();
   const std::string file = PagePicture(hint, picture);
-  if (!file.empty()) Icon = TGameImage::Create(Game->ImagePath + file, -1, 1);
-  if (hint == 21) Frame = TGameImage::Create(Game->ImagePath + "pictureframe.png", -1, 1);
+  if (!file.empty()) Icon = TGameImage::Create(DataPaths().ImagePath + file, -1, 1);
+  if (hint == 21) Frame = TGameImage::Create(DataPaths().ImagePath + "pictureframe.png", -1, 1);
   Unroll = TAnimation::Create(400, 0, 0, 0, 0);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
   auto ok = Menu->AddQuick("OK", "");
@@ -76,8 +76,8 @@ void THintScroll::Show(int sound) {
   Active = 1;
   if (Menu) Menu->ManageNoSound(0, 0);
   if (Unroll) Unroll->Start();
-  MouseState = Game->Mouse->Active;
-  Game->Mouse->On();
+  MouseState = Pointer().Active;
+  Pointer().On();
   if (sound) PlayActivateSound();
   SetOKActive(0);
   InputFlush();
@@ -94,7 +94,7 @@ void THintScroll::RollUp() {
 }
 
 void THintScroll::Hide() {
-  if (MouseState == 0) Game->Mouse->Off();
+  if (MouseState == 0) Pointer().Off();
   InputFlush();
   Active = 0;
   Kill();
@@ -124,7 +124,7 @@ int THintScroll::OverlayLogic() {
     SetOKActive(1);
   }
   if (!Unroll->Active) {
-    if (Game->Mouse->GetMh(1)) {
+    if (Pointer().GetMh(1)) {
       if (auto ok = Menu->FindButton("OK")) ok->PlayClick();
       RollUp();
       return 0;

@@ -3,10 +3,13 @@
 #include <cmath>
 #include <filesystem>
 
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/BoardParticles.h"
 #include "game/GameScreen.h"
@@ -26,6 +29,7 @@
 #include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/DialogPresets.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
@@ -41,7 +45,7 @@ THintScroll* Scroll() {
 
 // A click (already taken), a new click, Enter, Space or Escape moves on.
 int ContinueHit(int hit) {
-  return hit || Game->Mouse->GetMh(1) || InputKeyHit(13) || InputKeyHit(32) || InputKeyHit(27) ? 1 : 0;
+  return hit || Pointer().GetMh(1) || InputKeyHit(13) || InputKeyHit(32) || InputKeyHit(27) ? 1 : 0;
 }
 }  // namespace
 
@@ -70,7 +74,7 @@ void TLevelCompleteScreen::Load() {
   auto ok = AddOKButton(*Menu);
   ok->y = float(ScreenHeight - 201);
   ok->Active = 0;
-  Game->FadeMusic = 1;
+  Mixer().FadeMusic = 1;
   glow.Speed = 1.5f;
   Unroll = TAnimation::Create(400, 0, 0, 0, 0);
   ActivateSound = BankSoundOrNone("scroll");
@@ -93,15 +97,15 @@ void TLevelCompleteScreen::Show() {
   if (Menu) Menu->ManageNoSound(0, 0);
   Start();
   InputFlush();
-  Game->Mouse->ClearButtons();
+  Pointer().ClearButtons();
   Clock().FixedRateLogic.Init();
   PlayThroughPool(ActivateSound);
 }
 
 void TLevelCompleteScreen::Start() {
   // Not the screen start: the game screen stays the current screen under the panel.
-  Game->MusicLoad("levelend.ogg", 1);
-  Game->MusicPlay(1, 0, 0);
+  Mixer().MusicLoad("levelend.ogg", 1);
+  Mixer().MusicPlay(1, 0, 0);
   if (Owner) {
     Level = Owner->CurrentLevel();
     Chapter = Owner->GetChapter();
@@ -143,7 +147,7 @@ TScreen* TLevelCompleteScreen::NextScreen() const {
 }
 
 int TLevelCompleteScreen::SetEscDestination() {
-  Game->DestinationTScreen = NextScreen();
+  Screens().DestinationTScreen = NextScreen();
   return 0;
 }
 
@@ -175,7 +179,7 @@ void TLevelCompleteScreen::MakeSnowFlakes() {
   if (!Owner || !Owner->Particles) return;
   static const char* kinds[4] = {"snowflake", "sparkle", "snowflakesmall", "snowflakelarge"};
   static const float scales[4][2] = {{0.5f, 1.1f}, {0.3f, 0.7f}, {0.5f, 1.1f}, {0.4f, 1.1f}};
-  const int n = int(std::trunc(80.0f * float(Game->Particles) / 100.0f));
+  const int n = int(std::trunc(80.0f * float(Settings().Particles) / 100.0f));
   for (int i = 0; i < n; ++i) {
     const int x = Rand(1, ScreenWidth), y = Rand(1, ScreenHeight);
     const float dx = Rnd(-0.2f, 0.2f), dy = Rnd(0.2f, 0.5f);
@@ -223,8 +227,8 @@ void TLevelCompleteScreen::RollUp() {
 // ---------------------------------------------------------------- every step
 
 void TLevelCompleteScreen::SetWallpaper() {
-  const std::string target = Game->SubPath + "Tinselvale.bmp";
-  if (!SaveImageAsBitmap(Game->ImagePath + GetPicName(), target)) {
+  const std::string target = DataPaths().SubPath + "Tinselvale.bmp";
+  if (!SaveImageAsBitmap(DataPaths().ImagePath + GetPicName(), target)) {
     // Saying "done" over a file that was never written would send the player looking
     // for a wallpaper that is not there.
     DialogOK = CreateErrorDialog("Failed to save file " + target);
@@ -260,7 +264,7 @@ int TLevelCompleteScreen::OverlayLogic() {
       }
     }
     if (Unroll && !Unroll->Active) {
-      if (InputKeyHit(27) || Game->Mouse->GetMh(1)) {
+      if (InputKeyHit(27) || Pointer().GetMh(1)) {
         if (ok) ok->PlayClick();
         RollUp();
       } else if (Menu->Clicked("ok")) {
@@ -276,8 +280,8 @@ int TLevelCompleteScreen::OverlayLogic() {
     DialogOK.reset();
     if (Menu) Menu->ManageNoSound(0, 0);
   }
-  const int hit = Game->Mouse->GetMh(1);
-  const int mx = Game->Mouse->x, my = Game->Mouse->y;
+  const int hit = Pointer().GetMh(1);
+  const int mx = Pointer().x, my = Pointer().y;
   if (LabelX <= mx && mx < LabelX + LabelW && LabelY <= my && my < LabelY + LabelH) {
     if (!LabelMO && ok) ok->PlayMouseOver();
     LabelMO = 1;
@@ -293,8 +297,8 @@ int TLevelCompleteScreen::OverlayLogic() {
   glow.Manage();
   if (ContinueHit(hit)) {
     if (ok) ok->PlayClick();
-    Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel, 1, 0);
-    Game->DestinationTScreen = NextScreen();
+    Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel, 1, 0);
+    Screens().DestinationTScreen = NextScreen();
     return 1;
   }
   return 0;

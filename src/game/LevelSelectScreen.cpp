@@ -4,6 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
+#include "core/Display.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -22,6 +25,7 @@
 #include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
@@ -68,10 +72,10 @@ void TLevelSelectScreen::Load() {
   name = "levelselect";
   TScreen* title = Registered(TScreenId::Title);
   // Coming from the title the title's music goes on; from anywhere else it starts.
-  if (!title || Game->LastTScreen != title) Game->MusicLoad("title.ogg", 1);
+  if (!title || Screens().LastTScreen != title) Mixer().MusicLoad("title.ogg", 1);
   ImageLoad("levelselect.png", IMAGE_FILTERED, 1);
   HeaderLoad("localised/selectlevel", float(ScreenWidth / 2), 50, 1);
-  Background = TGameImage::Create(Game->ImagePath + "mapbackground.jpg", IMAGE_FILTERED, 0);
+  Background = TGameImage::Create(DataPaths().ImagePath + "mapbackground.jpg", IMAGE_FILTERED, 0);
 
   Menu = TMenu::Create("buttonMO", "buttonclick");
   auto back = Menu->DoAddNew("arrowleft", "arrowleftMO", "back");
@@ -100,7 +104,7 @@ void TLevelSelectScreen::Load() {
   Angle = 0;
   MOIndex = ClickedIndex = -1;
   Scale = 1;
-  Game->FadeMusic = 0;
+  Mixer().FadeMusic = 0;
 }
 
 void TLevelSelectScreen::LoadLevelPackButtons() {
@@ -129,15 +133,15 @@ void TLevelSelectScreen::LoadLevelPackButtons() {
 void TLevelSelectScreen::Start() {
   TScreen::Start();
   TScreen* title = Registered(TScreenId::Title);
-  if (!title || Game->LastTScreen != title) Game->MusicPlay(1, 0, 0);
+  if (!title || Screens().LastTScreen != title) Mixer().MusicPlay(1, 0, 0);
   // No pointer while the camera flies in; it comes back where the map expects it.
-  Game->Mouse->Off();
+  Pointer().Off();
   Level = std::clamp(PlayerProgress.Level[size_t(PackSlot())], 1, MapLevels);
   LastMOIndex = Level - 1;
   Zoom->Start();
   Logic();
   CalcScrollCoords();
-  Game->GameFade->Init(float(StandardFadeLength), 0);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
   Clock().FixedRateLogic.Init();
 }
 
@@ -146,7 +150,7 @@ void TLevelSelectScreen::PostFadeIn() { PlayThroughPool(ZoomInSound); }
 int TLevelSelectScreen::SetEscDestination() {
   // Before the title screen exists, Escape is the way out of the program, as on the game screen.
   TScreen* back = BackDestination();
-  Game->DestinationTScreen = back ? back : Game->ExitScreen.get();
+  Screens().DestinationTScreen = back ? back : Screens().ExitScreen.get();
   return 0;
 }
 
@@ -252,34 +256,34 @@ void TLevelSelectScreen::LevelSelected(int level) {
 }
 
 void TLevelSelectScreen::Logic() {
-  if (Game->Fading()) return;
+  if (Screens().Fading()) return;
   TScreen::Logic();
   const int ended = Zoom ? Zoom->Manage() : 0;
   if (ended && ZoomIn) {
     SetButtonsActive(1);
     Scale = 0;
     CalcScrollCoords();
-    if (GraphicsReady) Game->DoMoveMouse(700, 500);
-    Game->Mouse->x = 700;
-    Game->Mouse->y = 500;
-    Game->Mouse->On();
+    if (GraphicsReady) Display().DoMoveMouse(700, 500);
+    Pointer().x = 700;
+    Pointer().y = 500;
+    Pointer().On();
     Menu->ManageNoSound(0, 0);
-  } else if (ended && !ZoomIn && !Game->Fading()) {
+  } else if (ended && !ZoomIn && !Screens().Fading()) {
     const int firstChoice = Game->CurrentProfile ? Game->CurrentProfile->ShowHint(19, 1) : 0;
     TScreen* game = Registered(TScreenId::Game);
     TScreen* instructions = Registered(TScreenId::Instructions);
     if (firstChoice == 1 && PlayerProgress.Level[size_t(PackSlot())] == 1 && PackSlot() == 0 && instructions) {
       // The very first game is preceded by the instructions, which then lead on to it.
-      Game->DestinationTScreen = instructions;
+      Screens().DestinationTScreen = instructions;
       instructions->Destination = game;
-      Game->GameFade->Init(float(StandardFadeLength), 1, nullptr);
+      Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr);
     } else if (game) {
-      Game->DestinationTScreen = game;
-      Game->GameFade->Init(float(StandardFadeLength), 1, Game->MusicChannel);
+      Screens().DestinationTScreen = game;
+      Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel);
     }
   }
   Scale = CalcScale(0);
-  const int mx = Game->Mouse->x, my = Game->Mouse->y;
+  const int mx = Pointer().x, my = Pointer().y;
   if (!Zooming()) {
     const float W = float(ScreenWidth), H = float(ScreenHeight), m = float(EdgeMargin);
     if (mx < EdgeMargin) ScrollX += (m - float(mx)) / m * EdgeSpeed * Delta;
@@ -300,7 +304,7 @@ void TLevelSelectScreen::Logic() {
       auto start = Menu->FindButton("start");
       if (before < 0 && start) start->PlayMouseOver();
       LastMOIndex = MOIndex;
-      if (Game->Mouse->GetMh(1)) {
+      if (Pointer().GetMh(1)) {
         const int number = MOIndex + 1;
         if (!StarUnlocked(number))
           PlayThroughPool(Invalid);
@@ -313,8 +317,8 @@ void TLevelSelectScreen::Logic() {
   if (Menu->Clicked("back")) {
     // Without a title screen there is nowhere to go back to: the map stays.
     if (TScreen* back = BackDestination()) {
-      Game->DestinationTScreen = back;
-      Game->GameFade->Init(float(StandardFadeLength), 1, nullptr);
+      Screens().DestinationTScreen = back;
+      Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr);
     }
   }
   if (!Zooming()) {

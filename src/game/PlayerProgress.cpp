@@ -1,13 +1,14 @@
 #include "game/PlayerProgress.h"
 
 #include "core/Game.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "player/Profile.h"
 
 TPackProgress PlayerProgress;
 
 void LoadCurrentProfile() {
-  const std::string name = IsSafeProfileName(Game->ProfileName) ? Game->ProfileName : std::string();
+  const std::string name = IsSafeProfileName(Settings().ProfileName) ? Settings().ProfileName : std::string();
   Game->CurrentProfile = TProfile::Create(name);
   Game->CurrentProfile->SaveUserFunction = SaveProfileData;
   Game->CurrentProfile->LoadUserFunction = LoadProfileData;
@@ -15,7 +16,7 @@ void LoadCurrentProfile() {
 }
 
 void SetCurrentPlayer(const std::string& name) {
-  Game->ProfileName = name;
+  Settings().ProfileName = name;
   LoadCurrentProfile();
   Game->IniUpdate(1);
 }

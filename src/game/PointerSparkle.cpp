@@ -1,6 +1,5 @@
 #include "game/PointerSparkle.h"
 
-#include "core/Game.h"
 #include "core/Globals.h"
 #include "gfx/Color.h"
 #include "gfx/GameImage.h"
@@ -17,8 +16,8 @@ float stillFor = 0;
 }  // namespace
 
 int PointerSparkle() {
-  if (!Game || !Game->Mouse) return 0;
-  TMousePointer& m = *Game->Mouse;
+  if (!TMousePointer::Current()) return 0;
+  TMousePointer& m = Pointer();
   // A resting pointer leaves no trail: a still hand has nothing to trace, and the board
   // at rest then draws nothing new. Motion events arrive less often than logic steps,
   // so the pointer counts as resting only after a whole period without one.

@@ -2,6 +2,7 @@
 
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
 #include "audio/SoundBank.h"
 #include "core/Game.h"
 
@@ -10,5 +11,5 @@ std::shared_ptr<TGameSound> BankSoundOrNone(const std::string& name) {
 }
 
 void PlayThroughPool(const std::shared_ptr<TGameSound>& sound) {
-  if (sound && Game && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
+  if (sound && Game && Mixer().Channels) Mixer().Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
 }

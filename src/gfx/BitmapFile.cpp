@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "core/DateTime.h"
-#include "core/Game.h"
+#include "core/Display.h"
 #include "core/Paths.h"
 #include "gfx/Draw.h"
 #include "platform/Files.h"
@@ -60,8 +60,8 @@ bool SaveImageAsBitmap(const std::string& sourcePath, const std::string& targetP
 }
 
 std::string SaveScreenshot(const std::string& folder) {
-  TPixmapPtr picture = GrabPixmap(0, 0, Game ? Game->WindowWidth : GraphicsWidth(),
-                                  Game ? Game->WindowHeight : GraphicsHeight());
+  TPixmapPtr picture = GrabPixmap(0, 0, TDisplay::Current() ? Display().WindowWidth : GraphicsWidth(),
+                                  TDisplay::Current() ? Display().WindowHeight : GraphicsHeight());
   TDateTime now;
   now.Set_DateTimeCurrent();
   std::string name = TDateTime::Get_String(now, "YYYY-MM-DD HHNNSS screenshot.png");

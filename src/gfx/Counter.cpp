@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 

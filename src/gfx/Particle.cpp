@@ -6,7 +6,6 @@
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"
-#include "core/Game.h"
 #include "core/Globals.h"
 #include "gfx/ParticleList.h"
 #include "platform/Recycling.h"

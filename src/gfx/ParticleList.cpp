@@ -4,7 +4,6 @@
 #include <functional>
 #include <utility>
 
-#include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 

@@ -3,11 +3,11 @@
 #include <cctype>
 #include <cmath>
 
+#include "core/DataPaths.h"
 #include "core/GameClock.h"
 #include "core/Text.h"
 #include "gfx/Animation.h"
 #include "gfx/GameImage.h"
-#include "core/Game.h"
 #include "core/Globals.h"
 #include "platform/Random.h"
 
@@ -19,7 +19,7 @@ std::shared_ptr<TSprite> TSprite::Create(std::shared_ptr<TGameImage> image, floa
 }
 
 std::shared_ptr<TSprite> TSprite::CreateFromFile(const std::string& file, float x, float y, int centre, int flags) {
-  auto img = TGameImage::Create(Game->ImagePath + file + ".png", flags, centre);
+  auto img = TGameImage::Create(DataPaths().ImagePath + file + ".png", flags, centre);
   auto s = Create(img, x, y);
   if (centre == 1) s->SetPosition(static_cast<float>(ScreenWidth / 2), static_cast<float>(ScreenHeight / 2));
   return s;

@@ -1,9 +1,9 @@
 // The drawing half of TSprite: the picture with its tint, shadow, glow and label.
 #include <cmath>
 
+#include "core/Display.h"
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
-#include "core/Game.h"
 #include "core/Globals.h"
 #include "gfx/Sprite.h"
 
@@ -79,8 +79,8 @@ void TSprite::DrawShadow(const std::shared_ptr<TGameImage>& picture, int f, int 
     sy += offy;
   }
   if (useScroll == 1) {
-    sx -= Game->ScrollX;
-    sy -= Game->ScrollY;
+    sx -= DisplayScrollX();
+    sy -= DisplayScrollY();
   }
   if (RoundCoords == 1) {
     sx = Round(sx);
@@ -102,7 +102,7 @@ void TSprite::DrawWithOffset() {
   const int f = AnimCounter > 0.0f ? GetAnimFrame() : ImageFrame;
   const std::shared_ptr<TGameImage>& picture = AlternativeImage ? AlternativeImage : image;
   DrawShadow(picture, f, 1);
-  float px = x - Game->ScrollX, py = y - Game->ScrollY;
+  float px = x - DisplayScrollX(), py = y - DisplayScrollY();
   if (UseOffset) {
     px += offx;
     py += offy;

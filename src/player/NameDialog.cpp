@@ -1,6 +1,6 @@
 #include "player/NameDialog.h"
 
-#include "core/Game.h"
+#include "core/DataPaths.h"
 #include "gfx/GameFonts.h"
 #include "gfx/GameImage.h"
 #include "platform/Files.h"
@@ -28,7 +28,7 @@ std::string CharsFontCannotDraw(const TImageFontPtr& font) {
 
 TDialogTextInputPtr CreateNameDialog(int withCancel) {
   if (ExtraBannedNameChars.empty()) ExtraBannedNameChars = CharsFontCannotDraw(Font30);
-  auto background = TGameImage::Create(ResolveDataPath(Game->ImagePath + "Localised/enteryourname.png"), -1, 0);
+  auto background = TGameImage::Create(ResolveDataPath(DataPaths().ImagePath + "Localised/enteryourname.png"), -1, 0);
   auto dialog = TDialogTextInput::Create(Text("Enter Name", "Please type your name:"), "", 100, background, 0, 0, 0,
                                          160, "OK2");
   // The field's box and the caption keep inside the picture's frame.

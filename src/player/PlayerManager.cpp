@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "audio/GameSound.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "core/Text.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -110,12 +112,12 @@ void TPlayerManager::FillList() {
   ListBox->ClearIndex();
   ListBox->TopIndex = 0;
   std::vector<std::string> entries;
-  if (!ListDirectory(Game->ProfilePath, entries)) return;
+  if (!ListDirectory(DataPaths().ProfilePath, entries)) return;
   const std::string ending = "." + TProfile::FileExtension;
   for (const std::string& entry : entries) {
     if (entry.size() <= ending.size() || entry.compare(entry.size() - ending.size(), ending.size(), ending) != 0)
       continue;
-    if (IsDirectory(Game->ProfilePath + entry)) continue;
+    if (IsDirectory(DataPaths().ProfilePath + entry)) continue;
     // A name planted in the folder must not carry a line break (or anything else that
     // does not read back the same) into the settings file, nor stand for another file.
     std::string name;
@@ -189,7 +191,7 @@ void TPlayerManager::DeleteProfile() {
 }
 
 void TPlayerManager::TakeOver(const std::string& name) {
-  Game->ProfileName = name;
+  Settings().ProfileName = name;
   if (!Game->CurrentProfile) Game->CurrentProfile = TProfile::Create(name);
   TProfile& profile = *Game->CurrentProfile;
   // Whatever the new player's file holds (or fails to hold), nothing of the player
@@ -313,7 +315,7 @@ TPlayerManagerPtr CreateChoosePlayerDialog(std::function<int(const std::string&)
     const std::string found = GameText ? GameText->FindString(key) : std::string();
     return found.empty() ? fallback : found;
   };
-  auto background = TGameImage::Create(ResolveDataPath(Game->ImagePath + "Localised/chooseplayer.png"), -1, 0);
+  auto background = TGameImage::Create(ResolveDataPath(DataPaths().ImagePath + "Localised/chooseplayer.png"), -1, 0);
   auto manager = TPlayerManager::Create("Choose Player", background, 0, 0, 0, 6, "");
   manager->ButtonGap = 5;
   manager->MenuCreate(manager->ButtonGap, "");
@@ -342,7 +344,7 @@ TPlayerManagerPtr CreateChoosePlayerDialog(std::function<int(const std::string&)
   list.SetupBox(TColor::Create(100, 100, 100, 0.5f));
   list.HighlightCol = TColor::Create(0, 0, 150, 0.25f);
   list.HighlightUnder = 0;
-  list.SetClickSound(TGameSound::Create(ResolveDataPath(Game->SoundPath + "buttonclick.wav"), 0));
+  list.SetClickSound(TGameSound::Create(ResolveDataPath(DataPaths().SoundPath + "buttonclick.wav"), 0));
   manager->DimWhenActive = 1;
   manager->DimWhenShowingDialogs = 1;
   if (ExtraBannedNameChars.empty()) ExtraBannedNameChars = CharsFontCannotDraw(Font30);

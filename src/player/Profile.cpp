@@ -1,5 +1,6 @@
 #include "player/Profile.h"
 
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -7,6 +8,7 @@
 #include "platform/Events.h"
 #include "platform/Files.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 
 TProfilePtr TProfile::Create(const std::string& name) {
   auto profile = std::make_shared<TProfile>();
@@ -53,7 +55,7 @@ bool IsSafeProfileName(const std::string& name) {
 }
 
 std::string TProfile::FilePath() const {
-  std::string folder = Game ? Game->ProfilePath : std::string();
+  std::string folder = Game ? DataPaths().ProfilePath : std::string();
   std::string name = IsSafeProfileName(Name) ? Utf8FromCp1252(Name) : std::string();
   return folder + name + "." + FileExtension;
 }
@@ -130,6 +132,6 @@ int TProfile::Load() {
 }
 
 void SaveProfileIfPlaying() {
-  if (Game && Game->CurrentProfile && Game->CurrentTScreen && Game->CurrentTScreen->name == "game")
+  if (Game && Game->CurrentProfile && Screens().CurrentTScreen && Screens().CurrentTScreen->name == "game")
     Game->CurrentProfile->Save();
 }

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "audio/Mixer.h"
+#include "core/Display.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"
 
@@ -118,8 +121,8 @@ void TFade::MoveBackground(uint32_t now, float elapsed) {
 }
 
 void TFade::Draw() {
-  if (Game->NeedsCLSWidescreen()) {
-    Game->CLSWidescreen();
+  if (Display().NeedsCLSWidescreen()) {
+    Display().CLSWidescreen();
   } else {
     Cls();
   }
@@ -133,7 +136,7 @@ void TFade::Draw() {
   SetBlend(BLEND_ALPHA);
   SetAlpha(Ratio);
   if (Image) DrawImage(Image, float(X), float(Y));
-  if (Channel) SetChannelVolume(Channel, Ratio * float(Game->SoundVolume) / 100.0f);
+  Mixer().SetChannelGain(Channel, TAudioGroup::Effects, Ratio);
   Flip(FlipSync);
 }
 

@@ -3,15 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
+#include "audio/Mixer.h"
+#include "core/Display.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameChannel.h"
+#include "core/Settings.h"
 #include "gfx/Color.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -50,10 +53,10 @@ int TGameFade::Init(float lengthMs, int out, TChannelPtr channel, int allowAnim,
   FadeCounterBeforeAbort = 0;
   SetToFullOnAbort = 1;
   AbortKey = -1;
-  if (out) Game->FadeMusic = 1;
+  if (out) Mixer().FadeMusic = 1;
   Ratio = out ? 1.0f : 0.0f;
   if (startCounter > 0) CalcRatio();
-  if (Game->Fade == 0 || Game->NoFade == 1) Finish();
+  if (Settings().Fade == 0 || Screens().NoFade == 1) Finish();
   return 1;
 }
 
@@ -63,7 +66,7 @@ void TGameFade::CalcRatio() {
 }
 
 bool TGameFade::ExitRequested() const {
-  return Game->DestinationTScreen && Game->DestinationTScreen == Game->ExitScreen.get();
+  return Screens().DestinationTScreen && Screens().DestinationTScreen == Screens().ExitScreen.get();
 }
 
 int TGameFade::Manage() {
@@ -74,7 +77,7 @@ int TGameFade::Manage() {
     return 0;
   }
   int key = FirstSkippingKeyHit();
-  if (key >= 0 || Game->Mouse->GetMh(1)) {
+  if (key >= 0 || Pointer().GetMh(1)) {
     if (!Out) {
       FadeInAborted = 1;
       AbortKey = key >= 0 ? key : -1;
@@ -109,31 +112,31 @@ void TGameFade::Finish() {
   FadeChannels();
   if (Out) {
     if (Channel2) {
-      if (Channel2IsGameChannelArray && Game->Channels) {
-        Game->Channels->StopGameChannel(Channel2);
+      if (Channel2IsGameChannelArray && Mixer().Channels) {
+        Mixer().Channels->StopGameChannel(Channel2);
       } else {
         StopChannel(Channel2->Channel);
         Channel2.reset();
       }
     }
-    Game->SpeechStop();
+    Mixer().SpeechStop();
   }
   if (Out) {
     // Keep the picture covered while the next screen loads.
-    if (Game->Fade && !Game->NoFade && GraphicsReady) {
-      if (Game->UsingVirtualResolution) {
-        Game->CLSWidescreen();
+    if (Settings().Fade && !Screens().NoFade && GraphicsReady) {
+      if (Display().UsingVirtualResolution) {
+        Display().CLSWidescreen();
       } else {
         Cls();
       }
-      if (!Game->FadeMouse) Game->Mouse->Draw();
+      if (!Screens().FadeMouse) Pointer().Draw();
       Flip(1);
     }
-    if (Game->CurrentTScreen) Game->CurrentTScreen->PostFadeOut();
-  } else if (Game->CurrentTScreen) {
-    Game->CurrentTScreen->PostFadeIn();
+    if (Screens().CurrentTScreen) Screens().CurrentTScreen->PostFadeOut();
+  } else if (Screens().CurrentTScreen) {
+    Screens().CurrentTScreen->PostFadeIn();
   }
-  Game->NoFade = 0;
+  Screens().NoFade = 0;
   InputFlush();
 
   if (leaving) {
@@ -145,25 +148,25 @@ void TGameFade::Finish() {
 }
 
 void TGameFade::FadeChannels() {
-  if (Channel) SetChannelVolume(Channel, Ratio * float(Game->GetMusicVolume()) / 100.0f);
-  if (Channel2) SetChannelVolume(Channel2->Channel, Ratio * float(Game->SoundVolume) / 100.0f);
-  if (Game->SpeechChannel) SetChannelVolume(Game->SpeechChannel, Ratio * float(Game->SpeechVolume) / 100.0f);
+  Mixer().SetChannelGain(Channel, TAudioGroup::Music, Ratio);
+  if (Channel2) Mixer().SetChannelGain(Channel2->Channel, TAudioGroup::Effects, Ratio);
+  Mixer().SetChannelGain(Mixer().SpeechChannel, TAudioGroup::Speech, Ratio);
 }
 
 void TGameFade::Draw() {
   if (!Active) return;
   SetBlend(BLEND_ALPHA);
   SetAlpha(1.0f - Ratio);
-  if (Game->ClsColor) {
-    SetColor(Game->ClsColor->R, Game->ClsColor->G, Game->ClsColor->B);
+  if (Display().ClsColor) {
+    SetColor(Display().ClsColor->R, Display().ClsColor->G, Display().ClsColor->B);
   } else {
     SetColor(0, 0, 0);
   }
-  if (Game->UsingVirtualResolution && Game->FullScreen) {
+  if (Display().UsingVirtualResolution && Settings().FullScreen) {
     // The bars beside the picture fade with it.
-    Game->ResetVRViewport();
+    Display().ResetVRViewport();
     DrawRect(0, 0, VirtualResolutionWidth(), VirtualResolutionHeight());
-    Game->RestoreVRViewPort();
+    Display().RestoreVRViewPort();
   } else {
     DrawRect(0, 0, float(ScreenWidth), float(ScreenHeight));
   }

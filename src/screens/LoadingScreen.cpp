@@ -1,14 +1,19 @@
 #include "screens/LoadingScreen.h"
 
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
+#include "core/Display.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/CheckedLoaders.h"
 #include "gfx/Draw.h"
 #include "gfx/Sprite.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "screens/GameFade.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Button.h"
 #include "ui/MousePointer.h"
 
@@ -22,20 +27,20 @@ void TLoadingScreen::SpecialLoad(const std::string& background, const std::strin
     const std::string stem = dot == std::string::npos ? bar : bar.substr(0, dot);
     const std::string ext = dot == std::string::npos ? std::string() : bar.substr(dot + 1);
     auto optional = [&](const std::string& word) -> TImagePtr {
-      const std::string path = Game->ImagePath + stem + word + "." + ext;
+      const std::string path = DataPaths().ImagePath + stem + word + "." + ext;
       return PathExists(ResolveDataPath(path)) ? LoadImageChecked(path, -1) : nullptr;
     };
     TImagePtr empty = optional("empty");
     TImagePtr final = optional("final");
     if (!LoadingBar) LoadingBar = std::make_unique<TLoadingBar>();
-    LoadingBar->Init(LoadImageChecked(Game->ImagePath + bar, -1), empty, final);
+    LoadingBar->Init(LoadImageChecked(DataPaths().ImagePath + bar, -1), empty, final);
   }
-  LoadingTextImage = LoadImageChecked(Game->ImagePath + text, -1);
+  LoadingTextImage = LoadImageChecked(DataPaths().ImagePath + text, -1);
   MidHandleImage(LoadingTextImage);
   LoadingX = ScreenWidth / 2;
   LoadingY = ScreenHeight / 2;
   Finished = 0;
-  Game->MusicNone();
+  Mixer().MusicNone();
 }
 
 void TLoadingScreen::SetSteps(int n) {
@@ -56,7 +61,7 @@ void TLoadingScreen::Progress() {
   Finished = LoadingBar->Finished;
   if (Finished == 1) {
     InputFlush();
-    Game->Mouse->UpdateCoords();
+    Pointer().UpdateCoords();
   }
 }
 
@@ -91,19 +96,19 @@ void TLoadingScreen::Draw() {
 
 void TLoadingScreen::DrawLoading(int mode) {
   if (mode != 0) {
-    if (Game->NeedsCLSWidescreen()) {
-      Game->CLSWidescreen();
+    if (Display().NeedsCLSWidescreen()) {
+      Display().CLSWidescreen();
     } else {
       Cls();
     }
   }
-  if (mode == 0 || Game->Music == 1) {
+  if (mode == 0 || Settings().Music == 1) {
     SetBlend(BLEND_ALPHA);
     const TImagePtr& picture = LoadingTextImage2 && DrawLoadingTextImage2 == 1 ? LoadingTextImage2 : LoadingTextImage;
     if (picture) DrawImage(picture, float(LoadingX), float(LoadingY));
   }
   if (mode != 0) {
-    if (Game->FadeMouse != 1) Game->Mouse->Draw();
+    if (Screens().FadeMouse != 1) Pointer().Draw();
     Flip(1);
   }
 }
@@ -111,7 +116,7 @@ void TLoadingScreen::DrawLoading(int mode) {
 void TLoadingScreen::Logic() {
   bool goOn = true;
   if (ClickHereButton) {
-    const int hit = Game->Mouse->GetMh(0);
+    const int hit = Pointer().GetMh(0);
     ClickHereButton->Manage();
     const bool escape = EscapeCloses == 0 && InputKeyHit(27);
     goOn = ClickHereButton->Clicked || hit || escape;
@@ -119,11 +124,11 @@ void TLoadingScreen::Logic() {
   }
   if (!goOn) return;
   // Further presses while the fade runs change nothing, nor does one during the way out.
-  if (Game->GameFade->Init(float(StandardFadeLength), 1, FadeMusic == 1 ? Game->MusicChannel : nullptr, 0, 0, nullptr))
-    Game->DestinationTScreen = Destination;
+  if (Screens().GameFade->Init(float(StandardFadeLength), 1, FadeMusic == 1 ? Mixer().MusicChannel : nullptr, 0, 0, nullptr))
+    Screens().DestinationTScreen = Destination;
 }
 
-void TGame::MoveBar() {
+void TScreenSwitch::MoveBar() {
   if (!LoadingScreen) return;
   LoadingScreen->Progress();
   // Steps come far faster than a display refreshes, and under a software renderer a

@@ -1,6 +1,9 @@
 #include "screens/Screen.h"
+#include "core/DataPaths.h"
+#include "core/Display.h"
 #include "core/GameClock.h"
 #include "gfx/CheckedLoaders.h"
+#include "screens/ScreenSwitch.h"
 
 #include "core/Game.h"
 #include "core/Input.h"
@@ -13,14 +16,14 @@
 
 void TScreen::ImageLoad(const std::string& file, int flags, int precache) {
   // A scaled logical screen wants filtered pictures, whatever the caller asked for.
-  if (Game->UsingVirtualResolution) flags = IMAGE_FILTERED;
-  Image = LoadImageChecked(Game->ImagePath + file, flags);
+  if (Display().UsingVirtualResolution) flags = IMAGE_FILTERED;
+  Image = LoadImageChecked(DataPaths().ImagePath + file, flags);
   SetImageHandle(Image, 0, 0);
   if (precache) PrecacheImage(Image);
 }
 
 void TScreen::HeaderLoad(const std::string& file, float x, float y, int precache) {
-  auto picture = TGameImage::Create(Game->ImagePath + file + Ext, -1, 1);
+  auto picture = TGameImage::Create(DataPaths().ImagePath + file + Ext, -1, 1);
   Header = TSprite::Create(picture, x, y);
   if (precache) picture->Precache();
 }
@@ -42,17 +45,17 @@ void TScreen::ResetStops() {
 void TScreen::Load() {}
 
 void TScreen::Start() {
-  Game->Mouse->On();
+  Pointer().On();
   Game->IgnoreEscapeKey = 0;
   CoreStart();
 }
 
 void TScreen::CoreStart() {
-  Game->CurrentTScreen = this;
+  Screens().CurrentTScreen = this;
   // The button under the pointer lights up at once, without a hover sound.
   if (Menu) Menu->ManageNoSound(0, 0);
   InputFlush();
-  Game->Mouse->ClearButtons();
+  Pointer().ClearButtons();
   Clock().FixedRateLogic.Init();
 }
 
@@ -101,7 +104,7 @@ void TScreen::Draw() {
 }
 
 int TScreen::SetEscDestination() {
-  Game->DestinationTScreen = Game->ExitScreen.get();
+  Screens().DestinationTScreen = Screens().ExitScreen.get();
   return 0;
 }
 

@@ -1,6 +1,8 @@
 #include "screens/SplashScreen.h"
 
+#include "audio/Mixer.h"
 #include "audio/SoundLoader.h"
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/Globals.h"
@@ -46,7 +48,7 @@ int TSplashScreen::DoSplash() {
     Channel = CueSound(Sample, nullptr);
     if (FadeSound == 1) {
       SetChannelRate(Channel, SampleRate);
-      SetChannelVolume(Channel, 0);
+      Mixer().SetChannelGain(Channel, TAudioGroup::Effects, 0);
     }
     ResumeChannel(Channel);
   }
@@ -91,7 +93,7 @@ std::string SplashPictureName(const std::vector<std::string>& entries, int numbe
 }
 
 int ShowSplashFolder(const std::string& folder, float timeIn, float timeFull, float timeOut) {
-  const std::string path = Game->DataPrefix + "data/" + AddSlash(folder);
+  const std::string path = DataPaths().DataPrefix + "data/" + AddSlash(folder);
   for (int i = 1;; ++i) {
     // A close request ends the whole run of pictures, not just the one showing.
     if (Game->TerminatedEvent) return 0;
@@ -113,8 +115,8 @@ int ShowSplashFolder(const std::string& folder, float timeIn, float timeFull, fl
 int ShowLogoSplash(int sound, int useBackground, float rate) {
   if (Game->TerminatedEvent) return 0;
   TSplashScreen splash;
-  splash.Init(Game->DataPrefix + "data/quillmoth.png", Game->DataPrefix + "data/splashsound.wav", sound, 1, 0, 0, 0);
-  const std::string backgroundPath = Game->DataPrefix + "data/splashbg.jpg";
+  splash.Init(DataPaths().DataPrefix + "data/quillmoth.png", DataPaths().DataPrefix + "data/splashsound.wav", sound, 1, 0, 0, 0);
+  const std::string backgroundPath = DataPaths().DataPrefix + "data/splashbg.jpg";
   if (useBackground == 1 && PathExists(ResolveDataPath(backgroundPath))) {
     splash.background = LoadImageChecked(backgroundPath, -1);
     PrecacheImage(splash.background);
@@ -131,7 +133,7 @@ int ShowLogoSplash(int sound, int useBackground, float rate) {
 
 int ShowPortalSplash(float timeIn, float timeFull, float timeOut, int number) {
   if (Game->TerminatedEvent) return 0;
-  const std::string stem = Game->DataPrefix + "data/portallogo" + (number != 0 ? std::to_string(number) : "");
+  const std::string stem = DataPaths().DataPrefix + "data/portallogo" + (number != 0 ? std::to_string(number) : "");
   std::string path = stem + ".png";
   if (!PathExists(ResolveDataPath(path))) path = stem + ".jpg";
   if (!PathExists(ResolveDataPath(path))) return 0;

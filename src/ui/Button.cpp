@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -44,17 +46,17 @@ TButtonPtr TButton::CreateSpecial(const std::string& file, const std::string& mo
 void TButton::Load(const std::string& file, const std::string& moFile, const std::string& moSound,
                    const std::string& clickSound, int cellWidth, int cellHeight, int frames) {
   SetName(file);
-  if (!Game->Channels) {
+  if (!Mixer().Channels) {
     ChannelMouseOver = AllocChannel();
     ChannelClick = AllocChannel();
   }
   LoadImages(file, moFile, cellWidth, cellHeight, frames);
-  if (!moSound.empty()) SoundMouseOver = TGameSound::Create(ResolveDataPath(Game->SoundPath + moSound + ".wav"), 0);
-  if (!clickSound.empty()) SoundClick = TGameSound::Create(ResolveDataPath(Game->SoundPath + clickSound + ".wav"), 0);
+  if (!moSound.empty()) SoundMouseOver = TGameSound::Create(ResolveDataPath(DataPaths().SoundPath + moSound + ".wav"), 0);
+  if (!clickSound.empty()) SoundClick = TGameSound::Create(ResolveDataPath(DataPaths().SoundPath + clickSound + ".wav"), 0);
   Init();
 }
 
-std::string TButton::GetPath() const { return UseMenuPath ? Game->MenuPath : Game->ImagePath; }
+std::string TButton::GetPath() const { return UseMenuPath ? DataPaths().MenuPath : DataPaths().ImagePath; }
 
 std::shared_ptr<TGameImage> TButton::LoadPicture(const std::string& file, int cellWidth, int cellHeight,
                                                  int frames) const {
@@ -278,7 +280,7 @@ bool TButton::HitTest(int mx, int my) const {
 }
 
 void TButton::Manage() {
-  TMousePointer& mouse = *Game->Mouse;
+  TMousePointer& mouse = Pointer();
   bool shrink = true;
   if (Active == 1 && (Disabled == 0 || ClickDisabled == 1)) {
     ManageAnim();
@@ -354,7 +356,7 @@ void TButton::ManageScaleOnMO() {
 
 void TButton::ManageDrag() {
   if (DraggedButton && DraggedButton != this) return;
-  TMousePointer& mouse = *Game->Mouse;
+  TMousePointer& mouse = Pointer();
   if (mouse.GetMb() == 0) {
     LastMouseDown = 0;
     ClearDrag();
@@ -418,7 +420,7 @@ void TButton::FixedGlowOnMOActivate() {
 void TButton::PlaySound(const std::shared_ptr<TGameSound>& sound, TChannelPtr& channel) {
   if (!sound || !Game) return;
   if (Disabled == 1 && SoundsWhenDisabled == 0) return;
-  if (Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
+  if (Mixer().Channels) Mixer().Channels->PlayGameSound(*sound, nullptr, 1.0f, 0);
   else sound->PlayInChannel(channel, 0);
 }
 

@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -172,7 +175,7 @@ void TDialog::CalcOffset() {
 float TDialog::CaptionGetCentredX() const { return float(x) + float(w) / 2; }
 
 void TDialog::HeaderLoad(const std::string& name, float hx, float hy) {
-  auto picture = TGameImage::Create(ResolveDataPath(Game->ImagePath + name + Ext), -1, 1);
+  auto picture = TGameImage::Create(ResolveDataPath(DataPaths().ImagePath + name + Ext), -1, 1);
   Header = TSprite::Create(picture, hx, hy);
 }
 
@@ -237,14 +240,14 @@ int TDialog::ManageTransitions() {
       ClearPendingInput();
     }
   } else if (Transitioning == 2 && TransitionOut) {
-    if (FadeChannel) SetChannelVolume(FadeChannel, float(Game->SoundVolume) / 100.0f * TransitionOut->GetRatio());
+    Mixer().SetChannelGain(FadeChannel, TAudioGroup::Effects, TransitionOut->GetRatio());
     if (TransitionOut->Manage() && TransitionOut->Finished) {
       if (FadeDialog) SetAlphas(0);
       Transitioning = 0;
       ClearPendingInput();
       Finalise();
       if (FadeChannel) {
-        SetChannelVolume(FadeChannel, 0);
+        Mixer().SetChannelGain(FadeChannel, TAudioGroup::Effects, 0);
         StopChannel(FadeChannel);
       }
       closed = 1;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/Game.h"
 #include "core/Input.h"
 #include "ui/MousePointer.h"
 
@@ -35,7 +34,7 @@ int TDialogOK::Manage() {
   ManageCore();
   if (!Active) return CloseResult;
   if (Transitioning) return 0;
-  if (InputKeyHit(kEscape) || (ClickAnywhereCloses && Game->Mouse->GetMh(1))) {
+  if (InputKeyHit(kEscape) || (ClickAnywhereCloses && Pointer().GetMh(1))) {
     PressButton("OK");
     return OKClick();
   }

@@ -1,6 +1,5 @@
 #include "ui/DialogPresets.h"
 
-#include "core/Game.h"
 #include "core/GameClock.h"
 #include "gfx/GameFonts.h"
 

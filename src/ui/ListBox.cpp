@@ -5,7 +5,7 @@
 
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
-#include "core/Game.h"
+#include "audio/Mixer.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
@@ -38,7 +38,7 @@ void TListBox::Init(int gap, int centred, int drawBox, int doubleClickMs) {
   DoubleClickTime = Clock().CalcAnimLength(doubleClickMs);
   UpKeyRepeat = TKeyRepeat::Create(400, 100);
   DownKeyRepeat = TKeyRepeat::Create(400, 100);
-  if (!Game->Channels) ClickChannel = AllocChannel();
+  if (!Mixer().Channels) ClickChannel = AllocChannel();
   CalcLineHeight();
 }
 
@@ -132,7 +132,7 @@ int TListBox::LineAt(int mx, int my) const {
 }
 
 void TListBox::Manage() {
-  TMousePointer& mouse = *Game->Mouse;
+  TMousePointer& mouse = Pointer();
   if (mouse.h1 > 0) {
     const int line = LineAt(mouse.x, mouse.y);
     // A press beside the lines is left for the widgets around the list.
@@ -167,7 +167,7 @@ void TListBox::Manage() {
 
 void TListBox::PlayClick() {
   if (!ClickSound) return;
-  if (Game->Channels) Game->Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
+  if (Mixer().Channels) Mixer().Channels->PlayGameSound(*ClickSound, nullptr, 1.0f, 0);
   else ClickSound->PlayInChannel(ClickChannel, 0);
 }
 

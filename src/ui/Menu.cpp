@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
+#include "core/DataPaths.h"
+#include "core/ScreenFade.h"
 #include "core/Text.h"
 #include "core/Globals.h"
 #include "core/TextLines.h"
@@ -17,7 +18,7 @@
 namespace {
 std::shared_ptr<TGameSound> MenuSound(const std::string& name) {
   if (name.empty()) return nullptr;
-  return TGameSound::Create(ResolveDataPath(Game->SoundPath + name + ".wav"), 0);
+  return TGameSound::Create(ResolveDataPath(DataPaths().SoundPath + name + ".wav"), 0);
 }
 }  // namespace
 
@@ -324,11 +325,11 @@ int TMenu::ManageNoSound(float offx, float offy) {
 }
 
 int TMenu::Manage(float offx, float offy) {
-  if (Game->Fading() || AcceptInput == 0) {
+  if (ScreenFading() || AcceptInput == 0) {
     ManageFixedGlowOnly();
     return 0;
   }
-  if (!Game->Mouse->Active) return 0;
+  if (!Pointer().Active) return 0;
   MouseOverName.clear();
   ClickedName.clear();
   for (auto& b : Buttons) {

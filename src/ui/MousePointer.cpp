@@ -2,10 +2,12 @@
 
 #include <cmath>
 
-#include "core/Game.h"
+#include "core/DataPaths.h"
+#include "core/Display.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/Draw.h"
 #include "core/ErrorReport.h"
 #include "gfx/ParticleList.h"
@@ -14,7 +16,7 @@
 #include "platform/Window.h"
 
 namespace {
-// Lets the input code below this layer feed the game's pointer (Game->Mouse).
+// Lets the input code below this layer feed the game's pointer.
 class TGamePointerInput : public TPointerInput {
  public:
   void MoveTo(int windowX, int windowY) override {
@@ -32,7 +34,7 @@ class TGamePointerInput : public TPointerInput {
   }
 
  private:
-  static TMousePointer* Pointer() { return Game && Game->Mouse ? Game->Mouse.get() : nullptr; }
+  static TMousePointer* Pointer() { return TMousePointer::Current(); }
 } gamePointerInput;
 }  // namespace
 
@@ -49,7 +51,7 @@ void TMousePointer::Off() {
 }
 
 void TMousePointer::Load(const std::string& file) {
-  std::string path = Game->ImagePath + file + Ext;
+  std::string path = DataPaths().ImagePath + file + Ext;
   Image = LoadImage(path);
   if (!Image) FatalError("Error loading bitmap " + path);
   SetImageHandle(Image, float(offsetx), float(offsety));
@@ -94,8 +96,8 @@ bool TMousePointer::TrailAlive() const { return ParticleList && ParticleList->Co
 void TMousePointer::MoveTo(int deviceX, int deviceY) {
   // In a wide full screen the custom pointer could wander into the side bars: it is
   // kept on the picture, and the system pointer is moved back under it.
-  const bool keepOnScreen = Game->FullScreen && Game->WideScreen && Game->CustomMousePointer;
-  if (Game->DeviceToLogical(deviceX, deviceY, x, y, keepOnScreen)) Game->DoMoveMouse(x, y);
+  const bool keepOnScreen = Settings().FullScreen && Settings().WideScreen && Settings().CustomMousePointer;
+  if (Display().DeviceToLogical(deviceX, deviceY, x, y, keepOnScreen)) Display().DoMoveMouse(x, y);
 }
 
 void TMousePointer::UpdateCoords() {
@@ -107,8 +109,8 @@ void TMousePointer::UpdateCoords() {
     return;
   }
   PlatformGlobalMouseState(wx, wy);
-  Game->SetClientCoords();
-  MoveTo(wx - Game->ClientX, wy - Game->ClientY);
+  Display().SetClientCoords();
+  MoveTo(wx - Display().ClientX, wy - Display().ClientY);
 }
 
 void TMousePointer::ClearButtons() {
@@ -164,7 +166,7 @@ void TMousePointer::Wheel(int step) {
 }
 
 void TMousePointer::Draw() {
-  if (!Game->FullScreen) UpdateCoords();
+  if (!Settings().FullScreen) UpdateCoords();
   if (!Active) return;
   ParticleList->Draw();
   SetBlend(BLEND_ALPHA);
@@ -184,7 +186,7 @@ void TMousePointer::Draw() {
   }
   if (!Image) {
     Plot(float(x), float(y));
-  } else if (Game->CustomMousePointer == 1) {
+  } else if (Settings().CustomMousePointer == 1) {
     DrawImage(Image, float(x), float(y), ImageFrame);
   }
   SetRotation(0);
@@ -231,7 +233,7 @@ int TMouseRepeat::Step(bool held) {
   return result;
 }
 
-int TMouseRepeat::GetButton() { return Step(Game->Mouse->GetMb() != 0); }
+int TMouseRepeat::GetButton() { return Step(Pointer().GetMb() != 0); }
 
 std::shared_ptr<TKeyRepeat> TKeyRepeat::Create(int initialDelayMS, int delayMS) {
   auto r = std::make_shared<TKeyRepeat>();

@@ -6,12 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "core/Service.h"
 #include "gfx/Image.h"
 
 class TParticleList;
 class TShadow;
 
-class TMousePointer {
+class TMousePointer : public TService<TMousePointer> {
  public:
   TMousePointer();
   ~TMousePointer();
@@ -69,6 +70,9 @@ class TMousePointer {
   int SparkleLength = 15;
   std::function<int(int, int)> UserPreDraw, UserDraw;
 };
+
+// The game's one pointer.
+inline TMousePointer& Pointer() { return *TMousePointer::Current(); }
 
 // Turns a held mouse button into the press itself followed, after an initial delay,
 // by repeats at a fixed interval.

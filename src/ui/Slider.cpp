@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
+#include "core/DataPaths.h"
 #include "gfx/Draw.h"
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"
@@ -15,7 +15,7 @@ namespace {
 constexpr int kSideCatch = 10;
 
 std::shared_ptr<TGameImage> TopLeftPicture(const std::string& file) {
-  auto picture = TGameImage::Create(ResolveDataPath(Game->ImagePath + file + ".png"), -1, 0);
+  auto picture = TGameImage::Create(ResolveDataPath(DataPaths().ImagePath + file + ".png"), -1, 0);
   picture->MidHandle(0);
   return picture;
 }
@@ -77,7 +77,7 @@ int TSlider::ValueAt(int mx) const {
 
 int TSlider::Manage() {
   if (!active) return 0;
-  const TMousePointer& mouse = *Game->Mouse;
+  const TMousePointer& mouse = Pointer();
   const float mx = float(mouse.x), my = float(mouse.y);
   const bool over = x - float(kSideCatch) <= mx && mx < x + float(w + kSideCatch) &&
                     y - float(BorderY) <= my && my < y + float(h + BorderY);

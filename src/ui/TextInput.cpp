@@ -2,6 +2,7 @@
 
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -140,7 +141,7 @@ int TTextInput::Manage() {
 
 void TTextInput::PlayTypingSound() {
   if (!TypingSound || !Game) return;
-  if (Game->Channels) Game->Channels->PlayGameSound(*TypingSound, nullptr, 1.0f, 0);
+  if (Mixer().Channels) Mixer().Channels->PlayGameSound(*TypingSound, nullptr, 1.0f, 0);
   else TypingSound->PlayInChannel(channel_, 0);
 }
 

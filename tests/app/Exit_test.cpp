@@ -5,6 +5,7 @@
 
 #include "app/Startup.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -18,7 +19,7 @@ class ThrowingScreen : public TScreen {
   // No display in the child: the message box falls back to standard error.
   unsetenv("DISPLAY");
   static ThrowingScreen screen;
-  Game->CurrentTScreen = &screen;
+  Screens().CurrentTScreen = &screen;
   ProgressMarker = 1014;
   try {
     RunMainLoop();
@@ -38,10 +39,10 @@ TEST_F(ExitDeathTest, ExceptionFromScreenLogicIsShownWithMarkerAndExitsZero) {
 
 TEST_F(ExitDeathTest, CloseRequestWithoutFadeEndsWithExitCodeZero) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  Game->FadeOnExit = 0;
+  Screens().FadeOnExit = 0;
   Game->TerminatedEvent = 1;
   static TScreen idle;
-  Game->CurrentTScreen = &idle;
+  Screens().CurrentTScreen = &idle;
   now += 20;
   EXPECT_EXIT(RunMainLoop(), ::testing::ExitedWithCode(0), "");
 }

@@ -1,5 +1,7 @@
 #include "EventFixture.h"
+#include "core/Settings.h"
 #include "screens/GameFade.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -69,7 +71,7 @@ TEST_F(InputTest, MouseButtonsWheelAndClicks) {
   PushButton(SDL_BUTTON_LEFT, true);
   PushButton(SDL_BUTTON_RIGHT, true);
   Game->DoPeekEvent();
-  auto& m = *Game->Mouse;
+  auto& m = Pointer();
   EXPECT_EQ(m.h1, 0) << "a press makes earlier uncollected presses disappear";
   EXPECT_EQ(m.h2, 1);
   EXPECT_EQ(m.mh, 1);
@@ -98,7 +100,7 @@ TEST_F(InputTest, FlushesDropInputButKeepRequestsToEnd) {
   InputFlush();  // the presses were made while no logic ran
   Game->DoPeekEvent();
   EXPECT_EQ(InputKeyHit(32), 0);
-  EXPECT_EQ(Game->Mouse->GetMh(0), 0);
+  EXPECT_EQ(Pointer().GetMh(0), 0);
   EXPECT_EQ(Game->TerminatedEvent, 1);
 
   Game->TerminatedEvent = 0;
@@ -123,7 +125,7 @@ TEST_F(InputTest, PauseAndEscape) {
   PushKey(SDLK_ESCAPE, true);
   Frame(5);
   EXPECT_EQ(Game->Paused, 0);
-  EXPECT_EQ(Game->Fading(), 0);
+  EXPECT_EQ(Screens().Fading(), 0);
 
   // A click also ends a pause.
   Game->TogglePause();
@@ -135,15 +137,15 @@ TEST_F(InputTest, PauseAndEscape) {
   Game->IgnoreEscapeKey = 1;
   PushKey(SDLK_ESCAPE, true);
   Frame(5);
-  EXPECT_EQ(Game->Fading(), 0);
+  EXPECT_EQ(Screens().Fading(), 0);
   EXPECT_EQ(InputKeyHit(27), 1);
 
   // Otherwise Escape starts the leaving fade towards the exit.
   Game->IgnoreEscapeKey = 0;
   PushKey(SDLK_ESCAPE, true);
   Frame(5);
-  EXPECT_EQ(Game->Fading(), 1);
-  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen.get());
+  EXPECT_EQ(Screens().Fading(), 1);
+  EXPECT_EQ(Screens().DestinationTScreen, Screens().ExitScreen.get());
 }
 
 TEST_F(InputTest, FocusLossSuspendsUntilFocusReturns) {
@@ -167,30 +169,30 @@ TEST_F(InputTest, FocusLossSuspendsUntilFocusReturns) {
 }
 
 TEST_F(InputTest, FrameworkKeysWorkOnlyWhenSwitchedOn) {
-  Game->SoundVolume = Game->MusicVolume = Game->SpeechVolume = 100;
+  Settings().SoundVolume = Settings().MusicVolume = Settings().SpeechVolume = 100;
   Game->IgnoreFrameworkKeys = 1;  // as this game runs
   PushKey(SDLK_MINUS, true);
   Frame(5);
-  EXPECT_EQ(Game->SoundVolume, 100);
+  EXPECT_EQ(Settings().SoundVolume, 100);
 
   Game->IgnoreFrameworkKeys = 0;
   PushKey(SDLK_MINUS, true);
   Frame(5);
-  EXPECT_EQ(Game->SoundVolume, 90);
-  EXPECT_EQ(Game->MusicVolume, 90);
-  EXPECT_EQ(Game->SpeechVolume, 90);
+  EXPECT_EQ(Settings().SoundVolume, 90);
+  EXPECT_EQ(Settings().MusicVolume, 90);
+  EXPECT_EQ(Settings().SpeechVolume, 90);
   EXPECT_TRUE(std::filesystem::exists(folder / "tinselvale.ini")) << "a volume change is saved at once";
 
   PushKey(SDLK_LCTRL, true);
   PushKey(SDLK_x, true);
   Frame(5);
-  EXPECT_EQ(Game->InstantExit, 1) << "Ctrl+X quits at once";
+  EXPECT_EQ(Screens().InstantExit, 1) << "Ctrl+X quits at once";
 }
 
 TEST_F(InputTest, AWindowCloseDuringAFadeStillEndsTheProgram) {
   // A screen fading in when the player closes the window.
-  Game->GameFade->Init(float(StandardFadeLength), 0);
-  ASSERT_EQ(Game->Fading(), 1);
+  Screens().GameFade->Init(float(StandardFadeLength), 0);
+  ASSERT_EQ(Screens().Fading(), 1);
   PushSimple(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
   // The fade-in turns round into the leaving fade; within a standard fade's time the
   // program ends instead of waiting for another request.
@@ -199,12 +201,12 @@ TEST_F(InputTest, AWindowCloseDuringAFadeStillEndsTheProgram) {
   EXPECT_EQ(result, -1) << "the request is not lost to the running fade";
 
   // Without a fade running, the program leaves through its leaving fade.
-  Game->InstantExit = 0;
-  Game->GameFade->Finish();
+  Screens().InstantExit = 0;
+  Screens().GameFade->Finish();
   PushSimple(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
   Frame(5);
-  EXPECT_EQ(Game->InstantExit, 0);
-  EXPECT_EQ(Game->Fading(), 1);
-  EXPECT_EQ(Game->GameFade->Out, 1);
-  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen.get());
+  EXPECT_EQ(Screens().InstantExit, 0);
+  EXPECT_EQ(Screens().Fading(), 1);
+  EXPECT_EQ(Screens().GameFade->Out, 1);
+  EXPECT_EQ(Screens().DestinationTScreen, Screens().ExitScreen.get());
 }

@@ -5,10 +5,13 @@
 #include <iterator>
 
 #include "EventFixture.h"
+#include "app/GameDisplay.h"
 #include "core/GameClock.h"
 #include "core/IniFile.h"
+#include "core/Settings.h"
 #include "gfx/ParticleList.h"
 #include "screens/GameFade.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -30,41 +33,41 @@ TEST_F(LoopStates, RequestToEndWhilePausedOrSuspendedEndsAtOnce) {
   Game->TogglePause();
   PushQuit();
   EXPECT_EQ(Frame(5), -1) << "paused: nothing would ever run the exit fade";
-  EXPECT_EQ(Game->Fading(), 0);
+  EXPECT_EQ(Screens().Fading(), 0);
 
-  Game->InstantExit = 0;
+  Screens().InstantExit = 0;
   Game->TogglePause();
   Game->Suspended = 1;
   PushQuit();
   EXPECT_EQ(Frame(5), -1) << "suspended: the same";
 
   // A running game still leaves through its fade.
-  Game->InstantExit = 0;
+  Screens().InstantExit = 0;
   Game->Suspended = 0;
   PushQuit();
   EXPECT_EQ(Frame(5), 1);
-  EXPECT_EQ(Game->Fading(), 1);
-  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen.get());
+  EXPECT_EQ(Screens().Fading(), 1);
+  EXPECT_EQ(Screens().DestinationTScreen, Screens().ExitScreen.get());
 }
 
 TEST_F(LoopStates, ScreenShakeRunsDownWithTheLogicAndStandsStillWhilePaused) {
-  Game->screenShake = 100;
-  Game->SetScreenShake(4, 0, 20);
-  ASSERT_FLOAT_EQ(Game->screenShakeCounter, 19) << "setting a shake takes its first step";
+  Settings().screenShake = 100;
+  GameDisplay().SetScreenShake(4, 0, 20);
+  ASSERT_FLOAT_EQ(GameDisplay().screenShakeCounter, 19) << "setting a shake takes its first step";
   Frame(25);  // five updates
-  EXPECT_FLOAT_EQ(Game->screenShakeCounter, 14);
+  EXPECT_FLOAT_EQ(GameDisplay().screenShakeCounter, 14);
   Game->TogglePause();
   Frame(25);
-  EXPECT_FLOAT_EQ(Game->screenShakeCounter, 14) << "a pause holds the shake";
+  EXPECT_FLOAT_EQ(GameDisplay().screenShakeCounter, 14) << "a pause holds the shake";
   Game->TogglePause();
   for (int i = 0; i < 5; ++i) Frame(25);
-  EXPECT_FLOAT_EQ(Game->screenShakeRange, 0) << "a finished shake puts the picture back";
+  EXPECT_FLOAT_EQ(GameDisplay().screenShakeRange, 0) << "a finished shake puts the picture back";
 }
 
 TEST_F(LoopStates, PauseNeverReachesTheSettingsFile) {
-  Game->Music = Game->Speech = 1;
+  Settings().Music = Settings().Speech = 1;
   Game->TogglePause();
-  ASSERT_EQ(Game->Speech, 0) << "the pause silences speech";
+  ASSERT_EQ(Settings().Speech, 0) << "the pause silences speech";
   Game->IniUpdate(1);
   std::string text = FileText(folder / "tinselvale.ini");
   EXPECT_NE(text.find("\r\nSPEECH=1\r\n"), std::string::npos) << text;
@@ -72,11 +75,11 @@ TEST_F(LoopStates, PauseNeverReachesTheSettingsFile) {
   Game->TogglePause();
 
   // Music switched off by the player stays off in the file, paused or not.
-  Game->Music = 0;
+  Settings().Music = 0;
   Game->Suspended = 1;
   Game->PausedMusicState = 0;
   Game->PausedSpeechState = 1;
-  Game->Speech = 0;
+  Settings().Speech = 0;
   Game->IniUpdate(1);
   text = FileText(folder / "tinselvale.ini");
   EXPECT_NE(text.find("\r\nMUSIC=0\r\n"), std::string::npos) << text;
@@ -114,12 +117,12 @@ TEST_F(LoopStates, AGameStandingStillWaitsButStillReadsItsEventsAndSkipsTheWait)
   // The pointer's sparkles go on moving in a pause: the loop draws them out before it waits.
   Game->TogglePause();
   Frame(5);
-  Game->Mouse->ParticleList->AddNew(10, 10, nullptr, 1, 0, 0, 100, 0, 0, 0, 1, 0, 100);
+  Pointer().ParticleList->AddNew(10, 10, nullptr, 1, 0, 0, 100, 0, 0, 0, 1, 0, 100);
   const double before = Clock().FixedRateLogic.LastTime;
   waiting = true;
   Game->WaitWhileIdle();
   EXPECT_EQ(Clock().FixedRateLogic.LastTime, before) << "no wait while the trail still moves";
-  Game->Mouse->ParticleList->Clear();
+  Pointer().ParticleList->Clear();
   Game->WaitWhileIdle();
   EXPECT_GT(Clock().FixedRateLogic.LastTime, before) << "a still picture waits again";
   Game->TogglePause();

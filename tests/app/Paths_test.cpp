@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/IniFile.h"
 #include "core/Paths.h"
+#include "core/Settings.h"
 #include "core/TextLines.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
@@ -82,10 +84,10 @@ TEST(PathText, AddSlashProgramNameAndDataFolder) {
 }
 
 TEST_F(PathsTest, FirstStartMakesFoldersAndANormalisedFileWithoutCrashMessage) {
-  EXPECT_EQ(Game->SubPath, shared().string() + "/");
-  EXPECT_EQ(Game->ProfilePath, shared().string() + "/profiles/");
-  EXPECT_EQ(ErrorLogFolder, Game->SubPath);
-  EXPECT_EQ(Game->ImagePath, "Data/graphics/");
+  EXPECT_EQ(DataPaths().SubPath, shared().string() + "/");
+  EXPECT_EQ(DataPaths().ProfilePath, shared().string() + "/profiles/");
+  EXPECT_EQ(ErrorLogFolder, DataPaths().SubPath);
+  EXPECT_EQ(DataPaths().ImagePath, "Data/graphics/");
   std::ofstream(root / "prog" / "data" / "Default.ini") << "Full Screen=0\r\nDriver=1\r\n";
   StartUp();
   EXPECT_TRUE(fs::is_directory(shared() / "profiles"));
@@ -93,8 +95,8 @@ TEST_F(PathsTest, FirstStartMakesFoldersAndANormalisedFileWithoutCrashMessage) {
   EXPECT_EQ(iniPath(), shared() / "test_app.ini");
   EXPECT_EQ(Game->UseWindowedModeAfterCrash, 1);
   EXPECT_TRUE(reports.empty());
-  EXPECT_EQ(Game->FullScreen, 0);
-  EXPECT_EQ(Game->Driver, 1);
+  EXPECT_EQ(Settings().FullScreen, 0);
+  EXPECT_EQ(Settings().Driver, 1);
   std::string text = ReadAll(iniPath());
   EXPECT_EQ(text.rfind("VERSION NO=1.11\r\nFULL SCREEN=0\r\n", 0), 0u);
   EXPECT_EQ(SplitTextLines(text).size(), 27u);
@@ -104,8 +106,8 @@ TEST_F(PathsTest, KilledRunStartsWindowedAndLogs_ChangedSettingsRestoreDefaultsK
   std::ofstream(root / "prog" / "data" / "Default.ini") << "Full Screen=1\r\nSound Volume=100\r\nDriver=1\r\n";
   StartUp();
   // The player changes settings, then the run is killed (no good-exit marker).
-  Game->ProfileName = "Ann";
-  Game->SoundVolume = 10;
+  Settings().ProfileName = "Ann";
+  Settings().SoundVolume = 10;
   Game->IniUpdate(1);
   EXPECT_TRUE(fs::exists(shared() / "inichanged.dat"));
 
@@ -114,9 +116,9 @@ TEST_F(PathsTest, KilledRunStartsWindowedAndLogs_ChangedSettingsRestoreDefaultsK
   Game->SetSubPathWrapper("Quillmoth/Tinselvale GOLD", 1);
   StartUp();
   EXPECT_EQ(Game->UseWindowedModeAfterCrash, 2);
-  EXPECT_EQ(Game->FullScreen, 0);
-  EXPECT_EQ(Game->SoundVolume, 100) << "the shipped defaults come back";
-  EXPECT_EQ(Game->ProfileName, "Ann") << "the player's name is kept";
+  EXPECT_EQ(Settings().FullScreen, 0);
+  EXPECT_EQ(Settings().SoundVolume, 100) << "the shipped defaults come back";
+  EXPECT_EQ(Settings().ProfileName, "Ann") << "the player's name is kept";
   EXPECT_FALSE(fs::exists(shared() / "inichanged.dat"));
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0], "Starting in Windowed mode due to incorrect shutdown.");
@@ -141,7 +143,7 @@ TEST_F(PathsTest, KilledRunStartsWindowedAndLogs_ChangedSettingsRestoreDefaultsK
 
 TEST_F(PathsTest, RestoreWithoutDefaultFileStillKeepsThePlayersName) {
   StartUp();
-  Game->ProfileName = "Bob";
+  Settings().ProfileName = "Bob";
   Game->IniUpdate(1);
   Game->RestoreDefaultSettings();
   EXPECT_EQ(ReadAll(iniPath()), "PROFILE NAME=Bob\r\n");
@@ -165,5 +167,5 @@ TEST_F(PathsTest, ProfileFolderQueries) {
   EXPECT_TRUE(fs::exists(shared() / "profiles" / "notes.txt"));
   fs::remove_all(shared() / "profiles");
   EXPECT_THROW(Game->ProfileFolderInUse(), std::runtime_error);
-  EXPECT_EQ(reports.back(), "Failed to read directory '" + Game->ProfilePath + "'");
+  EXPECT_EQ(reports.back(), "Failed to read directory '" + DataPaths().ProfilePath + "'");
 }

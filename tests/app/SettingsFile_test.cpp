@@ -13,6 +13,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/IniFile.h"
+#include "core/Settings.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
 
@@ -56,7 +57,7 @@ TEST_F(SettingsFile, FailedSaveIsReportedOnceWithItsReasonAndLogged) {
   Game->Ini->Save();
   EXPECT_TRUE(fs::exists(path));
   fs::remove_all(folder / "missing-folder");
-  Game->SoundVolume = 12;
+  Settings().SoundVolume = 12;
   Game->IniUpdate(1);
   EXPECT_EQ(reports.size(), 2u);
   SetErrorReportHook(nullptr);
@@ -72,7 +73,7 @@ TEST_F(SettingsFile, UnchangedSettingsAreNotWrittenAgain) {
   Game->IniUpdate(0);
   Game->Ini->Save();
   EXPECT_EQ(Inode(path), first) << "the same bytes were written again";
-  Game->SoundVolume = 55;
+  Settings().SoundVolume = 55;
   Game->IniUpdate(0);
   EXPECT_NE(Inode(path), first) << "a change is written";
   std::string bytes;

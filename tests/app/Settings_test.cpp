@@ -6,6 +6,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/IniFile.h"
+#include "core/Settings.h"
 #include "core/TextLines.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
@@ -88,8 +89,8 @@ TEST(IniFileText, OverlayTakesKnownKeysUpperCasedUntrimmedLaterWins) {
 }
 
 TEST_F(GameTest, SettingsListHoldsTheKeysInFileOrderAndReadsBack) {
-  Game->ProfileName = "Ann";
-  Game->Particles = 250;
+  Settings().ProfileName = "Ann";
+  Settings().Particles = 250;
   Game->IniFill();
   std::string text = Game->Ini->Text();
   const char* expected =
@@ -106,20 +107,20 @@ TEST_F(GameTest, SettingsListHoldsTheKeysInFileOrderAndReadsBack) {
   Game->Ini->Overlay("VERSION NO=0.9\nSOUND VOLUME=abc\nPARTICLES= 250\nSOUND DRIVER=None\nFULL SCREEN=$0\n"
                      "CUSTOM MOUSE POINTER=%10\n");
   Game->IniExtract();
-  EXPECT_EQ(Game->VersionNumber, "0.9");
-  EXPECT_EQ(Game->SoundVolume, 0);
-  EXPECT_EQ(Game->Particles, 250);
-  EXPECT_EQ(Game->SoundDriver, "None");
-  EXPECT_EQ(Game->FullScreen, 0);
-  EXPECT_EQ(Game->CustomMousePointer, 2);
+  EXPECT_EQ(Settings().VersionNumber, "0.9");
+  EXPECT_EQ(Settings().SoundVolume, 0);
+  EXPECT_EQ(Settings().Particles, 250);
+  EXPECT_EQ(Settings().SoundDriver, "None");
+  EXPECT_EQ(Settings().FullScreen, 0);
+  EXPECT_EQ(Settings().CustomMousePointer, 2);
   Game->IniFill();
   EXPECT_EQ(*Game->Ini->Find("VERSION NO"), "1.11");
 
   Game->ParticlesSet(-5, 0);
-  EXPECT_EQ(Game->Particles, 0);
-  Game->screenShake = 7;
+  EXPECT_EQ(Settings().Particles, 0);
+  Settings().screenShake = 7;
   Game->ScreenShakeSetIniValue(400, 0);
-  EXPECT_EQ(Game->screenShake, 100);
+  EXPECT_EQ(Settings().screenShake, 100);
 }
 
 TEST_F(GameTest, LoadNormalisesTheFileAndSaveFailureIsReported) {
@@ -131,8 +132,8 @@ TEST_F(GameTest, LoadNormalisesTheFileAndSaveFailureIsReported) {
   WriteFileSafely(Game->Ini->Path(), "; made by hand\r\n[Display]\nfull screen=0\nExtra=1\nsound volume=40\n");
   Game->Ini->Load();
   Game->IniExtract();
-  EXPECT_EQ(Game->FullScreen, 0);
-  EXPECT_EQ(Game->SoundVolume, 40);
+  EXPECT_EQ(Settings().FullScreen, 0);
+  EXPECT_EQ(Settings().SoundVolume, 40);
   std::string written = ReadAll(Game->Ini->Path());
   EXPECT_EQ(written.rfind("VERSION NO=1.11\r\nFULL SCREEN=0\r\n", 0), 0u);
   EXPECT_EQ(written.find("Extra"), std::string::npos);

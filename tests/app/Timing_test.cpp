@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "core/GameClock.h"
+#include "core/Settings.h"
+#include "screens/ScreenSwitch.h"
 #include "support/GameFixture.h"
 #include "screens/Screen.h"
 
@@ -19,7 +21,7 @@ class TimingTest : public GameTest {
  protected:
   void SetUp() override {
     GameTest::SetUp();
-    Game->CurrentTScreen = &screen;
+    Screens().CurrentTScreen = &screen;
   }
   std::vector<float> FrameDeltas(uint32_t ms) {
     screen.deltas.clear();
@@ -62,7 +64,7 @@ TEST_F(TimingTest, ClockGoingBackwardsRepeatsLastTickCount) {
 TEST_F(TimingTest, JitterCorrectionAveragesAfterWarmUp) {
   auto& timer = Clock().FixedRateLogic;
   timer.JitterCorrection = 1;
-  Game->VSync = 0;
+  Settings().VSync = 0;
   timer.Init();
   for (int i = 0; i < 5; ++i) FrameDeltas(10);  // warm-up frames are taken as measured
   EXPECT_NEAR(timer.NumTicks, 2.0, 1e-9);
@@ -70,7 +72,7 @@ TEST_F(TimingTest, JitterCorrectionAveragesAfterWarmUp) {
   FrameDeltas(20);  // history now 10, 20: the average rules
   EXPECT_NEAR(timer.NumTicks, 3.0, 1e-9);
   // With vertical sync a jump of more than a millisecond bypasses the average.
-  Game->VSync = 1;
+  Settings().VSync = 1;
   FrameDeltas(40);
   EXPECT_NEAR(timer.NumTicks, 8.0, 1e-9);
 }
@@ -81,7 +83,7 @@ TEST_F(TimingTest, MillisecondConversionsInNormalAndSlowMotion) {
   EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 1), 500);
   EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 0), 500);
 
-  Game->SlowMotionOn();
+  Clock().SlowMotionOn();
   EXPECT_FLOAT_EQ(Clock().FixedRateLogic.MS, 20.0f);
   EXPECT_FLOAT_EQ(Clock().CalcAnimLength(500), 100.0f) << "tick counts stay the same in slow motion";
   EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 1), 500);
@@ -89,19 +91,19 @@ TEST_F(TimingTest, MillisecondConversionsInNormalAndSlowMotion) {
   // A quarter of the updates in the same real time.
   EXPECT_EQ(FrameDeltas(40).size(), 2u);
 
-  Game->SlowMotionOff();
+  Clock().SlowMotionOff();
   EXPECT_FLOAT_EQ(Clock().FixedRateLogic.MS, 5.0f);
   EXPECT_EQ(Clock().CalcMilliSecsFromFrames(100, 0), 500);
 }
 
 TEST_F(TimingTest, FastForwardRunsOneTickPerFrameAndRestoresSync) {
   FlipSync = 1;
-  Game->FastOn();
+  Clock().FastOn();
   EXPECT_EQ(FlipSync, 0);
   EXPECT_EQ(FrameDeltas(37).size(), 1u);
-  Game->FastOff();
+  Clock().FastOff();
   EXPECT_EQ(FlipSync, 1);
-  Game->FastOff();  // a second switch-off changes nothing
+  Clock().FastOff();  // a second switch-off changes nothing
   EXPECT_EQ(FlipSync, 1);
 }
 

@@ -3,31 +3,32 @@
 // nothing is drawn there for a display of the picture's own shape.
 #include <gtest/gtest.h>
 
-#include "core/Game.h"
+#include "app/GameDisplay.h"
+#include "core/Settings.h"
 #include "gfx/GameImage.h"
 #include "gfx/ToolkitTest.h"
 
 class WidescreenBordersTest : public RecordingTest {
  protected:
   void Wide(int desktopW, int desktopH) {
-    Game->FullScreen = 1;
-    Game->WideScreen = 1;
-    Game->DrawWidescreenBorders = 1;
-    Game->DesktopWidth = desktopW;
-    Game->DesktopHeight = desktopH;
-    Game->WindowWidth = 800;
-    Game->WindowHeight = 600;
-    Game->DoSetVirtualResolution(0);
+    Settings().FullScreen = 1;
+    Settings().WideScreen = 1;
+    GameDisplay().DrawWidescreenBorders = 1;
+    GameDisplay().DesktopWidth = desktopW;
+    GameDisplay().DesktopHeight = desktopH;
+    GameDisplay().WindowWidth = 800;
+    GameDisplay().WindowHeight = 600;
+    GameDisplay().DoSetVirtualResolution(0);
   }
 };
 
 TEST_F(WidescreenBordersTest, SidePicturesSitInTheBarsAgainstThePicture) {
-  Game->LeftBorderImage = TGameImage::CreateFromImage(Picture(140, 600), "LEFT", 0);
-  Game->RightBorderImage = TGameImage::CreateFromImage(Picture(140, 600), "RIGHT", 0);
+  GameDisplay().LeftBorderImage = TGameImage::CreateFromImage(Picture(140, 600), "LEFT", 0);
+  GameDisplay().RightBorderImage = TGameImage::CreateFromImage(Picture(140, 600), "RIGHT", 0);
   Wide(1920, 1080);
-  ASSERT_EQ(Game->UsingVirtualResolution, 1);
+  ASSERT_EQ(GameDisplay().UsingVirtualResolution, 1);
   rec->Clear();
-  Game->DoDrawWidescreenBorders();
+  GameDisplay().DoDrawWidescreenBorders();
   ASSERT_EQ(rec->recorded.size(), 2u);
   EXPECT_FLOAT_EQ(X(0), 133 - 140) << "the left one ends where the picture begins";
   EXPECT_FLOAT_EQ(X(1), 133 + 800 - 3);
@@ -39,7 +40,7 @@ TEST_F(WidescreenBordersTest, SidePicturesSitInTheBarsAgainstThePicture) {
   // A 4:3 desktop has no bars to draw in.
   Wide(1600, 1200);
   rec->Clear();
-  Game->DoDrawWidescreenBorders();
+  GameDisplay().DoDrawWidescreenBorders();
   EXPECT_TRUE(rec->recorded.empty());
-  Game->FullScreen = 0;
+  Settings().FullScreen = 0;
 }

@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -102,7 +104,7 @@ struct TTestGame {
   TTempDir Folder;
   TTestGame() {
     Game = Owner.get();
-    Game->SubPath = Folder.Path + "/";
+    DataPaths().SubPath = Folder.Path + "/";
     Game->Ini->FileName = Folder.Path + "/tinselvale";
     Clock().FixedRateLogic.CalcMS();
     Delta = 1.0f;
@@ -114,8 +116,8 @@ struct TTestGame {
 // A test game with the audio device and its channels open, as the game opens them.
 struct TAudioGame : TTestGame {
   TAudioGame() {
-    Owner->AudioInit(0);
-    Owner->AudioChannelsInit();
+    Mixer().AudioInit(0, Owner->OSVersion);
+    Mixer().AudioChannelsInit();
   }
 };
 
@@ -207,7 +209,7 @@ inline void RunLogic(int ms) {
     auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     if (elapsed.count() >= ms) break;
     while (done < elapsed.count() / 5) {
-      Game->AudioManage();
+      Mixer().AudioManage();
       ++done;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -7,7 +7,9 @@
 
 #include "AudioTestKit.h"
 #include "audio/ChannelArray.h"
+#include "audio/Mixer.h"
 #include "audio/SoundBank.h"
+#include "core/Settings.h"
 
 using namespace audiotest;
 
@@ -60,7 +62,7 @@ TEST(ChannelArray, HandsOutChannelsInTurnSkippingReservedOnes) {
 
 TEST(ChannelArray, SharesLoudnessAmongPlayingChannels) {
   TTestGame game;
-  game->SoundVolume = 50;
+  Settings().SoundVolume = 50;
   auto pool = TChannelArray::Create(4);
   EXPECT_FLOAT_EQ(pool->MaxVol, 1.5f);
   pool->ChannelByIndex(2)->OriginalVolume = 0.5f;
@@ -75,21 +77,21 @@ TEST(ChannelArray, SharesLoudnessAmongPlayingChannels) {
   EXPECT_FLOAT_EQ(ChannelVolume(pool->ChannelByIndex(2)->Channel), 0.5f * 0.375f * 0.5f);
 
   // The game's own pool shares out its channel count, so four sounds stay at full loudness.
-  game->ChannelsCreate(16);
-  EXPECT_FLOAT_EQ(game->Channels->MaxVol, 16.0f);
-  EXPECT_FLOAT_EQ(game->Channels->BalanceVolumes(4), 1.0f);
+  Mixer().ChannelsCreate(16);
+  EXPECT_FLOAT_EQ(Mixer().Channels->MaxVol, 16.0f);
+  EXPECT_FLOAT_EQ(Mixer().Channels->BalanceVolumes(4), 1.0f);
 
   // Playing through the pool records the requested loudness and the balanced one.
   TGameSound sound;
   sound.sound = CreateSound(nullptr, 0, 1, 16, 22050, 0);
-  game->SoundVolume = 100;
+  Settings().SoundVolume = 100;
   auto played = pool->PlayGameSound(sound, nullptr, 0.8f, -0.5f);
   ASSERT_NE(played, nullptr);
   EXPECT_FLOAT_EQ(played->OriginalVolume, 0.8f);
   EXPECT_FLOAT_EQ(sound.volume, 0.8f);
   EXPECT_FLOAT_EQ(ChannelPan(played->Channel), -0.5f);
-  game->ChannelsKill();
-  EXPECT_EQ(game->Channels, nullptr);
+  Mixer().ChannelsKill();
+  EXPECT_EQ(Mixer().Channels, nullptr);
 }
 
 TEST(SoundBank, FilesSoundsUnderUpperCaseNames) {

@@ -9,7 +9,9 @@
 #include <thread>
 
 #include "AudioTestKit.h"
+#include "audio/Mixer.h"
 #include "audio/SoundLoader.h"
+#include "core/Settings.h"
 #include "platform/Audio.h"
 
 using namespace audiotest;
@@ -25,10 +27,10 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
         StartOpeningAudioDevice();
         StartOpeningAudioDevice();  // a second call while opening changes nothing
         TAudioGame game;
-        out << "driver=" << game->SoundDriver << "\n";
-        game->SoundPlay(LoadSoundChecked(tone, 0));
+        out << "driver=" << Settings().SoundDriver << "\n";
+        Mixer().SoundPlay(LoadSoundChecked(tone, 0));
         std::this_thread::sleep_for(std::chrono::milliseconds(350));
-        game->AudioKill();
+        Mixer().AudioKill();
         out << "wav=" << wav << "\n";
       },
       code);
@@ -44,10 +46,10 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
         UseNoDevice(dir);
         StartOpeningAudioDevice();
         TTestGame game;
-        game->AudioInit(0);
-        out << "driver=" << game->SoundDriver << "\n";
-        game->SoundPlay(LoadSoundChecked(tone, 0));
-        game->AudioKill();
+        Mixer().AudioInit(0, Game->OSVersion);
+        out << "driver=" << Settings().SoundDriver << "\n";
+        Mixer().SoundPlay(LoadSoundChecked(tone, 0));
+        Mixer().AudioKill();
       },
       code);
   ASSERT_EQ(code, 0) << report;
@@ -62,10 +64,10 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
         AudioShutdown();
         out << "after=" << AudioDriverName() << "\n";
         TAudioGame game;
-        out << "driver=" << game->SoundDriver << "\n";
-        game->SoundPlay(LoadSoundChecked(tone, 0));
+        out << "driver=" << Settings().SoundDriver << "\n";
+        Mixer().SoundPlay(LoadSoundChecked(tone, 0));
         std::this_thread::sleep_for(std::chrono::milliseconds(350));
-        game->AudioKill();
+        Mixer().AudioKill();
         out << "wav=" << wav << "\n";
       },
       code);

@@ -11,9 +11,11 @@
 
 #include "AudioTestKit.h"
 #include "OggEncode.h"
+#include "audio/Mixer.h"
 #include "audio/MusicLoader.h"
 #include "audio/OggReader.h"
 #include "audio/VorbisStream.h"
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "platform/Audio.h"
 
@@ -164,39 +166,39 @@ TEST(MusicStream, TrackSoundsThroughStallsHoldsWhilePausedAndShutsDownWhilePlayi
       [&](std::ostream& out) {
         const std::string wav = UseWaveDevice(dir);
         TAudioGame game;
-        game->MusicPath = dir + "/";
-        game->MusicLoad("music.ogg", 1);
-        game->MusicPlay(0, 0, 0);
+        DataPaths().MusicPath = dir + "/";
+        Mixer().MusicLoad("music.ogg", 1);
+        Mixer().MusicPlay(0, 0, 0);
         // The game loop blocks, as while a level loads: no audio call at all.
         Wait(1500);
-        out << "playing=" << game->MusicIsPlaying() << "\n";
+        out << "playing=" << Mixer().MusicIsPlaying() << "\n";
         // Paused (as the game does when paused or sent to the background) for many of
         // the feeder's rounds, kept going by an inaudible second track.
         TChannelPtr other = CueSound(LoadMusicChecked(dir + "/music.ogg", SOUND_LOOP), nullptr);
         SetChannelVolume(other, 0.0f);
         ResumeChannel(other);
-        game->MusicOff();
+        Mixer().MusicOff();
         Wait(700);
-        out << "held=" << ChannelPlaying(game->MusicChannel) << "\n";
+        out << "held=" << ChannelPlaying(Mixer().MusicChannel) << "\n";
         StopChannel(other);
-        game->MusicOn();
+        Mixer().MusicOn();
         Wait(700);
         // Stopped, then the same track cued again from its start.
-        game->MusicStop();
-        out << "stopped=" << game->MusicIsPlaying() << "\n";
+        Mixer().MusicStop();
+        out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
         Wait(300);
-        game->MusicPlay(0, 0, 0);
-        out << "again=" << game->MusicIsPlaying() << "\n";
+        Mixer().MusicPlay(0, 0, 0);
+        out << "again=" << Mixer().MusicIsPlaying() << "\n";
         Wait(500);
         // Shut down while the track plays; the handles stay usable and silent.
-        TChannelPtr channel = game->MusicChannel;
+        TChannelPtr channel = Mixer().MusicChannel;
         AudioShutdown();
         out << "afterShutdown=" << ChannelPlaying(channel) << "\n";
         ResumeChannel(channel);
         SetChannelVolume(channel, 1.0f);
-        CueSound(game->MusicSample, channel);
+        CueSound(Mixer().MusicSample, channel);
         out << "recued=" << ChannelPlaying(channel) << "\n";
-        game->AudioKill();
+        Mixer().AudioKill();
         out << "wav=" << wav << "\n";
       },
       code);
@@ -297,7 +299,7 @@ TEST(MusicStream, TracksThatEndOrGiveNothingEndWithoutSpinning) {
         }
         Wait(500);
         AudioUpdate();
-        game->AudioKill();
+        Mixer().AudioKill();
       },
       code);
   ASSERT_EQ(code, 0) << report;
@@ -330,7 +332,7 @@ TEST(MusicStream, AVoiceThatRanDryStartsAgainWithoutReplayingWhatItPlayed) {
         TChannelPtr channel = CueSound(sound, nullptr);
         ResumeChannel(channel);
         out << "ended=" << (WaitUntilSilent(channel, 8000) <= 8000) << "\n";
-        game->AudioKill();
+        Mixer().AudioKill();
         out << "wav=" << wav << "\n";
       },
       code);

@@ -9,8 +9,11 @@
 #include "AudioTestKit.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
+#include "audio/Mixer.h"
 #include "audio/SoundBank.h"
 #include "audio/SoundLoader.h"
+#include "core/DataPaths.h"
+#include "core/Settings.h"
 
 using namespace audiotest;
 
@@ -27,21 +30,21 @@ TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
       [&](std::ostream& out) {
         std::string wav = UseWaveDevice(dir);
         TAudioGame game;
-        out << "driver=" << game->SoundDriver << "\n";
+        out << "driver=" << Settings().SoundDriver << "\n";
         out << "os=" << game->OSVersion << "\n";
-        game->SoundPlay(LoadSoundChecked(a440, 0));  // heard
+        Mixer().SoundPlay(LoadSoundChecked(a440, 0));  // heard
         Wait(350);
-        game->SoundOff();
-        game->SoundPlay(LoadSoundChecked(b660, 0));  // effects off
-        game->SoundOn();
-        game->SoundSetVolume(0, 0);
-        game->SoundPlay(LoadSoundChecked(c880, 0));  // volume 0
+        Mixer().SoundOff();
+        Mixer().SoundPlay(LoadSoundChecked(b660, 0));  // effects off
+        Mixer().SoundOn();
+        Mixer().SoundSetVolume(0, 0);
+        Mixer().SoundPlay(LoadSoundChecked(c880, 0));  // volume 0
         // A damaged settings value reaches the device clamped, not as an error.
-        game->SoundVolume = -50;
-        game->SoundPlay(LoadSoundChecked(d1100, 0));
+        Settings().SoundVolume = -50;
+        Mixer().SoundPlay(LoadSoundChecked(d1100, 0));
         Wait(350);
         // 300 Hz played at 1.5 times the rate sounds at 450 Hz.
-        game->SoundVolume = 100;
+        Settings().SoundVolume = 100;
         auto tone = TGameSound::Create(e300, 0);
         tone->pitch = 1.5f;
         TChannelPtr channel;
@@ -49,7 +52,7 @@ TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
         out << "playing=" << ChannelPlaying(channel) << "\n";
         Wait(350);
         out << "finished=" << ChannelPlaying(channel) << "\n";
-        game->AudioKill();
+        Mixer().AudioKill();
         out << "wav=" << wav << "\n";
       },
       code);
@@ -80,17 +83,17 @@ TEST(Playback, MusicFadesInAndOutOverTheirLengths) {
       [&](std::ostream& out) {
         std::string wav = UseWaveDevice(dir);
         TAudioGame game;
-        game->MusicPath = dir + "/";
-        game->MusicFadeIn = 600;
-        game->MusicLoad("music.wav", 1);
-        game->MusicPlay(1, 0, 0);
+        DataPaths().MusicPath = dir + "/";
+        Mixer().MusicFadeIn = 600;
+        Mixer().MusicLoad("music.wav", 1);
+        Mixer().MusicPlay(1, 0, 0);
         RunLogic(1000);
-        out << "playing=" << game->MusicIsPlaying() << "\n";
-        game->MusicFadeOutSet(600);
+        out << "playing=" << Mixer().MusicIsPlaying() << "\n";
+        Mixer().MusicFadeOutSet(600);
         RunLogic(900);
-        game->MusicStop();
-        out << "stopped=" << game->MusicIsPlaying() << "\n";
-        game->AudioKill();
+        Mixer().MusicStop();
+        out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
+        Mixer().AudioKill();
         out << "wav=" << wav << "\n";
       },
       code);
@@ -153,15 +156,15 @@ TEST(Playback, PoolsFillUpAndFreeWhenSoundsEnd) {
         out << "again=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr) << "\n";
 
         // A non-looping track that played to its end is not replayed by switching music on.
-        game->MusicSet(LoadSoundChecked(tone, 0), "tone.wav", 0);
-        game->MusicPlay(0, 0, 0);
+        Mixer().MusicSet(LoadSoundChecked(tone, 0), "tone.wav", 0);
+        Mixer().MusicPlay(0, 0, 0);
         Wait(400);
-        game->AudioManage();
-        out << "musicStopped=" << game->MusicStopped << "\n";
-        game->MusicOff();
-        game->MusicOn();
-        out << "replayed=" << game->MusicIsPlaying() << "\n";
-        game->AudioKill();
+        Mixer().AudioManage();
+        out << "musicStopped=" << Mixer().MusicStopped << "\n";
+        Mixer().MusicOff();
+        Mixer().MusicOn();
+        out << "replayed=" << Mixer().MusicIsPlaying() << "\n";
+        Mixer().AudioKill();
       },
       code);
   ASSERT_EQ(code, 0) << report;
@@ -188,56 +191,56 @@ TEST(Playback, WithoutADeviceEveryOperationRunsSilently) {
       [&](std::ostream& out) {
         UseNoDevice(dir);
         TAudioGame game;
-        out << "driver=" << game->SoundDriver << "\n";
-        game->ChangeSoundDriver("DirectSound", 1);
-        out << "again=" << game->SoundDriver << "\n";
-        game->SoundPath = dir + "/";
-        game->MusicPath = dir + "/";
-        game->ChannelsCreate(16);
-        game->SetEscapeSound("buttonclick");
+        out << "driver=" << Settings().SoundDriver << "\n";
+        Mixer().ChangeSoundDriver("DirectSound", 1);
+        out << "again=" << Settings().SoundDriver << "\n";
+        DataPaths().SoundPath = dir + "/";
+        DataPaths().MusicPath = dir + "/";
+        Mixer().ChannelsCreate(16);
+        Mixer().SetEscapeSound("buttonclick");
         TSoundBank bank;
         bank.SetPath(dir);
         auto sound = bank.Load("tone", 1, 1, "", 0);
         TChannelPtr channel;
 
-        game->MusicLoad("tone.wav", 1);
-        game->MusicPlay(1, 0, 0);
-        for (int i = 0; i < 20; ++i) game->AudioManage();
-        game->MusicFadeOutSet(50);
-        game->MusicFadeOutManage();
-        game->MusicSetVolume(50, 1);
-        game->MusicChangeVolume(10);
-        game->MusicOff();
-        game->MusicOn();
-        game->ToggleMusic();
-        game->ToggleMusic();
-        game->MusicStop();
-        game->MusicNone();
-        game->SoundPlay(sound->sound);
-        game->SoundPlaySameChannel(channel, sound->sound);
-        game->SoundPlayReturnChannel(channel, sound->sound, 1.2f);
-        game->GameSoundPlay(channel, *sound, 0.5f);
-        game->SoundSetVolume(70, 1);
-        game->SoundChangeVolume(-10);
-        game->ToggleSound();
-        game->ToggleSound();
-        game->SpeechPlay(*sound, 1);
-        game->SpeechStop();
-        game->SpeechSetVolume(30, 1);
-        game->SpeechChangeVolume(5);
-        game->SpeechOff();
-        game->SpeechOn();
-        game->EscapeSoundPlay();
-        game->StopChannels();
-        game->PauseFadeCounter = 10;
-        game->PauseFadeDirection = -1;
-        game->PauseFadeManage();
+        Mixer().MusicLoad("tone.wav", 1);
+        Mixer().MusicPlay(1, 0, 0);
+        for (int i = 0; i < 20; ++i) Mixer().AudioManage();
+        Mixer().MusicFadeOutSet(50);
+        Mixer().MusicFadeOutManage();
+        Mixer().MusicSetVolume(50, 1);
+        Mixer().MusicChangeVolume(10);
+        Mixer().MusicOff();
+        Mixer().MusicOn();
+        Mixer().ToggleMusic();
+        Mixer().ToggleMusic();
+        Mixer().MusicStop();
+        Mixer().MusicNone();
+        Mixer().SoundPlay(sound->sound);
+        Mixer().SoundPlaySameChannel(channel, sound->sound);
+        Mixer().SoundPlayReturnChannel(channel, sound->sound, 1.2f);
+        Mixer().GameSoundPlay(channel, *sound, 0.5f);
+        Mixer().SoundSetVolume(70, 1);
+        Mixer().SoundChangeVolume(-10);
+        Mixer().ToggleSound();
+        Mixer().ToggleSound();
+        Mixer().SpeechPlay(*sound, 1);
+        Mixer().SpeechStop();
+        Mixer().SpeechSetVolume(30, 1);
+        Mixer().SpeechChangeVolume(5);
+        Mixer().SpeechOff();
+        Mixer().SpeechOn();
+        Mixer().EscapeSoundPlay();
+        Mixer().StopChannels();
+        Mixer().PauseFadeCounter = 10;
+        Mixer().PauseFadeDirection = -1;
+        Mixer().PauseFadeManage();
         int given = 0;
-        for (int i = 0; i < 40; ++i) given += game->Channels->PlayGameSound(*sound, nullptr, 1, 0) != nullptr;
+        for (int i = 0; i < 40; ++i) given += Mixer().Channels->PlayGameSound(*sound, nullptr, 1, 0) != nullptr;
         out << "given=" << given << "\n";
-        out << "playing=" << ChannelPlaying(channel) + game->Channels->CountPlaying() << "\n";
-        out << "music=" << game->MusicIsPlaying() << "\n";
-        game->AudioKill();
+        out << "playing=" << ChannelPlaying(channel) + Mixer().Channels->CountPlaying() << "\n";
+        out << "music=" << Mixer().MusicIsPlaying() << "\n";
+        Mixer().AudioKill();
       },
       code);
   ASSERT_EQ(code, 0) << report;

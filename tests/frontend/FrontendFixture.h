@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/IniFile.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "game/GameLoading.h"
 #include "game/PlayerProgress.h"
 #include "gfx/ImageBank.h"
@@ -22,6 +24,7 @@
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "support/TestFolder.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
@@ -39,18 +42,18 @@ class FrontendTest : public RecordingTest {
     });
     folder = TestFolder("-frontend");
     std::filesystem::create_directories(folder / "profiles");
-    Game->DataPrefix = built;
+    DataPaths().DataPrefix = built;
     Game->SetDefaultPaths();
-    Game->SubPath = folder.string() + "/";
+    DataPaths().SubPath = folder.string() + "/";
     Game->Ini->FileName = (folder / "tinselvale").string();
-    Game->ProfilePath = (folder / "profiles").string() + "/";
-    Game->Music = 0;
-    Game->Sound = 0;
-    Game->Fade = 0;
+    DataPaths().ProfilePath = (folder / "profiles").string() + "/";
+    Settings().Music = 0;
+    Settings().Sound = 0;
+    Settings().Fade = 0;
     GameText = TGameText::Create(built + "Data/text/gametext.txt");
     TProfile::CreateUserFunction = InitNewProfile;
     InputFlush();
-    Game->Mouse->ClearButtons();
+    Pointer().ClearButtons();
   }
   void TearDown() override {
     SetErrorReportHook(nullptr);
@@ -67,7 +70,7 @@ class FrontendTest : public RecordingTest {
   // The pictures the board draws with, as the start-up loading fills the bank.
   void LoadBank() {
     ImageBank = std::make_unique<TImageBank>();
-    ImageBank->SetPath(Game->ImagePath);
+    ImageBank->SetPath(DataPaths().ImagePath);
     LoadGamePictures([] {});
   }
   void UseProfile(const std::string& name) {
@@ -78,27 +81,27 @@ class FrontendTest : public RecordingTest {
   // Enters screen as the main loop would (load and start) without its fade-in.
   void Enter(TScreen& screen) {
     screen.PreStart();
-    Game->GameFade->Finish();
+    Screens().GameFade->Finish();
   }
   // The pointer at (x, y) with the left button pressed and released since the last step.
   void ClickAt(int x, int y) {
-    Game->Mouse->x = x;
-    Game->Mouse->y = y;
-    Game->Mouse->ButtonDown(1);
-    Game->Mouse->ButtonUp(1);
+    Pointer().x = x;
+    Pointer().y = y;
+    Pointer().ButtonDown(1);
+    Pointer().ButtonUp(1);
   }
   // The pointer at (x, y) with the left button held.
   void HoldAt(int x, int y) {
-    Game->Mouse->x = x;
-    Game->Mouse->y = y;
-    Game->Mouse->ButtonDown(1);
+    Pointer().x = x;
+    Pointer().y = y;
+    Pointer().ButtonDown(1);
   }
   void ClickButton(TScreen& screen, const std::string& name) {
     auto button = screen.Menu->FindButton(name);
     ASSERT_TRUE(button) << name;
     ClickAt(int(button->x) + 5, int(button->y) + 5);
     screen.RunLogic();
-    Game->Mouse->ClearButtons();
+    Pointer().ClearButtons();
   }
   // The value of key in the settings file as written.
   std::string Setting(const std::string& key) const {

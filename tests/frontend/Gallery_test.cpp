@@ -2,9 +2,11 @@
 // unlocked one in the viewer and refuses a locked one; the viewer's wallpaper label
 // reports a file it cannot write instead of claiming success.
 #include "FrontendFixture.h"
+#include "core/DataPaths.h"
 #include "frontend/GalleryScreen.h"
 #include "frontend/PictureChoice.h"
 #include "frontend/PictureScreen.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/DialogOK.h"
 
 class GalleryTest : public FrontendTest {
@@ -53,28 +55,28 @@ TEST_F(GalleryTest, SlotsFollowTheProfilesRecordsAndOnlyUnlockedOnesOpen) {
   EXPECT_EQ(gallery.SlotAt(112, 154), -1) << "the top edge is outside";
 
   // A locked slot only refuses.
-  Game->DestinationTScreen = nullptr;
+  Screens().DestinationTScreen = nullptr;
   Slot(1, x, y);
   ClickAt(x, y);
   gallery.RunLogic();
-  EXPECT_EQ(Game->DestinationTScreen, nullptr);
+  EXPECT_EQ(Screens().DestinationTScreen, nullptr);
   EXPECT_EQ(gallery.StopKill, 0);
 
   // An unlocked one opens the viewer and keeps the gallery loaded.
   Slot(4, x, y);
   ClickAt(x, y);
   gallery.RunLogic();
-  EXPECT_EQ(Game->DestinationTScreen, &viewer);
+  EXPECT_EQ(Screens().DestinationTScreen, &viewer);
   EXPECT_EQ(gallery.StopKill, 1);
   EXPECT_EQ(gallery.StopInit, 1);
   EXPECT_EQ(viewer.Destination, &gallery);
   EXPECT_EQ(TPictureChoice::Index, 5);
-  Game->GameFade->Finish();
+  Screens().GameFade->Finish();
   Enter(viewer);
   EXPECT_EQ(viewer.GetPicName(), "pic5.jpg");
 
   // Back in the gallery it only starts again, and its next departure kills it.
-  Game->GameFade->Finish();
+  Screens().GameFade->Finish();
   gallery.PreStart();
   EXPECT_TRUE(gallery.Pics[4]) << "still loaded";
   EXPECT_EQ(gallery.StopKill, 0);
@@ -91,13 +93,13 @@ TEST_F(GalleryTest, TheViewersLabelReportsAWallpaperFileItCannotWrite) {
   EXPECT_FALSE(viewer.OverLabel(viewer.LabelX + viewer.LabelW, viewer.LabelY));
 
   // The shared folder is gone: nothing can be written there.
-  Game->SubPath = (folder / "missing" / "deeper").string() + "/";
-  Game->DestinationTScreen = nullptr;
+  DataPaths().SubPath = (folder / "missing" / "deeper").string() + "/";
+  Screens().DestinationTScreen = nullptr;
   ClickAt(viewer.LabelX + 2, viewer.LabelY + 2);
   viewer.RunLogic();
   ASSERT_EQ(viewer.Dialogs.Count(), 1);
   EXPECT_FALSE(std::filesystem::exists(TPictureScreen::WallpaperPath()));
-  EXPECT_EQ(Game->DestinationTScreen, nullptr) << "the viewer stays";
+  EXPECT_EQ(Screens().DestinationTScreen, nullptr) << "the viewer stays";
   TDialog* dialog = viewer.Dialogs.Top();
   ASSERT_TRUE(dialog && dialog->Caption);
   EXPECT_EQ(dialog->Caption->Text, "Failed to save file " + TPictureScreen::WallpaperPath());
@@ -108,5 +110,5 @@ TEST_F(GalleryTest, TheViewersLabelReportsAWallpaperFileItCannotWrite) {
   viewer.Dialogs.Kill();
   ClickAt(400, 300);
   viewer.RunLogic();
-  EXPECT_EQ(Game->DestinationTScreen, &gallery);
+  EXPECT_EQ(Screens().DestinationTScreen, &gallery);
 }

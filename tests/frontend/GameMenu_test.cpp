@@ -4,6 +4,8 @@
 #include "FrontendFixture.h"
 #include "frontend/GameMenu.h"
 #include "gfx/Animation.h"
+#include "screens/ScreenSwitch.h"
+#include "ui/MousePointer.h"
 
 class GameMenuTest : public FrontendTest {
  protected:
@@ -53,7 +55,7 @@ TEST_F(GameMenuTest, SlidesUpAndBackAndAnswersOnlyAtRest) {
   Click("resume");
   EXPECT_EQ(Step(1), TGameMenu::Showing);
   EXPECT_TRUE(menu.Sliding());
-  Game->Mouse->ClearButtons();
+  Pointer().ClearButtons();
 
   // Escape now turns it back from where it is.
   Escape();
@@ -74,7 +76,7 @@ TEST_F(GameMenuTest, SlidesUpAndBackAndAnswersOnlyAtRest) {
   EXPECT_FLOAT_EQ(menu.GetTopY(), 0);
   Click("resume");
   EXPECT_EQ(Step(1), TGameMenu::Closing);
-  Game->Mouse->ClearButtons();
+  Pointer().ClearButtons();
   EXPECT_EQ(Step(79), TGameMenu::Closed);
   EXPECT_EQ(menu.Active, 1);
   Step(2);
@@ -86,7 +88,7 @@ TEST_F(GameMenuTest, VisitsKeepTheLevelLoadedAndSaveAndExitWorksWithoutAProfile)
   Step(81);
   Click("options");
   Step(1);
-  EXPECT_EQ(Game->DestinationTScreen, &options);
+  EXPECT_EQ(Screens().DestinationTScreen, &options);
   EXPECT_EQ(options.Destination, &level);
   EXPECT_EQ(level.StopKill, 1);
   EXPECT_EQ(level.StopInit, 1);
@@ -94,10 +96,10 @@ TEST_F(GameMenuTest, VisitsKeepTheLevelLoadedAndSaveAndExitWorksWithoutAProfile)
 
 
   // No title screen and no player: the program's end, and nothing saved.
-  Game->GameFade->Finish();
-  Game->Mouse->ClearButtons();
+  Screens().GameFade->Finish();
+  Pointer().ClearButtons();
   Game->CurrentProfile.reset();
   Click("saveandexit");
   Step(1);
-  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen.get());
+  EXPECT_EQ(Screens().DestinationTScreen, Screens().ExitScreen.get());
 }

@@ -7,6 +7,7 @@
 #include "game/GameTotals.h"
 #include "player/HighScoreEntry.h"
 #include "player/HighScoreList.h"
+#include "screens/ScreenSwitch.h"
 
 class GameOverTest : public FrontendTest {
  protected:
@@ -52,7 +53,7 @@ TEST_F(GameOverTest, AGoodScoreEntersTheTableAtItsPlace) {
   InputRecordKey(13, 0, false);
   InputQueueChar(13);
   screen.RunLogic();
-  EXPECT_EQ(Game->DestinationTScreen, &title);
+  EXPECT_EQ(Screens().DestinationTScreen, &title);
   const std::vector<std::string> want = {"P0", "P1", "P2", "P3", "Zoe Q", "P4", "P5", "P6", "P7", "P8"};
   EXPECT_EQ(Names(), want) << "above the 600, below the 700, the lowest gone";
   EXPECT_EQ(Game->HighScores->Entries[4].score, 650);
@@ -75,15 +76,15 @@ TEST_F(GameOverTest, APoorScoreOrEscapeLeavesTheTableAsItWas) {
   ASSERT_EQ(screen.GameTotals->Items.size(), 3u) << "score, matches and time slide in";
   EXPECT_EQ(screen.GameTotals->Values[0], "50");
   ClickButton(screen, "ok");
-  EXPECT_EQ(Game->DestinationTScreen, &title);
+  EXPECT_EQ(Screens().DestinationTScreen, &title);
   EXPECT_EQ(Names(), before);
   screen.Kill();
 
-  Game->GameFade->Finish();
+  Screens().GameFade->Finish();
   game.Player->Score = 5000;
   Enter(screen);
   Type("Max");
   EXPECT_EQ(screen.SetEscDestination(), 0);
-  EXPECT_EQ(Game->DestinationTScreen, &title);
+  EXPECT_EQ(Screens().DestinationTScreen, &title);
   EXPECT_EQ(Names(), before) << "Escape leaves without the typed name";
 }

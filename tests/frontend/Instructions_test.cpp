@@ -1,6 +1,7 @@
 // The instructions' demonstrations run their five phases (4000 ms in all) over and
 // over; the effects appear as the match shows, scaled by the detail setting.
 #include "FrontendFixture.h"
+#include "core/Settings.h"
 #include "frontend/InstructionsScreen.h"
 #include "gfx/Animation.h"
 
@@ -29,7 +30,7 @@ class InstructionsTest : public FrontendTest {
 };
 
 TEST_F(InstructionsTest, TheDemonstrationsStepThroughTheirPhasesAndRepeat) {
-  Game->Particles = 100;
+  Settings().Particles = 100;
   Enter(screen);
   EXPECT_EQ(screen.Phase(), TInstructionsScreen::PhaseStart);
   EXPECT_GT(Drawn(), 0u);
@@ -55,7 +56,7 @@ TEST_F(InstructionsTest, TheDemonstrationsStepThroughTheirPhasesAndRepeat) {
   EXPECT_TRUE(screen.Anim1->Active);
 
   // At detail 0 the brick debris and the flash still come, the dust and sparkles not.
-  Game->Particles = 0;
+  Settings().Particles = 0;
   screen.BoardParticles.Clear();
   screen.EffectParticles.Clear();
   Step(400);

@@ -2,8 +2,11 @@
 // back from the settings file after "ok" or Escape; a slider moved before leaving
 // by "credits" is not yet written then, but the program's ending writes it.
 #include "FrontendFixture.h"
+#include "core/Settings.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/OptionsScreen.h"
+#include "screens/ScreenSwitch.h"
+#include "ui/MousePointer.h"
 #include "ui/Slider.h"
 
 class OptionsTest : public FrontendTest {
@@ -14,9 +17,9 @@ class OptionsTest : public FrontendTest {
     RegisterScreen(TScreenId::Options, &options);
     RegisterScreen(TScreenId::Credits, &credits);
     options.Destination = &back;
-    Game->MusicVolume = 100;
-    Game->SoundVolume = 100;
-    Game->Particles = 80;
+    Settings().MusicVolume = 100;
+    Settings().SoundVolume = 100;
+    Settings().Particles = 80;
     Game->IniUpdate(1);
     Enter(options);
   }
@@ -29,7 +32,7 @@ class OptionsTest : public FrontendTest {
     const float left = slider.x + float(slider.Border), width = float(slider.w - 2 * slider.Border);
     HoldAt(int(left + share * width), int(slider.y) + slider.h / 2);
     options.RunLogic();
-    Game->Mouse->ClearButtons();
+    Pointer().ClearButtons();
   }
 
   TOptionsScreen options;
@@ -41,44 +44,44 @@ TEST_F(OptionsTest, ChangesTakeEffectAtOnceAndAreReadBackFromTheSettingsFile) {
   Drag(*options.MusicSlider, 0.0f);
   Drag(*options.DetailSlider, 1.0f);
   Drag(*options.SoundSlider, 0.5f);
-  EXPECT_EQ(Game->MusicVolume, 0) << "the left end is 0";
-  EXPECT_EQ(Game->Particles, 100) << "the right end is 100";
-  EXPECT_NEAR(Game->SoundVolume, 50, 1);
+  EXPECT_EQ(Settings().MusicVolume, 0) << "the left end is 0";
+  EXPECT_EQ(Settings().Particles, 100) << "the right end is 100";
+  EXPECT_NEAR(Settings().SoundVolume, 50, 1);
   EXPECT_EQ(Setting("MUSIC VOLUME"), "100") << "nothing written while the screen shows";
 
-  const int pointer = Game->CustomMousePointer;
+  const int pointer = Settings().CustomMousePointer;
   ClickButton(options, "customcursor");
-  EXPECT_EQ(Game->CustomMousePointer, 1 - pointer);
+  EXPECT_EQ(Settings().CustomMousePointer, 1 - pointer);
   EXPECT_EQ(Game->SettingsUnsaved, 1) << "written at the latest when the program ends";
 
   ClickButton(options, "ok");
-  EXPECT_EQ(Game->DestinationTScreen, &back);
+  EXPECT_EQ(Screens().DestinationTScreen, &back);
   EXPECT_EQ(Setting("MUSIC VOLUME"), "0");
   EXPECT_EQ(Setting("PARTICLES"), "100");
-  EXPECT_EQ(Setting("SOUND VOLUME"), std::to_string(Game->SoundVolume));
+  EXPECT_EQ(Setting("SOUND VOLUME"), std::to_string(Settings().SoundVolume));
   EXPECT_EQ(Setting("CUSTOM MOUSE POINTER"), std::to_string(1 - pointer));
 
   // Escape writes like "ok".
-  Game->GameFade->Finish();
+  Screens().GameFade->Finish();
   options.Kill();
   Enter(options);
   Drag(*options.MusicSlider, 1.0f);
   options.SetEscDestination();
-  EXPECT_EQ(Game->DestinationTScreen, &back);
+  EXPECT_EQ(Screens().DestinationTScreen, &back);
   EXPECT_EQ(Setting("MUSIC VOLUME"), "100");
 }
 
 TEST_F(OptionsTest, ASliderMovedBeforeLeavingByCreditsIsWrittenWhenTheProgramEnds) {
   Drag(*options.MusicSlider, 0.25f);
-  const int moved = Game->MusicVolume;
+  const int moved = Settings().MusicVolume;
   ASSERT_LT(moved, 100);
   ClickButton(options, "credits");
-  EXPECT_EQ(Game->DestinationTScreen, &credits);
+  EXPECT_EQ(Screens().DestinationTScreen, &credits);
   EXPECT_EQ(Setting("MUSIC VOLUME"), "100") << "credits does not write at that moment";
 
   // The credits lead back to the options screen.
   EXPECT_EQ(credits.SetEscDestination(), 0);
-  EXPECT_EQ(Game->DestinationTScreen, &options);
+  EXPECT_EQ(Screens().DestinationTScreen, &options);
 
   // What the exit routine does first.
   Game->SaveUnsavedSettings();

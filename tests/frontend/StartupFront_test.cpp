@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/DataPaths.h"
 #include "support/GameFixture.h"
 #include "frontend/StartupLoading.h"
 #include "frontend/TitleScreen.h"
@@ -28,7 +29,7 @@ class StartupFrontTest : public GameTest {
     GameTest::SetUp();
     ScreenWidth = 800;
     ScreenHeight = 600;
-    Game->DataPrefix = kBuild + "/";
+    DataPaths().DataPrefix = kBuild + "/";
     Game->SetDefaultPaths();
   }
 };
@@ -79,7 +80,7 @@ TEST(TitleScreen, OnlyAProperPlayerFileCountsAsAPlayer) {
 TEST_F(StartupFrontTest, GreetingNamesThePlayerAndStaysOnScreenForALongName) {
   if (!DataBuilt()) GTEST_SKIP() << "data tree not built";
   Font48 = LoadImageFont(kBuild + "/Data/fonts/CARD1.dat", 48, 6);
-  GameText = TGameText::Create(Game->TextPath + "gametext.txt");
+  GameText = TGameText::Create(DataPaths().TextPath + "gametext.txt");
   const std::string welcome = GameText->FindString("Welcome");
   ASSERT_FALSE(welcome.empty());
   TTitleScreen title;

@@ -1,6 +1,7 @@
 // The board's real effects: a match leaves rising additive score pictures and
 // brick debris in the lists the game screen draws, scaled by the effects setting.
 #include "BoardPlayFixture.h"
+#include "core/Settings.h"
 #include "game/BoardParticles.h"
 #include "gfx/Particle.h"
 
@@ -25,7 +26,7 @@ TEST_F(BoardPlayTest, AMatchLeavesScorePicturesDebrisAndScaledSprays) {
   // Each burst: 15 flakes and 4 puffs at full effects.
   EXPECT_EQ(fx->EffectParticles.Count(), 3u * 19u);
   fx->Clear();
-  Game->Particles = 50;
+  Settings().Particles = 50;
   Place({"111", "232"});
   Grid->DoMatches(0, 0);
   EXPECT_EQ(fx->EffectParticles.Count(), 3u * (7u + 2u));

@@ -9,6 +9,7 @@
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
+#include "core/Settings.h"
 #include "game/BoardResources.h"
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"
@@ -24,9 +25,8 @@ class BoardPlayTest : public BoardTest {
     game = std::make_unique<TGame>();
     Game = game.get();
     Clock().FixedRateLogic.CalcMS();
-    Game->Particles = 100;
-    Game->Mouse = std::make_shared<TMousePointer>();
-    mouse = Game->Mouse.get();
+    Settings().Particles = 100;
+    mouse = &Pointer();
     host->pointer = mouse;
     ImageBank = std::make_unique<TImageBank>();
     for (const char* name : {"pointer", "pointersmall", "brick", "armour", "cellpane", "lock", "bonushighlightmid", "particlering"})

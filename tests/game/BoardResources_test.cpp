@@ -6,7 +6,9 @@
 #include <iterator>
 
 #include "BoardPlayFixture.h"
+#include "core/DataPaths.h"
 #include "core/GameClock.h"
+#include "core/Settings.h"
 #include "game/GameLoading.h"
 #include "game/GameScreen.h"
 #include "game/PlayerProgress.h"
@@ -19,7 +21,7 @@
 TEST_F(BoardPlayTest, StartUpPicturesAreFiledUpperCaseWithTheirHandlesAndStrips) {
   const std::string folder = std::string(TV_BUILD_DIR) + "/Data/graphics/";
   if (!std::filesystem::exists(folder + "gems.png")) GTEST_SKIP() << "data tree not built";
-  Game->ImagePath = folder;
+  DataPaths().ImagePath = folder;
   auto saved = std::move(ImageBank);
   ImageBank = std::make_unique<TImageBank>();
   ImageBank->SetPath(folder);
@@ -49,8 +51,8 @@ TEST_F(BoardPlayTest, StartUpPicturesAreFiledUpperCaseWithTheirHandlesAndStrips)
   EXPECT_EQ(bank.Find("BRICK")->w, 50);
   EXPECT_EQ(bank.Find("ARMOUR")->h, 50);
   // The pointer's own picture carries its hot spot 4 pixels in.
-  ASSERT_TRUE(Game->Mouse->Image);
-  EXPECT_EQ(Game->Mouse->offsetx, 4);
+  ASSERT_TRUE(Pointer().Image);
+  EXPECT_EQ(Pointer().offsetx, 4);
   EXPECT_TRUE(Game->SpritePaused);
   ImageBank = std::move(saved);
 }
@@ -73,12 +75,12 @@ TEST(BoardResources, SoundListCoversEveryBoardSound) {
 }
 
 TEST_F(BoardPlayTest, EveryLevelOfBothPacksLoadsFromItsFile) {
-  Game->DataPrefix = std::string(TV_BUILD_DIR) + "/";
-  if (!std::filesystem::exists(Game->DataPrefix + TGameGrid::LevelPath(0, 1))) GTEST_SKIP() << "data tree not built";
+  DataPaths().DataPrefix = std::string(TV_BUILD_DIR) + "/";
+  if (!std::filesystem::exists(DataPaths().DataPrefix + TGameGrid::LevelPath(0, 1))) GTEST_SKIP() << "data tree not built";
   for (int pack = 0; pack < 2; ++pack) {
     for (int level = 1; level <= 55; ++level) {
       Grid = TGameGrid::Create();
-      ASSERT_EQ(Grid->LoadFile(Game->DataPrefix + TGameGrid::LevelPath(pack, level)), 1) << pack << "/" << level;
+      ASSERT_EQ(Grid->LoadFile(DataPaths().DataPrefix + TGameGrid::LevelPath(pack, level)), 1) << pack << "/" << level;
       EXPECT_GT(Grid->Gold, 0) << pack << "/" << level;
       EXPECT_LE(Grid->levelwidth, 12) << pack << "/" << level;
     }
@@ -87,22 +89,22 @@ TEST_F(BoardPlayTest, EveryLevelOfBothPacksLoadsFromItsFile) {
 
 TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
   EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 40);
-  Game->CurrentSpeed = 2.0f;
+  Clock().CurrentSpeed = 2.0f;
   EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 20);
   // A new grid takes its swap time from the timer as it is now.
   Grid = TGameGrid::Create();
   EXPECT_FLOAT_EQ(Grid->SwapTime, 20);
-  Game->CurrentSpeed = 1.0f;
+  Clock().CurrentSpeed = 1.0f;
   // A game object whose timer was never set up still gives whole 5 ms steps.
   Clock().FixedRateLogic.MS = 0;
   EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 40);
 }
 
 TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndAFinishedPackStartsAgain) {
-  Game->DataPrefix = std::string(TV_BUILD_DIR) + "/";
+  DataPaths().DataPrefix = std::string(TV_BUILD_DIR) + "/";
   Game->SetDefaultPaths();
-  Game->Music = 0;
-  if (!std::filesystem::exists(Game->DataPrefix + TGameGrid::LevelPath(1, 1))) GTEST_SKIP() << "data tree not built";
+  Settings().Music = 0;
+  if (!std::filesystem::exists(DataPaths().DataPrefix + TGameGrid::LevelPath(1, 1))) GTEST_SKIP() << "data tree not built";
   TGameScreen screen;
   PlayerProgress.Level = {};
   PlayerProgress.Unlocked = {};
@@ -112,7 +114,7 @@ TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndAFinishedPackStartsAgain) {
   screen.Load();
   screen.Start();
   auto expect = [&](int pack, int level) {
-    std::ifstream in(Game->DataPrefix + TGameGrid::LevelPath(pack, level), std::ios::binary);
+    std::ifstream in(DataPaths().DataPrefix + TGameGrid::LevelPath(pack, level), std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const TLevelFile file = TLevelFile::Parse(text);
     EXPECT_EQ(LevelPack, pack);

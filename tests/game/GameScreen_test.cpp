@@ -7,6 +7,9 @@
 #include <unistd.h>
 
 #include "BoardPlayFixture.h"
+#include "audio/Mixer.h"
+#include "core/DataPaths.h"
+#include "core/Settings.h"
 #include "game/GameScreen.h"
 #include "game/GameTotals.h"
 #include "gfx/Draw.h"
@@ -17,7 +20,9 @@
 #include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
+#include "ui/MousePointer.h"
 
 namespace fs = std::filesystem;
 
@@ -30,12 +35,12 @@ class GameScreenTest : public BoardPlayTest {
     folder = fs::temp_directory_path() / ("tv-screen-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::create_directories(folder / "data/levels");
     fs::create_directories(folder / "profiles");
-    Game->DataPrefix = built;
+    DataPaths().DataPrefix = built;
     Game->SetDefaultPaths();
-    Game->DataPrefix = folder.string() + "/";
-    Game->ProfilePath = (folder / "profiles").string() + "/";
-    Game->Music = 0;
-    Game->Fade = 0;
+    DataPaths().DataPrefix = folder.string() + "/";
+    DataPaths().ProfilePath = (folder / "profiles").string() + "/";
+    Settings().Music = 0;
+    Settings().Fade = 0;
     GameText = TGameText::Create(built + "Data/text/gametext.txt");
     TProfile::CreateUserFunction = InitNewProfile;
     Game->CurrentProfile = TProfile::Create("Tester");
@@ -75,12 +80,12 @@ class GameScreenTest : public BoardPlayTest {
   void Step(int n) {
     for (int i = 0; i < n; ++i) {
       screen.Logic();
-      Game->Mouse->ClearMouseHit();
+      Pointer().ClearMouseHit();
     }
   }
   void ClickAnywhere() {
-    Game->Mouse->h1 = 1;
-    Game->Mouse->CalcButtonTotals();
+    Pointer().h1 = 1;
+    Pointer().CalcButtonTotals();
   }
 
   fs::path folder;
@@ -119,7 +124,7 @@ TEST(GameScreenRules, BackgroundsMusicHintPagesAndPanelFormats) {
 TEST_F(GameScreenTest, TheLevelsPicturesMusicAndPanelScore) {
   Game->CurrentProfile->HintsSet(1);
   Play(12, 1200);
-  EXPECT_EQ(Game->MusicFileName, "level2.ogg");
+  EXPECT_EQ(Mixer().MusicFileName, "level2.ogg");
   EXPECT_TRUE(screen.Image);
   EXPECT_EQ(screen.CurrentLevel(), 12);
   EXPECT_EQ(screen.GetChapter(), 3);
@@ -205,9 +210,9 @@ TEST_F(GameScreenTest, AWonLevelRunsItsOutroThenTheNextLevelIsSaved) {
   EXPECT_GT(CellAt(0, 0)->sy, rowY) << "the board falls away";
   Step(200);
   EXPECT_LT(screen.GetHUDX(), -1) << "the panel slides out in the last 1500 ms";
-  EXPECT_NE(Game->DestinationTScreen, &screen);
+  EXPECT_NE(Screens().DestinationTScreen, &screen);
   Step(200);
-  EXPECT_EQ(Game->DestinationTScreen, &screen) << "the screen is entered again for the next level";
+  EXPECT_EQ(Screens().DestinationTScreen, &screen) << "the screen is entered again for the next level";
   EXPECT_EQ(PlayerProgress.Level[0], 13);
   EXPECT_EQ(PlayerProgress.Unlocked[0], 13);
   EXPECT_EQ(screen.Player->TotalKills, 7);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "BoardPlayFixture.h"
+#include "core/DataPaths.h"
 #include "game/GameScreen.h"
 #include "game/HintScroll.h"
 #include "gfx/Draw.h"
@@ -12,9 +13,9 @@
 TEST_F(BoardPlayTest, EveryHintPageHasItsPictureAndFitsAboveTheOKButton) {
   const std::string built = std::string(TV_BUILD_DIR) + "/";
   if (!std::filesystem::exists(built + "Data/graphics/hintbody.png")) GTEST_SKIP() << "data tree not built";
-  Game->DataPrefix = built;
+  DataPaths().DataPrefix = built;
   Game->SetDefaultPaths();
-  GameText = TGameText::Create(Game->TextPath + "gametext.txt");
+  GameText = TGameText::Create(DataPaths().TextPath + "gametext.txt");
   const TImageFontPtr saved = Font31;
   Font31 = LoadImageFont(built + "Data/fonts/CARD1.dat", 31, 6);
   ASSERT_TRUE(Font31);

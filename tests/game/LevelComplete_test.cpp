@@ -7,8 +7,10 @@
 #include <iterator>
 
 #include "RoadFixture.h"
+#include "core/DataPaths.h"
 #include "gfx/Animation.h"
 #include "gfx/Pixmap.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Label.h"
 #include "ui/Menu.h"
 
@@ -37,7 +39,7 @@ TEST_F(RoadTest, AWonLevelIsSavedAtOnceAndTheScrollLeadsToTheMap) {
   Win(12, 40);
   EXPECT_EQ(panel.Level, 12);
   EXPECT_EQ(panel.GameFinished, 0);
-  EXPECT_EQ(Game->DestinationTScreen, nullptr) << "the game screen stays under the panel";
+  EXPECT_EQ(Screens().DestinationTScreen, nullptr) << "the game screen stays under the panel";
   PlayerProgress.Level[0] = 0;
   auto saved = Saved();
   EXPECT_EQ(PlayerProgress.Level[0], 13) << "saved before the tally shows";
@@ -58,7 +60,7 @@ TEST_F(RoadTest, AWonLevelIsSavedAtOnceAndTheScrollLeadsToTheMap) {
   // In the picture state Escape continues.
   KeyHits[27] = 1;
   Step(game, 1);
-  EXPECT_EQ(Game->DestinationTScreen, &map);
+  EXPECT_EQ(Screens().DestinationTScreen, &map);
 }
 
 TEST_F(RoadTest, WinningTheLastLevelEndsThePackAndTheClosingScreenLeadsToTheTitle) {
@@ -81,13 +83,13 @@ TEST_F(RoadTest, WinningTheLastLevelEndsThePackAndTheClosingScreenLeadsToTheTitl
   EXPECT_FALSE(scroll.Active) << "gold levels unlock no pictures";
   KeyHits[13] = 1;
   Step(game, 1);
-  EXPECT_EQ(Game->DestinationTScreen, &finished);
+  EXPECT_EQ(Screens().DestinationTScreen, &finished);
 
   // The closing screen: the figure fades in, a click leaves slowly for the title,
   // or for the map while there is no title screen.
   game.Kill();
   gameStarted = false;
-  Game->DestinationTScreen = nullptr;
+  Screens().DestinationTScreen = nullptr;
   finished.Load();
   finished.Start();
   EXPECT_FLOAT_EQ(finished.SantaFade->GetRatioInv(), 0);
@@ -95,11 +97,11 @@ TEST_F(RoadTest, WinningTheLastLevelEndsThePackAndTheClosingScreenLeadsToTheTitl
   EXPECT_GT(finished.SantaFade->GetRatioInv(), 0.4f);
   ClickAnywhere();
   Step(finished, 1);
-  EXPECT_EQ(Game->DestinationTScreen, &map);
+  EXPECT_EQ(Screens().DestinationTScreen, &map);
   TitleScreen title;
   RegisterScreen(TScreenId::Title, &title);
   EXPECT_EQ(finished.SetEscDestination(), 1500);
-  EXPECT_EQ(Game->DestinationTScreen, &title);
+  EXPECT_EQ(Screens().DestinationTScreen, &title);
   finished.Kill();
 }
 
@@ -123,7 +125,7 @@ TEST_F(RoadTest, ClassicLevelTenShowsItsGalleryPageOnlyTheFirstTime) {
   Step(game, 1);
   for (int i = 0; i < 200 && scroll.Active; ++i) Step(game, 1);
   EXPECT_FALSE(scroll.Active);
-  EXPECT_EQ(Game->DestinationTScreen, nullptr);
+  EXPECT_EQ(Screens().DestinationTScreen, nullptr);
   EXPECT_EQ(panel.Active, 2);
 
   Win(10);
@@ -151,7 +153,7 @@ TEST_F(RoadTest, TheWallpaperIsTheLevelsPictureAsABottomUpBitmap) {
   EXPECT_EQ(U32(b, 18), 800u);
   EXPECT_EQ(U32(b, 22), 600u) << "a positive height: the bottom row comes first";
   EXPECT_EQ(uint8_t(b[28]), 24);
-  auto picture = LoadPixmap(Game->ImagePath + "bg1.jpg");
+  auto picture = LoadPixmap(DataPaths().ImagePath + "bg1.jpg");
   ASSERT_TRUE(picture);
   const int bpp = picture->BytesPerPixel();
   for (int fileRow : {0, 299, 599}) {
@@ -171,10 +173,10 @@ TEST_F(RoadTest, TheWallpaperIsTheLevelsPictureAsABottomUpBitmap) {
   KeyHits[13] = 1;
   Step(game, 1);
   EXPECT_FALSE(panel.DialogOK);
-  EXPECT_EQ(Game->DestinationTScreen, nullptr);
+  EXPECT_EQ(Screens().DestinationTScreen, nullptr);
   KeyHits[32] = 1;
   Step(game, 1);
-  EXPECT_EQ(Game->DestinationTScreen, &map);
+  EXPECT_EQ(Screens().DestinationTScreen, &map);
 }
 
 TEST_F(RoadTest, AWallpaperThatCannotBeWrittenIsReportedAndNotHandedOn) {
@@ -182,11 +184,11 @@ TEST_F(RoadTest, AWallpaperThatCannotBeWrittenIsReportedAndNotHandedOn) {
   RollAway();
   // The shared folder is a file: nothing can be written under it.
   std::ofstream(folder / "blocked") << "x";
-  Game->SubPath = (folder / "blocked").string() + "/";
+  DataPaths().SubPath = (folder / "blocked").string() + "/";
   ClickWallpaper(panel);
   Step(game, 1);
   ASSERT_TRUE(panel.DialogOK);
-  EXPECT_EQ(panel.DialogOK->Caption->Text, "Failed to save file " + Game->SubPath + "Tinselvale.bmp");
+  EXPECT_EQ(panel.DialogOK->Caption->Text, "Failed to save file " + DataPaths().SubPath + "Tinselvale.bmp");
   ASSERT_TRUE(panel.DialogOK->Caption->Color);
   EXPECT_EQ(panel.DialogOK->Caption->Color->G, 0) << "in the error colour";
   EXPECT_EQ(desktop, "") << "the desktop is not pointed at a missing file";

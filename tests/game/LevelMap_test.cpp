@@ -2,7 +2,9 @@
 // on its exact edges, switching packs, and where choosing a level leads.
 #include "RoadFixture.h"
 #include "gfx/GameImage.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
+#include "ui/MousePointer.h"
 
 namespace {
 void PressKey(int key) { KeyHits[key] = 1; }
@@ -33,7 +35,7 @@ TEST_F(RoadTest, ANewPlayerHasOneStarPerPackAndAFinishedPackIsOpenThroughout) {
   EXPECT_EQ(map.ClickedIndex, -1) << "Enter waits for the zoom to end";
   MapReady();
   EXPECT_TRUE(map.Menu->FindButton("start")->Active);
-  EXPECT_EQ(Game->Mouse->x, 700);
+  EXPECT_EQ(Pointer().x, 700);
   for (int pack : {0, 1}) {
     LevelPack = pack;
     EXPECT_EQ(ActiveStars(), 1) << "pack " << pack;
@@ -76,8 +78,8 @@ TEST_F(RoadTest, AStarIsHoveredFromItsLeftAndTopEdgeButNotFromItsRightOrBottom) 
   // Pointing names the star's level in the panel; clicking a locked one does nothing.
   map.ScrollX = -100;
   map.ScrollY = -300;
-  Game->Mouse->x = 200;
-  Game->Mouse->y = 300;  // inside the edges: the map keeps still
+  Pointer().x = 200;
+  Pointer().y = 300;  // inside the edges: the map keeps still
   const int locked = 20;  // star 21 at (368, 627)
   ClickAt(map.StarScreenX(locked), map.StarScreenY(locked));
   Step(map, 1);
@@ -128,20 +130,20 @@ TEST_F(RoadTest, TheFirstGameGoesThroughTheInstructionsOnceAndMenuNeedsATitle) {
   EnterMap();
   MapReady();
   ClickButton(map, "back");
-  EXPECT_EQ(Game->DestinationTScreen, nullptr) << "without a title screen the map stays";
+  EXPECT_EQ(Screens().DestinationTScreen, nullptr) << "without a title screen the map stays";
 
   FirstChoiceScreen instructions, title;
   RegisterScreen(TScreenId::Instructions, &instructions);
   RegisterScreen(TScreenId::Title, &title);
   ClickButton(map, "back");
-  EXPECT_EQ(Game->DestinationTScreen, &title);
+  EXPECT_EQ(Screens().DestinationTScreen, &title);
 
   EnterMap();
   MapReady();
   PressKey(32);
   Step(map, 1);
-  for (int i = 0; i < 200 && !Game->DestinationTScreen; ++i) Step(map, 1);
-  EXPECT_EQ(Game->DestinationTScreen, &instructions);
+  for (int i = 0; i < 200 && !Screens().DestinationTScreen; ++i) Step(map, 1);
+  EXPECT_EQ(Screens().DestinationTScreen, &instructions);
   EXPECT_EQ(instructions.Destination, &game) << "and the instructions lead on to the game";
   EXPECT_EQ(Saved()->HintsShown[19], 1);
 
@@ -150,8 +152,8 @@ TEST_F(RoadTest, TheFirstGameGoesThroughTheInstructionsOnceAndMenuNeedsATitle) {
   MapReady();
   PressKey(13);
   Step(map, 1);
-  for (int i = 0; i < 200 && !Game->DestinationTScreen; ++i) Step(map, 1);
-  EXPECT_EQ(Game->DestinationTScreen, &game);
+  for (int i = 0; i < 200 && !Screens().DestinationTScreen; ++i) Step(map, 1);
+  EXPECT_EQ(Screens().DestinationTScreen, &game);
 
   // A first choice in the gold pack uses up the detour as well.
   Game->CurrentProfile->HintsShown[19] = 0;
@@ -160,7 +162,7 @@ TEST_F(RoadTest, TheFirstGameGoesThroughTheInstructionsOnceAndMenuNeedsATitle) {
   MapReady();
   PressKey(13);
   Step(map, 1);
-  for (int i = 0; i < 200 && !Game->DestinationTScreen; ++i) Step(map, 1);
-  EXPECT_EQ(Game->DestinationTScreen, &game);
+  for (int i = 0; i < 200 && !Screens().DestinationTScreen; ++i) Step(map, 1);
+  EXPECT_EQ(Screens().DestinationTScreen, &game);
   EXPECT_EQ(Game->CurrentProfile->HintsShown[19], 1);
 }

@@ -4,6 +4,7 @@
 
 #include "../player/PlayerFixture.h"
 #include "core/IniFile.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/PlayerProgress.h"
 #include "player/Profile.h"
@@ -29,7 +30,7 @@ class ProgressTest : public PlayerTest {
     PlayerTest::TearDown();
   }
   void LoadPlayer(const std::string& name) {
-    Game->ProfileName = name;
+    Settings().ProfileName = name;
     LoadCurrentProfile();
   }
 };

@@ -8,8 +8,10 @@
 #include <string>
 
 #include "BoardPlayFixture.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/GameFinishedScreen.h"
 #include "game/GameScreen.h"
@@ -19,6 +21,7 @@
 #include "game/PlayerProgress.h"
 #include "player/Profile.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "support/TestFolder.h"
 #include "ui/GameText.h"
 #include "ui/MousePointer.h"
@@ -33,13 +36,13 @@ class RoadTest : public BoardPlayTest {
     std::filesystem::create_directories(folder / "data/levels");
     std::filesystem::create_directories(folder / "data/levelsGold");
     std::filesystem::create_directories(folder / "profiles");
-    Game->DataPrefix = built;
+    DataPaths().DataPrefix = built;
     Game->SetDefaultPaths();
-    Game->DataPrefix = folder.string() + "/";
-    Game->ProfilePath = (folder / "profiles").string() + "/";
-    Game->SubPath = folder.string() + "/";
-    Game->Music = 0;
-    Game->Fade = 0;
+    DataPaths().DataPrefix = folder.string() + "/";
+    DataPaths().ProfilePath = (folder / "profiles").string() + "/";
+    DataPaths().SubPath = folder.string() + "/";
+    Settings().Music = 0;
+    Settings().Fade = 0;
     GameText = TGameText::Create(built + "Data/text/gametext.txt");
     TProfile::CreateUserFunction = InitNewProfile;
     Game->CurrentProfile = TProfile::Create("Tester");
@@ -105,7 +108,7 @@ class RoadTest : public BoardPlayTest {
   }
   void EnterMap() {
     if (mapStarted) map.Kill();
-    Game->DestinationTScreen = nullptr;
+    Screens().DestinationTScreen = nullptr;
     map.Load();
     map.Start();
     mapStarted = true;
@@ -121,17 +124,17 @@ class RoadTest : public BoardPlayTest {
   static void Step(TScreen& screen, int n) {
     for (int i = 0; i < n; ++i) {
       screen.Logic();
-      Game->Mouse->ClearMouseHit();
+      Pointer().ClearMouseHit();
       InputFlushKeys();
     }
   }
   static void ClickAnywhere() {
-    Game->Mouse->h1 = 1;
-    Game->Mouse->CalcButtonTotals();
+    Pointer().h1 = 1;
+    Pointer().CalcButtonTotals();
   }
   static void ClickAt(float x, float y) {
-    Game->Mouse->x = int(x);
-    Game->Mouse->y = int(y);
+    Pointer().x = int(x);
+    Pointer().y = int(y);
     ClickAnywhere();
   }
 

@@ -7,6 +7,7 @@
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
+#include "core/Settings.h"
 #include "game/BoardParticles.h"
 #include "game/Gem.h"
 #include "game/GemList.h"
@@ -17,7 +18,7 @@ TEST(EffectAllocations, BurstsLikeOnesAlreadySeenTakeNoHeap) {
   TGame game;
   Game = &game;
   Clock().FixedRateLogic.CalcMS();
-  Game->Particles = 100;
+  Settings().Particles = 100;
   Delta = 1.0f;
   TBoardParticles effects;
   TGemList gems;

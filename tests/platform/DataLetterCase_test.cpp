@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "audio/SoundLoader.h"
 #include "game/GameGrid.h"
@@ -62,7 +63,7 @@ TEST_F(DataLetterCase, EveryLoaderFindsARenamedFile) {
   auto pixels = TPixmap::Create(4, 4, PF_RGBA8888);
   fs::create_directories("Data/graphics");
   ASSERT_TRUE(SavePixmapPNG(*pixels, "Data/graphics/Brick.png"));
-  Game->ImagePath = "Data/graphics/";
+  DataPaths().ImagePath = "Data/graphics/";
 
   auto image = TGameImage::Create("Data/graphics/brick.png", -1, 0);
   ASSERT_TRUE(image);

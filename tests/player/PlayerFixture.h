@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
@@ -17,7 +18,7 @@ class PlayerTest : public GameTest {
     GameTest::SetUp();
     profiles = folder / "profiles";
     std::filesystem::create_directories(profiles);
-    Game->ProfilePath = profiles.string() + "/";
+    DataPaths().ProfilePath = profiles.string() + "/";
     oldLogFolder = ErrorLogFolder;
     ErrorLogFolder = folder.string() + "/";
     SetErrorReportHook([this](const std::string& text, int fatal, int) {

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "core/DataPaths.h"
 #include "core/IniFile.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
@@ -27,8 +29,8 @@ class PlayerManagerTest : public DialogTest {
     DialogTest::SetUp();
     profiles = folder / "profiles";
     std::filesystem::create_directories(profiles);
-    Game->ProfilePath = profiles.string() + "/";
-    Game->SubPath = folder.string() + "/";
+    DataPaths().ProfilePath = profiles.string() + "/";
+    DataPaths().SubPath = folder.string() + "/";
     Game->Ini->FileName = (folder / "tinselvale").string();
     WritePicture("Data/graphics/Localised/chooseplayer.png", 540, 450);
     WritePicture("Data/graphics/Localised/enteryourname.png", 420, 260);
@@ -50,12 +52,12 @@ class PlayerManagerTest : public DialogTest {
 
   // A profile file as the game writes it for a new player of that name.
   void AddPlayer(const std::string& name) {
-    Game->ProfileName = name;
+    Settings().ProfileName = name;
     LoadCurrentProfile();
   }
   // The chosen player's file and settings as the game leaves them on start-up.
   void Choose(const std::string& name) {
-    Game->ProfileName = name;
+    Settings().ProfileName = name;
     LoadCurrentProfile();
     Game->IniUpdate(1);
   }

@@ -12,12 +12,15 @@
 #include <map>
 #include <string>
 
+#include "app/GameDisplay.h"
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "game/Board.h"
 #include "game/PlayerProgress.h"
 #include "gfx/Draw.h"
@@ -30,6 +33,7 @@
 #include "player/PlayerManager.h"
 #include "player/Profile.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
 #include "ui/MousePointer.h"
 
@@ -56,33 +60,33 @@ class PlayerManagerWindow : public ::testing::Test {
     ScreenWidth = 800;
     ScreenHeight = 600;
     Game->SetDefaultPaths();
-    Game->SubPath = folder.string() + "/";
-    Game->ProfilePath = profiles.string() + "/";
+    DataPaths().SubPath = folder.string() + "/";
+    DataPaths().ProfilePath = profiles.string() + "/";
     Game->Ini->FileName = (folder / "tinselvale").string();
-    ErrorLogFolder = Game->SubPath;
-    Game->FullScreen = 0;
+    ErrorLogFolder = DataPaths().SubPath;
+    Settings().FullScreen = 0;
     Clock().FixedRateLogic.Create();
     Clock().FixedRateLogic.JitterCorrection = 0;
     // One logic update a frame, whatever the machine's speed.
     Game->NoTiming = 1;
     Game->NoTimingTicks = 1;
     ASSERT_TRUE(PlatformInit());
-    Game->GraphicsCreate(0);
-    ASSERT_EQ(Game->UsingVirtualResolution, 0) << "window pixels are screen pixels";
+    GameDisplay().GraphicsCreate(0);
+    ASSERT_EQ(GameDisplay().UsingVirtualResolution, 0) << "window pixels are screen pixels";
     GraphicsReady = 1;
     Font25 = LoadImageFont("Data/fonts/CARD1.dat", 25, 6);
     Font30 = LoadImageFont("Data/fonts/CARD1.dat", 30, 6);
     ASSERT_NE(Font30, nullptr);
-    GameText = TGameText::Create(Game->TextPath + "gametext.txt");
+    GameText = TGameText::Create(DataPaths().TextPath + "gametext.txt");
     TProfile::CreateUserFunction = InitNewProfile;
     ExtraBannedNameChars.clear();
-    Game->Mouse->On();
-    Game->CurrentTScreen = &screen;
+    Pointer().On();
+    Screens().CurrentTScreen = &screen;
   }
   void TearDown() override {
     if (!game) return;
     screen.Kill();
-    Game->CurrentTScreen = nullptr;
+    Screens().CurrentTScreen = nullptr;
     Game->CurrentProfile.reset();
     TProfile::CreateUserFunction = nullptr;
     GameText.reset();
@@ -179,7 +183,7 @@ class PlayerManagerWindow : public ::testing::Test {
     Frames(3);
   }
   void AddPlayer(const std::string& name) {
-    Game->ProfileName = name;
+    Settings().ProfileName = name;
     LoadCurrentProfile();
   }
   static std::string Bytes(const fs::path& path) {
@@ -237,7 +241,7 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   Frames(2);
   EXPECT_EQ(answer, 1) << "the new player is taken at once";
   EXPECT_TRUE(screen.Dialogs.Empty());
-  EXPECT_EQ(Game->ProfileName, "Zo\xEBl\xE9");
+  EXPECT_EQ(Settings().ProfileName, "Zo\xEBl\xE9");
   EXPECT_EQ(LevelPack, 0) << "nothing of Anna's progress";
   EXPECT_NE(Settings().find("=Zo\xEBl\xE9\r\n"), std::string::npos);
 
@@ -254,7 +258,7 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   ClickButton(*manager, "OK");
   Frames(1);
   EXPECT_EQ(answer, 1);
-  EXPECT_EQ(Game->ProfileName, "Anna");
+  EXPECT_EQ(Settings().ProfileName, "Anna");
   EXPECT_EQ(LevelPack, 1);
   EXPECT_EQ(PlayerProgress.Level[1], 17);
 
@@ -267,7 +271,7 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   ClickButton(*manager, "Cancel");
   Frames(1);
   EXPECT_EQ(answer, -1);
-  EXPECT_EQ(Game->ProfileName, "Zo\xEBl\xE9");
+  EXPECT_EQ(Settings().ProfileName, "Zo\xEBl\xE9");
   EXPECT_EQ(LevelPack, 0) << "Anna's progress went with her";
   EXPECT_EQ(PlayerProgress.Level[1], 1);
 

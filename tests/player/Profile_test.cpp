@@ -3,10 +3,12 @@
 #include <climits>
 #include <cstring>
 
+#include "core/DataPaths.h"
 #include "player/Profile.h"
 #include "player/ProfileGameData.h"
 #include "screens/Screen.h"
 #include "PlayerFixture.h"
+#include "screens/ScreenSwitch.h"
 
 namespace fs = std::filesystem;
 
@@ -172,7 +174,7 @@ TEST_F(ProfileTest, NamesThatCouldLeaveTheFolderAreUsedAsTheEmptyName) {
   for (const auto& name : names) {
     auto p = Make(name);
     p->Save();
-    EXPECT_EQ(p->FilePath(), Game->ProfilePath + ".dat") << name;
+    EXPECT_EQ(p->FilePath(), DataPaths().ProfilePath + ".dat") << name;
     EXPECT_EQ(p->Load(), 1) << name;
   }
   // Letters outside ASCII are kept, written as the file system expects them.
@@ -185,7 +187,7 @@ TEST_F(ProfileTest, NamesThatCouldLeaveTheFolderAreUsedAsTheEmptyName) {
 
 TEST_F(ProfileTest, EndingTheProgramDuringALevelSavesThePlayer) {
   TScreen screen;
-  Game->CurrentTScreen = &screen;
+  Screens().CurrentTScreen = &screen;
   Game->CurrentProfile = Make("Ann");
   screen.name = "title";
   Game->TerminatedEvent = 1;
@@ -194,10 +196,10 @@ TEST_F(ProfileTest, EndingTheProgramDuringALevelSavesThePlayer) {
   screen.name = "game";
   Game->TerminatedEvent = 1;
   EXPECT_EQ(Game->GameTerminated(), -1);
-  EXPECT_EQ(Game->InstantExit, 1);
+  EXPECT_EQ(Screens().InstantExit, 1);
   EXPECT_TRUE(fs::exists(profiles / "Ann.dat"));
   Game->CurrentProfile.reset();
   Game->TerminatedEvent = 1;
   EXPECT_EQ(Game->GameTerminated(), -1);
-  Game->CurrentTScreen = nullptr;
+  Screens().CurrentTScreen = nullptr;
 }

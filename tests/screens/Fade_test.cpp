@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/ToolkitTest.h"
 #include "platform/Clock.h"
 #include "screens/CrossFade.h"
@@ -47,7 +48,7 @@ class FadeTest : public RecordingTest {
 };
 
 TEST_F(FadeTest, SplashPhasesOverADriftingZoomingBackground) {
-  Game->SoundVolume = 50;
+  Settings().SoundVolume = 50;
   TChannelPtr channel = AllocChannel();
   TFade fade;
   fade.Background = Picture(800, 600);

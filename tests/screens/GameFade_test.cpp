@@ -2,12 +2,16 @@
 // the screen's logic and the channels under it, and a close request during a fade-in.
 #include <gtest/gtest.h>
 
+#include "app/GameDisplay.h"
 #include "audio/GameChannel.h"
+#include "audio/Mixer.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/Color.h"
 #include "gfx/ToolkitTest.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "support/GameFixture.h"
 #include "ui/MousePointer.h"
 
@@ -27,7 +31,7 @@ class GameFadeTest : public GameTest {
     for (int& k : KeyHits) k = 0;
     screen.PreStart();
   }
-  TGameFade& fade() { return *Game->GameFade; }
+  TGameFade& fade() { return *Screens().GameFade; }
   CountingScreen screen;
 };
 
@@ -55,7 +59,7 @@ TEST_F(GameFadeTest, LastsItsTicksAtAnyDeltaAndIgnoresASecondStart) {
   fade().Finish();
   EXPECT_FLOAT_EQ(fade().Ratio, 0.0f);
 
-  Game->FadeOff();
+  Screens().FadeOff();
   fade().Init(500, 0);
   EXPECT_EQ(fade().Active, 0) << "the next fade is a cut, with its end effects";
   EXPECT_EQ(screen.fadedIn, 3);
@@ -77,7 +81,7 @@ TEST_F(GameFadeTest, KeysAndClicksSkipItButAModifierAloneDoesNot) {
   fade().Init(500, 0);
   fade().SetToFullOnAbort = 0;
   for (int i = 0; i < 30; ++i) fade().Manage();
-  Game->Mouse->ButtonDown(1);
+  Pointer().ButtonDown(1);
   EXPECT_EQ(fade().Manage(), -1);
   EXPECT_EQ(fade().AbortKey, -1);
   EXPECT_NEAR(fade().Ratio, 0.3f, 1e-5f);
@@ -98,19 +102,19 @@ TEST_F(GameFadeTest, ScreenLogicAndChannelsUnderTheFade) {
   EXPECT_EQ(screen.logic, 0) << "a fade-in that forbids animation holds the screen still";
   fade().Finish();
 
-  Game->MusicVolume = 80;
-  Game->SoundVolume = 50;
-  Game->SpeechChannel = AllocChannel();
+  Settings().MusicVolume = 80;
+  Settings().SoundVolume = 50;
+  Mixer().SpeechChannel = AllocChannel();
   TChannelPtr music = AllocChannel();
   auto effect = TGameChannel::Create();
   fade().Channel2IsGameChannelArray = 0;
-  Game->DestinationTScreen = &screen;
+  Screens().DestinationTScreen = &screen;
   fade().Init(500, 1, music, 1, 0, effect);
   for (int i = 0; i < 5; ++i) Frame(50);
   EXPECT_EQ(screen.logic, 50) << "a leaving screen keeps moving while it darkens";
   EXPECT_FLOAT_EQ(ChannelVolume(music), 0.4f);
   EXPECT_FLOAT_EQ(ChannelVolume(effect->Channel), 0.25f);
-  EXPECT_FLOAT_EQ(ChannelVolume(Game->SpeechChannel), 0.5f);
+  EXPECT_FLOAT_EQ(ChannelVolume(Mixer().SpeechChannel), 0.5f);
   fade().Finish();
   EXPECT_FLOAT_EQ(ChannelVolume(music), 0.0f);
   EXPECT_EQ(fade().Channel2, nullptr) << "the effect is stopped and let go";
@@ -129,14 +133,14 @@ TEST_F(GameFadeTest, CloseRequestDuringAFadeInEndsTheProgram) {
   EXPECT_EQ(result, -1);
 
   // Any other fade-out asked for during a fade-in is still ignored.
-  Game->InstantExit = 0;
+  Screens().InstantExit = 0;
   screen.PreStart();
   CountingScreen other;
   fade().Init(500, 0, nullptr, 1);
-  Game->DestinationTScreen = &other;
+  Screens().DestinationTScreen = &other;
   fade().Init(500, 1, nullptr, 1);
   for (int i = 0; i < 12; ++i) Frame(50);
-  EXPECT_EQ(Game->CurrentTScreen, &screen);
+  EXPECT_EQ(Screens().CurrentTScreen, &screen);
 
   // Also when Escape ends the fade-in in the same update.
   fade().Init(500, 0);
@@ -153,8 +157,8 @@ class GameFadeDrawTest : public RecordingTest {};
 TEST_F(GameFadeDrawTest, VeilInTheClearColourAndACoveredFrameAfterAFadeOut) {
   const int ready = GraphicsReady;
   GraphicsReady = 1;
-  Game->ClsColor = TColor::Create(10, 20, 30);
-  auto& fade = *Game->GameFade;
+  GameDisplay().ClsColor = TColor::Create(10, 20, 30);
+  auto& fade = *Screens().GameFade;
   fade.Init(500, 1);
   for (int i = 0; i < 25; ++i) fade.Manage();
   fade.Draw();
@@ -166,7 +170,7 @@ TEST_F(GameFadeDrawTest, VeilInTheClearColourAndACoveredFrameAfterAFadeOut) {
   const int flips = rec->flips;
   fade.Finish();
   EXPECT_EQ(rec->flips, flips + 1) << "the end of a fade-out presents a covered frame";
-  Game->FadeOff();
+  Screens().FadeOff();
   fade.Init(500, 1);
   EXPECT_EQ(rec->flips, flips + 1) << "a cut does not";
   GraphicsReady = ready;

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "core/Game.h"
 #include "gfx/Draw.h"
 #include "screens/LoadingScreen.h"
 #include "screens/PresentPacer.h"
+#include "screens/ScreenSwitch.h"
 #include "support/GameFixture.h"
 #include "support/RecordingScreen.h"
 
@@ -40,8 +40,8 @@ using MoveBarTest = GameTest;
 TEST_F(MoveBarTest, EveryStepMovesTheBarButOnlyFramesTheDisplayCanShowArePresented) {
   TRecordingRenderDriver* rec = UseRecordingScreen();
   ASSERT_NE(rec, nullptr);
-  Game->LoadingScreen = std::make_shared<TLoadingScreen>();
-  TLoadingScreen& loading = *Game->LoadingScreen;
+  Screens().LoadingScreen = std::make_shared<TLoadingScreen>();
+  TLoadingScreen& loading = *Screens().LoadingScreen;
   loading.LoadingBar->Init(CreateImage(300, 20, 1, 0), nullptr, nullptr);
   loading.SetSteps(93);
 
@@ -50,7 +50,7 @@ TEST_F(MoveBarTest, EveryStepMovesTheBarButOnlyFramesTheDisplayCanShowArePresent
   for (int step = 1; step <= 93; ++step) {
     now += 2;
     const int before = rec->flips;
-    Game->MoveBar();
+    Screens().MoveBar();
     if (rec->flips != before) presentedAt.push_back(step);
   }
   EXPECT_EQ(loading.LoadingBar->CurrentStep, 93);
@@ -69,7 +69,7 @@ TEST_F(MoveBarTest, EveryStepMovesTheBarButOnlyFramesTheDisplayCanShowArePresent
   const int before = rec->flips;
   for (int step = 1; step <= 10; ++step) {
     now += 20;
-    Game->MoveBar();
+    Screens().MoveBar();
   }
   EXPECT_EQ(rec->flips - before, 10);
   SetRenderDriver(nullptr);

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/Settings.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -32,8 +34,8 @@ class LoggingScreen : public TScreen {
   void Logic() override {
     ++logicCount;
     if (leaveTo) {
-      Game->DestinationTScreen = leaveTo;
-      Game->GameFade->Init(float(StandardFadeLength), 1, nullptr, 1, 0);
+      Screens().DestinationTScreen = leaveTo;
+      Screens().GameFade->Init(float(StandardFadeLength), 1, nullptr, 1, 0);
       leaveTo = nullptr;
     }
   }
@@ -54,11 +56,11 @@ class ScreenChangeTest : public GameTest {
 };
 
 TEST_F(ScreenChangeTest, WithoutFadesTheSwitchHappensInTheSameUpdate) {
-  Game->Fade = 0;
+  Settings().Fade = 0;
   a.leaveTo = &b;
   Frame(5);
-  EXPECT_EQ(Game->CurrentTScreen, &b);
-  EXPECT_EQ(Game->LastTScreen, &a);
+  EXPECT_EQ(Screens().CurrentTScreen, &b);
+  EXPECT_EQ(Screens().LastTScreen, &a);
   std::vector<std::string> expected{"a.PostFadeOut", "a.Kill", "b.Load", "b.Start", "b.CoreStart"};
   EXPECT_EQ(journal, expected) << "the old screen hears of the fade before the new one loads";
 }
@@ -66,20 +68,20 @@ TEST_F(ScreenChangeTest, WithoutFadesTheSwitchHappensInTheSameUpdate) {
 TEST_F(ScreenChangeTest, FadeOutTakesItsLengthInTicksAndLastDestinationWins) {
   a.leaveTo = &b;
   Frame(5);                                   // fade starts: 500 ms = 100 ticks
-  EXPECT_EQ(Game->GameFade->Length, 100);
-  Game->DestinationTScreen = &a;              // replaced while the fade runs...
-  EXPECT_EQ(Game->GameFade->Init(100, 1, nullptr, 1, 0), 0) << "a running fade is never restarted";
-  Game->DestinationTScreen = &b;              // ...the one set last counts
+  EXPECT_EQ(Screens().GameFade->Length, 100);
+  Screens().DestinationTScreen = &a;              // replaced while the fade runs...
+  EXPECT_EQ(Screens().GameFade->Init(100, 1, nullptr, 1, 0), 0) << "a running fade is never restarted";
+  Screens().DestinationTScreen = &b;              // ...the one set last counts
   for (int i = 0; i < 9; ++i) Frame(50);     // 90 more ticks, still fading
-  EXPECT_EQ(Game->CurrentTScreen, &a);
+  EXPECT_EQ(Screens().CurrentTScreen, &a);
   EXPECT_GT(a.logicCount, 50) << "the leaving screen keeps moving while it darkens";
   Frame(50);
   Frame(5);
-  EXPECT_EQ(Game->CurrentTScreen, &b);
+  EXPECT_EQ(Screens().CurrentTScreen, &b);
 }
 
 TEST_F(ScreenChangeTest, StoppedScreenKeepsItsStateOnReturn) {
-  Game->Fade = 0;
+  Settings().Fade = 0;
   a.StopKill = 1;
   a.StopInit = 1;
   a.leaveTo = &b;
@@ -87,23 +89,23 @@ TEST_F(ScreenChangeTest, StoppedScreenKeepsItsStateOnReturn) {
   b.leaveTo = &a;
   journal.clear();
   Frame(5);
-  EXPECT_EQ(Game->CurrentTScreen, &a);
+  EXPECT_EQ(Screens().CurrentTScreen, &a);
   std::vector<std::string> expected{"b.PostFadeOut", "b.Kill", "a.CoreStart"};
   EXPECT_EQ(journal, expected) << "no Kill when leaving a, no Load or Start when coming back";
 }
 
 TEST_F(ScreenChangeTest, ExitScreenEndsTheLoopAndMissingDestinationIsReported) {
-  Game->Fade = 0;
-  a.leaveTo = Game->ExitScreen.get();
+  Settings().Fade = 0;
+  a.leaveTo = Screens().ExitScreen.get();
   Frame(5);
-  EXPECT_EQ(Game->InstantExit, 1);
-  EXPECT_EQ(Game->CurrentTScreen, Game->ExitScreen.get());
+  EXPECT_EQ(Screens().InstantExit, 1);
+  EXPECT_EQ(Screens().CurrentTScreen, Screens().ExitScreen.get());
   EXPECT_EQ(Frame(5), -1) << "the next logic update ends the program";
 
-  Game->InstantExit = 0;
+  Screens().InstantExit = 0;
   b.PreStart();
-  Game->DestinationTScreen = nullptr;
-  Game->GameFade->Init(0, 1, nullptr, 1, 0);
+  Screens().DestinationTScreen = nullptr;
+  Screens().GameFade->Init(0, 1, nullptr, 1, 0);
   // A fatal report, logged: it ends the program without the good-exit marker.
   struct Reported {
     std::string text;
@@ -115,7 +117,7 @@ TEST_F(ScreenChangeTest, ExitScreenEndsTheLoopAndMissingDestinationIsReported) {
     throw Reported{text};
   });
   try {
-    Game->ScreenChange();
+    Screens().ScreenChange();
     ADD_FAILURE() << "a fade-out without a destination must be reported";
   } catch (const Reported& r) {
     EXPECT_EQ(r.text, "Screen 'b' does not have a destination screen set!");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
 #include "ui/WidgetFixture.h"
 
@@ -27,7 +28,7 @@ TEST_F(ScreenMenuTest, TheBaseScreenRunsItsMenu) {
 
   PointAt(210, 210);
   screen.CoreStart();
-  EXPECT_EQ(Game->CurrentTScreen, &screen);
+  EXPECT_EQ(Screens().CurrentTScreen, &screen);
   EXPECT_EQ(button->MouseOver, 1) << "the button under the pointer lights up at once";
   EXPECT_EQ(button->hovers, 0) << "without a hover sound";
 
@@ -48,5 +49,5 @@ TEST_F(ScreenMenuTest, TheBaseScreenRunsItsMenu) {
   screen.Logic();
   screen.Draw();
   EXPECT_TRUE(rec->recorded.empty());
-  Game->CurrentTScreen = nullptr;
+  Screens().CurrentTScreen = nullptr;
 }

@@ -12,17 +12,21 @@
 #include <vector>
 
 #include "SoakInput.h"
+#include "app/GameDisplay.h"
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/Draw.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/Window.h"
 #include "screens/Screen.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
 
 namespace fs = std::filesystem;
@@ -41,7 +45,7 @@ struct TWatchingScreen : TScreen {
   int enters = 0;
   std::string typed;
   void Logic() override {
-    TMousePointer& mouse = *Game->Mouse;
+    TMousePointer& mouse = Pointer();
     if (mouse.h1 > 0) presses.push_back({mouse.x, mouse.y});
     if (held && !mouse.b1) releases.push_back({mouse.x, mouse.y});
     held = mouse.b1;
@@ -65,22 +69,22 @@ class SoakInputWindow : public ::testing::Test {
     ScreenWidth = 800;
     ScreenHeight = 600;
     Game->SetDefaultPaths();
-    Game->SubPath = folder.string() + "/";
+    DataPaths().SubPath = folder.string() + "/";
     Game->Ini->FileName = (folder / "tinselvale").string();
-    ErrorLogFolder = Game->SubPath;
-    Game->FullScreen = 0;
+    ErrorLogFolder = DataPaths().SubPath;
+    Settings().FullScreen = 0;
     Clock().FixedRateLogic.Create();
     Game->NoTiming = 1;
     Game->NoTimingTicks = 1;
     ASSERT_TRUE(PlatformInit());
-    Game->GraphicsCreate(0);
+    GameDisplay().GraphicsCreate(0);
     GraphicsReady = 1;
-    Game->Mouse->On();
-    Game->CurrentTScreen = &screen;
+    Pointer().On();
+    Screens().CurrentTScreen = &screen;
   }
   void TearDown() override {
     if (!game) return;
-    Game->CurrentTScreen = nullptr;
+    Screens().CurrentTScreen = nullptr;
     CloseGraphics();
     GraphicsReady = 0;
     Game = nullptr;
@@ -123,7 +127,7 @@ TEST_F(SoakInputWindow, PressesAndReleasesLandWhereTheyAreMeant) {
   ASSERT_EQ(screen.presses.size(), 2u);
   EXPECT_EQ(screen.presses[1].x, 700);
   EXPECT_EQ(screen.presses[1].y, 40);
-  EXPECT_EQ(Game->Mouse->b1, 0);
+  EXPECT_EQ(Pointer().b1, 0);
 }
 
 TEST_F(SoakInputWindow, KeysAndTypedTextReachTheGame) {

@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "core/DataPaths.h"
 #include "core/ErrorReport.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
@@ -26,7 +27,7 @@ class GameTest : public ::testing::Test {
     Game = game.get();
     // Markers and settings go to a folder of the test's own.
     folder = TestFolder("-game");
-    Game->SubPath = folder.string() + "/";
+    DataPaths().SubPath = folder.string() + "/";
     Game->Ini->FileName = folder.string() + "/tinselvale";
     ErrorLogFolder = folder.string() + "/";
     GraphicsReady = 0;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ui/Button.h"
+#include "ui/MousePointer.h"
 #include "ui/WidgetFixture.h"
 
 namespace {
@@ -107,22 +108,22 @@ TEST_F(ButtonTest, HoverSoundOncePerEntryAndOneClickPerPress) {
   EXPECT_EQ(b->Clicked, 1);
   EXPECT_EQ(b->clicks, 1);
   EXPECT_EQ(under->Clicked, 0);
-  EXPECT_EQ(Game->Mouse->GetMh(0), 0) << "the press was taken";
+  EXPECT_EQ(Pointer().GetMh(0), 0) << "the press was taken";
   // The click lasts one update.
   b->Manage();
   EXPECT_EQ(b->Clicked, 0);
   EXPECT_EQ(b->clicks, 1);
 
   // A right-button press clicks nothing; a press elsewhere is left for others.
-  Game->Mouse->ButtonDown(2);
-  Game->Mouse->ButtonUp(2);
+  Pointer().ButtonDown(2);
+  Pointer().ButtonUp(2);
   b->Manage();
   EXPECT_EQ(b->Clicked, 0);
   PointAt(500, 300);
   Press();
   b->Manage();
   EXPECT_EQ(b->Clicked, 0);
-  EXPECT_EQ(Game->Mouse->GetMh(0), 1);
+  EXPECT_EQ(Pointer().GetMh(0), 1);
 }
 
 TEST_F(ButtonTest, EnterAndSpaceClickTheOKButton) {
@@ -273,7 +274,7 @@ TEST_F(ButtonTest, ADraggedButtonKeepsTheOthersStill) {
   auto other = MakeButton(300, 300, 0, 0);
   other->SetupScaleOnMO(1.2f, 0.03f, 0.01f, 0);
   PointAt(110, 120);
-  Game->Mouse->ButtonDown(1);
+  Pointer().ButtonDown(1);
   dragged->Manage();
   EXPECT_EQ(dragged->Dragging, 1);
   EXPECT_EQ(dragged->Clicked, 0) << "a draggable button is dragged, not clicked";
@@ -285,19 +286,19 @@ TEST_F(ButtonTest, ADraggedButtonKeepsTheOthersStill) {
   EXPECT_FLOAT_EQ(dragged->y, 150);
   EXPECT_EQ(other->MouseOver, 0);
   EXPECT_EQ(other->ScaleOnMO, 1);
-  Game->Mouse->ButtonUp(1);
+  Pointer().ButtonUp(1);
   dragged->Manage();
   other->Manage();
   EXPECT_EQ(TButton::DraggedButton, nullptr);
   EXPECT_EQ(other->MouseOver, 1);
   // A button killed mid-drag lets the others go.
-  Game->Mouse->ButtonDown(1);
+  Pointer().ButtonDown(1);
   PointAt(210, 160);
   dragged->Manage();
   ASSERT_EQ(TButton::DraggedButton, dragged.get());
   dragged->Kill();
   EXPECT_EQ(TButton::DraggedButton, nullptr);
-  Game->Mouse->ButtonUp(1);
+  Pointer().ButtonUp(1);
 }
 
 TEST_F(ButtonTest, PicturesAreFoundWhateverTheirLetterCase) {

@@ -41,7 +41,7 @@ class DialogTest : public WidgetTest {
   template <class T>
   int Step(T& dialog) {
     const int result = dialog.Manage();
-    Game->Mouse->ClearMouseHit();
+    Pointer().ClearMouseHit();
     return result;
   }
   // A left click at the middle of the named button of the dialog's row.

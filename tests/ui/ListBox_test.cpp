@@ -4,6 +4,7 @@
 
 #include "core/Input.h"
 #include "ui/ListBox.h"
+#include "ui/MousePointer.h"
 #include "ui/WidgetFixture.h"
 
 class ListBoxTest : public WidgetTest {
@@ -21,7 +22,7 @@ class ListBoxTest : public WidgetTest {
     PointAt(x, y);
     Press();
     list.Manage();
-    Game->Mouse->ClearMouseHit();
+    Pointer().ClearMouseHit();
   }
 };
 
@@ -82,8 +83,8 @@ TEST_F(ListBoxTest, ClicksSelectAndTwoInTimeDoubleClick) {
   PointAt(310, 130);
   Press();
   list->Manage();
-  EXPECT_EQ(Game->Mouse->GetMh(0), 1);
-  Game->Mouse->ClearMouseHit();
+  EXPECT_EQ(Pointer().GetMh(0), 1);
+  Pointer().ClearMouseHit();
   ClickAt(*list, 150, 230);  // the seventh line's place, but six show
   EXPECT_EQ(list->Index, 1);
   ClickAt(*list, 150, 120);  // exactly on a line's top edge

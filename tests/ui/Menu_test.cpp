@@ -3,7 +3,9 @@
 
 #include "audio/AudioTestKit.h"
 #include "screens/GameFade.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
+#include "ui/MousePointer.h"
 #include "ui/WidgetFixture.h"
 
 class MenuTest : public WidgetTest {
@@ -107,18 +109,18 @@ TEST_F(MenuTest, AClickIsAnsweredOnce) {
   Press();
   menu->Manage();
   ASSERT_EQ(menu->ClickedName, "A");
-  Game->GameFade->Active = 1;
+  Screens().GameFade->Active = 1;
   Press();
   EXPECT_EQ(menu->Manage(), 0);
   EXPECT_EQ(menu->ClickedName, "A");
-  EXPECT_EQ(Game->Mouse->GetMh(0), 1) << "the press waits for the screen";
-  Game->GameFade->Active = 0;
+  EXPECT_EQ(Pointer().GetMh(0), 1) << "the press waits for the screen";
+  Screens().GameFade->Active = 0;
   menu->AcceptInput = 0;
   EXPECT_EQ(menu->Manage(), 0);
   menu->AcceptInput = 1;
-  Game->Mouse->Off();
+  Pointer().Off();
   EXPECT_EQ(menu->Manage(), 0);
-  Game->Mouse->On();
+  Pointer().On();
   EXPECT_EQ(menu->Manage(), 1);
   EXPECT_EQ(menu->Clicked("a"), 1);
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "gfx/Draw.h"
 #include "gfx/RecordingRenderDriver.h"
 #include "support/GameFixture.h"
@@ -14,7 +15,7 @@ using MouseRepeatTest = GameTest;
 TEST_F(MouseRepeatTest, PressThenInitialDelayThenRegularRepeats) {
   auto repeat = TMouseRepeat::Create(400, 100);
   Delta = 1.0f;
-  Game->Mouse->ButtonDown(1);
+  Pointer().ButtonDown(1);
   EXPECT_EQ(repeat->GetButton(), 1) << "the press itself";
   int firstRepeat = 0;
   for (int i = 1; i <= 200 && !firstRepeat; ++i)
@@ -27,9 +28,9 @@ TEST_F(MouseRepeatTest, PressThenInitialDelayThenRegularRepeats) {
       break;
     }
   EXPECT_EQ(gap, 20) << "then every 100 ms";
-  Game->Mouse->ButtonUp(1);
+  Pointer().ButtonUp(1);
   EXPECT_EQ(repeat->GetButton(), 0);
-  Game->Mouse->ButtonDown(1);
+  Pointer().ButtonDown(1);
   EXPECT_EQ(repeat->GetButton(), 1) << "a new press starts again";
 
   auto keys = TKeyRepeat::Create(400, 100);
@@ -45,8 +46,8 @@ TEST_F(MouseRepeatTest, PointerDrawsItsPicturesAndTextCursorStepsDown) {
   auto* rec = recorder.get();
   SetRenderDriver(std::move(recorder));
   ASSERT_TRUE(CreateGraphics(800, 600));
-  auto& m = *Game->Mouse;
-  Game->FullScreen = 1;  // no system pointer to follow
+  auto& m = Pointer();
+  Settings().FullScreen = 1;  // no system pointer to follow
   m.x = 100;
   m.y = 50;
   rec->Clear();
@@ -57,7 +58,7 @@ TEST_F(MouseRepeatTest, PointerDrawsItsPicturesAndTextCursorStepsDown) {
   for (auto& b : pixels->pixels) b = 255;
   auto picture = LoadImage(pixels, 0);
   m.Image = picture;
-  Game->CustomMousePointer = 0;
+  Settings().CustomMousePointer = 0;
   rec->Clear();
   m.Draw();
   EXPECT_TRUE(rec->recorded.empty()) << "the custom pointer is off";

@@ -2,6 +2,7 @@
 // caught, and a track too narrow for its margins.
 #include <gtest/gtest.h>
 
+#include "ui/MousePointer.h"
 #include "ui/Slider.h"
 #include "ui/WidgetFixture.h"
 
@@ -20,7 +21,7 @@ class SliderTest : public WidgetTest {
   }
   int HoldAt(TSlider& slider, int x, int y) {
     PointAt(x, y);
-    Game->Mouse->ButtonDown(1);
+    Pointer().ButtonDown(1);
     return slider.Manage();
   }
 };
@@ -55,7 +56,7 @@ TEST_F(SliderTest, ValueFollowsThePointerAlongTheUsableTrack) {
   EXPECT_EQ(slider->Value, 100);
   EXPECT_EQ(slider->MouseOver, 0);
   // Over it without the button: hovering only.
-  Game->Mouse->ButtonUp(1);
+  Pointer().ButtonUp(1);
   PointAt(150, 60);
   EXPECT_EQ(slider->Manage(), 0);
   EXPECT_EQ(slider->MouseOver, 1);

@@ -28,7 +28,7 @@ class WidgetTest : public RecordingTest {
       if (fatal) throw std::runtime_error(text);
     });
     InputFlushKeys();
-    Game->Mouse->ClearButtons();
+    Pointer().ClearButtons();
   }
   void TearDown() override {
     SetErrorReportHook(nullptr);
@@ -64,12 +64,12 @@ class WidgetTest : public RecordingTest {
 
   // The pointer as the event handling leaves it.
   void PointAt(int x, int y) {
-    Game->Mouse->x = x;
-    Game->Mouse->y = y;
+    Pointer().x = x;
+    Pointer().y = y;
   }
   void Press() {
-    Game->Mouse->ButtonDown(1);
-    Game->Mouse->ButtonUp(1);
+    Pointer().ButtonDown(1);
+    Pointer().ButtonUp(1);
   }
   void Key(int code) { InputRecordKey(code, 0, true), InputRecordKey(code, 0, false); }
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "core/Game.h"
+#include "app/GameDisplay.h"
 #include "ui/MousePointer.h"
 
 namespace {
@@ -94,14 +94,14 @@ bool TSoakInput::Step() {
       targetX_ = step.X;
       targetY_ = step.Y;
       waitedForPointer_ = 0;
-      Game->DoMoveMouse(step.X, step.Y);
+      GameDisplay().DoMoveMouse(step.X, step.Y);
       break;
     case TKind::Down:
     case TKind::Up:
-      if (Game->Mouse->x != targetX_ || Game->Mouse->y != targetY_) {
+      if (Pointer().x != targetX_ || Pointer().y != targetY_) {
         if (++waitedForPointer_ > kPointerPatience) {
           Failure = "the pointer never reached (" + std::to_string(targetX_) + ", " + std::to_string(targetY_) +
-                    "); it stays at (" + std::to_string(Game->Mouse->x) + ", " + std::to_string(Game->Mouse->y) + ")";
+                    "); it stays at (" + std::to_string(Pointer().x) + ", " + std::to_string(Pointer().y) + ")";
           steps_.clear();
           return false;
         }

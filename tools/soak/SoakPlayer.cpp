@@ -21,6 +21,7 @@
 #include "gfx/Animation.h"
 #include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
 
@@ -90,7 +91,7 @@ std::vector<std::string> TSoakPlayer::Run() {
 void TSoakPlayer::ClickButtonOf(TMenu* menu, const char* name) {
   auto button = menu ? menu->FindButton(name) : nullptr;
   if (!button) {
-    Fail(std::string("no button \"") + name + "\" on the screen " + Game->CurrentTScreen->name);
+    Fail(std::string("no button \"") + name + "\" on the screen " + Screens().CurrentTScreen->name);
     return;
   }
   float x = button->x + button->offx + float(button->w) / 2, y = button->y + button->offy + float(button->h) / 2;
@@ -119,9 +120,9 @@ void TSoakPlayer::ClickAway(int avoidX, int avoidY, int avoidW, int avoidH) {
 }
 
 void TSoakPlayer::Decide() {
-  TScreen* screen = Game->CurrentTScreen;
-  if (!screen || Game->Fading()) return;
-  if (screen == Game->LoadingScreen.get()) {
+  TScreen* screen = Screens().CurrentTScreen;
+  if (!screen || Screens().Fading()) return;
+  if (screen == Screens().LoadingScreen.get()) {
     // "Click to Play".
     input_.Click(400, 300);
     input_.Wait(kScreenChange);
@@ -149,7 +150,7 @@ void TSoakPlayer::Decide() {
 }
 
 void TSoakPlayer::OnTitle() {
-  TScreen* title = Game->CurrentTScreen;
+  TScreen* title = Screens().CurrentTScreen;
   if (!startFiguresTaken_) {
     startFiguresTaken_ = true;
     Snapshot("start (title screen)");
@@ -175,7 +176,7 @@ void TSoakPlayer::OnTitle() {
 }
 
 void TSoakPlayer::OnMap() {
-  auto* map = dynamic_cast<TLevelSelectScreen*>(Game->CurrentTScreen);
+  auto* map = dynamic_cast<TLevelSelectScreen*>(Screens().CurrentTScreen);
   if (!map || map->Zooming()) return;
   if (levelsWon_ > snapshotsTaken_) {
     snapshotsTaken_ = levelsWon_;
@@ -202,7 +203,7 @@ void TSoakPlayer::OnMap() {
 }
 
 void TSoakPlayer::OnOptions() {
-  auto* options = dynamic_cast<TOptionsScreen*>(Game->CurrentTScreen);
+  auto* options = dynamic_cast<TOptionsScreen*>(Screens().CurrentTScreen);
   if (!options || !options->MusicSlider) {
     Fail("the options screen has no music slider");
     return;
@@ -247,7 +248,7 @@ void TSoakPlayer::StartLevel(int level) {
 }
 
 void TSoakPlayer::OnGame() {
-  auto* game = dynamic_cast<TGameScreen*>(Game->CurrentTScreen);
+  auto* game = dynamic_cast<TGameScreen*>(Screens().CurrentTScreen);
   auto* panel = dynamic_cast<TLevelCompleteScreen*>(FindScreen(TScreenId::LevelComplete));
   auto* scroll = dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll));
   auto* menu = dynamic_cast<TGameMenu*>(FindScreen(TScreenId::GameMenu));
@@ -318,7 +319,7 @@ void TSoakPlayer::OnMenu() {
 }
 
 void TSoakPlayer::OnBoard() {
-  TScreen* screen = Game->CurrentTScreen;
+  TScreen* screen = Screens().CurrentTScreen;
   if (Grid->NoMore || Grid->NoMoreCounter > 0) {
     // No move left: the board shakes, scatters and is built again.
     if (!noMoreSeen_) ++restarts_;

@@ -1,15 +1,21 @@
+#include "screens/ScreenSwitch.h"
+
 #include <chrono>
 #include <string>
 
 #include "core/ErrorReport.h"
-#include "core/Game.h"
 #include "core/Input.h"
 #include "core/TimingReport.h"
 #include "platform/Memory.h"
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 
-void TGame::ScreenChange() {
+TScreenSwitch::TScreenSwitch()
+    : ExitScreen(std::make_unique<TExitScreen>()), GameFade(std::make_unique<TGameFade>()) {}
+
+TScreenSwitch::~TScreenSwitch() = default;
+
+void TScreenSwitch::ScreenChange() {
   if (!(GameFade->GetDone() && GameFade->Out == 1)) return;
   const auto started = std::chrono::steady_clock::now();
   if (CurrentTScreen && CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
@@ -42,8 +48,8 @@ void TGame::ScreenChange() {
   InputFlush();
 }
 
-int TGame::Fading() const { return GameFade->Active; }
+int TScreenSwitch::Fading() const { return GameFade->Active; }
 
-float TGame::FadeVisibility() const { return GameFade && GameFade->Active ? GameFade->Ratio : 1.0f; }
+float TScreenSwitch::FadeVisibility() const { return GameFade && GameFade->Active ? GameFade->Ratio : 1.0f; }
 
-void TGame::FadeOff() { NoFade = 1; }
+void TScreenSwitch::FadeOff() { NoFade = 1; }

@@ -1,9 +1,11 @@
-// The game object's music, effect, speech and channel operations: the master switches
-// and volumes the player sets, applied to the channels of the audio service.
+#include "audio/Mixer.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "core/Game.h"
+#include "core/DataPaths.h"
+#include "core/ScreenFade.h"
+#include "core/Settings.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "audio/ChannelArray.h"
@@ -17,7 +19,7 @@ namespace {
 int ClampPercent(int v) { return std::clamp(v, 0, 100); }
 
 // (L - counter) / L for a fade of ms milliseconds; a fade too short to last a tick is over.
-float FadeRatio(const TGame& game, float ms, float counter) {
+float FadeRatio(float ms, float counter) {
   float length = Clock().CalcAnimLength(static_cast<int>(std::trunc(ms)));
   if (!(length > 0.0f) || !std::isfinite(length)) return 1.0f;
   return (length - counter) / length;
@@ -25,24 +27,49 @@ float FadeRatio(const TGame& game, float ms, float counter) {
 
 }  // namespace
 
+// ---------------------------------------------------------------- loudness
+
+TMixer::TMixer() = default;
+TMixer::~TMixer() = default;
+
+float TMixer::Gain(TAudioGroup group, float fade) const {
+  int volume = 0;
+  switch (group) {
+    case TAudioGroup::Music: volume = GetMusicVolume(); break;
+    case TAudioGroup::Effects: volume = Settings().SoundVolume; break;
+    case TAudioGroup::Speech: volume = Settings().SpeechVolume; break;
+  }
+  // The stored value is kept as the player's file says; only its effect is bounded.
+  return static_cast<float>(ClampPercent(volume)) / 100.0f * fade;
+}
+
+void TMixer::SetChannelGain(const TChannelPtr& channel, TAudioGroup group, float fade) const {
+  if (channel) SetChannelVolume(channel, Gain(group, fade));
+}
+
+void TMixer::ApplySettings() {
+  MusicApplyVolume(1.0f);
+  SetChannelGain(SpeechChannel, TAudioGroup::Speech);
+}
+
 // ---------------------------------------------------------------- music
 
-void TGame::MusicLoad(const std::string& fileName, int looped) {
-  if (Music) {
+void TMixer::MusicLoad(const std::string& fileName, int looped) {
+  if (Settings().Music) {
     MusicStop();
     // The old track goes before the new one is read, not after. The next play cues the
     // new one anyway (MusicRestart).
     StopChannel(MusicChannel);
     MusicSample = nullptr;
-    MusicSample = fileName.empty() ? nullptr : LoadMusicChecked(MusicPath + fileName, looped ? SOUND_LOOP : 0);
+    MusicSample = fileName.empty() ? nullptr : LoadMusicChecked(DataPaths().MusicPath + fileName, looped ? SOUND_LOOP : 0);
   }
   MusicLooped = looped;
   MusicRestart = 1;
   MusicFileName = fileName;
 }
 
-void TGame::MusicSet(const TSoundPtr& sample, const std::string& fileName, int looped) {
-  if (Music) {
+void TMixer::MusicSet(const TSoundPtr& sample, const std::string& fileName, int looped) {
+  if (Settings().Music) {
     MusicStop();
     MusicSample = sample;
   }
@@ -51,14 +78,14 @@ void TGame::MusicSet(const TSoundPtr& sample, const std::string& fileName, int l
   MusicFileName = fileName;
 }
 
-void TGame::MusicPlay(int fadeIn, int customVolume, int silent) {
+void TMixer::MusicPlay(int fadeIn, int customVolume, int silent) {
   CustomMusicVolume = customVolume;
-  if (Music) {
+  if (Settings().Music) {
     if (MusicChannel && MusicSample) {
       MusicFadeInCounter = fadeIn ? Clock().CalcAnimLength(static_cast<int>(std::trunc(MusicFadeIn - 1))) : 0.0f;
       MusicChannel = CueSound(MusicSample, MusicChannel);
       MusicFadeInApply();
-      if (silent) SetChannelVolume(MusicChannel, 0.0f);
+      if (silent) SetChannelGain(MusicChannel, TAudioGroup::Music, 0.0f);
       ResumeChannel(MusicChannel);
       MusicRestart = 0;
       MusicStopped = 0;
@@ -69,49 +96,49 @@ void TGame::MusicPlay(int fadeIn, int customVolume, int silent) {
   MusicName = MusicFileName;
 }
 
-void TGame::MusicStop() {
-  if (Music && ChannelPlaying(MusicChannel)) {
+void TMixer::MusicStop() {
+  if (Settings().Music && ChannelPlaying(MusicChannel)) {
     StopChannel(MusicChannel);
     MusicChannel = AllocChannel();
   }
   MusicRestart = 1;
 }
 
-void TGame::MusicNone() {
+void TMixer::MusicNone() {
   MusicFileName = "none";
   MusicName = "none";
   MusicRestart = 1;
   MusicSample = nullptr;
 }
 
-int TGame::MusicIsPlaying() const { return Music && MusicChannel && ChannelPlaying(MusicChannel) ? 1 : 0; }
+int TMixer::MusicIsPlaying() const { return Settings().Music && MusicChannel && ChannelPlaying(MusicChannel) ? 1 : 0; }
 
-int TGame::MusicIsAudible() const { return Music == 1 && MusicVolume > 0 ? 1 : 0; }
+int TMixer::MusicIsAudible() const { return Settings().Music == 1 && Settings().MusicVolume > 0 ? 1 : 0; }
 
-int TGame::GetMusicVolume() const {
-  if (CustomMusicVolume == 0) return MusicVolume;
-  return static_cast<int>(std::trunc(static_cast<float>(MusicVolume) * static_cast<float>(CustomMusicVolume) / 100.0f));
+int TMixer::GetMusicVolume() const {
+  if (CustomMusicVolume == 0) return Settings().MusicVolume;
+  return static_cast<int>(std::trunc(static_cast<float>(Settings().MusicVolume) * static_cast<float>(CustomMusicVolume) / 100.0f));
 }
 
-float TGame::MusicFadeInCalc() const { return FadeRatio(*this, MusicFadeIn, MusicFadeInCounter); }
+float TMixer::MusicFadeInCalc() const { return FadeRatio(MusicFadeIn, MusicFadeInCounter); }
 
-float TGame::MusicFadeOutCalc() const { return FadeRatio(*this, MusicFadeOut, MusicFadeOutCounter); }
+float TMixer::MusicFadeOutCalc() const { return FadeRatio(MusicFadeOut, MusicFadeOutCounter); }
 
-void TGame::MusicApplyVolume(float ratio) {
-  if (MusicChannel) SetChannelVolume(MusicChannel, static_cast<float>(GetMusicVolume()) / 100.0f * ratio);
+void TMixer::MusicApplyVolume(float ratio) {
+  if (MusicChannel) SetChannelGain(MusicChannel, TAudioGroup::Music, ratio);
 }
 
-void TGame::MusicFadeInApply() {
+void TMixer::MusicFadeInApply() {
   float ratio = MusicFadeIn > 0 ? MusicFadeInCalc() : 1.0f;
   MusicApplyVolume(ratio);
 }
 
-void TGame::MusicFadeOutApply() {
+void TMixer::MusicFadeOutApply() {
   float ratio = MusicFadeOut > 0 ? MusicFadeOutCalc() : 1.0f;
   MusicApplyVolume(1.0f - ratio);
 }
 
-void TGame::MusicFadeInManage() {
+void TMixer::MusicFadeInManage() {
   bool advance = true;
   if (MusicFadeInDelay > 0) {
     MusicFadeInDelay -= Delta;
@@ -126,42 +153,42 @@ void TGame::MusicFadeInManage() {
   }
 }
 
-void TGame::MusicFadeOutManage() {
+void TMixer::MusicFadeOutManage() {
   if (MusicFadeOutCounter > 0) {
     MusicFadeOutCounter = std::max(0.0f, MusicFadeOutCounter - Delta);
     MusicFadeOutApply();
   }
 }
 
-void TGame::MusicFadeOutSet(float ms) {
+void TMixer::MusicFadeOutSet(float ms) {
   MusicFadeOut = ms;
   MusicFadeOutCounter = Clock().CalcAnimLength(static_cast<int>(std::trunc(ms)));
 }
 
-void TGame::MusicSetVolume(int volume, int save) {
-  MusicVolume = ClampPercent(volume);
+void TMixer::MusicSetVolume(int volume, int save) {
+  Settings().MusicVolume = ClampPercent(volume);
   MusicApplyVolume(1.0f);
   if (save == 1) {
-    IniUpdate(1);
+    SaveSettings(1);
     Clock().FixedRateLogic.Init();
   }
 }
 
-void TGame::MusicChangeVolume(int step) { MusicSetVolume(ClampPercent(MusicVolume + step), 1); }
+void TMixer::MusicChangeVolume(int step) { MusicSetVolume(ClampPercent(Settings().MusicVolume + step), 1); }
 
-int TGame::MusicOff() {
+int TMixer::MusicOff() {
   if (SpecialChannel) PauseChannel(SpecialChannel);
   if (MusicRestart == 1) return 0;
-  Music = 0;
+  Settings().Music = 0;
   PauseChannel(MusicChannel);
   MusicRestart = 0;
   return 1;
 }
 
-int TGame::MusicOn() {
+int TMixer::MusicOn() {
   if (SpecialChannel) ResumeChannel(SpecialChannel);
-  if (Music == 1) return 0;
-  Music = 1;
+  if (Settings().Music == 1) return 0;
+  Settings().Music = 1;
   if (MusicRestart == 1 || !MusicChannel) {
     // "none" names no file: loading it would end the game over a track that never existed.
     if (MusicFileName != "none") MusicLoad(MusicFileName, MusicLooped);
@@ -172,132 +199,130 @@ int TGame::MusicOn() {
   return 1;
 }
 
-void TGame::ToggleMusic() {
-  if (Paused) return;
-  if (Music)
+void TMixer::ToggleMusic() {
+  if (Settings().Music)
     MusicOff();
   else
     MusicOn();
-  IniUpdate(1);
+  SaveSettings(1);
   Clock().FixedRateLogic.Init();
 }
 
 // ---------------------------------------------------------------- effects
 
-void TGame::SoundPlay(const TSoundPtr& sound) {
-  if (!Sound) return;
+void TMixer::SoundPlay(const TSoundPtr& sound) {
+  if (!Settings().Sound) return;
   TChannelPtr channel = CueSound(sound, nullptr);
-  SetChannelVolume(channel, static_cast<float>(SoundVolume) / 100.0f);
+  SetChannelGain(channel, TAudioGroup::Effects);
   ResumeChannel(channel);
 }
 
-void TGame::SoundPlaySameChannel(TChannelPtr& channel, const TSoundPtr& sound) {
-  if (!Sound) return;
+void TMixer::SoundPlaySameChannel(TChannelPtr& channel, const TSoundPtr& sound) {
+  if (!Settings().Sound) return;
   // Turned down first so the cut-off sound does not click.
   if (channel && ChannelPlaying(channel)) SetChannelVolume(channel, 0.1f);
   channel = CueSound(sound, channel);
-  SetChannelVolume(channel, static_cast<float>(SoundVolume) / 100.0f);
+  SetChannelGain(channel, TAudioGroup::Effects);
   ResumeChannel(channel);
 }
 
-void TGame::SoundPlayReturnChannel(TChannelPtr& channel, const TSoundPtr& sound, float rate) {
-  if (!Sound) return;
+void TMixer::SoundPlayReturnChannel(TChannelPtr& channel, const TSoundPtr& sound, float rate) {
+  if (!Settings().Sound) return;
   if (channel && ChannelPlaying(channel)) SetChannelVolume(channel, 0.1f);
   channel = CueSound(sound, nullptr);
-  SetChannelVolume(channel, static_cast<float>(SoundVolume) / 100.0f);
+  SetChannelGain(channel, TAudioGroup::Effects);
   SetChannelRate(channel, rate);
   ResumeChannel(channel);
 }
 
-void TGame::GameSoundPlay(TChannelPtr& channel, const TGameSound& gameSound, float pan) {
-  if (!Sound) return;
+void TMixer::GameSoundPlay(TChannelPtr& channel, const TGameSound& gameSound, float pan) {
+  if (!Settings().Sound) return;
   if (channel && ChannelPlaying(channel)) SetChannelVolume(channel, 0.1f);
   channel = CueSound(gameSound.sound, channel);
   if (!channel) return;
-  float volume = static_cast<float>(SoundVolume) / 100.0f * gameSound.volume;
   // A sound started during a screen fade starts at the fade's loudness.
-  volume *= FadeVisibility();
-  SetChannelVolume(channel, volume);
+  SetChannelGain(channel, TAudioGroup::Effects,
+                 gameSound.volume * ScreenFadeVisibility());
   SetChannelPan(channel, pan);
   SetChannelRate(channel, gameSound.pitch);
   ResumeChannel(channel);
 }
 
-void TGame::SoundSetVolume(int volume, int save) {
-  SoundVolume = ClampPercent(volume);
+void TMixer::SoundSetVolume(int volume, int save) {
+  Settings().SoundVolume = ClampPercent(volume);
   if (save == 1) {
-    IniUpdate(1);
+    SaveSettings(1);
     Clock().FixedRateLogic.Init();
   }
 }
 
-void TGame::SoundChangeVolume(int step) { SoundSetVolume(ClampPercent(SoundVolume + step), 1); }
+void TMixer::SoundChangeVolume(int step) { SoundSetVolume(ClampPercent(Settings().SoundVolume + step), 1); }
 
-void TGame::SoundOff() { Sound = 0; }
+void TMixer::SoundOff() { Settings().Sound = 0; }
 
-void TGame::SoundOn() { Sound = 1; }
+void TMixer::SoundOn() { Settings().Sound = 1; }
 
-void TGame::ToggleSound() {
-  if (Sound)
+void TMixer::ToggleSound() {
+  if (Settings().Sound)
     SoundOff();
   else
     SoundOn();
-  IniUpdate(1);
+  SaveSettings(1);
   Clock().FixedRateLogic.Init();
 }
 
 // ---------------------------------------------------------------- speech
 
-void TGame::SpeechPlay(const TGameSound& gameSound, int interrupt) {
-  if (!Speech || !SpeechChannel) return;
+void TMixer::SpeechPlay(const TGameSound& gameSound, int interrupt) {
+  if (!Settings().Speech || !SpeechChannel) return;
   if (ChannelPlaying(SpeechChannel) && interrupt == 0) return;
   SpeechChannel = CueSound(gameSound.sound, SpeechChannel);
-  SetChannelVolume(SpeechChannel, static_cast<float>(SpeechVolume) / 100.0f);
+  SetChannelGain(SpeechChannel, TAudioGroup::Speech);
   ResumeChannel(SpeechChannel);
   SpeechStopped = 0;
 }
 
-void TGame::SpeechStop() {
-  if (Speech && ChannelPlaying(SpeechChannel)) {
+void TMixer::SpeechStop() {
+  if (Settings().Speech && ChannelPlaying(SpeechChannel)) {
     StopChannel(SpeechChannel);
     SpeechChannel = AllocChannel();
   }
 }
 
-void TGame::SpeechSetVolume(int volume, int save) {
-  SpeechVolume = ClampPercent(volume);
-  if (SpeechChannel) SetChannelVolume(SpeechChannel, static_cast<float>(SpeechVolume) / 100.0f);
+void TMixer::SpeechSetVolume(int volume, int save) {
+  Settings().SpeechVolume = ClampPercent(volume);
+  if (SpeechChannel) SetChannelGain(SpeechChannel, TAudioGroup::Speech);
   if (save == 1) {
-    IniUpdate(1);
+    SaveSettings(1);
     Clock().FixedRateLogic.Init();
   }
 }
 
-void TGame::SpeechChangeVolume(int step) { SpeechSetVolume(ClampPercent(SpeechVolume + step), 1); }
+void TMixer::SpeechChangeVolume(int step) { SpeechSetVolume(ClampPercent(Settings().SpeechVolume + step), 1); }
 
-int TGame::SpeechOff() {
-  Speech = 0;
+int TMixer::SpeechOff() {
+  Settings().Speech = 0;
   PauseChannel(SpeechChannel);
   return 1;
 }
 
-int TGame::SpeechOn() {
-  if (Speech == 1) return 0;
-  Speech = 1;
+int TMixer::SpeechOn() {
+  if (Settings().Speech == 1) return 0;
+  Settings().Speech = 1;
   if (!SpeechStopped) ResumeChannel(SpeechChannel);
   return 1;
 }
 
 // ---------------------------------------------------------------- back end and channels
 
-void TGame::ChangeSoundDriver(const std::string& name, int save) {
+void TMixer::ChangeSoundDriver(const std::string& name, int save) {
   if (name.rfind("OpenAL", 0) == 0) EnableOpenAL();
-  SoundDriver = SelectAudioDriver(name) ? name : "None";
-  IniUpdate(save);
+  Settings().SoundDriver = SelectAudioDriver(name) ? name : "None";
+  SaveSettings(save);
   Clock().FixedRateLogic.Init();
 }
 
-void TGame::PauseFadeManage() {
+void TMixer::PauseFadeManage() {
   // Direction -1 fades the music out for a pause (and holds it at the end), 1 fades it back.
   if (PauseFadeCounter <= 0) return;
   PauseFadeCounter = std::max(0.0f, PauseFadeCounter - Delta);
@@ -308,65 +333,64 @@ void TGame::PauseFadeManage() {
   if (PauseFadeCounter <= 0 && PauseFadeDirection < 0) PauseChannel(MusicChannel);
 }
 
-void TGame::ChannelsCreate(int count) {
+void TMixer::ChannelsCreate(int count) {
   Channels = TChannelArray::Create(count);
   Channels->MaxVol = static_cast<float>(count);
 }
 
-void TGame::ChannelsKill() {
+void TMixer::ChannelsKill() {
   if (Channels) Channels->Kill();
   Channels.reset();
 }
 
-void TGame::SetEscapeSound(const std::string& name) { EscapeSound = TGameSound::Create(SoundPath + name + ".wav", 0); }
+void TMixer::SetEscapeSound(const std::string& name) { EscapeSound = TGameSound::Create(DataPaths().SoundPath + name + ".wav", 0); }
 
-void TGame::StopChannels() {
+void TMixer::StopChannels() {
   StopChannel(MusicChannel);
   StopChannel(SpeechChannel);
   MusicChannel = AllocChannel();
   SpeechChannel = AllocChannel();
 }
 
-void TGame::EscapeSoundPlay() {
+void TMixer::EscapeSoundPlay() {
   if (EscapeSound) EscapeSound->PlayInChannel(EscapeChannel, 0.0f);
 }
 
-void TGame::AudioInit(int soundDriverChoice) {
+void TMixer::AudioInit(int soundDriverChoice, const std::string& osVersion) {
   static const char* const kNames[] = {"FreeAudio", "DirectSound", "OpenAL Generic Software"};
   ProgressMarker = 8001;
   std::string name;
   if (soundDriverChoice >= 1 && soundDriverChoice <= 3) {
     name = kNames[soundDriverChoice - 1];
   } else {
-    name = SoundDriver == "None" ? "FreeAudio" : SoundDriver;
+    name = Settings().SoundDriver == "None" ? "FreeAudio" : Settings().SoundDriver;
   }
   ProgressMarker = 8002;
-  OSVersion = OperatingSystemName();
   // Only the back end chosen last is opened: opening the first one as well would
   // open the device twice for nothing.
-  if (OSVersion != "Windows XP") {
-    SoundDriver = "OpenAL Generic Software";
-    name = SoundDriver;
+  if (osVersion != "Windows XP") {
+    Settings().SoundDriver = "OpenAL Generic Software";
+    name = Settings().SoundDriver;
   }
   ChangeSoundDriver(name, 0);
 }
 
-void TGame::AudioChannelsInit() {
+void TMixer::AudioChannelsInit() {
   MusicChannel = AllocChannel();
   SpeechChannel = AllocChannel();
   EscapeChannel = AllocChannel();
 }
 
-void TGame::AudioManage() {
-  if (Music == 1 && !MusicLooped && !ChannelPlaying(MusicChannel)) MusicStopped = 1;
-  if (Speech == 1 && !ChannelPlaying(SpeechChannel)) SpeechStopped = 1;
+void TMixer::AudioManage() {
+  if (Settings().Music == 1 && !MusicLooped && !ChannelPlaying(MusicChannel)) MusicStopped = 1;
+  if (Settings().Speech == 1 && !ChannelPlaying(SpeechChannel)) SpeechStopped = 1;
   MusicFadeInManage();
   MusicFadeOutManage();
   PauseFadeManage();
   AudioUpdate();
 }
 
-void TGame::AudioKill() {
+void TMixer::AudioKill() {
   StopChannel(MusicChannel);
   StopChannel(SpeechChannel);
   StopChannel(EscapeChannel);

@@ -1,0 +1,6 @@
+#include "core/DataPaths.h"
+
+TDataPaths& DataPaths() {
+  static TDataPaths paths;
+  return paths;
+}

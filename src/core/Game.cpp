@@ -1,0 +1,4 @@
+#include "core/Game.h"
+
+// Made by start-up, which owns it; every layer may read it.
+TGame* Game = nullptr;
