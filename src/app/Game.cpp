@@ -37,6 +37,10 @@ TGame::TGame()
       Mouse(std::make_unique<TMousePointer>()),
       AudioMixer(std::make_unique<TMixer>()),
       DisplayService(std::make_unique<TGameDisplay>()) {
+  // A new game starts from the built-in settings, paths and clock, as a fresh process does.
+  Settings() = TSettings();
+  DataPaths() = TDataPaths();
+  Clock() = TGameClock();
   PausedMusicState = Settings().Music;
   PausedSpeechState = Settings().Speech;
 }

@@ -147,9 +147,7 @@ void TGame::FrameworkKeys() {
     PlatformMinimiseWindow();
     Flip(-1);
   });
-  if (InputKeyHit(77)) act([this] {
-    if (!Paused) Mixer().ToggleMusic();
-  });
+  if (InputKeyHit(77)) act([] { Mixer().ToggleMusic(); });
   if (InputKeyHit(83)) act([this] { Mixer().ToggleSound(); });
   if (Debug && InputKeyHit(84)) act([this] {
     if (Clock().Fast) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/DataPaths.h"
+#include "core/Game.h"
 #include "core/ScreenFade.h"
 #include "core/Settings.h"
 #include "core/GameClock.h"
@@ -200,6 +201,8 @@ int TMixer::MusicOn() {
 }
 
 void TMixer::ToggleMusic() {
+  // While the game is paused the music stays as the pause left it.
+  if (Game && Game->Paused) return;
   if (Settings().Music)
     MusicOff();
   else

@@ -1,10 +1,8 @@
-// The one game object: it owns the settings, the window and display mode, the
-// logic timer, the current and next screen, the master audio state and the
-// objects every screen shares. Everything reaches it through `Game`.
-//
-// Its operations are grouped by concern and defined in the file of that
-// concern (timing in GameTiming.cpp, the loop in Game.cpp, audio in
-// audio/GameAudio.cpp, ...), so each group stays small and readable.
+// The game object: the main loop, pause and focus, the framework keys, the settings
+// file and crash markers. It makes and owns the game's services, each the one owner
+// of its concern and reached by its own accessor: the screen switch (Screens()), the
+// mixer (Mixer()), the display (Display()), the pointer (Pointer()); the settings
+// (Settings()), data paths (DataPaths()) and clock (Clock()) are plain data below.
 #pragma once
 #include <cstdint>
 #include <functional>

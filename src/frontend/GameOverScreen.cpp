@@ -4,7 +4,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
-#include "game/GameScreen.h"
+#include "game/GameSession.h"
 #include "game/GameTotals.h"
 #include "game/Player.h"
 #include "gfx/Draw.h"
@@ -28,14 +28,12 @@ TGameOverScreen::~TGameOverScreen() = default;
 
 namespace {
 // The screen the game was played on, whose player holds the finished game.
-TGameScreen* PlayedOn() {
-  return IsScreenRegistered(TScreenId::Game) ? dynamic_cast<TGameScreen*>(FindScreen(TScreenId::Game)) : nullptr;
-}
+TGameSession* PlayedOn() { return GameSession(); }
 }  // namespace
 
 TPlayer* TGameOverScreen::FinishedPlayer() {
-  TGameScreen* screen = PlayedOn();
-  return screen ? screen->Player.get() : nullptr;
+  TGameSession* session = PlayedOn();
+  return session ? session->SessionPlayer() : nullptr;
 }
 
 void TGameOverScreen::Load() {

@@ -13,7 +13,6 @@
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "core/TimingReport.h"
-#include "frontend/TitleScreen.h"
 #include "game/Cell.h"
 #include "game/GameLoading.h"
 #include "game/Gem.h"
@@ -99,7 +98,7 @@ void LoadEverything() {
   const int helpers = LoadingHelperThreads();
   DecodeSoundsAhead(GameSoundPaths(), helpers > 0 ? 1 : 0);
   std::vector<std::string> pictures = GamePicturePaths();
-  for (const std::string& file : TTitleScreen::PictureFiles()) pictures.push_back(file);
+  for (const std::string& file : FindScreen(TScreenId::Title)->LoadAheadFiles()) pictures.push_back(file);
   DecodePixmapsAhead(pictures, helpers);
 
   loading.LoadingBar->Centre(ScreenHeight - 110);
@@ -114,7 +113,7 @@ void LoadEverything() {
   // waited here is a millisecond more of loading.
   Flip(0);
   loading.BarFrames.Presented(MilliSecs());
-  auto* title = static_cast<TTitleScreen*>(FindScreen(TScreenId::Title));
+  TScreen* title = FindScreen(TScreenId::Title);
   loading.Destination = title;
 
   TGem::InitArrays();
@@ -130,7 +129,7 @@ void LoadEverything() {
   Game->HighScores->Create(DataPaths().SubPath + "tv", 10);
   Game->HighScores->Load();
   Step();
-  title->SpecialLoad(1, 0);
+  title->LoadAhead();
   StopDecodingPixmapsAhead();
   Step();
   // A failure while packing is reported here, on this thread, like any other.

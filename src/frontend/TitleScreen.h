@@ -27,6 +27,8 @@ class TTitleScreen : public TScreen {
   // firstLoad: the start-up load (no loading picture; may ask for a name). fromPlay:
   // coming back from a game, so the title music starts again.
   void SpecialLoad(int firstLoad, int fromPlay);
+  void LoadAhead() override { SpecialLoad(1, 0); }
+  std::vector<std::string> LoadAheadFiles() const override { return PictureFiles(); }
   void FillCoords();
   // Loads the remembered player, or prepares the name prompt when there is none yet.
   void PromptForName();

@@ -84,8 +84,6 @@ TGameScreen::TGameScreen()
 
 TGameScreen::~TGameScreen() = default;
 
-int TGameScreen::BackgroundNumber(int level) { return (level - 1) % BackgroundCount + 1; }
-
 int TGameScreen::MusicTrackNumber(int level) { return (level - 1) % MusicTrackCount + 1; }
 
 int TGameScreen::StartHintRecord(int pack, int level) {

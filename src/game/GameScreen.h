@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "game/GameSession.h"
 #include "game/Player.h"
 #include "gfx/Counter.h"
 #include "gfx/ImageFont.h"
@@ -22,9 +23,8 @@ class THintScroll;
 class TLevelCompleteScreen;
 class TOverlay;
 
-class TGameScreen : public TScreen {
+class TGameScreen : public TScreen, public TGameSession {
  public:
-  static constexpr int BackgroundCount = 10;
   static constexpr int MusicTrackCount = 5;
   static constexpr int DiagonalGaugeX = 59, DiagonalGaugeY = 422;
 
@@ -42,7 +42,7 @@ class TGameScreen : public TScreen {
   void SpecificKeys() override;
 
   // A new game for the current profile (the title screen's "play").
-  void GameStart();
+  void GameStart() override;
   void LevelStart();
   void LevelLoad();
   // Fills the board until it holds a move (a board that can never hold one is
@@ -74,8 +74,8 @@ class TGameScreen : public TScreen {
   static TImageFontPtr HudFont();
   void DiagonalTextDraw();
 
-  int GetChapter() const;
-  int GetSubLevel() const;
+  int GetChapter() const override;
+  int GetSubLevel() const override;
   // The board has no move left (or the Q key): the no-moves sequence, unless one
   // is pending already or a fade runs.
   void Quit();
@@ -93,15 +93,16 @@ class TGameScreen : public TScreen {
 
   // The level being played: the player's level in the current pack, kept within
   // the pack (a damaged number plays level 1).
-  int CurrentLevel() const;
+  int CurrentLevel() const override;
   static int CurrentPack();
   // The pack's level after a won one, saved with the profile. After a pack's last
   // level the pack starts again at level 1 with every level left open, the game's
   // score is set back, and 1 is returned.
-  int AdvanceLevel();
+  int AdvanceLevel() override;
+  TPlayer* SessionPlayer() const override { return Player.get(); }
+  TBoardParticles* SessionParticles() const override { return Particles.get(); }
 
-  // The level's background picture and music track (numbered from 1).
-  static int BackgroundNumber(int level);
+  // The level's music track (numbered from 1).
   static int MusicTrackNumber(int level);
   // The profile's one-time record of the tutorial page a level opens with, or -1.
   static int StartHintRecord(int pack, int level);

@@ -12,8 +12,9 @@
 #include "core/Settings.h"
 #include "game/Board.h"
 #include "game/BoardParticles.h"
-#include "game/GameScreen.h"
+#include "game/GameSession.h"
 #include "game/HintScroll.h"
+#include "game/Player.h"
 #include "game/ScreenSounds.h"
 #include "game/WallpaperLabel.h"
 #include "gfx/Animation.h"
@@ -56,7 +57,7 @@ TLevelCompleteScreen::TLevelCompleteScreen() {
 
 std::string TLevelCompleteScreen::GetPicName() const {
   // A level number below 1 would give a negative remainder and a picture that does not exist.
-  return "bg" + std::to_string(TGameScreen::BackgroundNumber(Level >= 1 ? Level : 1)) + ".jpg";
+  return "bg" + std::to_string(TGameSession::BackgroundNumber(Level >= 1 ? Level : 1)) + ".jpg";
 }
 
 void TLevelCompleteScreen::SetOKActive(int active) {
@@ -143,7 +144,7 @@ TScreen* TLevelCompleteScreen::NextScreen() const {
   if (GameFinished && IsScreenRegistered(TScreenId::GameFinished)) return FindScreen(TScreenId::GameFinished);
   if (IsScreenRegistered(TScreenId::LevelSelect)) return FindScreen(TScreenId::LevelSelect);
   // Without a map the next level is played straight away.
-  return Owner;
+  return IsScreenRegistered(TScreenId::Game) ? FindScreen(TScreenId::Game) : nullptr;
 }
 
 int TLevelCompleteScreen::SetEscDestination() {
@@ -156,7 +157,7 @@ int TLevelCompleteScreen::SetEscDestination() {
 void TLevelCompleteScreen::SetSlideLines() {
   const TImageFontPtr before = GetImageFont();
   SetImageFont(Font31);
-  const int score = Owner && Owner->Player ? Owner->Player->LevelScore() : 0;
+  const int score = Owner && Owner->SessionPlayer() ? Owner->SessionPlayer()->LevelScore() : 0;
   const int sw = TextWidth(std::to_string(score));
   w = 0;
   int widest = 0;
@@ -176,7 +177,7 @@ void TLevelCompleteScreen::SetSlideLines() {
 }
 
 void TLevelCompleteScreen::MakeSnowFlakes() {
-  if (!Owner || !Owner->Particles) return;
+  if (!Owner || !Owner->SessionParticles()) return;
   static const char* kinds[4] = {"snowflake", "sparkle", "snowflakesmall", "snowflakelarge"};
   static const float scales[4][2] = {{0.5f, 1.1f}, {0.3f, 0.7f}, {0.5f, 1.1f}, {0.4f, 1.1f}};
   const int n = int(std::trunc(80.0f * float(Settings().Particles) / 100.0f));
@@ -187,7 +188,7 @@ void TLevelCompleteScreen::MakeSnowFlakes() {
     const float spinSpeed = Rnd(0.5f, 1.0f);
     const int k = Rand(0, 3);
     auto picture = ImageBank ? ImageBank->Find(kinds[k], 1) : nullptr;
-    auto p = Owner->Particles->EffectParticles.AddNew(x, y, picture, dx, dy, 0, 0, 0, spin, spinSpeed,
+    auto p = Owner->SessionParticles()->EffectParticles.AddNew(x, y, picture, dx, dy, 0, 0, 0, spin, spinSpeed,
                                                       Rnd(scales[k][0], scales[k][1]), 0, 0);
     p->NoOutOfBounds = 1;
     p->UseAlpha = 0;
@@ -198,9 +199,9 @@ void TLevelCompleteScreen::MakeSnowFlakes() {
 }
 
 void TLevelCompleteScreen::MoveSnowFlakes() {
-  if (!Owner || !Owner->Particles) return;
+  if (!Owner || !Owner->SessionParticles()) return;
   const float W = float(ScreenWidth), H = float(ScreenHeight);
-  for (const auto& p : Owner->Particles->EffectParticles.Snapshot()) {
+  for (const auto& p : Owner->SessionParticles()->EffectParticles.Snapshot()) {
     p->Move();
     if (p->IsDead() || !p->MiscSineCounter) continue;
     p->MiscSineCounter->Manage();
@@ -331,8 +332,8 @@ void TLevelCompleteScreen::Draw() {
     DrawRect(276, 232 + o, 250, 1);
     SetColor(255, 255, 255);
     std::string values[3];
-    if (Owner && Owner->Player) {
-      const TPlayer& p = *Owner->Player;
+    if (Owner && Owner->SessionPlayer()) {
+      const TPlayer& p = *Owner->SessionPlayer();
       values[0] = std::to_string(p.LevelScore());
       values[1] = std::to_string(p.Kills);
       values[2] = TimeText(double(p.TimeTaken) * double(Clock().FixedRateLogic.MS));
@@ -349,9 +350,9 @@ void TLevelCompleteScreen::Draw() {
       Header->Draw();
     }
     if (Menu) Menu->Draw(0, 0);
-    if (Owner && Owner->Particles) {
+    if (Owner && Owner->SessionParticles()) {
       if (Unroll && Unroll->Active) SetAlpha(1 - ratio);
-      Owner->Particles->EffectParticles.Draw();
+      Owner->SessionParticles()->EffectParticles.Draw();
       SetAlpha(1);
     }
   } else {

@@ -12,7 +12,7 @@
 #include "ui/DialogOK.h"
 
 class TAnimation;
-class TGameScreen;
+class TGameSession;
 class TGameSound;
 
 class TLevelCompleteScreen : public TOverlay {
@@ -47,7 +47,7 @@ class TLevelCompleteScreen : public TOverlay {
   void Close() override { RollUp(); }
 
   // The screen whose player and particles this panel shows.
-  TGameScreen* Owner = nullptr;
+  TGameSession* Owner = nullptr;
   // How the desktop is told (a seam: tests must not change the machine's wallpaper).
   std::function<bool(const std::string&)> WallpaperSetter;
 

@@ -12,7 +12,8 @@
 #include "core/Globals.h"
 #include "core/Input.h"
 #include "game/Board.h"
-#include "game/GameScreen.h"
+#include "game/GameSession.h"
+#include "game/Player.h"
 #include "game/PlayerProgress.h"
 #include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
@@ -246,9 +247,9 @@ void TLevelSelectScreen::LevelSelected(int level) {
   LastY = int(ScrollY);
   PlayerProgress.Level[size_t(PackSlot())] = level;
   // The choice (and the pack it was made in) is kept at once.
-  auto* game = dynamic_cast<TGameScreen*>(Registered(TScreenId::Game));
-  if (game && game->Player)
-    game->Player->WriteProfile(Game->CurrentProfile.get());
+  TGameSession* session = GameSession();
+  if (session && session->SessionPlayer())
+    session->SessionPlayer()->WriteProfile(Game->CurrentProfile.get());
   else if (Game->CurrentProfile)
     Game->CurrentProfile->Save();
   Level = level;

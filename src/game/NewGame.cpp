@@ -1,9 +1,7 @@
 #include "game/NewGame.h"
 
-#include "game/GameScreen.h"
-#include "screens/ScreenRegistry.h"
+#include "game/GameSession.h"
 
 void StartNewGame() {
-  if (!IsScreenRegistered(TScreenId::Game)) return;
-  if (auto* screen = dynamic_cast<TGameScreen*>(FindScreen(TScreenId::Game))) screen->GameStart();
+  if (TGameSession* session = GameSession()) session->GameStart();
 }

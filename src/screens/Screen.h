@@ -4,6 +4,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/DialogStack.h"
 
@@ -21,6 +22,10 @@ class TScreen {
   virtual void HeaderLoad(const std::string& file, float x, float y, int precache);
 
   // Loads, then starts; a stopped screen (StopInit) only takes over again.
+  // Loads ahead what the screen shows, as part of the start-up loading (the title does).
+  virtual void LoadAhead() {}
+  // The picture files LoadAhead reads, so that helpers can decode them before it runs.
+  virtual std::vector<std::string> LoadAheadFiles() const { return {}; }
   virtual void PreStart();
   virtual void ResetStops();
   virtual void Load();

@@ -64,7 +64,7 @@ TEST_F(TimingTest, ClockGoingBackwardsRepeatsLastTickCount) {
 TEST_F(TimingTest, JitterCorrectionAveragesAfterWarmUp) {
   auto& timer = Clock().FixedRateLogic;
   timer.JitterCorrection = 1;
-  Settings().VSync = 0;
+  timer.VSync = 0;
   timer.Init();
   for (int i = 0; i < 5; ++i) FrameDeltas(10);  // warm-up frames are taken as measured
   EXPECT_NEAR(timer.NumTicks, 2.0, 1e-9);
@@ -72,7 +72,7 @@ TEST_F(TimingTest, JitterCorrectionAveragesAfterWarmUp) {
   FrameDeltas(20);  // history now 10, 20: the average rules
   EXPECT_NEAR(timer.NumTicks, 3.0, 1e-9);
   // With vertical sync a jump of more than a millisecond bypasses the average.
-  Settings().VSync = 1;
+  timer.VSync = 1;
   FrameDeltas(40);
   EXPECT_NEAR(timer.NumTicks, 8.0, 1e-9);
 }

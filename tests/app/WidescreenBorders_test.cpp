@@ -8,7 +8,7 @@
 #include "gfx/GameImage.h"
 #include "gfx/ToolkitTest.h"
 
-class WidescreenBordersTest : public RecordingTest {
+class WidescreenBordersTest : public GameRecordingTest {
  protected:
   void Wide(int desktopW, int desktopH) {
     Settings().FullScreen = 1;

@@ -27,6 +27,7 @@
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "audio/WavReader.h"
+#include "platform/Process.h"
 
 namespace audiotest {
 
@@ -116,6 +117,7 @@ struct TTestGame {
 // A test game with the audio device and its channels open, as the game opens them.
 struct TAudioGame : TTestGame {
   TAudioGame() {
+    Owner->OSVersion = OperatingSystemName();
     Mixer().AudioInit(0, Owner->OSVersion);
     Mixer().AudioChannelsInit();
   }

@@ -13,6 +13,7 @@
 #include "audio/SoundLoader.h"
 #include "core/Settings.h"
 #include "platform/Audio.h"
+#include "platform/Process.h"
 
 using namespace audiotest;
 
@@ -46,7 +47,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
         UseNoDevice(dir);
         StartOpeningAudioDevice();
         TTestGame game;
-        Mixer().AudioInit(0, Game->OSVersion);
+        Mixer().AudioInit(0, Game->OSVersion = OperatingSystemName());
         out << "driver=" << Settings().SoundDriver << "\n";
         Mixer().SoundPlay(LoadSoundChecked(tone, 0));
         Mixer().AudioKill();

@@ -165,4 +165,23 @@ TEST(GameAudio, VolumesSwitchesAndTheScreenFade) {
   EXPECT_EQ(Mixer().SpeechOff(), 1);
   EXPECT_EQ(Mixer().SpeechOn(), 1);
   EXPECT_EQ(Mixer().SpeechOn(), 0);
+
+  // A volume written by hand into the settings file stays as written, but what reaches
+  // a channel is bounded: nothing louder than full, nothing below silence.
+  Mixer().CustomMusicVolume = 0;
+  Settings().MusicVolume = 2147483647;
+  Settings().SpeechVolume = -40;
+  Mixer().ApplySettings();
+  EXPECT_FLOAT_EQ(ChannelVolume(Mixer().MusicChannel), 1.0f);
+  EXPECT_FLOAT_EQ(ChannelVolume(Mixer().SpeechChannel), 0.0f);
+  EXPECT_EQ(Settings().MusicVolume, 2147483647);
+
+  // The screen fade's channels follow the picture at each group's own volume.
+  Settings().MusicVolume = 60;
+  Settings().SpeechVolume = 50;
+  Screens().GameFade->Channel = Mixer().MusicChannel;
+  Screens().GameFade->Ratio = 0.5f;
+  Screens().GameFade->FadeChannels();
+  EXPECT_FLOAT_EQ(ChannelVolume(Mixer().MusicChannel), 0.3f);
+  EXPECT_FLOAT_EQ(ChannelVolume(Mixer().SpeechChannel), 0.25f);
 }

@@ -30,10 +30,10 @@
 #include "ui/Menu.h"
 #include "ui/MousePointer.h"
 
-class FrontendTest : public RecordingTest {
+class FrontendTest : public GameRecordingTest {
  protected:
   void SetUp() override {
-    RecordingTest::SetUp();
+    GameRecordingTest::SetUp();
     const std::string built = std::string(TV_BUILD_DIR) + "/";
     if (!std::filesystem::exists(built + "Data/graphics/pressie.jpg")) GTEST_SKIP() << "data tree not built";
     SetErrorReportHook([this](const std::string& text, int fatal, int) {
@@ -64,7 +64,7 @@ class FrontendTest : public RecordingTest {
     InputFlush();
     std::error_code ec;
     if (!folder.empty()) std::filesystem::remove_all(folder, ec);
-    RecordingTest::TearDown();
+    GameRecordingTest::TearDown();
   }
 
   // The pictures the board draws with, as the start-up loading fills the bank.

@@ -288,8 +288,9 @@ TEST_F(SpriteDrawTest, ScaleRotationFramesOffsetsRoundingAndLabel) {
 TEST_F(SpriteDrawTest, ScrolledDrawSubtractsTheScreenScroll) {
   auto s = Sprite(300, 300);
   s->SetShadow(1, 3, 3, 1);
-  GameDisplay().ScrollX = 100;
-  GameDisplay().ScrollY = 50;
+  TGameDisplay display;
+  display.ScrollX = 100;
+  display.ScrollY = 50;
   s->DrawWithOffset();
   ASSERT_EQ(rec->recorded.size(), 2u);
   EXPECT_FLOAT_EQ(X(0), 203.0f - 10.0f);

@@ -1,5 +1,5 @@
-// A game object for toolkit tests: 5 ms logic ticks at normal speed, so 1000 ms
-// are 200 ticks, and a Delta the test sets by hand.
+// The drawing toolkit needs a clock, nothing more: 5 ms logic ticks at normal speed,
+// so 1000 ms are 200 ticks, and a Delta the test sets by hand.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,16 +12,11 @@
 class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    game = std::make_unique<TGame>();
-    Game = game.get();
+    Clock() = TGameClock();
     Clock().FixedRateLogic.CalcMS();
     Delta = 1.0f;
   }
-  void TearDown() override {
-    Delta = 1.0f;
-    Game = nullptr;
-  }
-  std::unique_ptr<TGame> game;
+  void TearDown() override { Delta = 1.0f; }
 };
 
 #include "gfx/Draw.h"
@@ -56,4 +51,21 @@ class RecordingTest : public ToolkitTest {
   int Red(size_t i) const { return int(rec->recorded.at(i).vertices.at(0).rgba & 0xff); }
   int AlphaByte(size_t i) const { return int(rec->recorded.at(i).vertices.at(0).rgba >> 24); }
   TRecordingRenderDriver* rec = nullptr;
+};
+
+// Widgets, screens and fades also reach the game's services (pointer, mixer, screen
+// switch, display): these tests make the game object that owns them.
+class GameRecordingTest : public RecordingTest {
+ protected:
+  void SetUp() override {
+    game = std::make_unique<TGame>();
+    Game = game.get();
+    RecordingTest::SetUp();
+  }
+  void TearDown() override {
+    RecordingTest::TearDown();
+    Game = nullptr;
+    game.reset();
+  }
+  std::unique_ptr<TGame> game;
 };

@@ -52,12 +52,12 @@ class PlayerManagerTest : public DialogTest {
 
   // A profile file as the game writes it for a new player of that name.
   void AddPlayer(const std::string& name) {
-    Settings().ProfileName = name;
+    ::Settings().ProfileName = name;
     LoadCurrentProfile();
   }
   // The chosen player's file and settings as the game leaves them on start-up.
   void Choose(const std::string& name) {
-    Settings().ProfileName = name;
+    ::Settings().ProfileName = name;
     LoadCurrentProfile();
     Game->IniUpdate(1);
   }
@@ -92,7 +92,7 @@ class PlayerManagerTest : public DialogTest {
       Step(*manager);
     }
   }
-  std::string Settings() const { return Bytes(folder / "tinselvale.ini"); }
+  std::string SettingsFileBytes() const { return Bytes(folder / "tinselvale.ini"); }
   static std::string Bytes(const std::filesystem::path& path) {
     std::string bytes;
     ReadWholeFile(path.string(), bytes);

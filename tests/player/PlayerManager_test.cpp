@@ -30,10 +30,10 @@ TEST_F(PlayerManagerTest, ListsOnlyFilesThatNameAPlayer) {
   // Choosing the player whose file is named in UTF-8: the settings get the name.
   EXPECT_EQ(ClickLine(2), 0);
   EXPECT_EQ(Click(*manager, "OK"), 1);
-  EXPECT_EQ(Settings().ProfileName, "Zo\xEB");
+  EXPECT_EQ(::Settings().ProfileName, "Zo\xEB");
   EXPECT_EQ(Game->CurrentProfile->Name, "Zo\xEB");
-  EXPECT_NE(Settings().find("=Zo\xEB\r\n"), std::string::npos);
-  EXPECT_EQ(Settings().find("x\r\nFULL"), std::string::npos);
+  EXPECT_NE(SettingsFileBytes().find("=Zo\xEB\r\n"), std::string::npos);
+  EXPECT_EQ(SettingsFileBytes().find("x\r\nFULL"), std::string::npos);
   EXPECT_EQ(Folder(), before) << "choosing writes nothing into the profile folder";
   EXPECT_TRUE(reports.empty());
 }
@@ -67,11 +67,11 @@ TEST_F(PlayerManagerTest, CreatesPlayersUpToSix) {
   }
   EXPECT_EQ(answer, 1) << "a new player is accepted at once";
   EXPECT_EQ(manager->EnterName, nullptr);
-  EXPECT_EQ(Settings().ProfileName, expected);
+  EXPECT_EQ(::Settings().ProfileName, expected);
   EXPECT_EQ(Game->CurrentProfile->Name, expected);
   const fs::path file = profiles / (Utf8FromCp1252(expected) + ".dat");
   EXPECT_EQ(Bytes(file), FreshProfile(expected)) << "a new player's file, 524 bytes";
-  EXPECT_NE(Settings().find("=" + expected + "\r\n"), std::string::npos);
+  EXPECT_NE(SettingsFileBytes().find("=" + expected + "\r\n"), std::string::npos);
   manager->Kill();
 
   // Six players: "Create" shows the refusal and no prompt.
@@ -90,7 +90,7 @@ TEST_F(PlayerManagerTest, CreatesPlayersUpToSix) {
   EXPECT_EQ(Game->IgnoreEscapeKey, 1) << "Escape still belongs to the open player manager";
   EXPECT_EQ(manager->Active, 1);
   EXPECT_EQ(Folder(), before);
-  EXPECT_EQ(Settings().ProfileName, "Anna");
+  EXPECT_EQ(::Settings().ProfileName, "Anna");
 }
 
 TEST_F(PlayerManagerTest, DeletesAfterAskingButNeverTheLastPlayer) {
@@ -139,9 +139,9 @@ TEST_F(PlayerManagerTest, DeletesAfterAskingButNeverTheLastPlayer) {
   // Cancel after the current player went: the first listed player takes over.
   EXPECT_EQ(Click(*manager, "Cancel"), -1);
   EXPECT_EQ(manager->Active, 0);
-  EXPECT_EQ(Settings().ProfileName, "Anna");
+  EXPECT_EQ(::Settings().ProfileName, "Anna");
   EXPECT_EQ(Game->CurrentProfile->Name, "Anna");
-  EXPECT_NE(Settings().find("=Anna\r\n"), std::string::npos);
+  EXPECT_NE(SettingsFileBytes().find("=Anna\r\n"), std::string::npos);
   EXPECT_FALSE(fs::exists(profiles / "Bob.dat")) << "the deleted player is not written back";
 }
 
@@ -158,7 +158,7 @@ TEST_F(PlayerManagerTest, PlayerTakenOverStartsFreshWhateverTheirFile) {
   Game->CurrentProfile->Save();
   const std::string ann = Bytes(profiles / "Ann.dat");
   auto expectFresh = [&](const std::string& name) {
-    EXPECT_EQ(Settings().ProfileName, name);
+    EXPECT_EQ(::Settings().ProfileName, name);
     EXPECT_EQ(Game->CurrentProfile->Name, name);
     EXPECT_EQ(LevelPack, 0) << name;
     EXPECT_EQ(PlayerProgress.Level[1], 1) << name;
@@ -217,7 +217,7 @@ TEST_F(PlayerManagerTest, EscapeCancelsAndTheNameCheckRefusesUnsafeNames) {
   Open();
   ClickLine(0);
   EXPECT_EQ(KeyStep(*manager, 27), -1);
-  EXPECT_EQ(Settings().ProfileName, "Bob") << "cancelled: the current player stays";
+  EXPECT_EQ(::Settings().ProfileName, "Bob") << "cancelled: the current player stays";
   EXPECT_EQ(Game->IgnoreEscapeKey, 0);
 
   std::string error;

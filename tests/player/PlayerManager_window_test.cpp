@@ -64,7 +64,7 @@ class PlayerManagerWindow : public ::testing::Test {
     DataPaths().ProfilePath = profiles.string() + "/";
     Game->Ini->FileName = (folder / "tinselvale").string();
     ErrorLogFolder = DataPaths().SubPath;
-    Settings().FullScreen = 0;
+    ::Settings().FullScreen = 0;
     Clock().FixedRateLogic.Create();
     Clock().FixedRateLogic.JitterCorrection = 0;
     // One logic update a frame, whatever the machine's speed.
@@ -183,7 +183,7 @@ class PlayerManagerWindow : public ::testing::Test {
     Frames(3);
   }
   void AddPlayer(const std::string& name) {
-    Settings().ProfileName = name;
+    ::Settings().ProfileName = name;
     LoadCurrentProfile();
   }
   static std::string Bytes(const fs::path& path) {
@@ -206,7 +206,7 @@ class PlayerManagerWindow : public ::testing::Test {
     LevelPack = keepPack;
     return bytes;
   }
-  std::string Settings() const { return Bytes(folder / "tinselvale.ini"); }
+  std::string SettingsFileBytes() const { return Bytes(folder / "tinselvale.ini"); }
 
   fs::path folder, profiles, oldCwd;
   std::unique_ptr<TGame> game;
@@ -241,9 +241,9 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   Frames(2);
   EXPECT_EQ(answer, 1) << "the new player is taken at once";
   EXPECT_TRUE(screen.Dialogs.Empty());
-  EXPECT_EQ(Settings().ProfileName, "Zo\xEBl\xE9");
+  EXPECT_EQ(::Settings().ProfileName, "Zo\xEBl\xE9");
   EXPECT_EQ(LevelPack, 0) << "nothing of Anna's progress";
-  EXPECT_NE(Settings().find("=Zo\xEBl\xE9\r\n"), std::string::npos);
+  EXPECT_NE(SettingsFileBytes().find("=Zo\xEBl\xE9\r\n"), std::string::npos);
 
   // Bob deleted after the question; Anna chosen again with her progress.
   OpenManager();
@@ -258,7 +258,7 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   ClickButton(*manager, "OK");
   Frames(1);
   EXPECT_EQ(answer, 1);
-  EXPECT_EQ(Settings().ProfileName, "Anna");
+  EXPECT_EQ(::Settings().ProfileName, "Anna");
   EXPECT_EQ(LevelPack, 1);
   EXPECT_EQ(PlayerProgress.Level[1], 17);
 
@@ -271,7 +271,7 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   ClickButton(*manager, "Cancel");
   Frames(1);
   EXPECT_EQ(answer, -1);
-  EXPECT_EQ(Settings().ProfileName, "Zo\xEBl\xE9");
+  EXPECT_EQ(::Settings().ProfileName, "Zo\xEBl\xE9");
   EXPECT_EQ(LevelPack, 0) << "Anna's progress went with her";
   EXPECT_EQ(PlayerProgress.Level[1], 1);
 

@@ -12,11 +12,11 @@
 #include "screens/CrossFade.h"
 #include "screens/Fade.h"
 
-class FadeTest : public RecordingTest {
+class FadeTest : public GameRecordingTest {
  protected:
   static void SetUpTestSuite() { ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0); }
   void SetUp() override {
-    RecordingTest::SetUp();
+    GameRecordingTest::SetUp();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     // Every reading moves the clock on: by the next planned step, else by 100 ms;
     // an event planned for a time is sent when the clock gets there.
@@ -29,7 +29,7 @@ class FadeTest : public RecordingTest {
   }
   void TearDown() override {
     SetClockSource(nullptr);
-    RecordingTest::TearDown();
+    GameRecordingTest::TearDown();
   }
   void ExpectAlphas(const std::vector<int>& expected, const char* what) {
     ASSERT_EQ(rec->recorded.size(), expected.size()) << what;

@@ -152,7 +152,7 @@ TEST_F(GameFadeTest, CloseRequestDuringAFadeInEndsTheProgram) {
   EXPECT_EQ(fade().Active, 1);
 }
 
-class GameFadeDrawTest : public RecordingTest {};
+class GameFadeDrawTest : public GameRecordingTest {};
 
 TEST_F(GameFadeDrawTest, VeilInTheClearColourAndACoveredFrameAfterAFadeOut) {
   const int ready = GraphicsReady;

@@ -8,7 +8,7 @@
 #include "gfx/TextDraw.h"
 #include "gfx/ToolkitTest.h"
 
-class MessageBoxTest : public RecordingTest {
+class MessageBoxTest : public GameRecordingTest {
  protected:
   static void SetUpTestSuite() { ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0); }
 };

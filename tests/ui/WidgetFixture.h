@@ -19,10 +19,10 @@
 #include "platform/Files.h"
 #include "ui/MousePointer.h"
 
-class WidgetTest : public RecordingTest {
+class WidgetTest : public GameRecordingTest {
  protected:
   void SetUp() override {
-    RecordingTest::SetUp();
+    GameRecordingTest::SetUp();
     SetErrorReportHook([this](const std::string& text, int fatal, int) {
       reports.push_back(text);
       if (fatal) throw std::runtime_error(text);
@@ -39,7 +39,7 @@ class WidgetTest : public RecordingTest {
       std::filesystem::remove_all(folder, ec);
       ClearDataPathCache();
     }
-    RecordingTest::TearDown();
+    GameRecordingTest::TearDown();
   }
 
   // Works inside a fresh program folder from now on (data lookups are relative to it).
