@@ -17,6 +17,7 @@
 #include "player/Profile.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
+#include "support/TestFolder.h"
 #include "ui/GameText.h"
 
 namespace fs = std::filesystem;
@@ -27,20 +28,10 @@ class GameScreenTest : public BoardPlayTest {
     BoardPlayTest::SetUp();
     const std::string built = std::string(TV_BUILD_DIR) + "/";
     if (!fs::exists(built + "Data/graphics/hintbody.png")) GTEST_SKIP() << "data tree not built";
-    folder = fs::temp_directory_path() / ("tv-screen-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    folder = TestFolder();
     fs::create_directories(folder / "data/levels");
     fs::create_directories(folder / "profiles");
-    Game->DataPrefix = built;
-    Game->SetDefaultPaths();
-    Game->DataPrefix = folder.string() + "/";
-    Game->ProfilePath = (folder / "profiles").string() + "/";
-    Game->Music = 0;
-    Game->Fade = 0;
-    GameText = TGameText::Create(built + "Data/text/gametext.txt");
-    TProfile::CreateUserFunction = InitNewProfile;
-    Game->CurrentProfile = TProfile::Create("Tester");
-    Game->CurrentProfile->SaveUserFunction = SaveProfileData;
-    Game->CurrentProfile->LoadUserFunction = LoadProfileData;
+    UseBuiltData(built, folder);
     RegisterScreen(TScreenId::HintScroll, &scroll);
     LevelPack = 0;
     // Bricks everywhere: a filled board of this size always has a move.
@@ -84,7 +75,6 @@ class GameScreenTest : public BoardPlayTest {
   }
 
   fs::path folder;
-  static inline int counter = 0;
   TGameScreen screen;
   THintScroll scroll;
   bool started = false;

@@ -10,6 +10,7 @@
 #include "core/ErrorReport.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
+#include "support/TestFolder.h"
 
 class PlayerTest : public GameTest {
  protected:
@@ -29,11 +30,6 @@ class PlayerTest : public GameTest {
     SetErrorReportHook(nullptr);
     ErrorLogFolder = oldLogFolder;
     GameTest::TearDown();
-  }
-  static std::string Bytes(const std::filesystem::path& path) {
-    std::string bytes;
-    ReadWholeFile(path.string(), bytes);
-    return bytes;
   }
   static void Put(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
