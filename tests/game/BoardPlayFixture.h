@@ -2,6 +2,7 @@
 // 5 ms logic tick, its pointer, and a small picture bank so the pointer's look
 // and the board's drawing have real pictures to use.
 #pragma once
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,9 @@
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"
 #include "gfx/ImageBank.h"
+#include "game/PlayerProgress.h"
+#include "player/Profile.h"
+#include "ui/GameText.h"
 #include "ui/MousePointer.h"
 
 class BoardPlayTest : public BoardTest {
@@ -42,6 +46,21 @@ class BoardPlayTest : public BoardTest {
     TakeBoardPictures();
     BoardTest::SetUp();
     SetBoardClock(std::make_shared<TGameTimerClock>());
+  }
+  // The screens' pictures and texts from the built data tree at built; the levels
+  // (data/levels) and the profiles of folder; a player "Tester"; no music, no fades.
+  static void UseBuiltData(const std::string& built, const std::filesystem::path& folder) {
+    Game->DataPrefix = built;
+    Game->SetDefaultPaths();
+    Game->DataPrefix = folder.string() + "/";
+    Game->ProfilePath = (folder / "profiles").string() + "/";
+    Game->Music = 0;
+    Game->Fade = 0;
+    GameText = TGameText::Create(built + "Data/text/gametext.txt");
+    TProfile::CreateUserFunction = InitNewProfile;
+    Game->CurrentProfile = TProfile::Create("Tester");
+    Game->CurrentProfile->SaveUserFunction = SaveProfileData;
+    Game->CurrentProfile->LoadUserFunction = LoadProfileData;
   }
   void TearDown() override {
     BoardTest::TearDown();
