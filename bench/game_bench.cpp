@@ -201,6 +201,20 @@ struct Sample {
 
 std::atomic<bool> stopWaiting{false};
 
+// Sets stopWaiting after the pause phase's length and wakes the loop with an event, in
+// case it waits for one.
+std::thread StartPauseWatcher() {
+  stopWaiting = false;
+  return std::thread([] {
+    const int64_t end = WallNs() + int64_t(options.pause * 1e9);
+    while (WallNs() < end) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    stopWaiting = true;
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    SDL_PushEvent(&e);
+  });
+}
+
 Sample Frame() {
   const int64_t c0 = ThreadCpuNs();
   const uint64_t n0 = newCalls.load(), m0 = mallocCalls.load();
@@ -412,15 +426,7 @@ void RunBench() {
 
   // Paused: a watcher wakes the loop at the end in case it waits for events.
   Game->TogglePause();
-  stopWaiting = false;
-  std::thread watcher([] {
-    const int64_t end = WallNs() + int64_t(options.pause * 1e9);
-    while (WallNs() < end) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    stopWaiting = true;
-    SDL_Event e{};
-    e.type = SDL_USEREVENT;
-    SDL_PushEvent(&e);
-  });
+  std::thread watcher = StartPauseWatcher();
   PhaseResult paused{"paused", {}, 0, SampleThreads(), {}};
   const int64_t p0 = WallNs();
   while (!stopWaiting) paused.samples.push_back(Frame());
@@ -434,15 +440,7 @@ void RunBench() {
   const bool pausedPictureSteady = ScreenHash() == lastPausedPicture;
 
   // The same pause through the real loop, which waits for events between frames.
-  stopWaiting = false;
-  std::thread watcher2([] {
-    const int64_t end = WallNs() + int64_t(options.pause * 1e9);
-    while (WallNs() < end) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    stopWaiting = true;
-    SDL_Event e{};
-    e.type = SDL_USEREVENT;
-    SDL_PushEvent(&e);
-  });
+  std::thread watcher2 = StartPauseWatcher();
   PhaseResult waiting{"paused*", {}, 0, SampleThreads(), {}};
   const int64_t q0 = WallNs();
   while (!stopWaiting) {

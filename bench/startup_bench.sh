@@ -12,15 +12,10 @@ bin="$build/tinselvale"
 [ -x "$bin" ] || { echo "no program at $bin" >&2; exit 1; }
 
 work=$(mktemp -d)
-xvfb=""
-cleanup() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+. "$(dirname "$0")/../scripts/xserver.sh"
+cleanup() { tv_xserver_stop; rm -rf "$work"; }
 trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$work/display")"
-fi
+tv_xserver_needed
 export LIBGL_ALWAYS_SOFTWARE=${LIBGL_ALWAYS_SOFTWARE:-1} ALSOFT_DRIVERS=null
 isolate=()
 if unshare -rn true 2>/dev/null; then isolate=(unshare -rn); fi

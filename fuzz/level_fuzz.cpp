@@ -1,10 +1,7 @@
 // Feeds arbitrary bytes to the level reader, then fills the board, searches it
 // for a move and runs a few logic steps, so that no level file, however
 // damaged, can reach outside the board's tables.
-#include <cstdint>
-#include <cstdlib>
-#include <string_view>
-
+#include "LevelBounds.h"
 #include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardClock.h"
@@ -17,13 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SetBoardClock(nullptr);
   Delta = 1.0f;  // every step a whole tick
   SeedRnd(uint32_t(size));
-  Grid = TGameGrid::Create();
-  Grid->LoadText(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (Grid->levelwidth < 1 || Grid->levelwidth > MaxColumns || Grid->levelheight < 1 ||
-      Grid->levelheight > MaxRows || LevelBonusCount > MaxLevelBonuses)
-    std::abort();
-  for (int x = 0; x < MaxColumns; ++x)
-    if (TopCount[x] > MaxEntries) std::abort();
+  LoadLevelWithinBounds(data, size);
   Grid->FillGrid();
   for (auto& g : Gems->Items)
     if (g->GemType < 1 || g->GemType > 15) std::abort();

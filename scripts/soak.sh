@@ -17,17 +17,9 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTV_SANITIZE=ON 
   -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 nice -n 10 cmake --build "$build" -j"$(nproc)" --target tv_soak
 
-xvfb_pid=""
-cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
-trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  fifo=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$fifo")"
-  rm -f "$fifo"
-fi
+. "$root/scripts/xserver.sh"
+trap tv_xserver_stop EXIT
+tv_xserver_needed
 
 # Any report ends the run with an error; leaks are looked for at the end of the run.
 # Leaks inside system libraries the game loads but does not own (the desktop bus

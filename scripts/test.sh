@@ -10,17 +10,9 @@ build=${TV_BUILD_DIR:-$root/build}
 TV_BUILD_DIR="$build-release" "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Release \
   -DTV_TESTS=OFF -DTV_BENCH=OFF --target tv_layers tv_levelcheck
 
-xvfb_pid=""
-cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
-trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  fifo=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$fifo")"
-  rm -f "$fifo"
-fi
+. "$root/scripts/xserver.sh"
+trap tv_xserver_stop EXIT
+tv_xserver_needed
 export LIBGL_ALWAYS_SOFTWARE=1
 
 cd "$build"

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/Text.h"
+
 namespace {
 
 // Splits the text into lines; a final line break does not start another line,
@@ -31,13 +33,6 @@ void SplitToken(std::string_view line, std::string_view& token, std::string_view
     token = line.substr(0, comma);
     rest = line.substr(comma + 1);
   }
-}
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return out;
 }
 
 }  // namespace
@@ -87,7 +82,7 @@ TLevelFile TLevelFile::Parse(std::string_view text) {
 
   std::string_view first = take();
   SplitToken(first, token, rest);
-  if (Upper(token) == "REM") {
+  if (UpperCase(std::string(token)) == "REM") {
     f.LevelName = std::string(rest);
     SplitToken(take(), token, rest);
   }

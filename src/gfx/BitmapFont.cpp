@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/ErrorReport.h"
+#include "core/Text.h"
 #include "gfx/CheckedLoaders.h"
 #include "core/TextLines.h"
 #include "gfx/Draw.h"
@@ -39,12 +40,6 @@ double ReadField(const std::string& line, const std::string& key, size_t length)
 bool StartsWith(const std::string& line, const char* prefix) { return line.rfind(prefix, 0) == 0; }
 
 int CharCode(char byte) { return int(UnicodeFromCp1252(static_cast<uint8_t>(byte))); }
-
-int64_t NextPowerOfTwo(int v) {
-  int64_t p = 1;
-  while (p < v) p <<= 1;
-  return p;
-}
 }  // namespace
 
 TBitmapFont::TBitmapFont() { ClearGlyphs(); }
@@ -191,7 +186,7 @@ void TBitmapFont::CalcDrawOffsetY() { DrawOffsetY = int(std::trunc(-yOffset[size
 
 int64_t TBitmapFont::CalcVRAM() const {
   if (!Image) return 0;
-  return NextPowerOfTwo(ImageWidth(Image)) * 4 * NextPowerOfTwo(ImageHeight(Image));
+  return NextPow2(ImageWidth(Image)) * 4 * NextPow2(ImageHeight(Image));
 }
 
 void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, int right, int roundX, int roundY,

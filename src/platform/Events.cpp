@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 int VirtualKeyFromSdl(int32_t k, int& side) {
   side = 0;
   if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
@@ -78,8 +80,32 @@ uint32_t UnicodeFromCp1252(uint8_t code) {
   if (code < 0x80 || code >= 0xA0) return code;
   uint16_t c = cp1252High[code - 0x80];
   return c != 0 ? c : code;
-
 }
+
+namespace {
+// Reads the code point starting at s into c and moves s past the bytes it used;
+// length is their count. False for a byte that starts no character or a sequence
+// cut short or broken, with s past the lead byte and the continuation bytes read.
+// Over-long forms are read as they stand: the callers differ on them.
+bool ReadUtf8(const unsigned char*& s, const unsigned char* end, uint32_t& c, int& length) {
+  int extra;
+  if (*s < 0x80) c = *s, extra = 0;
+  else if ((*s & 0xE0) == 0xC0) c = *s & 0x1F, extra = 1;
+  else if ((*s & 0xF0) == 0xE0) c = *s & 0x0F, extra = 2;
+  else if ((*s & 0xF8) == 0xF0) c = *s & 0x07, extra = 3;
+  else {
+    ++s;
+    return false;
+  }
+  ++s;
+  for (int i = 0; i < extra; ++i, ++s) {
+    if (s == end || (*s & 0xC0) != 0x80) return false;
+    c = (c << 6) | (*s & 0x3F);
+  }
+  length = extra + 1;
+  return true;
+}
+}  // namespace
 
 std::string Utf8FromCp1252(const std::string& text) {
   std::string out;
@@ -107,21 +133,11 @@ bool Cp1252FromUtf8(const std::string& utf8, std::string& out) {
   const auto* end = s + utf8.size();
   while (s < end) {
     uint32_t c;
-    int extra;
-    if (*s < 0x80) c = *s, extra = 0;
-    else if ((*s & 0xE0) == 0xC0) c = *s & 0x1F, extra = 1;
-    else if ((*s & 0xF0) == 0xE0) c = *s & 0x0F, extra = 2;
-    else if ((*s & 0xF8) == 0xF0) c = *s & 0x07, extra = 3;
-    else return false;
-    ++s;
-    if (end - s < extra) return false;
-    for (int i = 0; i < extra; ++i, ++s) {
-      if ((*s & 0xC0) != 0x80) return false;
-      c = (c << 6) | (*s & 0x3F);
-    }
+    int length;
+    if (!ReadUtf8(s, end, c, length)) return false;
     // Over-long forms would give a second spelling of the same name.
     static const uint32_t kLeast[4] = {0, 0x80, 0x800, 0x10000};
-    if (c < kLeast[extra]) return false;
+    if (c < kLeast[length - 1]) return false;
     const int ch = Cp1252FromUnicode(c);
     if (ch < 0 || (ch >= 0x80 && ch < 0xA0 && UnicodeFromCp1252(uint8_t(ch)) == uint32_t(ch))) return false;
     out.push_back(char(ch));
@@ -137,21 +153,11 @@ int pendingCount = 0, pendingRead = 0;
 void QueueText(const char* utf8) {
   pendingCount = pendingRead = 0;
   const unsigned char* s = reinterpret_cast<const unsigned char*>(utf8);
-  while (*s && pendingCount < 64) {
+  const unsigned char* end = s + std::strlen(utf8);
+  while (s < end && pendingCount < 64) {
     uint32_t c;
-    int extra;
-    if (*s < 0x80) c = *s, extra = 0;
-    else if ((*s & 0xE0) == 0xC0) c = *s & 0x1F, extra = 1;
-    else if ((*s & 0xF0) == 0xE0) c = *s & 0x0F, extra = 2;
-    else if ((*s & 0xF8) == 0xF0) c = *s & 0x07, extra = 3;
-    else { ++s; continue; }
-    ++s;
-    bool ok = true;
-    for (int i = 0; i < extra; ++i, ++s) {
-      if ((*s & 0xC0) != 0x80) { ok = false; break; }
-      c = (c << 6) | (*s & 0x3F);
-    }
-    if (!ok) continue;
+    int length;
+    if (!ReadUtf8(s, end, c, length)) continue;
     int ch = Cp1252FromUnicode(c);
     if (ch >= 32) pendingChars[pendingCount++] = ch;
   }

@@ -28,22 +28,13 @@
 #include "core/IniFile.h"
 #include "audio/WavReader.h"
 #include "platform/Process.h"
+#include "support/TestFolder.h"
 
 namespace audiotest {
 
-inline std::string MakeTempDir() {
-  char pattern[] = "/tmp/tv-audio-XXXXXX";
-  const char* dir = mkdtemp(pattern);
-  return dir ? std::string(dir) : std::string("/tmp");
-}
-
-// A folder of its own for one test, removed with everything in it afterwards.
+// A folder of its own for one test.
 struct TTempDir {
-  std::string Path = MakeTempDir();
-  ~TTempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(Path, ignored);
-  }
+  std::string Path = FreshTestFolder().string();
 };
 
 inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {

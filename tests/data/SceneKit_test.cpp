@@ -12,6 +12,7 @@
 #include "Placement.h"
 #include "SceneRandom.h"
 #include "Scenery.h"
+#include "support/TestFolder.h"
 
 namespace {
 struct TRead {
@@ -35,7 +36,7 @@ TRead ReadPng(const std::string& path) {
 }
 
 std::string TempPng(const char* name) {
-  return (std::filesystem::temp_directory_path() / (std::string("tv_scenekit_") + name + ".png")).string();
+  return (TestFolder() / (std::string(name) + ".png")).string();
 }
 
 uint32_t PixelAt(TCanvas& c, int x, int y) {

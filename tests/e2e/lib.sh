@@ -16,7 +16,7 @@ export LIBGL_ALWAYS_SOFTWARE=1
 export ALSOFT_DRIVERS=null
 TV_PIDS=()
 
-TV_XVFB_PID=""
+. "$TV_E2E/../../scripts/xserver.sh"
 
 tv_cleanup() {
   for p in "${TV_PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
@@ -83,19 +83,6 @@ tv_wait_exit() {
     sleep 0.1
   done
 }
-
-# Starts an X server of its own of the given size (e.g. 1024x600) and points DISPLAY at it.
-tv_start_x() {
-  tv_stop_x
-  local fifo
-  fifo=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
-  TV_XVFB_PID=$!
-  for _ in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$fifo")"
-  rm -f "$fifo"
-}
-tv_stop_x() { [ -n "$TV_XVFB_PID" ] && kill "$TV_XVFB_PID" 2>/dev/null; TV_XVFB_PID=""; }
 
 # Dismisses the system message box the program shows before its window exists (the
 # box is titled like the game but, unlike the game window, carries no process id).

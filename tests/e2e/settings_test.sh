@@ -4,7 +4,7 @@
 # change, the windowed size rule, and Alt+Enter saving at once.
 source "$(dirname "$0")/lib.sh"
 
-trap 'tv_stop_x; tv_cleanup' EXIT
+trap 'tv_xserver_stop; tv_cleanup' EXIT
 
 # A fresh shared data folder for the next runs.
 fresh_home() {
@@ -33,7 +33,7 @@ ini_value() { grep -a "^$1=" "$INI" | tr -d '\r' | cut -d= -f2-; }
 kill_game() { kill -9 "$TV_PID"; wait "$TV_PID" 2>/dev/null || true; }
 
 # ---- first start: folders made, settings normalised, no crash message
-tv_start_x 1280x1024
+tv_xserver_start 1280x1024
 fresh_home
 start_game
 win=$(tv_wait_window "$TV_PID") || fail "first start: no window"
@@ -77,7 +77,7 @@ kill_game
 
 # ---- windowed sizes: the desktop height less 70 must hold the window
 for case in 1280x1024:800x600 1024x600:640x480 800x600:640x480 1024x768:800x600; do
-  tv_start_x "${case%%:*}"
+  tv_xserver_start "${case%%:*}"
   fresh_home
   mkdir -p "$SHARED"
   printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"
@@ -89,7 +89,7 @@ for case in 1280x1024:800x600 1024x600:640x480 800x600:640x480 1024x768:800x600;
 done
 
 # ---- Alt+Enter on an 800x600 display: full screen and back, saved at once
-tv_start_x 800x600
+tv_xserver_start 800x600
 fresh_home
 mkdir -p "$SHARED"
 printf 'FULL SCREEN=0\r\nDRIVER=1\r\n' >"$INI"

@@ -2,10 +2,12 @@
 // 5 ms logic tick, its pointer, and a small picture bank so the pointer's look
 // and the board's drawing have real pictures to use.
 #pragma once
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "BoardFixture.h"
+#include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -14,6 +16,9 @@
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"
 #include "gfx/ImageBank.h"
+#include "game/PlayerProgress.h"
+#include "player/Profile.h"
+#include "ui/GameText.h"
 #include "ui/MousePointer.h"
 
 class BoardPlayTest : public BoardTest {
@@ -43,6 +48,21 @@ class BoardPlayTest : public BoardTest {
     TakeBoardPictures();
     BoardTest::SetUp();
     SetBoardClock(std::make_shared<TGameTimerClock>());
+  }
+  // The screens' pictures and texts from the built data tree at built; the levels
+  // (data/levels) and the profiles of folder; a player "Tester"; no music, no fades.
+  static void UseBuiltData(const std::string& built, const std::filesystem::path& folder) {
+    DataPaths().DataPrefix = built;
+    Game->SetDefaultPaths();
+    DataPaths().DataPrefix = folder.string() + "/";
+    DataPaths().ProfilePath = (folder / "profiles").string() + "/";
+    Settings().Music = 0;
+    Settings().Fade = 0;
+    GameText = TGameText::Create(built + "Data/text/gametext.txt");
+    TProfile::CreateUserFunction = InitNewProfile;
+    Game->CurrentProfile = TProfile::Create("Tester");
+    Game->CurrentProfile->SaveUserFunction = SaveProfileData;
+    Game->CurrentProfile->LoadUserFunction = LoadProfileData;
   }
   void TearDown() override {
     BoardTest::TearDown();

@@ -21,6 +21,7 @@
 #include "screens/GameFade.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/ScreenSwitch.h"
+#include "support/TestFolder.h"
 #include "ui/GameText.h"
 #include "ui/MousePointer.h"
 
@@ -32,20 +33,10 @@ class GameScreenTest : public BoardPlayTest {
     BoardPlayTest::SetUp();
     const std::string built = std::string(TV_BUILD_DIR) + "/";
     if (!fs::exists(built + "Data/graphics/hintbody.png")) GTEST_SKIP() << "data tree not built";
-    folder = fs::temp_directory_path() / ("tv-screen-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    folder = TestFolder();
     fs::create_directories(folder / "data/levels");
     fs::create_directories(folder / "profiles");
-    DataPaths().DataPrefix = built;
-    Game->SetDefaultPaths();
-    DataPaths().DataPrefix = folder.string() + "/";
-    DataPaths().ProfilePath = (folder / "profiles").string() + "/";
-    Settings().Music = 0;
-    Settings().Fade = 0;
-    GameText = TGameText::Create(built + "Data/text/gametext.txt");
-    TProfile::CreateUserFunction = InitNewProfile;
-    Game->CurrentProfile = TProfile::Create("Tester");
-    Game->CurrentProfile->SaveUserFunction = SaveProfileData;
-    Game->CurrentProfile->LoadUserFunction = LoadProfileData;
+    UseBuiltData(built, folder);
     RegisterScreen(TScreenId::HintScroll, &scroll);
     LevelPack = 0;
     // Bricks everywhere: a filled board of this size always has a move.
@@ -89,7 +80,6 @@ class GameScreenTest : public BoardPlayTest {
   }
 
   fs::path folder;
-  static inline int counter = 0;
   TGameScreen screen;
   THintScroll scroll;
   bool started = false;

@@ -45,7 +45,7 @@ TEST_F(ProgressTest, ANewPlayerStartsAtTheBeginningAndProgressComesBack) {
   EXPECT_EQ(LevelPack, 0);
   std::string block = LE(0);
   for (int i = 0; i < 10; ++i) block += LE(1) + LE(1);
-  EXPECT_EQ(Bytes(profiles / "Ann.dat").substr(440), block);
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat").substr(440), block);
 
   LevelPack = 1;
   PlayerProgress.Level[1] = 12;
@@ -74,7 +74,7 @@ TEST_F(ProgressTest, NumbersFromADamagedFileCannotPointOutsideThePacks) {
   EXPECT_EQ(PlayerProgress.Level[1], 1);
   EXPECT_EQ(PlayerProgress.Unlocked[1], 56);
   Game->CurrentProfile->Save();
-  EXPECT_EQ(Bytes(profiles / "Eve.dat").substr(440 + 4 + 16), block.substr(4 + 16))
+  EXPECT_EQ(ReadTestFile(profiles / "Eve.dat").substr(440 + 4 + 16), block.substr(4 + 16))
       << "the slots no pack uses are kept as they were";
 }
 
@@ -83,7 +83,7 @@ TEST_F(ProgressTest, TheSettingsNameNeverLeadsOutOfTheProfileFolder) {
   EXPECT_EQ(Game->CurrentProfile->Name, "");
   SetCurrentPlayer("Cleo");
   EXPECT_EQ(Game->CurrentProfile->Name, "Cleo");
-  EXPECT_NE(Bytes(Game->Ini->Path()).find("PROFILE NAME=Cleo\r\n"), std::string::npos);
+  EXPECT_NE(ReadTestFile(Game->Ini->Path()).find("PROFILE NAME=Cleo\r\n"), std::string::npos);
   std::vector<std::string> inProfiles;
   for (const auto& f : FilesWritten())
     if (f.rfind("profiles/", 0) == 0) inProfiles.push_back(f);

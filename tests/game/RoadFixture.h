@@ -36,18 +36,8 @@ class RoadTest : public BoardPlayTest {
     std::filesystem::create_directories(folder / "data/levels");
     std::filesystem::create_directories(folder / "data/levelsGold");
     std::filesystem::create_directories(folder / "profiles");
-    DataPaths().DataPrefix = built;
-    Game->SetDefaultPaths();
-    DataPaths().DataPrefix = folder.string() + "/";
-    DataPaths().ProfilePath = (folder / "profiles").string() + "/";
+    UseBuiltData(built, folder);
     DataPaths().SubPath = folder.string() + "/";
-    Settings().Music = 0;
-    Settings().Fade = 0;
-    GameText = TGameText::Create(built + "Data/text/gametext.txt");
-    TProfile::CreateUserFunction = InitNewProfile;
-    Game->CurrentProfile = TProfile::Create("Tester");
-    Game->CurrentProfile->SaveUserFunction = SaveProfileData;
-    Game->CurrentProfile->LoadUserFunction = LoadProfileData;
     Game->CurrentProfile->Load();
     // The level-start tutorial pages are not what these tests look at.
     for (int record = 0; record < 19; ++record) Game->CurrentProfile->HintsShown[size_t(record)] = 1;

@@ -12,6 +12,7 @@
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 #include "gfx/ImageBank.h"
+#include "support/TestFolder.h"
 
 namespace {
 TGLRenderDriver* Open(bool shader) {
@@ -111,8 +112,7 @@ TEST(Batching, OneCallForEveryNonMultiplyingModeAndTheSamePixels) {
 }
 
 TEST(Batching, PixelsLetGoAfterUploadAreMadeAgainForANewContext) {
-  const auto folder = std::filesystem::temp_directory_path() / ("tv-batching-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
+  const auto folder = TestFolder();
   auto solid = [&](const std::string& name, uint32_t argb, int w, int h) {
     auto p = TPixmap::Create(w, h, PF_RGBA8888);
     for (int y = 0; y < h; ++y)

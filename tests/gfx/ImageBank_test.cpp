@@ -5,6 +5,7 @@
 
 #include "ToolkitTest.h"
 #include "core/ErrorReport.h"
+#include "support/TestFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -12,7 +13,7 @@ class ImageBankTest : public RecordingTest {
  protected:
   void SetUp() override {
     RecordingTest::SetUp();
-    dir = fs::temp_directory_path() / ("tv_bank_" + std::to_string(::getpid()));
+    dir = TestFolder();
     fs::create_directories(dir / "graphics");
   }
   void TearDown() override {

@@ -9,15 +9,11 @@
 
 #include "PictureBytes.h"
 #include "gfx/Draw.h"
+#include "support/TestFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-fs::path TempDir() {
-  fs::path p = fs::temp_directory_path() / ("tv_gfx_" + std::to_string(::getpid()));
-  fs::create_directories(p);
-  return p;
-}
 std::vector<uint8_t> ReadFile(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -64,7 +60,7 @@ void ExpectDamageIsRefused(const std::vector<uint8_t>& good, const char* what) {
 }  // namespace
 
 TEST(PictureLoading, PngWithAndWithoutAlphaRoundTripsAndMasks) {
-  fs::path dir = TempDir();
+  fs::path dir = TestFolder();
   auto rgb = TPixmap::Create(4, 3, PF_RGB888);
   rgb->WritePixel(1, 1, 0xff102030);  // others stay black
   ASSERT_TRUE(SavePixmapPNG(*rgb, (dir / "rgb.png").string(), 12));  // compression clamped

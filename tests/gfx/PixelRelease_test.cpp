@@ -16,6 +16,7 @@
 #include "gfx/Atlas.h"
 #include "gfx/Draw.h"
 #include "platform/Memory.h"
+#include "support/TestFolder.h"
 
 namespace {
 TPixmapPtr Numbered(int w, int h, uint32_t tag, TPixelFormat format = PF_RGBA8888) {
@@ -27,22 +28,13 @@ TPixmapPtr Numbered(int w, int h, uint32_t tag, TPixelFormat format = PF_RGBA888
 
 class PixelRelease : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("tv-pixels-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
-  }
+  void SetUp() override { folder = TestFolder(); }
   std::string Save(const std::string& name, const TPixmap& pixmap) {
     std::string path = (folder / name).string();
     EXPECT_TRUE(SavePixmapPNG(pixmap, path));
     return path;
   }
   std::filesystem::path folder;
-  static inline int counter = 0;
 };
 }  // namespace
 

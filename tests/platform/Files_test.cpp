@@ -7,65 +7,48 @@
 #include <fstream>
 
 #include "platform/Files.h"
+#include "support/TestFolder.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-class TempFolder {
- public:
-  TempFolder() {
-    char tmpl[] = "/tmp/tvfilesXXXXXX";
-    path = mkdtemp(tmpl);
-  }
-  ~TempFolder() { fs::remove_all(path); }
-  fs::path path;
-};
-
-std::string ReadAll(const fs::path& p) {
-  std::string bytes;
-  ReadWholeFile(p.string(), bytes);
-  return bytes;
-}
-}  // namespace
-
 TEST(SafeWrite, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
-  TempFolder dir;
-  fs::path target = dir.path / "tinselvale.ini";
+  const fs::path dir = TestFolder();
+  fs::path target = dir / "tinselvale.ini";
   ASSERT_TRUE(WriteFileSafely(target.string(), "FULL SCREEN=1\r\nSOUND=1\r\n"));
 
   // Simulated crash or full disk half-way through the new content.
   SetSafeWriteFailAfter(5);
   EXPECT_FALSE(WriteFileSafely(target.string(), "FULL SCREEN=0\r\nSOUND=0\r\n"));
   SetSafeWriteFailAfter(-1);
-  EXPECT_EQ(ReadAll(target), "FULL SCREEN=1\r\nSOUND=1\r\n");
-  EXPECT_FALSE(fs::exists(dir.path / "tinselvale.ini.tmp"));
+  EXPECT_EQ(ReadTestFile(target), "FULL SCREEN=1\r\nSOUND=1\r\n");
+  EXPECT_FALSE(fs::exists(dir / "tinselvale.ini.tmp"));
 
   // A stale temporary left by a killed run does not get in the way.
-  std::ofstream(dir.path / "tinselvale.ini.tmp") << "FULL SC";
+  std::ofstream(dir / "tinselvale.ini.tmp") << "FULL SC";
   EXPECT_TRUE(WriteFileSafely(target.string(), "FULL SCREEN=0\r\n"));
-  EXPECT_EQ(ReadAll(target), "FULL SCREEN=0\r\n");
+  EXPECT_EQ(ReadTestFile(target), "FULL SCREEN=0\r\n");
 
   // Never writes through a link planted at the target or at the temporary name.
-  fs::path victim = dir.path / "victim";
+  fs::path victim = dir / "victim";
   std::ofstream(victim) << "keep";
-  fs::path linked = dir.path / "linked.ini";
+  fs::path linked = dir / "linked.ini";
   fs::create_symlink(victim, linked);
   EXPECT_FALSE(WriteFileSafely(linked.string(), "x"));
   EXPECT_FALSE(AppendToFile(linked.string(), "x"));
-  fs::create_symlink(victim, dir.path / "other.ini.tmp");
-  EXPECT_TRUE(WriteFileSafely((dir.path / "other.ini").string(), "new"));
-  EXPECT_EQ(ReadAll(victim), "keep");
-  EXPECT_EQ(ReadAll(dir.path / "other.ini"), "new");
+  fs::create_symlink(victim, dir / "other.ini.tmp");
+  EXPECT_TRUE(WriteFileSafely((dir / "other.ini").string(), "new"));
+  EXPECT_EQ(ReadTestFile(victim), "keep");
+  EXPECT_EQ(ReadTestFile(dir / "other.ini"), "new");
 }
 
 TEST(DataLookup, ExactMatchFirstThenAnyLetterCasePerLevel) {
-  TempFolder dir;
-  fs::create_directories(dir.path / "Data" / "graphics");
-  std::ofstream(dir.path / "Data" / "graphics" / "CellRightSide.png") << "a";
-  std::ofstream(dir.path / "Data" / "graphics" / "cellrightside.png") << "b";
-  std::ofstream(dir.path / "Data" / "Default.ini") << "c";
+  const fs::path dir = TestFolder();
+  fs::create_directories(dir / "Data" / "graphics");
+  std::ofstream(dir / "Data" / "graphics" / "CellRightSide.png") << "a";
+  std::ofstream(dir / "Data" / "graphics" / "cellrightside.png") << "b";
+  std::ofstream(dir / "Data" / "Default.ini") << "c";
   fs::path old = fs::current_path();
-  fs::current_path(dir.path);
+  fs::current_path(dir);
   ClearDataPathCache();
   EXPECT_EQ(ResolveDataPath("Data/graphics/cellrightside.png"), "Data/graphics/cellrightside.png");
   EXPECT_EQ(ResolveDataPath("Data/graphics/CellRightSide.png"), "Data/graphics/CellRightSide.png");
@@ -77,20 +60,20 @@ TEST(DataLookup, ExactMatchFirstThenAnyLetterCasePerLevel) {
 }
 
 TEST(Folders, MadeWithParentsAndNeverOpenToOthers) {
-  TempFolder dir;
+  const fs::path dir = TestFolder();
   mode_t old = umask(0);
-  std::string shared = (dir.path / "share" / "Quillmoth" / "Tinselvale GOLD").string() + "/";
+  std::string shared = (dir / "share" / "Quillmoth" / "Tinselvale GOLD").string() + "/";
   EXPECT_TRUE(MakeDirectories(shared));
   umask(old);
   struct stat st;
   ASSERT_EQ(stat(shared.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0022, 0u) << "group/other write bits must never be set";
-  ASSERT_EQ(stat((dir.path / "share" / "Quillmoth").c_str(), &st), 0);
+  ASSERT_EQ(stat((dir / "share" / "Quillmoth").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0022, 0u);
 
   chmod(shared.c_str(), 0500);
   EXPECT_TRUE(EnsureOwnerAccess(shared));
   ASSERT_EQ(stat(shared.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
-  EXPECT_FALSE(MakeDirectory((dir.path / "no" / "parent").string()));
+  EXPECT_FALSE(MakeDirectory((dir / "no" / "parent").string()));
 }

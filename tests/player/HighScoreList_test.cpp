@@ -111,7 +111,7 @@ TEST_F(HighScoreTest, AFileCutAnywhereStillStartsTheGame) {
       EXPECT_EQ(table.Entries[complete - 1], entries[complete - 1]) << n;
       EXPECT_EQ(table.Entries.back(), (THighScore{"Empty", 0, 0})) << n;
     }
-    ASSERT_EQ(Bytes(file()), cut) << "a damaged file is left until a score is added";
+    ASSERT_EQ(ReadTestFile(file()), cut) << "a damaged file is left until a score is added";
   }
   // A name with no end inside the allowed length ends the reading.
   EXPECT_TRUE(THighScoreList::Decode(std::string(300, 'x') + std::string(9, '\0')).empty());

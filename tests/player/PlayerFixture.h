@@ -11,6 +11,7 @@
 #include "core/ErrorReport.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
+#include "support/TestFolder.h"
 
 class PlayerTest : public GameTest {
  protected:
@@ -30,11 +31,6 @@ class PlayerTest : public GameTest {
     SetErrorReportHook(nullptr);
     ErrorLogFolder = oldLogFolder;
     GameTest::TearDown();
-  }
-  static std::string Bytes(const std::filesystem::path& path) {
-    std::string bytes;
-    ReadWholeFile(path.string(), bytes);
-    return bytes;
   }
   static void Put(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;

@@ -19,6 +19,7 @@
 #include "player/NameDialog.h"
 #include "player/PlayerManager.h"
 #include "player/Profile.h"
+#include "support/TestFolder.h"
 #include "ui/DialogFixture.h"
 
 class PlayerManagerTest : public DialogTest {
@@ -92,12 +93,7 @@ class PlayerManagerTest : public DialogTest {
       Step(*manager);
     }
   }
-  std::string SettingsFileBytes() const { return Bytes(folder / "tinselvale.ini"); }
-  static std::string Bytes(const std::filesystem::path& path) {
-    std::string bytes;
-    ReadWholeFile(path.string(), bytes);
-    return bytes;
-  }
+  std::string SettingsFileBytes() const { return ReadTestFile(folder / "tinselvale.ini"); }
   static void Put(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
   }
@@ -105,7 +101,7 @@ class PlayerManagerTest : public DialogTest {
   std::vector<std::pair<std::string, std::string>> Folder() const {
     std::vector<std::pair<std::string, std::string>> files;
     for (const auto& e : std::filesystem::directory_iterator(profiles))
-      files.emplace_back(e.path().filename().string(), e.is_directory() ? "<dir>" : Bytes(e.path()));
+      files.emplace_back(e.path().filename().string(), e.is_directory() ? "<dir>" : ReadTestFile(e.path()));
     std::sort(files.begin(), files.end());
     return files;
   }

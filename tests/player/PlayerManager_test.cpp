@@ -70,7 +70,7 @@ TEST_F(PlayerManagerTest, CreatesPlayersUpToSix) {
   EXPECT_EQ(::Settings().ProfileName, expected);
   EXPECT_EQ(Game->CurrentProfile->Name, expected);
   const fs::path file = profiles / (Utf8FromCp1252(expected) + ".dat");
-  EXPECT_EQ(Bytes(file), FreshProfile(expected)) << "a new player's file, 524 bytes";
+  EXPECT_EQ(ReadTestFile(file), FreshProfile(expected)) << "a new player's file, 524 bytes";
   EXPECT_NE(SettingsFileBytes().find("=" + expected + "\r\n"), std::string::npos);
   manager->Kill();
 
@@ -156,7 +156,7 @@ TEST_F(PlayerManagerTest, PlayerTakenOverStartsFreshWhateverTheirFile) {
   PlayerProgress.Level[7] = 9;
   Game->CurrentProfile->HintsSet(1);
   Game->CurrentProfile->Save();
-  const std::string ann = Bytes(profiles / "Ann.dat");
+  const std::string ann = ReadTestFile(profiles / "Ann.dat");
   auto expectFresh = [&](const std::string& name) {
     EXPECT_EQ(::Settings().ProfileName, name);
     EXPECT_EQ(Game->CurrentProfile->Name, name);
@@ -177,8 +177,8 @@ TEST_F(PlayerManagerTest, PlayerTakenOverStartsFreshWhateverTheirFile) {
   expectFresh("Cora");
   EXPECT_EQ(reports, (std::vector<std::string>{"Profile Cora is corrupt: First int was 0."}));
   Game->CurrentProfile->Save();
-  EXPECT_EQ(Bytes(profiles / "Cora.dat"), FreshProfile("Cora")) << "the next save holds nothing of Ann";
-  EXPECT_EQ(Bytes(profiles / "Ann.dat"), ann);
+  EXPECT_EQ(ReadTestFile(profiles / "Cora.dat"), FreshProfile("Cora")) << "the next save holds nothing of Ann";
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), ann);
   manager->Kill();
 
   // Back to Ann: all of her progress is there again.
@@ -206,8 +206,8 @@ TEST_F(PlayerManagerTest, PlayerTakenOverStartsFreshWhateverTheirFile) {
   ClickLine(1);
   EXPECT_EQ(KeyStep(*manager, 13), 1) << "Enter presses OK";
   expectFresh("Bob");
-  EXPECT_EQ(Bytes(profiles / "Bob.dat"), FreshProfile("Bob"));
-  EXPECT_EQ(Bytes(profiles / "Ann.dat"), ann);
+  EXPECT_EQ(ReadTestFile(profiles / "Bob.dat"), FreshProfile("Bob"));
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), ann);
 }
 
 TEST_F(PlayerManagerTest, EscapeCancelsAndTheNameCheckRefusesUnsafeNames) {

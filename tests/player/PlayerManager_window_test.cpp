@@ -34,6 +34,7 @@
 #include "player/Profile.h"
 #include "screens/Screen.h"
 #include "screens/ScreenSwitch.h"
+#include "support/TestFolder.h"
 #include "ui/GameText.h"
 #include "ui/MousePointer.h"
 
@@ -47,7 +48,7 @@ class PlayerManagerWindow : public ::testing::Test {
   void SetUp() override {
     if (!fs::exists(kBuild / "Data/menus/OK2.png") || !fs::exists(kBuild / "Data/fonts/CARD1.dat"))
       GTEST_SKIP() << "the data tree has not been made (build the gamedata target)";
-    folder = fs::temp_directory_path() / ("tv-players-" + std::to_string(::getpid()));
+    folder = TestFolder();
     profiles = folder / "profiles";
     fs::create_directories(profiles);
     oldCwd = fs::current_path();
@@ -186,14 +187,9 @@ class PlayerManagerWindow : public ::testing::Test {
     ::Settings().ProfileName = name;
     LoadCurrentProfile();
   }
-  static std::string Bytes(const fs::path& path) {
-    std::string bytes;
-    ReadWholeFile(path.string(), bytes);
-    return bytes;
-  }
   std::map<std::string, std::string> Folder() const {
     std::map<std::string, std::string> files;
-    for (const auto& e : fs::directory_iterator(profiles)) files[e.path().filename().string()] = Bytes(e.path());
+    for (const auto& e : fs::directory_iterator(profiles)) files[e.path().filename().string()] = ReadTestFile(e.path());
     return files;
   }
   static std::string FreshProfile(const std::string& name) {
@@ -206,7 +202,7 @@ class PlayerManagerWindow : public ::testing::Test {
     LevelPack = keepPack;
     return bytes;
   }
-  std::string SettingsFileBytes() const { return Bytes(folder / "tinselvale.ini"); }
+  std::string SettingsFileBytes() const { return ReadTestFile(folder / "tinselvale.ini"); }
 
   fs::path folder, profiles, oldCwd;
   std::unique_ptr<TGame> game;
@@ -225,7 +221,7 @@ TEST_F(PlayerManagerWindow, CreateDeleteChooseAndCancelLikeAPlayer) {
   PlayerProgress.Level[1] = 17;
   PlayerProgress.Unlocked[1] = 18;
   Game->CurrentProfile->ShowHint(3, 1);
-  const std::string anna = Bytes(profiles / "Anna.dat");
+  const std::string anna = ReadTestFile(profiles / "Anna.dat");
   ASSERT_EQ(anna.size(), 524u);
 
   OpenManager();

@@ -49,7 +49,7 @@ TEST_F(PlayerTest, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
-    const std::string now = Bytes(path);
+    const std::string now = ReadTestFile(path);
     ASSERT_TRUE(now == one || now == two) << "round " << round << ": " << now.size() << " bytes";
     (now == one ? seenOne : seenTwo)++;
   }

@@ -57,7 +57,7 @@ TEST_F(ProfileTest, NewProfileFileIsTheFixedLayout) {
   want += LE(0);                                 // the classic pack
   for (int i = 0; i < 10; ++i) want += LE(1) + LE(1);
   ASSERT_EQ(want.size(), 524u);
-  EXPECT_EQ(Bytes(profiles / "Ann.dat"), want);
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), want);
   EXPECT_EQ(FilesWritten(), std::vector<std::string>{"profiles/Ann.dat"}) << "no temporary file is left";
 }
 
@@ -109,7 +109,7 @@ TEST_F(ProfileTest, DamagedFilesAreReportedAndKeepTheValuesInMemory) {
   EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann is corrupt: First int was 0."});
   EXPECT_EQ(p->loadingError, 1);
   EXPECT_EQ(p->Score, 77);
-  EXPECT_EQ(Bytes(profiles / "Ann.dat"), std::string(524, '\0')) << "loading never rewrites the file";
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), std::string(524, '\0')) << "loading never rewrites the file";
 
   // Shorter than the head: every attempt fails, then one report.
   reports.clear();
@@ -146,14 +146,14 @@ TEST_F(ProfileTest, DamagedFilesAreReportedAndKeepTheValuesInMemory) {
   // No file: made from the values in memory.
   auto fresh = Make("New");
   EXPECT_EQ(fresh->Load(), 1);
-  EXPECT_EQ(Bytes(profiles / "New.dat"), fresh->Encode());
+  EXPECT_EQ(ReadTestFile(profiles / "New.dat"), fresh->Encode());
   EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(ProfileTest, EachRecordAnswersOnceAndIsSaved) {
   auto p = Make("Ann");
   EXPECT_EQ(p->ShowHint(5, 1), 1);
-  EXPECT_EQ(Bytes(profiles / "Ann.dat").substr(40 + 5 * 4, 4), LE(1));
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat").substr(40 + 5 * 4, 4), LE(1));
   EXPECT_EQ(p->ShowHint(5, 1), 0);
   fs::remove(profiles / "Ann.dat");
   EXPECT_EQ(p->ShowHint(6, 0), 1);

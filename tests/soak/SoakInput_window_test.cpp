@@ -27,6 +27,7 @@
 #include "platform/Window.h"
 #include "screens/Screen.h"
 #include "screens/ScreenSwitch.h"
+#include "support/TestFolder.h"
 #include "ui/MousePointer.h"
 
 namespace fs = std::filesystem;
@@ -59,8 +60,7 @@ class SoakInputWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!fs::exists(kBuild / "Data")) GTEST_SKIP() << "the data tree has not been made (build the gamedata target)";
-    folder = fs::temp_directory_path() / ("tv-soak-input-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    folder = TestFolder();
     oldCwd = fs::current_path();
     fs::current_path(kBuild);
     ClearDataPathCache();

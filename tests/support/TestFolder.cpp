@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <string>
+
+#include "platform/Files.h"
 
 namespace fs = std::filesystem;
 
@@ -41,4 +44,16 @@ fs::path TestFolder(const std::string& suffix) {
   fs::path folder = fs::path(Base()) / (name + suffix);
   fs::create_directories(folder);
   return folder;
+}
+
+fs::path FreshTestFolder() {
+  // The number alone would repeat in children forked from one parent.
+  static std::atomic<int> count{0};
+  return TestFolder("-" + std::to_string(::getpid()) + "-" + std::to_string(count++));
+}
+
+std::string ReadTestFile(const fs::path& path) {
+  std::string bytes;
+  ReadWholeFile(path.string(), bytes);
+  return bytes;
 }

@@ -17,6 +17,7 @@
 #include "gfx/Pixmap.h"
 #include "gfx/ToolkitTest.h"
 #include "platform/Files.h"
+#include "support/TestFolder.h"
 #include "ui/MousePointer.h"
 
 class WidgetTest : public GameRecordingTest {
@@ -44,9 +45,7 @@ class WidgetTest : public GameRecordingTest {
 
   // Works inside a fresh program folder from now on (data lookups are relative to it).
   void UseProgramFolder() {
-    folder = std::filesystem::temp_directory_path() /
-             ("tv-widgets-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(folder);
+    folder = FreshTestFolder();
     oldCwd = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     ClearDataPathCache();
@@ -75,5 +74,4 @@ class WidgetTest : public GameRecordingTest {
 
   std::vector<std::string> reports;
   std::filesystem::path folder, oldCwd;
-  static inline int counter = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/Text.h"
 #include "game/Board.h"
 #include "game/BoardHost.h"
 #include "game/Cell.h"
@@ -36,13 +37,6 @@ std::optional<int> StrictInt(std::string_view t) {
   for (size_t k = i; k < t.size(); ++k)
     if (t[k] < '0' || t[k] > '9') return std::nullopt;
   return TLevelFile::ReadInt(t);
-}
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return out;
 }
 
 std::string Quote(std::string_view s) {
@@ -83,7 +77,7 @@ std::vector<TLevelIssue> TLevelRules::Check(std::string_view text, bool tryFill)
   int at = 0;
   {
     std::vector<std::string_view> parts = Split(lines[0], ',');
-    if (Upper(parts[0]) != "REM" || parts.size() < 2) {
+    if (UpperCase(std::string(parts[0])) != "REM" || parts.size() < 2) {
       fail(1, "no name line: the first line must be REM,<level name>");
       return issues;
     }

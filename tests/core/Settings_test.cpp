@@ -10,26 +10,9 @@
 #include "core/TextLines.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
+#include "support/TestFolder.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string ReadAll(const fs::path& p) {
-  std::string bytes;
-  ReadWholeFile(p.string(), bytes);
-  return bytes;
-}
-
-class TempFolder {
- public:
-  TempFolder() {
-    char tmpl[] = "/tmp/tvsettingsXXXXXX";
-    path = mkdtemp(tmpl);
-  }
-  ~TempFolder() { fs::remove_all(path); }
-  fs::path path;
-};
-}  // namespace
 
 TEST(IniNumbers, DecimalHexBinarySignsAndOverflowWrap) {
   EXPECT_EQ(ReadIntValue("75"), 75);
@@ -124,17 +107,17 @@ TEST_F(GameTest, SettingsListHoldsTheKeysInFileOrderAndReadsBack) {
 }
 
 TEST_F(GameTest, LoadNormalisesTheFileAndSaveFailureIsReported) {
-  TempFolder dir;
+  const fs::path dir = TestFolder();
   std::vector<std::string> reports;
   SetErrorReportHook([&](const std::string& text, int, int) { reports.push_back(text); });
   Game->IniFill();
-  Game->Ini->FileName = (dir.path / "tinselvale").string();
+  Game->Ini->FileName = (dir / "tinselvale").string();
   WriteFileSafely(Game->Ini->Path(), "; made by hand\r\n[Display]\nfull screen=0\nExtra=1\nsound volume=40\n");
   Game->Ini->Load();
   Game->IniExtract();
   EXPECT_EQ(Settings().FullScreen, 0);
   EXPECT_EQ(Settings().SoundVolume, 40);
-  std::string written = ReadAll(Game->Ini->Path());
+  std::string written = ReadTestFile(Game->Ini->Path());
   EXPECT_EQ(written.rfind("VERSION NO=1.11\r\nFULL SCREEN=0\r\n", 0), 0u);
   EXPECT_EQ(written.find("Extra"), std::string::npos);
   EXPECT_EQ(written.find("Display"), std::string::npos);
@@ -143,7 +126,7 @@ TEST_F(GameTest, LoadNormalisesTheFileAndSaveFailureIsReported) {
 
   // A file that cannot be created: reported with its path once the tries are used up,
   // and the game goes on.
-  Game->Ini->FileName = (dir.path / "missing-folder" / "tinselvale").string();
+  Game->Ini->FileName = (dir / "missing-folder" / "tinselvale").string();
   EXPECT_EQ(Game->Ini->SaveAttempt(), 0);
   EXPECT_TRUE(reports.empty());
   Game->Ini->Save();

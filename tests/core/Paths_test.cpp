@@ -12,23 +12,18 @@
 #include "core/TextLines.h"
 #include "platform/Files.h"
 #include "support/GameFixture.h"
+#include "support/TestFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string ReadAll(const fs::path& p) {
-  std::string bytes;
-  ReadWholeFile(p.string(), bytes);
-  return bytes;
-}
 
 // A game object whose shared data folder and data tree live in a fresh temporary folder.
 class PathsTest : public GameTest {
  protected:
   void SetUp() override {
     GameTest::SetUp();
-    char tmpl[] = "/tmp/tvpathsXXXXXX";
-    root = mkdtemp(tmpl);
+    root = TestFolder();
     oldCwd = fs::current_path();
     fs::create_directories(root / "prog" / "data");
     fs::current_path(root / "prog");
@@ -92,12 +87,12 @@ TEST_F(PathsTest, FirstStartMakesFoldersAndANormalisedFileWithoutCrashMessage) {
   StartUp();
   EXPECT_TRUE(fs::is_directory(shared() / "profiles"));
   // Named after the program file (here the test program).
-  EXPECT_EQ(iniPath(), shared() / "test_app.ini");
+  EXPECT_EQ(iniPath(), shared() / "test_core.ini");
   EXPECT_EQ(Game->UseWindowedModeAfterCrash, 1);
   EXPECT_TRUE(reports.empty());
   EXPECT_EQ(Settings().FullScreen, 0);
   EXPECT_EQ(Settings().Driver, 1);
-  std::string text = ReadAll(iniPath());
+  std::string text = ReadTestFile(iniPath());
   EXPECT_EQ(text.rfind("VERSION NO=1.11\r\nFULL SCREEN=0\r\n", 0), 0u);
   EXPECT_EQ(SplitTextLines(text).size(), 27u);
 }
@@ -122,11 +117,11 @@ TEST_F(PathsTest, KilledRunStartsWindowedAndLogs_ChangedSettingsRestoreDefaultsK
   EXPECT_FALSE(fs::exists(shared() / "inichanged.dat"));
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0], "Starting in Windowed mode due to incorrect shutdown.");
-  std::string log = ReadAll(shared() / "ErrorLog.txt");
+  std::string log = ReadTestFile(shared() / "ErrorLog.txt");
   EXPECT_EQ(log.rfind(std::string(57, '-') + "\r\nDate: ", 0), 0u);
   EXPECT_NE(log.find("   Time: "), std::string::npos);
   EXPECT_NE(log.find("\r\nStarting in Windowed mode due to incorrect shutdown.\r\n"), std::string::npos);
-  EXPECT_NE(ReadAll(iniPath()).find("FULL SCREEN=0\r\n"), std::string::npos);
+  EXPECT_NE(ReadTestFile(iniPath()).find("FULL SCREEN=0\r\n"), std::string::npos);
 
   // A clean exit this time: the next start finds the marker, deletes it, no message.
   TGame::MakeGoodExit();
@@ -146,12 +141,12 @@ TEST_F(PathsTest, RestoreWithoutDefaultFileStillKeepsThePlayersName) {
   Settings().ProfileName = "Bob";
   Game->IniUpdate(1);
   Game->RestoreDefaultSettings();
-  EXPECT_EQ(ReadAll(iniPath()), "PROFILE NAME=Bob\r\n");
+  EXPECT_EQ(ReadTestFile(iniPath()), "PROFILE NAME=Bob\r\n");
   // A default file without the key gets it added rather than losing it.
   std::ofstream(root / "prog" / "data" / "default.ini") << "Music=0\r\n";
   ClearDataPathCache();
   Game->RestoreDefaultSettings();
-  EXPECT_EQ(ReadAll(iniPath()), "Music=0\r\nPROFILE NAME=Bob\r\n");
+  EXPECT_EQ(ReadTestFile(iniPath()), "Music=0\r\nPROFILE NAME=Bob\r\n");
 }
 
 TEST_F(PathsTest, ProfileFolderQueries) {
