@@ -56,6 +56,18 @@ TEST(SafeWrite, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
   EXPECT_TRUE(WriteFileSafely((dir.path / "other.ini").string(), "new"));
   EXPECT_EQ(ReadAll(victim), "keep");
   EXPECT_EQ(ReadAll(dir.path / "other.ini"), "new");
+
+  // At start the temporaries a kill left are cleared away, links too but never what
+  // they point at, nor folders or other files.
+  std::ofstream(dir.path / "Ann.dat.tmp") << "half";
+  fs::create_symlink(victim, dir.path / "tv.dat.tmp");
+  fs::create_directory(dir.path / "keep.tmp");
+  EXPECT_EQ(RemoveTempFiles(dir.path.string()), 2);
+  EXPECT_FALSE(fs::exists(dir.path / "Ann.dat.tmp"));
+  EXPECT_FALSE(fs::is_symlink(dir.path / "tv.dat.tmp"));
+  EXPECT_TRUE(fs::is_directory(dir.path / "keep.tmp"));
+  EXPECT_EQ(ReadAll(victim), "keep");
+  EXPECT_EQ(ReadAll(dir.path / "other.ini"), "new");
 }
 
 TEST(DataLookup, ExactMatchFirstThenAnyLetterCasePerLevel) {
