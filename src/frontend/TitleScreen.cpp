@@ -137,7 +137,10 @@ void TTitleScreen::PromptForName() {
     ShowError("Failed to read directory '" + folder + "'", 1, 1);
     return;
   }
-  if (HoldsPlayer(entries)) {
+  // A remembered name that names no file (none, or one that would leave the folder) is
+  // no player: loading it would only make the hidden ".dat".
+  const std::string& name = Game->ProfileName;
+  if (HoldsPlayer(entries) && !name.empty() && IsSafeProfileName(name)) {
     LoadCurrentProfile();
     NeedName = 0;
   } else {
