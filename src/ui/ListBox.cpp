@@ -213,7 +213,8 @@ void TListBox::Draw() {
   const float step = float(LineHeight) * Scale;
   if (Font.BitmapFont) Font.ApplyScale(float(Font.BitmapFont->ScaleFactor) * Scale * FontScale);
   else SetScale(Scale, Scale);
-  const float textRoom = (Box.W - 2 * float(TextBorder)) * Scale;
+  // A little under the box: the last glyph's ink may reach past its advance.
+  const float textRoom = (Box.W - 2 * float(TextBorder) - float(LineHeight) / 4) * Scale;
   for (int i = TopIndex; i < GetTempLimit(); ++i, y += step) {
     const std::string& whole = Strings[size_t(i)];
     const bool selected = i == Index;
