@@ -39,6 +39,7 @@
 #include "ui/MousePointer.h"
 #include "platform/Audio.h"
 #include "platform/Clock.h"
+#include "platform/Files.h"
 #include "platform/Memory.h"
 #include "platform/Process.h"
 #include "platform/Random.h"
@@ -77,6 +78,17 @@ void CreateScreens() {
   RegisterScreen(TScreenId::HintScroll, &The<THintScroll>());
   RegisterScreen(TScreenId::Loading, Screens().LoadingScreen.get());
 }
+
+// The display went away under the game: what closing the window saves is saved, and the
+// good-exit marker is written as a clean end writes it. Nothing may reach the display
+// now, so any report goes to the system box (which fails quietly without a display).
+void SaveOnDisplayLost() {
+  GraphicsReady = 0;
+  SetInWindowMessageBox(nullptr);
+  SaveProfileIfPlaying();
+  if (Game) Game->SaveUnsavedSettings();
+  TGame::MakeGoodExit();
+}
 }  // namespace
 
 void RunMainLoop() {
@@ -99,12 +111,13 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
 
   ProgressMarker = 1001;
   if (!AcquireInstanceLock("Tinselvale")) EndProcess();
-  // Opening the audio device and connecting to the display each take tens of
-  // milliseconds: the device opens on a helper while this thread connects, and the
-  // audio back end's step below waits for it. Connecting is done again at the graphics
-  // step, where a missing display is reported; here it only starts early.
-  StartOpeningAudioDevice();
+  // Connecting to the display is done again at the graphics step, where a missing display
+  // is reported; here it only starts early. The audio device opens on a helper while this
+  // thread goes on (the audio back end's step below waits for it), started only after the
+  // connection: SDL's set-up may fork to reach the session bus, and a fork while another
+  // thread holds a lock can leave the child waiting on that lock for ever.
   PlatformInit();
+  StartOpeningAudioDevice();
   VersionText = std::string("V") + VersionConstant;
   AppTitle = "Tinselvale GOLD " + VersionText + " - a Quillmoth game";
 
@@ -132,6 +145,10 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
 
   ProgressMarker = 10041;
   Game->Init(0, 1);
+  // A kill during a save leaves its temporary file beside the real one; this instance
+  // holds the lock, so none of them is being written now.
+  RemoveTempFiles(DataPaths().SubPath);
+  RemoveTempFiles(DataPaths().ProfilePath);
 
   ProgressMarker = 1005;
   Settings().PortalSplash = 0;
@@ -176,6 +193,7 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
     PlatformInit();
     GameDisplay().UseDesktopResolution = 0;
     GameDisplay().GraphicsCreate(0);
+    PlatformSetDisplayLostHandler(SaveOnDisplayLost);
 
     ProgressMarker = 1012;
     GraphicsReady = 1;

@@ -76,8 +76,12 @@ void TGame::InitSettings() {
   if (!PathExists(Ini->Path()) && PathExists(defaults)) {
     ProgressMarker = 5001;
     std::string bytes;
-    if (!ReadWholeFile(defaults, bytes, TIniFile::kMaxFileBytes) || !WriteFileSafely(Ini->Path(), bytes))
+    if (!ReadWholeFile(defaults, bytes, TIniFile::kMaxFileBytes))
       ShowError("Cannot copy default.ini file to " + Ini->Path(), 1, 1);
+    // A settings file that cannot be written (a dangling link, a read-only folder, a full
+    // disk) must not keep the game from starting: the defaults apply in memory, and the
+    // save below reports why the file could not be written.
+    if (!WriteFileSafely(Ini->Path(), bytes)) Ini->Overlay(bytes);
   }
   ProgressMarker = 5002;
   Ini->Load();

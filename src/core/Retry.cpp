@@ -1,6 +1,7 @@
 #include "core/Retry.h"
 
 #include <exception>
+#include <set>
 
 #include "core/ErrorReport.h"
 #include "core/Globals.h"
@@ -18,4 +19,10 @@ int RetryFileOperation(const std::function<int()>& attempt, const std::string& f
     if (i + 1 < kFileTries) Delay(kFileRetryPauseMs);
   }
   return 0;
+}
+
+void ReportFailureOnce(const std::string& text) {
+  static std::set<std::string> reported;
+  if (!reported.insert(text).second) return;
+  ShowError(text, 0, 1);
 }

@@ -16,3 +16,8 @@ constexpr int kFileRetryPauseMs = 200;
 // succeeded, else 0.
 int RetryFileOperation(const std::function<int()>& attempt, const std::string& failureText, int fatal,
                        int log, const std::function<bool()>& stop = {});
+
+// Shows and logs text (never fatal) the first time it is given in this run. A save that
+// keeps failing (a read-only folder, a full disk) would otherwise repeat the same box at
+// every later save, while the first one already said why.
+void ReportFailureOnce(const std::string& text);

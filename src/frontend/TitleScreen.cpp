@@ -7,6 +7,7 @@
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/Settings.h"
 #include "game/NewGame.h"
 #include "game/PlayerProgress.h"
 #include "gfx/Animation.h"
@@ -141,7 +142,10 @@ void TTitleScreen::PromptForName() {
     ShowError("Failed to read directory '" + folder + "'", 1, 1);
     return;
   }
-  if (HoldsPlayer(entries)) {
+  // A remembered name that names no file (none, or one that would leave the folder) is
+  // no player: loading it would only make the hidden ".dat".
+  const std::string& name = Settings().ProfileName;
+  if (HoldsPlayer(entries) && !name.empty() && IsSafeProfileName(name)) {
     LoadCurrentProfile();
     NeedName = 0;
   } else {

@@ -42,6 +42,7 @@ int SaveProfileData(std::string& out) {
 int LoadProfileData(TByteReader& in) {
   // Read whole before anything changes: a block cut short leaves the progress as it was.
   TProfileGameData data;
+  data.Init();
   data.Read(in);
   data.Bound(LevelsPerPack);
   LevelPack = data.LevelPack;

@@ -118,15 +118,25 @@ bool EnsureOwnerAccess(const std::string& path) {
   return chmod(p.c_str(), (st.st_mode & 07777) | S_IRWXU) == 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes, std::string* why) {
   bytes.clear();
+  auto fail = [&](int err) {
+    if (why) *why = std::strerror(err);
+    bytes.clear();
+    return false;
+  };
   // Without blocking: opening a pipe for reading would otherwise wait for a writer.
   int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return fail(errno);
   struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) > maxBytes) {
+  int err = 0;
+  if (fstat(fd, &st) != 0) err = errno;
+  else if (S_ISDIR(st.st_mode)) err = EISDIR;
+  else if (!S_ISREG(st.st_mode)) err = EINVAL;
+  else if (uint64_t(st.st_size) > maxBytes) err = EFBIG;
+  if (err != 0) {
     close(fd);
-    return false;
+    return fail(err);
   }
   bytes.reserve(size_t(st.st_size));
   char buffer[65536];
@@ -134,16 +144,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes)
     ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
+      err = errno;
       close(fd);
-      bytes.clear();
-      return false;
+      return fail(err);
     }
     if (n == 0) break;
     // A file that grows while it is read is held to the same limit.
     if (size_t(n) > maxBytes - bytes.size()) {
       close(fd);
-      bytes.clear();
-      return false;
+      return fail(EFBIG);
     }
     bytes.append(buffer, size_t(n));
   }
@@ -204,5 +213,22 @@ bool AppendToFile(const std::string& path, const std::string& bytes) {
 }
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+int RemoveTempFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  if (!ListDirectory(folder, names)) return 0;
+  const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+  const std::string ending = ".tmp";
+  int removed = 0;
+  for (const std::string& name : names) {
+    if (name.size() <= ending.size() || name.compare(name.size() - ending.size(), ending.size(), ending) != 0)
+      continue;
+    struct stat st;
+    const std::string path = base + name;
+    if (lstat(path.c_str(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) continue;
+    if (unlink(path.c_str()) == 0) ++removed;
+  }
+  return removed;
+}
 
 void SetSafeWriteFailAfter(long bytes) { failAfter = bytes; }

@@ -32,7 +32,9 @@ bool EnsureOwnerAccess(const std::string& path);
 // ---- Files ----
 // The whole content of a plain file (a link to one counts). Anything else at the path
 // (a folder, a pipe, a device) and a file larger than maxBytes read as missing: false.
-bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes = SIZE_MAX);
+// On failure why (when given) gets the reason.
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxBytes = SIZE_MAX,
+                   std::string* why = nullptr);
 // The whole content of a data file beside the program, found as ResolveDataPath finds it.
 // Every loader of pictures, sounds, fonts, levels and texts reads through this.
 bool ReadDataFile(const std::string& path, std::string& bytes);
@@ -43,6 +45,10 @@ bool WriteFileSafely(const std::string& path, const std::string& bytes, std::str
 // Appends to the file (created when missing), refusing to follow a symbolic link.
 bool AppendToFile(const std::string& path, const std::string& bytes);
 bool RemoveFile(const std::string& path);
+// Removes the "<name>.tmp" files of a folder (plain files or links, nothing else), which
+// WriteFileSafely leaves behind only when the process is killed mid-write. For folders
+// no other running program writes to. Returns how many were removed.
+int RemoveTempFiles(const std::string& folder);
 
 // Test hook: the safe writer fails after this many bytes of the temporary file (-1: never).
 void SetSafeWriteFailAfter(long bytes);

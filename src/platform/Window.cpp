@@ -1,13 +1,43 @@
 #include "platform/Window.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
 
 namespace {
 SDL_Window* window = nullptr;
 SDL_GLContext context = nullptr;
 int contextSeq = 0;
 std::string lastError;
+void (*displayLost)() = nullptr;
+
+// Xlib's own handler ends the process with code 1 and nothing saved. Xlib ends the
+// process itself should this return, so it never does.
+int OnDisplayLost(Display*) {
+  if (displayLost) displayLost();
+  std::fflush(nullptr);
+  _exit(0);
+}
+
+// The handler belongs to the Xlib SDL loaded at run time, reached the same way.
+void InstallDisplayLostHandler() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!displayLost || !driver || std::strcmp(driver, "x11") != 0) return;
+  void* lib = dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
+  if (!lib) return;
+  auto set = reinterpret_cast<decltype(&XSetIOErrorHandler)>(dlsym(lib, "XSetIOErrorHandler"));
+  if (set) set(OnDisplayLost);
+}
 }  // namespace
+
+void PlatformSetDisplayLostHandler(void (*handler)()) {
+  displayLost = handler;
+  if (SDL_WasInit(SDL_INIT_VIDEO)) InstallDisplayLostHandler();
+}
 
 bool PlatformVideoInit() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
@@ -22,6 +52,7 @@ bool PlatformVideoInit() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }
+  InstallDisplayLostHandler();
   return true;
 }
 

@@ -27,6 +27,11 @@ struct TWindowRequest {
 bool PlatformVideoInit();
 // Whether an SDL video driver of this name puts a picture on a real display.
 bool PlatformVideoDriverShows(const char* name);
+// Runs handler when the connection to the X display is lost (the server ended, the link
+// broke), then ends the process with code 0. The handler may write files but must not
+// draw or show anything in the window. Takes effect once the video system runs on X;
+// without X it is kept and does nothing.
+void PlatformSetDisplayLostHandler(void (*handler)());
 // The full-screen modes of the first display, as the system lists them.
 std::vector<TDisplayMode> PlatformDisplayModes();
 // Whether exactly this width x height x depth is listed (never the "closest" mode).

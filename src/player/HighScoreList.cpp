@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/ErrorReport.h"
+#include "core/Retry.h"
 #include "player/ByteStream.h"
 #include "platform/Files.h"
 
@@ -53,7 +54,8 @@ std::string THighScoreList::Encode(const std::vector<THighScore>& entries) {
 std::vector<THighScore> THighScoreList::Decode(const std::string& bytes) {
   std::vector<THighScore> entries;
   size_t pos = 0;
-  while (pos < bytes.size()) {
+  // Entries past a full table are never shown; a huge file must not become a huge list.
+  while (pos < bytes.size() && entries.size() < size_t(TableSize)) {
     size_t limit = std::min(bytes.size(), pos + MaxStoredName + 1);
     size_t end = pos;
     while (end < limit && bytes[end] != '\0') ++end;
@@ -84,7 +86,7 @@ void THighScoreList::Load() {
   // A damaged file must never stop the game starting, so it is neither reported nor
   // replaced here; it is rewritten when a score is added.
   std::string bytes;
-  if (ReadWholeFile(filepath, bytes)) Entries = Decode(bytes);
+  if (ReadWholeFile(filepath, bytes, MaxFileBytes)) Entries = Decode(bytes);
   if (Entries.empty()) {
     AddDefaults();
     return;
@@ -92,13 +94,21 @@ void THighScoreList::Load() {
   while (Entries.size() < size_t(TableSize)) Add("Empty", 0, 0);
 }
 
+std::string THighScoreList::SaveFailure(const std::string& why) const {
+  return "Failed to save file " + filepath + (why.empty() ? "" : " (" + why + ")");
+}
+
 void THighScoreList::Save() {
-  if (!WriteFileSafely(filepath, Encode(Entries))) ShowError("Failed to save file " + filepath, 1, 1);
+  std::string why;
+  if (!WriteFileSafely(filepath, Encode(Entries), &why)) ShowError(SaveFailure(why), 1, 1);
 }
 
 void THighScoreList::CreateDefault() {
   AddDefaults();
-  Save();
+  // Made at start-up, where an unwritable folder or a full disk must not keep the game
+  // from starting: the table lives in memory and is tried again when a score is added.
+  std::string why;
+  if (!WriteFileSafely(filepath, Encode(Entries), &why)) ReportFailureOnce(SaveFailure(why));
 }
 
 void THighScoreList::Zero(int count) {

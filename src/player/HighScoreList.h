@@ -23,6 +23,8 @@ class THighScoreList {
   // A longer name in a file counts as damage.
   static constexpr size_t MaxStoredName = 255;
   static constexpr int TableSize = 10;
+  // Ten entries of the longest names fit many times over; a larger file is damage.
+  static constexpr size_t MaxFileBytes = 64 * 1024;
 
   // Empties the table; the file is path + ".dat".
   void Create(const std::string& path, int maxNameLength);
@@ -32,16 +34,20 @@ class THighScoreList {
   // equal one; at the end when there is none.
   void Insert(const std::string& name, int score, int level);
   // Reads the file. Without one, the default table is made and saved. A damaged file
-  // keeps its whole entries, made up to ten with empty ones; with none readable the
-  // default table is used. Nothing is reported or written for a damaged file.
+  // keeps its whole entries, made up to ten with empty ones; with none readable (or a
+  // file too large to be one) the default table is used. Nothing is reported or written
+  // for a damaged file.
   void Load();
-  // Writes every entry; a file that cannot be written is fatal.
+  // Writes every entry; a file that cannot be written is fatal, reported with the reason.
   void Save();
+  // The default table, saved; a file that cannot be written is reported once with the
+  // reason and the table is kept in memory.
   void CreateDefault();
   // count entries "Empty" with score and level 0, saved.
   void Zero(int count);
 
-  // The whole entries of file bytes, in order; reading stops at the first damaged one.
+  // The whole entries of file bytes, in order, at most TableSize; reading stops at the
+  // first damaged one.
   static std::vector<THighScore> Decode(const std::string& bytes);
   static std::string Encode(const std::vector<THighScore>& entries);
 
@@ -51,4 +57,5 @@ class THighScoreList {
 
  private:
   void AddDefaults();
+  std::string SaveFailure(const std::string& why) const;
 };

@@ -11,6 +11,14 @@
 std::string ExtraBannedNameChars;
 
 namespace {
+// Refused in every new player name whatever the font can draw: names keep to the
+// characters the game has always accepted (brackets, symbols, currency signs, fractions
+// and these ligatures and accented letters never were).
+const char kBannedNameChars[] =
+    "[]^{}#@_\xA3\x80\xA5\xA2\x9F\xAA\xBA\xAC\xBD\xBC\xAB\xBB"
+    "\xDF\xD8\xF8\xC7\xE7\xC6\xE6\xFF\xDD\xFD\xC5\xE5\xC0\xC1\xC2\xC3\xC8\xCA"
+    "\xCB\xCC\xCD\xCE\xCF\xD2\xD3\xD4\xD5\xD9\xDA\xDB";
+
 std::string Text(const std::string& key, const std::string& fallback) {
   const std::string text = GameText ? GameText->FindString(key) : std::string();
   return text.empty() ? fallback : text;
@@ -26,8 +34,15 @@ std::string CharsFontCannotDraw(const TImageFontPtr& font) {
   return missing;
 }
 
+std::string NameCharsToBan(const TImageFontPtr& font) {
+  std::string banned = kBannedNameChars;
+  for (char ch : CharsFontCannotDraw(font))
+    if (banned.find(ch) == std::string::npos) banned.push_back(ch);
+  return banned;
+}
+
 TDialogTextInputPtr CreateNameDialog(int withCancel) {
-  if (ExtraBannedNameChars.empty()) ExtraBannedNameChars = CharsFontCannotDraw(Font30);
+  if (ExtraBannedNameChars.empty()) ExtraBannedNameChars = NameCharsToBan(Font30);
   auto background = TGameImage::Create(ResolveDataPath(DataPaths().ImagePath + "Localised/enteryourname.png"), -1, 0);
   auto dialog = TDialogTextInput::Create(Text("Enter Name", "Please type your name:"), "", 100, background, 0, 0, 0,
                                          160, "OK2");

@@ -6,8 +6,9 @@
 
 #include "ui/DialogTextInput.h"
 
-// Characters a player name may not hold besides the file-name-unsafe ones: those the
-// name font cannot draw (worked out from the font the first time a prompt is made).
+// Characters a player name may not hold besides the file-name-unsafe ones: a fixed set of
+// symbols and letters, and those the name font cannot draw (NameCharsToBan, worked out
+// the first time a prompt is made).
 extern std::string ExtraBannedNameChars;
 
 // The name prompt, with a "Cancel" button when withCancel is set. Not started yet.
@@ -16,3 +17,5 @@ TDialogTextInputPtr CreateNameDialog(int withCancel);
 int CheckProfileName(const std::string& name, std::string& error);
 // The Windows-1252 characters 32-255 the image font has no picture for.
 std::string CharsFontCannotDraw(const TImageFontPtr& font);
+// The fixed set of characters refused in names, then those of CharsFontCannotDraw(font).
+std::string NameCharsToBan(const TImageFontPtr& font);

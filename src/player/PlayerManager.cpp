@@ -183,6 +183,15 @@ void TPlayerManager::DeleteProfile() {
   const std::string name = ListBox->Value;
   if (DeleteProfileUserFunction) DeleteProfileUserFunction(name);
   if (IsSafeProfileName(name)) RemoveFile(ProfileFileOf(name));
+  // The current player gone: the settings forget the name at once, and the profile in
+  // memory writes nothing, or a window closed now would bring the player back, empty,
+  // at the next start. A file that could not be deleted keeps its player.
+  const bool gone = !PathExists(ProfileFileOf(name));
+  if (gone && Game->CurrentProfile && Game->CurrentProfile->Name == name) Game->CurrentProfile->SaveBlocked = 1;
+  if (gone && Settings().ProfileName == name) {
+    Settings().ProfileName.clear();
+    Game->IniUpdate(1);
+  }
   const int line = ListBox->Index;
   ListBox->ClearIndex();
   FillList();
@@ -347,7 +356,7 @@ TPlayerManagerPtr CreateChoosePlayerDialog(std::function<int(const std::string&)
   list.SetClickSound(TGameSound::Create(ResolveDataPath(DataPaths().SoundPath + "buttonclick.wav"), 0));
   manager->DimWhenActive = 1;
   manager->DimWhenShowingDialogs = 1;
-  if (ExtraBannedNameChars.empty()) ExtraBannedNameChars = CharsFontCannotDraw(Font30);
+  if (ExtraBannedNameChars.empty()) ExtraBannedNameChars = NameCharsToBan(Font30);
   manager->ExtraBannedChars = ExtraBannedNameChars;
   manager->ErrorDialogFunc = CreateErrorDialog;
   manager->DialogYesNoFunc = CreateYesNoDialog;

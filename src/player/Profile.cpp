@@ -100,23 +100,37 @@ int TProfile::Decode(const std::string& bytes) {
   return 1;
 }
 
-int TProfile::SaveAttempt() { return WriteFileSafely(FilePath(), Encode()) ? 1 : 0; }
+bool TProfile::HasFileName() const { return !Name.empty() && IsSafeProfileName(Name); }
+
+int TProfile::SaveAttempt() { return WriteFileSafely(FilePath(), Encode(), &LastFailure) ? 1 : 0; }
 
 void TProfile::Save() {
-  RetryFileOperation([this] { return SaveAttempt(); }, "Could not save profile!", 1, 1);
+  // A name that names no file would write the hidden ".dat", shared by every such name.
+  if (SaveBlocked || !HasFileName()) return;
+  LastFailure.clear();
+  if (RetryFileOperation([this] { return SaveAttempt(); }, "Could not save profile!", 1, 1) == 1) return;
+  std::string message = "Failed to save file " + FilePath();
+  if (!LastFailure.empty()) message += " (" + LastFailure + ")";
+  ReportFailureOnce(message);
 }
 
 int TProfile::LoadAttempt() {
+  // Nothing to read, and nothing is made for a name without a file of its own.
+  if (!HasFileName()) return 1;
   const std::string path = FilePath();
   if (!PathExists(path)) {
     Save();
     return 1;
   }
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return 0;
-  if (Decode(bytes) == 0) {
-    ShowError("Profile " + Name + " is corrupt: First int was 0.", 0, 1);
-    loadingError = 1;
+  if (!ReadWholeFile(path, bytes, MaxFileBytes, &LastFailure)) return 0;
+  try {
+    if (Decode(bytes) == 0) {
+      loadingError = 1;
+      return 0;
+    }
+  } catch (const TShortRead&) {
+    LastFailure = "the file ends too early";
     return 0;
   }
   return 1;
@@ -124,10 +138,21 @@ int TProfile::LoadAttempt() {
 
 int TProfile::Load() {
   loadingError = 0;
+  SaveBlocked = 0;
+  LastFailure.clear();
   int loaded = RetryFileOperation([this] { return LoadAttempt(); }, "Could not load profile!", 1, 1,
                                   [this] { return loadingError != 0; });
   if (loaded == 1) return 1;
-  if (loadingError == 0) ShowError("Profile " + Name + " failed to load", 0, 1);
+  SaveBlocked = 1;
+  std::string message;
+  if (loadingError != 0) {
+    message = "Profile " + Name + " is corrupt: First int was 0.";
+  } else {
+    message = "Profile " + Name + " failed to load";
+    if (!LastFailure.empty()) message += " (" + LastFailure + ")";
+    message += ".";
+  }
+  ShowError(message + " The file is kept as it is; progress made now will not be saved.", 0, 1);
   return 0;
 }
 

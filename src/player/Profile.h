@@ -22,6 +22,9 @@ class TProfile {
   static constexpr uint32_t KeyStep = 1789447;
   // Everything before the game's own block.
   static constexpr size_t HeadSize = 440;
+  // A profile is a few hundred bytes; a file past this (the settings file's own limit)
+  // is damage and is not read into memory.
+  static constexpr size_t MaxFileBytes = 1 << 20;
 
   // Extension of profile files (no dot).
   static inline std::string FileExtension = "dat";
@@ -40,18 +43,23 @@ class TProfile {
   // Indexes outside 0..99 answer 0 and change nothing.
   int ShowHint(int index, int save);
 
-  // Writes the file; up to five attempts, then gives up silently.
+  // Writes the file; up to five attempts, then the failure and its reason are reported
+  // (once a run for each file and reason). Nothing is written while SaveBlocked is set or
+  // when the name names no file of its own.
   void Save();
-  // One write: 1 written, 0 when the file cannot be created.
+  // One write: 1 written, 0 when the file cannot be created (the reason in LastFailure).
   int SaveAttempt();
   // Reads the file; a missing file is created from the values in memory. 1 when the
-  // profile is in memory, 0 when the file could not be read or is corrupt (reported).
+  // profile is in memory, 0 when the file could not be read or is corrupt: that is
+  // reported with the reason, and SaveBlocked is set so the file is never replaced.
   int Load();
   int LoadAttempt();
 
   // The file's path in the profile folder. A name that could reach outside the folder
   // (a separator, a control character, "." or "..") is used as the empty name.
   std::string FilePath() const;
+  // Whether the name names a file of its own: not empty, and safe as IsSafeProfileName says.
+  bool HasFileName() const;
 
   // The file bytes: the head, then whatever SaveUserFunction appends.
   std::string Encode() const;
@@ -75,6 +83,12 @@ class TProfile {
   std::function<int(TByteReader& in)> LoadUserFunction;
   // Set when the last load found the file corrupt.
   int loadingError = 0;
+  // Set when the last load failed on a file that exists, or when the player was deleted:
+  // the file may still hold the player's progress (made unreadable for a while, cut
+  // short by a copy), so this run's values are never saved over it. Load clears it.
+  int SaveBlocked = 0;
+  // Why the last read or write failed, as the system says it.
+  std::string LastFailure;
 };
 
 // Whether a player name can name a file in the profile folder without reaching outside it.

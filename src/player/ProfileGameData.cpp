@@ -17,6 +17,8 @@ void TProfileGameData::Write(std::string& out) const {
 void TProfileGameData::Read(TByteReader& in) {
   LevelPack = in.ReadInt();
   for (size_t i = 0; i < size_t(Slots); ++i) {
+    // A file cut inside the slots no pack uses still holds all of the progress.
+    if (i >= size_t(PacksInUse) && in.Remaining() < 8) break;
     Level[i] = in.ReadInt();
     Unlocked[i] = in.ReadInt();
   }

@@ -21,7 +21,8 @@ struct TProfileGameData {
   // A new player: the first pack, level 1 everywhere.
   void Init();
   void Write(std::string& out) const;
-  // Throws TShortRead when the block is cut short.
+  // Throws TShortRead when the block ends before the slots in use; slots past the end
+  // of a shorter block keep the values they had.
   void Read(TByteReader& in);
   // Numbers from a damaged file become starting values before anything indexes with
   // them: a pack outside the packs in use, a level outside 1..levelsPerPack, an unlocked

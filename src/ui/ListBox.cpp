@@ -17,6 +17,22 @@
 namespace {
 constexpr int kKeyUp = 38;
 constexpr int kKeyDown = 40;
+
+// A line wider than the box (a long name planted in the profile folder) is cut to fit,
+// with "..." saying that it goes on. Widths grow with every character, so the longest
+// start that fits is found by halving.
+std::string FitToWidth(const std::string& line, float maxWidth, float scale) {
+  // A box not laid out yet has no width to fit.
+  if (maxWidth <= 0 || float(TextWidth(line)) * scale <= maxWidth) return line;
+  const std::string more = "...";
+  size_t fits = 0, tooLong = line.size();
+  while (tooLong - fits > 1) {
+    const size_t mid = (fits + tooLong) / 2;
+    if (float(TextWidth(line.substr(0, mid) + more)) * scale <= maxWidth) fits = mid;
+    else tooLong = mid;
+  }
+  return line.substr(0, fits) + more;
+}
 }  // namespace
 
 TListBoxPtr TListBox::Create(int gap, int centred, int drawBox, int doubleClickMs) {
@@ -198,8 +214,10 @@ void TListBox::Draw() {
   const float step = float(LineHeight) * Scale;
   if (Font.BitmapFont) Font.ApplyScale(float(Font.BitmapFont->ScaleFactor) * Scale * FontScale);
   else SetScale(Scale, Scale);
+  // A little under the box: the last glyph's ink may reach past its advance.
+  const float textRoom = (Box.W - 2 * float(TextBorder) - float(LineHeight) / 4) * Scale;
   for (int i = TopIndex; i < GetTempLimit(); ++i, y += step) {
-    const std::string& line = Strings[size_t(i)];
+    const std::string& whole = Strings[size_t(i)];
     const bool selected = i == Index;
     const bool locked = size_t(i) < LockedArray.size() && LockedArray[size_t(i)] != 0;
     const TColor* colour = Font.Color.get();
@@ -208,10 +226,11 @@ void TListBox::Draw() {
     Font.ApplyCustomColor(colour);
     const bool shadow = Font.Shadow && !(selected && NoShadowOnHighlighted);
     if (Font.BitmapFont) {
-      if (shadow) Font.BitmapFont->DrawAligned(line, x, y, alignment, RoundTextX, RoundTextY, 1);
-      Font.BitmapFont->DrawAligned(line, x, y, alignment, RoundTextX, RoundTextY, 0);
+      if (shadow) Font.BitmapFont->DrawAligned(whole, x, y, alignment, RoundTextX, RoundTextY, 1);
+      Font.BitmapFont->DrawAligned(whole, x, y, alignment, RoundTextX, RoundTextY, 0);
       continue;
     }
+    const std::string line = FitToWidth(whole, textRoom, Scale);
     float lx = AlignedX(x, float(TextWidth(line)) * Scale, alignment);
     float ly = y;
     if (RoundTextX) lx = std::floor(lx + 0.5f);

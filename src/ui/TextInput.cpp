@@ -96,6 +96,8 @@ bool TTextInput::Accepts(int ch) const {
   if (ch >= 0x80 && ch < 0xA0 && UnicodeFromCp1252(uint8_t(ch)) == uint32_t(ch)) return false;
   const bool allowed = ch <= 126 || AllowEuropeanChars || AllowExtendedChars;
   if (!allowed || CurrentChar > MaxLength) return false;
+  // Asked again after the first letter is made a capital, which may be a banned one.
+  if (BannedChars.find(char(ch)) != std::string::npos) return false;
   if (MaxPixelWidth > 0 && GetWidth(std::string(1, char(ch))) > MaxPixelWidth) return false;
   // Text the font cannot draw would show as gaps the player cannot see or delete.
   return FontCanDraw(ch);

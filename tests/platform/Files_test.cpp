@@ -39,6 +39,18 @@ TEST(SafeWrite, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
   EXPECT_TRUE(WriteFileSafely((dir / "other.ini").string(), "new"));
   EXPECT_EQ(ReadTestFile(victim), "keep");
   EXPECT_EQ(ReadTestFile(dir / "other.ini"), "new");
+
+  // At start the temporaries a kill left are cleared away, links too but never what
+  // they point at, nor folders or other files.
+  std::ofstream(dir / "Ann.dat.tmp") << "half";
+  fs::create_symlink(victim, dir / "tv.dat.tmp");
+  fs::create_directory(dir / "keep.tmp");
+  EXPECT_EQ(RemoveTempFiles(dir.string()), 2);
+  EXPECT_FALSE(fs::exists(dir / "Ann.dat.tmp"));
+  EXPECT_FALSE(fs::is_symlink(dir / "tv.dat.tmp"));
+  EXPECT_TRUE(fs::is_directory(dir / "keep.tmp"));
+  EXPECT_EQ(ReadTestFile(victim), "keep");
+  EXPECT_EQ(ReadTestFile(dir / "other.ini"), "new");
 }
 
 TEST(DataLookup, ExactMatchFirstThenAnyLetterCasePerLevel) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "PlayerFixture.h"
 #include "player/HighScoreEntry.h"
 #include "player/HighScoreList.h"
@@ -35,6 +38,30 @@ TEST_F(HighScoreTest, FirstStartWritesTheDefaultTable) {
   again.Load();
   EXPECT_EQ(again.Entries, table.Entries);
   EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(HighScoreTest, ATableThatCannotBeWrittenOrIsHugeStillStartsTheGame) {
+  // No file and none can be made (a dangling link): the defaults in memory, said once.
+  fs::create_symlink(folder / "gone" / "tv.dat", file());
+  const std::string failure =
+      "Failed to save file " + file().string() + " (" + std::strerror(ELOOP) + ")";
+  for (int start = 0; start < 2; ++start) {
+    table.Load();
+    EXPECT_EQ(table.Entries.size(), 10u);
+    EXPECT_EQ(table.Entries.front().score, 10000);
+  }
+  EXPECT_EQ(reports, std::vector<std::string>{failure});
+  EXPECT_TRUE(fs::is_symlink(file()));
+
+  // A huge file is not read at all, and no more entries are decoded than the table holds.
+  fs::remove(file());
+  std::string many;
+  for (int i = 0; i < 20000; ++i) many += THighScoreList::Encode({{"Ivy", 20000 - i, 5}});
+  EXPECT_EQ(THighScoreList::Decode(many).size(), 10u);
+  Put(file(), many);
+  table.Load();
+  EXPECT_EQ(table.Entries.front(), (THighScore{"Holly", 10000, 10})) << "the defaults";
+  EXPECT_EQ(ReadTestFile(file()), many) << "left until a score is added";
 }
 
 TEST_F(HighScoreTest, NewScoresGoInByScoreAndTheLowestDropsOut) {
@@ -125,5 +152,6 @@ TEST_F(HighScoreTest, AFileCutAnywhereStillStartsTheGame) {
   EXPECT_TRUE(reports.empty());
   // A score that cannot be written is fatal.
   EXPECT_THROW(table.Save(), std::runtime_error);
-  EXPECT_EQ(reports, std::vector<std::string>{"Failed to save file " + file().string()});
+  EXPECT_EQ(reports, std::vector<std::string>{"Failed to save file " + file().string() + " (" +
+                                              std::strerror(EISDIR) + ")"});
 }

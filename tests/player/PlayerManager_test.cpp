@@ -57,7 +57,7 @@ TEST_F(PlayerManagerTest, CreatesPlayersUpToSix) {
 
   // Banned characters do not arrive; the first letter is a capital as it is typed.
   Type("\b\b\b");
-  std::string typed = "e/v:a*";
+  std::string typed = "e/v:a*_#@[]^{}";
   std::string expected = "Eva";
   if (Font30) typed += "\xEB", expected += "\xEB";
   int answer = 0;
@@ -114,6 +114,12 @@ TEST_F(PlayerManagerTest, DeletesAfterAskingButNeverTheLastPlayer) {
   EXPECT_EQ(Listed(), (std::vector<std::string>{"Anna", "Cleo"}));
   EXPECT_EQ(manager->ListBox->Value, "Cleo") << "the selection stays on the same line";
   EXPECT_EQ(Game->CurrentProfile->Name, "Bob") << "the current player is not touched yet";
+  // ...but forgotten by the settings at once, and never written back: a window closed
+  // now must not bring an empty Bob back at the next start.
+  EXPECT_EQ(Settings().ProfileName, "");
+  EXPECT_NE(Settings().find("PROFILE NAME=\r\n"), std::string::npos);
+  Game->CurrentProfile->Save();
+  EXPECT_FALSE(fs::exists(profiles / "Bob.dat"));
 
   // The last line deleted: the line before it is selected.
   Click(*manager, "Delete");
@@ -175,9 +181,10 @@ TEST_F(PlayerManagerTest, PlayerTakenOverStartsFreshWhateverTheirFile) {
   EXPECT_EQ(manager->ListBox->Value, "Cora");
   EXPECT_EQ(Click(*manager, "OK"), 1);
   expectFresh("Cora");
-  EXPECT_EQ(reports, (std::vector<std::string>{"Profile Cora is corrupt: First int was 0."}));
+  const std::string kept = " The file is kept as it is; progress made now will not be saved.";
+  EXPECT_EQ(reports, (std::vector<std::string>{"Profile Cora is corrupt: First int was 0." + kept}));
   Game->CurrentProfile->Save();
-  EXPECT_EQ(ReadTestFile(profiles / "Cora.dat"), FreshProfile("Cora")) << "the next save holds nothing of Ann";
+  EXPECT_EQ(ReadTestFile(profiles / "Cora.dat"), std::string(524, '\0')) << "a file that did not load is never replaced";
   EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), ann);
   manager->Kill();
 
@@ -196,7 +203,7 @@ TEST_F(PlayerManagerTest, PlayerTakenOverStartsFreshWhateverTheirFile) {
   ClickLine(3);  // a double click accepts
   EXPECT_EQ(manager->Active, 0);
   expectFresh("Dan");
-  EXPECT_EQ(reports, (std::vector<std::string>{"Profile Dan failed to load"}));
+  EXPECT_EQ(reports, (std::vector<std::string>{"Profile Dan failed to load (the file ends too early)." + kept}));
   manager->Kill();
 
   // A file that went missing after the list was made is written afresh.
@@ -228,12 +235,24 @@ TEST_F(PlayerManagerTest, EscapeCancelsAndTheNameCheckRefusesUnsafeNames) {
     EXPECT_EQ(CheckProfileName(bad, error), -1) << bad;
     EXPECT_FALSE(error.empty());
   }
-  // The name prompt bans what the name font cannot draw, besides the unsafe characters.
+  // The name prompt bans the unsafe characters, the fixed set and what the name font
+  // cannot draw; a first letter made a capital is checked again.
   auto prompt = CreateNameDialog(0);
   EXPECT_EQ(prompt->Menu->FindButton("Cancel"), nullptr);
   EXPECT_EQ(prompt->TextInput->MaxLength, 100);
   EXPECT_EQ(prompt->TextInput->MaxPixelWidth, 160);
-  EXPECT_NE(prompt->TextInput->BannedChars.find('%'), std::string::npos);
-  for (char c : ExtraBannedNameChars) EXPECT_FALSE(prompt->TextInput->FontCanDraw(uint8_t(c)));
+  for (char c : std::string("%/\\:*_#@[]\x80\xC0\xDF"))
+    EXPECT_NE(prompt->TextInput->BannedChars.find(c), std::string::npos) << int(uint8_t(c));
+  for (int c = 32; c < 256; ++c) {
+    if (c == 127 || prompt->TextInput->FontCanDraw(c)) continue;
+    EXPECT_NE(prompt->TextInput->BannedChars.find(char(c)), std::string::npos) << c;
+  }
+  prompt->Start();
+  prompt->TextInput->UppercaseFirstCharAsTyped = 1;
+  for (char c : std::string("\xE0" "a/b\\c:d*e_f#g")) {
+    InputQueueChar(uint8_t(c));
+    prompt->Manage();
+  }
+  EXPECT_EQ(prompt->TextInput->Text, "Abcdefg") << "\xE0 would be the banned \xC0 as a capital";
   prompt->Kill();
 }

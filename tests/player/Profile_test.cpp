@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
 
@@ -30,6 +31,7 @@ class ProfileTest : public PlayerTest {
     };
     p->LoadUserFunction = [this](TByteReader& in) {
       TProfileGameData read;
+      read.Init();
       read.Read(in);
       read.Bound(55);
       data = read;
@@ -100,39 +102,69 @@ TEST_F(ProfileTest, ValuesAtTheLimitsSurviveTheFile) {
   EXPECT_EQ(data.Unlocked, written.Unlocked) << "a finished pack keeps 56";
 }
 
-TEST_F(ProfileTest, DamagedFilesAreReportedAndKeepTheValuesInMemory) {
+TEST_F(ProfileTest, DamagedFilesAreReportedAndNeverSavedOver) {
+  const std::string kept = " The file is kept as it is; progress made now will not be saved.";
   auto p = Make("Ann");
   p->Score = 77;
   // A file of zeros: reported once, not read again, nothing taken from it.
   Put(profiles / "Ann.dat", std::string(524, '\0'));
   EXPECT_EQ(p->Load(), 0);
-  EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann is corrupt: First int was 0."});
+  EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann is corrupt: First int was 0." + kept});
   EXPECT_EQ(p->loadingError, 1);
   EXPECT_EQ(p->Score, 77);
-  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), std::string(524, '\0')) << "loading never rewrites the file";
+  p->Save();
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), std::string(524, '\0')) << "neither loading nor saving replaces it";
 
-  // Shorter than the head: every attempt fails, then one report.
+  // Shorter than the head: every attempt fails, then one report with the reason.
   reports.clear();
   Put(profiles / "Ann.dat", LE(5) + LE(6) + LE(7));
   EXPECT_EQ(p->Load(), 0);
-  EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann failed to load"});
+  EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann failed to load (the file ends too early)." + kept});
   EXPECT_EQ(p->loadingError, 0);
+  p->ShowHint(7, 1);
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), LE(5) + LE(6) + LE(7));
 
-  // The game block cut short: the hint records were read, the game data is untouched.
+  // Too large to be a profile, or not a file at all: not read, not replaced.
+  for (bool large : {true, false}) {
+    reports.clear();
+    fs::remove_all(profiles / "Ann.dat");
+    if (large) Put(profiles / "Ann.dat", std::string(TProfile::MaxFileBytes + 1, 'x'));
+    else fs::create_directory(profiles / "Ann.dat");
+    EXPECT_EQ(p->Load(), 0);
+    const std::string why = std::strerror(large ? EFBIG : EISDIR);
+    EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann failed to load (" + why + ")." + kept});
+    p->Save();
+    EXPECT_EQ(fs::is_directory(profiles / "Ann.dat"), !large);
+    EXPECT_EQ(large ? fs::file_size(profiles / "Ann.dat") : 0, large ? TProfile::MaxFileBytes + 1 : 0);
+  }
+  fs::remove_all(profiles / "Ann.dat");
+
+  // The game block cut inside the packs in use: the hint records were read, the game
+  // data is untouched.
   reports.clear();
   auto full = Make("Ann");
   full->HintsShown[3] = 1;
   data.Level[0] = 9;
+  data.Level[1] = 12;
   std::string bytes = full->Encode();
   data.Init();
   Put(profiles / "Ann.dat", bytes.substr(0, 450));
   EXPECT_EQ(p->Load(), 0);
-  EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann failed to load"});
+  EXPECT_EQ(reports, std::vector<std::string>{"Profile Ann failed to load (the file ends too early)." + kept});
   EXPECT_EQ(p->HintsShown[3], 1);
   EXPECT_EQ(data.Level[0], 1);
 
-  // An old file with only a few records, read without a game block: the rest are clear.
+  // Cut only inside the slots no pack uses: all of the progress is read and saved again.
   reports.clear();
+  Put(profiles / "Ann.dat", bytes.substr(0, 520));
+  EXPECT_EQ(p->Load(), 1);
+  EXPECT_EQ(data.Level[0], 9);
+  EXPECT_EQ(data.Level[1], 12);
+  p->Save();
+  EXPECT_EQ(ReadTestFile(profiles / "Ann.dat"), bytes);
+  EXPECT_TRUE(reports.empty());
+
+  // An old file with only a few records, read without a game block: the rest are clear.
   auto old = TProfile::Create("Old");
   old->HintsSet(1);
   Put(profiles / "Old.dat", old->Encode().substr(0, 40 + 3 * 4));
@@ -148,6 +180,25 @@ TEST_F(ProfileTest, DamagedFilesAreReportedAndKeepTheValuesInMemory) {
   EXPECT_EQ(fresh->Load(), 1);
   EXPECT_EQ(ReadTestFile(profiles / "New.dat"), fresh->Encode());
   EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(ProfileTest, AFailedSaveIsReportedOnceWithTheReason) {
+  // A name too long for the file system: every save fails the same way.
+  auto p = Make(std::string(300, 'n'));
+  EXPECT_EQ(p->Load(), 1);
+  p->Save();
+  p->ShowHint(1, 1);
+  const std::string path = p->FilePath();
+  EXPECT_EQ(reports, std::vector<std::string>{"Failed to save file " + path + " (" + std::strerror(ENAMETOOLONG) + ")"});
+  // A folder that is not one fails for its own reason, reported once too.
+  reports.clear();
+  Put(folder / "plain", "");
+  DataPaths().ProfilePath = (folder / "plain").string() + "/";
+  auto q = Make("Ann");
+  q->Save();
+  q->Save();
+  EXPECT_EQ(reports, std::vector<std::string>{"Failed to save file " + q->FilePath() + " (" + std::strerror(ENOTDIR) + ")"});
+  EXPECT_NE(ReadTestFile(folder / "ErrorLog.txt").find(q->FilePath()), std::string::npos) << "and logged";
 }
 
 TEST_F(ProfileTest, EachRecordAnswersOnceAndIsSaved) {
@@ -167,21 +218,21 @@ TEST_F(ProfileTest, EachRecordAnswersOnceAndIsSaved) {
   for (int i = 0; i < 100; ++i) ASSERT_EQ(p->ShowHint(i, 0), 0) << i;
 }
 
-TEST_F(ProfileTest, NamesThatCouldLeaveTheFolderAreUsedAsTheEmptyName) {
+TEST_F(ProfileTest, NamesThatCouldLeaveTheFolderNameNoFileAndWriteNothing) {
   fs::create_directories(folder / "x");
-  const std::vector<std::string> names = {"../x", "..", ".", "a/b", "x\\y", "tab\there", std::string("nul\0x", 5),
-                                         "del\x7f", "\x81odd"};
+  const std::vector<std::string> names = {"", "../x", "..", ".", "a/b", "x\\y", "tab\there",
+                                         std::string("nul\0x", 5), "del\x7f", "\x81odd"};
   for (const auto& name : names) {
     auto p = Make(name);
     p->Save();
     EXPECT_EQ(p->FilePath(), DataPaths().ProfilePath + ".dat") << name;
     EXPECT_EQ(p->Load(), 1) << name;
+    EXPECT_EQ(p->ShowHint(2, 1), 1) << name;
   }
   // Letters outside ASCII are kept, written as the file system expects them.
   Make("Zo\xEB")->Save();
   Make("\x80uro")->Save();
-  EXPECT_EQ(FilesWritten(), (std::vector<std::string>{"profiles/.dat", "profiles/Zo\xC3\xAB.dat",
-                                                      "profiles/\xE2\x82\xACuro.dat"}));
+  EXPECT_EQ(FilesWritten(), (std::vector<std::string>{"profiles/Zo\xC3\xAB.dat", "profiles/\xE2\x82\xACuro.dat"}));
   EXPECT_TRUE(reports.empty());
 }
 

@@ -148,3 +148,14 @@ TEST_F(ListBoxTest, SelectionBarSitsOnTheSelectedLine) {
   list->Draw();
   EXPECT_EQ(rec->recorded.size(), 1u + 6 * 5) << "the box and six five-letter lines";
 }
+
+TEST_F(ListBoxTest, ALineWiderThanTheBoxIsCutToIt) {
+  auto list = MakeList(6);
+  list->Strings[0] = std::string(80, 'W');
+  list->Draw();
+  ASSERT_GT(rec->recorded.size(), 1u + 5 * 5);
+  // Nothing drawn past the box's right edge at 300, and the cut line ends in dots.
+  for (const auto& quad : rec->recorded)
+    for (const auto& v : quad.vertices) ASSERT_LE(v.x, 300.0f);
+  EXPECT_LT(rec->recorded.size(), 1u + 80 + 5 * 5);
+}

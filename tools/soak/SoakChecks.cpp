@@ -29,6 +29,8 @@ std::vector<std::string> ProfileFaults(const std::string& bytes, const TSoakExpe
   } catch (const TShortRead&) {
     return {"the profile file ends too early"};
   }
+  // The game reads a file cut inside the unused pack slots, but it always writes them all.
+  if (bytes.size() < TProfile::HeadSize + TProfileGameData::Size) return {"the profile file ends too early"};
   if (!gameBlock) return {"the profile file has no game block"};
   const int next = expected.LevelsWon + 1;
   if (data.LevelPack != 0)
