@@ -36,9 +36,16 @@ def terms_from_page(section):
     return entries
 
 def terms_from_help(heading):
-    """The indented lines under a heading of --help, split at the first wide gap."""
+    """The indented lines under a heading of --help, split at the first wide gap; a
+    deeply indented line carries the text of the line before on."""
     body = help_text.split("\n" + heading, 1)[1].split("\n\n", 1)[0]
-    return [tuple(re.split(r"\s{2,}", l.strip(), maxsplit=1)) for l in body.split("\n")[1:]]
+    entries = []
+    for line in body.split("\n")[1:]:
+        if line.startswith(" " * 10) and entries:
+            entries[-1] = (entries[-1][0], entries[-1][1] + " " + line.strip())
+        else:
+            entries.append(tuple(re.split(r"\s{2,}", line.strip(), maxsplit=1)))
+    return entries
 
 wrong = 0
 for section, heading in (("OPTIONS", "Options:"), ("KEYS", "Keys ")):
