@@ -19,5 +19,5 @@ TV_BUILD_DIR="$build" "$root/scripts/build.sh" -DTV_WERROR=OFF -DTV_TESTS=OFF -D
 deb=$(cd "$build" && ls tinselvale_*.deb)
 mv -f "$build/$deb" "$root/$deb"
 echo "Package: $root/$deb"
-# Informational tags are listed too; none may be an error or a warning.
-lintian --info --display-info "$root/$deb"
+# Informational tags are listed too; an error or a warning fails the script.
+lintian --info --display-info --fail-on error,warning "$root/$deb"
