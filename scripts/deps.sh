@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its data generators and its tests need,
-# asking apt only for what is missing. Safe to rerun.
+# asking apt only for what is missing. Safe to rerun. With --package, also what
+# scripts/package.sh needs beyond that to check the package it makes.
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool xfonts-base x11-apps imagemagick sox
   appstream desktop-file-utils
+  dpkg-dev file man-db
 )
+if [ "${1:-}" = --package ]; then packages+=(lintian); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -28,19 +28,35 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText(const std::string& programName) {
+  // The manual page, tinselvale(6), says the same: its tests compare the two.
   return "Usage: " + programName +
-         " [OPTION]\n"
-         "Tinselvale GOLD, a match-three puzzle game in a snowy village.\n"
+         " [OPTION]...\n"
+         "Tinselvale GOLD, a match-three puzzle game set in a snowy village at night.\n"
          "\n"
-         "  -w, --windowed  start in a window instead of full screen\n"
-         "  -h, --help      show this help and exit\n"
-         "  -V, --version   show the version and exit\n"
-         "      --timing    print how long start-up, loading and each change of screen took\n"
+         "Options:\n"
+         "  -w, --windowed     start in a window instead of full screen\n"
+         "  -h, --help         show this help and exit\n"
+         "  -V, --version      show the version and exit\n"
+         "      --timing       print how long start-up, loading and each change of screen took\n"
          "      --serial-load  load without helper threads (to compare with --timing)\n"
          "\n"
-         "Settings, players, high scores and the error log are kept in\n"
-         "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD (by default ~/.local/share/...).\n"
-         "In the game: Alt+Enter switches full screen, P pauses, Escape goes back.\n";
+         "Keys (the game is played with the mouse; these work beside it):\n"
+         "  P                  pause and resume (a click resumes too)\n"
+         "  Escape             go back (from the title screen, leave the game);\n"
+         "                     on the board, open and close the game menu\n"
+         "  Return             press the screen's default button\n"
+         "  F1                 open the help pages from the title screen\n"
+         "  Alt+Enter or Super+Shift+F  switch between full screen and a window\n"
+         "  Super+Q            quit at once, keeping the current player's progress\n"
+         "\n"
+         "Settings, players, high scores and the error log (ErrorLog.txt) are kept in\n"
+         "$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD/ (by default ~/.local/share/...).\n"
+         "\n"
+         "Exit status: 0 when the game ended, also after an error it reported and logged,\n"
+         "and when another copy was already running; 2 for a word on the command line\n"
+         "that the game does not understand.\n"
+         "\n"
+         "More in the manual page, tinselvale(6).\n";
 }
 
 std::string VersionLine() { return std::string("Tinselvale GOLD ") + VersionConstant + "\n"; }

@@ -64,10 +64,13 @@ std::string DataFolderFor(const std::string& programPath) {
   namespace fs = std::filesystem;
   std::error_code ec;
   fs::path dir = fs::path(programPath).parent_path();
-  // Installed, the program is <prefix>/bin/tinselvale and its data <prefix>/share/tinselvale;
-  // in the build tree the data sits beside the program.
-  fs::path installed = dir.parent_path() / "share" / "tinselvale";
-  if (!fs::is_directory(dir / "Data", ec) && fs::is_directory(installed / "Data", ec)) return installed.string();
+  // In the build tree the data sits beside the program. Installed into a prefix, the
+  // program is <prefix>/bin/tinselvale and its data <prefix>/share/tinselvale; the
+  // Debian package keeps games apart: /usr/games/tinselvale, /usr/share/games/tinselvale.
+  if (fs::is_directory(dir / "Data", ec)) return dir.string();
+  const fs::path share = dir.parent_path() / "share";
+  for (const fs::path& installed : {share / "tinselvale", share / "games" / "tinselvale"})
+    if (fs::is_directory(installed / "Data", ec)) return installed.string();
   return dir.string();
 }
 

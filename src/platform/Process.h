@@ -12,7 +12,8 @@ std::string ProgramPath();
 // Makes the program's folder the working folder, so data paths resolve beside it.
 void ChangeToProgramFolder();
 // The folder the data paths are relative to: beside the program, or the installed
-// share/tinselvale of its prefix when the program sits in <prefix>/bin without data.
+// share/tinselvale (or share/games/tinselvale) of its prefix when the program sits in
+// <prefix>/bin (or <prefix>/games) without data.
 std::string DataFolderFor(const std::string& programPath);
 // Shows an information box with one OK button and waits until it is closed; without a
 // display the text goes to standard error instead. Never blocks without a window system.

@@ -5,15 +5,10 @@
 source "$(dirname "$0")/lib.sh"
 
 prefix="$TV_HOME/prefix"
-# cmake --install records what it copied in the build folder; the test leaves that
-# folder as it found it.
-manifest="$TV_BUILD_DIR/install_manifest.txt"
-if [ -e "$manifest" ]; then cp "$manifest" "$TV_HOME/manifest.kept"; fi
-cmake --install "$TV_BUILD_DIR" --prefix "$prefix" >/dev/null || fail "install failed"
-if [ -e "$TV_HOME/manifest.kept" ]; then cp "$TV_HOME/manifest.kept" "$manifest"; else rm -f "$manifest"; fi
+tv_keep_manifest cmake --install "$TV_BUILD_DIR" --prefix "$prefix" >/dev/null || fail "install failed"
 id=com.quillmoth.tinselvale
 for f in bin/tinselvale share/tinselvale/Data/graphics/gems.png share/tinselvale/data/levels/1.txt \
-         "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+         share/man/man6/tinselvale.6.gz "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
          "share/icons/hicolor/256x256/apps/$id.png" "share/icons/hicolor/16x16/apps/$id.png"; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done

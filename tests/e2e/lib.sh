@@ -28,6 +28,17 @@ trap tv_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Runs a command that installs from the build folder (cmake --install, cpack): it records
+# what it copied in the build folder's install_manifest.txt, and the tests leave that
+# folder as they found it.
+tv_keep_manifest() {
+  local manifest="$TV_BUILD_DIR/install_manifest.txt" rc=0
+  if [ -e "$manifest" ]; then cp "$manifest" "$TV_HOME/manifest.kept"; fi
+  "$@" || rc=$?
+  if [ -e "$TV_HOME/manifest.kept" ]; then cp "$TV_HOME/manifest.kept" "$manifest"; else rm -f "$manifest"; fi
+  return $rc
+}
+
 # The game keeps one copy per machine through an abstract socket, which belongs to
 # a network namespace: where the machine lets us, each copy gets a namespace of its
 # own, so a game the developer is playing does not make the tests' copies quit.
