@@ -15,7 +15,7 @@ namespace {
 constexpr int kWidth = 240, kHeight = 66;
 constexpr double kMid = kHeight / 2.0;
 
-enum class Floor { Well, Brick, Armour };
+enum class Floor { None, Well, Brick, Armour };
 
 // One board cell of the given size at (x, y): floor, then a gem (1-7) or piece (8-15).
 void MiniCell(cairo_t* cr, double x, double y, double size, Floor floor, int piece, bool locked = false,
@@ -232,22 +232,27 @@ void HintButtonPage(cairo_t* cr) {
   }
 }
 
-// 16: only a few bricks are left: find them.
+// 16: only a few bricks are left: find them. The two brick cells show their brick
+// round a smaller gem, so the page shows what the player is looking for.
 void FewBricksPage(cairo_t* cr) {
   const double cs = 28, ox = 24, oy = 5;
   for (int r = 0; r < 2; ++r)
     for (int col = 0; col < 6; ++col) {
       const bool brick = (r == 0 && col == 4) || (r == 1 && col == 1);
       const double x = ox + col * cs, y = oy + r * cs;
-      if (brick) SoftGlow(cr, x + cs / 2, y + cs / 2, cs * 0.85, kFrameGold, 0.8);
-      MiniCell(cr, x, y, cs, brick ? Floor::Brick : Floor::Well, 1 + (r * 6 + col) % 7);
-      if (brick) {
-        cairo_new_path(cr);
-        cairo_arc(cr, x + cs / 2, y + cs / 2, cs * 0.58, 0, 2 * kPi);
-        SetRgb(cr, kFrameGold, 0.95);
-        cairo_set_line_width(cr, 2.2);
-        cairo_stroke(cr);
+      const int gem = 1 + (r * 6 + col) % 7;
+      if (!brick) {
+        MiniCell(cr, x, y, cs, Floor::Well, gem);
+        continue;
       }
+      SoftGlow(cr, x + cs / 2, y + cs / 2, cs * 0.85, kFrameGold, 0.8);
+      MiniCell(cr, x, y, cs, Floor::Brick, 0);
+      MiniCell(cr, x + cs * 0.22, y + cs * 0.22, cs * 0.56, Floor::None, gem);
+      cairo_new_path(cr);
+      cairo_arc(cr, x + cs / 2, y + cs / 2, cs * 0.62, 0, 2 * kPi);
+      SetRgb(cr, kFrameGold, 0.95);
+      cairo_set_line_width(cr, 2.2);
+      cairo_stroke(cr);
     }
   TextPathCentred(cr, FestiveFont(), 44, "!", 212, kMid);
   SetRgb(cr, Hex(0x3A2006));
