@@ -27,20 +27,35 @@ std::shared_ptr<TGameImage> TopLeft(const std::string& file) {
 TScreen* OptionsScreen() { return FindScreen(TScreenId::Options); }
 }  // namespace
 
-std::vector<std::pair<int, std::string>> TCreditsScreen::Lines() {
-  return {
-      {198, Role("Producer/Designer") + ": Maren Holloway"},
-      {233, Role("Programmer") + ": Tobias Wren"},
-      {268, Role("Artists") + ":"},
-      {290, "Ilse Marchetti"},
-      {312, "Owen Fairbrook"},
-      {347, Role("Music") + ": Clara Nightingale"},
-      {382, Role("Sound Engineer") + ": Pim Vasquez"},
-      {417, Role("Testers") + ":"},
-      {439, "Rosa Kettering"},
-      {461, "Jonah Pell"},
-      {483, "Agnes Thorne"},
+std::vector<TCreditsScreen::TLine> TCreditsScreen::Lines() {
+  // The game is the studio's own work, so every role is credited to its team; then what
+  // the game stands on, each with its authors and licence as its copyright file gives them.
+  std::vector<TLine> lines = {
+      {198, 0.8f, "A Quillmoth game"},
+      {224, 0.6f,
+       Role("Producer/Designer") + ", " + Role("Programmer") + ", " + Role("Artists") + ", " + Role("Music") + ", " +
+           Role("Sound Engineer")},
+      {242, 0.6f, "and " + Role("Testers") + ": the Quillmoth team"},
   };
+  const std::pair<const char*, const char*> software[] = {
+      {"SDL2 (zlib licence)", "Sam Lantinga and contributors"},
+      {"OpenAL Soft (GNU LGPL 2 or later)", "Chris Robinson and the OpenAL team"},
+      {"libvorbis (BSD 3-clause licence)", "Xiph.Org Foundation"},
+      {"libpng (libpng licence)", "The PNG Reference Library Authors"},
+      {"libjpeg-turbo (IJG, BSD 3-clause, zlib)", "D. R. Commander, Thomas G. Lane, Guido Vollbeding"},
+      {"FreeType (FreeType Licence)", "David Turner, Robert Wilhelm, Werner Lemberg"},
+  };
+  // The small print is scaled down, so each line keeps clear of the next at its own size.
+  int y = 268;
+  for (const auto& [name, authors] : software) {
+    lines.push_back({y, 0.6f, name});
+    lines.push_back({y + 18, 0.52f, authors});
+    y += 36;
+  }
+  lines.push_back({y, 0.6f, "Typefaces (SIL Open Font Licence 1.1)"});
+  lines.push_back({y + 18, 0.52f, "Comfortaa: Johan Aakerlund"});
+  lines.push_back({y + 34, 0.52f, "Lobster Two: Pablo Impallari, Igino Marini"});
+  return lines;
 }
 
 void TCreditsScreen::Load() {
@@ -94,8 +109,11 @@ void TCreditsScreen::Draw() {
   DrawRect(96, 181, 272, 1);
   const TImageFontPtr before = GetImageFont();
   SetImageFont(Font25);
-  for (const auto& [y, text] : Lines())
-    DrawTextShadowed(std::round(230 - float(TextWidth(text)) / 2), float(y), text, 0, 1);
+  for (const auto& line : Lines()) {
+    SetScale(line.scale, line.scale);
+    DrawTextShadowed(std::round(230 - float(TextWidth(line.text)) * line.scale / 2), float(line.y), line.text, 0, 1);
+  }
+  SetScale(1, 1);
   SetImageFont(before);
   SetColor(255, 255, 255);
   if (Menu) Menu->Draw(0, 0);

@@ -1,9 +1,8 @@
-// The credits: who made the game, one role a line on the options screen's parcel
-// picture, reached from the options screen and leading back to it.
+// The credits: who made the game and the software and typefaces it stands on, on the
+// options screen's parcel picture, reached from the options screen and leading back to it.
 #pragma once
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "screens/Screen.h"
@@ -23,6 +22,11 @@ class TCreditsScreen : public TScreen {
   void Draw() override;
   int SetEscDestination() override;
 
-  // The lines as drawn: y and text, the role words from the game text.
-  static std::vector<std::pair<int, std::string>> Lines();
+  // A line as drawn: its top, its scale and its text, the role words from the game text.
+  struct TLine {
+    int y;
+    float scale;
+    std::string text;
+  };
+  static std::vector<TLine> Lines();
 };

@@ -254,7 +254,9 @@ void TTitleScreen::Draw() {
   TextShadowX = 3;
   TextShadowY = 3;
   TextShadowAlpha = 0.4f;
-  const std::string version = std::string("V ") + VersionConstant;
+  // The label ends in a space: its last figure and its shadow would otherwise run up
+  // against the screen's edge, five pixels from it.
+  const std::string version = std::string("V ") + VersionConstant + " ";
   DrawTextShadowed(float(ScreenWidth - 5 - TextWidth(version)), 1, version, 0, 1);
   // An open dialog covers the rest; the dialog stack draws it over this picture.
   if (!Dialogs.Empty()) return;

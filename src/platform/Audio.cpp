@@ -4,6 +4,7 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
 
 #include <algorithm>
 #include <chrono>
@@ -587,7 +588,9 @@ using TOpened = std::pair<ALCdevice*, ALCcontext*>;
 TOpened OpenDeviceAndContext() {
   ALCdevice* device = alcOpenDevice(nullptr);
   if (!device) return {nullptr, nullptr};
-  ALCcontext* context = alcCreateContext(device, nullptr);
+  // The output limiter keeps a pile-up of loud sounds from clipping the mix.
+  const ALCint attributes[] = {ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
+  ALCcontext* context = alcCreateContext(device, attributes);
   if (!context) {
     alcCloseDevice(device);
     return {nullptr, nullptr};

@@ -95,14 +95,38 @@ bool SaveShards(const std::string& path, int cell, const std::vector<Pt>& shape)
   return c.SavePng(path);
 }
 
+// The map's stars must tell their state at a glance, in colour or not: a level played
+// (or open) is a bright gold stone; a locked one is a dark hollow star with a pale
+// rim, so it reads on the night map without looking like a prize already won. The
+// map draws the current level with the gold picture, scaled up and pulsing.
 bool SaveMapStar(const std::string& path, bool active, bool hover) {
   TCanvas c(24, 24);
   cairo_t* cr = c.Cr();
-  const Rgb base = active ? Hex(0xFFC828) : Hex(0x7C88B0);
-  if (hover) SoftGlow(cr, 12, 12, 12, active ? kFrameGold : Hex(0xC0D0FF), 0.7);
   std::vector<Pt> star = StarPoints(12, 12.6, 10.5, 4.6, 5, -kPi / 2);
-  FacetedStone(cr, star, {12, 12.6}, hover ? Lighten(base, 0.2) : base, 0.45);
-  if (active) Glint(cr, 8.5, 8, 3.5, 0.9);
+  auto outline = [&] {
+    cairo_new_path(cr);
+    cairo_move_to(cr, star[0].x, star[0].y);
+    for (const Pt& p : star) cairo_line_to(cr, p.x, p.y);
+    cairo_close_path(cr);
+  };
+  if (active) {
+    if (hover) SoftGlow(cr, 12, 12, 12, kFrameGold, 0.8);
+    const Rgb base = Hex(0xFFC828);
+    FacetedStone(cr, star, {12, 12.6}, hover ? Lighten(base, 0.25) : base, 0.45);
+    outline();
+    SetRgb(cr, Hex(0x6A3C08), 0.9);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    Glint(cr, 8.5, 8, 3.5, 0.9);
+    return c.SavePng(path);
+  }
+  if (hover) SoftGlow(cr, 12, 12, 12, Hex(0xC0D0FF), 0.55);
+  outline();
+  SetRgb(cr, hover ? Hex(0x3A4470) : Hex(0x1C2242), 0.95);
+  cairo_fill_preserve(cr);
+  SetRgb(cr, hover ? Hex(0xE0E8FF) : Hex(0x98A4C8), 1.0);
+  cairo_set_line_width(cr, 1.6);
+  cairo_stroke(cr);
   return c.SavePng(path);
 }
 

@@ -15,7 +15,7 @@ namespace {
 constexpr int kWidth = 240, kHeight = 66;
 constexpr double kMid = kHeight / 2.0;
 
-enum class Floor { Well, Brick, Armour };
+enum class Floor { None, Well, Brick, Armour };
 
 // One board cell of the given size at (x, y): floor, then a gem (1-7) or piece (8-15).
 void MiniCell(cairo_t* cr, double x, double y, double size, Floor floor, int piece, bool locked = false,
@@ -147,21 +147,39 @@ void SnowPiecesPage(cairo_t* cr) {
   Snowflake(cr, 220, 16, 6, 1.2, kWhite, 0.9);
 }
 
-// 6: the snowman clears the bricks all around him; the snowball the one brick picked.
+// A brick cell that shows its brick round a smaller gem, as the board shows a gem on a brick.
+void BrickWithGem(cairo_t* cr, double x, double y, double size, int gem) {
+  MiniCell(cr, x, y, size, Floor::Brick, 0);
+  MiniCell(cr, x + size * 0.22, y + size * 0.22, size * 0.56, Floor::None, gem);
+}
+
+// 6: the snowman clears the bricks all around him (the bricks beyond stay); the snowball
+// the one brick picked.
 void SnowAimPage(cairo_t* cr) {
   Piece(cr, 12, 0, 13, 40);
-  Board(cr, 42, 6, 18, 3, 3, Floor::Well, 12, [](int, int) { return false; });
+  const double cs = 16, ox = 40, oy = kMid - 1.5 * cs;
   for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 3; ++c)
-      if (r != 1 || c != 1) Snowflake(cr, 42 + c * 18 + 14, 6 + r * 18 + 4, 3, 0.8, kWhite, 0.9);
-  Piece(cr, 13, 120, 13, 40);
+    for (int c = 0; c < 5; ++c) {
+      const double x = ox + c * cs, y = oy + r * cs;
+      const int gem = 1 + (r * 5 + c) % 7;
+      if (c == 0 || c == 4) {
+        BrickWithGem(cr, x, y, cs, gem);
+      } else {
+        MiniCell(cr, x, y, cs, Floor::Well, r == 1 && c == 2 ? 12 : gem);
+        if (r != 1 || c != 2) Snowflake(cr, x + cs - 4, y + 4, 3, 0.8, kWhite, 0.9);
+      }
+    }
+  Piece(cr, 13, 126, 13, 40);
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c) {
       const bool picked = r == 1 && c == 2;
-      MiniCell(cr, 162 + c * 18, 6 + r * 18, 18, picked ? Floor::Well : Floor::Brick, 1 + (r * 3 + c + 2) % 7);
+      const double x = 168 + c * 18, y = 6 + r * 18;
+      const int gem = 1 + (r * 3 + c + 2) % 7;
+      if (picked) MiniCell(cr, x, y, 18, Floor::Well, gem);
+      else BrickWithGem(cr, x, y, 18, gem);
     }
-  Snowflake(cr, 162 + 2 * 18 + 14, 6 + 18 + 4, 3, 0.8, kWhite, 0.9);
-  Pointer(cr, 162 + 2 * 18 + 9, 6 + 18 + 10);
+  Snowflake(cr, 168 + 2 * 18 + 14, 6 + 18 + 4, 3, 0.8, kWhite, 0.9);
+  Pointer(cr, 168 + 2 * 18 + 9, 6 + 18 + 10);
 }
 
 // 7: the star bursts whichever gem it is aimed at.
@@ -232,22 +250,26 @@ void HintButtonPage(cairo_t* cr) {
   }
 }
 
-// 16: only a few bricks are left: find them.
+// 16: only a few bricks are left: find them. The two brick cells show their brick
+// round a smaller gem, so the page shows what the player is looking for.
 void FewBricksPage(cairo_t* cr) {
   const double cs = 28, ox = 24, oy = 5;
   for (int r = 0; r < 2; ++r)
     for (int col = 0; col < 6; ++col) {
       const bool brick = (r == 0 && col == 4) || (r == 1 && col == 1);
       const double x = ox + col * cs, y = oy + r * cs;
-      if (brick) SoftGlow(cr, x + cs / 2, y + cs / 2, cs * 0.85, kFrameGold, 0.8);
-      MiniCell(cr, x, y, cs, brick ? Floor::Brick : Floor::Well, 1 + (r * 6 + col) % 7);
-      if (brick) {
-        cairo_new_path(cr);
-        cairo_arc(cr, x + cs / 2, y + cs / 2, cs * 0.58, 0, 2 * kPi);
-        SetRgb(cr, kFrameGold, 0.95);
-        cairo_set_line_width(cr, 2.2);
-        cairo_stroke(cr);
+      const int gem = 1 + (r * 6 + col) % 7;
+      if (!brick) {
+        MiniCell(cr, x, y, cs, Floor::Well, gem);
+        continue;
       }
+      SoftGlow(cr, x + cs / 2, y + cs / 2, cs * 0.85, kFrameGold, 0.8);
+      BrickWithGem(cr, x, y, cs, gem);
+      cairo_new_path(cr);
+      cairo_arc(cr, x + cs / 2, y + cs / 2, cs * 0.62, 0, 2 * kPi);
+      SetRgb(cr, kFrameGold, 0.95);
+      cairo_set_line_width(cr, 2.2);
+      cairo_stroke(cr);
     }
   TextPathCentred(cr, FestiveFont(), 44, "!", 212, kMid);
   SetRgb(cr, Hex(0x3A2006));

@@ -238,10 +238,10 @@ void LevelMap(const TStudio& studio) {
   TCanvas land(size, size);
   cairo_t* cr = land.Cr();
   TSceneRandom rng(203);
-  // Snowfield with rolling blue hollows.
+  // The snowfield by night, in the blues of the board's skies, with moonlit swells.
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, size, size);
-  TColour::Rgb(230, 236, 252).Stop(g, 0);
-  TColour::Rgb(176, 186, 228).Stop(g, 1);
+  TColour::Rgb(62, 74, 136).Stop(g, 0);
+  TColour::Rgb(30, 36, 86).Stop(g, 1);
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
@@ -251,33 +251,44 @@ void LevelMap(const TStudio& studio) {
     cairo_translate(cr, hx, hy);
     cairo_scale(cr, 2, 1);
     cairo_pattern_t* h = cairo_pattern_create_radial(-hr * 0.2, -hr * 0.3, 0, 0, 0, hr);
-    TColour{1, 1, 1, 0.35}.Stop(h, 0);
-    TColour::Rgb(120, 130, 200, 0.25).Stop(h, 0.7);
-    TColour::Rgb(120, 130, 200, 0).Stop(h, 1);
+    TColour::Rgb(170, 186, 240, 0.16).Stop(h, 0);
+    TColour::Rgb(14, 16, 50, 0.2).Stop(h, 0.7);
+    TColour::Rgb(14, 16, 50, 0).Stop(h, 1);
     cairo_set_source(cr, h);
     cairo_arc(cr, 0, 0, hr, 0, 2 * kPi);
     cairo_fill(cr);
     cairo_pattern_destroy(h);
     cairo_restore(cr);
   }
-  // A frozen lake inside the path's big bend and another in the north-east.
-  for (auto [lx, ly, rx, ry] : {std::array<double, 4>{300, 700, 110, 38}, std::array<double, 4>{760, 180, 150, 80}}) {
-    cairo_save(cr);
-    cairo_translate(cr, lx, ly);
-    cairo_scale(cr, rx / ry, 1);
-    cairo_arc(cr, 0, 0, ry, 0, 2 * kPi);
-    cairo_restore(cr);
-    cairo_pattern_t* ice = cairo_pattern_create_linear(lx - rx, ly - ry, lx + rx, ly + ry);
-    TColour::Rgb(150, 190, 240).Stop(ice, 0);
-    TColour::Rgb(80, 100, 190).Stop(ice, 1);
-    cairo_set_source(cr, ice);
+  // The pack panel stands fixed over the map's east side wherever it scrolls (map x 600
+  // and beyond, y 160 to 765), so a wide frozen mere lies there: even dark ice with
+  // nothing on it makes the panel read as one solid board.
+  // Each lake is a rounded oblong (squareness 2 is an ellipse, more is squarer).
+  auto ice = [&](double lx, double ly, double rx, double ry, double squareness, TColour light, TColour dark) {
+    cairo_new_path(cr);
+    for (int k = 0; k < 180; ++k) {
+      const double a = 2 * kPi * k / 180, ca = std::cos(a), sa = std::sin(a);
+      const double px = lx + rx * std::copysign(std::pow(std::fabs(ca), 2 / squareness), ca);
+      const double py = ly + ry * std::copysign(std::pow(std::fabs(sa), 2 / squareness), sa);
+      if (k == 0) cairo_move_to(cr, px, py);
+      else cairo_line_to(cr, px, py);
+    }
+    cairo_close_path(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(lx - rx, ly - ry, lx + rx, ly + ry);
+    light.Stop(p, 0);
+    dark.Stop(p, 1);
+    cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(ice);
+    cairo_pattern_destroy(p);
     cairo_set_line_width(cr, 4);
-    TColour{1, 1, 1, 0.9}.Set(cr);
+    TColour::Rgb(170, 190, 240, 0.7).Set(cr);
     cairo_stroke(cr);
-  }
-  // Forests away from the trail.
+  };
+  ice(300, 700, 110, 38, 2, TColour::Rgb(70, 96, 160), TColour::Rgb(26, 34, 90));
+  ice(805, 478, 240, 322, 5, TColour::Rgb(34, 44, 100), TColour::Rgb(20, 24, 64));
+  // Forests away from the trail, the mere, the village and the church.
+  const Placement::TMapVillage village = Placement::MapVillage();
+  const TBox church = Placement::ChurchBox(village.churchX, village.churchBase, village.churchScale);
   auto nearTrail = [&](double x, double y) {
     for (auto& s : kStars)
       if (std::hypot(s[0] - x, s[1] - y) < 48) return true;
@@ -288,49 +299,44 @@ void LevelMap(const TStudio& studio) {
     const double tx = rng.Real(0, size), ty = rng.Real(0, size);
     if (nearTrail(tx, ty)) continue;
     if (std::hypot((tx - 300) / 120, (ty - 700) / 46) < 1.2) continue;
-    if (std::hypot((tx - 760) / 160, (ty - 180) / 90) < 1.2) continue;
-    if (tx > 585 && tx < 965 && ty > 400 && ty < 730) continue;  // the village square
+    if (tx > 560 && ty > 20 && ty < 800) continue;  // the village and the mere
+    if (tx > church.x0 - 20 && tx < church.x1 + 10 && ty > church.y0 && ty < church.y1 + 30) continue;
     trees.push_back({tx, ty, rng.Real(22, 44)});
   }
   std::sort(trees.begin(), trees.end(), [](auto& a, auto& b) { return a[1] < b[1]; });
   for (auto& t : trees) Scenery::Pine(cr, rng, t[0], t[1], t[2], Palette::Pine, 0.9);
-  // Tinselvale itself on the east side: cottages that stand clear of each other and of
-  // the church, drawn back to front.
-  const Placement::TMapVillage village = Placement::MapVillage();
-  bool church = false;
-  for (const THouse& h : village.houses) {
-    if (!church && h.base > village.churchBase) {
-      Scenery::Church(land, rng, village.churchX, village.churchBase, village.churchScale);
-      church = true;
-    }
-    Scenery::House(land, rng, h);
-  }
-  if (!church) Scenery::Church(land, rng, village.churchX, village.churchBase, village.churchScale);
-  // The trail: trodden snow, a dashed golden line of footsteps, in star order.
+  // Tinselvale itself in the north-east, cottages clear of each other, back to front,
+  // and its church on the hill across the trail.
+  Scenery::Church(land, rng, village.churchX, village.churchBase, village.churchScale);
+  for (const THouse& h : village.houses) Scenery::House(land, rng, h);
+  // The trail: trodden snow pale in the moonlight, a dashed golden line of footsteps, in
+  // star order.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   TrailPath(cr);
   cairo_set_line_width(cr, 22);
-  TColour::Rgb(120, 120, 190, 0.45).Set(cr);
+  TColour::Rgb(10, 12, 40, 0.5).Set(cr);
   cairo_stroke(cr);
   TrailPath(cr);
   cairo_set_line_width(cr, 14);
-  TColour::Rgb(250, 246, 236, 0.95).Set(cr);
+  TColour::Rgb(150, 164, 214, 0.9).Set(cr);
   cairo_stroke(cr);
   TrailPath(cr);
   const double dash[] = {6, 9};
   cairo_set_dash(cr, dash, 2, 0);
   cairo_set_line_width(cr, 4);
-  TColour::Rgb(200, 140, 50, 0.9).Set(cr);
+  Palette::Gold.WithAlpha(0.9).Set(cr);
   cairo_stroke(cr);
   cairo_set_dash(cr, nullptr, 0, 0);
-  // Soft pads under each star so it stands clear of the trail.
+  // Dark pads under each star, so a gold star and a locked one's pale rim both stand
+  // clear of the pale trail.
   for (auto& s : kStars) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(s[0], s[1], 0, s[0], s[1], 18);
-    TColour::Rgb(40, 40, 110, 0.35).Stop(p, 0);
-    TColour::Rgb(40, 40, 110, 0).Stop(p, 1);
+    cairo_pattern_t* p = cairo_pattern_create_radial(s[0], s[1], 0, s[0], s[1], 17);
+    TColour::Rgb(8, 10, 34, 0.75).Stop(p, 0);
+    TColour::Rgb(8, 10, 34, 0.6).Stop(p, 0.6);
+    TColour::Rgb(8, 10, 34, 0).Stop(p, 1);
     cairo_set_source(cr, p);
-    cairo_arc(cr, s[0], s[1], 18, 0, 2 * kPi);
+    cairo_arc(cr, s[0], s[1], 17, 0, 2 * kPi);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
   }

@@ -180,9 +180,11 @@ void ClickHere(const TStudio& studio, bool hover) {
 
 // The big hanging card of the options and credits screens, its word at the top.
 void BigTag(const TStudio& studio, const std::string& word, const std::string& path, uint32_t seed) {
-  TCanvas c(440, 620);
+  // Drawn at (10, -26), the tag runs down to 596 so that the OK button placed at the
+  // screen's foot (its bottom at 585) sits inside it, not across its border.
+  TCanvas c(440, 630);
   TSceneRandom rng(seed);
-  Parchment::Tag(c, rng, 6, 30, 426, 580, 220, 70);
+  Parchment::Tag(c, rng, 6, 30, 426, 592, 220, 70);
   Parchment::Holly(c.Cr(), 74, 86, 34, 0.25);
   Parchment::Holly(c.Cr(), 366, 86, 34, kPi - 0.25);
   TLetterStyle s = Festive(60);
@@ -325,17 +327,24 @@ void StudioSplash(const TStudio& studio) {
   TCanvas c(640, 400);
   cairo_t* cr = c.Cr();
   TSceneRandom rng(601);
-  // A moonlit disc behind the emblem; the rest stays clear so the splash fades on black.
-  cairo_pattern_t* halo = cairo_pattern_create_radial(320, 150, 20, 320, 150, 200);
+  // A moonlit glow behind the emblem; the rest stays clear so the splash fades on black.
+  // The glow is wider than high and dies out before the picture's top, or its edge
+  // would show as a hard line across the screen.
+  cairo_save(cr);
+  cairo_translate(cr, 320, 150);
+  cairo_scale(cr, 1.5, 1);
+  cairo_pattern_t* halo = cairo_pattern_create_radial(0, 0, 14, 0, 0, 146);
   TColour::Rgb(80, 70, 160, 0.8).Stop(halo, 0);
   TColour::Rgb(40, 30, 100, 0.35).Stop(halo, 0.5);
+  TColour::Rgb(20, 10, 60, 0.08).Stop(halo, 0.8);
   TColour::Rgb(20, 10, 60, 0).Stop(halo, 1);
   cairo_set_source(cr, halo);
-  cairo_arc(cr, 320, 150, 200, 0, 2 * kPi);
+  cairo_arc(cr, 0, 0, 146, 0, 2 * kPi);
   cairo_fill(cr);
   cairo_pattern_destroy(halo);
+  cairo_restore(cr);
   for (int i = 0; i < 60; ++i) {
-    const double a = rng.Real(0, 2 * kPi), d = rng.Real(40, 190);
+    const double a = rng.Real(0, 2 * kPi), d = rng.Real(40, 175);
     cairo_arc(cr, 320 + std::cos(a) * d, 150 + std::sin(a) * d * 0.8, rng.Real(0.5, 1.5), 0, 2 * kPi);
     cairo_set_source_rgba(cr, 1, 0.95, 0.8, rng.Real(0.3, 0.9));
     cairo_fill(cr);

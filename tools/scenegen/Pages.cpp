@@ -83,8 +83,9 @@ void Gallery(const TStudio& studio) {
   Scenery::Village(c, rng, plan);
   Scenery::Vignette(c, 0.5);
   cairo_t* cr = c.Cr();
-  // A velvet board the eleven frames hang on.
-  const double x = 84, y = 132, w = 572, h = 290;
+  // A velvet board the eleven frames hang on, an even margin round the frames (the
+  // frames cover 103-637 across and 154-406 down).
+  const double x = 85, y = 136, w = 570, h = 288;
   TCanvas shadow(800, 600);
   Parchment::RoundRect(shadow.Cr(), x + 4, y + 8, w, h, 16);
   cairo_set_source_rgba(shadow.Cr(), 0, 0, 0, 1);
@@ -103,8 +104,9 @@ void Gallery(const TStudio& studio) {
   cairo_set_line_width(cr, 3);
   Palette::Gold.Set(cr);
   cairo_stroke(cr);
-  Parchment::Holly(cr, x + 30, y + 26, 24, 0.4);
-  Parchment::Holly(cr, x + w - 30, y + 26, 24, 3.14159 - 0.4);
+  // The holly goes in the lower corners, which the last row of frames leaves free.
+  Parchment::Holly(cr, x + 64, y + h - 48, 30, 0.4);
+  Parchment::Holly(cr, x + w - 64, y + h - 48, 30, 3.14159 - 0.4);
   studio.letters.Draw(c, Heading(60), "My Gallery", 370, 100);
   Props::ChristmasTree(c, rng, 728, 520, 300);
   studio.Save(c, "Data/graphics/Localised/gallery.jpg");

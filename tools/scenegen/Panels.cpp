@@ -268,10 +268,18 @@ void PictureFrame(const TStudio& studio) {
   cairo_set_line_width(cr, 1.5);
   TColour::Rgb(60, 30, 5, 0.9).Set(cr);
   cairo_stroke(cr);
-  // A small nameplate at the bottom.
-  Parchment::RoundRect(cr, 44, 74, 30, 7, 2);
-  Palette::GoldLight.Set(cr);
-  cairo_fill(cr);
+  // Three holly berries on the bottom rail: an empty plate there read as a missing caption.
+  for (double bx : {52.0, 59.0, 66.0}) {
+    cairo_arc(cr, bx, 78 - (bx == 59.0 ? 1.5 : 0.0), 3.2, 0, 2 * kPi);
+    Palette::Berry.Set(cr);
+    cairo_fill_preserve(cr);
+    Palette::BerryDeep.Set(cr);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    cairo_arc(cr, bx - 1, 77 - (bx == 59.0 ? 1.5 : 0.0), 0.9, 0, 2 * kPi);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
+    cairo_fill(cr);
+  }
   studio.Save(c, "Data/graphics/pictureframe.png");
 }
 

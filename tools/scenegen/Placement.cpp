@@ -40,15 +40,15 @@ TMapVillage MapVillage() {
   // Plots in loose rows, taken in a shuffled order and nudged a little, so the village
   // fills its corner of the map without looking laid out on a grid.
   std::vector<std::pair<double, double>> plots;
-  for (int row = 0; row < 4; ++row)
-    for (int col = 0; col < 5; ++col) plots.push_back({598 + col * 74 + (row % 2) * 18, 450 + row * 84});
+  for (int row = 0; row < 2; ++row)
+    for (int col = 0; col < 6; ++col) plots.push_back({596 + col * 58 + (row % 2) * 14, 78 + row * 64});
   for (size_t i = plots.size(); i > 1; --i) std::swap(plots[i - 1], plots[size_t(rng.Int(0, int(i) - 1))]);
   size_t next = 0;
   v.houses = Apart(
       rng, 11,
       [&](TSceneRandom& r) {
         THouse h;
-        const double s = r.Real(0.7, 0.9);
+        const double s = r.Real(0.5, 0.56);
         h.width = 50 * s;
         h.height = 36 * s;
         h.gable = 26 * s;

@@ -26,7 +26,9 @@ std::vector<THouse> Apart(TSceneRandom& rng, int count, const std::function<THou
 // The level map's village: its cottages, back to front, and its church.
 struct TMapVillage {
   std::vector<THouse> houses;
-  double churchX = 730, churchBase = 590, churchScale = 1.15;
+  // The church stands apart in the north-west corner, the cottages in the north-east:
+  // the map's east side below them is kept open for the pack panel drawn over it.
+  double churchX = 52, churchBase = 160, churchScale = 0.9;
 };
 TMapVillage MapVillage();
 }  // namespace Placement

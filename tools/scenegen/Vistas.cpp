@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "Figures.h"
@@ -25,13 +26,27 @@ struct TNight {
   int clouds = 2;
 };
 
-void DrawNight(TCanvas& c, TSceneRandom& rng, const TNight& n) {
+struct TMoon {
+  double x = 150, y = 110, r = 40;  // r 0: no moon
+};
+
+// Draws a scene's sky, stars, aurora, moon and clouds; the hills and pines after it take
+// their tints from the night it returns.
+TNight Night(TCanvas& c, TSceneRandom& rng, const TSkyColours& sky, TMoon moon, int stars = 260, int clouds = 2,
+             TColour aurora = {0, 0, 0, 0}) {
+  TNight n;
+  n.sky = sky;
+  n.moonX = moon.x, n.moonY = moon.y, n.moonR = moon.r;
+  n.stars = stars;
+  n.clouds = clouds;
+  n.aurora = aurora;
   Scenery::Sky(c, n.sky, n.horizon, rng.Real(250, 550));
   if (n.stars > 0) Scenery::Stars(c, rng, n.stars, n.horizon * 0.9);
   if (n.aurora.a > 0) Scenery::Aurora(c, rng, n.aurora, n.horizon * 0.42);
   if (n.moonR > 0) Scenery::Moon(c, n.moonX, n.moonY, n.moonR);
   if (n.clouds > 0)
     Scenery::Clouds(c, rng, n.clouds, n.horizon * 0.15, n.horizon * 0.7, n.sky.low.Lighter(0.25).WithAlpha(0.45));
+  return n;
 }
 
 // Cottages standing on a ridge between x0 and x1, never in each other, back to front.
@@ -68,6 +83,38 @@ TRidge FarHills(TCanvas& c, TSceneRandom& rng, const TNight& n, double y, double
 TRidge MidHills(TCanvas& c, TSceneRandom& rng, const TNight& n, double y, double amp, double waves = 1.6) {
   const TColour body = Palette::SnowShade.Mix(Palette::Snow, 0.2).Mix(n.sky.mid, 0.15);
   return Scenery::Ridge(c, rng, y, amp, body, Palette::Snow, waves);
+}
+
+// Where the middle hills run: their height, how far they rise and fall, and how often.
+struct THills {
+  double y, amp, waves = 1.6;
+};
+
+// Cottages along a ridge: how many, between which x, at which sizes and in what tint.
+struct TCottageRow {
+  int count;
+  double x0, x1, scaleLo, scaleHi;
+  TColour tint;
+};
+
+// A church on the hills: its left x, where its ground is read, and its size.
+struct TChurchSite {
+  double x, groundX, scale;
+};
+
+// The middle hills with cottages along them; a church, when there is one, stands first
+// and the cottages keep clear of it.
+TRidge HillVillage(TCanvas& c, TSceneRandom& rng, const TNight& n, const THills& hills, const TCottageRow& row,
+                   std::optional<TChurchSite> church = std::nullopt) {
+  TRidge mid = MidHills(c, rng, n, hills.y, hills.amp, hills.waves);
+  std::vector<TBox> keepOut;
+  if (church) {
+    const double base = mid.Height(church->groundX) + 8;
+    Scenery::Church(c, rng, church->x, base, church->scale);
+    keepOut.push_back(Placement::ChurchBox(church->x, base, church->scale));
+  }
+  Cottages(c, rng, mid, row.count, row.x0, row.x1, row.scaleLo, row.scaleHi, row.tint, keepOut);
+  return mid;
 }
 
 void FramePines(TCanvas& c, TSceneRandom& rng, const TNight& n, double scale = 1.0) {
@@ -110,16 +157,12 @@ const TColour kScarves[] = {TColour::Rgb(240, 200, 60), TColour::Rgb(230, 60, 60
 
 // 1: the village along its ridge under a high moon.
 void MoonlitRidge(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(8, 10, 36), TColour::Rgb(30, 28, 88), TColour::Rgb(80, 56, 126),
-                TColour::Rgb(150, 100, 150));
-  n.moonX = 640, n.moonY = 90, n.moonR = 44;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(8, 10, 36), TColour::Rgb(30, 28, 88), TColour::Rgb(80, 56, 126), TColour::Rgb(150, 100, 150)),
+      {640, 90, 44});
   FarHills(c, rng, n, 350, 30);
-  TRidge mid = MidHills(c, rng, n, 420, 24);
-  Scenery::Church(c, rng, 470, mid.Height(490) + 8, 1.1);
-  Cottages(c, rng, mid, 8, 0, 800, 0.8, 1.2, TColour::Rgb(100, 80, 130),
-           {Placement::ChurchBox(470, mid.Height(490) + 8, 1.1)});
+  HillVillage(c, rng, n, {420, 24}, {8, 0, 800, 0.8, 1.2, TColour::Rgb(100, 80, 130)}, TChurchSite{470, 490, 1.1});
   Scenery::Drift(c, rng, 520, 535, Palette::Snow, Palette::SnowDeep);
   Scenery::Lantern(c, 210, 540, 70);
   Scenery::Lantern(c, 700, 548, 64);
@@ -129,16 +172,12 @@ void MoonlitRidge(TCanvas& c, TSceneRandom& rng) {
 
 // 2: the skating pond under a green aurora.
 void SkatingPond(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(2, 18, 34), TColour::Rgb(12, 50, 80), TColour::Rgb(40, 90, 120),
-                TColour::Rgb(110, 150, 170));
-  n.moonX = 120, n.moonY = 80, n.moonR = 30;
-  n.aurora = TColour::Rgb(90, 240, 170, 0.4);
-  n.clouds = 0;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(2, 18, 34), TColour::Rgb(12, 50, 80), TColour::Rgb(40, 90, 120), TColour::Rgb(110, 150, 170)),
+      {120, 80, 30}, 260, 0, TColour::Rgb(90, 240, 170, 0.4));
   FarHills(c, rng, n, 340, 26);
-  TRidge mid = MidHills(c, rng, n, 400, 18);
-  Cottages(c, rng, mid, 7, 0, 800, 0.7, 1.0, TColour::Rgb(70, 90, 120));
+  HillVillage(c, rng, n, {400, 18}, {7, 0, 800, 0.7, 1.0, TColour::Rgb(70, 90, 120)});
   Scenery::FrozenLake(c, rng, 440, 560, 120);
   for (int i = 0; i < 5; ++i)
     Figures::Villager(c.Cr(), 170 + i * 130 + rng.Real(-20, 20), 500 + rng.Real(-10, 40), rng.Real(42, 52),
@@ -150,12 +189,10 @@ void SkatingPond(TCanvas& c, TSceneRandom& rng) {
 
 // 3: deep in the pine forest, lanterns along the path.
 void PineForest(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(4, 14, 24), TColour::Rgb(14, 40, 60), TColour::Rgb(30, 70, 84),
-                TColour::Rgb(90, 130, 130));
-  n.moonX = 420, n.moonY = 70, n.moonR = 26;
-  n.clouds = 3;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(4, 14, 24), TColour::Rgb(14, 40, 60), TColour::Rgb(30, 70, 84), TColour::Rgb(90, 130, 130)),
+      {420, 70, 26}, 260, 3);
   TRidge far = FarHills(c, rng, n, 330, 20);
   Scenery::PineRow(c, rng, far, 60, 40, 90, Palette::PineDark.Mix(n.sky.mid, 0.45), 0.6, 4);
   TRidge mid = MidHills(c, rng, n, 440, 14, 1.0);
@@ -174,17 +211,13 @@ void PineForest(TCanvas& c, TSceneRandom& rng) {
 
 // 4: a hamlet at the foot of high mountains before dawn.
 void MountainValley(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(14, 22, 60), TColour::Rgb(50, 70, 130), TColour::Rgb(150, 140, 190),
-                TColour::Rgb(240, 190, 190));
-  n.moonX = 680, n.moonY = 70, n.moonR = 20;
-  n.stars = 120;
-  n.clouds = 1;
-  DrawNight(c, rng, n);
+  const TNight n = Night(c, rng,
+                         SkyOf(TColour::Rgb(14, 22, 60), TColour::Rgb(50, 70, 130), TColour::Rgb(150, 140, 190),
+                               TColour::Rgb(240, 190, 190)),
+                         {680, 70, 20}, 120, 1);
   Figures::Mountains(c, rng, 400, 120, TColour::Rgb(80, 90, 150), 4);
   Figures::Mountains(c, rng, 430, 230, TColour::Rgb(60, 66, 120), 6);
-  TRidge mid = MidHills(c, rng, n, 470, 12, 1.2);
-  Cottages(c, rng, mid, 6, 120, 760, 0.6, 0.85, TColour::Rgb(110, 90, 120));
+  HillVillage(c, rng, n, {470, 12, 1.2}, {6, 120, 760, 0.6, 0.85, TColour::Rgb(110, 90, 120)});
   Scenery::Drift(c, rng, 540, 530, Palette::Snow, Palette::SnowDeep);
   FramePines(c, rng, n, 0.9);
   Finish(c, rng, 90, 0.5);
@@ -192,19 +225,14 @@ void MountainValley(TCanvas& c, TSceneRandom& rng) {
 
 // 5: the last warm light of a winter evening.
 void EveningGlow(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(40, 30, 90), TColour::Rgb(140, 70, 120), TColour::Rgb(240, 130, 100),
-                TColour::Rgb(255, 200, 130));
-  n.moonR = 0;
-  n.stars = 60;
-  n.clouds = 4;
-  DrawNight(c, rng, n);
+  const TNight n = Night(c, rng,
+                         SkyOf(TColour::Rgb(40, 30, 90), TColour::Rgb(140, 70, 120), TColour::Rgb(240, 130, 100),
+                               TColour::Rgb(255, 200, 130)),
+                         {0, 0, 0}, 60, 4);
   Scenery::Moon(c, 180, 150, 16);
   FarHills(c, rng, n, 360, 34);
-  TRidge mid = MidHills(c, rng, n, 430, 28);
-  Scenery::Church(c, rng, 300, mid.Height(330) + 8, 1.0);
-  Cottages(c, rng, mid, 7, 0, 800, 0.8, 1.1, TColour::Rgb(130, 90, 100),
-           {Placement::ChurchBox(300, mid.Height(330) + 8, 1.0)});
+  const TRidge mid =
+      HillVillage(c, rng, n, {430, 28}, {7, 0, 800, 0.8, 1.1, TColour::Rgb(130, 90, 100)}, TChurchSite{300, 330, 1.0});
   Scenery::Fence(c, 420, 640, mid.Height(500) + 60, 14);
   Scenery::Drift(c, rng, 530, 540, Palette::Snow.Mix(TColour::Rgb(255, 200, 180), 0.25), Palette::SnowDeep);
   FramePines(c, rng, n);
@@ -213,16 +241,12 @@ void EveningGlow(TCanvas& c, TSceneRandom& rng) {
 
 // 6: a snowstorm sweeping over the village.
 void Blizzard(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(40, 44, 70), TColour::Rgb(80, 90, 120), TColour::Rgb(120, 130, 160),
-                TColour::Rgb(170, 170, 190));
-  n.moonR = 0;
-  n.stars = 0;
-  n.clouds = 6;
-  DrawNight(c, rng, n);
+  const TNight n = Night(c, rng,
+                         SkyOf(TColour::Rgb(40, 44, 70), TColour::Rgb(80, 90, 120), TColour::Rgb(120, 130, 160),
+                               TColour::Rgb(170, 170, 190)),
+                         {0, 0, 0}, 0, 6);
   FarHills(c, rng, n, 370, 20);
-  TRidge mid = MidHills(c, rng, n, 430, 20);
-  Cottages(c, rng, mid, 8, 0, 800, 0.8, 1.15, TColour::Rgb(100, 100, 130));
+  HillVillage(c, rng, n, {430, 20}, {8, 0, 800, 0.8, 1.15, TColour::Rgb(100, 100, 130)});
   // The storm veils everything behind the near drift.
   cairo_rectangle(c.Cr(), 0, 0, 800, 600);
   cairo_set_source_rgba(c.Cr(), 0.75, 0.78, 0.88, 0.28);
@@ -235,13 +259,11 @@ void Blizzard(TCanvas& c, TSceneRandom& rng) {
 
 // 7: the church square with its lamps and lights strung across.
 void ChurchSquare(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(10, 8, 34), TColour::Rgb(40, 26, 80), TColour::Rgb(90, 50, 110),
-                TColour::Rgb(160, 100, 140));
-  n.moonX = 150, n.moonY = 90, n.moonR = 36;
-  DrawNight(c, rng, n);
-  TRidge mid = MidHills(c, rng, n, 450, 6, 0.8);
-  Cottages(c, rng, mid, 4, 0, 360, 1.2, 1.5, TColour::Rgb(120, 80, 110));
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(10, 8, 34), TColour::Rgb(40, 26, 80), TColour::Rgb(90, 50, 110), TColour::Rgb(160, 100, 140)),
+      {150, 90, 36});
+  HillVillage(c, rng, n, {450, 6, 0.8}, {4, 0, 360, 1.2, 1.5, TColour::Rgb(120, 80, 110)});
   Scenery::Church(c, rng, 470, 470, 2.2);
   Figures::StringLights(c, rng, 0, 300, 470, 340, 50);
   Figures::StringLights(c, rng, 640, 300, 800, 280, 40);
@@ -252,13 +274,11 @@ void ChurchSquare(TCanvas& c, TSceneRandom& rng) {
 
 // 8: the market street, stalls under strings of lights.
 void MarketStreet(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(12, 10, 30), TColour::Rgb(46, 30, 70), TColour::Rgb(110, 60, 90),
-                TColour::Rgb(200, 120, 110));
-  n.moonX = 700, n.moonY = 80, n.moonR = 30;
-  DrawNight(c, rng, n);
-  TRidge mid = MidHills(c, rng, n, 420, 10, 1.0);
-  Cottages(c, rng, mid, 7, 0, 800, 1.0, 1.3, TColour::Rgb(130, 90, 90));
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(12, 10, 30), TColour::Rgb(46, 30, 70), TColour::Rgb(110, 60, 90), TColour::Rgb(200, 120, 110)),
+      {700, 80, 30});
+  HillVillage(c, rng, n, {420, 10, 1.0}, {7, 0, 800, 1.0, 1.3, TColour::Rgb(130, 90, 90)});
   Figures::StringLights(c, rng, 0, 330, 400, 350, 40);
   Figures::StringLights(c, rng, 400, 350, 800, 320, 40);
   Scenery::Drift(c, rng, 520, 520, Palette::Snow, Palette::SnowDeep);
@@ -269,14 +289,10 @@ void MarketStreet(TCanvas& c, TSceneRandom& rng) {
 
 // 9: a lone cabin on the hilltop under a violet aurora.
 void HilltopAurora(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(10, 4, 30), TColour::Rgb(34, 16, 70), TColour::Rgb(60, 40, 110),
-                TColour::Rgb(110, 80, 150));
-  n.moonR = 0;
-  n.stars = 420;
-  n.aurora = TColour::Rgb(180, 110, 255, 0.45);
-  n.clouds = 0;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(10, 4, 30), TColour::Rgb(34, 16, 70), TColour::Rgb(60, 40, 110), TColour::Rgb(110, 80, 150)),
+      {0, 0, 0}, 420, 0, TColour::Rgb(180, 110, 255, 0.45));
   FarHills(c, rng, n, 400, 40);
   TRidge hill = MidHills(c, rng, n, 470, 70, 0.7);
   THouse cabin;
@@ -290,16 +306,12 @@ void HilltopAurora(TCanvas& c, TSceneRandom& rng) {
 
 // 10: dawn over the sleeping village, the sky paling to pink and gold.
 void WinterDawn(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(60, 90, 150), TColour::Rgb(140, 150, 200), TColour::Rgb(240, 190, 200),
-                TColour::Rgb(255, 220, 170));
-  n.moonX = 600, n.moonY = 100, n.moonR = 22;
-  n.stars = 30;
-  n.clouds = 3;
-  DrawNight(c, rng, n);
+  const TNight n = Night(c, rng,
+                         SkyOf(TColour::Rgb(60, 90, 150), TColour::Rgb(140, 150, 200), TColour::Rgb(240, 190, 200),
+                               TColour::Rgb(255, 220, 170)),
+                         {600, 100, 22}, 30, 3);
   FarHills(c, rng, n, 350, 30);
-  TRidge mid = MidHills(c, rng, n, 440, 30, 1.4);
-  Cottages(c, rng, mid, 9, 0, 800, 0.7, 1.0, TColour::Rgb(130, 110, 140));
+  HillVillage(c, rng, n, {440, 30, 1.4}, {9, 0, 800, 0.7, 1.0, TColour::Rgb(130, 110, 140)});
   Scenery::Snowman(c, 620, 560, 80);
   Scenery::Drift(c, rng, 530, 545, Palette::Snow.Mix(TColour::Rgb(255, 220, 220), 0.2), Palette::SnowShade);
   FramePines(c, rng, n);
@@ -310,13 +322,11 @@ void WinterDawn(TCanvas& c, TSceneRandom& rng) {
 
 // 1: the great tree lit on the village green.
 void GreatTree(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(8, 10, 36), TColour::Rgb(30, 28, 88), TColour::Rgb(80, 56, 126),
-                TColour::Rgb(160, 110, 150));
-  n.moonX = 650, n.moonY = 90, n.moonR = 34;
-  DrawNight(c, rng, n);
-  TRidge mid = MidHills(c, rng, n, 400, 16);
-  Cottages(c, rng, mid, 7, 0, 800, 0.8, 1.1, TColour::Rgb(110, 80, 130));
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(8, 10, 36), TColour::Rgb(30, 28, 88), TColour::Rgb(80, 56, 126), TColour::Rgb(160, 110, 150)),
+      {650, 90, 34});
+  HillVillage(c, rng, n, {400, 16}, {7, 0, 800, 0.8, 1.1, TColour::Rgb(110, 80, 130)});
   Scenery::Drift(c, rng, 470, 480, Palette::Snow, Palette::SnowDeep);
   Figures::StringLights(c, rng, 0, 380, 400, 160, 30);
   Figures::StringLights(c, rng, 400, 160, 800, 380, 30);
@@ -331,12 +341,10 @@ void GreatTree(TCanvas& c, TSceneRandom& rng) {
 
 // 2: the sleigh crossing the full moon.
 void SleighMoon(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(6, 8, 30), TColour::Rgb(24, 30, 80), TColour::Rgb(60, 60, 120),
-                TColour::Rgb(120, 110, 160));
-  n.moonX = 430, n.moonY = 200, n.moonR = 120;
-  n.clouds = 2;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(6, 8, 30), TColour::Rgb(24, 30, 80), TColour::Rgb(60, 60, 120), TColour::Rgb(120, 110, 160)),
+      {430, 200, 120}, 260, 2);
   cairo_t* cr = c.Cr();
   // The team in silhouette across the moon.
   const TColour ink = TColour::Rgb(20, 16, 40, 0.95);
@@ -365,8 +373,7 @@ void SleighMoon(TCanvas& c, TSceneRandom& rng) {
   cairo_line_to(cr, 110, -40);
   cairo_stroke(cr);
   cairo_restore(cr);
-  TRidge mid = MidHills(c, rng, n, 450, 20);
-  Cottages(c, rng, mid, 8, 0, 800, 0.8, 1.1, TColour::Rgb(100, 80, 130));
+  HillVillage(c, rng, n, {450, 20}, {8, 0, 800, 0.8, 1.1, TColour::Rgb(100, 80, 130)});
   Scenery::Drift(c, rng, 540, 545, Palette::Snow, Palette::SnowDeep);
   FramePines(c, rng, n);
   Finish(c, rng, 120, 0.5);
@@ -374,13 +381,11 @@ void SleighMoon(TCanvas& c, TSceneRandom& rng) {
 
 // 3: a family of snowmen and the children who built them.
 void SnowmanFamily(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(10, 16, 44), TColour::Rgb(36, 50, 100), TColour::Rgb(90, 90, 150),
-                TColour::Rgb(170, 140, 180));
-  n.moonX = 160, n.moonY = 100, n.moonR = 40;
-  DrawNight(c, rng, n);
-  TRidge mid = MidHills(c, rng, n, 390, 20);
-  Cottages(c, rng, mid, 6, 0, 800, 0.7, 0.95, TColour::Rgb(110, 90, 130));
+  const TNight n = Night(c, rng,
+                         SkyOf(TColour::Rgb(10, 16, 44), TColour::Rgb(36, 50, 100), TColour::Rgb(90, 90, 150),
+                               TColour::Rgb(170, 140, 180)),
+                         {160, 100, 40});
+  HillVillage(c, rng, n, {390, 20}, {6, 0, 800, 0.7, 0.95, TColour::Rgb(110, 90, 130)});
   Scenery::Drift(c, rng, 440, 460, Palette::Snow, Palette::SnowDeep);
   Scenery::Snowman(c, 300, 560, 230);
   Scenery::Snowman(c, 460, 565, 190);
@@ -393,13 +398,11 @@ void SnowmanFamily(TCanvas& c, TSceneRandom& rng) {
 
 // 4: skaters on the frozen pond.
 void Skaters(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(4, 16, 36), TColour::Rgb(20, 50, 90), TColour::Rgb(60, 90, 140),
-                TColour::Rgb(140, 150, 190));
-  n.moonX = 600, n.moonY = 90, n.moonR = 38;
-  DrawNight(c, rng, n);
-  TRidge mid = MidHills(c, rng, n, 330, 16);
-  Cottages(c, rng, mid, 7, 0, 800, 0.7, 0.95, TColour::Rgb(100, 90, 130));
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(4, 16, 36), TColour::Rgb(20, 50, 90), TColour::Rgb(60, 90, 140), TColour::Rgb(140, 150, 190)),
+      {600, 90, 38});
+  HillVillage(c, rng, n, {330, 16}, {7, 0, 800, 0.7, 0.95, TColour::Rgb(100, 90, 130)});
   Scenery::FrozenLake(c, rng, 370, 580, 600);
   const double spots[][3] = {{180, 470, 100}, {320, 520, 120}, {470, 450, 90}, {600, 540, 130}, {700, 470, 95}};
   for (int i = 0; i < 5; ++i) {
@@ -424,11 +427,10 @@ void Skaters(TCanvas& c, TSceneRandom& rng) {
 
 // 5: carol singers at a cottage door under the lamp.
 void CarolSingers(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(12, 8, 34), TColour::Rgb(44, 26, 80), TColour::Rgb(100, 56, 110),
-                TColour::Rgb(170, 110, 140));
-  n.moonX = 680, n.moonY = 80, n.moonR = 30;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(12, 8, 34), TColour::Rgb(44, 26, 80), TColour::Rgb(100, 56, 110), TColour::Rgb(170, 110, 140)),
+      {680, 80, 30});
   TRidge mid = MidHills(c, rng, n, 440, 6, 0.8);
   THouse home;
   home.x = 60, home.base = 470, home.width = 250, home.height = 170, home.gable = 110, home.depth = 90;
@@ -446,15 +448,11 @@ void CarolSingers(TCanvas& c, TSceneRandom& rng) {
 
 // 6: the Christmas market at night.
 void ChristmasMarket(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(10, 8, 30), TColour::Rgb(40, 26, 70), TColour::Rgb(90, 50, 90),
-                TColour::Rgb(180, 110, 110));
-  n.moonX = 120, n.moonY = 70, n.moonR = 28;
-  DrawNight(c, rng, n);
-  TRidge mid = MidHills(c, rng, n, 360, 10, 1.0);
-  Scenery::Church(c, rng, 560, mid.Height(600) + 8, 1.3);
-  Cottages(c, rng, mid, 6, 0, 800, 1.0, 1.3, TColour::Rgb(130, 90, 100),
-           {Placement::ChurchBox(560, mid.Height(600) + 8, 1.3)});
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(10, 8, 30), TColour::Rgb(40, 26, 70), TColour::Rgb(90, 50, 90), TColour::Rgb(180, 110, 110)),
+      {120, 70, 28});
+  HillVillage(c, rng, n, {360, 10, 1.0}, {6, 0, 800, 1.0, 1.3, TColour::Rgb(130, 90, 100)}, TChurchSite{560, 600, 1.3});
   Scenery::Drift(c, rng, 440, 440, Palette::Snow, Palette::SnowDeep);
   Figures::StringLights(c, rng, 0, 250, 400, 280, 40);
   Figures::StringLights(c, rng, 400, 280, 800, 240, 40);
@@ -468,15 +466,11 @@ void ChristmasMarket(TCanvas& c, TSceneRandom& rng) {
 
 // 7: the church at midnight, every window lit.
 void MidnightChurch(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(4, 4, 20), TColour::Rgb(16, 16, 56), TColour::Rgb(44, 40, 100),
-                TColour::Rgb(90, 80, 140));
-  n.moonX = 640, n.moonY = 110, n.moonR = 48;
-  n.stars = 500;
-  n.clouds = 1;
-  DrawNight(c, rng, n);
-  TRidge mid = MidHills(c, rng, n, 470, 10, 0.9);
-  Cottages(c, rng, mid, 2, 560, 800, 1.0, 1.2, TColour::Rgb(100, 80, 120));
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(4, 4, 20), TColour::Rgb(16, 16, 56), TColour::Rgb(44, 40, 100), TColour::Rgb(90, 80, 140)),
+      {640, 110, 48}, 500, 1);
+  HillVillage(c, rng, n, {470, 10, 0.9}, {2, 560, 800, 1.0, 1.2, TColour::Rgb(100, 80, 120)});
   Scenery::Church(c, rng, 230, 520, 3.0);
   Scenery::Drift(c, rng, 540, 560, Palette::Snow, Palette::SnowDeep);
   Scenery::Fence(c, 20, 200, 560, 24);
@@ -497,14 +491,10 @@ void MidnightChurch(TCanvas& c, TSceneRandom& rng) {
 
 // 8: reindeer in a forest clearing under the aurora.
 void ReindeerClearing(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(2, 14, 26), TColour::Rgb(10, 40, 60), TColour::Rgb(30, 80, 90),
-                TColour::Rgb(90, 140, 130));
-  n.moonR = 0;
-  n.stars = 380;
-  n.aurora = TColour::Rgb(100, 255, 160, 0.45);
-  n.clouds = 0;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(2, 14, 26), TColour::Rgb(10, 40, 60), TColour::Rgb(30, 80, 90), TColour::Rgb(90, 140, 130)),
+      {0, 0, 0}, 380, 0, TColour::Rgb(100, 255, 160, 0.45));
   TRidge far = FarHills(c, rng, n, 360, 20);
   Scenery::PineRow(c, rng, far, 50, 50, 110, Palette::PineDark.Mix(n.sky.mid, 0.4), 0.6, 4);
   MidHills(c, rng, n, 440, 14, 0.8);
@@ -554,14 +544,12 @@ void CottageWindowScene(TCanvas& c, TSceneRandom& rng) {
 
 // 10: the old stone bridge over the frozen river, a cabin and the mountains behind.
 void RiverBridge(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(8, 14, 40), TColour::Rgb(30, 44, 96), TColour::Rgb(80, 90, 150),
-                TColour::Rgb(150, 140, 190));
-  n.moonX = 200, n.moonY = 100, n.moonR = 42;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(8, 14, 40), TColour::Rgb(30, 44, 96), TColour::Rgb(80, 90, 150), TColour::Rgb(150, 140, 190)),
+      {200, 100, 42});
   Figures::Mountains(c, rng, 360, 150, TColour::Rgb(70, 80, 140), 5);
-  TRidge mid = MidHills(c, rng, n, 390, 12, 1.0);
-  Cottages(c, rng, mid, 5, 420, 800, 0.8, 1.0, TColour::Rgb(120, 90, 110));
+  HillVillage(c, rng, n, {390, 12, 1.0}, {5, 420, 800, 0.8, 1.0, TColour::Rgb(120, 90, 110)});
   Scenery::FrozenLake(c, rng, 440, 600, 200);
   Figures::Bridge(c, 120, 560, 450);
   Figures::Villager(c.Cr(), 300, 414, 50, kCoats[0], kScarves[0], TPose::Standing, true);
@@ -571,21 +559,15 @@ void RiverBridge(TCanvas& c, TSceneRandom& rng) {
 
 // 11: fireworks over golden Tinselvale: the village saved.
 void GoldenFireworks(TCanvas& c, TSceneRandom& rng) {
-  TNight n;
-  n.sky = SkyOf(TColour::Rgb(12, 8, 30), TColour::Rgb(40, 24, 60), TColour::Rgb(110, 60, 70),
-                TColour::Rgb(230, 160, 90));
-  n.moonR = 0;
-  n.stars = 200;
-  n.clouds = 0;
-  DrawNight(c, rng, n);
+  const TNight n = Night(
+      c, rng,
+      SkyOf(TColour::Rgb(12, 8, 30), TColour::Rgb(40, 24, 60), TColour::Rgb(110, 60, 70), TColour::Rgb(230, 160, 90)),
+      {0, 0, 0}, 200, 0);
   const TColour colours[] = {Palette::Gold, TColour::Rgb(255, 90, 90), TColour::Rgb(120, 255, 160),
                              Palette::GoldLight, TColour::Rgb(150, 160, 255)};
   for (int i = 0; i < 7; ++i)
     Figures::Firework(c, rng, rng.Real(80, 720), rng.Real(60, 260), rng.Real(50, 110), colours[i % 5]);
-  TRidge mid = MidHills(c, rng, n, 420, 18);
-  Scenery::Church(c, rng, 360, mid.Height(390) + 8, 1.4);
-  Cottages(c, rng, mid, 9, 0, 800, 0.8, 1.1, TColour::Rgb(150, 100, 80),
-           {Placement::ChurchBox(360, mid.Height(390) + 8, 1.4)});
+  HillVillage(c, rng, n, {420, 18}, {9, 0, 800, 0.8, 1.1, TColour::Rgb(150, 100, 80)}, TChurchSite{360, 390, 1.4});
   Scenery::Drift(c, rng, 520, 530, Palette::Snow.Mix(Palette::GoldLight, 0.2), Palette::SnowDeep);
   for (int i = 0; i < 6; ++i)
     Figures::Villager(c.Cr(), 90 + i * 130, 590, rng.Real(80, 100), kCoats[i], kScarves[i % 5], TPose::Waving,

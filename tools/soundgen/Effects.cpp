@@ -151,12 +151,18 @@ TSignal Swap() {
   return s;
 }
 
+// The swap springs back: a hollow, rubbery "bwoing" that bends down and up again,
+// pitched in the middle register where the music leaves room, so it is heard over it.
 TSignal Failed() {
   TSignal s(1);
   TNoise rnd(22);
-  Tone(s, 0.0, 150, 72, 0.15, 0.07, 1.0f, 0.003);
-  Tone(s, 0.0, 300, 150, 0.1, 0.03, 0.25f, 0.003);
-  Burst(s, rnd, 0.0, 0.03, 0.5f, Low(260), 0.002);
+  const double knocks[][3] = {{0.0, 560.0, 300.0}, {0.11, 470.0, 400.0}};
+  for (const auto& k : knocks) {
+    const float amp = k[0] == 0.0 ? 1.0f : 0.7f;
+    // Odd partials gliding together keep the knock hollow, like a wooden box.
+    for (int h = 1; h <= 5; h += 2) Tone(s, k[0], k[1] * h, k[2] * h, 0.09, 0.05 / h, amp / float(h * h) * 2.0f, 0.002);
+    Burst(s, rnd, k[0], 0.006, amp * 0.35f, Band(1400, 1.5), 0.0005);
+  }
   return s;
 }
 
@@ -275,16 +281,19 @@ TSignal Wind() {
   return s;
 }
 
+// The menu's paper unrolling: a soft sweep and a few crinkles, all kept under a few
+// kilohertz so it sounds like paper, not hiss.
 TSignal Scroll() {
   TSignal s(1, F(0.7));
   TNoise rnd(53);
-  // The paper's sweep, then its crinkles scattered over it.
-  Burst(s, rnd, 0.02, 0.12, 0.25f, Band(2500, 0.7), 0.1);
-  for (int g = 0; g < 70; ++g) {
+  Burst(s, rnd, 0.02, 0.12, 0.25f, Band(1100, 0.7), 0.1);
+  for (int g = 0; g < 40; ++g) {
     const double at = 0.6 * std::pow(rnd.Range(0, 1), 1.3);
-    Burst(s, rnd, at, rnd.Range(0.001, 0.006), static_cast<float>(rnd.Range(0.1, 0.6)), High(rnd.Range(1500, 4500)),
-          0.0003);
+    Burst(s, rnd, at, rnd.Range(0.002, 0.008), static_cast<float>(rnd.Range(0.1, 0.4)), Band(rnd.Range(700, 2600), 1.2),
+          0.0008);
   }
+  TOnePole dull(3000.0), duller(3000.0);
+  for (float& v : s.Channel(0)) v = duller.Low(dull.Low(v));
   return s;
 }
 
@@ -513,37 +522,38 @@ TSignal Splash() {
 }  // namespace
 
 std::vector<TEffect> SoundEffects() {
+  using namespace Loudness;
   const std::string d = "Data/sound/";
   return {
-      {d + "buttonclick.wav", ButtonClick, false, 0.5},
-      {d + "buttonClick.wav", ButtonClick, false, 0.5},
-      {d + "buttonMO.wav", ButtonHover},
-      {d + "click.wav", Click},
-      {d + "clickrev.wav", ClickReverse, false, 0.0, 0.002},
-      {d + "invalid.wav", Invalid},
-      {d + "swap.wav", Swap},
-      {d + "failed.wav", Failed},
-      {d + "matchbrick.wav", MatchBrick, false, 0.9},
-      {d + "matchnobrick.wav", MatchNoBrick, false, 0.9},
-      {d + "lockedclick.wav", LockedClick, false, 0.5},
-      {d + "unlock.wav", Unlock, false, 1.5},
-      {d + "land.wav", Land},
-      {d + "hint.wav", Hint, false, 1.5},
-      {d + "levelstart.wav", LevelStart, false, 2.0},
-      {d + "levelend.ogg", LevelEndFanfare, false, 4.0},
-      {d + "alarm.wav", Alarm, false, 1.6},
-      {d + "echopop.wav", EchoPop, false, 1.2},
-      {d + "wind.wav", Wind},
-      {d + "scroll.wav", Scroll},
-      {d + "explode.wav", Explode, false, 1.8},
-      {d + "star.wav", Star, false, 1.6},
-      {d + "brush.wav", Brush},
-      {d + "paintpot.wav", Paintpot, false, 0.9},
-      {d + "cracker.wav", Cracker, false, 0.9},
-      {d + "gaugefull.wav", GaugeFull, false, 2.0},
-      {d + "magic.wav", Magic, false, 2.0},
-      {d + "hohoho.wav", HoHoHo},
-      {d + "tick.wav", Tick, true},
-      {"data/splashsound.wav", Splash, true},
+      {d + "buttonclick.wav", ButtonClick, Interface, false, 0.5},
+      {d + "buttonClick.wav", ButtonClick, Interface, false, 0.5},
+      {d + "buttonMO.wav", ButtonHover, Interface - 2.0f},
+      {d + "click.wav", Click, Interface},
+      {d + "clickrev.wav", ClickReverse, Interface, false, 0.0, 0.002},
+      {d + "invalid.wav", Invalid, Quiet},
+      {d + "swap.wav", Swap, Quiet},
+      {d + "failed.wav", Failed, Cue},
+      {d + "matchbrick.wav", MatchBrick, Board, false, 0.9},
+      {d + "matchnobrick.wav", MatchNoBrick, Board, false, 0.9},
+      {d + "lockedclick.wav", LockedClick, Quiet, false, 0.5},
+      {d + "unlock.wav", Unlock, Board, false, 1.5},
+      {d + "land.wav", Land, Quiet},
+      {d + "hint.wav", Hint, Chime, false, 1.5},
+      {d + "levelstart.wav", LevelStart, Board, false, 2.0},
+      {d + "levelend.ogg", LevelEndFanfare, Board, false, 4.0},
+      {d + "alarm.wav", Alarm, Board, false, 1.6},
+      {d + "echopop.wav", EchoPop, Bang, false, 1.2},
+      {d + "wind.wav", Wind, Chime},
+      {d + "scroll.wav", Scroll, Rustle},
+      {d + "explode.wav", Explode, Bang, false, 1.8},
+      {d + "star.wav", Star, Board, false, 1.6},
+      {d + "brush.wav", Brush, Board},
+      {d + "paintpot.wav", Paintpot, Bang, false, 0.9},
+      {d + "cracker.wav", Cracker, Bang, false, 0.9},
+      {d + "gaugefull.wav", GaugeFull, Board, false, 2.0},
+      {d + "magic.wav", Magic, Board, false, 2.0},
+      {d + "hohoho.wav", HoHoHo, Board},
+      {d + "tick.wav", Tick, Interface, true},
+      {"data/splashsound.wav", Splash, Board, true},
   };
 }

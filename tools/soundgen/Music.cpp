@@ -95,6 +95,31 @@ const char* kGreenChords =
     "Am | C | G | Em | Am | F:2 E:1 | E | E:2 Am:1 | Am | C | G | Em | Am | E | Am | Am |"
     "C | C | G | Em | Am | F:2 E:1 | E | E | C | C | G | Em | Am | E | Am | Am |";
 
+// The accompaniment most pieces share: sustained pads, a bass line and a broken-chord
+// figure, with the tune on top.
+struct TBand {
+  float pads, bass;
+  double arpStep;
+  EVoice arpVoice;
+  int arpOctave;
+  float arpVel, arpPan;
+};
+
+struct TLeadPart {
+  EVoice voice;
+  int octave;
+  float vel;
+  float pan = -0.1f;
+};
+
+void Play(TArranger& a, const std::vector<TChord>& chords, const TBand& band, const std::vector<TScoreNote>& tune,
+          const TLeadPart& lead) {
+  a.Pads(chords, band.pads);
+  a.BassLine(chords, band.bass);
+  a.Arpeggio(chords, band.arpStep, band.arpVoice, band.arpOctave, band.arpVel, band.arpPan);
+  a.Lead(tune, lead.voice, lead.octave, lead.vel, lead.pan);
+}
+
 TSignal Title() {
   TArranger a(120, 4, -7, 101);
   const double len = 64.0;
@@ -102,10 +127,7 @@ TSignal Title() {
     const double at = pass * len;
     const auto tune = ParseMelody(kDeckTune, at);
     const auto chords = ParseChords(kDeckChords, 4, at);
-    a.Pads(chords, 0.22f);
-    a.BassLine(chords, 0.5f);
-    a.Arpeggio(chords, 0.5, EVoice::Pluck, 4, 0.28f, 0.3f);
-    a.Lead(tune, EVoice::Celesta, 0, 0.55f, -0.1f);
+    Play(a, chords, {0.22f, 0.5f, 0.5, EVoice::Pluck, 4, 0.28f, 0.3f}, tune, {EVoice::Celesta, 0, 0.55f});
     if (pass == 1) {
       a.Lead(tune, EVoice::Glock, 1, 0.16f, 0.2f);
       a.BellChimes(chords, 0.18f, -0.5f);
@@ -117,13 +139,10 @@ TSignal Title() {
 
 TSignal Level1() {
   TArranger a(126, 4, 2, 202);
-  const auto tune = ParseMelody(std::string(kJingleVerse) + kJingleChorus);
   const auto chords = ParseChords(kJingleChords, 4);
   const double len = TotalBeats(chords);
-  a.Pads(chords, 0.18f);
-  a.BassLine(chords, 0.5f);
-  a.Arpeggio(chords, 1.0, EVoice::Pluck, 4, 0.3f, 0.3f);
-  a.Lead(tune, EVoice::Celesta, 0, 0.55f, -0.1f);
+  Play(a, chords, {0.18f, 0.5f, 1.0, EVoice::Pluck, 4, 0.3f, 0.3f},
+       ParseMelody(std::string(kJingleVerse) + kJingleChorus), {EVoice::Celesta, 0, 0.55f});
   a.Lead(ParseMelody(kJingleChorus, len / 2), EVoice::Glock, 1, 0.14f, 0.25f);
   a.Jingles(0, len / 2, 2.0, 0.55f);
   a.Jingles(len / 2, len, 1.0, 0.7f);
@@ -135,16 +154,12 @@ TSignal Level2() {
   const std::string tune = std::string(kKingA) + kKingA + kKingB + kKingC + kKingB + kKingC;
   const std::string chords =
       std::string(kKingAChords) + kKingAChords + kKingBChords + kKingCChords + kKingBChords + kKingCChords;
-  const auto notes = ParseMelody(tune);
   const auto ch = ParseChords(chords, 4);
-  const double len = TotalBeats(ch);
-  a.Pads(ch, 0.22f);
-  a.BassLine(ch, 0.5f);
-  a.Arpeggio(ch, 0.5, EVoice::Celesta, 5, 0.14f, 0.35f);
-  a.Lead(notes, EVoice::Pluck, 1, 0.55f, -0.15f);
+  Play(a, ch, {0.22f, 0.5f, 0.5, EVoice::Celesta, 5, 0.14f, 0.35f}, ParseMelody(tune),
+       {EVoice::Pluck, 1, 0.55f, -0.15f});
   a.Lead(ParseMelody(std::string(kKingB) + kKingC + kKingB + kKingC, 32.0), EVoice::Bell, 1, 0.16f, 0.3f);
   a.BellChimes(ParseChords(std::string(kKingBChords) + kKingCChords, 4, 32.0), 0.14f, -0.5f);
-  return a.Finish(len, 0.35f, -1.5f);
+  return a.Finish(TotalBeats(ch), 0.35f, -1.5f);
 }
 
 TSignal Level3() {
@@ -174,11 +189,8 @@ TSignal Level4() {
   for (int pass = 0; pass < 2; ++pass) {
     const double at = pass * len;
     const auto notes = ParseMelody(tune, at);
-    const auto ch = ParseChords(chords, 3, at);
-    a.Pads(ch, 0.2f);
-    a.BassLine(ch, 0.45f);
-    a.Arpeggio(ch, 1.0, EVoice::Pluck, 4, 0.25f, 0.3f);
-    a.Lead(notes, pass == 0 ? EVoice::Celesta : EVoice::Bell, 1, pass == 0 ? 0.55f : 0.4f, -0.1f);
+    const TLeadPart lead = pass == 0 ? TLeadPart{EVoice::Celesta, 1, 0.55f} : TLeadPart{EVoice::Bell, 1, 0.4f};
+    Play(a, ParseChords(chords, 3, at), {0.2f, 0.45f, 1.0, EVoice::Pluck, 4, 0.25f, 0.3f}, notes, lead);
     if (pass == 1) a.Lead(notes, EVoice::Celesta, 0, 0.25f, 0.25f);
   }
   return a.Finish(2 * len, 0.4f, -1.5f);
@@ -188,16 +200,11 @@ TSignal Level5() {
   TArranger a(104, 4, 5, 606);
   const std::string tune = std::string(kFrostA) + kFrostB + kFrostA;
   const std::string chords = std::string(kFrostAChords) + kFrostBChords + kFrostAChords;
-  const auto notes = ParseMelody(tune);
   const auto ch = ParseChords(chords, 4);
-  const double len = TotalBeats(ch);
-  a.Pads(ch, 0.24f);
-  a.BassLine(ch, 0.5f);
-  a.Arpeggio(ch, 0.5, EVoice::Pluck, 4, 0.22f, 0.3f);
-  a.Lead(notes, EVoice::Celesta, 0, 0.55f, -0.1f);
+  Play(a, ch, {0.24f, 0.5f, 0.5, EVoice::Pluck, 4, 0.22f, 0.3f}, ParseMelody(tune), {EVoice::Celesta, 0, 0.55f});
   a.Lead(ParseMelody(kFrostA, 64.0), EVoice::Glock, 1, 0.14f, 0.3f);
   a.BellChimes(ParseChords(kFrostBChords, 4, 32.0), 0.15f, -0.5f);
-  return a.Finish(len, 0.35f, -1.5f);
+  return a.Finish(TotalBeats(ch), 0.35f, -1.5f);
 }
 
 TSignal LevelEnd() {
@@ -205,12 +212,9 @@ TSignal LevelEnd() {
   const double len = 32.0;
   for (int pass = 0; pass < 3; ++pass) {
     const double at = pass * len;
-    const auto tune = ParseMelody(kJoyTune, at);
     const auto chords = ParseChords(kJoyChords, 4, at);
-    a.Pads(chords, 0.2f);
-    a.BassLine(chords, 0.5f);
-    a.Arpeggio(chords, 0.5, EVoice::Pluck, 4, 0.25f, 0.3f);
-    a.Lead(tune, pass == 1 ? EVoice::Glock : EVoice::Celesta, 1, pass == 1 ? 0.4f : 0.5f, -0.1f);
+    const TLeadPart lead = pass == 1 ? TLeadPart{EVoice::Glock, 1, 0.4f} : TLeadPart{EVoice::Celesta, 1, 0.5f};
+    Play(a, chords, {0.2f, 0.5f, 0.5, EVoice::Pluck, 4, 0.25f, 0.3f}, ParseMelody(kJoyTune, at), lead);
     a.BellChimes(chords, 0.14f, -0.5f);
     if (pass != 1) a.Jingles(at, at + len, 2.0, 0.6f);
   }
@@ -221,26 +225,18 @@ TSignal GameEnd() {
   TArranger a(88, 3, 0, 808);
   const auto tune = ParseMelody(kSilentTune);
   const auto chords = ParseChords(kSilentChords, 3);
-  const double len = TotalBeats(chords);
-  a.Pads(chords, 0.28f);
-  a.BassLine(chords, 0.45f);
-  a.Arpeggio(chords, 0.5, EVoice::Celesta, 4, 0.12f, 0.35f);
-  a.Lead(tune, EVoice::Celesta, 1, 0.5f, -0.1f);
+  Play(a, chords, {0.28f, 0.45f, 0.5, EVoice::Celesta, 4, 0.12f, 0.35f}, tune, {EVoice::Celesta, 1, 0.5f});
   a.Lead(tune, EVoice::Bell, 0, 0.12f, 0.3f);
-  return a.Finish(len, 0.45f, -1.5f);
+  return a.Finish(TotalBeats(chords), 0.45f, -1.5f);
 }
 
 TSignal GameOver() {
   TArranger a(108, 3, 0, 909);
   const auto tune = ParseMelody(kGreenTune);
   const auto chords = ParseChords(kGreenChords, 3);
-  const double len = TotalBeats(chords);
-  a.Pads(chords, 0.26f);
-  a.BassLine(chords, 0.45f);
-  a.Arpeggio(chords, 1.0, EVoice::Pluck, 3, 0.3f, 0.3f);
-  a.Lead(tune, EVoice::Celesta, 0, 0.5f, -0.1f);
+  Play(a, chords, {0.26f, 0.45f, 1.0, EVoice::Pluck, 3, 0.3f, 0.3f}, tune, {EVoice::Celesta, 0, 0.5f});
   a.Lead(std::vector<TScoreNote>(tune.begin() + tune.size() / 2, tune.end()), EVoice::Bell, 0, 0.12f, 0.35f);
-  return a.Finish(len, 0.45f, -1.5f);
+  return a.Finish(TotalBeats(chords), 0.45f, -1.5f);
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ namespace {
 constexpr float kEffectPeakDb = -1.0f;
 // Effects are matched by how loud their loudest 50 ms are, not by their peaks: a
 // cracker's bang is a sharp spike over little body, and peak-matched it played far
-// quieter than a chime. The limiter may take up to 6 dB off the sharpest attacks.
-constexpr float kEffectLoudnessDb = -14.0f;
-constexpr float kEffectMaxLimitDb = 6.0f;
+// quieter than a chime. The limiter may take up to 10 dB off the sharpest attacks, so
+// that the bangs, whose body is small beside their snap, can still play loudest.
+constexpr float kEffectMaxLimitDb = 10.0f;
 constexpr double kLoudnessWindow = 0.05;
 constexpr float kOggQuality = 0.3f;
 
@@ -34,17 +34,17 @@ float FromDb(float db) { return std::pow(10.0f, db / 20.0f); }
 
 // Raises or lowers an effect to the common loudness, limiting what then pokes above
 // the ceiling, but never squeezing a sound by more than the limiter's allowance.
-void MatchLoudness(TSignal& s) {
+void MatchLoudness(TSignal& s, float loudnessDb) {
   const float loud = s.LoudestRms(kLoudnessWindow), peak = s.Peak();
   if (loud <= 0.0f || peak <= 0.0f) return;
   const float ceiling = FromDb(kEffectPeakDb);
-  const float gain = std::min(FromDb(kEffectLoudnessDb) / loud, ceiling * FromDb(kEffectMaxLimitDb) / peak);
+  const float gain = std::min(FromDb(loudnessDb) / loud, ceiling * FromDb(kEffectMaxLimitDb) / peak);
   s.Scale(gain);
   s.Limit(ceiling);
 }
 
 // One-shot effects are trimmed and faded so they neither click on starting nor on stopping.
-void FinishEffect(TSignal& s, double maxSeconds, double fadeOutSeconds) {
+void FinishEffect(TSignal& s, float loudnessDb, double maxSeconds, double fadeOutSeconds) {
   s.RemoveDc();
   s.NormalisePeak(kEffectPeakDb);
   // Cut the tail where it has died to -50 dB below the peak; the fade-out covers the rest.
@@ -54,13 +54,22 @@ void FinishEffect(TSignal& s, double maxSeconds, double fadeOutSeconds) {
     s.Resize(static_cast<std::size_t>(maxSeconds * kRate));
     fadeOut = maxSeconds / 3.0;
   }
-  MatchLoudness(s);
+  MatchLoudness(s, loudnessDb);
   s.FadeEdges(0.0015, fadeOut);
 }
 
 // Loops get the same loudness. The limiter's gain is back at rest long before the end,
 // and a loop starts from silence, so the join stays smooth.
-void FinishLoop(TSignal& s) { MatchLoudness(s); }
+void FinishLoop(TSignal& s, float loudnessDb) { MatchLoudness(s, loudnessDb); }
+
+// Music is matched by the whole track's RMS, well under the effects, and limited so
+// that its loudest chords keep their headroom too.
+void FinishMusic(TSignal& s) {
+  const float rms = s.Rms();
+  if (rms <= 0.0f) return;
+  s.Scale(FromDb(Loudness::MusicRms) / rms);
+  s.Limit(FromDb(kEffectPeakDb));
+}
 
 struct TJob {
   std::string path;
@@ -72,14 +81,18 @@ std::vector<TJob> Jobs(const std::string& root) {
   // The long music first, so the two workers finish close together.
   for (const auto& t : MusicTracks()) {
     const std::string path = root + "/Data/music/" + t.file;
-    jobs.push_back({path, [path, render = t.render] { return WriteOgg(render(), path, kOggQuality); }});
+    jobs.push_back({path, [path, render = t.render] {
+                      TSignal s = render();
+                      FinishMusic(s);
+                      return WriteOgg(s, path, kOggQuality);
+                    }});
   }
   for (const auto& e : SoundEffects()) {
     const std::string path = root + "/" + e.path;
     jobs.push_back({path, [path, e] {
                       TSignal s = e.render();
-                      if (e.loops) FinishLoop(s);
-                      else FinishEffect(s, e.maxSeconds, e.fadeOutSeconds);
+                      if (e.loops) FinishLoop(s, e.loudnessDb);
+                      else FinishEffect(s, e.loudnessDb, e.maxSeconds, e.fadeOutSeconds);
                       const bool ogg = path.size() > 4 && path.substr(path.size() - 4) == ".ogg";
                       return ogg ? WriteOgg(s, path, kOggQuality) : WriteWav(s, path);
                     }});
