@@ -117,7 +117,7 @@ TEST_F(PlayerManagerTest, DeletesAfterAskingButNeverTheLastPlayer) {
   // ...but forgotten by the settings at once, and never written back: a window closed
   // now must not bring an empty Bob back at the next start.
   EXPECT_EQ(Settings().ProfileName, "");
-  EXPECT_NE(Settings().find("PROFILE NAME=\r\n"), std::string::npos);
+  EXPECT_NE(SettingsFileBytes().find("PROFILE NAME=\r\n"), std::string::npos);
   Game->CurrentProfile->Save();
   EXPECT_FALSE(fs::exists(profiles / "Bob.dat"));
 
