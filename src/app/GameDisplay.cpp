@@ -8,6 +8,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "core/VirtualLayout.h"
 #include "app/WindowIcon.h"
 #include "gfx/Color.h"
@@ -306,8 +307,8 @@ void TGame::ClearScreenshake() { screenShakeRange = screenShakeDelta = screenSha
 void TGame::SetScreenShake(float range, float delta, float counter) {
   if (screenShake <= 0) return;
   if (screenShakeRange > 0 || screenShakeDelta != 0 || screenShakeCounter > 0) RestoreOrigin();
-  screenShakeRange = range * float(screenShake) / 100.0f;
-  screenShakeDelta = delta * float(screenShake) / 100.0f;
+  screenShakeRange = range * SettingGain(screenShake);
+  screenShakeDelta = delta * SettingGain(screenShake);
   screenShakeCounter = counter;
   GetViewport(screenshake_viewportx, screenshake_viewporty, screenshake_viewportw, screenshake_viewporth);
   DoScreenShake();

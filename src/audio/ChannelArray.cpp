@@ -4,6 +4,7 @@
 
 #include "core/Game.h"
 #include "audio/GameSound.h"
+#include "core/SettingLimits.h"
 
 std::shared_ptr<TChannelArray> TChannelArray::Create(int count) {
   auto pool = std::make_shared<TChannelArray>();
@@ -71,7 +72,7 @@ TChannelArray::TChannelRef TChannelArray::PlayGameSound(TGameSound& gameSound, T
 }
 
 void TChannelArray::SetVolume(float factor) {
-  float master = Game ? static_cast<float>(Game->SoundVolume) / 100.0f : 1.0f;
+  float master = Game ? SettingGain(Game->SoundVolume) : 1.0f;
   for (auto& c : Items) SetChannelVolume(c->Channel, c->OriginalVolume * factor * master);
 }
 

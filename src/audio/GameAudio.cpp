@@ -9,6 +9,7 @@
 #include "audio/GameSound.h"
 #include "audio/MusicLoader.h"
 #include "audio/SoundLoader.h"
+#include "core/SettingLimits.h"
 #include "platform/Process.h"
 
 namespace {
@@ -88,8 +89,9 @@ int TGame::MusicIsPlaying() const { return Music && MusicChannel && ChannelPlayi
 int TGame::MusicIsAudible() const { return Music == 1 && MusicVolume > 0 ? 1 : 0; }
 
 int TGame::GetMusicVolume() const {
-  if (CustomMusicVolume == 0) return MusicVolume;
-  return static_cast<int>(std::trunc(static_cast<float>(MusicVolume) * static_cast<float>(CustomMusicVolume) / 100.0f));
+  const int volume = SettingPercent(MusicVolume);
+  if (CustomMusicVolume == 0) return volume;
+  return static_cast<int>(std::trunc(static_cast<float>(volume) * SettingGain(CustomMusicVolume)));
 }
 
 float TGame::MusicFadeInCalc() const { return FadeRatio(*this, MusicFadeIn, MusicFadeInCounter); }
@@ -97,7 +99,7 @@ float TGame::MusicFadeInCalc() const { return FadeRatio(*this, MusicFadeIn, Musi
 float TGame::MusicFadeOutCalc() const { return FadeRatio(*this, MusicFadeOut, MusicFadeOutCounter); }
 
 void TGame::MusicApplyVolume(float ratio) {
-  if (MusicChannel) SetChannelVolume(MusicChannel, static_cast<float>(GetMusicVolume()) / 100.0f * ratio);
+  if (MusicChannel) SetChannelVolume(MusicChannel, SettingGain(GetMusicVolume()) * ratio);
 }
 
 void TGame::MusicFadeInApply() {
@@ -146,7 +148,7 @@ void TGame::MusicSetVolume(int volume, int save) {
   }
 }
 
-void TGame::MusicChangeVolume(int step) { MusicSetVolume(ClampPercent(MusicVolume + step), 1); }
+void TGame::MusicChangeVolume(int step) { MusicSetVolume(ClampPercent(SettingPercent(MusicVolume) + step), 1); }
 
 int TGame::MusicOff() {
   if (SpecialChannel) PauseChannel(SpecialChannel);
@@ -186,7 +188,7 @@ void TGame::ToggleMusic() {
 void TGame::SoundPlay(const TSoundPtr& sound) {
   if (!Sound) return;
   TChannelPtr channel = CueSound(sound, nullptr);
-  SetChannelVolume(channel, static_cast<float>(SoundVolume) / 100.0f);
+  SetChannelVolume(channel, SettingGain(SoundVolume));
   ResumeChannel(channel);
 }
 
@@ -195,7 +197,7 @@ void TGame::SoundPlaySameChannel(TChannelPtr& channel, const TSoundPtr& sound) {
   // Turned down first so the cut-off sound does not click.
   if (channel && ChannelPlaying(channel)) SetChannelVolume(channel, 0.1f);
   channel = CueSound(sound, channel);
-  SetChannelVolume(channel, static_cast<float>(SoundVolume) / 100.0f);
+  SetChannelVolume(channel, SettingGain(SoundVolume));
   ResumeChannel(channel);
 }
 
@@ -203,7 +205,7 @@ void TGame::SoundPlayReturnChannel(TChannelPtr& channel, const TSoundPtr& sound,
   if (!Sound) return;
   if (channel && ChannelPlaying(channel)) SetChannelVolume(channel, 0.1f);
   channel = CueSound(sound, nullptr);
-  SetChannelVolume(channel, static_cast<float>(SoundVolume) / 100.0f);
+  SetChannelVolume(channel, SettingGain(SoundVolume));
   SetChannelRate(channel, rate);
   ResumeChannel(channel);
 }
@@ -213,7 +215,7 @@ void TGame::GameSoundPlay(TChannelPtr& channel, const TGameSound& gameSound, flo
   if (channel && ChannelPlaying(channel)) SetChannelVolume(channel, 0.1f);
   channel = CueSound(gameSound.sound, channel);
   if (!channel) return;
-  float volume = static_cast<float>(SoundVolume) / 100.0f * gameSound.volume;
+  float volume = SettingGain(SoundVolume) * gameSound.volume;
   // A sound started during a screen fade starts at the fade's loudness.
   volume *= FadeVisibility();
   SetChannelVolume(channel, volume);
@@ -230,7 +232,7 @@ void TGame::SoundSetVolume(int volume, int save) {
   }
 }
 
-void TGame::SoundChangeVolume(int step) { SoundSetVolume(ClampPercent(SoundVolume + step), 1); }
+void TGame::SoundChangeVolume(int step) { SoundSetVolume(ClampPercent(SettingPercent(SoundVolume) + step), 1); }
 
 void TGame::SoundOff() { Sound = 0; }
 
@@ -251,7 +253,7 @@ void TGame::SpeechPlay(const TGameSound& gameSound, int interrupt) {
   if (!Speech || !SpeechChannel) return;
   if (ChannelPlaying(SpeechChannel) && interrupt == 0) return;
   SpeechChannel = CueSound(gameSound.sound, SpeechChannel);
-  SetChannelVolume(SpeechChannel, static_cast<float>(SpeechVolume) / 100.0f);
+  SetChannelVolume(SpeechChannel, SettingGain(SpeechVolume));
   ResumeChannel(SpeechChannel);
   SpeechStopped = 0;
 }
@@ -265,14 +267,14 @@ void TGame::SpeechStop() {
 
 void TGame::SpeechSetVolume(int volume, int save) {
   SpeechVolume = ClampPercent(volume);
-  if (SpeechChannel) SetChannelVolume(SpeechChannel, static_cast<float>(SpeechVolume) / 100.0f);
+  if (SpeechChannel) SetChannelVolume(SpeechChannel, SettingGain(SpeechVolume));
   if (save == 1) {
     IniUpdate(1);
     FixedRateLogic.Init();
   }
 }
 
-void TGame::SpeechChangeVolume(int step) { SpeechSetVolume(ClampPercent(SpeechVolume + step), 1); }
+void TGame::SpeechChangeVolume(int step) { SpeechSetVolume(ClampPercent(SettingPercent(SpeechVolume) + step), 1); }
 
 int TGame::SpeechOff() {
   Speech = 0;

@@ -8,6 +8,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "frontend/StartupLoading.h"
 #include "gfx/Animation.h"
 #include "gfx/CheckedLoaders.h"
@@ -68,7 +69,7 @@ void TIntroScreen::Start() {
     Game->GameFade->Init(2000, 0, nullptr, 0, 0, nullptr);
     if (TickSound) {
       TickSound->PlayInChannel(TickChannel, 0);
-      SetChannelVolume(TickChannel, float(Game->SoundVolume) / 100.0f * TickSound->volume);
+      SetChannelVolume(TickChannel, SettingGain(Game->SoundVolume) * TickSound->volume);
     }
   } else {
     Game->MusicPlay(0, 0, 0);

@@ -5,6 +5,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"
 
@@ -133,7 +134,7 @@ void TFade::Draw() {
   SetBlend(BLEND_ALPHA);
   SetAlpha(Ratio);
   if (Image) DrawImage(Image, float(X), float(Y));
-  if (Channel) SetChannelVolume(Channel, Ratio * float(Game->SoundVolume) / 100.0f);
+  if (Channel) SetChannelVolume(Channel, Ratio * SettingGain(Game->SoundVolume));
   Flip(FlipSync);
 }
 

@@ -8,6 +8,7 @@
 #include "core/Input.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameChannel.h"
+#include "core/SettingLimits.h"
 #include "gfx/Color.h"
 #include "gfx/Draw.h"
 #include "screens/Screen.h"
@@ -144,9 +145,9 @@ void TGameFade::Finish() {
 }
 
 void TGameFade::FadeChannels() {
-  if (Channel) SetChannelVolume(Channel, Ratio * float(Game->GetMusicVolume()) / 100.0f);
-  if (Channel2) SetChannelVolume(Channel2->Channel, Ratio * float(Game->SoundVolume) / 100.0f);
-  if (Game->SpeechChannel) SetChannelVolume(Game->SpeechChannel, Ratio * float(Game->SpeechVolume) / 100.0f);
+  if (Channel) SetChannelVolume(Channel, Ratio * SettingGain(Game->GetMusicVolume()));
+  if (Channel2) SetChannelVolume(Channel2->Channel, Ratio * SettingGain(Game->SoundVolume));
+  if (Game->SpeechChannel) SetChannelVolume(Game->SpeechChannel, Ratio * SettingGain(Game->SpeechVolume));
 }
 
 void TGameFade::Draw() {

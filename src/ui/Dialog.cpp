@@ -7,6 +7,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -237,7 +238,7 @@ int TDialog::ManageTransitions() {
       ClearPendingInput();
     }
   } else if (Transitioning == 2 && TransitionOut) {
-    if (FadeChannel) SetChannelVolume(FadeChannel, float(Game->SoundVolume) / 100.0f * TransitionOut->GetRatio());
+    if (FadeChannel) SetChannelVolume(FadeChannel, SettingGain(Game->SoundVolume) * TransitionOut->GetRatio());
     if (TransitionOut->Manage() && TransitionOut->Finished) {
       if (FadeDialog) SetAlphas(0);
       Transitioning = 0;
