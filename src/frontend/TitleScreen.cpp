@@ -122,7 +122,8 @@ void TTitleScreen::SpecialLoad(int firstLoad, int fromPlay) {
   exit->MoveTo(options->x + float(options->w + 10), 530);
 
   FillCoords();
-  Game->FadeMusic = 0;
+  // Escape here leaves the program: the music fades out with the picture.
+  Game->FadeMusic = 1;
   if (firstLoad) PromptForName();
 }
 

@@ -3,6 +3,7 @@
 // is, and its choices visit other screens with the level kept loaded under it.
 #include "FrontendFixture.h"
 #include "frontend/GameMenu.h"
+#include "frontend/TitleScreen.h"
 #include "gfx/Animation.h"
 
 class GameMenuTest : public FrontendTest {
@@ -100,4 +101,11 @@ TEST_F(GameMenuTest, VisitsKeepTheLevelLoadedAndSaveAndExitWorksWithoutAProfile)
   Click("saveandexit");
   Step(1);
   EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen.get());
+
+  // The title it leads to lets Escape end the program with the music fading out.
+  TTitleScreen title;
+  Game->FadeMusic = 0;
+  title.SpecialLoad(0, 1);
+  EXPECT_EQ(Game->FadeMusic, 1);
+  title.Kill();
 }
