@@ -11,6 +11,7 @@
 #include "player/HighScoreEntry.h"
 #include "player/HighScoreList.h"
 #include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "ui/Menu.h"
 
@@ -38,6 +39,7 @@ TPlayer* TGameOverScreen::FinishedPlayer() {
 
 void TGameOverScreen::Load() {
   name = "gameover";
+  if (Game->LoadingScreen) Game->LoadingScreen->DrawLoading(1);
   Game->MusicLoad("gameover.ogg", 1);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
   auto ok = AddOKButton(*Menu);

@@ -10,6 +10,7 @@
 #include "gfx/GameImage.h"
 #include "gfx/TextDraw.h"
 #include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "ui/GameText.h"
 #include "ui/Menu.h"
@@ -29,6 +30,7 @@ TScreen* TGameFinishedScreen::Leave() const {
 
 void TGameFinishedScreen::Load() {
   name = "gamefinished";
+  if (Game->LoadingScreen) Game->LoadingScreen->DrawLoading(1);
   ImageLoad("title.jpg", 0, 1);
   Santa = TGameImage::Create(Game->ImagePath + "Santa.png", -1, 1);
   Game->MusicLoad("gameend.ogg", 1);
