@@ -9,6 +9,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "core/VirtualLayout.h"
 #include "app/WindowIcon.h"
 #include "gfx/Color.h"
@@ -307,8 +308,8 @@ void TGameDisplay::ClearScreenshake() { screenShakeRange = screenShakeDelta = sc
 void TGameDisplay::SetScreenShake(float range, float delta, float counter) {
   if (Settings().screenShake <= 0) return;
   if (screenShakeRange > 0 || screenShakeDelta != 0 || screenShakeCounter > 0) RestoreOrigin();
-  screenShakeRange = range * float(Settings().screenShake) / 100.0f;
-  screenShakeDelta = delta * float(Settings().screenShake) / 100.0f;
+  screenShakeRange = range * SettingGain(Settings().screenShake);
+  screenShakeDelta = delta * SettingGain(Settings().screenShake);
   screenShakeCounter = counter;
   GetViewport(screenshake_viewportx, screenshake_viewporty, screenshake_viewportw, screenshake_viewporth);
   DoScreenShake();

@@ -4,6 +4,7 @@
 
 #include "audio/Mixer.h"
 #include "audio/GameSound.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 
 std::shared_ptr<TChannelArray> TChannelArray::Create(int count) {

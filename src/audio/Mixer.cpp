@@ -6,6 +6,7 @@
 #include "core/DataPaths.h"
 #include "core/Game.h"
 #include "core/ScreenFade.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
@@ -41,7 +42,7 @@ float TMixer::Gain(TAudioGroup group, float fade) const {
     case TAudioGroup::Speech: volume = Settings().SpeechVolume; break;
   }
   // The stored value is kept as the player's file says; only its effect is bounded.
-  return static_cast<float>(ClampPercent(volume)) / 100.0f * fade;
+  return SettingGain(volume) * fade;
 }
 
 void TMixer::SetChannelGain(const TChannelPtr& channel, TAudioGroup group, float fade) const {
@@ -117,8 +118,9 @@ int TMixer::MusicIsPlaying() const { return Settings().Music && MusicChannel && 
 int TMixer::MusicIsAudible() const { return Settings().Music == 1 && Settings().MusicVolume > 0 ? 1 : 0; }
 
 int TMixer::GetMusicVolume() const {
-  if (CustomMusicVolume == 0) return Settings().MusicVolume;
-  return static_cast<int>(std::trunc(static_cast<float>(Settings().MusicVolume) * static_cast<float>(CustomMusicVolume) / 100.0f));
+  const int volume = SettingPercent(Settings().MusicVolume);
+  if (CustomMusicVolume == 0) return volume;
+  return static_cast<int>(std::trunc(static_cast<float>(volume) * SettingGain(CustomMusicVolume)));
 }
 
 float TMixer::MusicFadeInCalc() const { return FadeRatio(MusicFadeIn, MusicFadeInCounter); }
@@ -175,7 +177,7 @@ void TMixer::MusicSetVolume(int volume, int save) {
   }
 }
 
-void TMixer::MusicChangeVolume(int step) { MusicSetVolume(ClampPercent(Settings().MusicVolume + step), 1); }
+void TMixer::MusicChangeVolume(int step) { MusicSetVolume(ClampPercent(SettingPercent(Settings().MusicVolume) + step), 1); }
 
 int TMixer::MusicOff() {
   if (SpecialChannel) PauseChannel(SpecialChannel);
@@ -259,7 +261,7 @@ void TMixer::SoundSetVolume(int volume, int save) {
   }
 }
 
-void TMixer::SoundChangeVolume(int step) { SoundSetVolume(ClampPercent(Settings().SoundVolume + step), 1); }
+void TMixer::SoundChangeVolume(int step) { SoundSetVolume(ClampPercent(SettingPercent(Settings().SoundVolume) + step), 1); }
 
 void TMixer::SoundOff() { Settings().Sound = 0; }
 
@@ -301,7 +303,7 @@ void TMixer::SpeechSetVolume(int volume, int save) {
   }
 }
 
-void TMixer::SpeechChangeVolume(int step) { SpeechSetVolume(ClampPercent(Settings().SpeechVolume + step), 1); }
+void TMixer::SpeechChangeVolume(int step) { SpeechSetVolume(ClampPercent(SettingPercent(Settings().SpeechVolume) + step), 1); }
 
 int TMixer::SpeechOff() {
   Settings().Speech = 0;

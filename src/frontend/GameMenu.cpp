@@ -7,6 +7,8 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "game/Board.h"
+#include "game/GameGrid.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "player/Profile.h"
@@ -149,6 +151,13 @@ int TGameMenu::MenuLogic() {
     if (Game->CurrentProfile) Game->CurrentProfile->Save();
   }
   return result;
+}
+
+int TGameMenu::OverlayLogic() {
+  const int was = Active;
+  const int result = MenuLogic();
+  if (Grid && (result == Opened || result == Closing)) Grid->TogglePointer(result);
+  return was && !Active ? 1 : 0;
 }
 
 void TGameMenu::VisitOverLevel(TScreen* screen) {

@@ -38,12 +38,10 @@ class TGameMenu : public TOverlay {
   float GetTopY() const;
   bool Sliding() const;
 
-  // The overlay's step: 1 in the step the scroll has slid away, else 0.
-  int OverlayLogic() override {
-    const int was = Active;
-    MenuLogic();
-    return was && !Active ? 1 : 0;
-  }
+  // The overlay's step: 1 in the step the scroll has slid away, else 0. A targeting
+  // piece on the board's pointer is put away when the menu opens and comes back when it
+  // starts to close.
+  int OverlayLogic() override;
   void OverlayDraw() override { MenuDraw(); }
   void Open() override;
   void Close() override { Hide(); }

@@ -12,6 +12,7 @@
 #include "player/HighScoreEntry.h"
 #include "player/HighScoreList.h"
 #include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
@@ -38,6 +39,7 @@ TPlayer* TGameOverScreen::FinishedPlayer() {
 
 void TGameOverScreen::Load() {
   name = "gameover";
+  if (Screens().LoadingScreen) Screens().LoadingScreen->DrawLoading(1);
   Mixer().MusicLoad("gameover.ogg", 1);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
   auto ok = AddOKButton(*Menu);

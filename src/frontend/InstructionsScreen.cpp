@@ -6,6 +6,7 @@
 #include "audio/Mixer.h"
 #include "core/GameClock.h"
 #include "core/Globals.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "game/BoardParticles.h"
 #include "game/Cell.h"
@@ -168,14 +169,14 @@ void TInstructionsScreen::PhaseTwoEffects() {
 
 void TInstructionsScreen::MunchkinParticles(float x, float y, int count) {
   GoldDustStream(EffectParticles, x, y, float(ScreenWidth / 2 - 67), 417,
-                 int(std::trunc(float(count) * float(Settings().Particles) / 100.0f)),
+                 DetailScaled(count, Settings().Particles),
                  std::trunc(Clock().CalcAnimLength(1000)), Bank("sparkle"));
 }
 
 void TInstructionsScreen::SparkleParticlesMake(float x, float y, int count) {
   static const char* kinds[4] = {"snowflake", "sparkle", "sparkle", "snowflakesmall"};
   static const float scales[4][2] = {{0.3f, 1.2f}, {0.3f, 0.8f}, {0.5f, 1.2f}, {0.8f, 1.2f}};
-  const int n = int(std::trunc(float(count) * float(Settings().Particles) / 100.0f));
+  const int n = DetailScaled(count, Settings().Particles);
   for (int i = 0; i < n; ++i) {
     const int k = Rand(0, 3);
     auto p = EffectParticles.AddNew(int(x), int(y), Bank(kinds[k]), Rnd(-1, 1), Rnd(-1, 0), 0.02f, 1000, 1,

@@ -11,6 +11,7 @@
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "frontend/StartupLoading.h"
 #include "gfx/Animation.h"

@@ -127,7 +127,8 @@ void TTitleScreen::SpecialLoad(int firstLoad, int fromPlay) {
   exit->MoveTo(options->x + float(options->w + 10), 530);
 
   FillCoords();
-  Mixer().FadeMusic = 0;
+  // Escape here leaves the program: the music fades out with the picture.
+  Mixer().FadeMusic = 1;
   if (firstLoad) PromptForName();
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/Game.h"
 #include "core/GameClock.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "gfx/Color.h"
 #include "gfx/GameImage.h"
@@ -16,9 +17,9 @@ std::shared_ptr<TGameImage> Bank(const std::string& name) { return ImageBank ? I
 int Spin() { return Rand(0, 1) ? 1 : -1; }
 }  // namespace
 
-int TBoardParticles::Scaled(int n) { return Game ? n * Settings().Particles / 100 : n; }
+int TBoardParticles::Scaled(int n) { return Game ? DetailScaled(n, Settings().Particles) : n; }
 
-bool TBoardParticles::GemShadows() const { return !Game || Settings().Particles >= 50; }
+bool TBoardParticles::GemShadows() const { return !Game || DetailPercent(Settings().Particles) >= 50; }
 
 void TBoardParticles::ScorePicture(float x, float y, const std::string& picture) {
   ScoreParticles.AddNew(int(x), int(y), Bank(picture), 0, -0.1f, 0, 800, 1, 0, 0, 1, 0, 0);

@@ -13,6 +13,7 @@
 #include "gfx/GameImage.h"
 #include "gfx/TextDraw.h"
 #include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
@@ -33,6 +34,7 @@ TScreen* TGameFinishedScreen::Leave() const {
 
 void TGameFinishedScreen::Load() {
   name = "gamefinished";
+  if (Screens().LoadingScreen) Screens().LoadingScreen->DrawLoading(1);
   ImageLoad("title.jpg", 0, 1);
   Santa = TGameImage::Create(DataPaths().ImagePath + "Santa.png", -1, 1);
   Mixer().MusicLoad("gameend.ogg", 1);

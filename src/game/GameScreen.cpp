@@ -36,6 +36,7 @@
 #include "platform/Random.h"
 #include "player/Profile.h"
 #include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
 #include "screens/Overlay.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/ScreenSwitch.h"
@@ -145,6 +146,7 @@ void TGameScreen::GameStart() {
 
 void TGameScreen::Load() {
   name = "game";
+  if (Screens().LoadingScreen) Screens().LoadingScreen->DrawLoading(1);
   Chapter = GetChapter();
   // The banks were filled by the start-up loading.
   TakeBoardPictures();
@@ -218,13 +220,20 @@ void TGameScreen::CoreStart() {
   SetBoardEffects(Particles);
   SetBoardSound(Sounds);
   SetBoardClock(std::make_shared<TGameTimerClock>());
-  // Back from the options or instructions opened over the level: it fades in again.
-  if (TOverlay* menu = GameMenu(); menu && menu->Active && !Screens().Fading())
-    Screens().GameFade->Init(float(StandardFadeLength), 0);
+  if (TOverlay* menu = GameMenu()) {
+    // The button that took the player away must not still glow, or answer, on the way back.
+    if (menu->Menu) menu->Menu->ClearStates();
+    // Back from the options or instructions opened over the level: it fades in again.
+    if (menu->Active && !Screens().Fading()) Screens().GameFade->Init(float(StandardFadeLength), 0);
+  }
+  // The detail setting may have changed in the options meanwhile.
+  if (Gems) Gems->SetShadow();
   Clock().FixedRateLogic.Init();
 }
 
 void TGameScreen::PostFadeIn() {
+  // Faded in under the menu, back from the options or instructions: the level is not starting.
+  if (TOverlay* menu = GameMenu(); menu && menu->Active) return;
   THintScroll* scroll = HintScroll();
   if (scroll && scroll->Active)
     scroll->PlayActivateSound();
@@ -235,6 +244,8 @@ void TGameScreen::PostFadeIn() {
 void TGameScreen::StartSound() { PlayThroughPool(SoundLevelStart); }
 
 void TGameScreen::Kill() {
+  // Whichever way the level is left, a targeting piece must not stay as the pointer.
+  if (Grid) Grid->RestorePointer();
   KillGameObjects();
   ClearParticles();
   ClearCounters();
@@ -298,7 +309,8 @@ void TGameScreen::RestartLevel() {
   KillGameObjects();
   LevelStart();
   THintScroll* scroll = HintScroll();
-  if (!(scroll && scroll->Active)) StartSound();
+  TOverlay* menu = GameMenu();
+  if (!(scroll && scroll->Active) && !(menu && menu->Active)) StartSound();
   SetMenuCoords();
 }
 
@@ -353,21 +365,27 @@ void TGameScreen::Logic() {
     panel->OverlayLogic();
     return;
   }
+  if (TOverlay* menu = GameMenu(); menu && Grid) {
+    // Escape opens the menu over a tutorial page as well; the level and the page stand
+    // still while it shows (and while it slides). The menu hands its opening and closing
+    // to the board's pointer itself.
+    menu->OverlayLogic();
+    if (menu->Active) return;
+  }
   if (scroll && scroll->Active) {
     if (scroll->OverlayLogic() == 1 && IntroAnim && IntroAnim->Active) StartSound();
     if (scroll->Active) return;
   }
   if (!Grid) return;
-  if (TOverlay* menu = GameMenu()) {
-    // The level stands still while the menu shows (and while it slides).
-    menu->OverlayLogic();
-    if (menu->Active) return;
-  }
   if (!IntroAnim->Active) {
     const float hudX = GetHUDX();
     Menu->Manage(hudX, 0);
     if (Menu->Clicked("Menu")) {
-      if (TOverlay* menu = GameMenu()) menu->Open();
+      if (TOverlay* menu = GameMenu()) {
+        menu->Open();
+        // A targeting piece waits out of the pointer while the menu shows.
+        Grid->TogglePointer(2);
+      }
       return;
     }
     if (Menu->Clicked("Hint")) {
@@ -532,10 +550,11 @@ void TGameScreen::ResumeAfterDeath() {
 void TGameScreen::SpecificKeys() {
   // The won level's panel takes Escape itself, and the level is over.
   if (PanelShowing()) return;
-  // Escape belongs to the in-game menu; without one, or under a hint page, it does nothing here.
-  if (THintScroll* scroll = HintScroll(); !GameMenu() || (scroll && scroll->Active)) InputKeyHit(27);
+  // Escape belongs to the in-game menu (over a tutorial page too); without one it does nothing here.
+  if (!GameMenu()) InputKeyHit(27);
   if (Settings().Region >= 1 || !Grid) return;
-  if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) return;
+  // Nothing may change the level under the menu.
+  if (TOverlay* menu = GameMenu(); menu && menu->Active) return;
   if (!(Game->Debug || CtrlHeld())) return;
   if (InputKeyHit(81)) Quit();
   if (Player->DeathCounter > 0 || Screens().Fading()) return;

@@ -40,6 +40,13 @@ void TGem::InitIdleAnims() {
   }
 }
 
+void TGem::ApplyShadow() {
+  if (BoardEffects().GemShadows())
+    SetShadow(1, 1.5f, 1.5f, 0.5f);
+  else
+    Shadow = 0;
+}
+
 int TGem::CalcAnimCycle() { return int(BoardClock().AnimLength(2000)); }
 
 TGemRef TGem::Make(int x, int y, int type, int falling) {
@@ -47,7 +54,7 @@ TGemRef TGem::Make(int x, int y, int type, int falling) {
   g->GemType = g->OrigGemType = type;
   g->ImageFrame = type - 1;
   g->image = GemsImage;
-  if (BoardEffects().GemShadows()) g->SetShadow(1, 1.5f, 1.5f, 0.5f);
+  g->ApplyShadow();
   if (falling) g->dy = 0.04f;
   g->CalcCoords(x, y);
   g->ExplosionLength = BoardClock().AnimLength(300);

@@ -70,6 +70,8 @@ class TGem : public TSprite {
   // Advances the hidden creature's cycle.
   void Manage();
   void SetHintWobble(int on);
+  // The drop shadow the detail setting calls for, on or off.
+  void ApplyShadow();
   // Puts a new gem one cell above its entry cell.
   void SetDropInY();
   // Draws the gem with its highlights, lock, shadow, wobble and burst ring.

@@ -19,6 +19,11 @@ void TGemList::Remove(const TGem* gem) {
   Items.remove_if([&](const TGemRef& g) { return g.get() == gem; });
 }
 
+void TGemList::SetShadow() {
+  for (const auto& gem : Items)
+    if (gem) gem->ApplyShadow();
+}
+
 void TGemList::SortAll() {
   Items.sort([](const TGemRef& a, const TGemRef& b) { return a->y > b->y; });
 }

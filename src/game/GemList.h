@@ -26,5 +26,7 @@ class TGemList {
   void Draw();
   void ExplodeAll(int noRing);
   void ExplodeMunchkins();
+  // Every gem's shadow as the detail setting now calls for.
+  void SetShadow();
   size_t Count() const { return Items.size(); }
 };

@@ -9,6 +9,7 @@
 #include "core/GameClock.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "game/Board.h"
 #include "game/BoardParticles.h"
@@ -180,7 +181,7 @@ void TLevelCompleteScreen::MakeSnowFlakes() {
   if (!Owner || !Owner->SessionParticles()) return;
   static const char* kinds[4] = {"snowflake", "sparkle", "snowflakesmall", "snowflakelarge"};
   static const float scales[4][2] = {{0.5f, 1.1f}, {0.3f, 0.7f}, {0.5f, 1.1f}, {0.4f, 1.1f}};
-  const int n = int(std::trunc(80.0f * float(Settings().Particles) / 100.0f));
+  const int n = DetailScaled(80, Settings().Particles);
   for (int i = 0; i < n; ++i) {
     const int x = Rand(1, ScreenWidth), y = Rand(1, ScreenHeight);
     const float dx = Rnd(-0.2f, 0.2f), dy = Rnd(0.2f, 0.5f);

@@ -25,6 +25,7 @@
 #include "gfx/TextDraw.h"
 #include "player/Profile.h"
 #include "screens/GameFade.h"
+#include "screens/LoadingScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/ScreenSwitch.h"
 #include "ui/GameText.h"
@@ -71,6 +72,7 @@ TScreen* TLevelSelectScreen::BackDestination() const { return Registered(TScreen
 
 void TLevelSelectScreen::Load() {
   name = "levelselect";
+  if (Screens().LoadingScreen) Screens().LoadingScreen->DrawLoading(1);
   TScreen* title = Registered(TScreenId::Title);
   // Coming from the title the title's music goes on; from anywhere else it starts.
   if (!title || Screens().LastTScreen != title) Mixer().MusicLoad("title.ogg", 1);
@@ -184,7 +186,28 @@ float TLevelSelectScreen::CalcScale(int final) const {
   const float fit = float(ScreenWidth) / float(std::max(1, MapWidth()));
   const float r = final || !Zoom ? 0.0f : Zoom->GetRatio();
   if (ZoomIn) return r * (1 - fit);
-  return (1 - r) * (1 - fit) * 2;
+  // Any smaller than the filling size and black bands would show beside the map.
+  return std::min((1 - r) * (1 - fit) * 2, std::max(0.0f, 1 - FillScale()));
+}
+
+float TLevelSelectScreen::FillScale() const {
+  const float W = float(ScreenWidth), H = float(ScreenHeight);
+  float fill = std::max(W / float(std::max(1, MapWidth())), H / float(std::max(1, MapHeight())));
+  if (Background && Background->w > 0 && Background->h > 0)
+    fill = std::max({fill, W / float(Background->w), H / float(Background->h)});
+  return fill;
+}
+
+float TLevelSelectScreen::BackdropX(float s) const {
+  const float x = ScrollX / 2 - 50 * s;
+  if (!Background) return x;
+  return std::max(std::min(x, 0.0f), float(ScreenWidth) - float(Background->w) * s);
+}
+
+float TLevelSelectScreen::BackdropY(float s) const {
+  const float y = ScrollY / 2 - 210 * s;
+  if (!Background) return y;
+  return std::max(std::min(y, 0.0f), float(ScreenHeight) - float(Background->h) * s);
 }
 
 void TLevelSelectScreen::CalcScrollCoords() {
@@ -208,6 +231,9 @@ void TLevelSelectScreen::CalcScrollCoords() {
     const float ty = std::max(std::min(H / 2 - py * f, 0.0f), H - h * f);
     ScrollX = float(LastX) - t * (float(LastX) - tx);
     ScrollY = float(LastY) - t * (float(LastY) - ty);
+    // On the way the map shrinks faster than the view slides: it stays over the screen.
+    ScrollX = std::max(std::min(ScrollX, 0.0f), W - w * s);
+    ScrollY = std::max(std::min(ScrollY, 0.0f), H - h * s);
   }
 }
 
@@ -301,6 +327,8 @@ void TLevelSelectScreen::Logic() {
 
     const int before = MOIndex;
     MOIndex = StarAt(mx, my);
+    // Off the stars the panel names the level that Play starts.
+    if (MOIndex < 0) LastMOIndex = Level - 1;
     if (MOIndex >= 0) {
       auto start = Menu->FindButton("start");
       if (before < 0 && start) start->PlayMouseOver();
@@ -374,7 +402,7 @@ void TLevelSelectScreen::Draw() {
   SetScale(s, s);
   if (Background) {
     SetBlend(BLEND_SOLID);
-    Background->Draw(ScrollX / 2 - 50 * s, ScrollY / 2 - 210 * s);
+    Background->Draw(BackdropX(s), BackdropY(s));
   }
   if (Image) {
     SetBlend(BLEND_ALPHA);

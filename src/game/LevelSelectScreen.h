@@ -39,11 +39,17 @@ class TLevelSelectScreen : public TScreen {
   void KillCoords();
   // The zoom amount for the animation's present point (or its end, with final set).
   float CalcScale(int final) const;
+  // The smallest drawing scale at which the map and its backdrop still cover the whole
+  // screen; the zoom out never goes below it.
+  float FillScale() const;
   void LevelSelected(int level);
   void CalcScrollCoords();
 
   // The first star (0-based) whose square holds the pointer, -1 for none.
   int StarAt(int mx, int my) const;
+  // Where the backdrop is drawn at scale s: half the map's scroll, kept over the screen.
+  float BackdropX(float s) const;
+  float BackdropY(float s) const;
   // Where star index i is drawn on the screen at the present scroll.
   float StarScreenX(int i) const;
   float StarScreenY(int i) const;

@@ -5,6 +5,11 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -23,9 +28,14 @@ namespace {
 // (which would never end) cannot use up the device's voices.
 constexpr size_t kMaxDetached = 64;
 
-// A streamed sound keeps this many buffers of this length queued on its voice: one second
-// of sound ahead, in pieces small enough that a refill decodes in a millisecond or two.
-constexpr int kStreamBuffers = 4;
+// A streamed sound keeps this many buffers of this length queued on its voice: three
+// seconds of sound ahead, in pieces small enough that a refill decodes in a millisecond
+// or two. One second was not enough on a machine busy with many more runnable threads
+// than cores: the feeder was now and then kept off the processor long enough for the
+// music to run dry mid-track. A cue decodes only the first second, at once; the feeder
+// tops the rest up on its next round.
+constexpr int kStreamBuffers = 12;
+constexpr int kStreamBuffersAtCue = 4;
 constexpr int kStreamBufferMs = 250;
 // How often the feeder looks at the streamed voices. A buffer lasts ten times as long,
 // so a refill is never late unless the whole machine stalls for most of a second.
@@ -121,10 +131,11 @@ struct TStreamVoice {
     return state;
   }
 
-  // Decodes into every free buffer and queues it behind the rest. Caller holds the lock.
-  void Fill() {
+  // Decodes into free buffers (at most `most`) and queues them behind the rest. Caller
+  // holds the lock.
+  void Fill(int most = kStreamBuffers) {
     const long frames = static_cast<long>(Scratch.size()) / Channels;
-    while (!Drained && !Free.empty()) {
+    for (; most > 0 && !Drained && !Free.empty(); --most) {
       long got = PullFrames(*Decoder, Scratch.data(), frames, Loop, Drained);
       if (got <= 0) break;
       ALuint buffer = Free.back();
@@ -265,7 +276,19 @@ bool FeedStreams() {
   return running;
 }
 
+// The feeder asks for a higher priority than the game's own threads, where the system
+// allows it (a real-time class needs a real-time limit, a lower nice value a nice limit;
+// refusals leave it as it was), so that a busy machine serves the music first.
+void RaiseFeederPriority() {
+  sched_param param{};
+  param.sched_priority = std::max(1, sched_get_priority_min(SCHED_RR));
+  if (pthread_setschedparam(pthread_self(), SCHED_RR, &param) == 0) return;
+  const int now = getpriority(PRIO_PROCESS, 0);
+  setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), std::max(-20, now - 10));
+}
+
 void FeederLoop() {
+  RaiseFeederPriority();
   auto& s = State();
   TLock lock = Lock();
   while (!s.FeederStop) {
@@ -415,7 +438,7 @@ void CueStream(TAudioChannel& channel, const TAudioSound& sound) {
   voice->Free.assign(voice->Buffers.rbegin(), voice->Buffers.rend());
   // The queue plays through once; looping is the decoder starting over.
   alSourcei(channel.Source, AL_LOOPING, AL_FALSE);
-  voice->Fill();
+  voice->Fill(kStreamBuffersAtCue);
   ALint queued = 0;
   alGetSourcei(channel.Source, AL_BUFFERS_QUEUED, &queued);
   if (queued <= 0) return;

@@ -7,6 +7,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "gfx/Draw.h"
 #include "platform/Clock.h"

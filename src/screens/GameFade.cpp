@@ -10,6 +10,7 @@
 #include "core/Input.h"
 #include "audio/ChannelArray.h"
 #include "audio/GameChannel.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "gfx/Color.h"
 #include "gfx/Draw.h"

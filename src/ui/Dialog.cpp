@@ -9,6 +9,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/Input.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"

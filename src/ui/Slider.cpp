@@ -78,6 +78,14 @@ int TSlider::ValueAt(int mx) const {
 int TSlider::Manage() {
   if (!active) return 0;
   const TMousePointer& mouse = Pointer();
+  // A press in this update (or a button found held that was not before) starts over.
+  const bool pressedNow = mouse.h1 > 0 || (mouse.b1 != 0 && !heldBefore_);
+  heldBefore_ = mouse.b1 != 0;
+  if (mouse.b1 == 0 || pressedNow) Dragging = 0;
+  if (Dragging) {
+    SetValue(ValueAt(mouse.x));
+    return 1;
+  }
   const float mx = float(mouse.x), my = float(mouse.y);
   const bool over = x - float(kSideCatch) <= mx && mx < x + float(w + kSideCatch) &&
                     y - float(BorderY) <= my && my < y + float(h + BorderY);
@@ -87,6 +95,9 @@ int TSlider::Manage() {
   }
   MouseOver = 1;
   if (mouse.b1 == 0) return 0;
+  // A button pressed elsewhere and dragged over the slider moves it while over it, but
+  // only a press on it holds it.
+  if (pressedNow) Dragging = 1;
   SetValue(ValueAt(mouse.x));
   return 1;
 }

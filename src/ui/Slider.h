@@ -18,6 +18,7 @@ class TSlider : public TSprite {
   int Value = 50;                        // 0 to 100
   int Border = 0;                        // side margin of the usable track
   int BorderY = 0;                       // vertical catch margin
+  int Dragging = 0;                      // held since a press over it
 
   // Track and knob pictures are files of the image folder (".png" added), handles at
   // the top-left.
@@ -32,11 +33,16 @@ class TSlider : public TSprite {
   // Value limited to 0..100, and the knob moved to it.
   void SetValue(int v);
   // 1 in every update in which the left button is held over the slider (the value then
-  // follows the pointer), else 0.
+  // follows the pointer), else 0. A press over it holds the slider until the button is
+  // let go: the value follows the pointer wherever it goes meanwhile, pinned at the ends,
+  // so a fast drag past either end still reaches 0 or 100.
   int Manage();
   void Draw() override;
 
   // The value for a pointer at mx: 0 at and left of the usable track, 100 at and right
   // of its end; 0 when the track leaves no usable width.
   int ValueAt(int mx) const;
+
+ private:
+  bool heldBefore_ = false;
 };

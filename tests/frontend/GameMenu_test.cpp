@@ -2,7 +2,9 @@
 // buttons answer only at rest, Escape during the slide turns it back from where it
 // is, and its choices visit other screens with the level kept loaded under it.
 #include "FrontendFixture.h"
+#include "audio/Mixer.h"
 #include "frontend/GameMenu.h"
+#include "frontend/TitleScreen.h"
 #include "gfx/Animation.h"
 #include "screens/ScreenSwitch.h"
 #include "ui/MousePointer.h"
@@ -102,4 +104,11 @@ TEST_F(GameMenuTest, VisitsKeepTheLevelLoadedAndSaveAndExitWorksWithoutAProfile)
   Click("saveandexit");
   Step(1);
   EXPECT_EQ(Screens().DestinationTScreen, Screens().ExitScreen.get());
+
+  // The title it leads to lets Escape end the program with the music fading out.
+  TTitleScreen title;
+  Mixer().FadeMusic = 0;
+  title.SpecialLoad(0, 1);
+  EXPECT_EQ(Mixer().FadeMusic, 1);
+  title.Kill();
 }

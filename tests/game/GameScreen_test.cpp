@@ -7,9 +7,13 @@
 #include <unistd.h>
 
 #include "BoardPlayFixture.h"
+#include "audio/GameSound.h"
 #include "audio/Mixer.h"
 #include "core/DataPaths.h"
 #include "core/Settings.h"
+#include "frontend/GameMenu.h"
+#include "game/GameGrid.h"
+#include "game/GemList.h"
 #include "game/GameScreen.h"
 #include "game/GameTotals.h"
 #include "gfx/Draw.h"
@@ -48,6 +52,8 @@ class GameScreenTest : public BoardPlayTest {
   void TearDown() override {
     if (started) screen.Kill();
     RegisterScreen(TScreenId::HintScroll, nullptr);
+    RegisterScreen(TScreenId::GameMenu, nullptr);
+    Mixer().ChannelsKill();
     scroll.Kill();
     GameText.reset();
     TProfile::CreateUserFunction = nullptr;
@@ -79,7 +85,25 @@ class GameScreenTest : public BoardPlayTest {
     Pointer().CalcButtonTotals();
   }
 
+  // The real in-game menu over the level, and the level's jingle made observable: the
+  // channel pool writes the loudness it gives a sound into it.
+  void UseMenu() {
+    RegisterScreen(TScreenId::GameMenu, &menu);
+    Mixer().ChannelsCreate(4);
+  }
+  bool JinglePlayed() {
+    const bool played = screen.SoundLevelStart->volume != -1;
+    screen.SoundLevelStart->volume = -1;
+    return played;
+  }
+  void Key(int key, bool ctrl = false) {
+    KeyDowns[162] = KeyDowns[17] = ctrl ? 1 : 0;
+    KeyHits[key] = 1;
+  }
+
   fs::path folder;
+  static inline int counter = 0;
+  TGameMenu menu;
   TGameScreen screen;
   THintScroll scroll;
   bool started = false;
@@ -313,5 +337,81 @@ TEST_F(GameScreenTest, DeveloperKeysNeedCtrlAndActOnTheLevel) {
   press('J', true);
   screen.SpecificKeys();
   EXPECT_EQ(screen.OutroRunning(), 0);
+  KeyDowns[162] = KeyDowns[17] = 0;
+}
+
+TEST_F(GameScreenTest, TheInGameMenuKeepsTheLevelStillAndTheJingleAndPointerWhereTheyBelong) {
+  UseMenu();
+  Game->CurrentProfile->HintsSet(1);
+  Play(12);
+  screen.SoundLevelStart = std::make_shared<TGameSound>();
+  screen.SoundLevelStart->volume = -1;
+  Step(200);
+  // A targeting piece armed on the board rides the pointer.
+  Grid->SetBonusPointer(11, 0);
+  Key(27);
+  screen.SpecificKeys();
+  Step(1);
+  ASSERT_EQ(menu.Active, 1);
+  EXPECT_EQ(Grid->PointerGemType, 0) << "the menu's buttons get the plain pointer";
+  EXPECT_EQ(Pointer().Image, ImageBank->Find("pointer")->image);
+  EXPECT_FALSE(Pointer().Image2);
+
+  // The developer keys wait while the menu shows.
+  Step(81);
+  CellAt(0, 0)->gold = 0;
+  Grid->Gold = 24;
+  Key('R', true);
+  screen.SpecificKeys();
+  EXPECT_EQ(Grid->Gold, 24) << "no restart under the menu";
+  KeyHits['R'] = 0;
+
+  // Back from the options (or help) the menu still shows: no jingle, no stale buttons,
+  // and the detail chosen there reaches the gems on the board.
+  menu.Menu->FindButton("options")->Glow = 0.8f;
+  menu.Menu->FindButton("options")->MouseOver = 1;
+  Settings().Particles = 0;
+  screen.CoreStart();
+  screen.PostFadeIn();
+  EXPECT_FALSE(JinglePlayed());
+  EXPECT_EQ(menu.Menu->FindButton("options")->Glow, 0);
+  EXPECT_EQ(menu.Menu->FindButton("options")->MouseOver, 0);
+  for (const auto& gem : Gems->Items) EXPECT_EQ(gem->Shadow, 0);
+  Settings().Particles = 100;
+  screen.CoreStart();
+  for (const auto& gem : Gems->Items) EXPECT_EQ(gem->Shadow, 1);
+
+  // Closing it gives the piece back to the pointer.
+  Key(27);
+  screen.SpecificKeys();
+  Step(1);
+  EXPECT_EQ(Grid->PointerGemType, 11);
+  Step(100);
+  EXPECT_EQ(menu.Active, 0);
+  // A level that really starts again plays its jingle.
+  screen.PostFadeIn();
+  EXPECT_TRUE(JinglePlayed());
+  KeyDowns[162] = KeyDowns[17] = 0;
+}
+
+TEST_F(GameScreenTest, EscapeOverATutorialPageOpensTheMenuAndTheDeveloperKeysStillWork) {
+  UseMenu();
+  Play(1);
+  ASSERT_TRUE(scroll.Active);
+  Step(90);
+  Key(27);
+  screen.SpecificKeys();
+  Step(1);
+  EXPECT_EQ(menu.Active, 1) << "the menu opens over the page";
+  EXPECT_TRUE(scroll.Active) << "and the page waits under it";
+  Key(27);
+  screen.SpecificKeys();
+  Step(100);
+  EXPECT_EQ(menu.Active, 0);
+  EXPECT_TRUE(scroll.Active);
+  // Under the page (but not under the menu) Ctrl+A fills the gauge.
+  Key('A', true);
+  screen.SpecificKeys();
+  EXPECT_EQ(Grid->DiagonalGauge, Grid->DiagonalGaugeMax);
   KeyDowns[162] = KeyDowns[17] = 0;
 }

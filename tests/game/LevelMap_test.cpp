@@ -1,6 +1,13 @@
 // The level map as the player meets it: which stars may be played, hovering a star
 // on its exact edges, switching packs, and where choosing a level leads.
 #include "RoadFixture.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "gfx/Image.h"
+#include "screens/LoadingScreen.h"
+#include "support/RecordingScreen.h"
 #include "gfx/GameImage.h"
 #include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
@@ -87,11 +94,35 @@ TEST_F(RoadTest, AStarIsHoveredFromItsLeftAndTopEdgeButNotFromItsRightOrBottom) 
   EXPECT_EQ(map.LastMOIndex, locked);
   EXPECT_EQ(map.ClickedIndex, -1);
   EXPECT_FALSE(map.Zooming());
+  // Off the stars the panel names the level that Play starts again.
+  Pointer().x = 400;
+  Pointer().y = 120;
+  ASSERT_EQ(map.StarAt(400, 120), -1);
+  Step(map, 1);
+  EXPECT_EQ(map.LastMOIndex, map.Level - 1);
   // An open one is chosen.
   ClickAt(map.StarScreenX(4), map.StarScreenY(4));
   Step(map, 1);
   EXPECT_EQ(map.ClickedIndex, 4);
   EXPECT_EQ(PlayerProgress.Level[0], 5);
+  // Zooming out towards the game, the map and its backdrop cover the screen in every frame.
+  const float mapW = float(ImageWidth(map.Image)), mapH = float(ImageHeight(map.Image));
+  const float backW = float(map.Background->w), backH = float(map.Background->h);
+  float smallest = 1;
+  for (int i = 0; i < 120 && map.Zooming(); ++i) {
+    map.CalcScrollCoords();
+    const float s = 1 - map.Scale;
+    smallest = std::min(smallest, s);
+    EXPECT_LE(map.ScrollX, 0.01f) << i;
+    EXPECT_GE(map.ScrollX + mapW * s, 799.99f) << i;
+    EXPECT_GE(map.ScrollY + mapH * s, 599.99f) << i;
+    EXPECT_LE(map.BackdropX(s), 0.01f) << i;
+    EXPECT_LE(map.BackdropY(s), 0.01f) << i;
+    EXPECT_GE(map.BackdropX(s) + backW * s, 799.99f) << i;
+    EXPECT_GE(map.BackdropY(s) + backH * s, 599.99f) << i;
+    Step(map, 1);
+  }
+  EXPECT_LT(smallest, 0.95f) << "it does zoom out";
   EXPECT_EQ(PlayerProgress.Unlocked[0], 20) << "choosing never unlocks";
   PlayerProgress.Level[0] = 0;
   Saved();
@@ -165,4 +196,25 @@ TEST_F(RoadTest, TheFirstGameGoesThroughTheInstructionsOnceAndMenuNeedsATitle) {
   for (int i = 0; i < 200 && !Screens().DestinationTScreen; ++i) Step(map, 1);
   EXPECT_EQ(Screens().DestinationTScreen, &game);
   EXPECT_EQ(Game->CurrentProfile->HintsShown[19], 1);
+}
+
+TEST_F(RoadTest, TheMapALevelAndTheClosingScreenShowTheLoadingPictureWhileTheyLoad) {
+  TRecordingRenderDriver* rec = UseRecordingScreen();
+  ASSERT_NE(rec, nullptr);
+  Screens().LoadingScreen = std::make_shared<TLoadingScreen>();
+  auto frames = [&](const std::function<void()>& load) {
+    const int before = rec->flips;
+    load();
+    return rec->flips - before;
+  };
+  EXPECT_EQ(frames([&] { map.Load(); }), 1);
+  map.Kill();
+  PlayerProgress.Level[0] = 2;
+  game.GameStart();
+  EXPECT_EQ(frames([&] { game.Load(); }), 1);
+  game.Kill();
+  EXPECT_EQ(frames([&] { finished.Load(); }), 1);
+  finished.Kill();
+  Screens().LoadingScreen.reset();
+  SetRenderDriver(nullptr);
 }

@@ -24,6 +24,12 @@ class SliderTest : public WidgetTest {
     Pointer().ButtonDown(1);
     return slider.Manage();
   }
+  // The button still held from an earlier update, the pointer moved to (x, y).
+  int DragTo(TSlider& slider, int x, int y) {
+    PointAt(x, y);
+    Pointer().ClearMouseHit();
+    return slider.Manage();
+  }
 };
 
 TEST_F(SliderTest, ValueFollowsThePointerAlongTheUsableTrack) {
@@ -70,6 +76,31 @@ TEST_F(SliderTest, ValueFollowsThePointerAlongTheUsableTrack) {
   slider->SetValue(-4);
   EXPECT_EQ(slider->Value, 0);
   EXPECT_EQ(slider->DotX, 108);
+}
+
+TEST_F(SliderTest, APressHoldsTheSliderUntilReleasedSoAFastDragReachesEitherEnd) {
+  auto slider = MakeSlider();
+  HoldAt(*slider, 200, 60);
+  // One update later the pointer is far past the right end, and off the track's height.
+  EXPECT_EQ(DragTo(*slider, 700, 200), 1);
+  EXPECT_EQ(slider->Value, 100);
+  EXPECT_EQ(DragTo(*slider, 0, 5), 1);
+  EXPECT_EQ(slider->Value, 0);
+  // Let go far away: the slider no longer follows.
+  Pointer().ButtonUp(1);
+  EXPECT_EQ(slider->Manage(), 0);
+  PointAt(700, 60);
+  EXPECT_EQ(slider->Manage(), 0);
+  EXPECT_EQ(slider->Value, 0);
+
+  // A button pressed elsewhere and dragged across moves it only while over it.
+  HoldAt(*slider, 700, 300);
+  EXPECT_EQ(DragTo(*slider, 200, 60), 1);
+  EXPECT_EQ(slider->Value, 50);
+  EXPECT_EQ(DragTo(*slider, 700, 300), 0);
+  EXPECT_EQ(slider->Value, 50);
+  Pointer().ButtonUp(1);
+  slider->Manage();
 }
 
 TEST_F(SliderTest, TrackWithNoUsableWidthGivesZero) {

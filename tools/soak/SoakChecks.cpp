@@ -1,5 +1,7 @@
 #include "SoakChecks.h"
 
+#include <cstdint>
+
 #include "core/IniFile.h"
 #include "game/Board.h"
 #include "player/ByteStream.h"
@@ -11,6 +13,17 @@ namespace {
 // fifth classic level.
 int GalleryRecord(int level) { return level / 5 + 88; }
 }  // namespace
+
+std::vector<std::pair<std::string, int>> AbsurdSettings() {
+  return {{"PARTICLES", INT32_MAX},
+          {"SOUND VOLUME", INT32_MAX},
+          {"MUSIC VOLUME", INT32_MIN},
+          {"SPEECH VOLUME", INT32_MIN},
+          {"SCREENSHAKE", INT32_MAX},
+          {"WINDOWED PROCESS PRIORITY", INT32_MAX},
+          {"WINDOWED THREAD PRIORITY", INT32_MIN},
+          {"FULL SCREEN THREAD PRIORITY", INT32_MAX}};
+}
 
 std::vector<std::string> ProfileFaults(const std::string& bytes, const TSoakExpectations& expected) {
   std::vector<std::string> faults;
@@ -56,6 +69,9 @@ std::vector<std::string> SettingsFaults(const std::string& bytes, const TSoakExp
   TIniFile ini;
   ini.Add("PROFILE NAME", "");
   ini.Add("MUSIC VOLUME", "");
+  if (expected.Absurd)
+    for (const auto& setting : AbsurdSettings())
+      if (!ini.Find(setting.first)) ini.Add(setting.first, "");
   ini.Overlay(bytes);
   std::vector<std::string> faults;
   const std::string* name = ini.Find("PROFILE NAME");
@@ -68,5 +84,13 @@ std::vector<std::string> SettingsFaults(const std::string& bytes, const TSoakExp
       faults.push_back("the settings hold music volume \"" + (volume ? *volume : std::string()) + "\", not " +
                        std::to_string(expected.MusicVolume));
   }
+  if (expected.Absurd)
+    for (const auto& [key, value] : AbsurdSettings()) {
+      if (key == "MUSIC VOLUME" && expected.MusicVolume >= 0) continue;
+      const std::string* kept = ini.Find(key);
+      if (!kept || *kept != std::to_string(value))
+        faults.push_back("the settings hold " + key + "=" + (kept ? *kept : std::string()) + ", not the " +
+                         std::to_string(value) + " written");
+    }
   return faults;
 }

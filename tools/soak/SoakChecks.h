@@ -4,7 +4,12 @@
 // volume set on the options screen.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
+
+// Settings written as a careless hand might write them: numbers at both ends of what the
+// file can hold. The file keeps them as they are; the game must bound what it does with them.
+std::vector<std::pair<std::string, int>> AbsurdSettings();
 
 struct TSoakExpectations {
   std::string Player;
@@ -12,6 +17,9 @@ struct TSoakExpectations {
   int LevelsWon = 0;
   // The music volume the options screen was last left with; < 0 when never visited.
   int MusicVolume = -1;
+  // The run started from AbsurdSettings(), which the file must still hold (but for the
+  // music volume when the options screen set it).
+  bool Absurd = false;
 };
 
 // One sentence per way the profile file's bytes disagree with the run (none: as expected).

@@ -24,6 +24,8 @@ struct TSoakOptions {
   // A level not won within this many frames counts as a stuck player or game.
   int MaxFramesPerLevel = 20000;
   std::string Player = "Soak";
+  // Start from a settings file holding AbsurdSettings() (SoakChecks.h).
+  int Absurd = 0;
   TSoakLimits Limits;
 };
 

@@ -28,6 +28,11 @@
 // settings file does not hold the player and the volume, or (under AddressSanitizer) a
 // leak is found at the end. Sanitizer reports of their own end the process with an error.
 //
+// With --absurd-settings 1 the settings file is first rewritten with numbers at both ends
+// of what it can hold (huge and negative detail, volumes, shake and priorities) and read
+// back through the game's own reader; the run must pass as any other, and the file must
+// still hold those numbers at the end.
+//
 // Run it under an X server with software GL, in a data folder and network namespace of
 // its own (tools/soak/run_soak.sh does that; scripts/soak.sh builds it with sanitizers):
 //   tools/soak/run_soak.sh build/tv_soak --levels 3
@@ -43,6 +48,7 @@
 #include "core/Game.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
+#include "core/Settings.h"
 #include "platform/Files.h"
 #include "platform/Random.h"
 #include "player/Profile.h"
@@ -63,7 +69,20 @@ TSoakOptions options;
   std::_Exit(code);
 }
 
+// Writes the absurd numbers into the settings file and reads it back as a start would.
+void UseAbsurdSettings() {
+  Game->IniFill();
+  std::string text = Game->Ini->Text();
+  for (const auto& [key, value] : AbsurdSettings()) text += key + "=" + std::to_string(value) + "\r\n";
+  WriteFileSafely(Game->Ini->Path(), text);
+  Game->Ini->Load();
+  Game->IniExtract();
+  std::printf("soak: absurd settings: detail %d, sound volume %d, music volume %d, screen shake %d\n",
+              Settings().Particles, Settings().SoundVolume, Settings().MusicVolume, Settings().screenShake);
+}
+
 void RunSoak() {
+  if (options.Absurd) UseAbsurdSettings();
   Game->NoTiming = 1;
   Game->NoTimingTicks = options.Ticks;
   FlipSync = 0;
@@ -80,7 +99,7 @@ void RunSoak() {
                        std::to_string(player.LevelsWon()));
   }
   // Whatever happened, what was written must be what the run did.
-  TSoakExpectations expected{options.Player, player.LevelsWon(), player.MusicVolume()};
+  TSoakExpectations expected{options.Player, player.LevelsWon(), player.MusicVolume(), options.Absurd != 0};
   std::string bytes;
   if (Game->CurrentProfile) {
     // Written through the game's own way out first, as closing the window does.
@@ -124,6 +143,7 @@ bool ReadOptions(int argc, char** argv) {
     else if (key == "--max-frames-per-level") options.MaxFramesPerLevel = std::atoi(value);
     else if (key == "--heap-mb") options.Limits.HeapBytes = int64_t(std::atof(value) * 1024 * 1024);
     else if (key == "--rss-mb") options.Limits.RssKb = long(std::atof(value) * 1024);
+    else if (key == "--absurd-settings") options.Absurd = std::atoi(value);
     else return false;
   }
   // The last level of the pack ends in the closing screen instead of the map.
@@ -135,7 +155,7 @@ int main(int argc, char** argv) {
   if (!ReadOptions(argc, argv)) {
     std::fprintf(stderr,
                  "usage: %s [--levels 1-54] [--menu-every N] [--save-exit-every N] [--ticks 1-100] [--seed N]\n"
-                 "          [--max-frames-per-level N] [--heap-mb MB] [--rss-mb MB]\n",
+                 "          [--max-frames-per-level N] [--heap-mb MB] [--rss-mb MB] [--absurd-settings 0|1]\n",
                  argv[0]);
     return 2;
   }
