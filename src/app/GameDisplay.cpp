@@ -181,7 +181,6 @@ int TGameDisplay::SetDriver(int driver) {
   GraphicsCreate(AlwaysForceDX7);
   RestoreMouseCoords();
   SaveSettings(1);
-  Clock().FixedRateLogic.Init();
   Clock().FixedRateLogic.HistoryClear();
   InputFlush();
   return 1;
@@ -362,7 +361,6 @@ void ReopenDisplay(TGameDisplay& display) {
   display.GraphicsCreate(display.AlwaysForceDX7);
   display.RestoreMouseCoords();
   SaveSettings(1);
-  Clock().FixedRateLogic.Init();
   Clock().FixedRateLogic.HistoryClear();
 }
 }  // namespace
@@ -395,7 +393,6 @@ void TGameDisplay::ToggleWideScreen() {
   DoSetVirtualResolution(1);
   RestoreMouseCoords();
   SaveSettings(1);
-  Clock().FixedRateLogic.Init();
   Clock().FixedRateLogic.HistoryClear();
 }
 

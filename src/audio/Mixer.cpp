@@ -173,7 +173,6 @@ void TMixer::MusicSetVolume(int volume, int save) {
   MusicApplyVolume(1.0f);
   if (save == 1) {
     SaveSettings(1);
-    Clock().FixedRateLogic.Init();
   }
 }
 
@@ -210,7 +209,6 @@ void TMixer::ToggleMusic() {
   else
     MusicOn();
   SaveSettings(1);
-  Clock().FixedRateLogic.Init();
 }
 
 // ---------------------------------------------------------------- effects
@@ -257,7 +255,6 @@ void TMixer::SoundSetVolume(int volume, int save) {
   Settings().SoundVolume = ClampPercent(volume);
   if (save == 1) {
     SaveSettings(1);
-    Clock().FixedRateLogic.Init();
   }
 }
 
@@ -273,7 +270,6 @@ void TMixer::ToggleSound() {
   else
     SoundOn();
   SaveSettings(1);
-  Clock().FixedRateLogic.Init();
 }
 
 // ---------------------------------------------------------------- speech
@@ -299,7 +295,6 @@ void TMixer::SpeechSetVolume(int volume, int save) {
   if (SpeechChannel) SetChannelGain(SpeechChannel, TAudioGroup::Speech);
   if (save == 1) {
     SaveSettings(1);
-    Clock().FixedRateLogic.Init();
   }
 }
 
@@ -324,7 +319,6 @@ void TMixer::ChangeSoundDriver(const std::string& name, int save) {
   if (name.rfind("OpenAL", 0) == 0) EnableOpenAL();
   Settings().SoundDriver = SelectAudioDriver(name) ? name : "None";
   SaveSettings(save);
-  Clock().FixedRateLogic.Init();
 }
 
 void TMixer::PauseFadeManage() {

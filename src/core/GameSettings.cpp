@@ -100,4 +100,10 @@ void TGame::InitSettings() {
   }
 }
 
-int SaveSettings(int flag) { return Game ? Game->IniUpdate(flag) : 0; }
+int SaveSettings(int flag) {
+  const int written = Game ? Game->IniUpdate(flag) : 0;
+  // The write may have held the loop up: timing starts afresh, so no burst of
+  // catch-up updates follows it.
+  Clock().FixedRateLogic.Init();
+  return written;
+}

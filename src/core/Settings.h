@@ -34,5 +34,6 @@ struct TSettings {
 
 // The one set of settings of the process.
 TSettings& Settings();
-// Writes the settings file now; flag 1 also leaves the change marker. 0 on failure.
+// Writes the settings file now (flag 1 also leaves the change marker) and re-arms the
+// logic timer the write may have held up. 0 on failure.
 int SaveSettings(int flag);
