@@ -53,12 +53,11 @@ void Restart(const std::string& level) {
   Grid = TGameGrid::Create();
   Grid->LoadText(level);
   Grid->FillUntilMove();
-  Gems->SortAll();
+  Board().Gems->SortAll();
 }
 }  // namespace
 
 int main() {
-  SetBoardClock(nullptr);
   Delta = 1.0f;  // every step a whole tick
   SeedRnd(2024);
   const std::string level = FullLevel();
@@ -99,7 +98,7 @@ int main() {
       stepTimes.push_back(float(su));
       ++steps;
       bool moving = Grid->SwapCounter > 0 || Grid->BlockInput;
-      for (auto& g : Gems->Items) moving = moving || g->dy != 0 || g->ExplosionCounter > 0;
+      for (auto& g : Board().Gems->Items) moving = moving || g->dy != 0 || g->ExplosionCounter > 0;
       if (!moving) break;
     }
     if (Grid->NoMore) {

@@ -321,9 +321,9 @@ void PlaceBonusPieces(int count) {
     auto [x, y] = cells[k];
     cells.erase(cells.begin() + long(k));
     TCell* c = CellAt(x, y);
-    Gems->Remove(c->Gem.get());
+    Board().Gems->Remove(c->Gem.get());
     TGemRef gem = TGem::Make(x, y, 8 + i % 8, 0);
-    Gems->InsertGem(gem);
+    Board().Gems->InsertGem(gem);
     c->Gem = gem;
   }
 }

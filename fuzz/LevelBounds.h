@@ -15,8 +15,8 @@ inline void LoadLevelWithinBounds(const uint8_t* data, size_t size) {
   Grid = TGameGrid::Create();
   Grid->LoadText(std::string_view(reinterpret_cast<const char*>(data), size));
   if (Grid->levelwidth < 1 || Grid->levelwidth > MaxColumns || Grid->levelheight < 1 ||
-      Grid->levelheight > MaxRows || LevelBonusCount > MaxLevelBonuses)
+      Grid->levelheight > MaxRows || Board().LevelBonusCount > MaxLevelBonuses)
     std::abort();
   for (int x = 0; x < MaxColumns; ++x)
-    if (TopCount[x] > MaxEntries) std::abort();
+    if (Board().TopCount[x] > MaxEntries) std::abort();
 }

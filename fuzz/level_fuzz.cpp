@@ -11,12 +11,11 @@
 #include "platform/Random.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  SetBoardClock(nullptr);
   Delta = 1.0f;  // every step a whole tick
   SeedRnd(uint32_t(size));
   LoadLevelWithinBounds(data, size);
   Grid->FillGrid();
-  for (auto& g : Gems->Items)
+  for (auto& g : Board().Gems->Items)
     if (g->GemType < 1 || g->GemType > 15) std::abort();
   Grid->NoMoreMoves(0);
   Grid->NoMoreMoves(3);
@@ -24,6 +23,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int i = 0; i < 100; ++i) Grid->Manage();
   Grid->Clear();
   Grid.reset();
-  Gems.reset();
   return 0;
 }

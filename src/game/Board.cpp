@@ -1,23 +1,47 @@
 #include "game/Board.h"
 
+#include "game/BoardClock.h"
+#include "game/BoardEffects.h"
+#include "game/BoardHost.h"
+#include "game/BoardSound.h"
 #include "game/Cell.h"
 #include "game/GameGrid.h"
 #include "game/GemList.h"
 
 std::shared_ptr<TGameGrid> Grid;
-std::unique_ptr<TCell> Cells[MaxColumns][MaxRows];
-std::shared_ptr<TGemList> Gems;
-int GemTypes[15] = {};
-int LevelBonuses[20] = {};
-int LevelBonusCount = 0;
 int LevelPack = 0;
-int TopRows[MaxColumns][MaxEntries] = {};
-int TopCount[MaxColumns] = {};
-int DropPending[MaxColumns][MaxEntries] = {};
+
+TBoard::TBoard(TBoardSeams seams) : seams_(std::move(seams)) {}
+TBoard::~TBoard() = default;
+
+TBoardClock& TBoard::Clock() const {
+  static TBoardClock standard;
+  return seams_.Clock ? *seams_.Clock : standard;
+}
+
+TBoardEffects& TBoard::Effects() const {
+  static TBoardEffects silent;
+  return seams_.Effects ? *seams_.Effects : silent;
+}
+
+TBoardSound& TBoard::Sound() const {
+  static TBoardSound silent;
+  return seams_.Sound ? *seams_.Sound : silent;
+}
+
+TBoardHost& TBoard::Host() const {
+  static TBoardHost alone;
+  return seams_.Host ? *seams_.Host : alone;
+}
+
+TBoard& Board() {
+  static TBoard none;
+  return Grid ? Grid->Board() : none;
+}
 
 TCell* CellAt(int x, int y) {
   if (x < 0 || y < 0 || x >= MaxColumns || y >= MaxRows) return nullptr;
-  return Cells[x][y].get();
+  return Board().Cells[x][y].get();
 }
 
 TCell* PlayableAt(int x, int y) {

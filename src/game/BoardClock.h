@@ -1,6 +1,6 @@
-// How long the board's animations last in logic steps. Without an attached
-// clock a step is the standard 5 ms tick at normal speed (tests, the level
-// checker, benchmarks); the game screen attaches one that follows the game's
+// How long the board's animations last in logic steps. Without one, a
+// step is the standard 5 ms tick at normal speed (tests, the level
+// checker, benchmarks); the game screen gives its boards one that follows the game's
 // timer and speed. The fraction of a step itself is the framework's `Delta`,
 // which the gems share with every other sprite.
 #pragma once
@@ -23,5 +23,3 @@ class TGameTimerClock : public TBoardClock {
   float AnimLength(float ms) override;
 };
 
-void SetBoardClock(std::shared_ptr<TBoardClock> clock);
-TBoardClock& BoardClock();

@@ -1,6 +1,6 @@
 // The pictures the board rules leave behind (score pictures, debris, sprays,
 // freed creatures, the bonus pieces' bursts). The rules only announce them
-// here; the game screen attaches a sink that makes the particles. Positions
+// here; the game screen makes its boards with a sink that makes the particles. Positions
 // are logical pixels; counts are before the effects-quality setting scales them.
 #pragma once
 #include <memory>
@@ -30,5 +30,3 @@ class TBoardEffects {
   virtual bool GemShadows() const { return true; }
 };
 
-void SetBoardEffects(std::shared_ptr<TBoardEffects> effects);
-TBoardEffects& BoardEffects();

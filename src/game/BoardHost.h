@@ -1,6 +1,6 @@
 // What the board rules need from the screen and the player around them: score,
 // kills, freed creatures, hints, the level end and the no-moves sequence. The
-// game screen attaches its own host; without one the rules run alone (tests,
+// game screen makes its boards with its own host; without one the rules run alone (tests,
 // benchmarks) and these calls do nothing.
 #pragma once
 #include <memory>
@@ -38,5 +38,3 @@ class TBoardHost {
   virtual TMousePointer* Pointer() { return nullptr; }
 };
 
-void SetBoardHost(std::shared_ptr<TBoardHost> host);
-TBoardHost& BoardHost();

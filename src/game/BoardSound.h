@@ -1,6 +1,6 @@
-// The sounds the board rules trigger, by sound-bank name. Without an attached
-// sound the rules stay silent (tests, the level checker); the game screen
-// attaches its grid channels.
+// The sounds the board rules trigger, by sound-bank name. Without one the
+// rules stay silent (tests, the level checker); the game screen
+// gives its boards its grid channels.
 #pragma once
 #include <memory>
 #include <string>
@@ -17,5 +17,3 @@ class TBoardSound {
   virtual void PlayScatter(const std::string& name) { Play(name, 1.0f); }
 };
 
-void SetBoardSound(std::shared_ptr<TBoardSound> sound);
-TBoardSound& BoardSound();

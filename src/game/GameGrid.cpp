@@ -12,8 +12,8 @@
 #include "platform/Files.h"
 #include "platform/Random.h"
 
-std::shared_ptr<TGameGrid> TGameGrid::Create() {
-  auto g = std::make_shared<TGameGrid>();
+std::shared_ptr<TGameGrid> TGameGrid::Create(std::shared_ptr<TBoard> board) {
+  auto g = std::make_shared<TGameGrid>(std::move(board));
   g->Init();
   return g;
 }
@@ -24,10 +24,10 @@ void TGameGrid::Init() {
   TGem::InitIdleAnims();
   glow.Init(0, 180, 1.0f, 0);
   glow2.Init(0, 180, 0.75f, 0);
-  SwapTime = BoardClock().AnimLength(200);
-  HintLength = BoardClock().AnimLength(2000);
+  SwapTime = Board().Clock().AnimLength(200);
+  HintLength = Board().Clock().AnimLength(2000);
   TopRowClear();
-  DiagonalTextLength = int(BoardClock().AnimLength(2000));
+  DiagonalTextLength = int(Board().Clock().AnimLength(2000));
 }
 
 void TGameGrid::SetSounds() {
@@ -60,7 +60,7 @@ std::string TGameGrid::LevelPath(int pack, int level) {
 
 void TGameGrid::Load(int level) {
   std::string path = LevelPath(LevelPack, level);
-  if (!LoadFile(path)) BoardHost().FatalError(("Error loading file " + path).c_str());
+  if (!LoadFile(path)) Board().Host().FatalError(("Error loading file " + path).c_str());
 }
 
 int TGameGrid::LoadFile(const std::string& path) {
@@ -78,20 +78,20 @@ void TGameGrid::LoadText(std::string_view text) {
 
 void TGameGrid::ApplyLevel(const TLevelFile& file) {
   Clear();
-  for (int& b : LevelBonuses) b = 0;
-  LevelBonusCount = 0;
+  for (int& b : Board().LevelBonuses) b = 0;
+  Board().LevelBonusCount = 0;
   LevelName = file.LevelName;
-  TimeLimit = BoardClock().AnimLength(float(file.TimeSeconds) * 1000.0f);
+  TimeLimit = Board().Clock().AnimLength(float(file.TimeSeconds) * 1000.0f);
 
   int chosen = 0;
   while (chosen < GemTypeCount) {
     int t = Rand(1, 7);
     bool fresh = true;
-    for (int i = 0; i < chosen; ++i) fresh = fresh && GemTypes[i] != t;
-    if (fresh) GemTypes[chosen++] = t;
+    for (int i = 0; i < chosen; ++i) fresh = fresh && Board().GemTypes[i] != t;
+    if (fresh) Board().GemTypes[chosen++] = t;
   }
 
-  for (int b : file.Bonuses) LevelBonuses[LevelBonusCount++] = b;
+  for (int b : file.Bonuses) Board().LevelBonuses[Board().LevelBonusCount++] = b;
   levelwidth = file.Width;
   levelheight = file.Height;
   Centre();
@@ -103,7 +103,7 @@ void TGameGrid::ApplyLevel(const TLevelFile& file) {
   for (int y = 0; y < levelheight; ++y)
     for (int x = 0; x < levelwidth; ++x) {
       TCellCode code = TLevelFile::Decode(file.Codes[x][y]);
-      TCell& c = *Cells[x][y];
+      TCell& c = *Board().Cells[x][y];
       c.active = code.active;
       c.gold = code.gold;
       c.armour = code.armour;
@@ -117,13 +117,13 @@ void TGameGrid::ApplyLevel(const TLevelFile& file) {
 }
 
 void TGameGrid::Clear() {
-  for (auto& column : Cells)
+  for (auto& column : Board().Cells)
     for (auto& c : column) c.reset();
 }
 
 void TGameGrid::CreateCells() {
   for (int x = 0; x < levelwidth; ++x)
-    for (int y = 0; y < levelheight; ++y) Cells[x][y] = TCell::Create(x, y);
+    for (int y = 0; y < levelheight; ++y) Board().Cells[x][y] = TCell::Create(x, y);
 }
 
 void TGameGrid::Centre() {
@@ -176,7 +176,7 @@ void TGameGrid::FindEdges() {
 }
 
 void TGameGrid::FillGrid() {
-  Gems = std::make_shared<TGemList>();
+  Board().Gems = std::make_shared<TGemList>();
   for (int y = 0; y < levelheight; ++y) {
     int previous = 0, run = 0;
     for (int x = 0; x < levelwidth; ++x) {
@@ -207,13 +207,13 @@ void TGameGrid::FillGrid() {
       previous = type;
       TGemRef gem = TGem::Make(x, y, type, 0);
       if (c->gemlocked) gem->locked = 1;
-      Gems->Append(gem);
+      Board().Gems->Append(gem);
       c->Gem = gem;
     }
   }
 
   int ordinary = 0;
-  for (auto& g : Gems->Items)
+  for (auto& g : Board().Gems->Items)
     if (g->Ordinary()) ++ordinary;
   int creatures = ordinary * 15 / 100;
   for (int i = 0; i < creatures; ++i) {
@@ -238,7 +238,7 @@ int TGameGrid::FillUntilMove() {
 }
 
 void TGameGrid::SetupIntroFlash() {
-  IntroLimit = BoardClock().AnimLength(50);
+  IntroLimit = Board().Clock().AnimLength(50);
   IntroCounter = 0;
   IntroColumn = 0;
   FlashColumn(0);
@@ -271,9 +271,9 @@ void TGameGrid::ManageFlash() {
 }
 
 void TGameGrid::Manage() {
-  TBoardHost& host = BoardHost();
+  TBoardHost& host = Board().Host();
   CheckMouse();
-  TMousePointer* mouse = BoardHost().Pointer();
+  TMousePointer* mouse = Board().Host().Pointer();
   MouseUpFlag = mouse && mouse->GetMb() ? 0 : 1;
   AnimatePointer();
   IntroFlash();
@@ -286,7 +286,7 @@ void TGameGrid::Manage() {
   ManageFlash();
   const int outro = host.OutroRunning();
   const int oldBlock = BlockInput;
-  int bursting = Gems ? Gems->Manage() : 0;
+  int bursting = Board().Gems ? Board().Gems->Manage() : 0;
   if (!outro) BlockInput = bursting;
   DropGems();
   if (SwapCounter > 0) BlockInput = 1;
@@ -297,7 +297,7 @@ void TGameGrid::Manage() {
 void TGameGrid::DeleteGem(int x, int y) {
   TCell* c = CellAt(x, y);
   if (!c || !c->Gem) return;
-  if (Gems) Gems->Remove(c->Gem.get());
+  if (Board().Gems) Board().Gems->Remove(c->Gem.get());
   c->Gem.reset();
 }
 

@@ -17,6 +17,10 @@ class TMousePointer;
 
 class TGameGrid {
  public:
+  explicit TGameGrid(std::shared_ptr<TBoard> board = std::make_shared<TBoard>()) : board_(std::move(board)) {}
+  // The board this grid plays: its cells, gems and seams.
+  TBoard& Board() const { return *board_; }
+
   int sx = 0, sy = 0;
   int w = 0, h = 0;
   int cx = -1, cy = -1;
@@ -88,7 +92,7 @@ class TGameGrid {
   // Refills that FillUntilMove tries before it gives up on a board that can never hold a move.
   static constexpr int MaxFills = 1000;
 
-  static std::shared_ptr<TGameGrid> Create();
+  static std::shared_ptr<TGameGrid> Create(std::shared_ptr<TBoard> board = std::make_shared<TBoard>());
   void Init();
   void SetSounds();
   // Takes the cursor and highlight pictures from the image bank (none when it lacks them).
@@ -201,6 +205,7 @@ class TGameGrid {
   void BonusRoll(int x, int y);
 
  private:
+  std::shared_ptr<TBoard> board_;
   void ApplyLevel(const TLevelFile& file);
   bool Selected(int x, int y) const { return Mode == 1 && cx == x && cy == y; }
 };

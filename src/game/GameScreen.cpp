@@ -216,10 +216,6 @@ void TGameScreen::CoreStart() {
   TScreen::CoreStart();
   Game->IgnoreEscapeKey = 1;
   ResetStops();
-  SetBoardHost(host_);
-  SetBoardEffects(Particles);
-  SetBoardSound(Sounds);
-  SetBoardClock(std::make_shared<TGameTimerClock>());
   if (TOverlay* menu = GameMenu()) {
     // The button that took the player away must not still glow, or answer, on the way back.
     if (menu->Menu) menu->Menu->ClearStates();
@@ -227,7 +223,7 @@ void TGameScreen::CoreStart() {
     if (menu->Active && !Screens().Fading()) Screens().GameFade->Init(float(StandardFadeLength), 0);
   }
   // The detail setting may have changed in the options meanwhile.
-  if (Gems) Gems->SetShadow();
+  if (Board().Gems) Board().Gems->SetShadow();
   Clock().FixedRateLogic.Init();
 }
 
@@ -255,10 +251,6 @@ void TGameScreen::Kill() {
   }
   if (TLevelCompleteScreen* panel = LevelCompletePanel()) panel->Kill();
   if (TOverlay* menu = GameMenu()) menu->Kill();
-  SetBoardHost(nullptr);
-  SetBoardEffects(nullptr);
-  SetBoardSound(nullptr);
-  SetBoardClock(nullptr);
   Go.reset();
   WellDone.reset();
   SoundLevelStart.reset();
@@ -284,7 +276,7 @@ void TGameScreen::LevelStart() {
   Grid->DiagonalMoves = 0;
   Grid->DiagonalGauge = 0;
   Grid->BonusPower = 1;
-  Gems->SortAll();
+  Board().Gems->SortAll();
   ClearParticles();
   IntroAnim->Start();
   Clock().FixedRateLogic.Init();
@@ -294,11 +286,12 @@ void TGameScreen::LevelStart() {
 }
 
 void TGameScreen::LevelLoad() {
-  Grid = TGameGrid::Create();
+  Grid = TGameGrid::Create(std::make_shared<TBoard>(
+      TBoardSeams{std::make_shared<TGameTimerClock>(), Particles, Sounds, host_}));
   // A missing or unreadable level file is fatal, with the file named.
   LevelPack = CurrentPack();
   const std::string path = DataPaths().DataPrefix + TGameGrid::LevelPath(LevelPack, CurrentLevel());
-  if (!Grid->LoadFile(path)) BoardHost().FatalError(("Error loading file " + path).c_str());
+  if (!Grid->LoadFile(path)) Board().Host().FatalError(("Error loading file " + path).c_str());
   Player->Target = Grid->Gold;
 }
 
@@ -320,8 +313,6 @@ void TGameScreen::KillGameObjects() {
     Grid->Clear();
   }
   Grid.reset();
-  if (Gems) Gems->Items.clear();
-  Gems.reset();
 }
 
 void TGameScreen::ClearCounters() {
@@ -389,7 +380,7 @@ void TGameScreen::Logic() {
       return;
     }
     if (Menu->Clicked("Hint")) {
-      if (!Grid->HintStart()) BoardSound().Play(Grid->InvalidSound);
+      if (!Grid->HintStart()) Board().Sound().Play(Grid->InvalidSound);
       return;
     }
     if (Player->Manage() == -1) return;

@@ -35,19 +35,19 @@ void TGem::InitArrays() {
 void TGem::InitIdleAnims() {
   if (IdleLengths[8] == 0) InitArrays();
   for (int t = 8; t < TypeCount; ++t) {
-    IdleTicks[t] = BoardClock().AnimLength(float(IdleLengths[t]));
+    IdleTicks[t] = Board().Clock().AnimLength(float(IdleLengths[t]));
     IdleCounters[t] = IdleTicks[t] - 1;
   }
 }
 
 void TGem::ApplyShadow() {
-  if (BoardEffects().GemShadows())
+  if (Board().Effects().GemShadows())
     SetShadow(1, 1.5f, 1.5f, 0.5f);
   else
     Shadow = 0;
 }
 
-int TGem::CalcAnimCycle() { return int(BoardClock().AnimLength(2000)); }
+int TGem::CalcAnimCycle() { return int(Board().Clock().AnimLength(2000)); }
 
 TGemRef TGem::Make(int x, int y, int type, int falling) {
   auto g = MakeRecycled<TGem>();
@@ -57,12 +57,12 @@ TGemRef TGem::Make(int x, int y, int type, int falling) {
   g->ApplyShadow();
   if (falling) g->dy = 0.04f;
   g->CalcCoords(x, y);
-  g->ExplosionLength = BoardClock().AnimLength(300);
+  g->ExplosionLength = Board().Clock().AnimLength(300);
   AnimCycle = CalcAnimCycle();
   return g;
 }
 
-int TGem::Random() { return GemTypes[Rand(0, GemTypeCount - 1)]; }
+int TGem::Random() { return Board().GemTypes[Rand(0, GemTypeCount - 1)]; }
 
 void TGem::CalcCoords(int cx, int cy) {
   gx = cx;
@@ -76,9 +76,9 @@ void TGem::Explode(int full) {
   ExplosionCounter = ExplosionLength;
   int power = Grid ? std::max(1, Grid->BonusPower) : 1;
   if (full)
-    BoardEffects().GemBurst(MidX(), MidY(), 15 / power, 4 / power);
+    Board().Effects().GemBurst(MidX(), MidY(), 15 / power, 4 / power);
   else
-    BoardEffects().GemBurst(MidX(), MidY(), 4, 2);
+    Board().Effects().GemBurst(MidX(), MidY(), 4, 2);
   MakeMunchkinParticle();
   GemType = -1;
 }
@@ -87,7 +87,7 @@ int TGem::Destroy() {
   if (locked) {
     ExplosionCounter = ExplosionLength;
     int power = Grid ? std::max(1, Grid->BonusPower) : 1;
-    BoardEffects().FlamePuffs(MidX(), MidY(), 4 / power);
+    Board().Effects().FlamePuffs(MidX(), MidY(), 4 / power);
     if (Munchkin && Grid) Grid->ScoreSpriteCreate(gx, gy, 0, 1);
     MakeMunchkinParticle();
     Unlock();
@@ -101,7 +101,7 @@ int TGem::Destroy() {
 
 void TGem::Unlock() {
   int power = Grid ? std::max(1, Grid->BonusPower) : 1;
-  BoardEffects().UnlockSplinters(MidX(), MidY(), 25 / power, 15 / power);
+  Board().Effects().UnlockSplinters(MidX(), MidY(), 25 / power, 15 / power);
   locked = 0;
   if (Grid) Grid->Locked -= 1;
 }
@@ -114,9 +114,9 @@ void TGem::CreateMunchkin() {
 void TGem::MakeMunchkinParticle() {
   if (!Munchkin) return;
   if (Grid) Grid->MunchkinPlaying = 1;
-  BoardHost().MunchkinFreed();
+  Board().Host().MunchkinFreed();
   int power = Grid ? std::max(1, Grid->BonusPower) : 1;
-  BoardEffects().CreatureFreed(MidX(), MidY(), BoardHost().OutroRunning() ? 0 : 30 / power);
+  Board().Effects().CreatureFreed(MidX(), MidY(), Board().Host().OutroRunning() ? 0 : 30 / power);
 }
 
 void TGem::Manage() {

@@ -36,7 +36,7 @@ int TGemList::Manage() {
       while (TGem::IdleCounters[t] >= TGem::IdleTicks[t]) TGem::IdleCounters[t] -= TGem::IdleTicks[t];
   }
   TGameGrid* grid = Grid.get();
-  const int outro = BoardHost().OutroRunning();
+  const int outro = Board().Host().OutroRunning();
   int result = 0;
   for (auto it = Items.begin(); it != Items.end();) {
     TGem& g = **it;
@@ -99,7 +99,7 @@ void TGemList::SpreadAll() {
   if (!Grid) return;
   const float centreX = float(Grid->sx) + float(Grid->levelwidth - 1) * float(CellSize) / 2.0f;
   const float centreY = float(Grid->sy) + float(Grid->levelheight - 1) * float(CellSize) / 2.0f;
-  const float spin = BoardClock().AnimLength(3000);
+  const float spin = Board().Clock().AnimLength(3000);
   for (auto it = Items.begin(); it != Items.end();) {
     TGem& g = **it;
     const float ex = g.x - centreX, ey = g.y - centreY;

@@ -39,8 +39,8 @@ void TGameGrid::UseBonus(int x, int y, int type) {
     const int n = BonusArea(x, y, power, cells);
     for (int i = 0; i < n; ++i) locked |= DestroySquare(cells[i][0], cells[i][1]);
     PlayMunchkinSound();
-    BoardSound().Play(ExplodeSound);
-    if (locked) BoardSound().Play(UnlockSound);
+    Board().Sound().Play(ExplodeSound);
+    if (locked) Board().Sound().Play(UnlockSound);
     EmptyGauge();
   } else if (type == 9 || type == 10) {
     MunchkinPlaying = 0;
@@ -51,17 +51,17 @@ void TGameGrid::UseBonus(int x, int y, int type) {
     for (int line = std::max(0, at - (power - 1)); line <= std::min(last, at + (power - 1)); ++line) {
       for (int i = 0; i < span; ++i) locked |= row ? DestroySquare(i, line) : DestroySquare(line, i);
       if (row)
-        BoardEffects().CrackerFlyers(CentreOf(x), MiddleOf(line), 1);
+        Board().Effects().CrackerFlyers(CentreOf(x), MiddleOf(line), 1);
       else
-        BoardEffects().CrackerFlyers(CentreOf(line), MiddleOf(y), 0);
+        Board().Effects().CrackerFlyers(CentreOf(line), MiddleOf(y), 0);
     }
     PlayMunchkinSound();
     if (row) {
-      BoardSound().Play(HornSound);
-      if (locked) BoardSound().Play(UnlockSound);
+      Board().Sound().Play(HornSound);
+      if (locked) Board().Sound().Play(UnlockSound);
     } else {
-      if (locked) BoardSound().Play(UnlockSound);
-      BoardSound().Play(TornadoSound);
+      if (locked) Board().Sound().Play(UnlockSound);
+      Board().Sound().Play(TornadoSound);
     }
     EmptyGauge();
   } else if (type == 12) {
@@ -73,14 +73,14 @@ void TGameGrid::UseBonus(int x, int y, int type) {
       removed |= RemoveGold(cells[i][0], cells[i][1]);
     }
     DestroySquare(x, y);
-    BoardEffects().IceSparks(CentreOf(x), MiddleOf(y), 20);
-    BoardSound().Play(PaintpotSound);
-    if (removed) BoardSound().Play(MatchSound, MatchPitch);
+    Board().Effects().IceSparks(CentreOf(x), MiddleOf(y), 20);
+    Board().Sound().Play(PaintpotSound);
+    if (removed) Board().Sound().Play(MatchSound, MatchPitch);
     EmptyGauge();
   } else {
     return;
   }
-  BoardHost().ResetHintShowCounter();
+  Board().Host().ResetHintShowCounter();
 }
 
 int TGameGrid::UseTarget(int x, int y, int type) {
@@ -123,17 +123,17 @@ int TGameGrid::UseTarget(int x, int y, int type) {
       locked |= DestroySquare(cells[i][0], cells[i][1]);
     }
     if (counted) {
-      BoardSound().Play(StarSound);
-      if (locked) BoardSound().Play(UnlockSound);
+      Board().Sound().Play(StarSound);
+      if (locked) Board().Sound().Play(UnlockSound);
       PlayMunchkinSound();
-      BoardSound().Play(MatchNoBrickSound, MatchPitch);
+      Board().Sound().Play(MatchNoBrickSound, MatchPitch);
       EmptyGauge();
     } else {
-      BoardSound().Play(InvalidSound);
+      Board().Sound().Play(InvalidSound);
     }
   } else if (type == 13) {
     if (TGem* g = gemAt(x, y); g && g->locked) {
-      BoardSound().Play(LockedSound);
+      Board().Sound().Play(LockedSound);
       return 0;
     }
     int removed = 0;
@@ -144,11 +144,11 @@ int TGameGrid::UseTarget(int x, int y, int type) {
       removed |= RemoveGold(cells[i][0], cells[i][1]);
     }
     if (removed) {
-      BoardSound().Play(BrushSound);
-      BoardSound().Play(MatchSound, MatchPitch);
+      Board().Sound().Play(BrushSound);
+      Board().Sound().Play(MatchSound, MatchPitch);
       EmptyGauge();
     } else {
-      BoardSound().Play(BrushInvalidSound);
+      Board().Sound().Play(BrushInvalidSound);
     }
   } else if (type == 14) {
     int unlocked = 0;
@@ -160,10 +160,10 @@ int TGameGrid::UseTarget(int x, int y, int type) {
       unlocked = 1;
     }
     if (unlocked) {
-      BoardSound().Play(UnlockSound);
+      Board().Sound().Play(UnlockSound);
       EmptyGauge();
     } else {
-      BoardSound().Play(InvalidSound);
+      Board().Sound().Play(InvalidSound);
     }
   } else {
     return 0;
@@ -171,9 +171,9 @@ int TGameGrid::UseTarget(int x, int y, int type) {
 
   // The piece is used up whatever it did.
   DestroySquare(cx, cy);
-  if (type == 11) BoardEffects().Fireballs(CentreOf(x), MiddleOf(y), 60);
-  if (type == 14) BoardEffects().Fireballs(CentreOf(x), MiddleOf(y), 30);
+  if (type == 11) Board().Effects().Fireballs(CentreOf(x), MiddleOf(y), 60);
+  if (type == 14) Board().Effects().Fireballs(CentreOf(x), MiddleOf(y), 30);
   RestorePointer();
-  BoardHost().ResetHintShowCounter();
+  Board().Host().ResetHintShowCounter();
   return 1;
 }

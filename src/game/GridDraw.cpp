@@ -131,7 +131,7 @@ void TGem::DrawGem() {
     if (ExplosionShow && RingImage && RingImage->image) {
       const float elapsed = ExplosionLength > 0 ? (ExplosionLength - ExplosionCounter) / ExplosionLength : 1.0f;
       const float scale = std::min(1.0f, 0.2f + elapsed);
-      const float last = BoardClock().AnimLength(100);
+      const float last = Board().Clock().AnimLength(100);
       SetAlpha(ExplosionCounter < last && last > 0 ? ExplosionCounter / last : 1.0f);
       SetScale(scale, scale);
       DrawImage(RingImage->image, MidX(), MidY());
@@ -195,7 +195,7 @@ void TGameGrid::Draw() {
     for (int y = 0; y < levelheight; ++y)
       if (TCell* c = CellAt(x, y)) c->Draw();
 
-  TBoardHost& host = BoardHost();
+  TBoardHost& host = Board().Host();
   if (mx != -1 && my != -1 && NoMore == 0 && !host.OutroRunning() && !host.LevelCompleteShowing()) {
     TCell* c = PlayableAt(mx, my);
     if (c && !(c->Gem && c->Gem->locked)) {
@@ -207,7 +207,7 @@ void TGameGrid::Draw() {
   }
 
   SetAlpha(1);
-  if (Gems) Gems->Draw();
+  if (Board().Gems) Board().Gems->Draw();
 
   if (Mode == 1) {
     DrawPicture(CursorImage, float(GridX(cx)), float(GridY(cy)));

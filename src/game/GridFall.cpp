@@ -20,41 +20,41 @@ constexpr float FallPause = 6;  // steps between gems starting to fall
 
 void TGameGrid::TopRowYCalc() {
   for (int x = 0; x < MaxColumns; ++x) {
-    TopCount[x] = 0;
-    for (int k = 0; k < MaxEntries; ++k) TopRows[x][k] = 0;
+    Board().TopCount[x] = 0;
+    for (int k = 0; k < MaxEntries; ++k) Board().TopRows[x][k] = 0;
   }
   for (int x = 0; x < levelwidth; ++x) {
     for (int y = 0; y < levelheight; ++y) {
       bool above = y > 0 && PlayableAt(x, y - 1);
       // Entries past the table's six are left without a feed rather than written out of bounds.
-      if (PlayableAt(x, y) && !above && TopCount[x] < MaxEntries) TopRows[x][TopCount[x]++] = y;
+      if (PlayableAt(x, y) && !above && Board().TopCount[x] < MaxEntries) Board().TopRows[x][Board().TopCount[x]++] = y;
     }
-    if (TopCount[x] == 0) TopRows[x][0] = -1;
+    if (Board().TopCount[x] == 0) Board().TopRows[x][0] = -1;
   }
 }
 
 void TGameGrid::TopRowClear() {
   for (int x = 0; x < MaxColumns; ++x)
-    for (int k = 0; k < MaxEntries; ++k) TopRows[x][k] = DropPending[x][k] = 0;
+    for (int k = 0; k < MaxEntries; ++k) Board().TopRows[x][k] = Board().DropPending[x][k] = 0;
 }
 
 void TGameGrid::CheckTopRow() {
-  if (!MakeNewGems || NoMore || !Gems) return;
+  if (!MakeNewGems || NoMore || !Board().Gems) return;
   for (int x = 0; x < levelwidth; ++x)
-    for (int k = 0; k < TopCount[x]; ++k) {
-      TCell* c = PlayableAt(x, TopRows[x][k]);
-      if (!c || c->Gem || DropPending[x][k] != 0) continue;
-      TGemRef gem = TGem::Make(x, TopRows[x][k], TGem::Random(), 1);
+    for (int k = 0; k < Board().TopCount[x]; ++k) {
+      TCell* c = PlayableAt(x, Board().TopRows[x][k]);
+      if (!c || c->Gem || Board().DropPending[x][k] != 0) continue;
+      TGemRef gem = TGem::Make(x, Board().TopRows[x][k], TGem::Random(), 1);
       gem->SetDropInY();
       if (float(Rand(1, 10000)) < 1000.0f * Delta) gem->CreateMunchkin();
-      Gems->InsertGem(gem);
-      DropPending[x][k] += 1;
+      Board().Gems->InsertGem(gem);
+      Board().DropPending[x][k] += 1;
     }
 }
 
 int TGameGrid::DropGems() {
-  TBoardHost& host = BoardHost();
-  if (DropGemsFlag == 0 || NoMoreCounter > 0 || host.OutroRunning() || !Gems) return 0;
+  TBoardHost& host = Board().Host();
+  if (DropGemsFlag == 0 || NoMoreCounter > 0 || host.OutroRunning() || !Board().Gems) return 0;
   const float delta = Delta;
   CheckTopRow();
   bool busy = false;
@@ -81,7 +81,7 @@ int TGameGrid::DropGems() {
   if (FallCounter > 0) FallCounter -= delta;
 
   bool anyFalling = false, landed = false;
-  auto& items = Gems->Items;
+  auto& items = Board().Gems->Items;
   for (auto it = items.begin(); it != items.end();) {
     TGem& g = **it;
     if (!(g.dy > 0) || g.Swapping) {
@@ -107,11 +107,11 @@ int TGameGrid::DropGems() {
     g.gx = ColumnAt(g.x);
     g.gy = RowAt(g.y);
     const int col = g.gx;
-    if (col >= 0 && col < MaxColumns && TopCount[col] > 0 && g.gy >= TopRows[col][0]) {
+    if (col >= 0 && col < MaxColumns && Board().TopCount[col] > 0 && g.gy >= Board().TopRows[col][0]) {
       if (g.gy > oldRow)
-        for (int k = TopCount[col] - 1; k >= 0; --k)
-          if (oldRow < TopRows[col][k] && TopRows[col][k] <= g.gy) {
-            DropPending[col][k] -= 1;
+        for (int k = Board().TopCount[col] - 1; k >= 0; --k)
+          if (oldRow < Board().TopRows[col][k] && Board().TopRows[col][k] <= g.gy) {
+            Board().DropPending[col][k] -= 1;
             break;
           }
       bool lands = g.gy >= levelheight - 1;
@@ -127,8 +127,8 @@ int TGameGrid::DropGems() {
           // The gem was stopped above its entry (the entry was filled by a move
           // meanwhile): it has nowhere to rest, so it leaves the board and its
           // entry may be fed again.
-          for (int k = 0; k < TopCount[col]; ++k)
-            if (TopRows[col][k] == g.gy + 1 && DropPending[col][k] > 0) DropPending[col][k] -= 1;
+          for (int k = 0; k < Board().TopCount[col]; ++k)
+            if (Board().TopRows[col][k] == g.gy + 1 && Board().DropPending[col][k] > 0) Board().DropPending[col][k] -= 1;
           it = items.erase(it);
           continue;
         }
@@ -139,9 +139,9 @@ int TGameGrid::DropGems() {
     ++it;
   }
 
-  if (anyFalling) Gems->SortAll();
+  if (anyFalling) Board().Gems->SortAll();
   if (landed) {
-    BoardSound().PlayLand(LandSound);
+    Board().Sound().PlayLand(LandSound);
     host.KillsAdd(DoMatches(0, 0));
   }
   if (BlockInput != 1) BlockInput = busy ? 1 : 0;

@@ -12,10 +12,10 @@
 #include "game/GemList.h"
 
 int TGameGrid::HintStart() {
-  TBoardHost& host = BoardHost();
+  TBoardHost& host = Board().Host();
   if (HintCounter > 0 || NoMoreCounter > 0 || host.OutroRunning() || BlockInput != 0 || SwapCounter > 0) return 0;
   host.HintShown();
-  BoardSound().Play(HintSound);
+  Board().Sound().Play(HintSound);
   HintCounter = HintLength;
   // A search past the last move wraps HintCurrent to 1, so the second finds the first move.
   if (NoMoreMoves(HintCurrent) == 1) NoMoreMoves(HintCurrent);
@@ -42,14 +42,14 @@ void TGameGrid::StartNoMoreMoves() {
   RestorePointer();
   NoMore = 1;
   HintEnd();
-  NoMoreCounter = BoardClock().AnimLength(4000);
+  NoMoreCounter = Board().Clock().AnimLength(4000);
   BlockInput = 1;
   JiggleDirection = 1;
-  BoardSound().PlayAlarm(SoundNoMore);
+  Board().Sound().PlayAlarm(SoundNoMore);
 }
 
 void TGameGrid::ManageNoMoreMoves() {
-  TBoardHost& host = BoardHost();
+  TBoardHost& host = Board().Host();
   if (host.OutroRunning()) return;
   if (NoMoreCounter == 0) {
     if (BlockInput == 0 && SwapCounter <= 0) {
@@ -58,7 +58,7 @@ void TGameGrid::ManageNoMoreMoves() {
     }
     return;
   }
-  const float whole = BoardClock().AnimLength(4000), second = BoardClock().AnimLength(1000), flying = BoardClock().AnimLength(3000);
+  const float whole = Board().Clock().AnimLength(4000), second = Board().Clock().AnimLength(1000), flying = Board().Clock().AnimLength(3000);
   if (NoMoreCounter > flying) {
     const float v = second > 0 ? std::clamp(1.0f - (whole - NoMoreCounter) / second, 0.0f, 1.0f) : 0.0f;
     host.NoMovesMusic(v);
@@ -75,13 +75,13 @@ void TGameGrid::ManageNoMoreMoves() {
     }
   } else {
     if (Exploded == 0) {
-      BoardSound().PlayScatter(SoundExplode);
+      Board().Sound().PlayScatter(SoundExplode);
       Exploded = 1;
       JiggleOffset = 0;
       JiggleDirection = 0;
-      if (Gems) Gems->SpreadAll();
+      if (Board().Gems) Board().Gems->SpreadAll();
     }
-    if (Gems) Gems->MoveAll();
+    if (Board().Gems) Board().Gems->MoveAll();
   }
   if (NoMoreCounter <= 0) {
     NoMoreCounter = 0;
@@ -92,7 +92,7 @@ void TGameGrid::ManageNoMoreMoves() {
 }
 
 int TGameGrid::LevelEndStart() {
-  if (!BoardHost().NextLevel()) return 0;
+  if (!Board().Host().NextLevel()) return 0;
   if (SwapCounter > 0) {
     // A slide still under way ends with both gems where they started.
     for (TGemRef* g : {&SwapSource, &SwapDest})
@@ -110,9 +110,9 @@ int TGameGrid::LevelEndStart() {
   CursorClear();
   HintEnd();
   BlockInput = 1;
-  if (Gems) {
-    Gems->ExplodeMunchkins();
-    Gems->ExplodeAll(1);
+  if (Board().Gems) {
+    Board().Gems->ExplodeMunchkins();
+    Board().Gems->ExplodeAll(1);
   }
   return 1;
 }

@@ -28,9 +28,9 @@ constexpr int CarriedOffset = -25;
 }  // namespace
 
 int TGameGrid::CheckMouse() {
-  TBoardHost& host = BoardHost();
+  TBoardHost& host = Board().Host();
   if (SwapCounter > 0 || host.OutroRunning() || NoMoreCounter > 0) return 0;
-  TMousePointer* mouse = BoardHost().Pointer();
+  TMousePointer* mouse = Board().Host().Pointer();
   if (!mouse) return 0;
   // A press counts even when its release came within the same update (a quick
   // click or a tap), so the pointer's press count is read as well as the buttons.
@@ -81,11 +81,11 @@ int TGameGrid::CheckMouse() {
     TCell* cell = PlayableAt(mx, my);
     TGem* gem = cell && cell->Gem ? cell->Gem.get() : nullptr;
     if (!gem || gem->GemType == -1) {
-      if (cell) BoardSound().Play(InvalidSound);
+      if (cell) Board().Sound().Play(InvalidSound);
       return 1;
     }
     if (gem->locked) {
-      BoardSound().Play(LockedSound);
+      Board().Sound().Play(LockedSound);
       return 1;
     }
     if (gem->GemType == 15) {
@@ -98,14 +98,14 @@ int TGameGrid::CheckMouse() {
       return 1;
     }
     CursorSet(mx, my);
-    BoardSound().Play(ClickSound);
+    Board().Sound().Play(ClickSound);
     if (Targeting(type)) SetBonusPointer(type, 0);
     return 1;
   }
 
   if (mx == cx && my == cy) {
     if (fresh) {
-      BoardSound().Play(ClickReverseSound);
+      Board().Sound().Play(ClickReverseSound);
       CursorClear();
       RestorePointer();
       Mode = 0;
@@ -121,7 +121,7 @@ int TGameGrid::CheckMouse() {
   TCell* target = CellAt(mx, my);
   if (target && target->Gem) {
     if (target->Gem->locked) {
-      BoardSound().Play(LockedSound);
+      Board().Sound().Play(LockedSound);
       CursorClear();
       Mode = 0;
       return 1;
@@ -133,7 +133,7 @@ int TGameGrid::CheckMouse() {
 }
 
 int TGameGrid::CheckDrag() {
-  TMousePointer* mouse = BoardHost().Pointer();
+  TMousePointer* mouse = Board().Host().Pointer();
   const int vx = mouse ? mouse->x - selectedX : 0;
   const int vy = mouse ? mouse->y - selectedY : 0;
   int tx = cx, ty = cy;
@@ -159,14 +159,14 @@ void TGameGrid::CursorClear() {
 void TGameGrid::CursorSet(int x, int y) {
   cx = x;
   cy = y;
-  TMousePointer* mouse = BoardHost().Pointer();
+  TMousePointer* mouse = Board().Host().Pointer();
   selectedX = mouse ? mouse->x : -1;
   selectedY = mouse ? mouse->y : -1;
   Mode = 1;
 }
 
 void TGameGrid::ClearBonus() {
-  BoardSound().Play(ClickReverseSound);
+  Board().Sound().Play(ClickReverseSound);
   CursorClear();
   RestorePointer();
   Mode = 0;
@@ -181,7 +181,7 @@ int TGameGrid::RandomBonusType() const {
 }
 
 void TGameGrid::SetBonusPointer(int type, int resume) {
-  if (TMousePointer* mouse = BoardHost().Pointer()) {
+  if (TMousePointer* mouse = Board().Host().Pointer()) {
     if (auto small = BankImage("pointersmall")) mouse->Image = small->image;
     mouse->CalcSize();
     // The gem strip has only the seven ordinary gems; a bonus piece shows the
@@ -215,7 +215,7 @@ void TGameGrid::SetBonusPointer(int type, int resume) {
 
 void TGameGrid::InitPointerAnim() {
   const int t = PointerGemType;
-  const float length = t >= 0 && t < TGem::TypeCount ? BoardClock().AnimLength(float(TGem::PointerAnimLengths[t])) : 0;
+  const float length = t >= 0 && t < TGem::TypeCount ? Board().Clock().AnimLength(float(TGem::PointerAnimLengths[t])) : 0;
   PointerAnimCounter = length;
   PointerAnimLength = int(length);
 }
@@ -239,14 +239,14 @@ void TGameGrid::SetPointerFrame() {
   const int frames = std::max(1, TGem::ActivateFrames[t]);
   int reached = PointerAnimLength > 0 ? int(PointerAnimCounter / float(PointerAnimLength) * float(frames)) : 0;
   reached = std::clamp(reached, 0, frames - 1);
-  TMousePointer* mouse = BoardHost().Pointer();
+  TMousePointer* mouse = Board().Host().Pointer();
   if (!mouse) return;
   if (auto picture = TGem::ActivateImages[t]) mouse->Image2 = picture->image;
   mouse->Image2Frame = frames - 1 - reached;
 }
 
 void TGameGrid::RestorePointer() {
-  if (TMousePointer* mouse = BoardHost().Pointer()) {
+  if (TMousePointer* mouse = Board().Host().Pointer()) {
     if (auto arrow = BankImage("pointer")) mouse->Image = arrow->image;
     mouse->CalcSize();
     mouse->Image2.reset();

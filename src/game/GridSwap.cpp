@@ -31,7 +31,7 @@ void TGameGrid::StartSwap() {
   src->Gem->dy = float(dy - cy) * factor;
   src->Gem->Swapping = 1;
   SwapSource = src->Gem;
-  BoardSound().Play(SwapSound);
+  Board().Sound().Play(SwapSound);
   SwapCounter = SwapTime;
 }
 
@@ -65,7 +65,7 @@ void TGameGrid::SwapGems() {
     SwapSource.reset();
     SwapDest.reset();
     CursorClear();
-    BoardHost().KillsAdd(DoMatches(0, 0));
+    Board().Host().KillsAdd(DoMatches(0, 0));
     return;
   }
   if (!src || !dst || !SwapSource) {
@@ -111,14 +111,14 @@ void TGameGrid::SwapGems() {
   SwapSource.reset();
   SwapDest.reset();
   CursorClear();
-  if (Gems) Gems->SortAll();
+  if (Board().Gems) Board().Gems->SortAll();
   // The marks of the trial search are redone by the real one.
   ClearMatches();
-  if (NoMoreCounter == 0) BoardHost().KillsAdd(DoMatches(0, 0));
+  if (NoMoreCounter == 0) Board().Host().KillsAdd(DoMatches(0, 0));
 }
 
 void TGameGrid::SwapReverse() {
-  if (NoMoreCounter == 0) BoardSound().Play(FailedSound);
+  if (NoMoreCounter == 0) Board().Sound().Play(FailedSound);
   for (TGem* g : {SwapSource.get(), SwapDest.get()})
     if (g) {
       g->dx = -g->dx;
@@ -203,13 +203,13 @@ int TGameGrid::DoMatches(int countOnly, int includeSwapping) {
     }
 
   if (count > 0) {
-    BoardHost().ResetHintShowCounter();
+    Board().Host().ResetHintShowCounter();
     if (removed) {
-      BoardSound().Play(MatchSound, MatchPitch + Rnd(-0.1f, 0.1f));
-      if (Gold <= 3) BoardHost().FewBricksLeft();
+      Board().Sound().Play(MatchSound, MatchPitch + Rnd(-0.1f, 0.1f));
+      if (Gold <= 3) Board().Host().FewBricksLeft();
     }
-    BoardSound().Play(MatchNoBrickSound, MatchPitch + Rnd(-0.1f, 0.1f));
-    if (unlocked) BoardSound().Play(UnlockSound);
+    Board().Sound().Play(MatchNoBrickSound, MatchPitch + Rnd(-0.1f, 0.1f));
+    if (unlocked) Board().Sound().Play(UnlockSound);
     PlayMunchkinSound();
   }
   return count;
@@ -235,8 +235,8 @@ void TGameGrid::ScoreSpriteCreate(int x, int y, int total, int creature) {
     points += 100;
     picture = "score100";
   }
-  BoardHost().AddScore(points);
-  BoardEffects().ScorePicture(float(GridX(x) + 25), float(GridY(y) + 25 - 15), picture);
+  Board().Host().AddScore(points);
+  Board().Effects().ScorePicture(float(GridX(x) + 25), float(GridY(y) + 25 - 15), picture);
 }
 
 int TGameGrid::RemoveGold(int x, int y) {
@@ -250,7 +250,7 @@ int TGameGrid::RemoveGold(int x, int y) {
   else
     return 0;
   Gold -= 1;
-  BoardEffects().BrickDebris(float(GridX(x) + 25), float(GridY(y) + 25), armour);
+  Board().Effects().BrickDebris(float(GridX(x) + 25), float(GridY(y) + 25), armour);
   if (Gold < 1) TargetMet = 1;
   return 1;
 }
@@ -263,7 +263,7 @@ int TGameGrid::DestroySquare(int x, int y) {
 }
 
 void TGameGrid::PlayMunchkinSound() {
-  if (MunchkinPlaying > 0) BoardSound().Play(MagicSound);
+  if (MunchkinPlaying > 0) Board().Sound().Play(MagicSound);
 }
 
 void TGameGrid::BonusRoll(int x, int y) {
@@ -271,14 +271,14 @@ void TGameGrid::BonusRoll(int x, int y) {
   if (!(float(Rand(1, 1000)) < float(chance) * Delta)) return;
   int list[24];
   int n = 0;
-  for (int i = 0; i < LevelBonusCount && i < 20; ++i) list[n++] = LevelBonuses[i];
+  for (int i = 0; i < Board().LevelBonusCount && i < 20; ++i) list[n++] = Board().LevelBonuses[i];
   if (Gold <= 3 && (Locked == 1 || Locked == 2)) list[n++] = 14, list[n++] = 14;
-  const int level = BoardHost().CurrentLevel();
+  const int level = Board().Host().CurrentLevel();
   const bool late = (LevelPack == 0 && level > 4) || (LevelPack == 1 && level > 5);
   if (Gold <= 3 && Locked < Gold && late) list[n++] = 13, list[n++] = 13;
   if (n == 0) return;
   int type = list[Rand(0, n - 1)];
-  if (type == 14 && LevelBonusCount > 1 && !AnyLockedGem()) {
+  if (type == 14 && Board().LevelBonusCount > 1 && !AnyLockedGem()) {
     // Re-pick only when the list offers something else, or the draw would never end.
     bool other = false;
     for (int i = 0; i < n; ++i) other = other || list[i] != 14;
@@ -287,6 +287,6 @@ void TGameGrid::BonusRoll(int x, int y) {
   TCell* c = CellAt(x, y);
   if (!c) return;
   TGemRef gem = TGem::Make(x, y, type, 0);
-  if (Gems) Gems->InsertGem(gem);
+  if (Board().Gems) Board().Gems->InsertGem(gem);
   c->Gem = gem;
 }

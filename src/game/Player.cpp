@@ -75,14 +75,14 @@ int TPlayer::Manage() {
     result = DeathEnd();
     if (result == -1) return -1;
   }
-  if (!BoardHost().OutroRunning() && Grid && Grid->TargetMet == 0) TimeTaken += Delta;
+  if (!Board().Host().OutroRunning() && Grid && Grid->TargetMet == 0) TimeTaken += Delta;
   return result;
 }
 
 void TPlayer::Die() {
   Alive = 0;
   NoChecks = 1;
-  DeathAnimLength = int(std::trunc(BoardClock().AnimLength(5000)));
+  DeathAnimLength = int(std::trunc(Board().Clock().AnimLength(5000)));
   DeathCounter = float(DeathAnimLength);
   // The profile keeps the totals of the last won level: the level only starts
   // again, so zeroing them here would lose the player's score to any save made

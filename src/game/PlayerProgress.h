@@ -12,7 +12,7 @@
 class TProfile;
 
 // Per pack slot: the level to play next and the highest level that may be chosen.
-// The pack being played is the board's LevelPack.
+// The pack being played is LevelPack (game/Board.h).
 struct TPackProgress {
   std::array<int32_t, TProfileGameData::Slots> Level{};
   std::array<int32_t, TProfileGameData::Slots> Unlocked{};

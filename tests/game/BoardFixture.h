@@ -56,24 +56,24 @@ class BoardTest : public ::testing::Test {
  protected:
   std::shared_ptr<RecordingHost> host = std::make_shared<RecordingHost>();
   std::shared_ptr<RecordingSounds> sounds = std::make_shared<RecordingSounds>();
+  TBoardSeams seams{nullptr, nullptr, sounds, host};
 
   void SetUp() override {
-    SetBoardClock(nullptr);
     Delta = 1.0f;  // every step a whole tick
-    SetBoardHost(host);
-    SetBoardSound(sounds);
     LevelPack = 0;
     SeedRnd(1);
-    Grid = TGameGrid::Create();
+    NewGrid();
   }
   void TearDown() override {
-    SetBoardHost(nullptr);
-    SetBoardClock(nullptr);
-    SetBoardSound(nullptr);
-    SetBoardEffects(nullptr);
     if (Grid) Grid->Clear();
     Grid.reset();
-    Gems.reset();
+  }
+
+  // A fresh grid on a board with the fixture's seams.
+  void NewGrid() { Grid = TGameGrid::Create(std::make_shared<TBoard>(seams)); }
+  void UseEffects(std::shared_ptr<TBoardEffects> effects) {
+    seams.Effects = std::move(effects);
+    NewGrid();
   }
 
   static void Level(const std::string& text) { Grid->LoadText(text); }
@@ -91,7 +91,7 @@ class BoardTest : public ::testing::Test {
   // Puts gems on the board by rows: '1'-'7' ordinary, 'a'-'h' bonus 8-15,
   // '-' empty, '#' hole (nothing placed). Cells marked locked by the level get locked gems.
   static void Place(const std::vector<std::string>& rows) {
-    Gems = std::make_shared<TGemList>();
+    Board().Gems = std::make_shared<TGemList>();
     for (int y = 0; y < int(rows.size()); ++y)
       for (int x = 0; x < int(rows[y].size()); ++x) {
         char ch = rows[y][x];
@@ -104,10 +104,10 @@ class BoardTest : public ::testing::Test {
         if (!type) continue;
         TGemRef g = TGem::Make(x, y, type, 0);
         g->locked = c->gemlocked;
-        Gems->Append(g);
+        Board().Gems->Append(g);
         c->Gem = g;
       }
-    Gems->SortAll();
+    Board().Gems->SortAll();
   }
 
   static int TypeAt(int x, int y) {
@@ -124,7 +124,7 @@ class BoardTest : public ::testing::Test {
     for (int i = 1; i <= limit; ++i) {
       Grid->Manage();
       bool moving = false;
-      for (auto& g : Gems->Items) moving = moving || g->dy != 0 || g->ExplosionCounter > 0;
+      for (auto& g : Board().Gems->Items) moving = moving || g->dy != 0 || g->ExplosionCounter > 0;
       if (!moving && Grid->BlockInput == 0 && Grid->SwapCounter <= 0) return i;
     }
     return -1;

@@ -13,7 +13,7 @@ TEST_F(BoardPlayTest, AMatchLeavesScorePicturesDebrisAndScaledSprays) {
                            "snowflakelarge", "fireball"})
     Picture(name, 16, 16);
   auto fx = std::make_shared<TBoardParticles>();
-  SetBoardEffects(fx);
+  UseEffects(fx);
   Level(Plain(3, 2, "3"));
   Grid->MakeNewGems = 0;
   Place({"111", "232"});
@@ -37,7 +37,6 @@ TEST_F(BoardPlayTest, AMatchLeavesScorePicturesDebrisAndScaledSprays) {
   const float y0 = fx->ScoreParticles.Snapshot()[0]->y;
   fx->Manage();
   EXPECT_LT(fx->ScoreParticles.Snapshot()[0]->y, y0);
-  SetBoardEffects(nullptr);
 }
 
 // The settings file keeps any number it is given; a burst made under an absurd detail
@@ -47,7 +46,7 @@ TEST_F(BoardPlayTest, BurstsStayBoundedUnderAbsurdDetailSettings) {
                            "snowflakelarge", "fireball", "iceshard", "golddust", "sparklegold"})
     Picture(name, 16, 16);
   auto fx = std::make_shared<TBoardParticles>();
-  SetBoardEffects(fx);
+  UseEffects(fx);
   Level(Plain(3, 2, "3"));
   Grid->MakeNewGems = 0;
   auto play = [&] {
@@ -70,18 +69,17 @@ TEST_F(BoardPlayTest, BurstsStayBoundedUnderAbsurdDetailSettings) {
     EXPECT_GT(made, atSliderTop) << detail;
     EXPECT_LE(made, atSliderTop * 5 / 2) << detail;
     Place({"232", "323"});
-    EXPECT_EQ(Gems->Items.front()->Shadow, 1) << detail;
+    EXPECT_EQ(Board().Gems->Items.front()->Shadow, 1) << detail;
   }
   Settings().SoundVolume = Settings().MusicVolume = Settings().screenShake = INT32_MIN;
   for (int detail : {INT32_MIN, -1, 0}) {
     Settings().Particles = detail;
     EXPECT_EQ(play(), 0u) << detail;
     Place({"232", "323"});
-    EXPECT_EQ(Gems->Items.front()->Shadow, 0) << detail;
+    EXPECT_EQ(Board().Gems->Items.front()->Shadow, 0) << detail;
   }
   EXPECT_EQ(DetailScaled(INT32_MAX, INT32_MAX), INT32_MAX) << "no overflow at either end";
   EXPECT_EQ(DetailScaled(INT32_MIN, 250), 0);
   EXPECT_FLOAT_EQ(SettingGain(INT32_MAX), 1.0f);
   EXPECT_FLOAT_EQ(SettingGain(INT32_MIN), 0.0f);
-  SetBoardEffects(nullptr);
 }

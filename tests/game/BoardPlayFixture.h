@@ -47,7 +47,8 @@ class BoardPlayTest : public BoardTest {
     for (int t = 1; t <= 7; ++t) Picture("gem" + std::to_string(t) + "anim", 50, 50, 50);
     TakeBoardPictures();
     BoardTest::SetUp();
-    SetBoardClock(std::make_shared<TGameTimerClock>());
+    seams.Clock = std::make_shared<TGameTimerClock>();
+    NewGrid();
   }
   // The screens' pictures and texts from the built data tree at built; the levels
   // (data/levels) and the profiles of folder; a player "Tester"; no music, no fades.

@@ -88,16 +88,16 @@ TEST_F(BoardPlayTest, EveryLevelOfBothPacksLoadsFromItsFile) {
 }
 
 TEST_F(BoardPlayTest, BoardClockFollowsTheGameTimer) {
-  EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 40);
+  EXPECT_FLOAT_EQ(Board().Clock().AnimLength(200), 40);
   Clock().CurrentSpeed = 2.0f;
-  EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 20);
+  EXPECT_FLOAT_EQ(Board().Clock().AnimLength(200), 20);
   // A new grid takes its swap time from the timer as it is now.
-  Grid = TGameGrid::Create();
+  NewGrid();
   EXPECT_FLOAT_EQ(Grid->SwapTime, 20);
   Clock().CurrentSpeed = 1.0f;
   // A game object whose timer was never set up still gives whole 5 ms steps.
   Clock().FixedRateLogic.MS = 0;
-  EXPECT_FLOAT_EQ(BoardClock().AnimLength(200), 40);
+  EXPECT_FLOAT_EQ(Board().Clock().AnimLength(200), 40);
 }
 
 TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndAFinishedPackStartsAgain) {
@@ -150,7 +150,7 @@ TEST_F(BoardPlayTest, ClearedLevelLeadsToTheNextAndAFinishedPackStartsAgain) {
   // The game never moves to the other pack by itself.
   expect(1, 1);
   // No move left starts the same level again once the board's step is over.
-  BoardHost().NoMovesOver();
+  Board().Host().NoMovesOver();
   screen.IntroAnim->Stop();
   screen.Logic();
   expect(1, 1);

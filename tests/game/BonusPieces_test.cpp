@@ -13,7 +13,7 @@ class BonusPieces : public BoardPlayTest {
   }
   static int Bursting() {
     int n = 0;
-    for (auto& g : Gems->Items) n += g->GemType == -1;
+    for (auto& g : Board().Gems->Items) n += g->GemType == -1;
     return n;
   }
 };

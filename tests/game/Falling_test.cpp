@@ -5,9 +5,9 @@
 TEST_F(BoardTest, HoleSplitsAColumnAndEachSegmentIsFedOnItsOwn) {
   // One column, a hole in row 4: rows 0-3 and 5-7 are separate segments.
   Level("0\n0\n1,8\n0,0\n-1\n-1\n-1\n-1\n0\n-1\n-1\n-1\n");
-  ASSERT_EQ(TopCount[0], 2);
-  EXPECT_EQ(TopRows[0][0], 0);
-  EXPECT_EQ(TopRows[0][1], 5);
+  ASSERT_EQ(Board().TopCount[0], 2);
+  EXPECT_EQ(Board().TopRows[0][0], 0);
+  EXPECT_EQ(Board().TopRows[0][1], 5);
   Grid->MakeNewGems = 0;
   Place({"1", "2", "-", "-", "#", "3", "-", "-"});
   TGem* top = CellAt(0, 0)->Gem.get();
@@ -29,9 +29,9 @@ TEST_F(BoardTest, HoleSplitsAColumnAndEachSegmentIsFedOnItsOwn) {
   Grid->DropGems();
   Settle();
   for (int y = 0; y < 8; ++y) EXPECT_EQ(bool(PlayableAt(0, y) && PlayableAt(0, y)->Gem), y != 4) << y;
-  EXPECT_EQ(DropPending[0][0], 0);
-  EXPECT_EQ(DropPending[0][1], 0);
-  EXPECT_EQ(Gems->Count(), 7u);
+  EXPECT_EQ(Board().DropPending[0][0], 0);
+  EXPECT_EQ(Board().DropPending[0][1], 0);
+  EXPECT_EQ(Board().Gems->Count(), 7u);
   EXPECT_EQ(CellAt(0, 7)->Gem.get(), lower);
 }
 
@@ -51,25 +51,25 @@ TEST_F(BoardTest, NewGemsArriveAsAStreamOneBehindAnother) {
   Level(Plain(1, 4));
   Place({"-", "-", "-", "-"});
   Steps(1);
-  EXPECT_EQ(Gems->Count(), 1u);
-  EXPECT_EQ(DropPending[0][0], 1);
+  EXPECT_EQ(Board().Gems->Count(), 1u);
+  EXPECT_EQ(Board().DropPending[0][0], 1);
   float minGap = 1e9f;
   size_t most = 0;
   for (int i = 0; i < 600; ++i) {
     Grid->Manage();
-    most = std::max(most, Gems->Count());
+    most = std::max(most, Board().Gems->Count());
     // Gems of one column never overlap while they fall.
-    for (auto& a : Gems->Items)
-      for (auto& b : Gems->Items)
+    for (auto& a : Board().Gems->Items)
+      for (auto& b : Board().Gems->Items)
         if (a != b && a->y < b->y) minGap = std::min(minGap, b->y - a->y);
   }
   EXPECT_GE(minGap, 48.0f);
-  EXPECT_EQ(Gems->Count(), 4u);
+  EXPECT_EQ(Board().Gems->Count(), 4u);
   for (int y = 0; y < 4; ++y) {
     ASSERT_TRUE(CellAt(0, y)->Gem) << y;
     EXPECT_FLOAT_EQ(CellAt(0, y)->Gem->y, float(GridY(y)));
   }
-  EXPECT_EQ(DropPending[0][0], 0);
+  EXPECT_EQ(Board().DropPending[0][0], 0);
   EXPECT_GT(sounds->lands, 0);
 }
 
@@ -95,7 +95,7 @@ TEST_F(BoardTest, SeededPlayIsRepeatable) {
   // The same seed, level and moves give the same board after every cascade.
   auto play = [&]() {
     SeedRnd(99);
-    Grid = TGameGrid::Create();
+    NewGrid();
     Level(Plain(8, 8, "1"));
     Grid->FillUntilMove();
     for (int move = 0; move < 15; ++move) {

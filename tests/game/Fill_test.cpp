@@ -64,7 +64,7 @@ TEST_F(BoardTest, FillsHaveNoLinesKeepStartPiecesAndHideCreatures) {
     const int w = Grid->levelwidth, h = Grid->levelheight;
     ASSERT_FALSE(HasLine(w, h)) << "seed " << seed << "\n" << BoardPicture();
     int ordinary = 0, creatures = 0;
-    for (auto& g : Gems->Items) {
+    for (auto& g : Board().Gems->Items) {
       ordinary += g->Ordinary();
       creatures += g->Munchkin;
       if (g->Munchkin) {
@@ -89,7 +89,7 @@ TEST_F(BoardTest, FillsHaveNoLinesKeepStartPiecesAndHideCreatures) {
           ASSERT_TRUE(c->Gem);
           if (!c->bonus) {
             bool inPalette = false;
-            for (int i = 0; i < GemTypeCount; ++i) inPalette = inPalette || GemTypes[i] == c->Gem->GemType;
+            for (int i = 0; i < GemTypeCount; ++i) inPalette = inPalette || Board().GemTypes[i] == c->Gem->GemType;
             EXPECT_TRUE(inPalette);
           }
         }
@@ -118,7 +118,7 @@ TEST_F(BoardTest, RefillingAMovelessShapeStopsAfterTheCap) {
   Level(Plain(2, 1));
   EXPECT_EQ(Grid->FillUntilMove(), 0);
   EXPECT_EQ(Grid->NoMoreMoves(0), 1);
-  EXPECT_EQ(Gems->Count(), 2u);
+  EXPECT_EQ(Board().Gems->Count(), 2u);
   // A start bonus piece is always a move, so the first fill stands.
   Level("0\n0\n2,1\n0,0\n8,1\n");
   EXPECT_EQ(Grid->FillUntilMove(), 1);

@@ -157,13 +157,13 @@ TEST_F(GameScreenTest, TheGaugeFillsOneSecondAfterEachFreedCreature) {
   Play(12);
   Step(200);
   ASSERT_FALSE(screen.IntroAnim->Active);
-  BoardHost().MunchkinFreed();
+  Board().Host().MunchkinFreed();
   EXPECT_EQ(screen.Player->MunchkinsFreed, 1);
   Step(199);
   EXPECT_EQ(Grid->DiagonalGauge, 0);
   Step(1);
   EXPECT_EQ(Grid->DiagonalGauge, 1);
-  for (int i = 0; i < 10; ++i) BoardHost().MunchkinFreed();
+  for (int i = 0; i < 10; ++i) Board().Host().MunchkinFreed();
   Step(200);
   EXPECT_EQ(Grid->DiagonalGauge, 10) << "the gauge stops at its top";
   EXPECT_EQ(Grid->BonusPower, 2) << "the next bonus piece acts with the larger area";
@@ -376,10 +376,10 @@ TEST_F(GameScreenTest, TheInGameMenuKeepsTheLevelStillAndTheJingleAndPointerWher
   EXPECT_FALSE(JinglePlayed());
   EXPECT_EQ(menu.Menu->FindButton("options")->Glow, 0);
   EXPECT_EQ(menu.Menu->FindButton("options")->MouseOver, 0);
-  for (const auto& gem : Gems->Items) EXPECT_EQ(gem->Shadow, 0);
+  for (const auto& gem : Board().Gems->Items) EXPECT_EQ(gem->Shadow, 0);
   Settings().Particles = 100;
   screen.CoreStart();
-  for (const auto& gem : Gems->Items) EXPECT_EQ(gem->Shadow, 1);
+  for (const auto& gem : Board().Gems->Items) EXPECT_EQ(gem->Shadow, 1);
 
   // Closing it gives the piece back to the pointer.
   Key(27);

@@ -63,7 +63,7 @@ TEST_F(BoardTest, LockedGemsNeverMoveButCountInsideALine) {
   ASSERT_EQ(GemAt(1, 0)->locked, 1);
   EXPECT_EQ(Grid->NoMoreMoves(0), 1);
   EXPECT_EQ(Grid->HintStart(), 1) << "a press with no move left still gives the hint sound";
-  for (auto& g : Gems->Items) EXPECT_EQ(g->HintWobble, 0) << "but no gem wobbles";
+  for (auto& g : Board().Gems->Items) EXPECT_EQ(g->HintWobble, 0) << "but no gem wobbles";
   Grid->HintEnd();
 
   // The same locked 1 completes a row of 1s when an unlocked 1 is brought beside it.
@@ -84,7 +84,7 @@ TEST_F(BoardTest, LockedGemsNeverMoveButCountInsideALine) {
 TEST_F(BoardTest, NoMovesSequenceShakesFadesScattersThenAsksForTheLevelAgain) {
   Level(Plain(3, 3, "1"));
   Place({"123", "231", "312"});
-  const size_t gems = Gems->Count();
+  const size_t gems = Board().Gems->Count();
   Steps(1);
   ASSERT_EQ(host->quits, 1);
   Grid->StartNoMoreMoves();
@@ -107,7 +107,7 @@ TEST_F(BoardTest, NoMovesSequenceShakesFadesScattersThenAsksForTheLevelAgain) {
   }
   EXPECT_FLOAT_EQ(lowest, -4);
   EXPECT_FLOAT_EQ(highest, 4);
-  EXPECT_EQ(Gems->Count(), gems) << "no gem fell in or burst meanwhile";
+  EXPECT_EQ(Board().Gems->Count(), gems) << "no gem fell in or burst meanwhile";
 
   // With the second's last step the gems fly apart, spinning; the one on the
   // centre of a 3 x 3 board vanishes.
@@ -119,8 +119,8 @@ TEST_F(BoardTest, NoMovesSequenceShakesFadesScattersThenAsksForTheLevelAgain) {
   EXPECT_EQ(Grid->Exploded, 1);
   EXPECT_EQ(Grid->JiggleOffset, 0);
   EXPECT_EQ(sounds->Count("echopop"), 1);
-  EXPECT_EQ(Gems->Count(), gems - 1);
-  for (auto& g : Gems->Items) EXPECT_TRUE(g->dx != 0 || g->dy != 0);
+  EXPECT_EQ(Board().Gems->Count(), gems - 1);
+  for (auto& g : Board().Gems->Items) EXPECT_TRUE(g->dx != 0 || g->dy != 0);
   const TGem* corner = GemAt(0, 0);
   ASSERT_TRUE(corner);
   const float x0 = corner->x;
@@ -140,13 +140,13 @@ TEST_F(BoardTest, NoMovesSequenceShakesFadesScattersThenAsksForTheLevelAgain) {
 TEST_F(BoardTest, OnlyTheCentreGemOfAnOddBoardVanishesWhenTheGemsFly) {
   Level(Plain(9, 7));
   Grid->FillGrid();
-  Gems->SpreadAll();
-  EXPECT_EQ(Gems->Count(), 62u);
+  Board().Gems->SpreadAll();
+  EXPECT_EQ(Board().Gems->Count(), 62u);
   EXPECT_FALSE(GemAt(4, 3)) << "its cell lets go of it too";
   Level(Plain(8, 7));
   Grid->FillGrid();
-  Gems->SpreadAll();
-  EXPECT_EQ(Gems->Count(), 56u);
+  Board().Gems->SpreadAll();
+  EXPECT_EQ(Board().Gems->Count(), 56u);
   // Gems further out fly faster.
   const TGem* edge = GemAt(0, 3);
   const TGem* inner = GemAt(3, 3);

@@ -9,10 +9,10 @@ TEST_F(BoardTest, ExampleLevelCountsCellsAndGeometry) {
   Level(Snowy);
   EXPECT_EQ(Grid->LevelName, "Snowy Start");
   EXPECT_FLOAT_EQ(Grid->TimeLimit, 120 * 1000 / 5);
-  ASSERT_EQ(LevelBonusCount, 3);
-  EXPECT_EQ(LevelBonuses[0], 9);
-  EXPECT_EQ(LevelBonuses[1], 9);
-  EXPECT_EQ(LevelBonuses[2], 12);
+  ASSERT_EQ(Board().LevelBonusCount, 3);
+  EXPECT_EQ(Board().LevelBonuses[0], 9);
+  EXPECT_EQ(Board().LevelBonuses[1], 9);
+  EXPECT_EQ(Board().LevelBonuses[2], 12);
   EXPECT_EQ(Grid->levelwidth, 5);
   EXPECT_EQ(Grid->levelheight, 3);
   EXPECT_EQ(Grid->Gold, 10);
@@ -28,9 +28,9 @@ TEST_F(BoardTest, ExampleLevelCountsCellsAndGeometry) {
 
   // The palette: five different types from 1-7.
   for (int i = 0; i < GemTypeCount; ++i) {
-    EXPECT_GE(GemTypes[i], 1);
-    EXPECT_LE(GemTypes[i], 7);
-    for (int j = 0; j < i; ++j) EXPECT_NE(GemTypes[i], GemTypes[j]);
+    EXPECT_GE(Board().GemTypes[i], 1);
+    EXPECT_LE(Board().GemTypes[i], 7);
+    for (int j = 0; j < i; ++j) EXPECT_NE(Board().GemTypes[i], Board().GemTypes[j]);
   }
 
   // Centred 60 px right of the screen centre; cells know their pixels.
@@ -54,18 +54,18 @@ TEST_F(BoardTest, ExampleLevelCountsCellsAndGeometry) {
   TCell* inner = CellAt(2, 1);
   EXPECT_FALSE(inner->DrawLeft || inner->DrawTop || inner->DrawRight || inner->DrawBottom);
   // Entry cells: column 0 starts at row 1 below its hole.
-  EXPECT_EQ(TopCount[0], 1);
-  EXPECT_EQ(TopRows[0][0], 1);
-  EXPECT_EQ(TopRows[2][0], 0);
-  EXPECT_EQ(TopRows[7][0], 0);  // outside the level: no entry recorded
+  EXPECT_EQ(Board().TopCount[0], 1);
+  EXPECT_EQ(Board().TopRows[0][0], 1);
+  EXPECT_EQ(Board().TopRows[2][0], 0);
+  EXPECT_EQ(Board().TopRows[7][0], 0);  // outside the level: no entry recorded
 }
 
 TEST_F(BoardTest, NameLineTimeLineAndCellCodes) {
   Level("rem,lower case\n7\n11\n4,1\n0,0\n-1,3,31,-5\n");
   EXPECT_EQ(Grid->LevelName, "lower case");
   EXPECT_FLOAT_EQ(Grid->TimeLimit, 7 * 200);
-  ASSERT_EQ(LevelBonusCount, 1);
-  EXPECT_EQ(LevelBonuses[0], 11);
+  ASSERT_EQ(Board().LevelBonusCount, 1);
+  EXPECT_EQ(Board().LevelBonuses[0], 11);
   EXPECT_EQ(CellAt(0, 0)->gold, 0);
   EXPECT_EQ(CellAt(1, 0)->armour, 1);
   EXPECT_EQ(CellAt(2, 0)->armour, 1);
@@ -77,13 +77,13 @@ TEST_F(BoardTest, NameLineTimeLineAndCellCodes) {
   Level("90");
   EXPECT_EQ(Grid->LevelName, "");
   EXPECT_FLOAT_EQ(Grid->TimeLimit, 90 * 200);
-  EXPECT_EQ(LevelBonusCount, 0);
+  EXPECT_EQ(Board().LevelBonusCount, 0);
   EXPECT_EQ(Grid->Gold, 0);
 
   // "0" on the bonus line gives no bonus; a CR LF file reads like an LF file.
   Level("REM,Windows\r\n5\r\n0\r\n2,1\r\n0,0\r\n1,-1\r\n");
   EXPECT_EQ(Grid->LevelName, "Windows");
-  EXPECT_EQ(LevelBonusCount, 0);
+  EXPECT_EQ(Board().LevelBonusCount, 0);
   EXPECT_EQ(Grid->levelwidth, 2);
   EXPECT_EQ(Grid->Gold, 1);
   EXPECT_EQ(CellAt(1, 0)->active, 1);
@@ -126,12 +126,12 @@ TEST_F(BoardTest, MalformedFilesAreClampedToTheBoard) {
     bonuses += std::to_string(i % 2 ? 9 : 30);
   }
   Level("0\n" + bonuses + ",0,7,16,-9\n1,1\n0,0\n1\n");
-  EXPECT_EQ(LevelBonusCount, 16);
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(LevelBonuses[i], 9);
-  for (int i = 0; i < 20; ++i) LevelBonuses[i] = 99;
+  EXPECT_EQ(Board().LevelBonusCount, 16);
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(Board().LevelBonuses[i], 9);
+  for (int i = 0; i < 20; ++i) Board().LevelBonuses[i] = 99;
   Level("0\n8\n1,1\n0,0\n1\n");
-  EXPECT_EQ(LevelBonusCount, 1);
-  for (int i = 1; i < 20; ++i) EXPECT_EQ(LevelBonuses[i], 0);
+  EXPECT_EQ(Board().LevelBonusCount, 1);
+  for (int i = 1; i < 20; ++i) EXPECT_EQ(Board().LevelBonuses[i], 0);
 
   // Codes naming no piece keep their bricks but start no piece.
   Level("0\n0\n4,1\n0,0\n16,20,36,1000\n");
@@ -140,14 +140,14 @@ TEST_F(BoardTest, MalformedFilesAreClampedToTheBoard) {
   EXPECT_EQ(CellAt(0, 0)->armour, 0);
   EXPECT_EQ(CellAt(2, 0)->armour, 1);
   Grid->FillGrid();
-  for (auto& g : Gems->Items) EXPECT_TRUE(g->GemType >= 1 && g->GemType <= 7);
+  for (auto& g : Board().Gems->Items) EXPECT_TRUE(g->GemType >= 1 && g->GemType <= 7);
 
   // A tall column of alternating holes fits the six entries of the table.
   std::string tall = "0\n0\n1,12\n0,0\n";
   for (int y = 0; y < 12; ++y) tall += y % 2 ? "0\n" : "-1\n";
   Level(tall);
-  EXPECT_EQ(TopCount[0], 6);
-  EXPECT_EQ(TopRows[0][5], 10);
+  EXPECT_EQ(Board().TopCount[0], 6);
+  EXPECT_EQ(Board().TopRows[0][5], 10);
 
   // Numbers: junk reads 0, huge values saturate, signs and spaces are allowed.
   EXPECT_EQ(TLevelFile::ReadInt("abc"), 0);

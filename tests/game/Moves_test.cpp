@@ -62,7 +62,7 @@ TEST_F(BoardTest, SwapThatMakesALineOnlyElsewhereIsRefused) {
 
 TEST_F(BoardTest, FiveInARowScores150AndClearsBricks) {
   auto fx = std::make_shared<CountingEffects>();
-  SetBoardEffects(fx);
+  UseEffects(fx);
   Level(Plain(5, 2, "1"));
   Grid->MakeNewGems = 0;
   Place({"33133", "11211"});
@@ -97,7 +97,7 @@ TEST_F(BoardTest, CrossingLinesScoreByTheirTotal) {
   EXPECT_EQ(TGameGrid::ScoreFor(25), 80);
   // A hidden creature adds 100 and shows its own picture.
   auto fx = std::make_shared<CountingEffects>();
-  SetBoardEffects(fx);
+  UseEffects(fx);
   host->score = 0;
   Grid->ScoreSpriteCreate(0, 0, 3, 1);
   EXPECT_EQ(host->score, 110);
@@ -161,7 +161,7 @@ TEST_F(BoardTest, BonusRollAddsItsLateTypesAndAvoidsUselessLocks) {
   // Nearly done with one lock left: type 14 appears though the level lists none.
   Grid->Gold = 2;
   Grid->Locked = 1;
-  LevelBonusCount = 0;
+  Board().LevelBonusCount = 0;
   auto made = roll(3000);
   EXPECT_GT(made[14], 0);
   EXPECT_EQ(made[13], 0);  // level 1 of the classic pack is too early for 13
@@ -174,15 +174,15 @@ TEST_F(BoardTest, BonusRollAddsItsLateTypesAndAvoidsUselessLocks) {
   // With bricks aplenty and no lock, a listed 14 is drawn again.
   Grid->Gold = 20;
   Grid->Locked = 0;
-  LevelBonuses[0] = 9;
-  LevelBonuses[1] = 14;
-  LevelBonusCount = 2;
+  Board().LevelBonuses[0] = 9;
+  Board().LevelBonuses[1] = 14;
+  Board().LevelBonusCount = 2;
   made = roll(3000);
   EXPECT_GT(made[9], 0);
   EXPECT_EQ(made[14], 0);
   EXPECT_NEAR(made[9], 3000 * 0.03, 40);
   // A list of nothing but 14s must not draw forever.
-  LevelBonuses[0] = 14;
+  Board().LevelBonuses[0] = 14;
   made = roll(500);
   EXPECT_GT(made[14], 0);
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-std::string Board() {
+std::string BoardText() {
   std::string types;
   for (int y = 0; y < Grid->levelheight; ++y)
     for (int x = 0; x < Grid->levelwidth; ++x) {
@@ -24,9 +24,9 @@ TEST_F(LevelPlayerTest, LegalMovesScoreBricksAndLeaveTheBoardAlone) {
   // Bricks on the top row only; the bottom row is plain; one locked gem.
   Level("REM,Moves\n60\n0\n5,3\n0,0\n1,1,1,1,1\n-1,-1,2,-1,-1\n-1,-1,-1,-1,-1\n");
   Place({"11212", "34345", "53535"});
-  const std::string before = Board();
+  const std::string before = BoardText();
   std::vector<TPlayerMove> moves = TLevelPlayer::LegalMoves();
-  EXPECT_EQ(Board(), before);
+  EXPECT_EQ(BoardText(), before);
 
   const TPlayerMove* onBricks = nullptr;
   const TPlayerMove* plain = nullptr;

@@ -24,8 +24,8 @@ struct TPlayerHost : TBoardHost {
 };
 
 bool Moving() {
-  if (!Gems) return false;
-  for (auto& g : Gems->Items)
+  if (!Board().Gems) return false;
+  for (auto& g : Board().Gems->Items)
     if (g->dy != 0 || g->ExplosionCounter > 0 || g->Swapping) return true;
   return false;
 }
@@ -113,11 +113,11 @@ std::string TLevelPlayer::BoardPicture() {
   return out;
 }
 
-void TLevelPlayer::Rebuild(std::string_view levelText) {
-  Grid = TGameGrid::Create();
+void TLevelPlayer::Rebuild(std::string_view levelText, std::shared_ptr<TBoardHost> host) {
+  Grid = TGameGrid::Create(std::make_shared<TBoard>(TBoardSeams{nullptr, nullptr, nullptr, std::move(host)}));
   Grid->LoadText(levelText);
   Grid->FillUntilMove();
-  Gems->SortAll();
+  Board().Gems->SortAll();
 }
 
 namespace {
@@ -249,14 +249,11 @@ TPlayResult TLevelPlayer::Play(std::string_view levelText, uint32_t seed) {
   TPlayResult result;
   auto host = std::make_shared<TPlayerHost>();
   host->level = Level;
-  SetBoardHost(host);
-  SetBoardSound(nullptr);
-  SetBoardClock(nullptr);
   Delta = 1.0f;  // every step a whole tick
   LevelPack = Pack;
   SeedRnd(seed);
   choice_.seed(seed * 2654435761u + 17u);
-  Rebuild(levelText);
+  Rebuild(levelText, host);
 
   std::uniform_real_distribution<double> noise(0.0, 0.01);
   while (result.Moves < MaxMoves) {
@@ -280,7 +277,7 @@ TPlayResult TLevelPlayer::Play(std::string_view levelText, uint32_t seed) {
       // The game shakes the board and starts the level again from its file.
       ++result.Restarts;
       host->quits = 0;
-      Rebuild(levelText);
+      Rebuild(levelText, host);
       continue;
     }
     const TPlayerMove* best = nullptr;
@@ -300,9 +297,7 @@ TPlayResult TLevelPlayer::Play(std::string_view levelText, uint32_t seed) {
     result.Won = !result.Hung && Grid->Gold <= 0;
   }
   if (!result.Won) result.FinalBoard = BoardPicture();
-  SetBoardHost(nullptr);
   Grid->Clear();
   Grid.reset();
-  Gems.reset();
   return result;
 }

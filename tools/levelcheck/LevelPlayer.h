@@ -4,6 +4,7 @@
 // counts moves until the bricks are gone, the move limit is reached or it is stuck.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ struct TBonusChoice {
   double value = 0;
 };
 
+class TBoardHost;
+
 class TLevelPlayer {
  public:
   int MaxMoves = 400;
@@ -69,6 +72,6 @@ class TLevelPlayer {
 
  private:
   std::mt19937 choice_;
-  void Rebuild(std::string_view levelText);
+  void Rebuild(std::string_view levelText, std::shared_ptr<TBoardHost> host);
   void Apply(const TPlayerMove& move);
 };

@@ -228,8 +228,6 @@ std::vector<TLevelIssue> TLevelRules::Check(std::string_view text, bool tryFill)
 
   // The game refills until a move exists; prove that this shape allows one.
   std::shared_ptr<TGameGrid> saved = Grid;
-  std::shared_ptr<TGemList> savedGems = Gems;
-  SetBoardHost(nullptr);
   bool canMove = false;
   for (uint32_t seed = 1; seed <= 3 && !canMove; ++seed) {
     SeedRnd(seed);
@@ -239,7 +237,6 @@ std::vector<TLevelIssue> TLevelRules::Check(std::string_view text, bool tryFill)
     Grid->Clear();
   }
   Grid = saved;
-  Gems = savedGems;
   if (!canMove) fail(0, "no fill of this board ever holds a legal move (the level start would never end)");
   return issues;
 }
