@@ -102,8 +102,6 @@ void TCreditsScreen::Draw() {
   if (BottomString) BottomString->Draw(210, -26);
   if (TagImage) TagImage->Draw(10, -26);
   if (TopString) TopString->Draw(196, -26);
-  TextShadowX = TextShadowY = 0;
-  TextShadowAlpha = 0;
   SetColor(0, 0, 0);
   DrawRect(95, 180, 272, 1);
   DrawRect(96, 181, 272, 1);
@@ -111,7 +109,7 @@ void TCreditsScreen::Draw() {
   SetImageFont(Font25);
   for (const auto& line : Lines()) {
     SetScale(line.scale, line.scale);
-    DrawTextShadowed(std::round(230 - float(TextWidth(line.text)) * line.scale / 2), float(line.y), line.text, 0, 1);
+    DrawText(line.text, std::round(230 - float(TextWidth(line.text)) * line.scale / 2), float(line.y));
   }
   SetScale(1, 1);
   SetImageFont(before);

@@ -316,8 +316,6 @@ void TInstructionsScreen::Draw() {
   SetAlpha(1);
   const TImageFontPtr before = GetImageFont();
   SetImageFont(Font25);
-  TextShadowX = TextShadowY = 0;
-  TextShadowAlpha = 0;
   SetColor(0, 0, 0);
   for (size_t i = 0; i < std::size(Texts) && i < wrapped_.size(); ++i) {
     Text = wrapped_[i];

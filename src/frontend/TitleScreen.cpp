@@ -252,13 +252,10 @@ void TTitleScreen::Draw() {
   if (Header) Header->Draw();
   if (Copyright) DrawImage(Copyright, 0, float(ScreenHeight - ImageHeight(Copyright)));
   SetImageFont(Font25);
-  TextShadowX = 3;
-  TextShadowY = 3;
-  TextShadowAlpha = 0.4f;
   // The label ends in a space: its last figure and its shadow would otherwise run up
   // against the screen's edge, five pixels from it.
   const std::string version = std::string("V ") + VersionConstant + " ";
-  DrawTextShadowed(float(ScreenWidth - 5 - TextWidth(version)), 1, version, 0, 1);
+  DrawTextShadowed(float(ScreenWidth - 5 - TextWidth(version)), 1, version, 0, 1, TTextStyle{3, 3, 0.4f, 1});
   // An open dialog covers the rest; the dialog stack draws it over this picture.
   if (!Dialogs.Empty()) return;
   if (FireAnim && FireCounter) DrawImage(FireAnim, 335, 317, FireCounter->GetAnimFrame(17));

@@ -95,16 +95,12 @@ void TGameFinishedScreen::Draw() {
   SetAlpha(SantaFade ? SantaFade->GetRatioInv() : 1.0f);
   if (Santa) Santa->Draw(float(ScreenWidth / 2 - 5), 375);
   SetAlpha(1);
-  const TTextState text = TTextState::Save();
   const TImageFontPtr font = GetImageFont();
-  TextShadowX = TextShadowY = 1;
-  TextShadowAlpha = 0.4f;
-  TextAlpha = 1;
+  const TTextStyle style{1, 1, 0.4f, 1};
   SetImageFont(Font60);
-  DrawTextShadowed(float(ScreenWidth / 2), 60, Text("End Game Text1"), 1, 1);
+  DrawTextShadowed(float(ScreenWidth / 2), 60, Text("End Game Text1"), 1, 1, style);
   SetImageFont(Font48);
-  DrawTextShadowed(float(ScreenWidth / 2), 115, Text("End Game Text2"), 1, 1);
+  DrawTextShadowed(float(ScreenWidth / 2), 115, Text("End Game Text2"), 1, 1, style);
   SetImageFont(font);
-  text.Restore();
   if (Menu) Menu->Draw(0, 0);
 }

@@ -14,6 +14,7 @@
 #include "screens/Screen.h"
 
 class TAnimation;
+struct TTextStyle;
 class TBoardParticles;
 class TGameImage;
 class TGameSound;
@@ -138,7 +139,7 @@ class TGameScreen : public TScreen, public TGameSession {
   int RestartPending = 0;
 
  private:
-  void DrawPanelValue(float x, float y, const std::string& text);
+  void DrawPanelValue(float x, float y, const std::string& text, const TTextStyle& style);
   void PrepareGlyphs();
   void MakeGaugeSparkle();
 

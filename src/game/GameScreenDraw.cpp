@@ -66,9 +66,9 @@ void TGameScreen::Draw() {
   if (TOverlay* menu = GameMenu(); menu && menu->Active) menu->OverlayDraw();
 }
 
-void TGameScreen::DrawPanelValue(float x, float y, const std::string& text) {
+void TGameScreen::DrawPanelValue(float x, float y, const std::string& text, const TTextStyle& style) {
   // The value's middle sits on the middle of its box.
-  DrawTextShadowed(x, std::round(y + 40 - float(TextHeight(text)) / 2), text, 0, 1);
+  DrawTextShadowed(x, std::round(y + 40 - float(TextHeight(text)) / 2), text, 0, 1, style);
 }
 
 void TGameScreen::HUDDraw() {
@@ -94,18 +94,13 @@ void TGameScreen::HUDDraw() {
     FormatTime(timeText_, ms);
     shownSeconds_ = seconds;
   }
-  const TTextState saved = TTextState::Save();
   const TImageFontPtr font = GetImageFont();
   SetImageFont(HudFont());
-  TextShadowX = 1;
-  TextShadowY = 1;
-  TextShadowAlpha = 0.6f;
-  TextAlpha = 1;
-  DrawPanelValue(x + 15, 98, scoreText_);
-  DrawPanelValue(x + 57, 185, levelText_);
-  DrawPanelValue(x + 30, 270, timeText_);
+  const TTextStyle style{1, 1, 0.6f, 1};
+  DrawPanelValue(x + 15, 98, scoreText_, style);
+  DrawPanelValue(x + 57, 185, levelText_, style);
+  DrawPanelValue(x + 30, 270, timeText_, style);
   SetImageFont(font);
-  saved.Restore();
   StatusTextDraw();
   XDraw(x);
 }
@@ -147,19 +142,14 @@ void TGameScreen::StatusTextDraw() {
     DrawCentred(Go, cx, 300, 0.5f + 0.7f * t, alpha);
   }
   if (Grid && Grid->NoMore && !Grid->Exploded && !noMoreMovesText_.empty()) {
-    const TTextState saved = TTextState::Save();
     const TImageFontPtr font = GetImageFont();
     SetImageFont(Font48);
-    TextShadowX = 2;
-    TextShadowY = 2;
-    TextShadowAlpha = 0.6f;
-    TextAlpha = 1;
+    const TTextStyle style{2, 2, 0.6f, 1};
     SetColor(255, 50, 50);
     DrawTextShadowed(std::round(400 - float(TextWidth(noMoreMovesText_)) / 2), float(600 / 2 - 80),
-                     noMoreMovesText_, 0, 1);
+                     noMoreMovesText_, 0, 1, style);
     SetColor(255, 255, 255);
     SetImageFont(font);
-    saved.Restore();
   }
 }
 
@@ -171,7 +161,6 @@ void TGameScreen::DiagonalTextDraw() {
   const float quarter = length / 4;
   const float alpha = std::clamp((length - counter) / quarter, 0.0f, 1.0f);
   const float scale = counter < quarter ? 1.0f + 0.15f * (1.0f - counter / quarter) : 1.0f;
-  const TTextState saved = TTextState::Save();
   const TImageFontPtr font = GetImageFont();
   SetImageFont(Font48);
   const float x = float(800 / 2 + DiagonalGaugeX);
@@ -182,16 +171,12 @@ void TGameScreen::DiagonalTextDraw() {
   SetColor(255, 255, 255);
   SetAlpha(alpha * 0.5f);
   DrawText(gaugeFullText_, std::round(x - float(TextWidth(gaugeFullText_)) * scale / 2), y);
-  TextShadowX = 2;
-  TextShadowY = 2;
-  TextShadowAlpha = 0.6f;
-  TextAlpha = alpha;
+  const TTextStyle style{2, 2, 0.6f, alpha};
   SetColor(255, 214, 112);
-  DrawTextShadowed(x, y, gaugeFullText_, 1, scale);
+  DrawTextShadowed(x, y, gaugeFullText_, 1, scale, style);
   SetScale(1, 1);
   SetColor(255, 255, 255);
   SetAlpha(1);
   SetBlend(BLEND_ALPHA);
   SetImageFont(font);
-  saved.Restore();
 }

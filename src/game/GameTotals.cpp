@@ -55,13 +55,9 @@ void TGameTotals::SetSlideLines() {
 void TGameTotals::CentreVert() { StartY = (600 - h) / 2; }
 
 void TGameTotals::Draw() const {
-  const TTextState saved = TTextState::Save();
   const TImageFontPtr before = GetImageFont();
   SetImageFont(Font31);
-  TextShadowX = 3;
-  TextShadowY = 3;
-  TextShadowAlpha = 0.4f;
-  TextAlpha = 1;
+  const TTextStyle style{3, 3, 0.4f, 1};
   SetBlend(BLEND_ALPHA);
   for (int i = 0; i < int(Items.size()) && i < 3; ++i) {
     const TSlideLine& line = *Items[size_t(i)];
@@ -69,11 +65,10 @@ void TGameTotals::Draw() const {
     const int b = sliding ? int(255 * line.GetRatio()) : 0;
     const float x = line.GetX(), y = line.GetY();
     SetColor(255, 255, b);
-    DrawTextShadowed(x, y, line.text, 0, 1);
+    DrawTextShadowed(x, y, line.text, 0, 1, style);
     SetColor(b, 255, 255);
-    DrawTextShadowed(x + float(col2 - col1), y, Values[i], 0, 1);
+    DrawTextShadowed(x + float(col2 - col1), y, Values[i], 0, 1, style);
   }
   SetColor(255, 255, 255);
   SetImageFont(before);
-  saved.Restore();
 }

@@ -146,28 +146,23 @@ float THintScroll::Offset() const { return Unroll ? Unroll->GetRatio() * UnrollD
 void THintScroll::OverlayDraw() {
   if (!Active) return;
   const float o = Offset();
-  const TTextState text = TTextState::Save();
   const TImageFontPtr font = GetImageFont();
   SetBlend(BLEND_ALPHA);
   SetAlpha(1);
   SetColor(255, 255, 255);
   if (Image) DrawImage(Image, 400, 300 + o);
   SetImageFont(Font31);
-  TextShadowX = 1;
-  TextShadowY = 1;
-  TextShadowAlpha = 0.4f;
-  TextAlpha = 1;
-  DrawTextShadowed(std::round(400 - float(TextWidth(Title)) / 2), std::round(102 + o), Title, 0, 1);
+  const TTextStyle style{1, 1, 0.4f, 1};
+  DrawTextShadowed(std::round(400 - float(TextWidth(Title)) / 2), std::round(102 + o), Title, 0, 1, style);
   const int bodyHeight = Image ? ImageHeight(Image) : 0;
   const int py = int(std::trunc(float((600 - bodyHeight) / 2) + o + 120));
   if (Icon) Icon->Draw(400, float(py));
   if (Frame) Frame->Draw(400 - 4, float(py + 4));
   float y = float(py + (TotalLines < 4 ? 70 : 50));
   for (const auto& line : Text) {
-    DrawTextShadowed(std::round(400 - float(TextWidth(line)) / 2), y, line, 0, 1);
+    DrawTextShadowed(std::round(400 - float(TextWidth(line)) / 2), y, line, 0, 1, style);
     y += 30;
   }
   if (Menu) Menu->Draw(0, 0);
   SetImageFont(font);
-  text.Restore();
 }

@@ -311,7 +311,6 @@ int TLevelCompleteScreen::OverlayLogic() {
 void TLevelCompleteScreen::Draw() {
   if (!Active) return;
   if (THintScroll* scroll = Scroll(); scroll && scroll->Active) return;
-  const TTextState text = TTextState::Save();
   const TImageFontPtr font = GetImageFont();
   const float W = float(ScreenWidth), H = float(ScreenHeight);
   if (Active == 1) {
@@ -322,11 +321,9 @@ void TLevelCompleteScreen::Draw() {
     SetAlpha(1);
     if (Image) DrawImage(Image, W / 2, H / 2 + o);
     SetImageFont(Font31);
-    TextShadowX = TextShadowY = 1;
-    TextShadowAlpha = 0.4f;
-    TextAlpha = 1;
+    const TTextStyle style{1, 1, 0.4f, 1};
     const std::string title = Text("Level") + " " + std::to_string(Level);
-    DrawTextShadowed(std::round(W / 2 - float(TextWidth(title)) / 2), std::round(187 + o), title, 0, 1);
+    DrawTextShadowed(std::round(W / 2 - float(TextWidth(title)) / 2), std::round(187 + o), title, 0, 1, style);
     SetColor(220, 220, 220);
     DrawRect(275, 231 + o, 252, 1);
     SetColor(0, 0, 0);
@@ -343,8 +340,8 @@ void TLevelCompleteScreen::Draw() {
     const int shifts[3] = {0, -20, -3};
     for (int i = 0; i < 3; ++i) {
       const float y = StartY + o + float(i * gap);
-      DrawTextShadowed(float(col1 + shifts[i]), y, Text(labels[i]), 0, 1);
-      DrawTextShadowed(float(col2), y, values[i], 0, 1);
+      DrawTextShadowed(float(col1 + shifts[i]), y, Text(labels[i]), 0, 1, style);
+      DrawTextShadowed(float(col2), y, values[i], 0, 1, style);
     }
     if (Header) {
       Header->y = HeaderY - ratio * 180;
@@ -360,20 +357,16 @@ void TLevelCompleteScreen::Draw() {
     const std::string click = Text("Click Anywhere");
     SetBlend(BLEND_ALPHA);
     SetAlpha(1);
-    TextShadowX = TextShadowY = 1;
-    TextShadowAlpha = 0.6f;
-    TextAlpha = 1;
+    const TTextStyle style{1, 1, 0.6f, 1};
     SetImageFont(Font31);
     SetColor(212, 179, 104);
-    DrawTextShadowed(W / 2, H - 44, click, 1, 1);
+    DrawTextShadowed(W / 2, H - 44, click, 1, 1, style);
     SetAlpha((1 - glow.ratio) * 0.2f);
     SetColor(255, 255, 255);
     DrawText(click, std::round(W / 2 - float(TextWidth(click)) / 2), H - 44);
     SetAlpha(1);
-    TextAlpha = 1;
     DrawWallpaperLabel(float(LabelX), float(LabelY), LabelText, LabelMO != 0);
     if (DialogOK) DialogOK->Draw();
   }
   SetImageFont(font);
-  text.Restore();
 }

@@ -420,34 +420,30 @@ void TLevelSelectScreen::Draw() {
     DrawRect(W - 200, H - float(LevelPackPanelYOffset), 200, 205);
     SetAlpha(1);
 
-    const TTextState text = TTextState::Save();
     const TImageFontPtr font = GetImageFont();
     SetImageFont(Font48);
-    TextShadowX = TextShadowY = 1;
-    TextShadowAlpha = 0.6f;
-    TextAlpha = 1;
+    const TTextStyle style{1, 1, 0.6f, 1};
     const std::string level = Text("Level") + " " + std::to_string(LastMOIndex + 1);
     SetColor(180, 180, 180);
     DrawText(level, std::round(W / 2 - float(TextWidth(level)) / 2) - 0.5f, 525 - 0.5f);
     SetColor(255, 255, 255);
-    DrawTextShadowed(W / 2, 525, level, 1, 1);
+    DrawTextShadowed(W / 2, 525, level, 1, 1, style);
 
     auto label = [&](const char* key, const char* button, float x) {
       if (Menu && Menu->MouseOver(button))
         SetColor(255, 255, 255);
       else
         SetColor(225, 225, 225);
-      DrawTextShadowed(x, 525, Text(key), 1, 1);
+      DrawTextShadowed(x, 525, Text(key), 1, 1, style);
     };
     label("Menu", "back", 96);
     label("Play", "start", 705);
 
     SetColor(225, 225, 225);
     SetScale(0.8f, 0.8f);
-    DrawTextShadowed(W - 100, H - float(LevelPackPanelYOffset) + 11, Text("Choose Pack") + ":", 1, 0.8f);
+    DrawTextShadowed(W - 100, H - float(LevelPackPanelYOffset) + 11, Text("Choose Pack") + ":", 1, 0.8f, style);
     SetScale(1, 1);
     SetImageFont(font);
-    text.Restore();
   }
 
   SetColor(255, 255, 255);

@@ -190,15 +190,15 @@ int64_t TBitmapFont::CalcVRAM() const {
 }
 
 void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, int right, int roundX, int roundY,
-                       int shadow, int centreVertically, int vertical, const TColorList& colours) {
+                       const TTextStyle* shadow, int centreVertically, int vertical, const TColorList& colours) {
   if (text.empty()) return;
   int r = 255, g = 255, b = 255;
   if (shadow) {
     GetColor(r, g, b);
     SetColor(0, 0, 0);
-    SetAlpha(TextShadowAlpha * TextAlpha);
-    x += TextShadowX;
-    y += TextShadowY;
+    SetAlpha(shadow->ShadowAlpha * shadow->Alpha);
+    x += shadow->ShadowX;
+    y += shadow->ShadowY;
   }
   float sx = 1, sy = 1;
   GetScale(sx, sy);
@@ -275,12 +275,12 @@ void TBitmapFont::Draw(const std::string& text, float x, float y, int centre, in
   }
   if (shadow) {
     SetColor(r, g, b);
-    SetAlpha(TextAlpha);
+    SetAlpha(shadow->Alpha);
   }
 }
 
 void TBitmapFont::DrawAligned(const std::string& text, float x, float y, int align, int roundX, int roundY,
-                              int shadow, const TColorList& colours) {
+                              const TTextStyle* shadow, const TColorList& colours) {
   switch (align) {
     case 0: Draw(text, x, y, 0, 0, roundX, roundY, shadow, 0, 0, colours); break;
     case 1: Draw(text, x, y, 1, 0, roundX, roundY, shadow, 0, 0, colours); break;
@@ -291,14 +291,15 @@ void TBitmapFont::DrawAligned(const std::string& text, float x, float y, int ali
   }
 }
 
-void TBitmapFont::DrawAlignedWithShadow(const std::string& text, float x, float y, int align, int roundX,
-                                        int roundY) {
-  DrawAligned(text, x, y, align, roundX, roundY, 1);
-  DrawAligned(text, x, y, align, roundX, roundY, 0);
+void TBitmapFont::DrawAlignedWithShadow(const std::string& text, float x, float y, int align,
+                                        const TTextStyle& style, int roundX, int roundY) {
+  DrawAligned(text, x, y, align, roundX, roundY, &style);
+  DrawAligned(text, x, y, align, roundX, roundY);
 }
 
 void TBitmapFont::DrawStringArray(const std::vector<std::string>& lines, float x, float y, int centre, int right,
-                                  int roundX, int roundY, int shadow, float lineGap, int centreVertically) {
+                                  int roundX, int roundY, const TTextStyle* shadow, float lineGap,
+                                  int centreVertically) {
   if (lineGap == 0) lineGap = float(std::trunc(StringHeight(TestString)));
   float ly = y;
   if (centreVertically) ly = y - std::round(lineGap * float(lines.size()) / 2);
@@ -306,10 +307,10 @@ void TBitmapFont::DrawStringArray(const std::vector<std::string>& lines, float x
   for (const auto& line : lines) {
     float lx = x - slant * (ly - y);
     if (shadow) {
-      Draw(line, lx, ly, centre, right, roundX, roundY, 1);
+      Draw(line, lx, ly, centre, right, roundX, roundY, shadow);
       if (ChangeHandle) HandleX = HandleY = 0;
     }
-    Draw(line, lx, ly, centre, right, roundX, roundY, 0);
+    Draw(line, lx, ly, centre, right, roundX, roundY);
     if (ChangeHandle) HandleX = HandleY = 0;
     ly += lineGap;
   }

@@ -11,6 +11,7 @@
 #include "gfx/Image.h"
 
 class TBitmapFont;
+struct TTextStyle;
 using TBitmapFontPtr = std::shared_ptr<TBitmapFont>;
 using TColorList = std::vector<std::shared_ptr<TColor>>;
 
@@ -61,20 +62,22 @@ class TBitmapFont {
   void CalcDrawOffsetY();
   int64_t CalcVRAM() const;
 
-  // Draws text at (x, y). A shadow call draws only the shadow (black, offset by the text
-  // shadow); callers draw the text with a second call. colours, when given, tint the
-  // visible characters in turn.
+  // Draws text at (x, y). A call given a shadow style draws only the shadow (black,
+  // offset and faded as the style says); callers draw the text with a second call.
+  // colours, when given, tint the visible characters in turn.
   void Draw(const std::string& text, float x, float y, int centre = 0, int right = 0, int roundX = 0,
-            int roundY = 0, int shadow = 0, int centreVertically = 0, int vertical = 0,
+            int roundY = 0, const TTextStyle* shadow = nullptr, int centreVertically = 0, int vertical = 0,
             const TColorList& colours = {});
   // align: 0 left, 1 centre, 2 right, 3 centre both ways, 4 left and centred vertically;
   // any other value draws nothing.
   void DrawAligned(const std::string& text, float x, float y, int align, int roundX = 0, int roundY = 0,
-                   int shadow = 0, const TColorList& colours = {});
-  void DrawAlignedWithShadow(const std::string& text, float x, float y, int align, int roundX = 0, int roundY = 0);
+                   const TTextStyle* shadow = nullptr, const TColorList& colours = {});
+  void DrawAlignedWithShadow(const std::string& text, float x, float y, int align, const TTextStyle& style,
+                             int roundX = 0, int roundY = 0);
   // Lines lineGap apart (0: the line height), slanted to follow the current rotation.
   void DrawStringArray(const std::vector<std::string>& lines, float x, float y, int centre = 0, int right = 0,
-                       int roundX = 0, int roundY = 0, int shadow = 0, float lineGap = 0, int centreVertically = 0);
+                       int roundX = 0, int roundY = 0, const TTextStyle* shadow = nullptr, float lineGap = 0,
+                       int centreVertically = 0);
 
   void SetCurvature(float curveWidth, float curveHeight);
   void ClearCurvature();

@@ -32,11 +32,15 @@ void TFont::Apply() const { ApplyCustomColor(Color.get()); }
 
 void TFont::ApplyCustomColor(const TColor* color) const {
   if (color) color->Apply();
-  if (Shadow) {
-    Shadow->ApplyToText();
-    if (color) TextAlpha = color->Alpha;
-  }
   ApplyFont();
+}
+
+TTextStyle TFont::TextStyle(const TColor* color) const {
+  const float alpha = color ? color->Alpha : 1.0f;
+  if (Shadow) return Shadow->TextStyle(alpha);
+  TTextStyle style;
+  style.Alpha = alpha;
+  return style;
 }
 
 void TFont::ApplyInverse() const {

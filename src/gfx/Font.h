@@ -38,6 +38,8 @@ class TFont {
   // follows the colour's alpha) and, for an image font, the drawing layer's font.
   void Apply() const;
   void ApplyCustomColor(const TColor* color) const;
+  // The style of this font's shadowed text under the given colour (none: opaque text).
+  TTextStyle TextStyle(const TColor* color) const;
   // The highlight colour and the font, leaving the shadow as it is.
   void ApplyInverse() const;
   // Only the font (for an image font), no colour or shadow.

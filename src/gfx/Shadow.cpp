@@ -1,7 +1,6 @@
 #include "gfx/Shadow.h"
 
 #include "gfx/Draw.h"
-#include "gfx/TextDraw.h"
 
 std::shared_ptr<TShadow> TShadow::Create(float x, float y, float alpha) {
   auto s = std::make_shared<TShadow>();
@@ -27,8 +26,4 @@ void TShadow::Restore() {
   SetAlpha(1.0f);
 }
 
-void TShadow::ApplyToText() const {
-  TextShadowX = X;
-  TextShadowY = Y;
-  TextShadowAlpha = Alpha;
-}
+TTextStyle TShadow::TextStyle(float textAlpha) const { return {X, Y, Alpha, textAlpha}; }

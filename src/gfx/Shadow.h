@@ -3,6 +3,8 @@
 #pragma once
 #include <memory>
 
+#include "gfx/TextDraw.h"
+
 class TShadow {
  public:
   float X = 1.0f, Y = 1.0f;
@@ -15,6 +17,6 @@ class TShadow {
   void Apply() const;
   // White and opaque again.
   static void Restore();
-  // Makes this the drop shadow of all text drawn from now on.
-  void ApplyToText() const;
+  // The text style of this shadow under text of the given opacity.
+  TTextStyle TextStyle(float textAlpha = 1.0f) const;
 };

@@ -2,39 +2,26 @@
 
 #include "gfx/Draw.h"
 
-float TextShadowX = 1.0f, TextShadowY = 1.0f;
-float TextShadowAlpha = 0.5f;
-float TextAlpha = 1.0f;
-
-TTextState TTextState::Save() { return {TextShadowX, TextShadowY, TextShadowAlpha, TextAlpha}; }
-
-void TTextState::Restore() const {
-  TextShadowX = ShadowX;
-  TextShadowY = ShadowY;
-  TextShadowAlpha = ShadowAlpha;
-  TextAlpha = Alpha;
-}
-
-void DrawTextShadowed(float x, float y, const std::string& text, int centre, float scale) {
+void DrawTextShadowed(float x, float y, const std::string& text, int centre, float scale, const TTextStyle& style) {
   if (centre) x -= float(TextWidth(text)) * scale / 2.0f;
   int blend = GetBlend();
   int r = 255, g = 255, b = 255;
   GetColor(r, g, b);
   SetBlend(BLEND_ALPHA);
   SetColor(0, 0, 0);
-  SetAlpha(TextShadowAlpha * TextAlpha);
-  DrawText(text, x + TextShadowX, y + TextShadowY);
+  SetAlpha(style.ShadowAlpha * style.Alpha);
+  DrawText(text, x + style.ShadowX, y + style.ShadowY);
   SetColor(r, g, b);
-  SetAlpha(TextAlpha);
+  SetAlpha(style.Alpha);
   DrawText(text, x, y);
   SetBlend(blend);
 }
 
 void DrawTextLinesShadowed(float x, float y, const std::vector<std::string>& lines, int centre, float lineGap,
-                           float scale) {
+                           float scale, const TTextStyle& style) {
   if (lineGap == 0) lineGap = float(TextHeight("ABCXYZ"));
   for (const auto& line : lines) {
-    DrawTextShadowed(x, y, line, centre, scale);
+    DrawTextShadowed(x, y, line, centre, scale, style);
     y += scale * lineGap;
   }
 }

@@ -6,28 +6,24 @@
 #include <string>
 #include <vector>
 
-// The text state every shadowed text drawer reads. A font's Apply or a shadow's
-// ApplyToText changes it for all later text until it is changed again.
-extern float TextShadowX, TextShadowY;  // offset of the drop shadow
-extern float TextShadowAlpha;           // shadow opacity, multiplied by TextAlpha
-extern float TextAlpha;                 // opacity text drawers leave behind after their shadow pass
-
-// The whole text state, so a drawer that must not disturb it (the message box) can put it back.
-struct TTextState {
-  float ShadowX, ShadowY, ShadowAlpha, Alpha;
-  static TTextState Save();
-  void Restore() const;
+// How a shadowed text is drawn: the drop shadow's offset and opacity, and the
+// opacity of the text itself (the shadow's is multiplied by it). Each drawer
+// passes its own, so no text depends on what was drawn before it.
+struct TTextStyle {
+  float ShadowX = 1.0f, ShadowY = 1.0f;
+  float ShadowAlpha = 0.5f;
+  float Alpha = 1.0f;
 };
 
-// The current image font's text with its drop shadow: black at TextShadowAlpha x
-// TextAlpha, offset by (TextShadowX, TextShadowY), then the text itself at TextAlpha.
-// Blend and colour are left as they were; alpha ends at TextAlpha. With centre, x is the
-// middle of the text; scale only corrects that centring (the caller sets the drawing scale).
-void DrawTextShadowed(float x, float y, const std::string& text, int centre, float scale);
+// The current image font's text with its drop shadow: black at ShadowAlpha x Alpha,
+// offset by (ShadowX, ShadowY), then the text itself at Alpha. Blend and colour are
+// left as they were; alpha ends at the style's Alpha. With centre, x is the middle of
+// the text; scale only corrects that centring (the caller sets the drawing scale).
+void DrawTextShadowed(float x, float y, const std::string& text, int centre, float scale, const TTextStyle& style);
 // One shadowed text per line, lineGap apart (0: the font's line height), each centred
 // on x on its own width when centre is set.
 void DrawTextLinesShadowed(float x, float y, const std::vector<std::string>& lines, int centre, float lineGap,
-                           float scale);
+                           float scale, const TTextStyle& style);
 
 // Where a line of the given width starts so it sits on x: alignment 0 starts at x,
 // 1 centres on x, 2 ends at x.

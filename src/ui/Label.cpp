@@ -90,9 +90,10 @@ int TLabel::Draw(float offsetX, float offsetY, int useColour, const TColor* colo
   ApplyCustomColor(used);
   const float a = Alpha * (used ? used->Alpha : alphaBefore);
   SetAlpha(a);
-  // The shadowed drawer ends its text at TextAlpha: the label's own opacity for this draw.
-  const float textAlphaAfterApply = TextAlpha;
-  TextAlpha = a;
+  // The shadow fades with the label's own opacity for this draw.
+  TTextStyle style;
+  if (Shadow) style = Shadow->TextStyle(a);
+  style.Alpha = a;
 
   const float ys = sy * Scale;
   float y = Y + offsetY;
@@ -101,16 +102,15 @@ int TLabel::Draw(float offsetX, float offsetY, int useColour, const TColor* colo
     y -= h * ys / 2;
   }
   const float gap = CalcLineGap() * ys;
-  for (size_t i = 0; i < TextArray.size(); ++i) DrawTextLine(TextArray[i], X + offsetX, y + float(i) * gap);
+  for (size_t i = 0; i < TextArray.size(); ++i) DrawTextLine(TextArray[i], X + offsetX, y + float(i) * gap, style);
 
-  TextAlpha = textAlphaAfterApply;
   SetScale(sx, sy);
   SetColor(r, g, b);
   SetAlpha(alphaBefore);
   return 1;
 }
 
-void TLabel::DrawTextLine(const std::string& line, float x, float y) {
+void TLabel::DrawTextLine(const std::string& line, float x, float y, const TTextStyle& style) {
   const int roundX = RoundCoords || RoundXCoord;
   const int roundY = RoundCoords || RoundYCoord;
   if (BitmapFont) {
@@ -120,7 +120,7 @@ void TLabel::DrawTextLine(const std::string& line, float x, float y) {
     if (rotated) SetRotation(Rotation);
     if (CurvatureHeight != 0) font.SetCurvature(CurvatureWidth, CurvatureHeight);
     // Rotated text turns about the label's handle; each pass starts from it again.
-    auto pass = [&](int shadow) {
+    auto pass = [&](const TTextStyle* shadow) {
       if (rotated) {
         font.ChangeHandle = 1;
         font.HandleX = BitmapFontHandleX;
@@ -128,8 +128,8 @@ void TLabel::DrawTextLine(const std::string& line, float x, float y) {
       }
       font.DrawAligned(line, x, y, Alignment, roundX, roundY, shadow);
     };
-    if (Shadow) pass(1);
-    pass(0);
+    if (Shadow) pass(&style);
+    pass(nullptr);
     if (rotated) {
       font.ResetHandle();
       SetRotation(oldRotation);
@@ -143,7 +143,7 @@ void TLabel::DrawTextLine(const std::string& line, float x, float y) {
   float ly = y;
   if (roundX) lx = Round(lx);
   if (roundY) ly = Round(ly);
-  if (Shadow) DrawTextShadowed(lx, ly, line, 0, 1);
+  if (Shadow) DrawTextShadowed(lx, ly, line, 0, 1, style);
   else DrawText(line, lx, ly);
 }
 

@@ -49,7 +49,7 @@ class TLabel : public TFont, public TSpriteLabel {
   // Draws at (X + offsetX, Y + offsetY). useColour applies the font's colour; otherwise
   // colour (when given) is used, else the colour already set. 1 when drawn.
   int Draw(float offsetX = 0, float offsetY = 0, int useColour = 1, const TColor* colour = nullptr);
-  void DrawTextLine(const std::string& line, float x, float y);
+  void DrawTextLine(const std::string& line, float x, float y, const TTextStyle& style);
   std::string GetWidestLine() const;
   void SetBitmapFontHandle(float x, float y);
   void SetCurvature(float curveWidth, float curveHeight);

@@ -201,7 +201,6 @@ void TListBox::Draw() {
   GetColor(r, g, b);
   const float alphaBefore = GetAlpha();
   const TImageFontPtr fontBefore = GetImageFont();
-  const TTextState textBefore = TTextState::Save();
   SetBlend(BLEND_ALPHA);
 
   if (Background) Background->Draw(Box.X + float(BackgroundOffsetX), Box.Y + float(BackgroundOffsetY));
@@ -225,9 +224,10 @@ void TListBox::Draw() {
     else if (locked && LockedColor) colour = LockedColor.get();
     Font.ApplyCustomColor(colour);
     const bool shadow = Font.Shadow && !(selected && NoShadowOnHighlighted);
+    const TTextStyle style = Font.TextStyle(colour);
     if (Font.BitmapFont) {
-      if (shadow) Font.BitmapFont->DrawAligned(whole, x, y, alignment, RoundTextX, RoundTextY, 1);
-      Font.BitmapFont->DrawAligned(whole, x, y, alignment, RoundTextX, RoundTextY, 0);
+      if (shadow) Font.BitmapFont->DrawAligned(whole, x, y, alignment, RoundTextX, RoundTextY, &style);
+      Font.BitmapFont->DrawAligned(whole, x, y, alignment, RoundTextX, RoundTextY);
       continue;
     }
     const std::string line = FitToWidth(whole, textRoom, Scale);
@@ -235,14 +235,13 @@ void TListBox::Draw() {
     float ly = y;
     if (RoundTextX) lx = std::floor(lx + 0.5f);
     if (RoundTextY) ly = std::floor(ly + 0.5f);
-    if (shadow) DrawTextShadowed(lx, ly, line, 0, Scale);
+    if (shadow) DrawTextShadowed(lx, ly, line, 0, Scale, style);
     else DrawText(line, lx, ly);
   }
   if (Font.BitmapFont) Font.RestoreScale();
   else SetScale(1, 1);
 
   if (!HighlightUnder) DrawHighlight();
-  textBefore.Restore();
   SetImageFont(fontBefore);
   SetColor(r, g, b);
   SetAlpha(alphaBefore);

@@ -22,12 +22,7 @@ void ShowMessageBox(const std::string& text, int width, int height) {
       WrapText(text, float(width - 2 * margin), [](const std::string& s) { return float(TextWidth(s)); });
   InputFlush();
   int lineHeight = TextHeight("A");
-  // The box must be readable whatever text state the game left behind; the game gets
-  // its own back afterwards.
-  const TTextState textState = TTextState::Save();
-  TextShadowX = TextShadowY = 1;
-  TextShadowAlpha = 0.5f;
-  TextAlpha = 1;
+  const TTextStyle style;
   for (bool done = false; !done;) {
     TPlatformEvent e;
     while (PlatformPollEvent(e)) {
@@ -49,12 +44,11 @@ void ShowMessageBox(const std::string& text, int width, int height) {
     DrawLine(float(x + width - 1), float(y + height - 1), float(x), float(y + height - 1));
     DrawLine(float(x), float(y + height - 1), float(x), float(y));
     SetColor(0, 220, 220);
-    DrawTextLinesShadowed(float(ScreenWidth / 2), float(y + margin), lines, 1, 0, 1);
+    DrawTextLinesShadowed(float(ScreenWidth / 2), float(y + margin), lines, 1, 0, 1, style);
     SetColor(0, 220, 0);
-    DrawTextShadowed(float(ScreenWidth / 2), float(y + height - lineHeight - margin), "<press any key>", 1, 1);
+    DrawTextShadowed(float(ScreenWidth / 2), float(y + height - lineHeight - margin), "<press any key>", 1, 1, style);
     Flip(FlipSync);
   }
-  textState.Restore();
   SetAlpha(1.0f);
   SetColor(255, 255, 255);
   InputFlush();

@@ -12,7 +12,7 @@ void TTextCursor::Init(int x0, int y0, int gap) {
 void TTextCursor::NewLine() { y += linegap; }
 
 void TTextCursor::Output(const std::string& text) {
-  if (Shadow == 1) DrawTextShadowed(float(x), float(y), text, 0, 1);
+  if (Shadow == 1) DrawTextShadowed(float(x), float(y), text, 0, 1, TTextStyle{});
   else DrawText(text, float(x), float(y));
 }
 

@@ -1,5 +1,7 @@
 #include "ui/TextInput.h"
 
+#include <optional>
+
 #include "audio/ChannelArray.h"
 #include "audio/GameSound.h"
 #include "audio/Mixer.h"
@@ -172,24 +174,24 @@ void TTextInput::Draw() {
   GetColor(r, g, b);
   const float alpha = GetAlpha();
   const TImageFontPtr fontBefore = GetImageFont();
-  const TTextState textBefore = TTextState::Save();
   if (!BitmapFont) SetImageFont(Font);
 
-  auto put = [&](const std::string& s, float x, float y, const TColor* colour, bool shadow) {
+  // A shadow pass takes the text's own opacity, so a faded colour fades its shadow too.
+  auto put = [&](const std::string& s, float x, float y, const TColor* colour, bool shadowed) {
+    std::optional<TTextStyle> shadow;
+    if (shadowed && TextShadow) shadow = TextShadow->TextStyle(colour ? colour->Alpha : alpha);
     if (colour) colour->Apply();
     if (BitmapFont) {
-      if (shadow) BitmapFont->DrawAligned(s, x, y, 0, 0, 0, 1);
-      BitmapFont->DrawAligned(s, x, y, 0, 0, 0, 0);
+      if (shadow) BitmapFont->DrawAligned(s, x, y, 0, 0, 0, &*shadow);
+      BitmapFont->DrawAligned(s, x, y, 0, 0, 0);
     } else if (shadow) {
-      TextAlpha = colour ? colour->Alpha : alpha;
-      DrawTextShadowed(x, y, s, 0, 1);
+      DrawTextShadowed(x, y, s, 0, 1, *shadow);
     } else {
       DrawText(s, x, y);
     }
   };
 
   const float x = float(X) + OffsetX, y = float(Y) + OffsetY;
-  if (TextShadow) TextShadow->ApplyToText();
   put(Text, x, y, TextCol.get(), TextShadow != nullptr);
   float after = x + float(GetWidth());
   int places = MaxLength - int(Text.size());
@@ -200,7 +202,6 @@ void TTextInput::Draw() {
   }
   if (DrawDots && places > 0) put(std::string(size_t(places), '.'), after, y, DotCol.get(), false);
 
-  textBefore.Restore();
   SetImageFont(fontBefore);
   SetColor(r, g, b);
   SetAlpha(alpha);

@@ -160,14 +160,11 @@ TEST_F(BitmapFontDraw, GlyphsLandWhereTheTableSays) {
   // the colour comes back afterwards.
   rec->Clear();
   SetColor(200, 100, 50);
-  TextShadowX = 3;
-  TextShadowY = 4;
-  font.DrawAlignedWithShadow("A", 0, 0, 0);
+  font.DrawAlignedWithShadow("A", 0, 0, 0, TTextStyle{3, 4, 0.5f, 1});
   ASSERT_EQ(rec->recorded.size(), 2u);
   EXPECT_FLOAT_EQ(X(0), 1 + 3);
   EXPECT_FLOAT_EQ(Y(0), 3 + 4);
   EXPECT_EQ(Red(0), 0);
   EXPECT_EQ(AlphaByte(0), 127);
   EXPECT_EQ(Red(1), 200);
-  TextShadowX = TextShadowY = 1;
 }

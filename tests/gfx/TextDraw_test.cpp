@@ -69,17 +69,14 @@ TEST_F(TextDrawing, ShadowedTextLeavesTheStateAsItFoundIt) {
   SetBlend(BLEND_SOLID);
   SetColor(10, 20, 30);
   SetAlpha(0.9f);
-  TextShadowX = 2;
-  TextShadowY = 3;
-  TextShadowAlpha = 0.5f;
-  TextAlpha = 0.8f;
-  DrawTextShadowed(100, 50, "|", 1, 1);
+  const TTextStyle style{2, 3, 0.5f, 0.8f};
+  DrawTextShadowed(100, 50, "|", 1, 1, style);
   EXPECT_EQ(GetBlend(), BLEND_SOLID);
   int r, g, b;
   GetColor(r, g, b);
   EXPECT_EQ(r, 10);
   EXPECT_EQ(b, 30);
-  EXPECT_FLOAT_EQ(GetAlpha(), 0.8f) << "alpha ends at TextAlpha";
+  EXPECT_FLOAT_EQ(GetAlpha(), 0.8f) << "alpha ends at the text's own";
   ASSERT_EQ(rec->recorded.size(), 2u);
   EXPECT_EQ(rec->recorded[0].blend, BLEND_ALPHA);
   // Centred on x: the built-in glyph cell is 8 wide.
@@ -92,11 +89,10 @@ TEST_F(TextDrawing, ShadowedTextLeavesTheStateAsItFoundIt) {
 
   // Lines are one font height apart and each is centred on its own width.
   rec->Clear();
-  DrawTextLinesShadowed(100, 50, {"|", "||"}, 1, 0, 1);
+  DrawTextLinesShadowed(100, 50, {"|", "||"}, 1, 0, 1, style);
   ASSERT_EQ(rec->recorded.size(), 6u);
   EXPECT_FLOAT_EQ(X(1), 96);
   EXPECT_FLOAT_EQ(Y(1), 50);
   EXPECT_FLOAT_EQ(X(4), 92);
   EXPECT_FLOAT_EQ(Y(4), 66);
-  TTextState{1, 1, 0.5f, 1}.Restore();
 }
