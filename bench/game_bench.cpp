@@ -391,7 +391,7 @@ void ReachTheBoard() {
   while (Screens().CurrentTScreen != game || Screens().Fading()) Frame();
   // The first level opens its tutorial page over the board; a player reads it and
   // clicks it away before playing, so the phases measure the board without it.
-  THintScroll* page = static_cast<TGameScreen*>(game)->HintScroll();
+  TOverlay* page = static_cast<TGameScreen*>(game)->HintScroll();
   if (options.keepHint || !page || !page->Active) return;
   page->Close();
   const int64_t end = WallNs() + 5'000'000'000;

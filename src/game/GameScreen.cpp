@@ -24,8 +24,7 @@
 #include "game/GameGrid.h"
 #include "game/GemList.h"
 #include "game/GridSounds.h"
-#include "game/HintScroll.h"
-#include "game/LevelCompleteScreen.h"
+#include "game/HintPage.h"
 #include "game/PointerSparkle.h"
 #include "game/ScreenSounds.h"
 #include "gfx/Animation.h"
@@ -110,27 +109,26 @@ TOverlay* TGameScreen::GameMenu() const {
   return IsScreenRegistered(TScreenId::GameMenu) ? FindOverlay(TScreenId::GameMenu) : nullptr;
 }
 
-THintScroll* TGameScreen::HintScroll() const {
-  if (!IsScreenRegistered(TScreenId::HintScroll)) return nullptr;
-  return dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll));
+TOverlay* TGameScreen::HintScroll() const {
+  return IsScreenRegistered(TScreenId::HintScroll) ? FindOverlay(TScreenId::HintScroll) : nullptr;
 }
 
-TLevelCompleteScreen* TGameScreen::LevelCompletePanel() const {
-  if (!IsScreenRegistered(TScreenId::LevelComplete)) return nullptr;
-  return dynamic_cast<TLevelCompleteScreen*>(FindScreen(TScreenId::LevelComplete));
+TOverlay* TGameScreen::LevelCompletePanel() const {
+  return IsScreenRegistered(TScreenId::LevelComplete) ? FindOverlay(TScreenId::LevelComplete) : nullptr;
 }
 
 int TGameScreen::PanelShowing() const {
-  TLevelCompleteScreen* panel = LevelCompletePanel();
+  TOverlay* panel = LevelCompletePanel();
   return panel && panel->Active ? 1 : 0;
 }
 
 int TGameScreen::OpenHintPage(int page, int record, int sound) {
-  THintScroll* scroll = HintScroll();
-  if (!scroll || scroll->Active || !Game->CurrentProfile) return 0;
+  TOverlay* scroll = HintScroll();
+  THintPage* hint = FindHintPage();
+  if (!scroll || !hint || scroll->Active || !Game->CurrentProfile) return 0;
   if (!Game->CurrentProfile->ShowHint(record, 1)) return 0;
-  scroll->LoadSpecial(page, 0);
-  scroll->Show(sound);
+  hint->LoadSpecial(page, 0);
+  hint->Show(sound);
   return 1;
 }
 
@@ -179,10 +177,7 @@ void TGameScreen::Load() {
   XActive2Image = Bank("gaugemax");
   for (auto* picture : {&PanelImage, &XInactiveImage, &XActive1Image, &XActive2Image})
     if (*picture) (*picture)->Precache();
-  if (TLevelCompleteScreen* panel = LevelCompletePanel()) {
-    panel->Owner = this;
-    panel->Load();
-  }
+  if (TOverlay* panel = LevelCompletePanel()) panel->Load();
 }
 
 void TGameScreen::PrepareGlyphs() {
@@ -230,9 +225,10 @@ void TGameScreen::CoreStart() {
 void TGameScreen::PostFadeIn() {
   // Faded in under the menu, back from the options or instructions: the level is not starting.
   if (TOverlay* menu = GameMenu(); menu && menu->Active) return;
-  THintScroll* scroll = HintScroll();
-  if (scroll && scroll->Active)
-    scroll->PlayActivateSound();
+  TOverlay* scroll = HintScroll();
+  THintPage* hint = FindHintPage();
+  if (scroll && scroll->Active && hint)
+    hint->PlayActivateSound();
   else
     StartSound();
 }
@@ -245,11 +241,11 @@ void TGameScreen::Kill() {
   KillGameObjects();
   ClearParticles();
   ClearCounters();
-  if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) {
+  if (TOverlay* scroll = HintScroll(); scroll && scroll->Active) {
     scroll->Active = 0;
     scroll->Kill();
   }
-  if (TLevelCompleteScreen* panel = LevelCompletePanel()) panel->Kill();
+  if (TOverlay* panel = LevelCompletePanel()) panel->Kill();
   if (TOverlay* menu = GameMenu()) menu->Kill();
   Go.reset();
   WellDone.reset();
@@ -301,7 +297,7 @@ void TGameScreen::RestartLevel() {
   ClearLists();
   KillGameObjects();
   LevelStart();
-  THintScroll* scroll = HintScroll();
+  TOverlay* scroll = HintScroll();
   TOverlay* menu = GameMenu();
   if (!(scroll && scroll->Active) && !(menu && menu->Active)) StartSound();
   SetMenuCoords();
@@ -349,8 +345,8 @@ int TGameScreen::AdvanceLevel() {
 // ---------------------------------------------------------------- every step
 
 void TGameScreen::Logic() {
-  THintScroll* scroll = HintScroll();
-  if (TLevelCompleteScreen* panel = LevelCompletePanel(); panel && panel->Active) {
+  TOverlay* scroll = HintScroll();
+  if (TOverlay* panel = LevelCompletePanel(); panel && panel->Active) {
     // The won level's panel (and the gallery page it may open) is all that runs now.
     if (scroll && scroll->Active) scroll->OverlayLogic();
     panel->OverlayLogic();
@@ -442,8 +438,8 @@ void TGameScreen::NextLevelManage() {
 void TGameScreen::NextLevelEnd() {
   Player->UpdateTotals();
   InputFlush();
-  if (TLevelCompleteScreen* panel = LevelCompletePanel()) {
-    panel->Show();
+  if (TOverlay* panel = LevelCompletePanel()) {
+    panel->Open();
     return;
   }
   // Without the panel the won level counts and the next one is entered at once.

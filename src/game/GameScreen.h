@@ -20,8 +20,6 @@ class TGameImage;
 class TGameSound;
 class TGridSounds;
 class TBoardHost;
-class THintScroll;
-class TLevelCompleteScreen;
 class TOverlay;
 
 class TGameScreen : public TScreen, public TGameSession {
@@ -89,8 +87,8 @@ class TGameScreen : public TScreen, public TGameSession {
   int OutroRunning() const;
 
   // A death count that ran out (never during play: see TPlayer::DeathEnd).
-  void GameOver();
-  void ResumeAfterDeath();
+  void GameOver() override;
+  void ResumeAfterDeath() override;
 
   // The level being played: the player's level in the current pack, kept within
   // the pack (a damaged number plays level 1).
@@ -110,10 +108,9 @@ class TGameScreen : public TScreen, public TGameSession {
 
   // The in-game menu when start-up made one, else none.
   TOverlay* GameMenu() const;
-  // The hint scroll when start-up made one, else none.
-  THintScroll* HintScroll() const;
-  // The level-complete panel when start-up made one, else none.
-  TLevelCompleteScreen* LevelCompletePanel() const;
+  // The hint scroll and the level-complete panel when start-up made them, else none.
+  TOverlay* HintScroll() const;
+  TOverlay* LevelCompletePanel() const;
   int PanelShowing() const;
   // Opens page (recorded as record) the first time the profile meets it; 1 when it opened.
   int OpenHintPage(int page, int record, int sound);

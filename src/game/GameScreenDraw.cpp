@@ -9,8 +9,6 @@
 #include "game/BoardParticles.h"
 #include "game/GameGrid.h"
 #include "game/GameScreen.h"
-#include "game/HintScroll.h"
-#include "game/LevelCompleteScreen.h"
 #include "gfx/Animation.h"
 #include "gfx/Draw.h"
 #include "gfx/GameFonts.h"
@@ -61,7 +59,7 @@ void TGameScreen::Draw() {
   Particles->CreatureParticles.Draw();
   Particles->ScoreParticles.Draw();
   DiagonalTextDraw();
-  if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) scroll->OverlayDraw();
+  if (TOverlay* scroll = HintScroll(); scroll && scroll->Active) scroll->OverlayDraw();
   if (panel) LevelCompletePanel()->OverlayDraw();
   if (TOverlay* menu = GameMenu(); menu && menu->Active) menu->OverlayDraw();
 }
@@ -155,7 +153,7 @@ void TGameScreen::StatusTextDraw() {
 
 void TGameScreen::DiagonalTextDraw() {
   if (!Grid || Grid->DiagonalTextCounter <= 0 || gaugeFullText_.empty()) return;
-  if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) return;
+  if (TOverlay* scroll = HintScroll(); scroll && scroll->Active) return;
   const float length = float(std::max(1, Grid->DiagonalTextLength));
   const float counter = Grid->DiagonalTextCounter;
   const float quarter = length / 4;

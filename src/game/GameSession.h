@@ -20,6 +20,9 @@ class TGameSession {
   virtual void GameStart() = 0;
   virtual TPlayer* SessionPlayer() const = 0;
   virtual TBoardParticles* SessionParticles() const = 0;
+  // The player's last life is gone / a life was lost and play goes on.
+  virtual void GameOver() = 0;
+  virtual void ResumeAfterDeath() = 0;
 
   // The level's background picture (numbered from 1).
   static int BackgroundNumber(int level);

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "game/HintPage.h"
 #include "screens/Overlay.h"
 
 class TAnimation;
 class TGameImage;
 class TGameSound;
 
-class THintScroll : public TOverlay {
+class THintScroll : public TOverlay, public THintPage {
  public:
   int MouseState = 0;
   std::shared_ptr<TGameSound> ActivateSound, DeactivateSound;
@@ -27,13 +28,11 @@ class THintScroll : public TOverlay {
   // The page title, looked up once when the page is loaded.
   std::string Title;
 
-  // Page hint's picture and text; picture chooses the gallery thumbnail of page 21.
-  void LoadSpecial(int hint, int picture);
+  void LoadSpecial(int hint, int picture) override;
   void SetText();
   void RollUp();
-  // Starts unrolling; sound 0 leaves the opening sound to the owner (PlayActivateSound).
-  void Show(int sound);
-  void PlayActivateSound();
+  void Show(int sound) override;
+  void PlayActivateSound() override;
   void Hide();
   void Kill() override;
 

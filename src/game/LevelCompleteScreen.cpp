@@ -14,7 +14,7 @@
 #include "game/Board.h"
 #include "game/BoardParticles.h"
 #include "game/GameSession.h"
-#include "game/HintScroll.h"
+#include "game/HintPage.h"
 #include "game/Player.h"
 #include "game/ScreenSounds.h"
 #include "game/WallpaperLabel.h"
@@ -40,10 +40,7 @@
 namespace {
 std::string Text(const char* key) { return GameText ? GameText->FindString(key) : std::string(); }
 
-THintScroll* Scroll() {
-  return IsScreenRegistered(TScreenId::HintScroll) ? dynamic_cast<THintScroll*>(FindScreen(TScreenId::HintScroll))
-                                                   : nullptr;
-}
+TOverlay* Scroll() { return IsScreenRegistered(TScreenId::HintScroll) ? FindOverlay(TScreenId::HintScroll) : nullptr; }
 
 // A click (already taken), a new click, Enter, Space or Escape moves on.
 int ContinueHit(int hit) {
@@ -68,6 +65,7 @@ void TLevelCompleteScreen::SetOKActive(int active) {
 
 void TLevelCompleteScreen::Load() {
   name = "levelcomplete";
+  if (!Owner) Owner = GameSession();
   ImageLoad("scrollbody.png", 0, 1);
   MidHandleImage(Image);
   HeaderLoad("Localised/levelcomplete", float(ScreenWidth / 2), HeaderY, 1);
@@ -245,7 +243,7 @@ void TLevelCompleteScreen::SetWallpaper() {
 int TLevelCompleteScreen::OverlayLogic() {
   if (!Active) return 0;
   MoveSnowFlakes();
-  THintScroll* scroll = Scroll();
+  TOverlay* scroll = Scroll();
   if (scroll && scroll->Active) return 0;
 
   auto ok = Menu ? Menu->FindButton("OK") : nullptr;
@@ -256,11 +254,12 @@ int TLevelCompleteScreen::OverlayLogic() {
         SetOKActive(1);
       } else {
         Active = 2;
-        if (Level % 5 == 0 && LevelPack == 0 && scroll && Game->CurrentProfile &&
+        THintPage* hint = FindHintPage();
+        if (Level % 5 == 0 && LevelPack == 0 && hint && Game->CurrentProfile &&
             Game->CurrentProfile->ShowHint(Level / 5 + 88, 1) == 1) {
           // The picture this level added to the gallery, shown once per player.
-          scroll->LoadSpecial(21, Level);
-          scroll->Show(1);
+          hint->LoadSpecial(21, Level);
+          hint->Show(1);
         }
         return 1;
       }
@@ -310,7 +309,7 @@ int TLevelCompleteScreen::OverlayLogic() {
 
 void TLevelCompleteScreen::Draw() {
   if (!Active) return;
-  if (THintScroll* scroll = Scroll(); scroll && scroll->Active) return;
+  if (TOverlay* scroll = Scroll(); scroll && scroll->Active) return;
   const TImageFontPtr font = GetImageFont();
   const float W = float(ScreenWidth), H = float(ScreenHeight);
   if (Active == 1) {

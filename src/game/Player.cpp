@@ -8,7 +8,7 @@
 #include "game/BoardClock.h"
 #include "game/BoardHost.h"
 #include "game/GameGrid.h"
-#include "game/GameScreen.h"
+#include "game/GameSession.h"
 #include "player/Profile.h"
 
 void TPlayer::InitStats() {

@@ -12,7 +12,7 @@
 #include "gfx/Sprite.h"
 
 class TProfile;
-class TGameScreen;
+class TGameSession;
 
 class TPlayer : public TSprite {
  public:
@@ -38,7 +38,7 @@ class TPlayer : public TSprite {
   double TotalTimeTaken = 0;
 
   // The screen the player plays on (for the ending of a death count).
-  TGameScreen* Screen = nullptr;
+  TGameSession* Screen = nullptr;
 
   void Load() {}
   // A new game: nothing scored, nothing played.
