@@ -291,7 +291,18 @@ void TGameScreen::LevelLoad() {
   Player->Target = Grid->Gold;
 }
 
-void TGameScreen::FillGrid() { Grid->FillUntilMove(); }
+void TGameScreen::FillGrid() { Unplayable = Grid->FillUntilMove() ? 0 : 1; }
+
+int TGameScreen::LeaveUnplayableLevel() {
+  const std::string file = TGameGrid::LevelPath(CurrentPack(), CurrentLevel());
+  TScreen* map = IsScreenRegistered(TScreenId::LevelSelect) ? FindScreen(TScreenId::LevelSelect) : nullptr;
+  DebugOutput(file + ": no fill of this board ever holds a move; " +
+              (map ? "back to the level map" : "the level starts again"));
+  if (!map) return 0;
+  Screens().DestinationTScreen = map;
+  Screens().GameFade->Init(float(StandardFadeLength), 1, Mixer().MusicChannel);
+  return 1;
+}
 
 void TGameScreen::RestartLevel() {
   ClearLists();
@@ -383,6 +394,7 @@ void TGameScreen::Logic() {
     Grid->Manage();
     if (RestartPending) {
       RestartPending = 0;
+      if (Unplayable && LeaveUnplayableLevel()) return;
       RestartLevel();
       Mixer().MusicPlay(1, 0, 0);
       return;

@@ -47,6 +47,9 @@ class TGameScreen : public TScreen, public TGameSession {
   // Fills the board until it holds a move (a board that can never hold one is
   // played as it is: the settled-board test then starts it again).
   void FillGrid();
+  // After the no-moves sequence of a level that can never hold a move: leaves for the
+  // level map (1), or 0 when there is none and the level starts again.
+  int LeaveUnplayableLevel();
   void RestartLevel();
   void KillGameObjects();
   void ClearLists() {}
@@ -134,6 +137,9 @@ class TGameScreen : public TScreen, public TGameSession {
   // The no-moves sequence has ended inside the board's step; the level is
   // rebuilt once that step has returned.
   int RestartPending = 0;
+  // The level's board can never hold a move (no fill of it ever did): building it
+  // again would only run the no-moves sequence again, for ever.
+  int Unplayable = 0;
 
  private:
   void DrawPanelValue(float x, float y, const std::string& text, const TTextStyle& style);

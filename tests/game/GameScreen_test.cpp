@@ -202,6 +202,15 @@ TEST_F(GameScreenTest, ABoardWithoutMovesStartsAgainWithItsBricksAndKeepsThePoin
   EXPECT_EQ(screen.Player->DeathCounter, 0);
   EXPECT_TRUE(screen.IntroAnim->Active) << "the level starts with its intro again";
   EXPECT_EQ(Grid->NoMore, 0);
+
+  // These four cells can never hold a line: with a level map to go back to, the
+  // board is not built again for ever after its next no-moves sequence.
+  TScreen map;
+  RegisterScreen(TScreenId::LevelSelect, &map);
+  for (int i = 0; i < 2000 && Screens().DestinationTScreen != &map; ++i) Step(1);
+  EXPECT_EQ(Screens().DestinationTScreen, &map);
+  EXPECT_EQ(Grid->Gold, 4) << "left as it was, not built again";
+  RegisterScreen(TScreenId::LevelSelect, nullptr);
 }
 
 TEST_F(GameScreenTest, AWonLevelRunsItsOutroThenTheNextLevelIsSaved) {
