@@ -19,36 +19,39 @@ constexpr float FallPause = 6;  // steps between gems starting to fall
 }  // namespace
 
 void TGameGrid::TopRowYCalc() {
+  TBoard& board = Board();
   for (int x = 0; x < MaxColumns; ++x) {
-    Board().TopCount[x] = 0;
-    for (int k = 0; k < MaxEntries; ++k) Board().TopRows[x][k] = 0;
+    board.TopCount[x] = 0;
+    for (int k = 0; k < MaxEntries; ++k) board.TopRows[x][k] = 0;
   }
   for (int x = 0; x < levelwidth; ++x) {
     for (int y = 0; y < levelheight; ++y) {
       bool above = y > 0 && PlayableAt(x, y - 1);
       // Entries past the table's six are left without a feed rather than written out of bounds.
-      if (PlayableAt(x, y) && !above && Board().TopCount[x] < MaxEntries) Board().TopRows[x][Board().TopCount[x]++] = y;
+      if (PlayableAt(x, y) && !above && board.TopCount[x] < MaxEntries) board.TopRows[x][board.TopCount[x]++] = y;
     }
-    if (Board().TopCount[x] == 0) Board().TopRows[x][0] = -1;
+    if (board.TopCount[x] == 0) board.TopRows[x][0] = -1;
   }
 }
 
 void TGameGrid::TopRowClear() {
+  TBoard& board = Board();
   for (int x = 0; x < MaxColumns; ++x)
-    for (int k = 0; k < MaxEntries; ++k) Board().TopRows[x][k] = Board().DropPending[x][k] = 0;
+    for (int k = 0; k < MaxEntries; ++k) board.TopRows[x][k] = board.DropPending[x][k] = 0;
 }
 
 void TGameGrid::CheckTopRow() {
-  if (!MakeNewGems || NoMore || !Board().Gems) return;
+  TBoard& board = Board();
+  if (!MakeNewGems || NoMore || !board.Gems) return;
   for (int x = 0; x < levelwidth; ++x)
-    for (int k = 0; k < Board().TopCount[x]; ++k) {
-      TCell* c = PlayableAt(x, Board().TopRows[x][k]);
-      if (!c || c->Gem || Board().DropPending[x][k] != 0) continue;
-      TGemRef gem = TGem::Make(x, Board().TopRows[x][k], TGem::Random(), 1);
+    for (int k = 0; k < board.TopCount[x]; ++k) {
+      TCell* c = PlayableAt(x, board.TopRows[x][k]);
+      if (!c || c->Gem || board.DropPending[x][k] != 0) continue;
+      TGemRef gem = TGem::Make(x, board.TopRows[x][k], TGem::Random(), 1);
       gem->SetDropInY();
       if (float(Rand(1, 10000)) < 1000.0f * Delta) gem->CreateMunchkin();
-      Board().Gems->InsertGem(gem);
-      Board().DropPending[x][k] += 1;
+      board.Gems->InsertGem(gem);
+      board.DropPending[x][k] += 1;
     }
 }
 
@@ -127,8 +130,9 @@ int TGameGrid::DropGems() {
           // The gem was stopped above its entry (the entry was filled by a move
           // meanwhile): it has nowhere to rest, so it leaves the board and its
           // entry may be fed again.
-          for (int k = 0; k < Board().TopCount[col]; ++k)
-            if (Board().TopRows[col][k] == g.gy + 1 && Board().DropPending[col][k] > 0) Board().DropPending[col][k] -= 1;
+          TBoard& board = Board();
+          for (int k = 0; k < board.TopCount[col]; ++k)
+            if (board.TopRows[col][k] == g.gy + 1 && board.DropPending[col][k] > 0) board.DropPending[col][k] -= 1;
           it = items.erase(it);
           continue;
         }

@@ -58,7 +58,8 @@ void TGameGrid::ManageNoMoreMoves() {
     }
     return;
   }
-  const float whole = Board().Clock().AnimLength(4000), second = Board().Clock().AnimLength(1000), flying = Board().Clock().AnimLength(3000);
+  TBoardClock& clock = Board().Clock();
+  const float whole = clock.AnimLength(4000), second = clock.AnimLength(1000), flying = clock.AnimLength(3000);
   if (NoMoreCounter > flying) {
     const float v = second > 0 ? std::clamp(1.0f - (whole - NoMoreCounter) / second, 0.0f, 1.0f) : 0.0f;
     host.NoMovesMusic(v);

@@ -215,7 +215,8 @@ void TGameGrid::SetBonusPointer(int type, int resume) {
 
 void TGameGrid::InitPointerAnim() {
   const int t = PointerGemType;
-  const float length = t >= 0 && t < TGem::TypeCount ? Board().Clock().AnimLength(float(TGem::PointerAnimLengths[t])) : 0;
+  const float length =
+      t >= 0 && t < TGem::TypeCount ? Board().Clock().AnimLength(float(TGem::PointerAnimLengths[t])) : 0;
   PointerAnimCounter = length;
   PointerAnimLength = int(length);
 }
