@@ -147,7 +147,10 @@ void TGame::FrameworkKeys() {
     PlatformMinimiseWindow();
     Flip(-1);
   });
-  if (InputKeyHit(77)) act([] { Mixer().ToggleMusic(); });
+  // While the game is paused the music stays as the pause left it.
+  if (InputKeyHit(77)) act([this] {
+    if (!Paused) Mixer().ToggleMusic();
+  });
   if (InputKeyHit(83)) act([this] { Mixer().ToggleSound(); });
   if (Debug && InputKeyHit(84)) act([this] {
     if (Clock().Fast) {

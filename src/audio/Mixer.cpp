@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/DataPaths.h"
-#include "core/Game.h"
 #include "core/ScreenFade.h"
 #include "core/SettingLimits.h"
 #include "core/Settings.h"
@@ -202,8 +201,6 @@ int TMixer::MusicOn() {
 }
 
 void TMixer::ToggleMusic() {
-  // While the game is paused the music stays as the pause left it.
-  if (Game && Game->Paused) return;
   if (Settings().Music)
     MusicOff();
   else

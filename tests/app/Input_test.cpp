@@ -1,4 +1,5 @@
 #include "EventFixture.h"
+#include "audio/Mixer.h"
 #include "core/Settings.h"
 #include "screens/GameFade.h"
 #include "screens/ScreenSwitch.h"
@@ -182,6 +183,21 @@ TEST_F(InputTest, FrameworkKeysWorkOnlyWhenSwitchedOn) {
   EXPECT_EQ(Settings().MusicVolume, 90);
   EXPECT_EQ(Settings().SpeechVolume, 90);
   EXPECT_TRUE(std::filesystem::exists(folder / "tinselvale.ini")) << "a volume change is saved at once";
+
+  // M switches the music, but not while the game is paused.
+  Settings().Music = 1;
+  Mixer().MusicRestart = 0;  // as after a track has played: switching off pauses it
+  const int music = 1;
+  Game->Paused = 1;
+  PushKey(SDLK_m, true);
+  PushKey(SDLK_m, false);
+  Frame(5);
+  EXPECT_EQ(Settings().Music, music);
+  Game->Paused = 0;
+  PushKey(SDLK_m, true);
+  PushKey(SDLK_m, false);
+  Frame(5);
+  EXPECT_EQ(Settings().Music, 0);
 
   PushKey(SDLK_LCTRL, true);
   PushKey(SDLK_x, true);
