@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "Pattern.h"
+
 namespace art {
 
 Rgb Hex(unsigned rgb) {
@@ -191,9 +193,7 @@ void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb ba
     cairo_pattern_t* p = cairo_pattern_create_linear(ox, oy, tx, ty);
     AddStop(p, 0, Darken(face, 0.12));
     AddStop(p, 1, Lighten(face, 0.12));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    FillPreserveWith(cr, p);
     SetRgb(cr, Lighten(face, 0.35), 0.35);
     cairo_set_line_width(cr, 0.5);
     cairo_stroke(cr);
@@ -211,9 +211,7 @@ void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb ba
   AddStop(tp, 0, Lighten(base, 0.38));
   AddStop(tp, 0.5, base);
   AddStop(tp, 1, Darken(base, 0.18));
-  cairo_set_source(cr, tp);
-  cairo_fill(cr);
-  cairo_pattern_destroy(tp);
+  FillWith(cr, tp);
   for (size_t i = 0; i < table.size(); ++i) {
     size_t j = (i + 1) % table.size();
     cairo_new_path(cr);

@@ -6,6 +6,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -88,9 +89,7 @@ void DrawBrick(cairo_t* cr) {
   AddStop(p, 0, light);
   AddStop(p, 0.55, Hex(0xB8822E));
   AddStop(p, 1, dark);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   // Bevel: lit top-left rim, shaded bottom-right rim.
   RoundRect(cr, 2, 2, 46, 46, 4);
   cairo_set_line_width(cr, 2);
@@ -98,9 +97,7 @@ void DrawBrick(cairo_t* cr) {
   AddStop(rim, 0, Hex(0xFFF2C8), 0.9);
   AddStop(rim, 0.5, Hex(0xFFE6A0), 0.15);
   AddStop(rim, 1, Hex(0x5A3408), 0.7);
-  cairo_set_source(cr, rim);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(rim);
+  StrokeWith(cr, rim);
   // A faint embossed snowflake in the middle of the tile.
   Snowflake(cr, 25.6, 25.6, 15, 1.6, Hex(0x7A4A10), 0.25);
   Snowflake(cr, 25, 25, 15, 1.6, Hex(0xFFF0C0), 0.3);
@@ -122,9 +119,7 @@ void DrawArmour(cairo_t* cr) {
     AddStop(p, 0, Hex(0xE8F6FF), 0.55);
     AddStop(p, 0.5, Hex(0x9CCCF0), 0.32);
     AddStop(p, 1, Hex(0x4C80C0), 0.5);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    FillPreserveWith(cr, p);
     SetRgb(cr, kWhite, 0.8);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
@@ -145,9 +140,7 @@ void DrawLockIce(cairo_t* cr) {
   AddStop(p, 0, Hex(0xBFE6FF), 0.18);
   AddStop(p, 0.55, Hex(0xCFEFFF), 0.35);
   AddStop(p, 1, kWhite, 0.95);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   IceSheen(cr, 0.45);
   CrackLines(cr, 7, 0.8);
   Frost(cr, 8, 1, 1, 48, 48, 1.0);
@@ -177,23 +170,17 @@ void DrawCellWell(cairo_t* cr) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 52, 52);
   AddStop(p, 0, Hex(0x0C0A2C), 0.78);
   AddStop(p, 1, Hex(0x2A2470), 0.6);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   cairo_pattern_t* lip = cairo_pattern_create_linear(0, 1, 0, 7);
   AddStop(lip, 0, Hex(0x000010), 0.45);
   AddStop(lip, 1, Hex(0x000010), 0);
   cairo_rectangle(cr, 1, 1, 50, 6);
-  cairo_set_source(cr, lip);
-  cairo_fill(cr);
-  cairo_pattern_destroy(lip);
+  FillWith(cr, lip);
   cairo_pattern_t* side = cairo_pattern_create_linear(1, 0, 7, 0);
   AddStop(side, 0, Hex(0x000010), 0.35);
   AddStop(side, 1, Hex(0x000010), 0);
   cairo_rectangle(cr, 1, 1, 6, 50);
-  cairo_set_source(cr, side);
-  cairo_fill(cr);
-  cairo_pattern_destroy(side);
+  FillWith(cr, side);
   // Faint light caught by the bottom-right edge.
   cairo_rectangle(cr, 1, 49, 50, 2);
   SetRgb(cr, Hex(0x8C84E0), 0.22);
@@ -225,9 +212,7 @@ bool WriteBoardTiles(const std::string& root) {
     AddStop(p, 0, Hex(0xFFE8A0));
     AddStop(p, 0.5, Hex(0xD8A040));
     AddStop(p, 1, Hex(0x7A4A14));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    FillPreserveWith(cr, p);
     SetRgb(cr, Hex(0x4A2A06), 0.8);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
@@ -242,9 +227,7 @@ bool WriteBoardTiles(const std::string& root) {
     AddStop(p, 0, kWhite, 0.95);
     AddStop(p, 0.5, Hex(0xA8D8FF), 0.85);
     AddStop(p, 1, Hex(0x4C80C0), 0.85);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    FillPreserveWith(cr, p);
     SetRgb(cr, kWhite, 0.9);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
@@ -337,9 +320,7 @@ bool WriteBoardTiles(const std::string& root) {
     AddStop(p, 0.45, Hex(0xD070FF), 0.55);
     AddStop(p, 0.75, Hex(0x8050F0), 0.3);
     AddStop(p, 1, Hex(0x6040E0), 0);
-    cairo_set_source(cr, p);
-    cairo_paint(cr);
-    cairo_pattern_destroy(p);
+    PaintWith(cr, p);
     Scatter sc(64);
     for (int i = 0; i < 8; ++i) {
       double a = sc.Range(0, 2 * kPi), r = sc.Range(22, 29);
@@ -352,9 +333,7 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
     AddStop(p, 0, kWhite, 1);
     AddStop(p, 1, kWhite, 0);
-    cairo_set_source(c.Cr(), p);
-    cairo_paint(c.Cr());
-    cairo_pattern_destroy(p);
+    PaintWith(c.Cr(), p);
     ok &= c.SavePng(dir + "diagonalmask.png");
   }
   return ok;

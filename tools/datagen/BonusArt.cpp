@@ -5,6 +5,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -26,9 +27,7 @@ void Leaf(cairo_t* cr, double x, double y, double angle, double len, Rgb c) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, -len * 0.3, 0, len * 0.3);
   AddStop(p, 0, Lighten(c, 0.3));
   AddStop(p, 1, Darken(c, 0.35));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillPreserveWith(cr, p);
   SetRgb(cr, Darken(c, 0.6), 0.8);
   cairo_set_line_width(cr, 0.7);
   cairo_stroke(cr);
@@ -47,9 +46,7 @@ void Ball(cairo_t* cr, double cx, double cy, double r, Rgb c, Rgb shade) {
   AddStop(p, 1, shade);
   cairo_new_path(cr);
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
 }
 
 void Pudding(cairo_t* cr, double s) {
@@ -89,9 +86,7 @@ void Pudding(cairo_t* cr, double s) {
   cairo_pattern_t* p = cairo_pattern_create_linear(cx - 10, cy - 16, cx + 8, cy + 4);
   AddStop(p, 0, Hex(0xFFFCEF));
   AddStop(p, 1, Hex(0xE8D2A0));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillPreserveWith(cr, p);
   SetRgb(cr, Hex(0xB89860), 0.7);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
@@ -130,9 +125,7 @@ void CrackerBody(cairo_t* cr, Rgb body, double shinePos) {
   AddStop(p, 0, Lighten(body, 0.45));
   AddStop(p, 0.35, body);
   AddStop(p, 1, Darken(body, 0.5));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillPreserveWith(cr, p);
   SetRgb(cr, Darken(body, 0.6));
   cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
@@ -319,9 +312,7 @@ void Match(cairo_t* cr, double s) {
   cairo_pattern_t* p = cairo_pattern_create_linear(-3.4, 0, 3.4, 0);
   AddStop(p, 0, Hex(0xF6DCA0));
   AddStop(p, 1, Hex(0xB0803C));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   // Head.
   cairo_save(cr);
   cairo_translate(cr, 0, -25);
@@ -390,9 +381,7 @@ void Sack(cairo_t* cr, double s) {
   AddStop(p, 0, Hex(0xD8A468));
   AddStop(p, 0.6, Hex(0xA06A34));
   AddStop(p, 1, Hex(0x5A3414));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillPreserveWith(cr, p);
   SetRgb(cr, Hex(0x3A200A));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
@@ -428,9 +417,7 @@ void CrackerBang(cairo_t* cr) {
   AddStop(p, 0, kWhite);
   AddStop(p, 0.4, Hex(0xFFE080));
   AddStop(p, 1, Hex(0xF08020), 0.6);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   cairo_restore(cr);
   Glint(cr, 25, 25, 12, 1);
 }

@@ -7,6 +7,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -57,9 +58,7 @@ void DrawPlate(cairo_t* cr, double w, double h, Plate plate, bool hover, bool se
   AddStop(p, 0, Lighten(base, 0.35));
   AddStop(p, 0.5, base);
   AddStop(p, 1, Darken(base, 0.45));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   // Gloss over the upper half.
   cairo_save(cr);
   RoundRect(cr, x, y, pw, ph, r);
@@ -68,9 +67,7 @@ void DrawPlate(cairo_t* cr, double w, double h, Plate plate, bool hover, bool se
   AddStop(gl, 0, kWhite, hover ? 0.45 : 0.32);
   AddStop(gl, 1, kWhite, 0.04);
   RoundRect(cr, x + 3, y + 2, pw - 6, ph * 0.46, r * 0.8);
-  cairo_set_source(cr, gl);
-  cairo_fill(cr);
-  cairo_pattern_destroy(gl);
+  FillWith(cr, gl);
   cairo_restore(cr);
   // Gold rim.
   RoundRect(cr, x + 0.8, y + 0.8, pw - 1.6, ph - 1.6, r - 0.8);
@@ -126,9 +123,7 @@ void DrawCaption(cairo_t* cr, double w, double h, const std::string& text, doubl
   cairo_pattern_t* p = cairo_pattern_create_linear(0, cy - size / 2, 0, cy + size / 2);
   AddStop(p, 0, kWhite);
   AddStop(p, 1, hover ? Hex(0xFFE6A0) : Hex(0xE6E0FF));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
 }
 
 bool SaveButton(const std::string& path, const ButtonSpec& b, double captionSize, bool hover, bool selected) {
@@ -173,9 +168,7 @@ bool SaveArrow(const std::string& path, bool right, bool hover) {
   AddStop(p, 0, Lighten(base, 0.45));
   AddStop(p, 0.6, base);
   AddStop(p, 1, Darken(base, 0.5));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillPreserveWith(cr, p);
   SetRgb(cr, kFrameGold);
   cairo_set_line_width(cr, hover ? 2.6 : 2);
   cairo_stroke(cr);

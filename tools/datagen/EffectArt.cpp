@@ -6,6 +6,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -56,9 +57,7 @@ bool SaveScore(const std::string& path, int value) {
   AddStop(p, 0, kWhite);
   AddStop(p, 0.5, Lighten(colour, 0.3));
   AddStop(p, 1, colour);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   return c.SavePng(path);
 }
 
@@ -78,9 +77,7 @@ bool SaveShards(const std::string& path, int cell, const std::vector<Pt>& shape)
     AddStop(p, 0, kWhite, 0.95);
     AddStop(p, 0.5, Mix(Hex(0xA8DAFF), kWhite, 0.3 + 0.3 * turn), 0.85);
     AddStop(p, 1, Hex(0x5898E0), 0.8);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    FillPreserveWith(cr, p);
     SetRgb(cr, kWhite, 0.9);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
@@ -143,9 +140,7 @@ bool WriteEffects(const std::string& root) {
     AddStop(p, 0.6, kWhite, 0.95);
     AddStop(p, 0.8, Hex(0xA8D8FF), 0.45);
     AddStop(p, 1, Hex(0x80C0FF), 0);
-    cairo_set_source(cr, p);
-    cairo_paint(cr);
-    cairo_pattern_destroy(p);
+    PaintWith(cr, p);
     ok &= c.SavePng(dir + "particlering.png");
   }
   ok &= SaveFlake(dir + "snowflake.png", 16, 1.4);

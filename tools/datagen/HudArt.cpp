@@ -6,6 +6,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -29,9 +30,7 @@ bool SavePointer(const std::string& path, int size, double tipX, double scale) {
   AddStop(p, 0, Hex(0xFFF8E0));
   AddStop(p, 0.45, kFrameGold);
   AddStop(p, 1, Hex(0xC07818));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillPreserveWith(cr, p);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   SetRgb(cr, Hex(0x1A1240));
   cairo_set_line_width(cr, 1.5);
@@ -69,9 +68,7 @@ bool SavePaused(const std::string& path) {
   AddStop(p, 0, Hex(0xFFFBE8));
   AddStop(p, 0.45, kFrameGold);
   AddStop(p, 1, Hex(0xD08A20));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   cairo_path_destroy(text);
   Snowflake(cr, 22, 60, 14, 2.2, kWhite, 0.95);
   Snowflake(cr, 318, 60, 14, 2.2, kWhite, 0.95);
@@ -92,9 +89,7 @@ void ValueWell(cairo_t* cr, double y) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + 32);
   AddStop(p, 0, Hex(0x060420), 0.95);
   AddStop(p, 1, Hex(0x221A5A), 0.95);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillPreserveWith(cr, p);
   SetRgb(cr, Hex(0xC89A40));
   cairo_set_line_width(cr, 1.6);
   cairo_stroke(cr);
@@ -113,9 +108,7 @@ bool SavePanel(const std::string& path) {
   AddStop(bg, 0, Hex(0x2A1E66), 0.96);
   AddStop(bg, 0.5, Hex(0x1A1650), 0.96);
   AddStop(bg, 1, Hex(0x120E3A), 0.96);
-  cairo_set_source(cr, bg);
-  cairo_fill(cr);
-  cairo_pattern_destroy(bg);
+  FillWith(cr, bg);
   Scatter sc(150);
   for (int i = 0; i < 26; ++i)
     Snowflake(cr, sc.Range(6, 140), sc.Range(90, 590), sc.Range(3, 7), 0.8, Hex(0xA8B8FF), sc.Range(0.08, 0.2),
@@ -126,9 +119,7 @@ bool SavePanel(const std::string& path) {
   AddStop(edge, 0.4, Hex(0xFFF0C0));
   AddStop(edge, 0.7, kFrameGold);
   AddStop(edge, 1, Hex(0x8A5410));
-  cairo_set_source(cr, edge);
-  cairo_fill(cr);
-  cairo_pattern_destroy(edge);
+  FillWith(cr, edge);
 
   // Crest: snow on the top, a gold star over a holly sprig.
   cairo_new_path(cr);
@@ -166,9 +157,7 @@ bool SavePanel(const std::string& path) {
   cairo_pattern_t* sock = cairo_pattern_create_linear(0, 370, 0, 474);
   AddStop(sock, 0, Hex(0x08061E), 0.9);
   AddStop(sock, 1, Hex(0x2A2060), 0.9);
-  cairo_set_source(cr, sock);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(sock);
+  FillPreserveWith(cr, sock);
   SetRgb(cr, Hex(0xC89A40));
   cairo_set_line_width(cr, 1.6);
   cairo_stroke(cr);
@@ -201,9 +190,7 @@ void DrawGauge(cairo_t* cr, int fill) {
   AddStop(glass, 0, Hex(0x30306A), 0.9);
   AddStop(glass, 0.5, Hex(0x181444), 0.9);
   AddStop(glass, 1, Hex(0x0C0A2A), 0.9);
-  cairo_set_source(cr, glass);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glass);
+  FillWith(cr, glass);
   if (fill > 0) {
     // Magic liquid from the base up to the cap.
     const Rgb hot = fill == 2 ? Hex(0xFFD0F8) : Hex(0xF060D8);
@@ -212,9 +199,7 @@ void DrawGauge(cairo_t* cr, int fill) {
     AddStop(p, 0, Lighten(hot, 0.4));
     AddStop(p, 0.4, hot);
     AddStop(p, 1, Darken(hot, fill == 2 ? 0.25 : 0.45));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    FillWith(cr, p);
     Scatter sc(fill * 7);
     for (int i = 0; i < 7; ++i) {
       cairo_new_path(cr);
@@ -240,9 +225,7 @@ void DrawGauge(cairo_t* cr, int fill) {
     AddStop(g, 0, Hex(0xFFF2C8));
     AddStop(g, 0.45, kFrameGold);
     AddStop(g, 1, Hex(0x9A6014));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    FillPreserveWith(cr, g);
     SetRgb(cr, Hex(0x5A3408));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "Placement.h"
 #include "PictureJobs.h"
 #include "Props.h"
@@ -180,9 +181,7 @@ void IntroPicture(const TStudio& studio, int n) {
   TColour::Rgb(6, 4, 20, 0).Stop(band, 0);
   TColour::Rgb(6, 4, 20, 0.75).Stop(band, 0.45);
   TColour::Rgb(6, 4, 20, 0.85).Stop(band, 1);
-  cairo_set_source(cr, band);
-  cairo_fill(cr);
-  cairo_pattern_destroy(band);
+  FillWith(cr, band);
   TLetterStyle t;
   t.face = TTypeface::Headline;
   t.size = 32;
@@ -242,9 +241,7 @@ void LevelMap(const TStudio& studio) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, size, size);
   TColour::Rgb(62, 74, 136).Stop(g, 0);
   TColour::Rgb(30, 36, 86).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
+  PaintWith(cr, g);
   for (int i = 0; i < 40; ++i) {
     const double hx = rng.Real(0, size), hy = rng.Real(0, size), hr = rng.Real(40, 120);
     cairo_save(cr);
@@ -277,9 +274,7 @@ void LevelMap(const TStudio& studio) {
     cairo_pattern_t* p = cairo_pattern_create_linear(lx - rx, ly - ry, lx + rx, ly + ry);
     light.Stop(p, 0);
     dark.Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    FillPreserveWith(cr, p);
     cairo_set_line_width(cr, 4);
     TColour::Rgb(170, 190, 240, 0.7).Set(cr);
     cairo_stroke(cr);

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Scenery.h"
 
@@ -78,9 +79,7 @@ void Logo(const TStudio& studio) {
   TColour::Rgb(236, 70, 70).Stop(rib, 0);
   Palette::Berry.Stop(rib, 0.5);
   Palette::BerryDeep.Stop(rib, 1);
-  cairo_set_source(cr, rib);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(rib);
+  FillPreserveWith(cr, rib);
   Palette::Gold.Set(cr);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
@@ -152,9 +151,7 @@ void ClickHere(const TStudio& studio, bool hover) {
   base.Lighter(0.35).Stop(p, 0);
   base.Stop(p, 0.5);
   base.Darker(0.45).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   Parchment::RoundRect(cr, x + 6, y + 4, w - 12, h * 0.42, h * 0.21);
   cairo_set_source_rgba(cr, 1, 1, 1, hover ? 0.3 : 0.22);
   cairo_fill(cr);
@@ -163,9 +160,7 @@ void ClickHere(const TStudio& studio, bool hover) {
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + h);
   Palette::GoldLight.Stop(rim, 0);
   Palette::GoldDeep.Stop(rim, 1);
-  cairo_set_source(cr, rim);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(rim);
+  StrokeWith(cr, rim);
   TLetterStyle t;
   t.size = 28;
   t.top = TColour::Rgb(255, 252, 236);
@@ -216,9 +211,7 @@ void DialogPanel(const TStudio& studio, int w, int h, const std::string& path, u
   TColour::Rgb(60, 50, 130).Stop(p, 0);
   TColour::Rgb(26, 20, 70).Stop(p, 0.7);
   TColour::Rgb(14, 10, 40).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   // Faint snowflakes woven into the cloth.
   cairo_save(cr);
   Parchment::RoundRect(cr, m, m, w - m * 2, h - m * 2, 18);
@@ -263,9 +256,7 @@ void Moth(cairo_t* cr, double x, double y, double s) {
     TColour::Rgb(250, 226, 170).Stop(g, 0);
     TColour::Rgb(200, 150, 90).Stop(g, 0.6);
     TColour::Rgb(130, 86, 50).Stop(g, 1);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    FillPreserveWith(cr, g);
     TColour::Rgb(90, 50, 26).Set(cr);
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
@@ -276,9 +267,7 @@ void Moth(cairo_t* cr, double x, double y, double s) {
     cairo_pattern_t* h = cairo_pattern_create_linear(0, 0, 50, 40);
     TColour::Rgb(236, 200, 140).Stop(h, 0);
     TColour::Rgb(150, 100, 60).Stop(h, 1);
-    cairo_set_source(cr, h);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(h);
+    FillPreserveWith(cr, h);
     TColour::Rgb(90, 50, 26).Set(cr);
     cairo_stroke(cr);
     // Eye spots.
@@ -382,16 +371,12 @@ void LogoSplash(const TStudio& studio) {
   Palette::GoldLight.Stop(g, 0);
   Palette::Gold.Stop(g, 0.4);
   Palette::GoldDeep.Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillWith(cr, g);
   cairo_arc(cr, cx, cy, r - 10, 0, 2 * kPi);
   cairo_pattern_t* in = cairo_pattern_create_radial(cx - 20, cy - 30, 5, cx, cy, r);
   TColour::Rgb(70, 60, 150).Stop(in, 0);
   TColour::Rgb(20, 14, 60).Stop(in, 1);
-  cairo_set_source(cr, in);
-  cairo_fill(cr);
-  cairo_pattern_destroy(in);
+  FillWith(cr, in);
   Moth(cr, cx, cy + 4, 0.95);
   TLetterStyle name = Festive(56);
   name.snowCap = false;

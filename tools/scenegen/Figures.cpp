@@ -4,17 +4,12 @@
 #include <vector>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "Props.h"
 #include "Scenery.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979;
-
-void FillWith(cairo_t* cr, cairo_pattern_t* p) {
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-}
 
 // Lit from the moon at the top left: lighter on the left, darker on the right.
 void Rounded(cairo_t* cr, double x0, double x1, const TColour& c) {

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "Pattern.h"
+
 TLettering::TLettering(const std::string& interfaceFont, const std::string& headlineFont) {
   FT_Library lib;
   if (FT_Init_FreeType(&lib)) throw std::runtime_error("FreeType did not start");
@@ -145,9 +147,7 @@ void TLettering::Draw(TCanvas& canvas, const TLetterStyle& style, const std::str
   style.top.Stop(fill, 0);
   style.top.Mix(style.bottom, 0.5).Stop(fill, 0.55);
   style.bottom.Stop(fill, 1);
-  cairo_set_source(cr, fill);
-  cairo_fill(cr);
-  cairo_pattern_destroy(fill);
+  FillWith(cr, fill);
 
   if (style.shine) {
     // The light comes from the top left: a bright sliver where the letters face it.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
@@ -31,9 +32,7 @@ void Well(cairo_t* cr, double x, double y, double w, double h) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y - m, 0, y + h + m);
   TColour::Rgb(12, 14, 44).Stop(p, 0);
   TColour::Rgb(40, 44, 100).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   Parchment::RoundRect(cr, x - m, y - m, w + 2 * m, h + 2 * m, 7);
   cairo_set_line_width(cr, 2);
   Palette::Gold.Set(cr);
@@ -97,9 +96,7 @@ void Gallery(const TStudio& studio) {
   TColour::Rgb(120, 30, 50).Stop(v, 0);
   TColour::Rgb(70, 14, 34).Stop(v, 0.7);
   TColour::Rgb(40, 6, 20).Stop(v, 1);
-  cairo_set_source(cr, v);
-  cairo_fill(cr);
-  cairo_pattern_destroy(v);
+  FillWith(cr, v);
   Parchment::RoundRect(cr, x + 6, y + 6, w - 12, h - 12, 12);
   cairo_set_line_width(cr, 3);
   Palette::Gold.Set(cr);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
@@ -25,9 +26,7 @@ void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
   colour.Stop(p, 0.45);
   colour.Darker(0.55).Stop(p, 1);
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   // A band of gold and a window reflection.
   cairo_save(cr);
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
@@ -77,9 +76,7 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
   cairo_pattern_t* cs = cairo_pattern_create_linear(0, y, 0, y + bh);
   TColour::Rgb(20, 16, 50, 0.92).Stop(cs, 0);
   TColour::Rgb(46, 40, 96, 0.92).Stop(cs, 1);
-  cairo_set_source(cr, cs);
-  cairo_fill(cr);
-  cairo_pattern_destroy(cs);
+  FillWith(cr, cs);
   if (fill > 0) {
     cairo_save(cr);
     Parchment::RoundRect(cr, x + 4, y + 4, bw - 8, bh - 8, r - 4);
@@ -88,9 +85,7 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
     Palette::GoldLight.Stop(g, 0);
     Palette::Gold.Stop(g, 0.45);
     Palette::GoldDeep.Stop(g, 1);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
+    PaintWith(cr, g);
     // Candy stripes.
     for (double sx = x - 20; sx < x + bw + 20; sx += 22) {
       cairo_move_to(cr, sx, y + bh);
@@ -108,17 +103,13 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
   cairo_pattern_t* shine = cairo_pattern_create_linear(0, y + 3, 0, y + 3 + bh * 0.38);
   TColour{1, 1, 1, 0.55}.Stop(shine, 0);
   TColour{1, 1, 1, 0.05}.Stop(shine, 1);
-  cairo_set_source(cr, shine);
-  cairo_fill(cr);
-  cairo_pattern_destroy(shine);
+  FillWith(cr, shine);
   Parchment::RoundRect(cr, x, y, bw, bh, r);
   cairo_set_line_width(cr, 2.4);
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + bh);
   Palette::GoldLight.Stop(rim, 0);
   Palette::GoldDeep.Stop(rim, 1);
-  cairo_set_source(cr, rim);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(rim);
+  StrokeWith(cr, rim);
   if (fill == 2) {
     // Finished: a few sparkles along the tube.
     TSceneRandom rng(77);
@@ -129,9 +120,7 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
       TColour{1, 1, 0.9, 0.9}.Stop(p, 0);
       TColour{1, 0.9, 0.5, 0}.Stop(p, 1);
       cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
-      cairo_set_source(cr, p);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
+      FillWith(cr, p);
       cairo_set_source_rgba(cr, 1, 1, 0.9, 0.8);
       cairo_set_line_width(cr, 0.8);
       cairo_move_to(cr, sx - sr * 1.6, sy);
@@ -153,18 +142,14 @@ void Slider(const TStudio& studio) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 9, 0, 21);
   TColour::Rgb(90, 50, 30).Stop(g, 0);
   TColour::Rgb(160, 110, 70).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillWith(cr, g);
   // Inner groove with a ribbon of gold.
   Parchment::RoundRect(cr, 6, 12, 288, 6, 3);
   cairo_pattern_t* r = cairo_pattern_create_linear(0, 12, 0, 18);
   Palette::GoldDeep.Stop(r, 0);
   Palette::Gold.Stop(r, 0.6);
   Palette::GoldLight.Stop(r, 1);
-  cairo_set_source(cr, r);
-  cairo_fill(cr);
-  cairo_pattern_destroy(r);
+  FillWith(cr, r);
   Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
   cairo_set_line_width(cr, 1.2);
   TColour::Rgb(60, 30, 14).Set(cr);
@@ -290,9 +275,7 @@ void LockedPicture(const TStudio& studio) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 100, 75);
   TColour::Rgb(70, 80, 150).Stop(g, 0);
   TColour::Rgb(26, 24, 70).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
+  PaintWith(cr, g);
   // Frost creeping in from the corners.
   for (int i = 0; i < 40; ++i) {
     const double fx = rng.Chance(0.5) ? rng.Real(0, 25) : rng.Real(75, 100);
@@ -302,9 +285,7 @@ void LockedPicture(const TStudio& studio) {
     TColour{0.9, 0.95, 1, 0.25}.Stop(p, 0);
     TColour{0.9, 0.95, 1, 0}.Stop(p, 1);
     cairo_arc(cr, fx, fy, fr, 0, 2 * kPi);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    FillWith(cr, p);
   }
   // Padlock.
   const double lx = 50, ly = 42;
@@ -320,9 +301,7 @@ void LockedPicture(const TStudio& studio) {
   Palette::GoldLight.Stop(b, 0);
   Palette::Gold.Stop(b, 0.5);
   Palette::GoldDeep.Stop(b, 1);
-  cairo_set_source(cr, b);
-  cairo_fill(cr);
-  cairo_pattern_destroy(b);
+  FillWith(cr, b);
   cairo_arc(cr, lx, ly + 7, 3, 0, 2 * kPi);
   cairo_rectangle(cr, lx - 1.2, ly + 7, 2.4, 7);
   TColour::Rgb(60, 30, 8).Set(cr);

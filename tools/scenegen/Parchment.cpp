@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "Pattern.h"
+
 namespace {
 constexpr double kPi = 3.14159265358979;
 
@@ -50,9 +52,7 @@ void Age(TCanvas& c, TSceneRandom& rng, const std::vector<std::pair<double, doub
     stain.WithAlpha(rng.Real(0.03, 0.09)).Stop(p, 0);
     stain.WithAlpha(0).Stop(p, 1);
     cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    FillWith(cr, p);
   }
   cairo_set_line_width(cr, 0.6);
   for (int i = 0; i < int(w * h / 300); ++i) {
@@ -96,9 +96,7 @@ void Sheet(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h
   hi.Stop(p, 0);
   hi.Mix(lo, 0.5).Stop(p, 0.6);
   lo.Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   cairo_save(cr);
   PathOf(cr, pts);
   cairo_clip(cr);
@@ -134,9 +132,7 @@ void Scroll(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double 
     paper.Lighter(0.35).Stop(p, 0);
     paper.Stop(p, 0.35);
     paper.Darker(0.45).Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    FillWith(cr, p);
     // Spiral line of the rolled paper.
     cairo_set_line_width(cr, 1);
     paper.Darker(0.5).WithAlpha(0.6).Set(cr);
@@ -149,9 +145,7 @@ void Scroll(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double 
       Palette::GoldLight.Stop(g, 0);
       Palette::Gold.Stop(g, 0.4);
       Palette::GoldDeep.Stop(g, 1);
-      cairo_set_source(cr, g);
-      cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
+      FillPreserveWith(cr, g);
       Palette::GoldDeep.Darker(0.4).Set(cr);
       cairo_set_line_width(cr, 1.2);
       cairo_stroke(cr);
@@ -172,9 +166,7 @@ void GoldFrame(cairo_t* cr, double x, double y, double w, double h, double band)
   Palette::GoldDeep.Stop(g, 0.55);
   Palette::Gold.Stop(g, 0.8);
   Palette::GoldDeep.Darker(0.3).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillWith(cr, g);
   // Bevel: light on the outer top-left and the inner bottom-right.
   cairo_set_line_width(cr, 1.2);
   cairo_set_source_rgba(cr, 1, 0.97, 0.8, 0.9);
@@ -220,9 +212,7 @@ void Holly(cairo_t* cr, double x, double y, double size, double angle) {
     cairo_pattern_t* g = cairo_pattern_create_linear(0, -W, 0, W);
     Palette::Holly.Lighter(0.3).Stop(g, 0);
     Palette::Holly.Darker(0.4).Stop(g, 1);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    FillPreserveWith(cr, g);
     Palette::Holly.Darker(0.6).Set(cr);
     cairo_set_line_width(cr, std::max(0.6, size * 0.03));
     cairo_stroke(cr);
@@ -239,9 +229,7 @@ void Holly(cairo_t* cr, double x, double y, double size, double angle) {
     Palette::Berry.Stop(b, 0.5);
     Palette::BerryDeep.Stop(b, 1);
     cairo_arc(cr, bx, by, br, 0, 2 * kPi);
-    cairo_set_source(cr, b);
-    cairo_fill(cr);
-    cairo_pattern_destroy(b);
+    FillWith(cr, b);
   }
   cairo_restore(cr);
 }
@@ -274,9 +262,7 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
   TColour::Rgb(255, 248, 232).Stop(card, 0);
   TColour::Rgb(246, 232, 204).Stop(card, 0.6);
   TColour::Rgb(226, 204, 166).Stop(card, 1);
-  cairo_set_source(cr, card);
-  cairo_fill(cr);
-  cairo_pattern_destroy(card);
+  FillWith(cr, card);
   cairo_save(cr);
   shape(cr, 0);
   cairo_clip(cr);
@@ -310,9 +296,7 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
   Palette::GoldLight.Stop(g, 0);
   Palette::Gold.Stop(g, 0.5);
   Palette::GoldDeep.Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillWith(cr, g);
   // The hole shows what is behind the tag.
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "Scenery.h"
 
 namespace {
@@ -28,9 +29,7 @@ void Shaded(cairo_t* cr, double x0, double y0, double x1, double y1, const TColo
   c.Lighter(lift).Stop(p, 0);
   c.Stop(p, 0.45);
   c.Darker(drop).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
 }
 }  // namespace
 
@@ -49,9 +48,7 @@ void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
   colour.Stop(p, 0.45);
   colour.Darker(0.55).Stop(p, 1);
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
   cairo_save(cr);
   cairo_translate(cr, x - r * 0.4, y - r * 0.45);
   cairo_rotate(cr, -0.6);
@@ -187,9 +184,7 @@ void Candle(TCanvas& c, double x, double base, double height) {
   cairo_pattern_t* f = cairo_pattern_create_linear(0, base - height - height * 0.42, 0, base - height);
   TColour::Rgb(255, 250, 220).Stop(f, 0.3);
   TColour::Rgb(255, 170, 40).Stop(f, 1);
-  cairo_set_source(cr, f);
-  cairo_fill(cr);
-  cairo_pattern_destroy(f);
+  FillWith(cr, f);
   Glow(cr, x, base - height - height * 0.2, height * 1.2, TColour{1, 0.7, 0.3, 0.5});
 }
 
@@ -263,9 +258,7 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y0 + h);
     fur.Stop(p, 0);
     furShade.Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    FillWith(cr, p);
   };
 
   // The sack over his left shoulder, behind him, with presents peeking out.
@@ -337,9 +330,7 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   cairo_pattern_t* belt = cairo_pattern_create_linear(0, -124, 0, -102);
   boot.Lighter(0.2).Stop(belt, 0);
   boot.Stop(belt, 1);
-  cairo_set_source(cr, belt);
-  cairo_fill(cr);
-  cairo_pattern_destroy(belt);
+  FillWith(cr, belt);
   Parchment::RoundRect(cr, -18, -128, 36, 30, 5);
   cairo_set_line_width(cr, 6);
   Palette::Gold.Set(cr);
@@ -358,9 +349,7 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
     cairo_pattern_t* p = cairo_pattern_create_linear(std::min(sx, ex) - width, 0, std::max(sx, ex) + width, 0);
     red.Lighter(0.2).Stop(p, 0);
     red.Darker(0.3).Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(p);
+    StrokeWith(cr, p);
   };
   arm(-66, -190, -110, -262, 32);
   arm(62, -192, 86, -244, 32);
@@ -395,9 +384,7 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
     cairo_pattern_t* cheek = cairo_pattern_create_radial(side * 22, -238, 0, side * 22, -238, 10);
     TColour::Rgb(240, 110, 110, 0.75).Stop(cheek, 0);
     TColour::Rgb(240, 110, 110, 0).Stop(cheek, 1);
-    cairo_set_source(cr, cheek);
-    cairo_fill(cr);
-    cairo_pattern_destroy(cheek);
+    FillWith(cr, cheek);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_width(cr, 3.4);
     ink.Set(cr);
@@ -427,9 +414,7 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   fur.Stop(beard, 0);
   fur.Stop(beard, 0.4);
   furShade.Stop(beard, 1);
-  cairo_set_source(cr, beard);
-  cairo_fill(cr);
-  cairo_pattern_destroy(beard);
+  FillWith(cr, beard);
   cairo_set_line_width(cr, 1.6);
   furShade.WithAlpha(0.8).Set(cr);
   for (int i = 0; i < 6; ++i) {
@@ -451,17 +436,13 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
     cairo_pattern_t* m = cairo_pattern_create_linear(0, -244, 0, -228);
     fur.Stop(m, 0);
     furShade.Stop(m, 1);
-    cairo_set_source(cr, m);
-    cairo_fill(cr);
-    cairo_pattern_destroy(m);
+    FillWith(cr, m);
   }
   cairo_arc(cr, 0, -240, 8.5, 0, 2 * kPi);
   cairo_pattern_t* nose = cairo_pattern_create_radial(-3, -243, 1, 0, -240, 8.5);
   TColour::Rgb(255, 170, 160).Stop(nose, 0);
   TColour::Rgb(222, 96, 96).Stop(nose, 1);
-  cairo_set_source(cr, nose);
-  cairo_fill(cr);
-  cairo_pattern_destroy(nose);
+  FillWith(cr, nose);
 
   // The hat flopping over to his left, its fur band and the bobble.
   cairo_move_to(cr, -40, -280);
@@ -475,9 +456,7 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   cairo_pattern_t* bobble = cairo_pattern_create_radial(64, -295, 1, 68, -290, 13);
   fur.Stop(bobble, 0);
   furShade.Stop(bobble, 1);
-  cairo_set_source(cr, bobble);
-  cairo_fill(cr);
-  cairo_pattern_destroy(bobble);
+  FillWith(cr, bobble);
   cairo_restore(cr);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
@@ -14,9 +15,7 @@ constexpr double kPi = 3.14159265358979;
 constexpr double kFireX = 335, kFireY = 317, kFireW = 137, kFireH = 128;
 
 void Fill(cairo_t* cr, cairo_pattern_t* p) {
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
 }
 
 void WindowView(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h) {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <utility>
 
+#include "Pattern.h"
+
 namespace {
 constexpr double kPi = 3.14159265358979;
 
@@ -11,12 +13,6 @@ cairo_pattern_t* Vertical(double y0, double y1, const TColour& a, const TColour&
   a.Stop(p, 0);
   b.Stop(p, 1);
   return p;
-}
-
-void FillWith(cairo_t* cr, cairo_pattern_t* p) {
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
 }
 
 // A smooth random profile: a few sine waves of random phase.
@@ -154,9 +150,7 @@ void Aurora(TCanvas& c, TSceneRandom& rng, const TColour& colour, double y) {
       cairo_pattern_t* p = Vertical(top, bottom, colour.WithAlpha(0), colour.WithAlpha(colour.a));
       const double flick = 0.5 + 0.5 * std::sin(x * 0.05 + band * 2.0) * std::sin(x * 0.011);
       cairo_rectangle(cr, x, top, 3.2, bottom - top);
-      cairo_set_source(cr, p);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
+      FillWith(cr, p);
       (void)flick;
     }
   }
@@ -317,9 +311,7 @@ void LitWindow(cairo_t* cr, double x, double y, double w, double h, bool lit, bo
     Palette::WindowHot.Stop(p, 0);
     Palette::WindowWarm.Stop(p, 0.6);
     TColour::Rgb(220, 120, 50).Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    FillPreserveWith(cr, p);
   } else {
     TColour::Rgb(30, 34, 70).Set(cr);
     cairo_fill_preserve(cr);
@@ -670,9 +662,7 @@ void Snowfall(TCanvas& c, TSceneRandom& rng, int count, double maxSize) {
     TColour{0.9, 0.93, 1, 0.35 * depth + 0.2}.Stop(p, 0.5);
     TColour{0.9, 0.93, 1, 0}.Stop(p, 1);
     cairo_arc(target, x, y, r, 0, 2 * kPi);
-    cairo_set_source(target, p);
-    cairo_fill(target);
-    cairo_pattern_destroy(p);
+    FillWith(target, p);
   }
   near.Blur(3);
   near.PaintOnto(cr, 0, 0, 0.85);
@@ -737,9 +727,7 @@ void FrozenLake(TCanvas& c, TSceneRandom& rng, double top, double bottom, double
   for (double x = w + 4; x >= -4; x -= 8) cairo_line_to(cr, x, bottom + wave.At(x + 300) * 8);
   cairo_close_path(cr);
   cairo_pattern_t* ice = Vertical(top, bottom, TColour::Rgb(60, 56, 120), TColour::Rgb(120, 140, 200));
-  cairo_set_source(cr, ice);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(ice);
+  FillPreserveWith(cr, ice);
   cairo_save(cr);
   cairo_clip(cr);
   // The moon's path on the ice and a few long scratches from skates.

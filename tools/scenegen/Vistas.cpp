@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Figures.h"
+#include "Pattern.h"
 #include "Placement.h"
 #include "Props.h"
 #include "Scenery.h"
@@ -417,9 +418,7 @@ void Skaters(TCanvas& c, TSceneRandom& rng) {
     cairo_set_source(c.Cr(), figure);
     cairo_paint_with_alpha(c.Cr(), 0.18);
     cairo_restore(c.Cr());
-    cairo_set_source(c.Cr(), figure);
-    cairo_paint(c.Cr());
-    cairo_pattern_destroy(figure);
+    PaintWith(c.Cr(), figure);
   }
   FramePines(c, rng, n);
   Finish(c, rng, 100, 0.5);
@@ -516,9 +515,7 @@ void CottageWindowScene(TCanvas& c, TSceneRandom& rng) {
   TColour::Rgb(150, 96, 70).Stop(wall, 0);
   TColour::Rgb(70, 40, 40).Stop(wall, 0.7);
   TColour::Rgb(30, 18, 30).Stop(wall, 1);
-  cairo_set_source(cr, wall);
-  cairo_fill(cr);
-  cairo_pattern_destroy(wall);
+  FillWith(cr, wall);
   cairo_set_line_width(cr, 2);
   for (double y = 20; y < 600; y += 38) {
     cairo_move_to(cr, 0, y + rng.Real(-1, 1));
