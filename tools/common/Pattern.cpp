@@ -1,25 +1,14 @@
 #include "Pattern.h"
 
-void FillWith(cairo_t* cr, cairo_pattern_t* pattern) {
+namespace {
+void UseOnce(cairo_t* cr, cairo_pattern_t* pattern, void (*draw)(cairo_t*)) {
   cairo_set_source(cr, pattern);
-  cairo_fill(cr);
+  draw(cr);
   cairo_pattern_destroy(pattern);
 }
+}  // namespace
 
-void FillPreserveWith(cairo_t* cr, cairo_pattern_t* pattern) {
-  cairo_set_source(cr, pattern);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(pattern);
-}
-
-void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern) {
-  cairo_set_source(cr, pattern);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(pattern);
-}
-
-void PaintWith(cairo_t* cr, cairo_pattern_t* pattern) {
-  cairo_set_source(cr, pattern);
-  cairo_paint(cr);
-  cairo_pattern_destroy(pattern);
-}
+void FillWith(cairo_t* cr, cairo_pattern_t* pattern) { UseOnce(cr, pattern, cairo_fill); }
+void FillPreserveWith(cairo_t* cr, cairo_pattern_t* pattern) { UseOnce(cr, pattern, cairo_fill_preserve); }
+void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern) { UseOnce(cr, pattern, cairo_stroke); }
+void PaintWith(cairo_t* cr, cairo_pattern_t* pattern) { UseOnce(cr, pattern, cairo_paint); }

@@ -86,17 +86,13 @@ void DrawBrick(cairo_t* cr) {
   const Rgb light = Hex(0xE2B860), dark = Hex(0x7A4A14);
   RoundRect(cr, 0.5, 0.5, 49, 49, 5);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
-  AddStop(p, 0, light);
-  AddStop(p, 0.55, Hex(0xB8822E));
-  AddStop(p, 1, dark);
+  AddStops(p, {{0, light}, {0.55, Hex(0xB8822E)}, {1, dark}});
   FillWith(cr, p);
   // Bevel: lit top-left rim, shaded bottom-right rim.
   RoundRect(cr, 2, 2, 46, 46, 4);
   cairo_set_line_width(cr, 2);
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, 50, 50);
-  AddStop(rim, 0, Hex(0xFFF2C8), 0.9);
-  AddStop(rim, 0.5, Hex(0xFFE6A0), 0.15);
-  AddStop(rim, 1, Hex(0x5A3408), 0.7);
+  AddStops(rim, {{0, Hex(0xFFF2C8), 0.9}, {0.5, Hex(0xFFE6A0), 0.15}, {1, Hex(0x5A3408), 0.7}});
   StrokeWith(cr, rim);
   // A faint embossed snowflake in the middle of the tile.
   Snowflake(cr, 25.6, 25.6, 15, 1.6, Hex(0x7A4A10), 0.25);
@@ -116,9 +112,7 @@ void DrawArmour(cairo_t* cr) {
     double inset = 1 + layer * 4.5;
     RoundRect(cr, inset, inset, 50 - 2 * inset, 50 - 2 * inset, 6 - layer);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
-    AddStop(p, 0, Hex(0xE8F6FF), 0.55);
-    AddStop(p, 0.5, Hex(0x9CCCF0), 0.32);
-    AddStop(p, 1, Hex(0x4C80C0), 0.5);
+    AddStops(p, {{0, Hex(0xE8F6FF), 0.55}, {0.5, Hex(0x9CCCF0), 0.32}, {1, Hex(0x4C80C0), 0.5}});
     FillPreserveWith(cr, p);
     SetRgb(cr, kWhite, 0.8);
     cairo_set_line_width(cr, 1.2);
@@ -137,9 +131,7 @@ void DrawLockIce(cairo_t* cr) {
   // Clear in the middle so the trapped gem shows, frosted towards the rim.
   RoundRect(cr, 1, 1, 48, 48, 7);
   cairo_pattern_t* p = cairo_pattern_create_radial(25, 25, 10, 25, 25, 34);
-  AddStop(p, 0, Hex(0xBFE6FF), 0.18);
-  AddStop(p, 0.55, Hex(0xCFEFFF), 0.35);
-  AddStop(p, 1, kWhite, 0.95);
+  AddStops(p, {{0, Hex(0xBFE6FF), 0.18}, {0.55, Hex(0xCFEFFF), 0.35}, {1, kWhite, 0.95}});
   FillWith(cr, p);
   IceSheen(cr, 0.45);
   CrackLines(cr, 7, 0.8);
@@ -168,17 +160,14 @@ void DrawCellWell(cairo_t* cr) {
   // 52 x 52: a dark violet well, shaded deepest under its top-left lip.
   cairo_rectangle(cr, 1, 1, 50, 50);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 52, 52);
-  AddStop(p, 0, Hex(0x0C0A2C), 0.78);
-  AddStop(p, 1, Hex(0x2A2470), 0.6);
+  AddStops(p, {{0, Hex(0x0C0A2C), 0.78}, {1, Hex(0x2A2470), 0.6}});
   FillWith(cr, p);
   cairo_pattern_t* lip = cairo_pattern_create_linear(0, 1, 0, 7);
-  AddStop(lip, 0, Hex(0x000010), 0.45);
-  AddStop(lip, 1, Hex(0x000010), 0);
+  AddStops(lip, {{0, Hex(0x000010), 0.45}, {1, Hex(0x000010), 0}});
   cairo_rectangle(cr, 1, 1, 50, 6);
   FillWith(cr, lip);
   cairo_pattern_t* side = cairo_pattern_create_linear(1, 0, 7, 0);
-  AddStop(side, 0, Hex(0x000010), 0.35);
-  AddStop(side, 1, Hex(0x000010), 0);
+  AddStops(side, {{0, Hex(0x000010), 0.35}, {1, Hex(0x000010), 0}});
   cairo_rectangle(cr, 1, 1, 6, 50);
   FillWith(cr, side);
   // Faint light caught by the bottom-right edge.
@@ -209,9 +198,7 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_t* cr = c.Cr();
     Polygon(cr, {{3, 5}, {11, 2}, {16, 8}, {13, 16}, {4, 14}});
     cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
-    AddStop(p, 0, Hex(0xFFE8A0));
-    AddStop(p, 0.5, Hex(0xD8A040));
-    AddStop(p, 1, Hex(0x7A4A14));
+    AddStops(p, {{0, Hex(0xFFE8A0)}, {0.5, Hex(0xD8A040)}, {1, Hex(0x7A4A14)}});
     FillPreserveWith(cr, p);
     SetRgb(cr, Hex(0x4A2A06), 0.8);
     cairo_set_line_width(cr, 0.8);
@@ -224,9 +211,7 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_t* cr = c.Cr();
     Polygon(cr, {{2, 7}, {9, 1}, {16, 6}, {14, 15}, {6, 16}});
     cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
-    AddStop(p, 0, kWhite, 0.95);
-    AddStop(p, 0.5, Hex(0xA8D8FF), 0.85);
-    AddStop(p, 1, Hex(0x4C80C0), 0.85);
+    AddStops(p, {{0, kWhite, 0.95}, {0.5, Hex(0xA8D8FF), 0.85}, {1, Hex(0x4C80C0), 0.85}});
     FillPreserveWith(cr, p);
     SetRgb(cr, kWhite, 0.9);
     cairo_set_line_width(cr, 0.8);
@@ -292,9 +277,7 @@ bool WriteBoardTiles(const std::string& root) {
     }
     RoundRect(cr, 7, 7, 50, 50, 9);
     cairo_pattern_t* p = cairo_pattern_create_linear(7, 7, 57, 57);
-    AddStop(p, 0, Hex(0xFFF6D0));
-    AddStop(p, 0.5, kFrameGold);
-    AddStop(p, 1, Hex(0xC88A20));
+    AddStops(p, {{0, Hex(0xFFF6D0)}, {0.5, kFrameGold}, {1, Hex(0xC88A20)}});
     cairo_set_source(cr, p);
     cairo_set_line_width(cr, 3.2);
     cairo_stroke(cr);
@@ -316,10 +299,8 @@ bool WriteBoardTiles(const std::string& root) {
     TCanvas c(64, 64);
     cairo_t* cr = c.Cr();
     cairo_pattern_t* p = cairo_pattern_create_radial(32, 32, 14, 32, 32, 32);
-    AddStop(p, 0, Hex(0xE070FF), 0);
-    AddStop(p, 0.45, Hex(0xD070FF), 0.55);
-    AddStop(p, 0.75, Hex(0x8050F0), 0.3);
-    AddStop(p, 1, Hex(0x6040E0), 0);
+    AddStops(p, {{0, Hex(0xE070FF), 0}, {0.45, Hex(0xD070FF), 0.55}, {0.75, Hex(0x8050F0), 0.3},
+        {1, Hex(0x6040E0), 0}});
     PaintWith(cr, p);
     Scatter sc(64);
     for (int i = 0; i < 8; ++i) {
@@ -331,8 +312,7 @@ bool WriteBoardTiles(const std::string& root) {
   {
     TCanvas c(50, 50);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
-    AddStop(p, 0, kWhite, 1);
-    AddStop(p, 1, kWhite, 0);
+    AddStops(p, {{0, kWhite, 1}, {1, kWhite, 0}});
     PaintWith(c.Cr(), p);
     ok &= c.SavePng(dir + "diagonalmask.png");
   }

@@ -54,9 +54,7 @@ bool SaveScore(const std::string& path, int value) {
   cairo_set_line_width(cr, 2.4);
   cairo_stroke_preserve(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, h / 2.0 - box.height / 2, 0, h / 2.0 + box.height / 2);
-  AddStop(p, 0, kWhite);
-  AddStop(p, 0.5, Lighten(colour, 0.3));
-  AddStop(p, 1, colour);
+  AddStops(p, {{0, kWhite}, {0.5, Lighten(colour, 0.3)}, {1, colour}});
   FillWith(cr, p);
   return c.SavePng(path);
 }
@@ -74,9 +72,8 @@ bool SaveShards(const std::string& path, int cell, const std::vector<Pt>& shape)
     Polygon(cr, shape);
     cairo_pattern_t* p = cairo_pattern_create_linear(-cell / 3.0, -cell / 3.0, cell / 3.0, cell / 3.0);
     double turn = std::cos(2 * kPi * f / 50);
-    AddStop(p, 0, kWhite, 0.95);
-    AddStop(p, 0.5, Mix(Hex(0xA8DAFF), kWhite, 0.3 + 0.3 * turn), 0.85);
-    AddStop(p, 1, Hex(0x5898E0), 0.8);
+    AddStops(p, {{0, kWhite, 0.95}, {0.5, Mix(Hex(0xA8DAFF), kWhite, 0.3 + 0.3 * turn), 0.85},
+        {1, Hex(0x5898E0), 0.8}});
     FillPreserveWith(cr, p);
     SetRgb(cr, kWhite, 0.9);
     cairo_set_line_width(cr, 0.8);
@@ -136,10 +133,7 @@ bool WriteEffects(const std::string& root) {
     TCanvas c(50, 50);
     cairo_t* cr = c.Cr();
     cairo_pattern_t* p = cairo_pattern_create_radial(25, 25, 12, 25, 25, 25);
-    AddStop(p, 0, Hex(0xC8E8FF), 0);
-    AddStop(p, 0.6, kWhite, 0.95);
-    AddStop(p, 0.8, Hex(0xA8D8FF), 0.45);
-    AddStop(p, 1, Hex(0x80C0FF), 0);
+    AddStops(p, {{0, Hex(0xC8E8FF), 0}, {0.6, kWhite, 0.95}, {0.8, Hex(0xA8D8FF), 0.45}, {1, Hex(0x80C0FF), 0}});
     PaintWith(cr, p);
     ok &= c.SavePng(dir + "particlering.png");
   }

@@ -27,9 +27,7 @@ bool SavePointer(const std::string& path, int size, double tipX, double scale) {
   PathShadow(cr, 1.6, 1.8, 0.6);
   ArrowPath(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 12, 24);
-  AddStop(p, 0, Hex(0xFFF8E0));
-  AddStop(p, 0.45, kFrameGold);
-  AddStop(p, 1, Hex(0xC07818));
+  AddStops(p, {{0, Hex(0xFFF8E0)}, {0.45, kFrameGold}, {1, Hex(0xC07818)}});
   FillPreserveWith(cr, p);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   SetRgb(cr, Hex(0x1A1240));
@@ -65,9 +63,7 @@ bool SavePaused(const std::string& path) {
   cairo_set_line_width(cr, 5);
   cairo_stroke_preserve(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 25, 0, 95);
-  AddStop(p, 0, Hex(0xFFFBE8));
-  AddStop(p, 0.45, kFrameGold);
-  AddStop(p, 1, Hex(0xD08A20));
+  AddStops(p, {{0, Hex(0xFFFBE8)}, {0.45, kFrameGold}, {1, Hex(0xD08A20)}});
   FillWith(cr, p);
   cairo_path_destroy(text);
   Snowflake(cr, 22, 60, 14, 2.2, kWhite, 0.95);
@@ -87,8 +83,7 @@ void Label(cairo_t* cr, const std::string& text, double cx, double cy) {
 void ValueWell(cairo_t* cr, double y) {
   RoundRect(cr, 14, y, 122, 32, 10);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + 32);
-  AddStop(p, 0, Hex(0x060420), 0.95);
-  AddStop(p, 1, Hex(0x221A5A), 0.95);
+  AddStops(p, {{0, Hex(0x060420), 0.95}, {1, Hex(0x221A5A), 0.95}});
   FillPreserveWith(cr, p);
   SetRgb(cr, Hex(0xC89A40));
   cairo_set_line_width(cr, 1.6);
@@ -105,9 +100,7 @@ bool SavePanel(const std::string& path) {
   // Night-blue plate with a gold edge on the board side.
   cairo_rectangle(cr, 0, 0, 146, 600);
   cairo_pattern_t* bg = cairo_pattern_create_linear(0, 0, 0, 600);
-  AddStop(bg, 0, Hex(0x2A1E66), 0.96);
-  AddStop(bg, 0.5, Hex(0x1A1650), 0.96);
-  AddStop(bg, 1, Hex(0x120E3A), 0.96);
+  AddStops(bg, {{0, Hex(0x2A1E66), 0.96}, {0.5, Hex(0x1A1650), 0.96}, {1, Hex(0x120E3A), 0.96}});
   FillWith(cr, bg);
   Scatter sc(150);
   for (int i = 0; i < 26; ++i)
@@ -115,10 +108,7 @@ bool SavePanel(const std::string& path) {
               sc.Range(0, 1));
   cairo_rectangle(cr, 143, 0, 7, 600);
   cairo_pattern_t* edge = cairo_pattern_create_linear(143, 0, 150, 0);
-  AddStop(edge, 0, Hex(0x9A6418));
-  AddStop(edge, 0.4, Hex(0xFFF0C0));
-  AddStop(edge, 0.7, kFrameGold);
-  AddStop(edge, 1, Hex(0x8A5410));
+  AddStops(edge, {{0, Hex(0x9A6418)}, {0.4, Hex(0xFFF0C0)}, {0.7, kFrameGold}, {1, Hex(0x8A5410)}});
   FillWith(cr, edge);
 
   // Crest: snow on the top, a gold star over a holly sprig.
@@ -155,8 +145,7 @@ bool SavePanel(const std::string& path) {
   Label(cr, "Power", 59, 356);
   RoundRect(cr, 30, 370, 58, 104, 14);
   cairo_pattern_t* sock = cairo_pattern_create_linear(0, 370, 0, 474);
-  AddStop(sock, 0, Hex(0x08061E), 0.9);
-  AddStop(sock, 1, Hex(0x2A2060), 0.9);
+  AddStops(sock, {{0, Hex(0x08061E), 0.9}, {1, Hex(0x2A2060), 0.9}});
   FillPreserveWith(cr, sock);
   SetRgb(cr, Hex(0xC89A40));
   cairo_set_line_width(cr, 1.6);
@@ -187,18 +176,14 @@ void DrawGauge(cairo_t* cr, int fill) {
   cairo_fill(cr);
   RoundRect(cr, tx, top, tw, bottom - top, 11);
   cairo_pattern_t* glass = cairo_pattern_create_linear(tx, 0, tx + tw, 0);
-  AddStop(glass, 0, Hex(0x30306A), 0.9);
-  AddStop(glass, 0.5, Hex(0x181444), 0.9);
-  AddStop(glass, 1, Hex(0x0C0A2A), 0.9);
+  AddStops(glass, {{0, Hex(0x30306A), 0.9}, {0.5, Hex(0x181444), 0.9}, {1, Hex(0x0C0A2A), 0.9}});
   FillWith(cr, glass);
   if (fill > 0) {
     // Magic liquid from the base up to the cap.
     const Rgb hot = fill == 2 ? Hex(0xFFD0F8) : Hex(0xF060D8);
     RoundRect(cr, tx + 2, 16, tw - 4, 60, 8);
     cairo_pattern_t* p = cairo_pattern_create_linear(tx, 0, tx + tw, 0);
-    AddStop(p, 0, Lighten(hot, 0.4));
-    AddStop(p, 0.4, hot);
-    AddStop(p, 1, Darken(hot, fill == 2 ? 0.25 : 0.45));
+    AddStops(p, {{0, Lighten(hot, 0.4)}, {0.4, hot}, {1, Darken(hot, fill == 2 ? 0.25 : 0.45)}});
     FillWith(cr, p);
     Scatter sc(fill * 7);
     for (int i = 0; i < 7; ++i) {
@@ -222,9 +207,7 @@ void DrawGauge(cairo_t* cr, int fill) {
     double y = k == 0 ? 4 : 76;
     RoundRect(cr, 6, y, 34, 12, 5);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + 12);
-    AddStop(g, 0, Hex(0xFFF2C8));
-    AddStop(g, 0.45, kFrameGold);
-    AddStop(g, 1, Hex(0x9A6014));
+    AddStops(g, {{0, Hex(0xFFF2C8)}, {0.45, kFrameGold}, {1, Hex(0x9A6014)}});
     FillPreserveWith(cr, g);
     SetRgb(cr, Hex(0x5A3408));
     cairo_set_line_width(cr, 1);

@@ -76,9 +76,7 @@ void Logo(const TStudio& studio) {
   cairo_curve_to(cr, 340, by + bh - 10, 280, by + bh - 10, bx0, by + bh);
   cairo_close_path(cr);
   cairo_pattern_t* rib = cairo_pattern_create_linear(0, by - 8, 0, by + bh);
-  TColour::Rgb(236, 70, 70).Stop(rib, 0);
-  Palette::Berry.Stop(rib, 0.5);
-  Palette::BerryDeep.Stop(rib, 1);
+  AddStops(rib, {{0, TColour::Rgb(236, 70, 70)}, {0.5, Palette::Berry}, {1, Palette::BerryDeep}});
   FillPreserveWith(cr, rib);
   Palette::Gold.Set(cr);
   cairo_set_line_width(cr, 2);
@@ -105,8 +103,7 @@ void Logo(const TStudio& studio) {
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   const double sx = 548, sy = 40;
   cairo_pattern_t* g = cairo_pattern_create_radial(sx, sy, 0, sx, sy, 18);
-  TColour{1, 1, 0.85, 0.9}.Stop(g, 0);
-  TColour{1, 0.9, 0.5, 0}.Stop(g, 1);
+  AddStops(g, {{0, TColour{1, 1, 0.85, 0.9}}, {1, TColour{1, 0.9, 0.5, 0}}});
   cairo_set_source(cr, g);
   cairo_arc(cr, sx, sy, 18, 0, 2 * kPi);
   cairo_fill(cr);
@@ -148,9 +145,7 @@ void ClickHere(const TStudio& studio, bool hover) {
   Parchment::RoundRect(cr, x, y, w, h, h / 2);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
   const TColour base = hover ? TColour::Rgb(226, 50, 56) : Palette::Berry;
-  base.Lighter(0.35).Stop(p, 0);
-  base.Stop(p, 0.5);
-  base.Darker(0.45).Stop(p, 1);
+  AddStops(p, {{0, base.Lighter(0.35)}, {0.5, base}, {1, base.Darker(0.45)}});
   FillWith(cr, p);
   Parchment::RoundRect(cr, x + 6, y + 4, w - 12, h * 0.42, h * 0.21);
   cairo_set_source_rgba(cr, 1, 1, 1, hover ? 0.3 : 0.22);
@@ -158,8 +153,7 @@ void ClickHere(const TStudio& studio, bool hover) {
   Parchment::RoundRect(cr, x, y, w, h, h / 2);
   cairo_set_line_width(cr, 3);
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + h);
-  Palette::GoldLight.Stop(rim, 0);
-  Palette::GoldDeep.Stop(rim, 1);
+  AddStops(rim, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
   StrokeWith(cr, rim);
   TLetterStyle t;
   t.size = 28;
@@ -208,9 +202,7 @@ void DialogPanel(const TStudio& studio, int w, int h, const std::string& path, u
   s.PaintOnto(cr, 0, 0, 0.7);
   Parchment::RoundRect(cr, m, m, w - m * 2, h - m * 2, 18);
   cairo_pattern_t* p = cairo_pattern_create_radial(w * 0.4, h * 0.3, 0, w * 0.5, h * 0.5, std::max(w, h) * 0.7);
-  TColour::Rgb(60, 50, 130).Stop(p, 0);
-  TColour::Rgb(26, 20, 70).Stop(p, 0.7);
-  TColour::Rgb(14, 10, 40).Stop(p, 1);
+  AddStops(p, {{0, TColour::Rgb(60, 50, 130)}, {0.7, TColour::Rgb(26, 20, 70)}, {1, TColour::Rgb(14, 10, 40)}});
   FillWith(cr, p);
   // Faint snowflakes woven into the cloth.
   cairo_save(cr);
@@ -253,9 +245,7 @@ void Moth(cairo_t* cr, double x, double y, double s) {
     cairo_curve_to(cr, 80, -4, 40, 4, 2, 2);
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, -40, 70, 0);
-    TColour::Rgb(250, 226, 170).Stop(g, 0);
-    TColour::Rgb(200, 150, 90).Stop(g, 0.6);
-    TColour::Rgb(130, 86, 50).Stop(g, 1);
+    AddStops(g, {{0, TColour::Rgb(250, 226, 170)}, {0.6, TColour::Rgb(200, 150, 90)}, {1, TColour::Rgb(130, 86, 50)}});
     FillPreserveWith(cr, g);
     TColour::Rgb(90, 50, 26).Set(cr);
     cairo_set_line_width(cr, 1.4);
@@ -265,8 +255,7 @@ void Moth(cairo_t* cr, double x, double y, double s) {
     cairo_curve_to(cr, 36, 48, 12, 30, 2, 10);
     cairo_close_path(cr);
     cairo_pattern_t* h = cairo_pattern_create_linear(0, 0, 50, 40);
-    TColour::Rgb(236, 200, 140).Stop(h, 0);
-    TColour::Rgb(150, 100, 60).Stop(h, 1);
+    AddStops(h, {{0, TColour::Rgb(236, 200, 140)}, {1, TColour::Rgb(150, 100, 60)}});
     FillPreserveWith(cr, h);
     TColour::Rgb(90, 50, 26).Set(cr);
     cairo_stroke(cr);
@@ -323,10 +312,8 @@ void StudioSplash(const TStudio& studio) {
   cairo_translate(cr, 320, 150);
   cairo_scale(cr, 1.5, 1);
   cairo_pattern_t* halo = cairo_pattern_create_radial(0, 0, 14, 0, 0, 146);
-  TColour::Rgb(80, 70, 160, 0.8).Stop(halo, 0);
-  TColour::Rgb(40, 30, 100, 0.35).Stop(halo, 0.5);
-  TColour::Rgb(20, 10, 60, 0.08).Stop(halo, 0.8);
-  TColour::Rgb(20, 10, 60, 0).Stop(halo, 1);
+  AddStops(halo, {{0, TColour::Rgb(80, 70, 160, 0.8)}, {0.5, TColour::Rgb(40, 30, 100, 0.35)},
+      {0.8, TColour::Rgb(20, 10, 60, 0.08)}, {1, TColour::Rgb(20, 10, 60, 0)}});
   cairo_set_source(cr, halo);
   cairo_arc(cr, 0, 0, 146, 0, 2 * kPi);
   cairo_fill(cr);
@@ -368,14 +355,11 @@ void LogoSplash(const TStudio& studio) {
   s.PaintOnto(cr, 0, 0, 0.6);
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
   cairo_pattern_t* g = cairo_pattern_create_linear(cx - r, cy - r, cx + r, cy + r);
-  Palette::GoldLight.Stop(g, 0);
-  Palette::Gold.Stop(g, 0.4);
-  Palette::GoldDeep.Stop(g, 1);
+  AddStops(g, {{0, Palette::GoldLight}, {0.4, Palette::Gold}, {1, Palette::GoldDeep}});
   FillWith(cr, g);
   cairo_arc(cr, cx, cy, r - 10, 0, 2 * kPi);
   cairo_pattern_t* in = cairo_pattern_create_radial(cx - 20, cy - 30, 5, cx, cy, r);
-  TColour::Rgb(70, 60, 150).Stop(in, 0);
-  TColour::Rgb(20, 14, 60).Stop(in, 1);
+  AddStops(in, {{0, TColour::Rgb(70, 60, 150)}, {1, TColour::Rgb(20, 14, 60)}});
   FillWith(cr, in);
   Moth(cr, cx, cy + 4, 0.95);
   TLetterStyle name = Festive(56);

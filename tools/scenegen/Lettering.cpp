@@ -144,9 +144,7 @@ void TLettering::Draw(TCanvas& canvas, const TLetterStyle& style, const std::str
   cairo_new_path(cr);
   Path(cr, style, text, x, y);
   cairo_pattern_t* fill = cairo_pattern_create_linear(0, y - asc, 0, y);
-  style.top.Stop(fill, 0);
-  style.top.Mix(style.bottom, 0.5).Stop(fill, 0.55);
-  style.bottom.Stop(fill, 1);
+  AddStops(fill, {{0, style.top}, {0.55, style.top.Mix(style.bottom, 0.5)}, {1, style.bottom}});
   FillWith(cr, fill);
 
   if (style.shine) {

@@ -30,8 +30,7 @@ void Well(cairo_t* cr, double x, double y, double w, double h) {
   const double m = 4;
   Parchment::RoundRect(cr, x - m, y - m, w + 2 * m, h + 2 * m, 7);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y - m, 0, y + h + m);
-  TColour::Rgb(12, 14, 44).Stop(p, 0);
-  TColour::Rgb(40, 44, 100).Stop(p, 1);
+  AddStops(p, {{0, TColour::Rgb(12, 14, 44)}, {1, TColour::Rgb(40, 44, 100)}});
   FillWith(cr, p);
   Parchment::RoundRect(cr, x - m, y - m, w + 2 * m, h + 2 * m, 7);
   cairo_set_line_width(cr, 2);
@@ -62,8 +61,7 @@ void Instructions(const TStudio& studio) {
     cairo_translate(cr, gx, 387);
     cairo_scale(cr, 1, 1.6);
     cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 46);
-    TColour::Rgb(120, 80, 30, 0.25).Stop(g, 0);
-    TColour::Rgb(120, 80, 30, 0).Stop(g, 1);
+    AddStops(g, {{0, TColour::Rgb(120, 80, 30, 0.25)}, {1, TColour::Rgb(120, 80, 30, 0)}});
     cairo_set_source(cr, g);
     cairo_arc(cr, 0, 0, 46, 0, 6.2832);
     cairo_fill(cr);
@@ -93,9 +91,7 @@ void Gallery(const TStudio& studio) {
   shadow.PaintOnto(cr, 0, 0, 0.7);
   Parchment::RoundRect(cr, x, y, w, h, 16);
   cairo_pattern_t* v = cairo_pattern_create_radial(x + w * 0.4, y + h * 0.3, 10, x + w / 2, y + h / 2, w * 0.7);
-  TColour::Rgb(120, 30, 50).Stop(v, 0);
-  TColour::Rgb(70, 14, 34).Stop(v, 0.7);
-  TColour::Rgb(40, 6, 20).Stop(v, 1);
+  AddStops(v, {{0, TColour::Rgb(120, 30, 50)}, {0.7, TColour::Rgb(70, 14, 34)}, {1, TColour::Rgb(40, 6, 20)}});
   FillWith(cr, v);
   Parchment::RoundRect(cr, x + 6, y + 6, w - 12, h - 12, 12);
   cairo_set_line_width(cr, 3);

@@ -22,9 +22,7 @@ void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
   Palette::Gold.Set(cr);
   cairo_fill(cr);
   cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.05, x, y, r);
-  colour.Lighter(0.7).Stop(p, 0);
-  colour.Stop(p, 0.45);
-  colour.Darker(0.55).Stop(p, 1);
+  AddStops(p, {{0, colour.Lighter(0.7)}, {0.45, colour}, {1, colour.Darker(0.55)}});
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
   FillWith(cr, p);
   // A band of gold and a window reflection.
@@ -74,17 +72,14 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
   // Case.
   Parchment::RoundRect(cr, x, y, bw, bh, r);
   cairo_pattern_t* cs = cairo_pattern_create_linear(0, y, 0, y + bh);
-  TColour::Rgb(20, 16, 50, 0.92).Stop(cs, 0);
-  TColour::Rgb(46, 40, 96, 0.92).Stop(cs, 1);
+  AddStops(cs, {{0, TColour::Rgb(20, 16, 50, 0.92)}, {1, TColour::Rgb(46, 40, 96, 0.92)}});
   FillWith(cr, cs);
   if (fill > 0) {
     cairo_save(cr);
     Parchment::RoundRect(cr, x + 4, y + 4, bw - 8, bh - 8, r - 4);
     cairo_clip(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y + 4, 0, y + bh - 4);
-    Palette::GoldLight.Stop(g, 0);
-    Palette::Gold.Stop(g, 0.45);
-    Palette::GoldDeep.Stop(g, 1);
+    AddStops(g, {{0, Palette::GoldLight}, {0.45, Palette::Gold}, {1, Palette::GoldDeep}});
     PaintWith(cr, g);
     // Candy stripes.
     for (double sx = x - 20; sx < x + bw + 20; sx += 22) {
@@ -101,14 +96,12 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
   // Glass shine along the top and a gold rim.
   Parchment::RoundRect(cr, x + 6, y + 3, bw - 12, bh * 0.38, bh * 0.19);
   cairo_pattern_t* shine = cairo_pattern_create_linear(0, y + 3, 0, y + 3 + bh * 0.38);
-  TColour{1, 1, 1, 0.55}.Stop(shine, 0);
-  TColour{1, 1, 1, 0.05}.Stop(shine, 1);
+  AddStops(shine, {{0, TColour{1, 1, 1, 0.55}}, {1, TColour{1, 1, 1, 0.05}}});
   FillWith(cr, shine);
   Parchment::RoundRect(cr, x, y, bw, bh, r);
   cairo_set_line_width(cr, 2.4);
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + bh);
-  Palette::GoldLight.Stop(rim, 0);
-  Palette::GoldDeep.Stop(rim, 1);
+  AddStops(rim, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
   StrokeWith(cr, rim);
   if (fill == 2) {
     // Finished: a few sparkles along the tube.
@@ -117,8 +110,7 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
     for (int i = 0; i < 9; ++i) {
       const double sx = rng.Real(x + 20, x + bw - 20), sy = rng.Real(y + 4, y + bh - 4), sr = rng.Real(4, 8);
       cairo_pattern_t* p = cairo_pattern_create_radial(sx, sy, 0, sx, sy, sr);
-      TColour{1, 1, 0.9, 0.9}.Stop(p, 0);
-      TColour{1, 0.9, 0.5, 0}.Stop(p, 1);
+      AddStops(p, {{0, TColour{1, 1, 0.9, 0.9}}, {1, TColour{1, 0.9, 0.5, 0}}});
       cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
       FillWith(cr, p);
       cairo_set_source_rgba(cr, 1, 1, 0.9, 0.8);
@@ -140,15 +132,12 @@ void Slider(const TStudio& studio) {
   cairo_translate(cr, 0, 4);
   Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 9, 0, 21);
-  TColour::Rgb(90, 50, 30).Stop(g, 0);
-  TColour::Rgb(160, 110, 70).Stop(g, 1);
+  AddStops(g, {{0, TColour::Rgb(90, 50, 30)}, {1, TColour::Rgb(160, 110, 70)}});
   FillWith(cr, g);
   // Inner groove with a ribbon of gold.
   Parchment::RoundRect(cr, 6, 12, 288, 6, 3);
   cairo_pattern_t* r = cairo_pattern_create_linear(0, 12, 0, 18);
-  Palette::GoldDeep.Stop(r, 0);
-  Palette::Gold.Stop(r, 0.6);
-  Palette::GoldLight.Stop(r, 1);
+  AddStops(r, {{0, Palette::GoldDeep}, {0.6, Palette::Gold}, {1, Palette::GoldLight}});
   FillWith(cr, r);
   Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
   cairo_set_line_width(cr, 1.2);
@@ -273,8 +262,7 @@ void LockedPicture(const TStudio& studio) {
   cairo_t* cr = c.Cr();
   TSceneRandom rng(504);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 100, 75);
-  TColour::Rgb(70, 80, 150).Stop(g, 0);
-  TColour::Rgb(26, 24, 70).Stop(g, 1);
+  AddStops(g, {{0, TColour::Rgb(70, 80, 150)}, {1, TColour::Rgb(26, 24, 70)}});
   PaintWith(cr, g);
   // Frost creeping in from the corners.
   for (int i = 0; i < 40; ++i) {
@@ -282,8 +270,7 @@ void LockedPicture(const TStudio& studio) {
     const double fy = rng.Chance(0.5) ? rng.Real(0, 20) : rng.Real(55, 75);
     const double fr = rng.Real(4, 12);
     cairo_pattern_t* p = cairo_pattern_create_radial(fx, fy, 0, fx, fy, fr);
-    TColour{0.9, 0.95, 1, 0.25}.Stop(p, 0);
-    TColour{0.9, 0.95, 1, 0}.Stop(p, 1);
+    AddStops(p, {{0, TColour{0.9, 0.95, 1, 0.25}}, {1, TColour{0.9, 0.95, 1, 0}}});
     cairo_arc(cr, fx, fy, fr, 0, 2 * kPi);
     FillWith(cr, p);
   }
@@ -298,9 +285,7 @@ void LockedPicture(const TStudio& studio) {
   cairo_stroke(cr);
   Parchment::RoundRect(cr, lx - 15, ly - 2, 30, 22, 4);
   cairo_pattern_t* b = cairo_pattern_create_linear(lx - 15, ly - 2, lx + 15, ly + 20);
-  Palette::GoldLight.Stop(b, 0);
-  Palette::Gold.Stop(b, 0.5);
-  Palette::GoldDeep.Stop(b, 1);
+  AddStops(b, {{0, Palette::GoldLight}, {0.5, Palette::Gold}, {1, Palette::GoldDeep}});
   FillWith(cr, b);
   cairo_arc(cr, lx, ly + 7, 3, 0, 2 * kPi);
   cairo_rectangle(cr, lx - 1.2, ly + 7, 2.4, 7);

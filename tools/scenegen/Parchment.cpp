@@ -49,8 +49,7 @@ void Age(TCanvas& c, TSceneRandom& rng, const std::vector<std::pair<double, doub
   for (int i = 0; i < int(w * h / 2500); ++i) {
     const double sx = rng.Real(x, x + w), sy = rng.Real(y, y + h), sr = rng.Real(8, 40);
     cairo_pattern_t* p = cairo_pattern_create_radial(sx, sy, 0, sx, sy, sr);
-    stain.WithAlpha(rng.Real(0.03, 0.09)).Stop(p, 0);
-    stain.WithAlpha(0).Stop(p, 1);
+    AddStops(p, {{0, stain.WithAlpha(rng.Real(0.03, 0.09))}, {1, stain.WithAlpha(0)}});
     cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
     FillWith(cr, p);
   }
@@ -93,9 +92,7 @@ void Sheet(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h
   PathOf(cr, pts);
   cairo_pattern_t* p = cairo_pattern_create_radial(x + w * 0.35, y + h * 0.3, 0, x + w * 0.5, y + h * 0.5,
                                                    std::max(w, h) * 0.75);
-  hi.Stop(p, 0);
-  hi.Mix(lo, 0.5).Stop(p, 0.6);
-  lo.Stop(p, 1);
+  AddStops(p, {{0, hi}, {0.6, hi.Mix(lo, 0.5)}, {1, lo}});
   FillWith(cr, p);
   cairo_save(cr);
   PathOf(cr, pts);
@@ -129,9 +126,7 @@ void Scroll(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double 
     RoundRect(cr, x + rollR * 0.6, cy - rollR, w - rollR * 1.2, rollR * 2, rollR);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, cy - rollR, 0, cy + rollR);
     const TColour paper = tone == TPaperTone::Light ? TColour::Rgb(238, 214, 168) : TColour::Rgb(170, 110, 58);
-    paper.Lighter(0.35).Stop(p, 0);
-    paper.Stop(p, 0.35);
-    paper.Darker(0.45).Stop(p, 1);
+    AddStops(p, {{0, paper.Lighter(0.35)}, {0.35, paper}, {1, paper.Darker(0.45)}});
     FillWith(cr, p);
     // Spiral line of the rolled paper.
     cairo_set_line_width(cr, 1);
@@ -142,9 +137,7 @@ void Scroll(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double 
     for (double ex : {x, x + w - rollR * 1.4}) {
       RoundRect(cr, ex, cy - rollR * 1.2, rollR * 1.4, rollR * 2.4, rollR * 0.5);
       cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - rollR * 1.2, 0, cy + rollR * 1.2);
-      Palette::GoldLight.Stop(g, 0);
-      Palette::Gold.Stop(g, 0.4);
-      Palette::GoldDeep.Stop(g, 1);
+      AddStops(g, {{0, Palette::GoldLight}, {0.4, Palette::Gold}, {1, Palette::GoldDeep}});
       FillPreserveWith(cr, g);
       Palette::GoldDeep.Darker(0.4).Set(cr);
       cairo_set_line_width(cr, 1.2);
@@ -161,11 +154,8 @@ void GoldFrame(cairo_t* cr, double x, double y, double w, double h, double band)
   cairo_rectangle(cr, x, y, w, h);
   cairo_rectangle(cr, x + band, y + band, w - band * 2, h - band * 2);
   cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + w * 0.4, y + h);
-  Palette::GoldLight.Stop(g, 0);
-  Palette::Gold.Stop(g, 0.3);
-  Palette::GoldDeep.Stop(g, 0.55);
-  Palette::Gold.Stop(g, 0.8);
-  Palette::GoldDeep.Darker(0.3).Stop(g, 1);
+  AddStops(g, {{0, Palette::GoldLight}, {0.3, Palette::Gold}, {0.55, Palette::GoldDeep}, {0.8, Palette::Gold},
+      {1, Palette::GoldDeep.Darker(0.3)}});
   FillWith(cr, g);
   // Bevel: light on the outer top-left and the inner bottom-right.
   cairo_set_line_width(cr, 1.2);
@@ -210,8 +200,7 @@ void Holly(cairo_t* cr, double x, double y, double size, double angle) {
     }
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, -W, 0, W);
-    Palette::Holly.Lighter(0.3).Stop(g, 0);
-    Palette::Holly.Darker(0.4).Stop(g, 1);
+    AddStops(g, {{0, Palette::Holly.Lighter(0.3)}, {1, Palette::Holly.Darker(0.4)}});
     FillPreserveWith(cr, g);
     Palette::Holly.Darker(0.6).Set(cr);
     cairo_set_line_width(cr, std::max(0.6, size * 0.03));
@@ -225,9 +214,7 @@ void Holly(cairo_t* cr, double x, double y, double size, double angle) {
   const double br = size * 0.15;
   for (auto [bx, by] : {std::pair{-br * 0.9, br * 0.2}, std::pair{br * 0.9, br * 0.2}, std::pair{0.0, -br * 1.2}}) {
     cairo_pattern_t* b = cairo_pattern_create_radial(bx - br * 0.35, by - br * 0.35, br * 0.1, bx, by, br);
-    TColour::Rgb(255, 120, 120).Stop(b, 0);
-    Palette::Berry.Stop(b, 0.5);
-    Palette::BerryDeep.Stop(b, 1);
+    AddStops(b, {{0, TColour::Rgb(255, 120, 120)}, {0.5, Palette::Berry}, {1, Palette::BerryDeep}});
     cairo_arc(cr, bx, by, br, 0, 2 * kPi);
     FillWith(cr, b);
   }
@@ -259,9 +246,8 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
 
   shape(cr, 0);
   cairo_pattern_t* card = cairo_pattern_create_linear(x, y, x + w * 0.6, y + h);
-  TColour::Rgb(255, 248, 232).Stop(card, 0);
-  TColour::Rgb(246, 232, 204).Stop(card, 0.6);
-  TColour::Rgb(226, 204, 166).Stop(card, 1);
+  AddStops(card, {{0, TColour::Rgb(255, 248, 232)}, {0.6, TColour::Rgb(246, 232, 204)},
+      {1, TColour::Rgb(226, 204, 166)}});
   FillWith(cr, card);
   cairo_save(cr);
   shape(cr, 0);
@@ -293,9 +279,7 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
   const double r = 11;
   cairo_arc(cr, holeX, holeY, r, 0, 2 * kPi);
   cairo_pattern_t* g = cairo_pattern_create_linear(holeX - r, holeY - r, holeX + r, holeY + r);
-  Palette::GoldLight.Stop(g, 0);
-  Palette::Gold.Stop(g, 0.5);
-  Palette::GoldDeep.Stop(g, 1);
+  AddStops(g, {{0, Palette::GoldLight}, {0.5, Palette::Gold}, {1, Palette::GoldDeep}});
   FillWith(cr, g);
   // The hole shows what is behind the tag.
   cairo_save(cr);

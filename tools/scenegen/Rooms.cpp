@@ -78,8 +78,7 @@ void Title(const TStudio& studio) {
   // Wallpaper: deep plum with a damask-like stripe.
   cairo_rectangle(cr, 0, 0, 800, 600);
   cairo_pattern_t* wall = cairo_pattern_create_linear(0, 0, 0, 470);
-  TColour::Rgb(58, 22, 46).Stop(wall, 0);
-  TColour::Rgb(96, 36, 60).Stop(wall, 1);
+  AddStops(wall, {{0, TColour::Rgb(58, 22, 46)}, {1, TColour::Rgb(96, 36, 60)}});
   Fill(cr, wall);
   for (double sx = 0; sx < 800; sx += 40) {
     cairo_rectangle(cr, sx, 0, 14, 470);
@@ -94,16 +93,14 @@ void Title(const TStudio& studio) {
   // Wainscot panels and floorboards.
   cairo_rectangle(cr, 0, 400, 800, 70);
   cairo_pattern_t* wain = cairo_pattern_create_linear(0, 400, 0, 470);
-  TColour::Rgb(92, 52, 34).Stop(wain, 0);
-  TColour::Rgb(60, 32, 22).Stop(wain, 1);
+  AddStops(wain, {{0, TColour::Rgb(92, 52, 34)}, {1, TColour::Rgb(60, 32, 22)}});
   Fill(cr, wain);
   cairo_rectangle(cr, 0, 396, 800, 8);
   TColour::Rgb(140, 90, 50).Set(cr);
   cairo_fill(cr);
   cairo_rectangle(cr, 0, 470, 800, 130);
   cairo_pattern_t* floor = cairo_pattern_create_linear(0, 470, 0, 600);
-  TColour::Rgb(110, 64, 36).Stop(floor, 0);
-  TColour::Rgb(60, 34, 20).Stop(floor, 1);
+  AddStops(floor, {{0, TColour::Rgb(110, 64, 36)}, {1, TColour::Rgb(60, 34, 20)}});
   Fill(cr, floor);
   cairo_set_line_width(cr, 1.2);
   for (double fy = 478; fy < 600; fy += 14 + (fy - 470) * 0.12) {
@@ -117,9 +114,7 @@ void Title(const TStudio& studio) {
   // Chimney breast and fireplace.
   cairo_rectangle(cr, 262, 0, 280, 470);
   cairo_pattern_t* breast = cairo_pattern_create_linear(262, 0, 542, 0);
-  TColour::Rgb(140, 100, 110).Stop(breast, 0);
-  TColour::Rgb(110, 76, 90).Stop(breast, 0.5);
-  TColour::Rgb(70, 44, 60).Stop(breast, 1);
+  AddStops(breast, {{0, TColour::Rgb(140, 100, 110)}, {0.5, TColour::Rgb(110, 76, 90)}, {1, TColour::Rgb(70, 44, 60)}});
   Fill(cr, breast);
   // Stone courses.
   cairo_set_line_width(cr, 1);
@@ -136,8 +131,7 @@ void Title(const TStudio& studio) {
   // Mantel shelf.
   cairo_rectangle(cr, 250, 262, 304, 20);
   cairo_pattern_t* mantel = cairo_pattern_create_linear(0, 262, 0, 282);
-  TColour::Rgb(170, 110, 60).Stop(mantel, 0);
-  TColour::Rgb(90, 50, 26).Stop(mantel, 1);
+  AddStops(mantel, {{0, TColour::Rgb(170, 110, 60)}, {1, TColour::Rgb(90, 50, 26)}});
   Fill(cr, mantel);
   // The hearth opening that the fire animation fills.
   const double ox = kFireX - 22, oy = kFireY - 20, ow = kFireW + 44, oh = kFireH + 28;
@@ -148,15 +142,12 @@ void Title(const TStudio& studio) {
   cairo_close_path(cr);
   cairo_pattern_t* soot = cairo_pattern_create_radial(kFireX + kFireW / 2, kFireY + kFireH * 0.8, 10,
                                                       kFireX + kFireW / 2, kFireY + kFireH * 0.6, ow * 0.7);
-  TColour::Rgb(150, 60, 20).Stop(soot, 0);
-  TColour::Rgb(50, 16, 12).Stop(soot, 0.6);
-  TColour::Rgb(16, 8, 10).Stop(soot, 1);
+  AddStops(soot, {{0, TColour::Rgb(150, 60, 20)}, {0.6, TColour::Rgb(50, 16, 12)}, {1, TColour::Rgb(16, 8, 10)}});
   Fill(cr, soot);
   // Hearth slab under the opening: the greeting is written on it.
   cairo_rectangle(cr, 280, oy + oh, 250, 28);
   cairo_pattern_t* slab = cairo_pattern_create_linear(0, oy + oh, 0, oy + oh + 28);
-  TColour::Rgb(80, 60, 70).Stop(slab, 0);
-  TColour::Rgb(40, 28, 36).Stop(slab, 1);
+  AddStops(slab, {{0, TColour::Rgb(80, 60, 70)}, {1, TColour::Rgb(40, 28, 36)}});
   Fill(cr, slab);
   // Garland, stockings and candles on the mantel.
   for (double gx = 250; gx <= 554; gx += 7) {
@@ -178,8 +169,7 @@ void Title(const TStudio& studio) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_pattern_t* warm = cairo_pattern_create_radial(404, 400, 10, 404, 400, 420);
-  TColour::Rgb(255, 140, 60, 0.28).Stop(warm, 0);
-  TColour::Rgb(255, 100, 40, 0).Stop(warm, 1);
+  AddStops(warm, {{0, TColour::Rgb(255, 140, 60, 0.28)}, {1, TColour::Rgb(255, 100, 40, 0)}});
   cairo_rectangle(cr, 0, 0, 800, 600);
   Fill(cr, warm);
   cairo_restore(cr);
@@ -236,9 +226,7 @@ void Pressie(const TStudio& studio) {
   cairo_t* cr = c.Cr();
   TSceneRandom rng(302);
   cairo_pattern_t* paper = cairo_pattern_create_radial(500, 200, 40, 400, 300, 650);
-  TColour::Rgb(170, 30, 44).Stop(paper, 0);
-  TColour::Rgb(110, 14, 30).Stop(paper, 0.7);
-  TColour::Rgb(60, 6, 20).Stop(paper, 1);
+  AddStops(paper, {{0, TColour::Rgb(170, 30, 44)}, {0.7, TColour::Rgb(110, 14, 30)}, {1, TColour::Rgb(60, 6, 20)}});
   cairo_rectangle(cr, 0, 0, 800, 600);
   Fill(cr, paper);
   // Printed pattern: gold stars and white snowflakes on a staggered grid.
@@ -272,10 +260,7 @@ void Pressie(const TStudio& studio) {
     else cairo_rectangle(cr, 0, at - width / 2, 800, width);
     cairo_pattern_t* g = vertical ? cairo_pattern_create_linear(at - width / 2, 0, at + width / 2, 0)
                                   : cairo_pattern_create_linear(0, at - width / 2, 0, at + width / 2);
-    Palette::GoldDeep.Stop(g, 0);
-    Palette::GoldLight.Stop(g, 0.3);
-    Palette::Gold.Stop(g, 0.6);
-    Palette::GoldDeep.Stop(g, 1);
+    AddStops(g, {{0, Palette::GoldDeep}, {0.3, Palette::GoldLight}, {0.6, Palette::Gold}, {1, Palette::GoldDeep}});
     Fill(cr, g);
   };
   band(true, 640, 70);
@@ -300,17 +285,14 @@ void Pressie(const TStudio& studio) {
     cairo_curve_to(cr, bx + s * 30, by + 140, bx + s * 10, by + 70, bx, by);
     cairo_close_path(cr);
     cairo_pattern_t* t = cairo_pattern_create_linear(bx, by, bx + s * 90, by + 210);
-    Palette::GoldLight.Stop(t, 0);
-    Palette::GoldDeep.Stop(t, 1);
+    AddStops(t, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
     Fill(cr, t);
     // Loops.
     cairo_move_to(cr, bx, by);
     cairo_curve_to(cr, bx + s * 170, by - 150, bx + s * 190, by + 60, bx, by);
     cairo_close_path(cr);
     cairo_pattern_t* l = cairo_pattern_create_linear(bx, by - 100, bx + s * 150, by + 40);
-    Palette::GoldLight.Stop(l, 0);
-    Palette::Gold.Stop(l, 0.5);
-    Palette::GoldDeep.Stop(l, 1);
+    AddStops(l, {{0, Palette::GoldLight}, {0.5, Palette::Gold}, {1, Palette::GoldDeep}});
     Fill(cr, l);
     cairo_move_to(cr, bx + s * 20, by - 10);
     cairo_curve_to(cr, bx + s * 110, by - 90, bx + s * 140, by + 10, bx + s * 30, by + 8);
@@ -324,8 +306,7 @@ void Pressie(const TStudio& studio) {
   cairo_arc(cr, 0, 0, 24, 0, 2 * kPi);
   cairo_restore(cr);
   cairo_pattern_t* knot = cairo_pattern_create_radial(bx - 8, by - 8, 2, bx, by, 26);
-  Palette::GoldLight.Stop(knot, 0);
-  Palette::GoldDeep.Stop(knot, 1);
+  AddStops(knot, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
   Fill(cr, knot);
   Scenery::Vignette(c, 0.6);
   Scenery::Grain(c, rng, 2.5);

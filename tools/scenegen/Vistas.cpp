@@ -512,9 +512,7 @@ void CottageWindowScene(TCanvas& c, TSceneRandom& rng) {
   // The cottage wall fills the picture: timber boards lit by the window.
   cairo_rectangle(cr, 0, 0, 800, 600);
   cairo_pattern_t* wall = cairo_pattern_create_radial(400, 280, 40, 400, 300, 560);
-  TColour::Rgb(150, 96, 70).Stop(wall, 0);
-  TColour::Rgb(70, 40, 40).Stop(wall, 0.7);
-  TColour::Rgb(30, 18, 30).Stop(wall, 1);
+  AddStops(wall, {{0, TColour::Rgb(150, 96, 70)}, {0.7, TColour::Rgb(70, 40, 40)}, {1, TColour::Rgb(30, 18, 30)}});
   FillWith(cr, wall);
   cairo_set_line_width(cr, 2);
   for (double y = 20; y < 600; y += 38) {
