@@ -12,18 +12,12 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 
 TLetterStyle Festive(double size) {
-  TLetterStyle s;
-  s.face = TTypeface::Headline;
-  s.size = size;
-  s.top = TColour::Rgb(255, 248, 200);
-  s.bottom = TColour::Rgb(236, 160, 40);
-  s.outline = TColour::Rgb(92, 24, 14);
+  TLetterStyle s = GoldHeadline(size);
   s.outlineWidth = std::max(2.0, size / 28);
   s.shadowDx = size / 30;
   s.shadowDy = size / 22;
   s.shadowBlur = size / 14;
   s.shadow = TColour{0.05, 0, 0.1, 0.7};
-  s.snowCap = true;
   return s;
 }
 

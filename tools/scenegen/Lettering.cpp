@@ -60,20 +60,16 @@ double TLettering::Width(const TLetterStyle& style, const std::string& text) con
   return ext.x_advance + spacing;
 }
 
-double TLettering::Ascent(const TLetterStyle& style) const {
-  TMeasure m;
-  Select(m.cr, style);
-  cairo_font_extents_t fe;
-  cairo_font_extents(m.cr, &fe);
-  return fe.ascent;
-}
+double TLettering::Ascent(const TLetterStyle& style) const { return FontExtents(style).ascent; }
 
-double TLettering::Descent(const TLetterStyle& style) const {
+double TLettering::Descent(const TLetterStyle& style) const { return FontExtents(style).descent; }
+
+cairo_font_extents_t TLettering::FontExtents(const TLetterStyle& style) const {
   TMeasure m;
   Select(m.cr, style);
   cairo_font_extents_t fe;
   cairo_font_extents(m.cr, &fe);
-  return fe.descent;
+  return fe;
 }
 
 void TLettering::Path(cairo_t* cr, const TLetterStyle& style, const std::string& text, double x, double y) const {

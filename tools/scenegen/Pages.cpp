@@ -10,17 +10,11 @@
 
 namespace {
 TLetterStyle Heading(double size) {
-  TLetterStyle s;
-  s.face = TTypeface::Headline;
-  s.size = size;
-  s.top = TColour::Rgb(255, 248, 200);
-  s.bottom = TColour::Rgb(236, 160, 40);
-  s.outline = TColour::Rgb(92, 24, 14);
+  TLetterStyle s = GoldHeadline(size);
   s.outlineWidth = 2.5;
   s.shadowDx = 2;
   s.shadowDy = 3;
   s.shadowBlur = 4;
-  s.snowCap = true;
   return s;
 }
 

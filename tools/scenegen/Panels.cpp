@@ -2,6 +2,8 @@
 // in-game menu, the hanging tags' strings, the loading bar, the slider, the gallery
 // frame and lock, and the second options card.
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 #include "Parchment.h"
 #include "Pattern.h"
@@ -12,55 +14,24 @@
 namespace {
 constexpr double kPi = 3.14159265358979;
 
-void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
-  // Gold cap and loop.
-  cairo_set_line_width(cr, std::max(1.0, r * 0.12));
-  Palette::GoldDeep.Set(cr);
-  cairo_arc(cr, x, y - r * 1.22, r * 0.2, 0, 2 * kPi);
-  cairo_stroke(cr);
-  cairo_rectangle(cr, x - r * 0.3, y - r * 1.1, r * 0.6, r * 0.3);
-  Palette::Gold.Set(cr);
-  cairo_fill(cr);
-  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.05, x, y, r);
-  AddStops(p, {{0, colour.Lighter(0.7)}, {0.45, colour}, {1, colour.Darker(0.55)}});
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  FillWith(cr, p);
-  // A band of gold and a window reflection.
-  cairo_save(cr);
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  cairo_clip(cr);
-  cairo_set_line_width(cr, r * 0.14);
-  Palette::Gold.WithAlpha(0.85).Set(cr);
-  cairo_move_to(cr, x - r, y + r * 0.1);
-  cairo_curve_to(cr, x - r * 0.3, y + r * 0.35, x + r * 0.3, y + r * 0.35, x + r, y + r * 0.1);
-  cairo_stroke(cr);
-  cairo_restore(cr);
-  cairo_save(cr);
-  cairo_translate(cr, x - r * 0.4, y - r * 0.45);
-  cairo_rotate(cr, -0.6);
-  cairo_scale(cr, 1, 0.55);
-  cairo_arc(cr, 0, 0, r * 0.28, 0, 2 * kPi);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.75);
-  cairo_fill(cr);
-  cairo_restore(cr);
+// A toasted scroll inset by (x, y) on every side, with a sprig of holly in each upper
+// corner, hollyX in from the side.
+void HollyScroll(const TStudio& studio, const std::string& path, int w, int h, uint32_t seed, double x, double y,
+                 double hollyX, double hollyY, double hollySize) {
+  TCanvas c(w, h);
+  TSceneRandom rng(seed);
+  Parchment::Scroll(c, rng, x, y, w - 2 * x, h - 2 * y, TPaperTone::Toasted);
+  Parchment::Holly(c.Cr(), hollyX, hollyY, hollySize, 0.3);
+  Parchment::Holly(c.Cr(), w - hollyX, hollyY, hollySize, kPi - 0.3);
+  studio.Save(c, path);
 }
 
 void HintBody(const TStudio& studio) {
-  TCanvas c(500, 500);
-  TSceneRandom rng(501);
-  Parchment::Scroll(c, rng, 14, 8, 472, 484, TPaperTone::Toasted);
-  Parchment::Holly(c.Cr(), 64, 62, 30, 0.3);
-  Parchment::Holly(c.Cr(), 436, 62, 30, kPi - 0.3);
-  studio.Save(c, "Data/graphics/hintbody.png");
+  HollyScroll(studio, "Data/graphics/hintbody.png", 500, 500, 501, 14, 8, 64, 62, 30);
 }
 
 void ScrollBody(const TStudio& studio) {
-  TCanvas c(470, 430);
-  TSceneRandom rng(502);
-  Parchment::Scroll(c, rng, 10, 6, 450, 418, TPaperTone::Toasted);
-  Parchment::Holly(c.Cr(), 56, 58, 26, 0.3);
-  Parchment::Holly(c.Cr(), 414, 58, 26, kPi - 0.3);
-  studio.Save(c, "Data/graphics/scrollbody.png");
+  HollyScroll(studio, "Data/graphics/scrollbody.png", 470, 430, 502, 10, 6, 56, 58, 26);
 }
 
 // A glass tube; fill 0 = empty, 1 = full of candy-striped gold, 2 = full and glowing.
@@ -157,7 +128,7 @@ void Slider(const TStudio& studio) {
 
 void Dot(const TStudio& studio) {
   TCanvas c(30, 34);
-  Bauble(c.Cr(), 15, 20, 12, Palette::Berry);
+  Props::Bauble(c.Cr(), 15, 20, 12, Palette::Berry, true);
   studio.Save(c, "Data/graphics/Dot.png");
 }
 
@@ -216,8 +187,8 @@ void TagOptions2(const TStudio& studio) {
   TSceneRandom rng(503);
   Parchment::Tag(c, rng, 24, 40, 360, 290, 330, 82);
   Parchment::Holly(c.Cr(), 70, 92, 34, 0.2);
-  Bauble(c.Cr(), 130, 96, 14, Palette::Gold);
-  Bauble(c.Cr(), 100, 118, 10, TColour::Rgb(60, 120, 200));
+  Props::Bauble(c.Cr(), 130, 96, 14, Palette::Gold, true);
+  Props::Bauble(c.Cr(), 100, 118, 10, TColour::Rgb(60, 120, 200), true);
   // Above the switch, where the card would otherwise stand empty: a few wrapped presents.
   Props::Present(c, 160, 186, 70, 56, Palette::Berry, Palette::Gold);
   Props::Present(c, 240, 186, 50, 74, TColour::Rgb(40, 100, 180), Palette::Snow);

@@ -1,6 +1,7 @@
 #include "Parchment.h"
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "Pattern.h"
@@ -31,15 +32,22 @@ void PathOf(cairo_t* cr, const std::vector<std::pair<double, double>>& pts) {
   cairo_close_path(cr);
 }
 
-void ShadowOf(TCanvas& c, const std::vector<std::pair<double, double>>& pts, double dx, double dy, int blur,
-              double alpha) {
+// The shape a path call makes, moved by (dx, dy), filled with ink, softened and laid
+// onto the canvas under what is drawn next.
+void SoftShadow(TCanvas& c, const std::function<void(cairo_t*)>& path, const TColour& ink, double dx, double dy,
+                int blur, double alpha) {
   TCanvas s(c.Width(), c.Height());
   cairo_translate(s.Cr(), dx, dy);
-  PathOf(s.Cr(), pts);
-  cairo_set_source_rgba(s.Cr(), 0.05, 0.02, 0.08, 1);
+  path(s.Cr());
+  ink.Set(s.Cr());
   cairo_fill(s.Cr());
   s.Blur(blur);
   s.PaintOnto(c.Cr(), 0, 0, alpha);
+}
+
+void ShadowOf(TCanvas& c, const std::vector<std::pair<double, double>>& pts, double dx, double dy, int blur,
+              double alpha) {
+  SoftShadow(c, [&](cairo_t* cr) { PathOf(cr, pts); }, TColour{0.05, 0.02, 0.08, 1}, dx, dy, blur, alpha);
 }
 
 // Fibres, stains and a burnt rim inside the current clip.
@@ -295,13 +303,7 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
 
 void DropShadow(TCanvas& c, void (*shape)(cairo_t*, const double*), const double* args, double dx, double dy,
                 int blur, double alpha) {
-  TCanvas s(c.Width(), c.Height());
-  cairo_translate(s.Cr(), dx, dy);
-  shape(s.Cr(), args);
-  cairo_set_source_rgba(s.Cr(), 0, 0, 0, 1);
-  cairo_fill(s.Cr());
-  s.Blur(blur);
-  s.PaintOnto(c.Cr(), 0, 0, alpha);
+  SoftShadow(c, [&](cairo_t* cr) { shape(cr, args); }, TColour{0, 0, 0, 1}, dx, dy, blur, alpha);
 }
 
 }  // namespace Parchment

@@ -32,8 +32,9 @@ void Shaded(cairo_t* cr, double x0, double y0, double x1, double y1, const TColo
 
 namespace Props {
 
-void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
-  cairo_set_line_width(cr, std::max(0.8, r * 0.12));
+void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour, bool banded) {
+  // Gold cap and loop; a banded bauble hangs on its own and keeps a firmer loop.
+  cairo_set_line_width(cr, std::max(banded ? 1.0 : 0.8, r * 0.12));
   Palette::GoldDeep.Set(cr);
   cairo_arc(cr, x, y - r * 1.22, r * 0.2, 0, 2 * kPi);
   cairo_stroke(cr);
@@ -44,6 +45,18 @@ void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
   AddStops(p, {{0, colour.Lighter(0.7)}, {0.45, colour}, {1, colour.Darker(0.55)}});
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
   FillWith(cr, p);
+  if (banded) {
+    cairo_save(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    cairo_clip(cr);
+    cairo_set_line_width(cr, r * 0.14);
+    Palette::Gold.WithAlpha(0.85).Set(cr);
+    cairo_move_to(cr, x - r, y + r * 0.1);
+    cairo_curve_to(cr, x - r * 0.3, y + r * 0.35, x + r * 0.3, y + r * 0.35, x + r, y + r * 0.1);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+  }
+  // The window's reflection.
   cairo_save(cr);
   cairo_translate(cr, x - r * 0.4, y - r * 0.45);
   cairo_rotate(cr, -0.6);
