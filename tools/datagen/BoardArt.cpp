@@ -1,6 +1,7 @@
 // The board's cells and what lies in them: the frosted golden brick, its
 // armour of double ice, the ice lock over a gem, the dark cell wells with their
 // grout lines, and the selection and highlight glows.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -244,27 +245,17 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_fill(c.Cr());
     ok &= c.SavePng(dir + "cell.png");
   }
-  {
-    TCanvas c(2, 52);
-    cairo_rectangle(c.Cr(), 0, 0, 1, 52);
+  // Each closing piece: a grout line one pixel thick, on a canvas two pixels across that way.
+  auto groutPiece = [&](int w, int h, const char* name) {
+    TCanvas c(std::max(w, 2), std::max(h, 2));
+    cairo_rectangle(c.Cr(), 0, 0, w, h);
     SetRgb(c.Cr(), grout, 0.65);
     cairo_fill(c.Cr());
-    ok &= c.SavePng(dir + "cellrightside.png");
-  }
-  {
-    TCanvas c(52, 2);
-    cairo_rectangle(c.Cr(), 0, 0, 52, 1);
-    SetRgb(c.Cr(), grout, 0.65);
-    cairo_fill(c.Cr());
-    ok &= c.SavePng(dir + "cellbottom.png");
-  }
-  {
-    TCanvas c(2, 2);
-    cairo_rectangle(c.Cr(), 0, 0, 1, 1);
-    SetRgb(c.Cr(), grout, 0.65);
-    cairo_fill(c.Cr());
-    ok &= c.SavePng(dir + "cellcorner.png");
-  }
+    ok &= c.SavePng(dir + name);
+  };
+  groutPiece(1, 52, "cellrightside.png");
+  groutPiece(52, 1, "cellbottom.png");
+  groutPiece(1, 1, "cellcorner.png");
   {
     // Selection ring, 64 x 64, centred on the cell by its handle.
     TCanvas c(64, 64);

@@ -21,6 +21,18 @@ TLetterStyle Festive(double size) {
   return s;
 }
 
+// Small pale lettering with a tight shadow, for the lines under a name.
+TLetterStyle Moonlit(double size, const TColour& top, const TColour& bottom) {
+  TLetterStyle s;
+  s.size = size;
+  s.top = top;
+  s.bottom = bottom;
+  s.shadowDx = 1;
+  s.shadowDy = 1;
+  s.shadowBlur = 2;
+  return s;
+}
+
 // Dark red ink for words printed on the cream tags.
 TLetterStyle Ink(double size) {
   TLetterStyle s;
@@ -324,14 +336,8 @@ void StudioSplash(const TStudio& studio) {
   name.snowCap = false;
   name.glow = TColour{1, 0.8, 0.4, 0.3};
   studio.letters.Draw(c, name, "Quillmoth", 320, 318);
-  TLetterStyle sub;
-  sub.size = 20;
+  TLetterStyle sub = Moonlit(20, TColour::Rgb(230, 230, 255), TColour::Rgb(180, 180, 230));
   sub.letterSpacing = 6;
-  sub.top = TColour::Rgb(230, 230, 255);
-  sub.bottom = TColour::Rgb(180, 180, 230);
-  sub.shadowBlur = 2;
-  sub.shadowDx = 1;
-  sub.shadowDy = 1;
   studio.letters.Draw(c, sub, "PRESENTS", 320, 362);
   studio.Save(c, "data/branding/splash1.png");
 }
@@ -363,13 +369,7 @@ void LogoSplash(const TStudio& studio) {
 }
 
 void Footer(const TStudio& studio) {
-  TLetterStyle s;
-  s.size = 14;
-  s.top = TColour::Rgb(236, 226, 255);
-  s.bottom = TColour::Rgb(200, 190, 230);
-  s.shadowDx = 1;
-  s.shadowDy = 1;
-  s.shadowBlur = 2;
+  TLetterStyle s = Moonlit(14, TColour::Rgb(236, 226, 255), TColour::Rgb(200, 190, 230));
   s.shadow = TColour{0, 0, 0, 0.8};
   s.shine = false;
   const std::string text = "Tinselvale GOLD  \xC2\xA9 Quillmoth";

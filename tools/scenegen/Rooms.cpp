@@ -14,7 +14,11 @@ constexpr double kPi = 3.14159265358979;
 // Where the title screen draws the fire strip.
 constexpr double kFireX = 335, kFireY = 317, kFireW = 137, kFireH = 128;
 
-void Fill(cairo_t* cr, cairo_pattern_t* p) {
+// A rectangle shaded from top to bottom, as wood and panelling are lit from above.
+void ShadedRect(cairo_t* cr, double x, double y, double w, double h, const TColour& top, const TColour& bottom) {
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
+  AddStops(p, {{0, top}, {1, bottom}});
   FillWith(cr, p);
 }
 
@@ -79,7 +83,7 @@ void Title(const TStudio& studio) {
   cairo_rectangle(cr, 0, 0, 800, 600);
   cairo_pattern_t* wall = cairo_pattern_create_linear(0, 0, 0, 470);
   AddStops(wall, {{0, TColour::Rgb(58, 22, 46)}, {1, TColour::Rgb(96, 36, 60)}});
-  Fill(cr, wall);
+  FillWith(cr, wall);
   for (double sx = 0; sx < 800; sx += 40) {
     cairo_rectangle(cr, sx, 0, 14, 470);
     TColour::Rgb(130, 60, 80, 0.15).Set(cr);
@@ -91,17 +95,11 @@ void Title(const TStudio& studio) {
     }
   }
   // Wainscot panels and floorboards.
-  cairo_rectangle(cr, 0, 400, 800, 70);
-  cairo_pattern_t* wain = cairo_pattern_create_linear(0, 400, 0, 470);
-  AddStops(wain, {{0, TColour::Rgb(92, 52, 34)}, {1, TColour::Rgb(60, 32, 22)}});
-  Fill(cr, wain);
+  ShadedRect(cr, 0, 400, 800, 70, TColour::Rgb(92, 52, 34), TColour::Rgb(60, 32, 22));
   cairo_rectangle(cr, 0, 396, 800, 8);
   TColour::Rgb(140, 90, 50).Set(cr);
   cairo_fill(cr);
-  cairo_rectangle(cr, 0, 470, 800, 130);
-  cairo_pattern_t* floor = cairo_pattern_create_linear(0, 470, 0, 600);
-  AddStops(floor, {{0, TColour::Rgb(110, 64, 36)}, {1, TColour::Rgb(60, 34, 20)}});
-  Fill(cr, floor);
+  ShadedRect(cr, 0, 470, 800, 130, TColour::Rgb(110, 64, 36), TColour::Rgb(60, 34, 20));
   cairo_set_line_width(cr, 1.2);
   for (double fy = 478; fy < 600; fy += 14 + (fy - 470) * 0.12) {
     cairo_move_to(cr, 0, fy);
@@ -115,7 +113,7 @@ void Title(const TStudio& studio) {
   cairo_rectangle(cr, 262, 0, 280, 470);
   cairo_pattern_t* breast = cairo_pattern_create_linear(262, 0, 542, 0);
   AddStops(breast, {{0, TColour::Rgb(140, 100, 110)}, {0.5, TColour::Rgb(110, 76, 90)}, {1, TColour::Rgb(70, 44, 60)}});
-  Fill(cr, breast);
+  FillWith(cr, breast);
   // Stone courses.
   cairo_set_line_width(cr, 1);
   for (double by = 10; by < 470; by += 26) {
@@ -129,10 +127,7 @@ void Title(const TStudio& studio) {
     cairo_stroke(cr);
   }
   // Mantel shelf.
-  cairo_rectangle(cr, 250, 262, 304, 20);
-  cairo_pattern_t* mantel = cairo_pattern_create_linear(0, 262, 0, 282);
-  AddStops(mantel, {{0, TColour::Rgb(170, 110, 60)}, {1, TColour::Rgb(90, 50, 26)}});
-  Fill(cr, mantel);
+  ShadedRect(cr, 250, 262, 304, 20, TColour::Rgb(170, 110, 60), TColour::Rgb(90, 50, 26));
   // The hearth opening that the fire animation fills.
   const double ox = kFireX - 22, oy = kFireY - 20, ow = kFireW + 44, oh = kFireH + 28;
   cairo_move_to(cr, ox, oy + oh);
@@ -143,12 +138,12 @@ void Title(const TStudio& studio) {
   cairo_pattern_t* soot = cairo_pattern_create_radial(kFireX + kFireW / 2, kFireY + kFireH * 0.8, 10,
                                                       kFireX + kFireW / 2, kFireY + kFireH * 0.6, ow * 0.7);
   AddStops(soot, {{0, TColour::Rgb(150, 60, 20)}, {0.6, TColour::Rgb(50, 16, 12)}, {1, TColour::Rgb(16, 8, 10)}});
-  Fill(cr, soot);
+  FillWith(cr, soot);
   // Hearth slab under the opening: the greeting is written on it.
   cairo_rectangle(cr, 280, oy + oh, 250, 28);
   cairo_pattern_t* slab = cairo_pattern_create_linear(0, oy + oh, 0, oy + oh + 28);
   AddStops(slab, {{0, TColour::Rgb(80, 60, 70)}, {1, TColour::Rgb(40, 28, 36)}});
-  Fill(cr, slab);
+  FillWith(cr, slab);
   // Garland, stockings and candles on the mantel.
   for (double gx = 250; gx <= 554; gx += 7) {
     const double gy = 282 + std::sin((gx - 250) / 304 * kPi * 3) * 6 + 6;
@@ -171,7 +166,7 @@ void Title(const TStudio& studio) {
   cairo_pattern_t* warm = cairo_pattern_create_radial(404, 400, 10, 404, 400, 420);
   AddStops(warm, {{0, TColour::Rgb(255, 140, 60, 0.28)}, {1, TColour::Rgb(255, 100, 40, 0)}});
   cairo_rectangle(cr, 0, 0, 800, 600);
-  Fill(cr, warm);
+  FillWith(cr, warm);
   cairo_restore(cr);
   // A round rug before the hearth.
   cairo_save(cr);
@@ -228,7 +223,7 @@ void Pressie(const TStudio& studio) {
   cairo_pattern_t* paper = cairo_pattern_create_radial(500, 200, 40, 400, 300, 650);
   AddStops(paper, {{0, TColour::Rgb(170, 30, 44)}, {0.7, TColour::Rgb(110, 14, 30)}, {1, TColour::Rgb(60, 6, 20)}});
   cairo_rectangle(cr, 0, 0, 800, 600);
-  Fill(cr, paper);
+  FillWith(cr, paper);
   // Printed pattern: gold stars and white snowflakes on a staggered grid.
   for (int row = 0; row < 14; ++row) {
     for (int col = 0; col < 18; ++col) {
@@ -261,7 +256,7 @@ void Pressie(const TStudio& studio) {
     cairo_pattern_t* g = vertical ? cairo_pattern_create_linear(at - width / 2, 0, at + width / 2, 0)
                                   : cairo_pattern_create_linear(0, at - width / 2, 0, at + width / 2);
     AddStops(g, {{0, Palette::GoldDeep}, {0.3, Palette::GoldLight}, {0.6, Palette::Gold}, {1, Palette::GoldDeep}});
-    Fill(cr, g);
+    FillWith(cr, g);
   };
   band(true, 640, 70);
   band(false, 150, 60);
@@ -286,14 +281,14 @@ void Pressie(const TStudio& studio) {
     cairo_close_path(cr);
     cairo_pattern_t* t = cairo_pattern_create_linear(bx, by, bx + s * 90, by + 210);
     AddStops(t, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
-    Fill(cr, t);
+    FillWith(cr, t);
     // Loops.
     cairo_move_to(cr, bx, by);
     cairo_curve_to(cr, bx + s * 170, by - 150, bx + s * 190, by + 60, bx, by);
     cairo_close_path(cr);
     cairo_pattern_t* l = cairo_pattern_create_linear(bx, by - 100, bx + s * 150, by + 40);
     AddStops(l, {{0, Palette::GoldLight}, {0.5, Palette::Gold}, {1, Palette::GoldDeep}});
-    Fill(cr, l);
+    FillWith(cr, l);
     cairo_move_to(cr, bx + s * 20, by - 10);
     cairo_curve_to(cr, bx + s * 110, by - 90, bx + s * 140, by + 10, bx + s * 30, by + 8);
     cairo_set_line_width(cr, 3);
@@ -307,7 +302,7 @@ void Pressie(const TStudio& studio) {
   cairo_restore(cr);
   cairo_pattern_t* knot = cairo_pattern_create_radial(bx - 8, by - 8, 2, bx, by, 26);
   AddStops(knot, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
-  Fill(cr, knot);
+  FillWith(cr, knot);
   Scenery::Vignette(c, 0.6);
   Scenery::Grain(c, rng, 2.5);
   studio.Save(c, "Data/graphics/pressie.jpg");
