@@ -161,49 +161,44 @@ TEST(MusicStream, TrackSoundsThroughStallsHoldsWhilePausedAndShutsDownWhilePlayi
   const std::string dir = temp.Path;
   // 0.6 s of tone: the stall below covers two joins of the loop.
   WriteBytes(dir + "/music.ogg", ToneOgg(0.6, 44100, 500));
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        const std::string wav = UseWaveDevice(dir);
-        TAudioGame game;
-        DataPaths().MusicPath = dir + "/";
-        Mixer().MusicLoad("music.ogg", 1);
-        Mixer().MusicPlay(0, 0, 0);
-        // The game loop blocks, as while a level loads: no audio call at all.
-        Wait(1500);
-        out << "playing=" << Mixer().MusicIsPlaying() << "\n";
-        // Paused (as the game does when paused or sent to the background) for many of
-        // the feeder's rounds, kept going by an inaudible second track.
-        TChannelPtr other = CueSound(LoadMusicChecked(dir + "/music.ogg", SOUND_LOOP), nullptr);
-        SetChannelVolume(other, 0.0f);
-        ResumeChannel(other);
-        Mixer().MusicOff();
-        Wait(700);
-        out << "held=" << ChannelPlaying(Mixer().MusicChannel) << "\n";
-        StopChannel(other);
-        Mixer().MusicOn();
-        Wait(700);
-        // Stopped, then the same track cued again from its start.
-        Mixer().MusicStop();
-        out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
-        Wait(300);
-        Mixer().MusicPlay(0, 0, 0);
-        out << "again=" << Mixer().MusicIsPlaying() << "\n";
-        Wait(500);
-        // Shut down while the track plays; the handles stay usable and silent.
-        TChannelPtr channel = Mixer().MusicChannel;
-        AudioShutdown();
-        out << "afterShutdown=" << ChannelPlaying(channel) << "\n";
-        ResumeChannel(channel);
-        SetChannelVolume(channel, 1.0f);
-        CueSound(Mixer().MusicSample, channel);
-        out << "recued=" << ChannelPlaying(channel) << "\n";
-        Mixer().AudioKill();
-        out << "wav=" << wav << "\n";
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    DataPaths().MusicPath = dir + "/";
+    Mixer().MusicLoad("music.ogg", 1);
+    Mixer().MusicPlay(0, 0, 0);
+    // The game loop blocks, as while a level loads: no audio call at all.
+    Wait(1500);
+    out << "playing=" << Mixer().MusicIsPlaying() << "\n";
+    // Paused (as the game does when paused or sent to the background) for many of
+    // the feeder's rounds, kept going by an inaudible second track.
+    TChannelPtr other = CueSound(LoadMusicChecked(dir + "/music.ogg", SOUND_LOOP), nullptr);
+    SetChannelVolume(other, 0.0f);
+    ResumeChannel(other);
+    Mixer().MusicOff();
+    Wait(700);
+    out << "held=" << ChannelPlaying(Mixer().MusicChannel) << "\n";
+    StopChannel(other);
+    Mixer().MusicOn();
+    Wait(700);
+    // Stopped, then the same track cued again from its start.
+    Mixer().MusicStop();
+    out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
+    Wait(300);
+    Mixer().MusicPlay(0, 0, 0);
+    out << "again=" << Mixer().MusicIsPlaying() << "\n";
+    Wait(500);
+    // Shut down while the track plays; the handles stay usable and silent.
+    TChannelPtr channel = Mixer().MusicChannel;
+    AudioShutdown();
+    out << "afterShutdown=" << ChannelPlaying(channel) << "\n";
+    ResumeChannel(channel);
+    SetChannelVolume(channel, 1.0f);
+    CueSound(Mixer().MusicSample, channel);
+    out << "recued=" << ChannelPlaying(channel) << "\n";
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["playing"], "1");
   EXPECT_EQ(v["held"], "1") << "a paused track is still there to be resumed";
   EXPECT_EQ(v["stopped"], "0");
@@ -330,24 +325,19 @@ struct TStallResult {
 TStallResult PlayThroughAStall(int stallMs) {
   TTempDir temp;
   const std::string dir = temp.Path;
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        const std::string wav = UseWaveDevice(dir);
-        TAudioGame game;
-        std::atomic<int> reads{0};
-        TSoundPtr sound =
-            CreateStreamedSound([&] { return std::make_unique<TSquareStream>(132300, reads, 14, stallMs); }, 0);
-        TChannelPtr channel = CueSound(sound, nullptr);
-        ResumeChannel(channel);
-        out << "ended=" << (WaitUntilSilent(channel, 12000) <= 12000) << "\n";
-        Mixer().AudioKill();
-        out << "wav=" << wav << "\n";
-      },
-      code);
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    std::atomic<int> reads{0};
+    TSoundPtr sound =
+        CreateStreamedSound([&] { return std::make_unique<TSquareStream>(132300, reads, 14, stallMs); }, 0);
+    TChannelPtr channel = CueSound(sound, nullptr);
+    ResumeChannel(channel);
+    out << "ended=" << (WaitUntilSilent(channel, 12000) <= 12000) << "\n";
+    Mixer().AudioKill();
+  });
   TStallResult result;
-  EXPECT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+  EXPECT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   result.ended = v["ended"] == "1";
   TRecording rec;
   if (!rec.Load(v["wav"])) return result;
