@@ -26,6 +26,12 @@ Rgb Darken(Rgb c, double t) { return Mix(c, kBlack, t); }
 
 void SetRgb(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
+void StrokeRgb(cairo_t* cr, double width, Rgb c, double alpha) {
+  SetRgb(cr, c, alpha);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+}
+
 void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
   cairo_pattern_add_color_stop_rgba(p, offset, c.r, c.g, c.b, alpha);
 }
@@ -193,9 +199,7 @@ void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb ba
     cairo_pattern_t* p = cairo_pattern_create_linear(ox, oy, tx, ty);
     AddStops(p, {{0, Darken(face, 0.12)}, {1, Lighten(face, 0.12)}});
     FillPreserveWith(cr, p);
-    SetRgb(cr, Lighten(face, 0.35), 0.35);
-    cairo_set_line_width(cr, 0.5);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.5, Lighten(face, 0.35), 0.35);
   }
 
   // Table: lit from the top left, with a faint star of inner facets.
@@ -223,13 +227,9 @@ void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb ba
   // Rim: a dark outer edge and a thin light inner line.
   Polygon(cr, outline);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetRgb(cr, Darken(base, 0.6), 0.9);
-  cairo_set_line_width(cr, 1.3);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.3, Darken(base, 0.6), 0.9);
   Polygon(cr, table);
-  SetRgb(cr, Lighten(base, 0.6), 0.45);
-  cairo_set_line_width(cr, 0.7);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.7, Lighten(base, 0.6), 0.45);
 
   // Specular highlight on the upper-left of the table.
   double minX = 1e9;

@@ -31,6 +31,8 @@ Rgb Mix(Rgb a, Rgb b, double t);
 Rgb Lighten(Rgb c, double t);
 Rgb Darken(Rgb c, double t);
 void SetRgb(cairo_t* cr, Rgb c, double alpha = 1.0);
+// Strokes the current path width wide in one colour.
+void StrokeRgb(cairo_t* cr, double width, Rgb c, double alpha = 1.0);
 void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha = 1.0);
 struct Stop {
   double offset;

@@ -56,9 +56,7 @@ void CrackLines(cairo_t* cr, unsigned seed, double alpha) {
       y += 5 * std::sin(a);
       cairo_line_to(cr, x, y);
     }
-    SetRgb(cr, kWhite, alpha);
-    cairo_set_line_width(cr, 0.7);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.7, kWhite, alpha);
   }
 }
 
@@ -101,9 +99,7 @@ void DrawBrick(cairo_t* cr) {
   Frost(cr, 12, 1, 1, 48, 48, 0.55);
   SnowCrust(cr, 3, 47, 1.5, 3.5, 21);
   RoundRect(cr, 0.5, 0.5, 49, 49, 5);
-  SetRgb(cr, Hex(0x4A2A06), 0.8);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1, Hex(0x4A2A06), 0.8);
 }
 
 void DrawArmour(cairo_t* cr) {
@@ -115,17 +111,13 @@ void DrawArmour(cairo_t* cr) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
     AddStops(p, {{0, Hex(0xE8F6FF), 0.55}, {0.5, Hex(0x9CCCF0), 0.32}, {1, Hex(0x4C80C0), 0.5}});
     FillPreserveWith(cr, p);
-    SetRgb(cr, kWhite, 0.8);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 1.2, kWhite, 0.8);
   }
   CrackLines(cr, 33, 0.75);
   IceSheen(cr, 0.35);
   Frost(cr, 34, 1, 1, 48, 48, 0.9);
   RoundRect(cr, 0.5, 0.5, 49, 49, 6);
-  SetRgb(cr, Hex(0x28508C), 0.9);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1, Hex(0x28508C), 0.9);
 }
 
 void DrawLockIce(cairo_t* cr) {
@@ -148,13 +140,9 @@ void DrawLockIce(cairo_t* cr) {
     cairo_fill(cr);
   }
   RoundRect(cr, 1.5, 1.5, 47, 47, 7);
-  SetRgb(cr, kWhite, 0.95);
-  cairo_set_line_width(cr, 1.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.6, kWhite, 0.95);
   RoundRect(cr, 3.5, 3.5, 43, 43, 5);
-  SetRgb(cr, Hex(0x6AA8E0), 0.6);
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.8, Hex(0x6AA8E0), 0.6);
 }
 
 void DrawCellWell(cairo_t* cr) {
@@ -183,16 +171,13 @@ void DrawCellWell(cairo_t* cr) {
 bool WriteBoardTiles(const std::string& root) {
   const std::string dir = GraphicsDir(root);
   bool ok = true;
-  {
-    TCanvas c(50, 50);
-    DrawBrick(c.Cr());
-    ok &= c.SavePng(dir + "brick.png");
-  }
-  {
-    TCanvas c(50, 50);
-    DrawArmour(c.Cr());
-    ok &= c.SavePng(dir + "armour.png");
-  }
+  auto tile = [&](int size, void (*draw)(cairo_t*), const char* name) {
+    TCanvas c(size, size);
+    draw(c.Cr());
+    ok &= c.SavePng(dir + name);
+  };
+  tile(50, DrawBrick, "brick.png");
+  tile(50, DrawArmour, "armour.png");
   {
     // Debris: a chip of the golden tile and a chip of ice, tumbling when they fly.
     TCanvas c(18, 18);
@@ -201,9 +186,7 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
     AddStops(p, {{0, Hex(0xFFE8A0)}, {0.5, Hex(0xD8A040)}, {1, Hex(0x7A4A14)}});
     FillPreserveWith(cr, p);
-    SetRgb(cr, Hex(0x4A2A06), 0.8);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.8, Hex(0x4A2A06), 0.8);
     Frost(cr, 5, 3, 3, 12, 12, 0.8);
     ok &= c.SavePng(dir + "brickparticle.png");
   }
@@ -214,21 +197,11 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_pattern_t* p = cairo_pattern_create_linear(2, 2, 16, 16);
     AddStops(p, {{0, kWhite, 0.95}, {0.5, Hex(0xA8D8FF), 0.85}, {1, Hex(0x4C80C0), 0.85}});
     FillPreserveWith(cr, p);
-    SetRgb(cr, kWhite, 0.9);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.8, kWhite, 0.9);
     ok &= c.SavePng(dir + "armourparticle.png");
   }
-  {
-    TCanvas c(50, 50);
-    DrawLockIce(c.Cr());
-    ok &= c.SavePng(dir + "lock.png");
-  }
-  {
-    TCanvas c(52, 52);
-    DrawCellWell(c.Cr());
-    ok &= c.SavePng(dir + "cellpane.png");
-  }
+  tile(50, DrawLockIce, "lock.png");
+  tile(52, DrawCellWell, "cellpane.png");
   // Grout: the cell picture is drawn one pixel up-left of every cell and
   // leaves a dark line with a faint lit edge on its top and left; the right,
   // bottom and corner pieces close the lines along the board's far edges.
@@ -262,9 +235,7 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_t* cr = c.Cr();
     for (int i = 4; i >= 1; --i) {
       RoundRect(cr, 7, 7, 50, 50, 9);
-      SetRgb(cr, kFrameGold, 0.12);
-      cairo_set_line_width(cr, 3 + i * 2.2);
-      cairo_stroke(cr);
+      StrokeRgb(cr, 3 + i * 2.2, kFrameGold, 0.12);
     }
     RoundRect(cr, 7, 7, 50, 50, 9);
     cairo_pattern_t* p = cairo_pattern_create_linear(7, 7, 57, 57);
@@ -274,9 +245,7 @@ bool WriteBoardTiles(const std::string& root) {
     cairo_stroke(cr);
     cairo_pattern_destroy(p);
     RoundRect(cr, 7, 7, 50, 50, 9);
-    SetRgb(cr, kWhite, 0.7);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 1, kWhite, 0.7);
     for (Pt q : {Pt{9, 9}, Pt{55, 9}, Pt{9, 55}, Pt{55, 55}}) Glint(cr, q.x, q.y, 5, 0.9, kFrameGold);
     ok &= c.SavePng(dir + "cursor.png");
   }

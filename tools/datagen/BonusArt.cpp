@@ -27,14 +27,10 @@ void Leaf(cairo_t* cr, double x, double y, double angle, double len, Rgb c) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, -len * 0.3, 0, len * 0.3);
   AddStops(p, {{0, Lighten(c, 0.3)}, {1, Darken(c, 0.35)}});
   FillPreserveWith(cr, p);
-  SetRgb(cr, Darken(c, 0.6), 0.8);
-  cairo_set_line_width(cr, 0.7);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.7, Darken(c, 0.6), 0.8);
   cairo_move_to(cr, len * 0.1, 0);
   cairo_line_to(cr, len * 0.85, 0);
-  SetRgb(cr, Lighten(c, 0.5), 0.6);
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.6, Lighten(c, 0.5), 0.6);
   cairo_restore(cr);
 }
 
@@ -83,9 +79,7 @@ void Pudding(cairo_t* cr, double s) {
   cairo_pattern_t* p = cairo_pattern_create_linear(cx - 10, cy - 16, cx + 8, cy + 4);
   AddStops(p, {{0, Hex(0xFFFCEF)}, {1, Hex(0xE8D2A0)}});
   FillPreserveWith(cr, p);
-  SetRgb(cr, Hex(0xB89860), 0.7);
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.8, Hex(0xB89860), 0.7);
   // Holly sprig.
   Leaf(cr, cx, cy - 15, -2.6, 12, Hex(0x1F8A3A));
   Leaf(cr, cx, cy - 15, -0.55, 12, Hex(0x1F8A3A));
@@ -111,18 +105,14 @@ void CrackerBody(cairo_t* cr, Rgb body, double shinePos) {
     cairo_line_to(cr, side * 13, 5);
     cairo_close_path(cr);
     FillVertical(cr, -7, 7, Lighten(body, 0.35), Darken(body, 0.45), 1, true);
-    SetRgb(cr, Darken(body, 0.6));
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.8, Darken(body, 0.6));
   }
   // Tube.
   RoundRect(cr, -13.5, -7.5, 27, 15, 3);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, -7.5, 0, 7.5);
   AddStops(p, {{0, Lighten(body, 0.45)}, {0.35, body}, {1, Darken(body, 0.5)}});
   FillPreserveWith(cr, p);
-  SetRgb(cr, Darken(body, 0.6));
-  cairo_set_line_width(cr, 0.9);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.9, Darken(body, 0.6));
   // Gold bands and a star in the middle.
   for (double x : {-10.0, 8.0}) {
     cairo_rectangle(cr, x, -7.5, 2.2, 15);
@@ -130,9 +120,7 @@ void CrackerBody(cairo_t* cr, Rgb body, double shinePos) {
   }
   Polygon(cr, StarPoints(-1, 0, 5.2, 2.3, 5, -kPi / 2));
   FillVertical(cr, -5, 5, Lighten(gold, 0.5), Darken(gold, 0.2), 1, true);
-  SetRgb(cr, Darken(gold, 0.5), 0.8);
-  cairo_set_line_width(cr, 0.5);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.5, Darken(gold, 0.5), 0.8);
   // Moving glint along the tube.
   cairo_save(cr);
   RoundRect(cr, -13.5, -7.5, 27, 15, 3);
@@ -270,9 +258,7 @@ void SnowballPiece(cairo_t* cr, double s) {
     cairo_new_path(cr);
     cairo_move_to(cr, 3, y);
     cairo_line_to(cr, 3 + len, y);
-    SetRgb(cr, kIce, 0.7);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 2, kIce, 0.7);
   }
   Ball(cr, cx, cy, 16, Hex(0xFFFFFF), Hex(0x7F98D0));
   // Clumps of packed snow turning once per loop.
@@ -371,23 +357,17 @@ void Sack(cairo_t* cr, double s) {
   cairo_pattern_t* p = cairo_pattern_create_radial(19, 28, 2, 25, 34, 20);
   AddStops(p, {{0, Hex(0xD8A468)}, {0.6, Hex(0xA06A34)}, {1, Hex(0x5A3414)}});
   FillPreserveWith(cr, p);
-  SetRgb(cr, Hex(0x3A200A));
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1, Hex(0x3A200A));
   // Gold rope at the neck.
   cairo_new_path(cr);
   cairo_move_to(cr, 14, 24);
   cairo_curve_to(cr, 20, 27, 30, 27, 36, 24);
-  SetRgb(cr, Hex(0xFFD060));
-  cairo_set_line_width(cr, 2.4);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 2.4, Hex(0xFFD060));
   // A stitched question mark: what comes out is a surprise.
   TextPathCentred(cr, UiFont(), 17, "?", 25, 37);
   SetRgb(cr, Hex(0xFFE090), 0.95);
   cairo_fill_preserve(cr);
-  SetRgb(cr, Hex(0x6A3A10), 0.8);
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.6, Hex(0x6A3A10), 0.8);
   cairo_restore(cr);
   // Twinkles taking turns.
   const Pt spots[3] = {{8, 14}, {42, 10}, {43, 33}};

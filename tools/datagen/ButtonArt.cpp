@@ -45,9 +45,7 @@ void DrawPlate(cairo_t* cr, double w, double h, Plate plate, bool hover, bool se
   if (hover || selected) {
     for (int i = 3; i >= 1; --i) {
       RoundRect(cr, x, y, pw, ph, r);
-      SetRgb(cr, kFrameGold, 0.16);
-      cairo_set_line_width(cr, i * 2.0);
-      cairo_stroke(cr);
+      StrokeRgb(cr, i * 2.0, kFrameGold, 0.16);
     }
   }
   RoundRect(cr, x, y + 1.5, pw, ph, r);
@@ -161,9 +159,7 @@ bool SaveArrow(const std::string& path, bool right, bool hover) {
   cairo_pattern_t* p = cairo_pattern_create_radial(24, 22, 3, 32, 32, 28);
   AddStops(p, {{0, Lighten(base, 0.45)}, {0.6, base}, {1, Darken(base, 0.5)}});
   FillPreserveWith(cr, p);
-  SetRgb(cr, kFrameGold);
-  cairo_set_line_width(cr, hover ? 2.6 : 2);
-  cairo_stroke(cr);
+  StrokeRgb(cr, hover ? 2.6 : 2, kFrameGold);
   cairo_save(cr);
   cairo_translate(cr, 32, 32);
   if (!right) cairo_scale(cr, -1, 1);

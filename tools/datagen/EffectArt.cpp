@@ -75,15 +75,11 @@ bool SaveShards(const std::string& path, int cell, const std::vector<Pt>& shape)
     AddStops(p, {{0, kWhite, 0.95}, {0.5, Mix(Hex(0xA8DAFF), kWhite, 0.3 + 0.3 * turn), 0.85},
         {1, Hex(0x5898E0), 0.8}});
     FillPreserveWith(cr, p);
-    SetRgb(cr, kWhite, 0.9);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.8, kWhite, 0.9);
     cairo_new_path(cr);
     cairo_move_to(cr, shape[0].x, shape[0].y);
     cairo_line_to(cr, shape[shape.size() / 2].x, shape[shape.size() / 2].y);
-    SetRgb(cr, kWhite, 0.6);
-    cairo_set_line_width(cr, 0.6);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.6, kWhite, 0.6);
     cairo_restore(cr);
   }
   return c.SavePng(path);
@@ -108,9 +104,7 @@ bool SaveMapStar(const std::string& path, bool active, bool hover) {
     const Rgb base = Hex(0xFFC828);
     FacetedStone(cr, star, {12, 12.6}, hover ? Lighten(base, 0.25) : base, 0.45);
     outline();
-    SetRgb(cr, Hex(0x6A3C08), 0.9);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 1.0, Hex(0x6A3C08), 0.9);
     Glint(cr, 8.5, 8, 3.5, 0.9);
     return c.SavePng(path);
   }
@@ -118,9 +112,7 @@ bool SaveMapStar(const std::string& path, bool active, bool hover) {
   outline();
   SetRgb(cr, hover ? Hex(0x3A4470) : Hex(0x1C2242), 0.95);
   cairo_fill_preserve(cr);
-  SetRgb(cr, hover ? Hex(0xE0E8FF) : Hex(0x98A4C8), 1.0);
-  cairo_set_line_width(cr, 1.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.6, hover ? Hex(0xE0E8FF) : Hex(0x98A4C8), 1.0);
   return c.SavePng(path);
 }
 

@@ -30,15 +30,11 @@ bool SavePointer(const std::string& path, int size, double tipX, double scale) {
   AddStops(p, {{0, Hex(0xFFF8E0)}, {0.45, kFrameGold}, {1, Hex(0xC07818)}});
   FillPreserveWith(cr, p);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetRgb(cr, Hex(0x1A1240));
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.5, Hex(0x1A1240));
   cairo_new_path(cr);
   cairo_move_to(cr, 1.6, 3.5);
   cairo_line_to(cr, 1.6, 16);
-  SetRgb(cr, kWhite, 0.8);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1, kWhite, 0.8);
   return c.SavePng(path);
 }
 
@@ -53,9 +49,7 @@ bool SavePaused(const std::string& path) {
   for (int i = 5; i >= 1; --i) {
     cairo_new_path(cr);
     cairo_append_path(cr, text);
-    SetRgb(cr, kFrameGold, 0.07);
-    cairo_set_line_width(cr, 4 + i * 4);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 4 + i * 4, kFrameGold, 0.07);
   }
   cairo_new_path(cr);
   cairo_append_path(cr, text);
@@ -85,13 +79,9 @@ void ValueWell(cairo_t* cr, double y) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + 32);
   AddStops(p, {{0, Hex(0x060420), 0.95}, {1, Hex(0x221A5A), 0.95}});
   FillPreserveWith(cr, p);
-  SetRgb(cr, Hex(0xC89A40));
-  cairo_set_line_width(cr, 1.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.6, Hex(0xC89A40));
   RoundRect(cr, 15.5, y + 1.5, 119, 29, 9);
-  SetRgb(cr, kWhite, 0.12);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1, kWhite, 0.12);
 }
 
 bool SavePanel(const std::string& path) {
@@ -147,9 +137,7 @@ bool SavePanel(const std::string& path) {
   cairo_pattern_t* sock = cairo_pattern_create_linear(0, 370, 0, 474);
   AddStops(sock, {{0, Hex(0x08061E), 0.9}, {1, Hex(0x2A2060), 0.9}});
   FillPreserveWith(cr, sock);
-  SetRgb(cr, Hex(0xC89A40));
-  cairo_set_line_width(cr, 1.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.6, Hex(0xC89A40));
   // Little candles beside the gauge.
   for (int i = 0; i < 3; ++i) {
     double y = 384 + i * 32;
@@ -209,9 +197,7 @@ void DrawGauge(cairo_t* cr, int fill) {
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + 12);
     AddStops(g, {{0, Hex(0xFFF2C8)}, {0.45, kFrameGold}, {1, Hex(0x9A6014)}});
     FillPreserveWith(cr, g);
-    SetRgb(cr, Hex(0x5A3408));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 1, Hex(0x5A3408));
   }
   cairo_new_path(cr);
   cairo_arc(cr, 23, 3.5, 3, 0, 2 * kPi);
