@@ -17,6 +17,17 @@
 
 using namespace audiotest;
 
+namespace {
+// The game started on whatever device there is, a tone played and the audio closed.
+void PlayTone(std::ostream& out, const std::string& tone) {
+  TAudioGame game;
+  out << "driver=" << Settings().SoundDriver << "\n";
+  Mixer().SoundPlay(LoadSoundChecked(tone, 0));
+  std::this_thread::sleep_for(std::chrono::milliseconds(350));
+  Mixer().AudioKill();
+}
+}  // namespace
+
 TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
   TTempDir temp;
   const std::string dir = temp.Path;
@@ -25,11 +36,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
   TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
     StartOpeningAudioDevice();
     StartOpeningAudioDevice();  // a second call while opening changes nothing
-    TAudioGame game;
-    out << "driver=" << Settings().SoundDriver << "\n";
-    Mixer().SoundPlay(LoadSoundChecked(tone, 0));
-    std::this_thread::sleep_for(std::chrono::milliseconds(350));
-    Mixer().AudioKill();
+    PlayTone(out, tone);
   });
   ASSERT_EQ(run.code, 0) << run.report;
   auto v = run.values;
@@ -58,11 +65,7 @@ TEST(AudioDeviceAhead, TheGamePlaysOnTheEarlyDeviceAndWithoutOneStaysSilent) {
     StartOpeningAudioDevice();
     AudioShutdown();
     out << "after=" << AudioDriverName() << "\n";
-    TAudioGame game;
-    out << "driver=" << Settings().SoundDriver << "\n";
-    Mixer().SoundPlay(LoadSoundChecked(tone, 0));
-    std::this_thread::sleep_for(std::chrono::milliseconds(350));
-    Mixer().AudioKill();
+    PlayTone(out, tone);
   });
   ASSERT_EQ(run.code, 0) << run.report;
   v = run.values;

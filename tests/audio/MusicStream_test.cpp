@@ -244,61 +244,57 @@ TEST(MusicStream, TracksThatEndOrGiveNothingEndWithoutSpinning) {
   TTempDir temp;
   const std::string dir = temp.Path;
   WriteBytes(dir + "/short.ogg", ToneOgg(0.3, 22050, 440));
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        UseWaveDevice(dir);
-        TAudioGame game;
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
 
-        // Played once: heard for its length, then over; resuming does not replay it.
-        TSoundPtr once = LoadMusicChecked(dir + "/short.ogg", 0);
-        TChannelPtr channel = CueSound(once, nullptr);
-        out << "cued=" << ChannelPlaying(channel) << "\n";
-        ResumeChannel(channel);
-        out << "endedAfter=" << WaitUntilSilent(channel, 3000) << "\n";
-        ResumeChannel(channel);
-        Wait(60);
-        out << "replayed=" << ChannelPlaying(channel) << "\n";
-        // Cued again, it plays again from the top.
-        CueSound(once, channel);
-        ResumeChannel(channel);
-        out << "recued=" << ChannelPlaying(channel) << "\n";
-        StopChannel(channel);
+    // Played once: heard for its length, then over; resuming does not replay it.
+    TSoundPtr once = LoadMusicChecked(dir + "/short.ogg", 0);
+    TChannelPtr channel = CueSound(once, nullptr);
+    out << "cued=" << ChannelPlaying(channel) << "\n";
+    ResumeChannel(channel);
+    out << "endedAfter=" << WaitUntilSilent(channel, 3000) << "\n";
+    ResumeChannel(channel);
+    Wait(60);
+    out << "replayed=" << ChannelPlaying(channel) << "\n";
+    // Cued again, it plays again from the top.
+    CueSound(once, channel);
+    ResumeChannel(channel);
+    out << "recued=" << ChannelPlaying(channel) << "\n";
+    StopChannel(channel);
 
-        // A looping track whose decoder gives a little once and nothing after starting
-        // over: it plays what it had, ends, and its decoder is left alone.
-        std::atomic<int> reads{0};
-        TSoundPtr dry = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(4410, reads); }, SOUND_LOOP);
-        TChannelPtr dryChannel = CueSound(dry, nullptr);
-        ResumeChannel(dryChannel);
-        out << "dryEnded=" << (WaitUntilSilent(dryChannel, 3000) <= 3000) << "\n";
-        int readsAtEnd = reads;
-        Wait(300);
-        out << "readsAtEnd=" << readsAtEnd << "\n";
-        out << "readsLater=" << reads << "\n";
+    // A looping track whose decoder gives a little once and nothing after starting
+    // over: it plays what it had, ends, and its decoder is left alone.
+    std::atomic<int> reads{0};
+    TSoundPtr dry = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(4410, reads); }, SOUND_LOOP);
+    TChannelPtr dryChannel = CueSound(dry, nullptr);
+    ResumeChannel(dryChannel);
+    out << "dryEnded=" << (WaitUntilSilent(dryChannel, 3000) <= 3000) << "\n";
+    int readsAtEnd = reads;
+    Wait(300);
+    out << "readsAtEnd=" << readsAtEnd << "\n";
+    out << "readsLater=" << reads << "\n";
 
-        // A track that gives nothing at all cannot be cued; one whose decoder cannot
-        // even be opened neither.
-        std::atomic<int> none{0};
-        TSoundPtr empty = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(0, none); }, SOUND_LOOP);
-        TChannelPtr emptyChannel = CueSound(empty, nullptr);
-        ResumeChannel(emptyChannel);
-        out << "empty=" << ChannelPlaying(emptyChannel) << "\n";
-        TSoundPtr unopenable = CreateStreamedSound([] { return std::unique_ptr<TAudioStream>(); }, 0);
-        out << "unopenable=" << ChannelPlaying(CueSound(unopenable, nullptr)) << "\n";
+    // A track that gives nothing at all cannot be cued; one whose decoder cannot
+    // even be opened neither.
+    std::atomic<int> none{0};
+    TSoundPtr empty = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(0, none); }, SOUND_LOOP);
+    TChannelPtr emptyChannel = CueSound(empty, nullptr);
+    ResumeChannel(emptyChannel);
+    out << "empty=" << ChannelPlaying(emptyChannel) << "\n";
+    TSoundPtr unopenable = CreateStreamedSound([] { return std::unique_ptr<TAudioStream>(); }, 0);
+    out << "unopenable=" << ChannelPlaying(CueSound(unopenable, nullptr)) << "\n";
 
-        // A looping track dropped while it sounds goes on until shutdown ends it.
-        {
-          TChannelPtr dropped = CueSound(LoadMusicChecked(dir + "/short.ogg", SOUND_LOOP), nullptr);
-          ResumeChannel(dropped);
-        }
-        Wait(500);
-        AudioUpdate();
-        Mixer().AudioKill();
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+    // A looping track dropped while it sounds goes on until shutdown ends it.
+    {
+      TChannelPtr dropped = CueSound(LoadMusicChecked(dir + "/short.ogg", SOUND_LOOP), nullptr);
+      ResumeChannel(dropped);
+    }
+    Wait(500);
+    AudioUpdate();
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["cued"], "1");
   int endedAfter = std::stoi(v["endedAfter"]);
   EXPECT_GE(endedAfter, 200) << "0.3 s track ended too early";

@@ -121,44 +121,40 @@ TEST(Playback, PoolsFillUpAndFreeWhenSoundsEnd) {
   TTempDir temp;
   std::string dir = temp.Path;
   std::string tone = WriteTone(dir, "tone.wav", 440, 0.2);
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        UseWaveDevice(dir);
-        TAudioGame game;
-        auto sound = TGameSound::Create(tone, 0);
-        auto pool = TChannelArray::Create(4);
-        pool->ChannelByIndex(1)->Reserved = 1;
-        int given = 0;
-        for (int i = 0; i < 3; ++i) given += pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr;
-        out << "given=" << given << "\n";
-        out << "playing=" << pool->CountPlaying() << "\n";
-        // Full: the new sound is dropped and the pool does not grow.
-        out << "full=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) == nullptr) << "\n";
-        out << "count=" << pool->Count() << "\n";
-        // With the default MaxVol of 1.5, three playing and one more share 1.5 between four.
-        out << "share=" << pool->BalanceVolumes(1) << "\n";
-        // A channel that may be taken over is handed out while it plays.
-        pool->ChannelByIndex(3)->PlayWhenFinished = 0;
-        out << "takeover=" << (pool->GetChannel() == pool->ChannelByIndex(3)) << "\n";
-        Wait(450);
-        out << "after=" << pool->CountPlaying() << "\n";
-        out << "again=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr) << "\n";
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    auto sound = TGameSound::Create(tone, 0);
+    auto pool = TChannelArray::Create(4);
+    pool->ChannelByIndex(1)->Reserved = 1;
+    int given = 0;
+    for (int i = 0; i < 3; ++i) given += pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr;
+    out << "given=" << given << "\n";
+    out << "playing=" << pool->CountPlaying() << "\n";
+    // Full: the new sound is dropped and the pool does not grow.
+    out << "full=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) == nullptr) << "\n";
+    out << "count=" << pool->Count() << "\n";
+    // With the default MaxVol of 1.5, three playing and one more share 1.5 between four.
+    out << "share=" << pool->BalanceVolumes(1) << "\n";
+    // A channel that may be taken over is handed out while it plays.
+    pool->ChannelByIndex(3)->PlayWhenFinished = 0;
+    out << "takeover=" << (pool->GetChannel() == pool->ChannelByIndex(3)) << "\n";
+    Wait(450);
+    out << "after=" << pool->CountPlaying() << "\n";
+    out << "again=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr) << "\n";
 
-        // A non-looping track that played to its end is not replayed by switching music on.
-        Mixer().MusicSet(LoadSoundChecked(tone, 0), "tone.wav", 0);
-        Mixer().MusicPlay(0, 0, 0);
-        Wait(400);
-        Mixer().AudioManage();
-        out << "musicStopped=" << Mixer().MusicStopped << "\n";
-        Mixer().MusicOff();
-        Mixer().MusicOn();
-        out << "replayed=" << Mixer().MusicIsPlaying() << "\n";
-        Mixer().AudioKill();
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+    // A non-looping track that played to its end is not replayed by switching music on.
+    Mixer().MusicSet(LoadSoundChecked(tone, 0), "tone.wav", 0);
+    Mixer().MusicPlay(0, 0, 0);
+    Wait(400);
+    Mixer().AudioManage();
+    out << "musicStopped=" << Mixer().MusicStopped << "\n";
+    Mixer().MusicOff();
+    Mixer().MusicOn();
+    out << "replayed=" << Mixer().MusicIsPlaying() << "\n";
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["given"], "3");
   EXPECT_EQ(v["playing"], "3");
   EXPECT_EQ(v["full"], "1");

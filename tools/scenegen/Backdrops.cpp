@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "Figures.h"
 #include "Parchment.h"
 #include "Pattern.h"
 #include "Placement.h"
@@ -48,29 +49,16 @@ void Sleigh(cairo_t* cr, double x, double y, double s, const TColour& ink) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
-  ink.Set(cr);
-  // Sleigh body and curled runner.
-  cairo_move_to(cr, -40, 0);
-  cairo_curve_to(cr, -50, -10, -46, -30, -36, -30);
-  cairo_line_to(cr, 0, -22);
-  cairo_line_to(cr, 6, -8);
-  cairo_line_to(cr, -34, -4);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  cairo_set_line_width(cr, 2.5);
-  cairo_move_to(cr, -44, 2);
-  cairo_line_to(cr, 8, 2);
-  cairo_curve_to(cr, 16, 2, 16, -8, 10, -8);
-  cairo_stroke(cr);
-  // Father Christmas and his sack.
-  cairo_arc(cr, -22, -32, 6, 0, 2 * kPi);
-  cairo_arc(cr, -36, -36, 9, 0, 2 * kPi);
-  cairo_fill(cr);
-  // Reins to four reindeer.
-  cairo_set_line_width(cr, 1);
-  cairo_move_to(cr, -18, -30);
-  cairo_line_to(cr, 150, -40);
-  cairo_stroke(cr);
+  // Father Christmas in his sleigh, the reins to four reindeer.
+  Figures::Sleigh(cr,
+                  {{-40, 0, -50, -10, -46, -30, -36, -30, 0, -22, 6, -8, -34, -4},
+                   2.5,
+                   {-44, 2, 8, 2, 16, 2, 16, -8, 10, -8},
+                   {-22, -32, 6},
+                   {-36, -36, 9},
+                   1,
+                   {-18, -30, 150, -40}},
+                  ink);
   for (int i = 0; i < 4; ++i) {
     const double rx = 30 + i * 34, ry = -26 - i * 3;
     cairo_save(cr);

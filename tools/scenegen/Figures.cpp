@@ -466,4 +466,29 @@ void CottageWindow(TCanvas& c, TSceneRandom& rng, double x, double y, double w, 
   Scenery::WindowGlow(cr, x + w / 2, y + h / 2, w * 1.3, 0.8);
 }
 
+void Sleigh(cairo_t* cr, const TSleighOutline& o, const TColour& ink) {
+  ink.Set(cr);
+  const double* b = o.body;
+  cairo_move_to(cr, b[0], b[1]);
+  cairo_curve_to(cr, b[2], b[3], b[4], b[5], b[6], b[7]);
+  cairo_line_to(cr, b[8], b[9]);
+  cairo_line_to(cr, b[10], b[11]);
+  cairo_line_to(cr, b[12], b[13]);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  const double* r = o.runner;
+  cairo_set_line_width(cr, o.runnerWidth);
+  cairo_move_to(cr, r[0], r[1]);
+  cairo_line_to(cr, r[2], r[3]);
+  cairo_curve_to(cr, r[4], r[5], r[6], r[7], r[8], r[9]);
+  cairo_stroke(cr);
+  cairo_arc(cr, o.rider[0], o.rider[1], o.rider[2], 0, 2 * kPi);
+  cairo_arc(cr, o.sack[0], o.sack[1], o.sack[2], 0, 2 * kPi);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, o.reinsWidth);
+  cairo_move_to(cr, o.reins[0], o.reins[1]);
+  cairo_line_to(cr, o.reins[2], o.reins[3]);
+  cairo_stroke(cr);
+}
+
 }  // namespace Figures

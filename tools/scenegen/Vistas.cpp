@@ -353,26 +353,15 @@ void SleighMoon(TCanvas& c, TSceneRandom& rng) {
     Figures::Reindeer(cr, 430 + i * 60, 190 - i * 10, 48, true, false, ink);
   cairo_save(cr);
   cairo_translate(cr, 330, 214);
-  ink.Set(cr);
-  cairo_move_to(cr, -50, 0);
-  cairo_curve_to(cr, -62, -14, -56, -40, -42, -40);
-  cairo_line_to(cr, 10, -30);
-  cairo_line_to(cr, 16, -10);
-  cairo_line_to(cr, -40, -4);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  cairo_set_line_width(cr, 3);
-  cairo_move_to(cr, -56, 4);
-  cairo_line_to(cr, 14, 4);
-  cairo_curve_to(cr, 26, 4, 26, -10, 18, -10);
-  cairo_stroke(cr);
-  cairo_arc(cr, -24, -46, 9, 0, 2 * kPi);
-  cairo_arc(cr, -44, -50, 13, 0, 2 * kPi);
-  cairo_fill(cr);
-  cairo_set_line_width(cr, 1.2);
-  cairo_move_to(cr, -20, -40);
-  cairo_line_to(cr, 110, -40);
-  cairo_stroke(cr);
+  Figures::Sleigh(cr,
+                  {{-50, 0, -62, -14, -56, -40, -42, -40, 10, -30, 16, -10, -40, -4},
+                   3,
+                   {-56, 4, 14, 4, 26, 4, 26, -10, 18, -10},
+                   {-24, -46, 9},
+                   {-44, -50, 13},
+                   1.2,
+                   {-20, -40, 110, -40}},
+                  ink);
   cairo_restore(cr);
   HillVillage(c, rng, n, {450, 20}, {8, 0, 800, 0.8, 1.1, TColour::Rgb(100, 80, 130)});
   Scenery::Drift(c, rng, 540, 545, Palette::Snow, Palette::SnowDeep);
