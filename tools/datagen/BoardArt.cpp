@@ -61,20 +61,10 @@ void CrackLines(cairo_t* cr, unsigned seed, double alpha) {
 }
 
 void IceSheen(cairo_t* cr, double alpha) {
-  cairo_new_path(cr);
-  cairo_move_to(cr, 4, 20);
-  cairo_line_to(cr, 20, 4);
-  cairo_line_to(cr, 27, 4);
-  cairo_line_to(cr, 4, 27);
-  cairo_close_path(cr);
+  Polygon(cr, {{4, 20}, {20, 4}, {27, 4}, {4, 27}});
   SetRgb(cr, kWhite, alpha);
   cairo_fill(cr);
-  cairo_new_path(cr);
-  cairo_move_to(cr, 4, 31);
-  cairo_line_to(cr, 31, 4);
-  cairo_line_to(cr, 33, 4);
-  cairo_line_to(cr, 4, 33);
-  cairo_close_path(cr);
+  Polygon(cr, {{4, 31}, {31, 4}, {33, 4}, {4, 33}});
   SetRgb(cr, kWhite, alpha * 0.7);
   cairo_fill(cr);
 }
