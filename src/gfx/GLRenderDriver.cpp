@@ -247,6 +247,18 @@ void TGLRenderDriver::Flip(int sync) {
   EndFrameCounters();
 }
 
+namespace {
+// How the fixed-function path weighs source and destination in each blending mode.
+struct TBlendFactors {
+  int mode;
+  GLenum source, destination;
+};
+constexpr TBlendFactors kBlendFactors[] = {{BLEND_ALPHA, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA},
+                                           {BLEND_LIGHT, GL_SRC_ALPHA, GL_ONE},
+                                           {BLEND_SHADE, GL_DST_COLOR, GL_ZERO},
+                                           {BLEND_MODULATE2X, GL_DST_COLOR, GL_SRC_COLOR}};
+}  // namespace
+
 int TGLRenderDriver::BlendState(int mode) const {
   if (!program_) return mode;
   return mode == BLEND_SHADE || mode == BLEND_MODULATE2X ? mode : BLEND_ALPHA;
@@ -258,35 +270,21 @@ void TGLRenderDriver::ApplyBlend() {
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     return;
   }
-  switch (appliedBlend_) {
-    case BLEND_MASK:
-      glDisable(GL_BLEND);
-      glEnable(GL_ALPHA_TEST);
-      break;
-    case BLEND_ALPHA:
-      glEnable(GL_BLEND);
-      glDisable(GL_ALPHA_TEST);
-      glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-      break;
-    case BLEND_LIGHT:
-      glEnable(GL_BLEND);
-      glDisable(GL_ALPHA_TEST);
-      glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-      break;
-    case BLEND_SHADE:
-      glEnable(GL_BLEND);
-      glDisable(GL_ALPHA_TEST);
-      glBlendFunc(GL_DST_COLOR, GL_ZERO);
-      break;
-    case BLEND_MODULATE2X:
-      glEnable(GL_BLEND);
-      glDisable(GL_ALPHA_TEST);
-      glBlendFunc(GL_DST_COLOR, GL_SRC_COLOR);
-      break;
-    default:  // BLEND_SOLID and anything unknown
-      glDisable(GL_BLEND);
-      glDisable(GL_ALPHA_TEST);
+  if (appliedBlend_ == BLEND_MASK) {
+    glDisable(GL_BLEND);
+    glEnable(GL_ALPHA_TEST);
+    return;
   }
+  for (const TBlendFactors& blend : kBlendFactors) {
+    if (blend.mode != appliedBlend_) continue;
+    glEnable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glBlendFunc(blend.source, blend.destination);
+    return;
+  }
+  // BLEND_SOLID and anything unknown.
+  glDisable(GL_BLEND);
+  glDisable(GL_ALPHA_TEST);
 }
 
 void TGLRenderDriver::SetBlend(int mode) {

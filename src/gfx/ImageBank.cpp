@@ -6,6 +6,7 @@
 #include "core/Text.h"
 #include "gfx/Atlas.h"
 #include "gfx/Draw.h"
+#include "gfx/FindNamed.h"
 #include "core/ErrorReport.h"
 #include "platform/Memory.h"
 
@@ -63,11 +64,7 @@ void TImageBank::Insert(std::shared_ptr<TGameImage> image) {
 }
 
 std::shared_ptr<TGameImage> TImageBank::Find(const std::string& name, int quiet) const {
-  const std::string key = UpperCase(name);
-  auto it = Items.find(key);
-  if (it != Items.end()) return it->second;
-  if (!quiet) FatalError("Image '" + key + "' was not found in the ImageBank");
-  return nullptr;
+  return FindNamed(Items, UpperCase(name), quiet, "Image", "ImageBank");
 }
 
 std::shared_ptr<TImage> TImageBank::FindTImage(const std::string& name) const {

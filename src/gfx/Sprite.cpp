@@ -297,23 +297,13 @@ void TSprite::MoveAttachedSprite() {
   AttachedSprite->y += dy * Delta;
 }
 
-void TSprite::MoveLeft() {
-  x -= xspeed * Delta;
-  BoundsCheck();
-}
+void TSprite::MoveLeft() { Nudge(x, -xspeed); }
+void TSprite::MoveRight() { Nudge(x, xspeed); }
+void TSprite::MoveUp() { Nudge(y, -yspeed); }
+void TSprite::MoveDown() { Nudge(y, yspeed); }
 
-void TSprite::MoveRight() {
-  x += xspeed * Delta;
-  BoundsCheck();
-}
-
-void TSprite::MoveUp() {
-  y -= yspeed * Delta;
-  BoundsCheck();
-}
-
-void TSprite::MoveDown() {
-  y += yspeed * Delta;
+void TSprite::Nudge(float& coordinate, float speed) {
+  coordinate += speed * Delta;
   BoundsCheck();
 }
 

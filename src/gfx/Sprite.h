@@ -141,4 +141,6 @@ class TSprite : public std::enable_shared_from_this<TSprite> {
  protected:
   // Draws the picture (and label) at the sprite's place, with round rounding coordinates.
   void DrawAt(bool round);
+  // Moves one coordinate by speed this frame, kept on the screen.
+  void Nudge(float& coordinate, float speed);
 };

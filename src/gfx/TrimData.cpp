@@ -5,6 +5,7 @@
 
 #include "core/ErrorReport.h"
 #include "core/Text.h"
+#include "gfx/FindNamed.h"
 #include "platform/Files.h"
 
 namespace {
@@ -48,11 +49,7 @@ void TTrimDataMap::Add(const std::string& name, std::shared_ptr<TTrimData> trim)
 }
 
 std::shared_ptr<TTrimData> TTrimDataMap::Find(const std::string& name, int quiet) const {
-  const std::string key = TrimKey(name);
-  auto it = Items.find(key);
-  if (it != Items.end()) return it->second;
-  if (!quiet) FatalError("TrimData '" + key + "' was not found in the TrimDataMap");
-  return nullptr;
+  return FindNamed(Items, TrimKey(name), quiet, "TrimData", "TrimDataMap");
 }
 
 void TTrimDataMap::Parse(std::string_view text) {

@@ -186,6 +186,29 @@ inline std::string UseWaveDevice(const std::string& dir) {
   return wav;
 }
 
+// A child run on the wave device: its exit status, its report and the report's values,
+// the recording's path among them as "wav".
+struct TRecordedRun {
+  int code = 0;
+  std::string report;
+  std::map<std::string, std::string> values;
+};
+
+// Runs body in a child that plays on the wave device in dir; body ends with the audio
+// closed (Mixer().AudioKill() while its game still stands), so the recording is complete.
+inline TRecordedRun RecordIsolated(const std::string& dir, const std::function<void(std::ostream&)>& body) {
+  TRecordedRun run;
+  run.report = RunIsolated(
+      [&](std::ostream& out) {
+        const std::string wav = UseWaveDevice(dir);
+        body(out);
+        out << "wav=" << wav << "\n";
+      },
+      run.code);
+  run.values = ReportValues(run.report);
+  return run;
+}
+
 // Points OpenAL Soft at a back end that does not exist, as on a machine without sound.
 inline void UseNoDevice(const std::string& dir) {
   std::ofstream conf(dir + "/alsoft.conf");

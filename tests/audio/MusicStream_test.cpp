@@ -161,49 +161,44 @@ TEST(MusicStream, TrackSoundsThroughStallsHoldsWhilePausedAndShutsDownWhilePlayi
   const std::string dir = temp.Path;
   // 0.6 s of tone: the stall below covers two joins of the loop.
   WriteBytes(dir + "/music.ogg", ToneOgg(0.6, 44100, 500));
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        const std::string wav = UseWaveDevice(dir);
-        TAudioGame game;
-        DataPaths().MusicPath = dir + "/";
-        Mixer().MusicLoad("music.ogg", 1);
-        Mixer().MusicPlay(0, 0, 0);
-        // The game loop blocks, as while a level loads: no audio call at all.
-        Wait(1500);
-        out << "playing=" << Mixer().MusicIsPlaying() << "\n";
-        // Paused (as the game does when paused or sent to the background) for many of
-        // the feeder's rounds, kept going by an inaudible second track.
-        TChannelPtr other = CueSound(LoadMusicChecked(dir + "/music.ogg", SOUND_LOOP), nullptr);
-        SetChannelVolume(other, 0.0f);
-        ResumeChannel(other);
-        Mixer().MusicOff();
-        Wait(700);
-        out << "held=" << ChannelPlaying(Mixer().MusicChannel) << "\n";
-        StopChannel(other);
-        Mixer().MusicOn();
-        Wait(700);
-        // Stopped, then the same track cued again from its start.
-        Mixer().MusicStop();
-        out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
-        Wait(300);
-        Mixer().MusicPlay(0, 0, 0);
-        out << "again=" << Mixer().MusicIsPlaying() << "\n";
-        Wait(500);
-        // Shut down while the track plays; the handles stay usable and silent.
-        TChannelPtr channel = Mixer().MusicChannel;
-        AudioShutdown();
-        out << "afterShutdown=" << ChannelPlaying(channel) << "\n";
-        ResumeChannel(channel);
-        SetChannelVolume(channel, 1.0f);
-        CueSound(Mixer().MusicSample, channel);
-        out << "recued=" << ChannelPlaying(channel) << "\n";
-        Mixer().AudioKill();
-        out << "wav=" << wav << "\n";
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    DataPaths().MusicPath = dir + "/";
+    Mixer().MusicLoad("music.ogg", 1);
+    Mixer().MusicPlay(0, 0, 0);
+    // The game loop blocks, as while a level loads: no audio call at all.
+    Wait(1500);
+    out << "playing=" << Mixer().MusicIsPlaying() << "\n";
+    // Paused (as the game does when paused or sent to the background) for many of
+    // the feeder's rounds, kept going by an inaudible second track.
+    TChannelPtr other = CueSound(LoadMusicChecked(dir + "/music.ogg", SOUND_LOOP), nullptr);
+    SetChannelVolume(other, 0.0f);
+    ResumeChannel(other);
+    Mixer().MusicOff();
+    Wait(700);
+    out << "held=" << ChannelPlaying(Mixer().MusicChannel) << "\n";
+    StopChannel(other);
+    Mixer().MusicOn();
+    Wait(700);
+    // Stopped, then the same track cued again from its start.
+    Mixer().MusicStop();
+    out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
+    Wait(300);
+    Mixer().MusicPlay(0, 0, 0);
+    out << "again=" << Mixer().MusicIsPlaying() << "\n";
+    Wait(500);
+    // Shut down while the track plays; the handles stay usable and silent.
+    TChannelPtr channel = Mixer().MusicChannel;
+    AudioShutdown();
+    out << "afterShutdown=" << ChannelPlaying(channel) << "\n";
+    ResumeChannel(channel);
+    SetChannelVolume(channel, 1.0f);
+    CueSound(Mixer().MusicSample, channel);
+    out << "recued=" << ChannelPlaying(channel) << "\n";
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["playing"], "1");
   EXPECT_EQ(v["held"], "1") << "a paused track is still there to be resumed";
   EXPECT_EQ(v["stopped"], "0");
@@ -249,61 +244,57 @@ TEST(MusicStream, TracksThatEndOrGiveNothingEndWithoutSpinning) {
   TTempDir temp;
   const std::string dir = temp.Path;
   WriteBytes(dir + "/short.ogg", ToneOgg(0.3, 22050, 440));
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        UseWaveDevice(dir);
-        TAudioGame game;
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
 
-        // Played once: heard for its length, then over; resuming does not replay it.
-        TSoundPtr once = LoadMusicChecked(dir + "/short.ogg", 0);
-        TChannelPtr channel = CueSound(once, nullptr);
-        out << "cued=" << ChannelPlaying(channel) << "\n";
-        ResumeChannel(channel);
-        out << "endedAfter=" << WaitUntilSilent(channel, 3000) << "\n";
-        ResumeChannel(channel);
-        Wait(60);
-        out << "replayed=" << ChannelPlaying(channel) << "\n";
-        // Cued again, it plays again from the top.
-        CueSound(once, channel);
-        ResumeChannel(channel);
-        out << "recued=" << ChannelPlaying(channel) << "\n";
-        StopChannel(channel);
+    // Played once: heard for its length, then over; resuming does not replay it.
+    TSoundPtr once = LoadMusicChecked(dir + "/short.ogg", 0);
+    TChannelPtr channel = CueSound(once, nullptr);
+    out << "cued=" << ChannelPlaying(channel) << "\n";
+    ResumeChannel(channel);
+    out << "endedAfter=" << WaitUntilSilent(channel, 3000) << "\n";
+    ResumeChannel(channel);
+    Wait(60);
+    out << "replayed=" << ChannelPlaying(channel) << "\n";
+    // Cued again, it plays again from the top.
+    CueSound(once, channel);
+    ResumeChannel(channel);
+    out << "recued=" << ChannelPlaying(channel) << "\n";
+    StopChannel(channel);
 
-        // A looping track whose decoder gives a little once and nothing after starting
-        // over: it plays what it had, ends, and its decoder is left alone.
-        std::atomic<int> reads{0};
-        TSoundPtr dry = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(4410, reads); }, SOUND_LOOP);
-        TChannelPtr dryChannel = CueSound(dry, nullptr);
-        ResumeChannel(dryChannel);
-        out << "dryEnded=" << (WaitUntilSilent(dryChannel, 3000) <= 3000) << "\n";
-        int readsAtEnd = reads;
-        Wait(300);
-        out << "readsAtEnd=" << readsAtEnd << "\n";
-        out << "readsLater=" << reads << "\n";
+    // A looping track whose decoder gives a little once and nothing after starting
+    // over: it plays what it had, ends, and its decoder is left alone.
+    std::atomic<int> reads{0};
+    TSoundPtr dry = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(4410, reads); }, SOUND_LOOP);
+    TChannelPtr dryChannel = CueSound(dry, nullptr);
+    ResumeChannel(dryChannel);
+    out << "dryEnded=" << (WaitUntilSilent(dryChannel, 3000) <= 3000) << "\n";
+    int readsAtEnd = reads;
+    Wait(300);
+    out << "readsAtEnd=" << readsAtEnd << "\n";
+    out << "readsLater=" << reads << "\n";
 
-        // A track that gives nothing at all cannot be cued; one whose decoder cannot
-        // even be opened neither.
-        std::atomic<int> none{0};
-        TSoundPtr empty = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(0, none); }, SOUND_LOOP);
-        TChannelPtr emptyChannel = CueSound(empty, nullptr);
-        ResumeChannel(emptyChannel);
-        out << "empty=" << ChannelPlaying(emptyChannel) << "\n";
-        TSoundPtr unopenable = CreateStreamedSound([] { return std::unique_ptr<TAudioStream>(); }, 0);
-        out << "unopenable=" << ChannelPlaying(CueSound(unopenable, nullptr)) << "\n";
+    // A track that gives nothing at all cannot be cued; one whose decoder cannot
+    // even be opened neither.
+    std::atomic<int> none{0};
+    TSoundPtr empty = CreateStreamedSound([&] { return std::make_unique<TSquareStream>(0, none); }, SOUND_LOOP);
+    TChannelPtr emptyChannel = CueSound(empty, nullptr);
+    ResumeChannel(emptyChannel);
+    out << "empty=" << ChannelPlaying(emptyChannel) << "\n";
+    TSoundPtr unopenable = CreateStreamedSound([] { return std::unique_ptr<TAudioStream>(); }, 0);
+    out << "unopenable=" << ChannelPlaying(CueSound(unopenable, nullptr)) << "\n";
 
-        // A looping track dropped while it sounds goes on until shutdown ends it.
-        {
-          TChannelPtr dropped = CueSound(LoadMusicChecked(dir + "/short.ogg", SOUND_LOOP), nullptr);
-          ResumeChannel(dropped);
-        }
-        Wait(500);
-        AudioUpdate();
-        Mixer().AudioKill();
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+    // A looping track dropped while it sounds goes on until shutdown ends it.
+    {
+      TChannelPtr dropped = CueSound(LoadMusicChecked(dir + "/short.ogg", SOUND_LOOP), nullptr);
+      ResumeChannel(dropped);
+    }
+    Wait(500);
+    AudioUpdate();
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["cued"], "1");
   int endedAfter = std::stoi(v["endedAfter"]);
   EXPECT_GE(endedAfter, 200) << "0.3 s track ended too early";
@@ -330,24 +321,19 @@ struct TStallResult {
 TStallResult PlayThroughAStall(int stallMs) {
   TTempDir temp;
   const std::string dir = temp.Path;
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        const std::string wav = UseWaveDevice(dir);
-        TAudioGame game;
-        std::atomic<int> reads{0};
-        TSoundPtr sound =
-            CreateStreamedSound([&] { return std::make_unique<TSquareStream>(132300, reads, 14, stallMs); }, 0);
-        TChannelPtr channel = CueSound(sound, nullptr);
-        ResumeChannel(channel);
-        out << "ended=" << (WaitUntilSilent(channel, 12000) <= 12000) << "\n";
-        Mixer().AudioKill();
-        out << "wav=" << wav << "\n";
-      },
-      code);
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    std::atomic<int> reads{0};
+    TSoundPtr sound =
+        CreateStreamedSound([&] { return std::make_unique<TSquareStream>(132300, reads, 14, stallMs); }, 0);
+    TChannelPtr channel = CueSound(sound, nullptr);
+    ResumeChannel(channel);
+    out << "ended=" << (WaitUntilSilent(channel, 12000) <= 12000) << "\n";
+    Mixer().AudioKill();
+  });
   TStallResult result;
-  EXPECT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+  EXPECT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   result.ended = v["ended"] == "1";
   TRecording rec;
   if (!rec.Load(v["wav"])) return result;

@@ -25,39 +25,34 @@ TEST(Playback, EffectsAreHeardOnlyWhenOnAndAudibleAndPitchMovesTheTone) {
   std::string c880 = WriteTone(dir, "c880.wav", 880, 0.3);
   std::string d1100 = WriteTone(dir, "d1100.wav", 1100, 0.3);
   std::string e300 = WriteTone(dir, "e300.wav", 300, 0.3);
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        std::string wav = UseWaveDevice(dir);
-        TAudioGame game;
-        out << "driver=" << Settings().SoundDriver << "\n";
-        out << "os=" << game->OSVersion << "\n";
-        Mixer().SoundPlay(LoadSoundChecked(a440, 0));  // heard
-        Wait(350);
-        Mixer().SoundOff();
-        Mixer().SoundPlay(LoadSoundChecked(b660, 0));  // effects off
-        Mixer().SoundOn();
-        Mixer().SoundSetVolume(0, 0);
-        Mixer().SoundPlay(LoadSoundChecked(c880, 0));  // volume 0
-        // A damaged settings value reaches the device clamped, not as an error.
-        Settings().SoundVolume = -50;
-        Mixer().SoundPlay(LoadSoundChecked(d1100, 0));
-        Wait(350);
-        // 300 Hz played at 1.5 times the rate sounds at 450 Hz.
-        Settings().SoundVolume = 100;
-        auto tone = TGameSound::Create(e300, 0);
-        tone->pitch = 1.5f;
-        TChannelPtr channel;
-        tone->PlayInChannel(channel, 0);
-        out << "playing=" << ChannelPlaying(channel) << "\n";
-        Wait(350);
-        out << "finished=" << ChannelPlaying(channel) << "\n";
-        Mixer().AudioKill();
-        out << "wav=" << wav << "\n";
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    out << "driver=" << Settings().SoundDriver << "\n";
+    out << "os=" << game->OSVersion << "\n";
+    Mixer().SoundPlay(LoadSoundChecked(a440, 0));  // heard
+    Wait(350);
+    Mixer().SoundOff();
+    Mixer().SoundPlay(LoadSoundChecked(b660, 0));  // effects off
+    Mixer().SoundOn();
+    Mixer().SoundSetVolume(0, 0);
+    Mixer().SoundPlay(LoadSoundChecked(c880, 0));  // volume 0
+    // A damaged settings value reaches the device clamped, not as an error.
+    Settings().SoundVolume = -50;
+    Mixer().SoundPlay(LoadSoundChecked(d1100, 0));
+    Wait(350);
+    // 300 Hz played at 1.5 times the rate sounds at 450 Hz.
+    Settings().SoundVolume = 100;
+    auto tone = TGameSound::Create(e300, 0);
+    tone->pitch = 1.5f;
+    TChannelPtr channel;
+    tone->PlayInChannel(channel, 0);
+    out << "playing=" << ChannelPlaying(channel) << "\n";
+    Wait(350);
+    out << "finished=" << ChannelPlaying(channel) << "\n";
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["driver"], "OpenAL Generic Software");
   EXPECT_EQ(v["os"], "Linux");
   EXPECT_EQ(v["playing"], "1");
@@ -78,27 +73,22 @@ TEST(Playback, MusicFadesInAndOutOverTheirLengths) {
   TTempDir temp;
   std::string dir = temp.Path;
   WriteTone(dir, "music.wav", 500, 0.5);
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        std::string wav = UseWaveDevice(dir);
-        TAudioGame game;
-        DataPaths().MusicPath = dir + "/";
-        Mixer().MusicFadeIn = 600;
-        Mixer().MusicLoad("music.wav", 1);
-        Mixer().MusicPlay(1, 0, 0);
-        RunLogic(1000);
-        out << "playing=" << Mixer().MusicIsPlaying() << "\n";
-        Mixer().MusicFadeOutSet(600);
-        RunLogic(900);
-        Mixer().MusicStop();
-        out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
-        Mixer().AudioKill();
-        out << "wav=" << wav << "\n";
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    DataPaths().MusicPath = dir + "/";
+    Mixer().MusicFadeIn = 600;
+    Mixer().MusicLoad("music.wav", 1);
+    Mixer().MusicPlay(1, 0, 0);
+    RunLogic(1000);
+    out << "playing=" << Mixer().MusicIsPlaying() << "\n";
+    Mixer().MusicFadeOutSet(600);
+    RunLogic(900);
+    Mixer().MusicStop();
+    out << "stopped=" << Mixer().MusicIsPlaying() << "\n";
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["playing"], "1");
   EXPECT_EQ(v["stopped"], "0");
 
@@ -131,44 +121,40 @@ TEST(Playback, PoolsFillUpAndFreeWhenSoundsEnd) {
   TTempDir temp;
   std::string dir = temp.Path;
   std::string tone = WriteTone(dir, "tone.wav", 440, 0.2);
-  int code = 0;
-  std::string report = RunIsolated(
-      [&](std::ostream& out) {
-        UseWaveDevice(dir);
-        TAudioGame game;
-        auto sound = TGameSound::Create(tone, 0);
-        auto pool = TChannelArray::Create(4);
-        pool->ChannelByIndex(1)->Reserved = 1;
-        int given = 0;
-        for (int i = 0; i < 3; ++i) given += pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr;
-        out << "given=" << given << "\n";
-        out << "playing=" << pool->CountPlaying() << "\n";
-        // Full: the new sound is dropped and the pool does not grow.
-        out << "full=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) == nullptr) << "\n";
-        out << "count=" << pool->Count() << "\n";
-        // With the default MaxVol of 1.5, three playing and one more share 1.5 between four.
-        out << "share=" << pool->BalanceVolumes(1) << "\n";
-        // A channel that may be taken over is handed out while it plays.
-        pool->ChannelByIndex(3)->PlayWhenFinished = 0;
-        out << "takeover=" << (pool->GetChannel() == pool->ChannelByIndex(3)) << "\n";
-        Wait(450);
-        out << "after=" << pool->CountPlaying() << "\n";
-        out << "again=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr) << "\n";
+  TRecordedRun run = RecordIsolated(dir, [&](std::ostream& out) {
+    TAudioGame game;
+    auto sound = TGameSound::Create(tone, 0);
+    auto pool = TChannelArray::Create(4);
+    pool->ChannelByIndex(1)->Reserved = 1;
+    int given = 0;
+    for (int i = 0; i < 3; ++i) given += pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr;
+    out << "given=" << given << "\n";
+    out << "playing=" << pool->CountPlaying() << "\n";
+    // Full: the new sound is dropped and the pool does not grow.
+    out << "full=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) == nullptr) << "\n";
+    out << "count=" << pool->Count() << "\n";
+    // With the default MaxVol of 1.5, three playing and one more share 1.5 between four.
+    out << "share=" << pool->BalanceVolumes(1) << "\n";
+    // A channel that may be taken over is handed out while it plays.
+    pool->ChannelByIndex(3)->PlayWhenFinished = 0;
+    out << "takeover=" << (pool->GetChannel() == pool->ChannelByIndex(3)) << "\n";
+    Wait(450);
+    out << "after=" << pool->CountPlaying() << "\n";
+    out << "again=" << (pool->PlayGameSound(*sound, nullptr, 1.0f, 0) != nullptr) << "\n";
 
-        // A non-looping track that played to its end is not replayed by switching music on.
-        Mixer().MusicSet(LoadSoundChecked(tone, 0), "tone.wav", 0);
-        Mixer().MusicPlay(0, 0, 0);
-        Wait(400);
-        Mixer().AudioManage();
-        out << "musicStopped=" << Mixer().MusicStopped << "\n";
-        Mixer().MusicOff();
-        Mixer().MusicOn();
-        out << "replayed=" << Mixer().MusicIsPlaying() << "\n";
-        Mixer().AudioKill();
-      },
-      code);
-  ASSERT_EQ(code, 0) << report;
-  auto v = ReportValues(report);
+    // A non-looping track that played to its end is not replayed by switching music on.
+    Mixer().MusicSet(LoadSoundChecked(tone, 0), "tone.wav", 0);
+    Mixer().MusicPlay(0, 0, 0);
+    Wait(400);
+    Mixer().AudioManage();
+    out << "musicStopped=" << Mixer().MusicStopped << "\n";
+    Mixer().MusicOff();
+    Mixer().MusicOn();
+    out << "replayed=" << Mixer().MusicIsPlaying() << "\n";
+    Mixer().AudioKill();
+  });
+  ASSERT_EQ(run.code, 0) << run.report;
+  auto v = run.values;
   EXPECT_EQ(v["given"], "3");
   EXPECT_EQ(v["playing"], "3");
   EXPECT_EQ(v["full"], "1");

@@ -63,21 +63,35 @@ tv_start() {
   TV_PIDS+=("$TV_PID")
 }
 
+# Runs a check every interval seconds until it succeeds, for up to the given seconds
+# while process pid lives; says why when it gives up ("process <pid> ended <ended>",
+# or the gave-up text). The check's output is passed on.
+tv_poll() {
+  local pid=$1 deadline=$((SECONDS + $2)) interval=$3 ended=$4 gaveup=$5
+  shift 5
+  while [ $SECONDS -lt $deadline ]; do
+    "$@" && return 0
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "process $pid ended $ended" >&2
+      return 1
+    fi
+    sleep "$interval"
+  done
+  echo "$gaveup" >&2
+  return 1
+}
+
+tv_visible_window() {
+  local id
+  id=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n1 || true)
+  [ -n "$id" ] && echo "$id"
+}
+
 # Waits (up to 60 s: software GL on a busy machine starts slowly) until a window of
 # the game's process is mapped; prints its id. Says why when it gives up.
 tv_wait_window() {
-  local pid=$1 deadline=$((SECONDS + ${2:-60})) id
-  while [ $SECONDS -lt $deadline ]; do
-    id=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    if ! kill -0 "$pid" 2>/dev/null; then
-      echo "process $pid ended before showing a window" >&2
-      return 1
-    fi
-    sleep 0.2
-  done
-  echo "process $pid still running without a visible window" >&2
-  return 1
+  tv_poll "$1" "${2:-60}" 0.2 "before showing a window" "process $1 still running without a visible window" \
+    tv_visible_window "$1"
 }
 
 # Waits for a child process to end; sets TV_RC to its exit code, or "timeout".
@@ -123,35 +137,25 @@ tv_brightness() {
 # pressed while the game still loads are dropped on purpose, so a test that types
 # must wait for this first. Says why when it gives up.
 tv_wait_ready() {
-  local win=$1 deadline=$((SECONDS + ${2:-120})) level
-  while [ $SECONDS -lt $deadline ]; do
-    level=$(tv_brightness "$win")
-    [ -n "$level" ] && [ "$level" -gt 1000 ] && return 0
-    if ! kill -0 "$TV_PID" 2>/dev/null; then
-      echo "process $TV_PID ended before it was ready" >&2
-      return 1
-    fi
-    sleep 0.2
-  done
-  echo "window $win still black" >&2
-  return 1
+  tv_poll "$TV_PID" "${2:-120}" 0.2 "before it was ready" "window $1 still black" tv_lit "$1"
+}
+
+tv_lit() {
+  local level
+  level=$(tv_brightness "$1")
+  [ -n "$level" ] && [ "$level" -gt 1000 ]
 }
 
 # Waits until the loading bar is full and the loading screen waits for the player,
 # cutting the splashes short with a key that means nothing anywhere else (Shift).
 # Keys go to the game's window alone, never to a window of another test on the display.
 tv_wait_loaded() {
-  local win=$1 deadline=$((SECONDS + ${2:-120}))
-  while [ $SECONDS -lt $deadline ]; do
-    grep -q "loading pass" "$TV_HOME/stdout.$$" 2>/dev/null && return 0
-    if ! kill -0 "$TV_PID" 2>/dev/null; then
-      echo "process $TV_PID ended before loading finished" >&2
-      return 1
-    fi
-    xdotool key --window "$win" shift 2>/dev/null || true
-    sleep 0.3
-  done
-  echo "loading never finished" >&2
+  tv_poll "$TV_PID" "${2:-120}" 0.3 "before loading finished" "loading never finished" tv_loaded_or_shift "$1"
+}
+
+tv_loaded_or_shift() {
+  grep -q "loading pass" "$TV_HOME/stdout.$$" 2>/dev/null && return 0
+  xdotool key --window "$1" shift 2>/dev/null || true
   return 1
 }
 

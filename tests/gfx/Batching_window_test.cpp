@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "HiddenWindow.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 #include "gfx/ImageBank.h"
@@ -19,14 +20,7 @@ TGLRenderDriver* Open(bool shader) {
   auto d = std::make_unique<TGLRenderDriver>();
   TGLRenderDriver* gl = d.get();
   gl->PreferShaderBlending(shader);
-  SetRenderDriver(std::move(d));
-  if (!CreateGraphics(320, 240, 0, 60, GRAPHICS_HIDDEN)) return nullptr;
-  SetVirtualResolution(320, 240);
-  SetViewport(0, 0, 320, 240);
-  SetTransform(0, 1, 1);
-  SetOrigin(0, 0);
-  SetColor(255, 255, 255);
-  SetAlpha(1);
+  if (!OpenHiddenWindow(std::move(d), 320, 240)) return nullptr;
   SetClsColor(20, 40, 60);
   Cls();
   return gl;

@@ -1,6 +1,7 @@
 // Pixels through the OpenGL back end in a hidden window, read back with GrabPixmap.
 #include <gtest/gtest.h>
 
+#include "HiddenWindow.h"
 #include "gfx/Atlas.h"
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
@@ -12,14 +13,7 @@ class DrawWindow : public ::testing::Test {
   void SetUp() override {
     auto d = std::make_unique<TGLRenderDriver>();
     gl = d.get();
-    SetRenderDriver(std::move(d));
-    ASSERT_TRUE(CreateGraphics(800, 600, 0, 60, GRAPHICS_HIDDEN)) << PlatformLastError();
-    SetVirtualResolution(800, 600);
-    SetViewport(0, 0, 800, 600);
-    SetTransform(0, 1, 1);
-    SetOrigin(0, 0);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
+    ASSERT_TRUE(OpenHiddenWindow(std::move(d), 800, 600)) << PlatformLastError();
     SetClsColor(0, 0, 0);
     SetBlend(BLEND_SOLID);
     Cls();

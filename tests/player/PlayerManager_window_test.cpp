@@ -35,6 +35,7 @@
 #include "screens/Screen.h"
 #include "screens/ScreenSwitch.h"
 #include "support/TestFolder.h"
+#include "support/WindowGameFixture.h"
 #include "ui/GameText.h"
 #include "ui/MousePointer.h"
 
@@ -43,51 +44,28 @@ namespace fs = std::filesystem;
 namespace {
 const fs::path kBuild = TV_BUILD_DIR;
 
-class PlayerManagerWindow : public ::testing::Test {
+class PlayerManagerWindow : public WindowGameTest {
  protected:
   void SetUp() override {
     if (!fs::exists(kBuild / "Data/menus/OK2.png") || !fs::exists(kBuild / "Data/fonts/CARD1.dat"))
       GTEST_SKIP() << "the data tree has not been made (build the gamedata target)";
-    folder = TestFolder();
+    StartGame(screen);
+    if (HasFatalFailure()) return;
     profiles = folder / "profiles";
     fs::create_directories(profiles);
-    oldCwd = fs::current_path();
-    fs::current_path(kBuild);
-    ClearDataPathCache();
-    SetErrorReportHook([this](const std::string& text, int, int) { reports.push_back(text); });
-
-    game = std::make_unique<TGame>();
-    Game = game.get();
-    ScreenWidth = 800;
-    ScreenHeight = 600;
-    Game->SetDefaultPaths();
-    DataPaths().SubPath = folder.string() + "/";
     DataPaths().ProfilePath = profiles.string() + "/";
-    Game->Ini->FileName = (folder / "tinselvale").string();
-    ErrorLogFolder = DataPaths().SubPath;
-    ::Settings().FullScreen = 0;
-    Clock().FixedRateLogic.Create();
     Clock().FixedRateLogic.JitterCorrection = 0;
-    // One logic update a frame, whatever the machine's speed.
-    Game->NoTiming = 1;
-    Game->NoTimingTicks = 1;
-    ASSERT_TRUE(PlatformInit());
-    GameDisplay().GraphicsCreate(0);
     ASSERT_EQ(GameDisplay().UsingVirtualResolution, 0) << "window pixels are screen pixels";
-    GraphicsReady = 1;
     Font25 = LoadImageFont("Data/fonts/CARD1.dat", 25, 6);
     Font30 = LoadImageFont("Data/fonts/CARD1.dat", 30, 6);
     ASSERT_NE(Font30, nullptr);
     GameText = TGameText::Create(DataPaths().TextPath + "gametext.txt");
     TProfile::CreateUserFunction = InitNewProfile;
     ExtraBannedNameChars.clear();
-    Pointer().On();
-    Screens().CurrentTScreen = &screen;
   }
   void TearDown() override {
     if (!game) return;
     screen.Kill();
-    Screens().CurrentTScreen = nullptr;
     Game->CurrentProfile.reset();
     TProfile::CreateUserFunction = nullptr;
     GameText.reset();
@@ -97,15 +75,7 @@ class PlayerManagerWindow : public ::testing::Test {
     PlayerProgress = TPackProgress{};
     LevelPack = 0;
     SetInWindowMessageBox(nullptr);
-    CloseGraphics();
-    GraphicsReady = 0;
-    Game = nullptr;
-    game.reset();
-    SetErrorReportHook(nullptr);
-    fs::current_path(oldCwd);
-    ClearDataPathCache();
-    std::error_code ec;
-    fs::remove_all(folder, ec);
+    StopGame();
   }
 
   void Frames(int n) {
@@ -204,12 +174,10 @@ class PlayerManagerWindow : public ::testing::Test {
   }
   std::string SettingsFileBytes() const { return ReadTestFile(folder / "tinselvale.ini"); }
 
-  fs::path folder, profiles, oldCwd;
-  std::unique_ptr<TGame> game;
+  fs::path profiles;
   TScreen screen;
   TPlayerManagerPtr manager;
   int answer = 0;
-  std::vector<std::string> reports;
 };
 }  // namespace
 

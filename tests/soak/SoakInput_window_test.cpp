@@ -27,7 +27,7 @@
 #include "platform/Window.h"
 #include "screens/Screen.h"
 #include "screens/ScreenSwitch.h"
-#include "support/TestFolder.h"
+#include "support/WindowGameFixture.h"
 #include "ui/MousePointer.h"
 
 namespace fs = std::filesystem;
@@ -56,43 +56,14 @@ struct TWatchingScreen : TScreen {
   }
 };
 
-class SoakInputWindow : public ::testing::Test {
+class SoakInputWindow : public WindowGameTest {
  protected:
   void SetUp() override {
     if (!fs::exists(kBuild / "Data")) GTEST_SKIP() << "the data tree has not been made (build the gamedata target)";
-    folder = TestFolder();
-    oldCwd = fs::current_path();
-    fs::current_path(kBuild);
-    ClearDataPathCache();
-    game = std::make_unique<TGame>();
-    Game = game.get();
-    ScreenWidth = 800;
-    ScreenHeight = 600;
-    Game->SetDefaultPaths();
-    DataPaths().SubPath = folder.string() + "/";
-    Game->Ini->FileName = (folder / "tinselvale").string();
-    ErrorLogFolder = DataPaths().SubPath;
-    Settings().FullScreen = 0;
-    Clock().FixedRateLogic.Create();
-    Game->NoTiming = 1;
-    Game->NoTimingTicks = 1;
-    ASSERT_TRUE(PlatformInit());
-    GameDisplay().GraphicsCreate(0);
-    GraphicsReady = 1;
-    Pointer().On();
-    Screens().CurrentTScreen = &screen;
+    StartGame(screen);
   }
   void TearDown() override {
-    if (!game) return;
-    Screens().CurrentTScreen = nullptr;
-    CloseGraphics();
-    GraphicsReady = 0;
-    Game = nullptr;
-    game.reset();
-    fs::current_path(oldCwd);
-    ClearDataPathCache();
-    std::error_code ec;
-    fs::remove_all(folder, ec);
+    if (game) StopGame();
   }
   // Plays the queued steps, one per frame, then a few frames more.
   void Play() {
@@ -104,8 +75,6 @@ class SoakInputWindow : public ::testing::Test {
     for (int i = 0; i < 3; ++i) Game->MainLogicLoop();
   }
 
-  fs::path folder, oldCwd;
-  std::unique_ptr<TGame> game;
   TWatchingScreen screen;
   TSoakInput input;
 };

@@ -17,9 +17,7 @@ class DialogTest : public WidgetTest {
  protected:
   void SetUp() override {
     WidgetTest::SetUp();
-    UseProgramFolder();
-    Game->SetMenuPath("Data/menus");
-    Game->SetSoundPath("Data/sound");
+    UseMenuFolders();
     Game->SetImagePath("Data/graphics");
     for (const char* name : {"OK", "Yes", "No", "Cancel", "Create", "Delete"}) {
       WritePicture(std::string("Data/menus/") + name + ".png", 100, 40);

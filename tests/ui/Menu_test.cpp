@@ -12,9 +12,7 @@ class MenuTest : public WidgetTest {
  protected:
   void SetUp() override {
     WidgetTest::SetUp();
-    UseProgramFolder();
-    Game->SetMenuPath("Data/menus");
-    Game->SetSoundPath("Data/sound");
+    UseMenuFolders();
     WritePicture("Data/menus/a.png", 100, 40);
     WritePicture("Data/menus/b.png", 120, 50);
     WritePicture("Data/menus/c.png", 80, 60);

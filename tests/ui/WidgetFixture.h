@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/ErrorReport.h"
+#include "core/Game.h"
 #include "core/Input.h"
 #include "gfx/GameImage.h"
 #include "gfx/Pixmap.h"
@@ -49,6 +50,12 @@ class WidgetTest : public GameRecordingTest {
     oldCwd = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     ClearDataPathCache();
+  }
+  // A program folder whose menus (buttons) and sounds are looked up where the game keeps them.
+  void UseMenuFolders() {
+    UseProgramFolder();
+    Game->SetMenuPath("Data/menus");
+    Game->SetSoundPath("Data/sound");
   }
   // A w x h PNG at the relative path.
   static void WritePicture(const std::string& path, int w, int h) {

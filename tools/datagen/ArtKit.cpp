@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "Pattern.h"
+
 namespace art {
 
 Rgb Hex(unsigned rgb) {
@@ -24,8 +26,18 @@ Rgb Darken(Rgb c, double t) { return Mix(c, kBlack, t); }
 
 void SetRgb(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
+void StrokeRgb(cairo_t* cr, double width, Rgb c, double alpha) {
+  SetRgb(cr, c, alpha);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+}
+
 void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
   cairo_pattern_add_color_stop_rgba(p, offset, c.r, c.g, c.b, alpha);
+}
+
+void AddStops(cairo_pattern_t* p, std::initializer_list<Stop> stops) {
+  for (const Stop& s : stops) AddStop(p, s.offset, s.c, s.alpha);
 }
 
 void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
@@ -77,8 +89,7 @@ std::vector<Pt> Scaled(const std::vector<Pt>& pts, Pt centre, double k, Pt shift
 
 void FillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom, double alpha, bool preserve) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
-  AddStop(p, 0, top, alpha);
-  AddStop(p, 1, bottom, alpha);
+  AddStops(p, {{0, top, alpha}, {1, bottom, alpha}});
   cairo_set_source(cr, p);
   if (preserve)
     cairo_fill_preserve(cr);
@@ -89,10 +100,7 @@ void FillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom, double
 
 void SoftGlow(cairo_t* cr, double cx, double cy, double r, Rgb c, double alpha) {
   cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
-  AddStop(p, 0, c, alpha);
-  AddStop(p, 0.35, c, alpha * 0.55);
-  AddStop(p, 0.7, c, alpha * 0.15);
-  AddStop(p, 1, c, 0);
+  AddStops(p, {{0, c, alpha}, {0.35, c, alpha * 0.55}, {0.7, c, alpha * 0.15}, {1, c, 0}});
   cairo_set_source(cr, p);
   cairo_new_path(cr);
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
@@ -189,14 +197,9 @@ void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb ba
     double tx = (table[i].x + table[j].x) / 2, ty = (table[i].y + table[j].y) / 2;
     double ox = (outline[i].x + outline[j].x) / 2, oy = (outline[i].y + outline[j].y) / 2;
     cairo_pattern_t* p = cairo_pattern_create_linear(ox, oy, tx, ty);
-    AddStop(p, 0, Darken(face, 0.12));
-    AddStop(p, 1, Lighten(face, 0.12));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    SetRgb(cr, Lighten(face, 0.35), 0.35);
-    cairo_set_line_width(cr, 0.5);
-    cairo_stroke(cr);
+    AddStops(p, {{0, Darken(face, 0.12)}, {1, Lighten(face, 0.12)}});
+    FillPreserveWith(cr, p);
+    StrokeRgb(cr, 0.5, Lighten(face, 0.35), 0.35);
   }
 
   // Table: lit from the top left, with a faint star of inner facets.
@@ -208,12 +211,8 @@ void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb ba
   }
   Polygon(cr, table);
   cairo_pattern_t* tp = cairo_pattern_create_linear(tc.x - 10, minY, tc.x + 10, maxY);
-  AddStop(tp, 0, Lighten(base, 0.38));
-  AddStop(tp, 0.5, base);
-  AddStop(tp, 1, Darken(base, 0.18));
-  cairo_set_source(cr, tp);
-  cairo_fill(cr);
-  cairo_pattern_destroy(tp);
+  AddStops(tp, {{0, Lighten(base, 0.38)}, {0.5, base}, {1, Darken(base, 0.18)}});
+  FillWith(cr, tp);
   for (size_t i = 0; i < table.size(); ++i) {
     size_t j = (i + 1) % table.size();
     cairo_new_path(cr);
@@ -228,13 +227,9 @@ void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb ba
   // Rim: a dark outer edge and a thin light inner line.
   Polygon(cr, outline);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetRgb(cr, Darken(base, 0.6), 0.9);
-  cairo_set_line_width(cr, 1.3);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.3, Darken(base, 0.6), 0.9);
   Polygon(cr, table);
-  SetRgb(cr, Lighten(base, 0.6), 0.45);
-  cairo_set_line_width(cr, 0.7);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.7, Lighten(base, 0.6), 0.45);
 
   // Specular highlight on the upper-left of the table.
   double minX = 1e9;

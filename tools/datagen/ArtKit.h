@@ -3,6 +3,7 @@
 #pragma once
 #include <cairo.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,16 @@ Rgb Mix(Rgb a, Rgb b, double t);
 Rgb Lighten(Rgb c, double t);
 Rgb Darken(Rgb c, double t);
 void SetRgb(cairo_t* cr, Rgb c, double alpha = 1.0);
+// Strokes the current path width wide in one colour.
+void StrokeRgb(cairo_t* cr, double width, Rgb c, double alpha = 1.0);
 void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha = 1.0);
+struct Stop {
+  double offset;
+  Rgb c;
+  double alpha = 1.0;
+};
+// A gradient's colour stops in order.
+void AddStops(cairo_pattern_t* p, std::initializer_list<Stop> stops);
 
 // Paths (each starts a new path).
 void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r);

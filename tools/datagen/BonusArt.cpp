@@ -5,6 +5,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -24,32 +25,21 @@ void Leaf(cairo_t* cr, double x, double y, double angle, double len, Rgb c) {
   cairo_curve_to(cr, len * 0.35, len * 0.18, len * 0.2, len * 0.35, 0, 0);
   cairo_close_path(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, -len * 0.3, 0, len * 0.3);
-  AddStop(p, 0, Lighten(c, 0.3));
-  AddStop(p, 1, Darken(c, 0.35));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  SetRgb(cr, Darken(c, 0.6), 0.8);
-  cairo_set_line_width(cr, 0.7);
-  cairo_stroke(cr);
+  AddStops(p, {{0, Lighten(c, 0.3)}, {1, Darken(c, 0.35)}});
+  FillPreserveWith(cr, p);
+  StrokeRgb(cr, 0.7, Darken(c, 0.6), 0.8);
   cairo_move_to(cr, len * 0.1, 0);
   cairo_line_to(cr, len * 0.85, 0);
-  SetRgb(cr, Lighten(c, 0.5), 0.6);
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.6, Lighten(c, 0.5), 0.6);
   cairo_restore(cr);
 }
 
 void Ball(cairo_t* cr, double cx, double cy, double r, Rgb c, Rgb shade) {
   cairo_pattern_t* p = cairo_pattern_create_radial(cx - r * 0.4, cy - r * 0.45, r * 0.1, cx, cy, r * 1.05);
-  AddStop(p, 0, Lighten(c, 0.6));
-  AddStop(p, 0.45, c);
-  AddStop(p, 1, shade);
+  AddStops(p, {{0, Lighten(c, 0.6)}, {0.45, c}, {1, shade}});
   cairo_new_path(cr);
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
 }
 
 void Pudding(cairo_t* cr, double s) {
@@ -87,14 +77,9 @@ void Pudding(cairo_t* cr, double s) {
   cairo_curve_to(cr, cx - 14, cy - 2, cx - 16, cy - 1, cx - 16.5, cy - 4);
   cairo_close_path(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(cx - 10, cy - 16, cx + 8, cy + 4);
-  AddStop(p, 0, Hex(0xFFFCEF));
-  AddStop(p, 1, Hex(0xE8D2A0));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  SetRgb(cr, Hex(0xB89860), 0.7);
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
+  AddStops(p, {{0, Hex(0xFFFCEF)}, {1, Hex(0xE8D2A0)}});
+  FillPreserveWith(cr, p);
+  StrokeRgb(cr, 0.8, Hex(0xB89860), 0.7);
   // Holly sprig.
   Leaf(cr, cx, cy - 15, -2.6, 12, Hex(0x1F8A3A));
   Leaf(cr, cx, cy - 15, -0.55, 12, Hex(0x1F8A3A));
@@ -120,22 +105,14 @@ void CrackerBody(cairo_t* cr, Rgb body, double shinePos) {
     cairo_line_to(cr, side * 13, 5);
     cairo_close_path(cr);
     FillVertical(cr, -7, 7, Lighten(body, 0.35), Darken(body, 0.45), 1, true);
-    SetRgb(cr, Darken(body, 0.6));
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.8, Darken(body, 0.6));
   }
   // Tube.
   RoundRect(cr, -13.5, -7.5, 27, 15, 3);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, -7.5, 0, 7.5);
-  AddStop(p, 0, Lighten(body, 0.45));
-  AddStop(p, 0.35, body);
-  AddStop(p, 1, Darken(body, 0.5));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  SetRgb(cr, Darken(body, 0.6));
-  cairo_set_line_width(cr, 0.9);
-  cairo_stroke(cr);
+  AddStops(p, {{0, Lighten(body, 0.45)}, {0.35, body}, {1, Darken(body, 0.5)}});
+  FillPreserveWith(cr, p);
+  StrokeRgb(cr, 0.9, Darken(body, 0.6));
   // Gold bands and a star in the middle.
   for (double x : {-10.0, 8.0}) {
     cairo_rectangle(cr, x, -7.5, 2.2, 15);
@@ -143,9 +120,7 @@ void CrackerBody(cairo_t* cr, Rgb body, double shinePos) {
   }
   Polygon(cr, StarPoints(-1, 0, 5.2, 2.3, 5, -kPi / 2));
   FillVertical(cr, -5, 5, Lighten(gold, 0.5), Darken(gold, 0.2), 1, true);
-  SetRgb(cr, Darken(gold, 0.5), 0.8);
-  cairo_set_line_width(cr, 0.5);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.5, Darken(gold, 0.5), 0.8);
   // Moving glint along the tube.
   cairo_save(cr);
   RoundRect(cr, -13.5, -7.5, 27, 15, 3);
@@ -188,9 +163,7 @@ void ShootingStar(cairo_t* cr, double s) {
     const double shimmer = 0.5 + 0.5 * std::sin(s + i * 2 * kPi / 3);
     const double tx = 5 + 1.5 * i, ty = 44 - 1.5 * i + spread[i] * 0.3;
     cairo_pattern_t* p = cairo_pattern_create_linear(head.x, head.y, tx, ty);
-    AddStop(p, 0, Hex(0xFFF6C8), 0.95);
-    AddStop(p, 0.45, kFrameGold, 0.55 + 0.25 * shimmer);
-    AddStop(p, 1, Hex(0xFF9A30), 0);
+    AddStops(p, {{0, Hex(0xFFF6C8), 0.95}, {0.45, kFrameGold, 0.55 + 0.25 * shimmer}, {1, Hex(0xFF9A30), 0}});
     cairo_new_path(cr);
     cairo_move_to(cr, head.x + spread[i] * 0.35, head.y + spread[i] * 0.35);
     cairo_curve_to(cr, head.x - 10 + spread[i], head.y + 12 + spread[i] * 0.4, tx + 10, ty - 6 + spread[i] * 0.2, tx,
@@ -285,9 +258,7 @@ void SnowballPiece(cairo_t* cr, double s) {
     cairo_new_path(cr);
     cairo_move_to(cr, 3, y);
     cairo_line_to(cr, 3 + len, y);
-    SetRgb(cr, kIce, 0.7);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 2, kIce, 0.7);
   }
   Ball(cr, cx, cy, 16, Hex(0xFFFFFF), Hex(0x7F98D0));
   // Clumps of packed snow turning once per loop.
@@ -317,11 +288,8 @@ void Match(cairo_t* cr, double s) {
   cairo_rotate(cr, 0.42);
   RoundRect(cr, -3.4, -24, 6.8, 24, 1.6);
   cairo_pattern_t* p = cairo_pattern_create_linear(-3.4, 0, 3.4, 0);
-  AddStop(p, 0, Hex(0xF6DCA0));
-  AddStop(p, 1, Hex(0xB0803C));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, Hex(0xF6DCA0)}, {1, Hex(0xB0803C)}});
+  FillWith(cr, p);
   // Head.
   cairo_save(cr);
   cairo_translate(cr, 0, -25);
@@ -387,29 +355,19 @@ void Sack(cairo_t* cr, double s) {
   cairo_curve_to(cr, 16, 24, 12, 22, 14, 18);
   cairo_close_path(cr);
   cairo_pattern_t* p = cairo_pattern_create_radial(19, 28, 2, 25, 34, 20);
-  AddStop(p, 0, Hex(0xD8A468));
-  AddStop(p, 0.6, Hex(0xA06A34));
-  AddStop(p, 1, Hex(0x5A3414));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  SetRgb(cr, Hex(0x3A200A));
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  AddStops(p, {{0, Hex(0xD8A468)}, {0.6, Hex(0xA06A34)}, {1, Hex(0x5A3414)}});
+  FillPreserveWith(cr, p);
+  StrokeRgb(cr, 1, Hex(0x3A200A));
   // Gold rope at the neck.
   cairo_new_path(cr);
   cairo_move_to(cr, 14, 24);
   cairo_curve_to(cr, 20, 27, 30, 27, 36, 24);
-  SetRgb(cr, Hex(0xFFD060));
-  cairo_set_line_width(cr, 2.4);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 2.4, Hex(0xFFD060));
   // A stitched question mark: what comes out is a surprise.
   TextPathCentred(cr, UiFont(), 17, "?", 25, 37);
   SetRgb(cr, Hex(0xFFE090), 0.95);
   cairo_fill_preserve(cr);
-  SetRgb(cr, Hex(0x6A3A10), 0.8);
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 0.6, Hex(0x6A3A10), 0.8);
   cairo_restore(cr);
   // Twinkles taking turns.
   const Pt spots[3] = {{8, 14}, {42, 10}, {43, 33}};
@@ -425,12 +383,8 @@ void CrackerBang(cairo_t* cr) {
   cairo_save(cr);
   Polygon(cr, StarPoints(25, 25, 22, 8, 8, 0));
   cairo_pattern_t* p = cairo_pattern_create_radial(25, 25, 2, 25, 25, 22);
-  AddStop(p, 0, kWhite);
-  AddStop(p, 0.4, Hex(0xFFE080));
-  AddStop(p, 1, Hex(0xF08020), 0.6);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, kWhite}, {0.4, Hex(0xFFE080)}, {1, Hex(0xF08020), 0.6}});
+  FillWith(cr, p);
   cairo_restore(cr);
   Glint(cr, 25, 25, 12, 1);
 }

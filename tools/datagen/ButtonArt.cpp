@@ -7,6 +7,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -44,9 +45,7 @@ void DrawPlate(cairo_t* cr, double w, double h, Plate plate, bool hover, bool se
   if (hover || selected) {
     for (int i = 3; i >= 1; --i) {
       RoundRect(cr, x, y, pw, ph, r);
-      SetRgb(cr, kFrameGold, 0.16);
-      cairo_set_line_width(cr, i * 2.0);
-      cairo_stroke(cr);
+      StrokeRgb(cr, i * 2.0, kFrameGold, 0.16);
     }
   }
   RoundRect(cr, x, y + 1.5, pw, ph, r);
@@ -54,30 +53,21 @@ void DrawPlate(cairo_t* cr, double w, double h, Plate plate, bool hover, bool se
   cairo_fill(cr);
   RoundRect(cr, x, y, pw, ph, r);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + ph);
-  AddStop(p, 0, Lighten(base, 0.35));
-  AddStop(p, 0.5, base);
-  AddStop(p, 1, Darken(base, 0.45));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, Lighten(base, 0.35)}, {0.5, base}, {1, Darken(base, 0.45)}});
+  FillWith(cr, p);
   // Gloss over the upper half.
   cairo_save(cr);
   RoundRect(cr, x, y, pw, ph, r);
   cairo_clip(cr);
   cairo_pattern_t* gl = cairo_pattern_create_linear(0, y + 2, 0, y + 2 + ph * 0.46);
-  AddStop(gl, 0, kWhite, hover ? 0.45 : 0.32);
-  AddStop(gl, 1, kWhite, 0.04);
+  AddStops(gl, {{0, kWhite, hover ? 0.45 : 0.32}, {1, kWhite, 0.04}});
   RoundRect(cr, x + 3, y + 2, pw - 6, ph * 0.46, r * 0.8);
-  cairo_set_source(cr, gl);
-  cairo_fill(cr);
-  cairo_pattern_destroy(gl);
+  FillWith(cr, gl);
   cairo_restore(cr);
   // Gold rim.
   RoundRect(cr, x + 0.8, y + 0.8, pw - 1.6, ph - 1.6, r - 0.8);
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + ph);
-  AddStop(rim, 0, Hex(0xFFF4D0));
-  AddStop(rim, 0.5, kFrameGold);
-  AddStop(rim, 1, Hex(0x8A5410));
+  AddStops(rim, {{0, Hex(0xFFF4D0)}, {0.5, kFrameGold}, {1, Hex(0x8A5410)}});
   cairo_set_source(cr, rim);
   cairo_set_line_width(cr, hover ? 2.2 : 1.6);
   cairo_stroke(cr);
@@ -124,11 +114,8 @@ void DrawCaption(cairo_t* cr, double w, double h, const std::string& text, doubl
     return;
   }
   cairo_pattern_t* p = cairo_pattern_create_linear(0, cy - size / 2, 0, cy + size / 2);
-  AddStop(p, 0, kWhite);
-  AddStop(p, 1, hover ? Hex(0xFFE6A0) : Hex(0xE6E0FF));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, kWhite}, {1, hover ? Hex(0xFFE6A0) : Hex(0xE6E0FF)}});
+  FillWith(cr, p);
 }
 
 bool SaveButton(const std::string& path, const ButtonSpec& b, double captionSize, bool hover, bool selected) {
@@ -170,15 +157,9 @@ bool SaveArrow(const std::string& path, bool right, bool hover) {
   cairo_new_path(cr);
   cairo_arc(cr, 32, 32, 26, 0, 2 * kPi);
   cairo_pattern_t* p = cairo_pattern_create_radial(24, 22, 3, 32, 32, 28);
-  AddStop(p, 0, Lighten(base, 0.45));
-  AddStop(p, 0.6, base);
-  AddStop(p, 1, Darken(base, 0.5));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  SetRgb(cr, kFrameGold);
-  cairo_set_line_width(cr, hover ? 2.6 : 2);
-  cairo_stroke(cr);
+  AddStops(p, {{0, Lighten(base, 0.45)}, {0.6, base}, {1, Darken(base, 0.5)}});
+  FillPreserveWith(cr, p);
+  StrokeRgb(cr, hover ? 2.6 : 2, kFrameGold);
   cairo_save(cr);
   cairo_translate(cr, 32, 32);
   if (!right) cairo_scale(cr, -1, 1);

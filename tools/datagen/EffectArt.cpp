@@ -6,6 +6,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -53,12 +54,8 @@ bool SaveScore(const std::string& path, int value) {
   cairo_set_line_width(cr, 2.4);
   cairo_stroke_preserve(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, h / 2.0 - box.height / 2, 0, h / 2.0 + box.height / 2);
-  AddStop(p, 0, kWhite);
-  AddStop(p, 0.5, Lighten(colour, 0.3));
-  AddStop(p, 1, colour);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, kWhite}, {0.5, Lighten(colour, 0.3)}, {1, colour}});
+  FillWith(cr, p);
   return c.SavePng(path);
 }
 
@@ -75,21 +72,14 @@ bool SaveShards(const std::string& path, int cell, const std::vector<Pt>& shape)
     Polygon(cr, shape);
     cairo_pattern_t* p = cairo_pattern_create_linear(-cell / 3.0, -cell / 3.0, cell / 3.0, cell / 3.0);
     double turn = std::cos(2 * kPi * f / 50);
-    AddStop(p, 0, kWhite, 0.95);
-    AddStop(p, 0.5, Mix(Hex(0xA8DAFF), kWhite, 0.3 + 0.3 * turn), 0.85);
-    AddStop(p, 1, Hex(0x5898E0), 0.8);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    SetRgb(cr, kWhite, 0.9);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    AddStops(p, {{0, kWhite, 0.95}, {0.5, Mix(Hex(0xA8DAFF), kWhite, 0.3 + 0.3 * turn), 0.85},
+        {1, Hex(0x5898E0), 0.8}});
+    FillPreserveWith(cr, p);
+    StrokeRgb(cr, 0.8, kWhite, 0.9);
     cairo_new_path(cr);
     cairo_move_to(cr, shape[0].x, shape[0].y);
     cairo_line_to(cr, shape[shape.size() / 2].x, shape[shape.size() / 2].y);
-    SetRgb(cr, kWhite, 0.6);
-    cairo_set_line_width(cr, 0.6);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 0.6, kWhite, 0.6);
     cairo_restore(cr);
   }
   return c.SavePng(path);
@@ -114,9 +104,7 @@ bool SaveMapStar(const std::string& path, bool active, bool hover) {
     const Rgb base = Hex(0xFFC828);
     FacetedStone(cr, star, {12, 12.6}, hover ? Lighten(base, 0.25) : base, 0.45);
     outline();
-    SetRgb(cr, Hex(0x6A3C08), 0.9);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 1.0, Hex(0x6A3C08), 0.9);
     Glint(cr, 8.5, 8, 3.5, 0.9);
     return c.SavePng(path);
   }
@@ -124,9 +112,7 @@ bool SaveMapStar(const std::string& path, bool active, bool hover) {
   outline();
   SetRgb(cr, hover ? Hex(0x3A4470) : Hex(0x1C2242), 0.95);
   cairo_fill_preserve(cr);
-  SetRgb(cr, hover ? Hex(0xE0E8FF) : Hex(0x98A4C8), 1.0);
-  cairo_set_line_width(cr, 1.6);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.6, hover ? Hex(0xE0E8FF) : Hex(0x98A4C8), 1.0);
   return c.SavePng(path);
 }
 
@@ -139,13 +125,8 @@ bool WriteEffects(const std::string& root) {
     TCanvas c(50, 50);
     cairo_t* cr = c.Cr();
     cairo_pattern_t* p = cairo_pattern_create_radial(25, 25, 12, 25, 25, 25);
-    AddStop(p, 0, Hex(0xC8E8FF), 0);
-    AddStop(p, 0.6, kWhite, 0.95);
-    AddStop(p, 0.8, Hex(0xA8D8FF), 0.45);
-    AddStop(p, 1, Hex(0x80C0FF), 0);
-    cairo_set_source(cr, p);
-    cairo_paint(cr);
-    cairo_pattern_destroy(p);
+    AddStops(p, {{0, Hex(0xC8E8FF), 0}, {0.6, kWhite, 0.95}, {0.8, Hex(0xA8D8FF), 0.45}, {1, Hex(0x80C0FF), 0}});
+    PaintWith(cr, p);
     ok &= c.SavePng(dir + "particlering.png");
   }
   ok &= SaveFlake(dir + "snowflake.png", 16, 1.4);

@@ -35,9 +35,7 @@ void MiniCell(cairo_t* cr, double x, double y, double size, Floor floor, int pie
     SoftGlow(cr, 25, 25, 28, Hex(0xFFE8A0), 0.9);
     cairo_new_path(cr);
     cairo_arc(cr, 25, 25, 17, 0, 2 * kPi);
-    SetRgb(cr, kWhite, 0.8);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 3, kWhite, 0.8);
     Glint(cr, 25, 25, 14, 1.0);
   } else if (piece >= 8) {
     DrawBonus(cr, piece, 0);
@@ -189,9 +187,7 @@ void StarPage(cairo_t* cr) {
   MiniCell(cr, 92, 11, 44, Floor::Well, 4);
   cairo_new_path(cr);
   cairo_arc(cr, 114, kMid, 19, 0, 2 * kPi);
-  SetRgb(cr, Hex(0xFF4040), 0.9);
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 2, Hex(0xFF4040), 0.9);
   Pointer(cr, 122, 38);
   GoldArrow(cr, 144, kMid, 22);
   MiniCell(cr, 172, 11, 44, Floor::Well, 0, false, true);
@@ -243,9 +239,7 @@ void HintButtonPage(cairo_t* cr) {
       const double x = 212 + side * (17 + 4 * k);
       cairo_new_path(cr);
       cairo_arc(cr, 212, 48, std::abs(x - 212), side < 0 ? kPi * 0.8 : -kPi * 0.2, side < 0 ? kPi * 1.2 : kPi * 0.2);
-      SetRgb(cr, kFrameGold, 0.95 - 0.3 * k);
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
+      StrokeRgb(cr, 2, kFrameGold, 0.95 - 0.3 * k);
     }
   }
 }
@@ -267,9 +261,7 @@ void FewBricksPage(cairo_t* cr) {
       BrickWithGem(cr, x, y, cs, gem);
       cairo_new_path(cr);
       cairo_arc(cr, x + cs / 2, y + cs / 2, cs * 0.62, 0, 2 * kPi);
-      SetRgb(cr, kFrameGold, 0.95);
-      cairo_set_line_width(cr, 2.2);
-      cairo_stroke(cr);
+      StrokeRgb(cr, 2.2, kFrameGold, 0.95);
     }
   TextPathCentred(cr, FestiveFont(), 44, "!", 212, kMid);
   SetRgb(cr, Hex(0x3A2006));

@@ -6,6 +6,7 @@
 
 #include "ArtKit.h"
 #include "Canvas.h"
+#include "Pattern.h"
 #include "Pictures.h"
 
 using namespace art;
@@ -26,22 +27,14 @@ bool SavePointer(const std::string& path, int size, double tipX, double scale) {
   PathShadow(cr, 1.6, 1.8, 0.6);
   ArrowPath(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 12, 24);
-  AddStop(p, 0, Hex(0xFFF8E0));
-  AddStop(p, 0.45, kFrameGold);
-  AddStop(p, 1, Hex(0xC07818));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, Hex(0xFFF8E0)}, {0.45, kFrameGold}, {1, Hex(0xC07818)}});
+  FillPreserveWith(cr, p);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetRgb(cr, Hex(0x1A1240));
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1.5, Hex(0x1A1240));
   cairo_new_path(cr);
   cairo_move_to(cr, 1.6, 3.5);
   cairo_line_to(cr, 1.6, 16);
-  SetRgb(cr, kWhite, 0.8);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1, kWhite, 0.8);
   return c.SavePng(path);
 }
 
@@ -56,9 +49,7 @@ bool SavePaused(const std::string& path) {
   for (int i = 5; i >= 1; --i) {
     cairo_new_path(cr);
     cairo_append_path(cr, text);
-    SetRgb(cr, kFrameGold, 0.07);
-    cairo_set_line_width(cr, 4 + i * 4);
-    cairo_stroke(cr);
+    StrokeRgb(cr, 4 + i * 4, kFrameGold, 0.07);
   }
   cairo_new_path(cr);
   cairo_append_path(cr, text);
@@ -66,12 +57,8 @@ bool SavePaused(const std::string& path) {
   cairo_set_line_width(cr, 5);
   cairo_stroke_preserve(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 25, 0, 95);
-  AddStop(p, 0, Hex(0xFFFBE8));
-  AddStop(p, 0.45, kFrameGold);
-  AddStop(p, 1, Hex(0xD08A20));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, Hex(0xFFFBE8)}, {0.45, kFrameGold}, {1, Hex(0xD08A20)}});
+  FillWith(cr, p);
   cairo_path_destroy(text);
   Snowflake(cr, 22, 60, 14, 2.2, kWhite, 0.95);
   Snowflake(cr, 318, 60, 14, 2.2, kWhite, 0.95);
@@ -90,18 +77,11 @@ void Label(cairo_t* cr, const std::string& text, double cx, double cy) {
 void ValueWell(cairo_t* cr, double y) {
   RoundRect(cr, 14, y, 122, 32, 10);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + 32);
-  AddStop(p, 0, Hex(0x060420), 0.95);
-  AddStop(p, 1, Hex(0x221A5A), 0.95);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  SetRgb(cr, Hex(0xC89A40));
-  cairo_set_line_width(cr, 1.6);
-  cairo_stroke(cr);
+  AddStops(p, {{0, Hex(0x060420), 0.95}, {1, Hex(0x221A5A), 0.95}});
+  FillPreserveWith(cr, p);
+  StrokeRgb(cr, 1.6, Hex(0xC89A40));
   RoundRect(cr, 15.5, y + 1.5, 119, 29, 9);
-  SetRgb(cr, kWhite, 0.12);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  StrokeRgb(cr, 1, kWhite, 0.12);
 }
 
 bool SavePanel(const std::string& path) {
@@ -110,25 +90,16 @@ bool SavePanel(const std::string& path) {
   // Night-blue plate with a gold edge on the board side.
   cairo_rectangle(cr, 0, 0, 146, 600);
   cairo_pattern_t* bg = cairo_pattern_create_linear(0, 0, 0, 600);
-  AddStop(bg, 0, Hex(0x2A1E66), 0.96);
-  AddStop(bg, 0.5, Hex(0x1A1650), 0.96);
-  AddStop(bg, 1, Hex(0x120E3A), 0.96);
-  cairo_set_source(cr, bg);
-  cairo_fill(cr);
-  cairo_pattern_destroy(bg);
+  AddStops(bg, {{0, Hex(0x2A1E66), 0.96}, {0.5, Hex(0x1A1650), 0.96}, {1, Hex(0x120E3A), 0.96}});
+  FillWith(cr, bg);
   Scatter sc(150);
   for (int i = 0; i < 26; ++i)
     Snowflake(cr, sc.Range(6, 140), sc.Range(90, 590), sc.Range(3, 7), 0.8, Hex(0xA8B8FF), sc.Range(0.08, 0.2),
               sc.Range(0, 1));
   cairo_rectangle(cr, 143, 0, 7, 600);
   cairo_pattern_t* edge = cairo_pattern_create_linear(143, 0, 150, 0);
-  AddStop(edge, 0, Hex(0x9A6418));
-  AddStop(edge, 0.4, Hex(0xFFF0C0));
-  AddStop(edge, 0.7, kFrameGold);
-  AddStop(edge, 1, Hex(0x8A5410));
-  cairo_set_source(cr, edge);
-  cairo_fill(cr);
-  cairo_pattern_destroy(edge);
+  AddStops(edge, {{0, Hex(0x9A6418)}, {0.4, Hex(0xFFF0C0)}, {0.7, kFrameGold}, {1, Hex(0x8A5410)}});
+  FillWith(cr, edge);
 
   // Crest: snow on the top, a gold star over a holly sprig.
   cairo_new_path(cr);
@@ -164,14 +135,9 @@ bool SavePanel(const std::string& path) {
   Label(cr, "Power", 59, 356);
   RoundRect(cr, 30, 370, 58, 104, 14);
   cairo_pattern_t* sock = cairo_pattern_create_linear(0, 370, 0, 474);
-  AddStop(sock, 0, Hex(0x08061E), 0.9);
-  AddStop(sock, 1, Hex(0x2A2060), 0.9);
-  cairo_set_source(cr, sock);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(sock);
-  SetRgb(cr, Hex(0xC89A40));
-  cairo_set_line_width(cr, 1.6);
-  cairo_stroke(cr);
+  AddStops(sock, {{0, Hex(0x08061E), 0.9}, {1, Hex(0x2A2060), 0.9}});
+  FillPreserveWith(cr, sock);
+  StrokeRgb(cr, 1.6, Hex(0xC89A40));
   // Little candles beside the gauge.
   for (int i = 0; i < 3; ++i) {
     double y = 384 + i * 32;
@@ -198,23 +164,15 @@ void DrawGauge(cairo_t* cr, int fill) {
   cairo_fill(cr);
   RoundRect(cr, tx, top, tw, bottom - top, 11);
   cairo_pattern_t* glass = cairo_pattern_create_linear(tx, 0, tx + tw, 0);
-  AddStop(glass, 0, Hex(0x30306A), 0.9);
-  AddStop(glass, 0.5, Hex(0x181444), 0.9);
-  AddStop(glass, 1, Hex(0x0C0A2A), 0.9);
-  cairo_set_source(cr, glass);
-  cairo_fill(cr);
-  cairo_pattern_destroy(glass);
+  AddStops(glass, {{0, Hex(0x30306A), 0.9}, {0.5, Hex(0x181444), 0.9}, {1, Hex(0x0C0A2A), 0.9}});
+  FillWith(cr, glass);
   if (fill > 0) {
     // Magic liquid from the base up to the cap.
     const Rgb hot = fill == 2 ? Hex(0xFFD0F8) : Hex(0xF060D8);
     RoundRect(cr, tx + 2, 16, tw - 4, 60, 8);
     cairo_pattern_t* p = cairo_pattern_create_linear(tx, 0, tx + tw, 0);
-    AddStop(p, 0, Lighten(hot, 0.4));
-    AddStop(p, 0.4, hot);
-    AddStop(p, 1, Darken(hot, fill == 2 ? 0.25 : 0.45));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    AddStops(p, {{0, Lighten(hot, 0.4)}, {0.4, hot}, {1, Darken(hot, fill == 2 ? 0.25 : 0.45)}});
+    FillWith(cr, p);
     Scatter sc(fill * 7);
     for (int i = 0; i < 7; ++i) {
       cairo_new_path(cr);
@@ -237,15 +195,9 @@ void DrawGauge(cairo_t* cr, int fill) {
     double y = k == 0 ? 4 : 76;
     RoundRect(cr, 6, y, 34, 12, 5);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + 12);
-    AddStop(g, 0, Hex(0xFFF2C8));
-    AddStop(g, 0.45, kFrameGold);
-    AddStop(g, 1, Hex(0x9A6014));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetRgb(cr, Hex(0x5A3408));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    AddStops(g, {{0, Hex(0xFFF2C8)}, {0.45, kFrameGold}, {1, Hex(0x9A6014)}});
+    FillPreserveWith(cr, g);
+    StrokeRgb(cr, 1, Hex(0x5A3408));
   }
   cairo_new_path(cr);
   cairo_arc(cr, 23, 3.5, 3, 0, 2 * kPi);

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <vector>
 
+#include "Figures.h"
 #include "Parchment.h"
+#include "Pattern.h"
 #include "Placement.h"
 #include "PictureJobs.h"
 #include "Props.h"
@@ -47,29 +49,16 @@ void Sleigh(cairo_t* cr, double x, double y, double s, const TColour& ink) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
-  ink.Set(cr);
-  // Sleigh body and curled runner.
-  cairo_move_to(cr, -40, 0);
-  cairo_curve_to(cr, -50, -10, -46, -30, -36, -30);
-  cairo_line_to(cr, 0, -22);
-  cairo_line_to(cr, 6, -8);
-  cairo_line_to(cr, -34, -4);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  cairo_set_line_width(cr, 2.5);
-  cairo_move_to(cr, -44, 2);
-  cairo_line_to(cr, 8, 2);
-  cairo_curve_to(cr, 16, 2, 16, -8, 10, -8);
-  cairo_stroke(cr);
-  // Father Christmas and his sack.
-  cairo_arc(cr, -22, -32, 6, 0, 2 * kPi);
-  cairo_arc(cr, -36, -36, 9, 0, 2 * kPi);
-  cairo_fill(cr);
-  // Reins to four reindeer.
-  cairo_set_line_width(cr, 1);
-  cairo_move_to(cr, -18, -30);
-  cairo_line_to(cr, 150, -40);
-  cairo_stroke(cr);
+  // Father Christmas in his sleigh, the reins to four reindeer.
+  Figures::Sleigh(cr,
+                  {{-40, 0, -50, -10, -46, -30, -36, -30, 0, -22, 6, -8, -34, -4},
+                   2.5,
+                   {-44, 2, 8, 2, 16, 2, 16, -8, 10, -8},
+                   {-22, -32, 6},
+                   {-36, -36, 9},
+                   1,
+                   {-18, -30, 150, -40}},
+                  ink);
   for (int i = 0; i < 4; ++i) {
     const double rx = 30 + i * 34, ry = -26 - i * 3;
     cairo_save(cr);
@@ -165,8 +154,7 @@ void IntroPicture(const TStudio& studio, int n) {
       cairo_save(cr);
       cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
       cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 0, x, y, 10);
-      TColour::Rgb(255, 220, 140, 0.8).Stop(g, 0);
-      TColour::Rgb(255, 160, 60, 0).Stop(g, 1);
+      AddStops(g, {{0, TColour::Rgb(255, 220, 140, 0.8)}, {1, TColour::Rgb(255, 160, 60, 0)}});
       cairo_set_source(cr, g);
       cairo_arc(cr, x, y, 10, 0, 2 * kPi);
       cairo_fill(cr);
@@ -177,12 +165,9 @@ void IntroPicture(const TStudio& studio, int n) {
   // Caption band.
   cairo_rectangle(cr, 0, 500, 800, 100);
   cairo_pattern_t* band = cairo_pattern_create_linear(0, 500, 0, 600);
-  TColour::Rgb(6, 4, 20, 0).Stop(band, 0);
-  TColour::Rgb(6, 4, 20, 0.75).Stop(band, 0.45);
-  TColour::Rgb(6, 4, 20, 0.85).Stop(band, 1);
-  cairo_set_source(cr, band);
-  cairo_fill(cr);
-  cairo_pattern_destroy(band);
+  AddStops(band, {{0, TColour::Rgb(6, 4, 20, 0)}, {0.45, TColour::Rgb(6, 4, 20, 0.75)},
+      {1, TColour::Rgb(6, 4, 20, 0.85)}});
+  FillWith(cr, band);
   TLetterStyle t;
   t.face = TTypeface::Headline;
   t.size = 32;
@@ -240,20 +225,16 @@ void LevelMap(const TStudio& studio) {
   TSceneRandom rng(203);
   // The snowfield by night, in the blues of the board's skies, with moonlit swells.
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, size, size);
-  TColour::Rgb(62, 74, 136).Stop(g, 0);
-  TColour::Rgb(30, 36, 86).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
+  AddStops(g, {{0, TColour::Rgb(62, 74, 136)}, {1, TColour::Rgb(30, 36, 86)}});
+  PaintWith(cr, g);
   for (int i = 0; i < 40; ++i) {
     const double hx = rng.Real(0, size), hy = rng.Real(0, size), hr = rng.Real(40, 120);
     cairo_save(cr);
     cairo_translate(cr, hx, hy);
     cairo_scale(cr, 2, 1);
     cairo_pattern_t* h = cairo_pattern_create_radial(-hr * 0.2, -hr * 0.3, 0, 0, 0, hr);
-    TColour::Rgb(170, 186, 240, 0.16).Stop(h, 0);
-    TColour::Rgb(14, 16, 50, 0.2).Stop(h, 0.7);
-    TColour::Rgb(14, 16, 50, 0).Stop(h, 1);
+    AddStops(h, {{0, TColour::Rgb(170, 186, 240, 0.16)}, {0.7, TColour::Rgb(14, 16, 50, 0.2)},
+        {1, TColour::Rgb(14, 16, 50, 0)}});
     cairo_set_source(cr, h);
     cairo_arc(cr, 0, 0, hr, 0, 2 * kPi);
     cairo_fill(cr);
@@ -275,11 +256,8 @@ void LevelMap(const TStudio& studio) {
     }
     cairo_close_path(cr);
     cairo_pattern_t* p = cairo_pattern_create_linear(lx - rx, ly - ry, lx + rx, ly + ry);
-    light.Stop(p, 0);
-    dark.Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    AddStops(p, {{0, light}, {1, dark}});
+    FillPreserveWith(cr, p);
     cairo_set_line_width(cr, 4);
     TColour::Rgb(170, 190, 240, 0.7).Set(cr);
     cairo_stroke(cr);
@@ -332,9 +310,8 @@ void LevelMap(const TStudio& studio) {
   // clear of the pale trail.
   for (auto& s : kStars) {
     cairo_pattern_t* p = cairo_pattern_create_radial(s[0], s[1], 0, s[0], s[1], 17);
-    TColour::Rgb(8, 10, 34, 0.75).Stop(p, 0);
-    TColour::Rgb(8, 10, 34, 0.6).Stop(p, 0.6);
-    TColour::Rgb(8, 10, 34, 0).Stop(p, 1);
+    AddStops(p, {{0, TColour::Rgb(8, 10, 34, 0.75)}, {0.6, TColour::Rgb(8, 10, 34, 0.6)},
+        {1, TColour::Rgb(8, 10, 34, 0)}});
     cairo_set_source(cr, p);
     cairo_arc(cr, s[0], s[1], 17, 0, 2 * kPi);
     cairo_fill(cr);

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Scenery.h"
 
@@ -11,18 +12,24 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 
 TLetterStyle Festive(double size) {
-  TLetterStyle s;
-  s.face = TTypeface::Headline;
-  s.size = size;
-  s.top = TColour::Rgb(255, 248, 200);
-  s.bottom = TColour::Rgb(236, 160, 40);
-  s.outline = TColour::Rgb(92, 24, 14);
+  TLetterStyle s = GoldHeadline(size);
   s.outlineWidth = std::max(2.0, size / 28);
   s.shadowDx = size / 30;
   s.shadowDy = size / 22;
   s.shadowBlur = size / 14;
   s.shadow = TColour{0.05, 0, 0.1, 0.7};
-  s.snowCap = true;
+  return s;
+}
+
+// Small pale lettering with a tight shadow, for the lines under a name.
+TLetterStyle Moonlit(double size, const TColour& top, const TColour& bottom) {
+  TLetterStyle s;
+  s.size = size;
+  s.top = top;
+  s.bottom = bottom;
+  s.shadowDx = 1;
+  s.shadowDy = 1;
+  s.shadowBlur = 2;
   return s;
 }
 
@@ -75,12 +82,8 @@ void Logo(const TStudio& studio) {
   cairo_curve_to(cr, 340, by + bh - 10, 280, by + bh - 10, bx0, by + bh);
   cairo_close_path(cr);
   cairo_pattern_t* rib = cairo_pattern_create_linear(0, by - 8, 0, by + bh);
-  TColour::Rgb(236, 70, 70).Stop(rib, 0);
-  Palette::Berry.Stop(rib, 0.5);
-  Palette::BerryDeep.Stop(rib, 1);
-  cairo_set_source(cr, rib);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(rib);
+  AddStops(rib, {{0, TColour::Rgb(236, 70, 70)}, {0.5, Palette::Berry}, {1, Palette::BerryDeep}});
+  FillPreserveWith(cr, rib);
   Palette::Gold.Set(cr);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
@@ -106,8 +109,7 @@ void Logo(const TStudio& studio) {
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   const double sx = 548, sy = 40;
   cairo_pattern_t* g = cairo_pattern_create_radial(sx, sy, 0, sx, sy, 18);
-  TColour{1, 1, 0.85, 0.9}.Stop(g, 0);
-  TColour{1, 0.9, 0.5, 0}.Stop(g, 1);
+  AddStops(g, {{0, TColour{1, 1, 0.85, 0.9}}, {1, TColour{1, 0.9, 0.5, 0}}});
   cairo_set_source(cr, g);
   cairo_arc(cr, sx, sy, 18, 0, 2 * kPi);
   cairo_fill(cr);
@@ -149,23 +151,16 @@ void ClickHere(const TStudio& studio, bool hover) {
   Parchment::RoundRect(cr, x, y, w, h, h / 2);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
   const TColour base = hover ? TColour::Rgb(226, 50, 56) : Palette::Berry;
-  base.Lighter(0.35).Stop(p, 0);
-  base.Stop(p, 0.5);
-  base.Darker(0.45).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, base.Lighter(0.35)}, {0.5, base}, {1, base.Darker(0.45)}});
+  FillWith(cr, p);
   Parchment::RoundRect(cr, x + 6, y + 4, w - 12, h * 0.42, h * 0.21);
   cairo_set_source_rgba(cr, 1, 1, 1, hover ? 0.3 : 0.22);
   cairo_fill(cr);
   Parchment::RoundRect(cr, x, y, w, h, h / 2);
   cairo_set_line_width(cr, 3);
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + h);
-  Palette::GoldLight.Stop(rim, 0);
-  Palette::GoldDeep.Stop(rim, 1);
-  cairo_set_source(cr, rim);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(rim);
+  AddStops(rim, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
+  StrokeWith(cr, rim);
   TLetterStyle t;
   t.size = 28;
   t.top = TColour::Rgb(255, 252, 236);
@@ -213,12 +208,8 @@ void DialogPanel(const TStudio& studio, int w, int h, const std::string& path, u
   s.PaintOnto(cr, 0, 0, 0.7);
   Parchment::RoundRect(cr, m, m, w - m * 2, h - m * 2, 18);
   cairo_pattern_t* p = cairo_pattern_create_radial(w * 0.4, h * 0.3, 0, w * 0.5, h * 0.5, std::max(w, h) * 0.7);
-  TColour::Rgb(60, 50, 130).Stop(p, 0);
-  TColour::Rgb(26, 20, 70).Stop(p, 0.7);
-  TColour::Rgb(14, 10, 40).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, TColour::Rgb(60, 50, 130)}, {0.7, TColour::Rgb(26, 20, 70)}, {1, TColour::Rgb(14, 10, 40)}});
+  FillWith(cr, p);
   // Faint snowflakes woven into the cloth.
   cairo_save(cr);
   Parchment::RoundRect(cr, m, m, w - m * 2, h - m * 2, 18);
@@ -260,12 +251,8 @@ void Moth(cairo_t* cr, double x, double y, double s) {
     cairo_curve_to(cr, 80, -4, 40, 4, 2, 2);
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, -40, 70, 0);
-    TColour::Rgb(250, 226, 170).Stop(g, 0);
-    TColour::Rgb(200, 150, 90).Stop(g, 0.6);
-    TColour::Rgb(130, 86, 50).Stop(g, 1);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    AddStops(g, {{0, TColour::Rgb(250, 226, 170)}, {0.6, TColour::Rgb(200, 150, 90)}, {1, TColour::Rgb(130, 86, 50)}});
+    FillPreserveWith(cr, g);
     TColour::Rgb(90, 50, 26).Set(cr);
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
@@ -274,11 +261,8 @@ void Moth(cairo_t* cr, double x, double y, double s) {
     cairo_curve_to(cr, 36, 48, 12, 30, 2, 10);
     cairo_close_path(cr);
     cairo_pattern_t* h = cairo_pattern_create_linear(0, 0, 50, 40);
-    TColour::Rgb(236, 200, 140).Stop(h, 0);
-    TColour::Rgb(150, 100, 60).Stop(h, 1);
-    cairo_set_source(cr, h);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(h);
+    AddStops(h, {{0, TColour::Rgb(236, 200, 140)}, {1, TColour::Rgb(150, 100, 60)}});
+    FillPreserveWith(cr, h);
     TColour::Rgb(90, 50, 26).Set(cr);
     cairo_stroke(cr);
     // Eye spots.
@@ -334,10 +318,8 @@ void StudioSplash(const TStudio& studio) {
   cairo_translate(cr, 320, 150);
   cairo_scale(cr, 1.5, 1);
   cairo_pattern_t* halo = cairo_pattern_create_radial(0, 0, 14, 0, 0, 146);
-  TColour::Rgb(80, 70, 160, 0.8).Stop(halo, 0);
-  TColour::Rgb(40, 30, 100, 0.35).Stop(halo, 0.5);
-  TColour::Rgb(20, 10, 60, 0.08).Stop(halo, 0.8);
-  TColour::Rgb(20, 10, 60, 0).Stop(halo, 1);
+  AddStops(halo, {{0, TColour::Rgb(80, 70, 160, 0.8)}, {0.5, TColour::Rgb(40, 30, 100, 0.35)},
+      {0.8, TColour::Rgb(20, 10, 60, 0.08)}, {1, TColour::Rgb(20, 10, 60, 0)}});
   cairo_set_source(cr, halo);
   cairo_arc(cr, 0, 0, 146, 0, 2 * kPi);
   cairo_fill(cr);
@@ -354,14 +336,8 @@ void StudioSplash(const TStudio& studio) {
   name.snowCap = false;
   name.glow = TColour{1, 0.8, 0.4, 0.3};
   studio.letters.Draw(c, name, "Quillmoth", 320, 318);
-  TLetterStyle sub;
-  sub.size = 20;
+  TLetterStyle sub = Moonlit(20, TColour::Rgb(230, 230, 255), TColour::Rgb(180, 180, 230));
   sub.letterSpacing = 6;
-  sub.top = TColour::Rgb(230, 230, 255);
-  sub.bottom = TColour::Rgb(180, 180, 230);
-  sub.shadowBlur = 2;
-  sub.shadowDx = 1;
-  sub.shadowDy = 1;
   studio.letters.Draw(c, sub, "PRESENTS", 320, 362);
   studio.Save(c, "data/branding/splash1.png");
 }
@@ -379,19 +355,12 @@ void LogoSplash(const TStudio& studio) {
   s.PaintOnto(cr, 0, 0, 0.6);
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
   cairo_pattern_t* g = cairo_pattern_create_linear(cx - r, cy - r, cx + r, cy + r);
-  Palette::GoldLight.Stop(g, 0);
-  Palette::Gold.Stop(g, 0.4);
-  Palette::GoldDeep.Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  AddStops(g, {{0, Palette::GoldLight}, {0.4, Palette::Gold}, {1, Palette::GoldDeep}});
+  FillWith(cr, g);
   cairo_arc(cr, cx, cy, r - 10, 0, 2 * kPi);
   cairo_pattern_t* in = cairo_pattern_create_radial(cx - 20, cy - 30, 5, cx, cy, r);
-  TColour::Rgb(70, 60, 150).Stop(in, 0);
-  TColour::Rgb(20, 14, 60).Stop(in, 1);
-  cairo_set_source(cr, in);
-  cairo_fill(cr);
-  cairo_pattern_destroy(in);
+  AddStops(in, {{0, TColour::Rgb(70, 60, 150)}, {1, TColour::Rgb(20, 14, 60)}});
+  FillWith(cr, in);
   Moth(cr, cx, cy + 4, 0.95);
   TLetterStyle name = Festive(56);
   name.snowCap = false;
@@ -400,13 +369,7 @@ void LogoSplash(const TStudio& studio) {
 }
 
 void Footer(const TStudio& studio) {
-  TLetterStyle s;
-  s.size = 14;
-  s.top = TColour::Rgb(236, 226, 255);
-  s.bottom = TColour::Rgb(200, 190, 230);
-  s.shadowDx = 1;
-  s.shadowDy = 1;
-  s.shadowBlur = 2;
+  TLetterStyle s = Moonlit(14, TColour::Rgb(236, 226, 255), TColour::Rgb(200, 190, 230));
   s.shadow = TColour{0, 0, 0, 0.8};
   s.shine = false;
   const std::string text = "Tinselvale GOLD  \xC2\xA9 Quillmoth";

@@ -4,6 +4,8 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 struct TColour {
   double r = 0, g = 0, b = 0, a = 1;
@@ -23,6 +25,11 @@ struct TColour {
     cairo_pattern_add_color_stop_rgba(p, offset, r, g, b, a);
   }
 };
+
+// A gradient's colour stops in order, each an offset and its colour.
+inline void AddStops(cairo_pattern_t* p, std::initializer_list<std::pair<double, TColour>> stops) {
+  for (const auto& [offset, colour] : stops) colour.Stop(p, offset);
+}
 
 // The named colours the pictures share, so the screens look like one game.
 namespace Palette {

@@ -4,31 +4,23 @@
 #include <vector>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "Props.h"
 #include "Scenery.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979;
 
-void FillWith(cairo_t* cr, cairo_pattern_t* p) {
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-}
-
 // Lit from the moon at the top left: lighter on the left, darker on the right.
 void Rounded(cairo_t* cr, double x0, double x1, const TColour& c) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
-  c.Lighter(0.18).Stop(p, 0);
-  c.Stop(p, 0.45);
-  c.Darker(0.4).Stop(p, 1);
+  AddStops(p, {{0, c.Lighter(0.18)}, {0.45, c}, {1, c.Darker(0.4)}});
   FillWith(cr, p);
 }
 
 void Glow(cairo_t* cr, double x, double y, double r, const TColour& c) {
   cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, r);
-  c.Stop(p, 0);
-  c.WithAlpha(0).Stop(p, 1);
+  AddStops(p, {{0, c}, {1, c.WithAlpha(0)}});
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
   FillWith(cr, p);
 }
@@ -177,8 +169,7 @@ void Reindeer(cairo_t* cr, double x, double base, double height, bool facingRigh
   cairo_arc(cr, 0, 0, 34, 0, 2 * kPi);
   cairo_restore(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, -66, 0, -30);
-  body.Lighter(0.15).Stop(p, 0);
-  body.Darker(0.3).Stop(p, 1);
+  AddStops(p, {{0, body.Lighter(0.15)}, {1, body.Darker(0.3)}});
   FillWith(cr, p);
   cairo_arc(cr, -32, -52, 6, 0, 2 * kPi);
   TColour::Rgb(240, 236, 230).Set(cr);
@@ -203,8 +194,7 @@ void Reindeer(cairo_t* cr, double x, double base, double height, bool facingRigh
   cairo_curve_to(cr, -12, 2, -12, -5, -8, -7);
   cairo_close_path(cr);
   cairo_pattern_t* face = cairo_pattern_create_linear(0, -9, 0, 8);
-  body.Lighter(0.2).Stop(face, 0);
-  body.Darker(0.15).Stop(face, 1);
+  AddStops(face, {{0, body.Lighter(0.2)}, {1, body.Darker(0.15)}});
   FillWith(cr, face);
   cairo_arc(cr, 18, 1, 3.2, 0, 2 * kPi);
   TColour::Rgb(40, 24, 24).Set(cr);
@@ -242,8 +232,7 @@ void MarketStall(TCanvas& c, TSceneRandom& rng, double x, double base, double wi
   cairo_rectangle(cr, x + 4, roofY + width * 0.18, width - 8, h - width * 0.18 - counterH);
   cairo_pattern_t* inside = cairo_pattern_create_radial(x + width / 2, roofY + width * 0.4, 2, x + width / 2,
                                                         roofY + width * 0.4, width * 0.7);
-  TColour::Rgb(255, 214, 130).Stop(inside, 0);
-  TColour::Rgb(150, 80, 40).Stop(inside, 1);
+  AddStops(inside, {{0, TColour::Rgb(255, 214, 130)}, {1, TColour::Rgb(150, 80, 40)}});
   FillWith(cr, inside);
   // Wares on shelves: baubles, gingerbread and candles.
   for (int i = 0; i < 7; ++i) {
@@ -264,8 +253,7 @@ void MarketStall(TCanvas& c, TSceneRandom& rng, double x, double base, double wi
   }
   cairo_rectangle(cr, x - 4, base - counterH, width + 8, counterH);
   cairo_pattern_t* front = cairo_pattern_create_linear(0, base - counterH, 0, base);
-  wood.Lighter(0.1).Stop(front, 0);
-  wood.Darker(0.35).Stop(front, 1);
+  AddStops(front, {{0, wood.Lighter(0.1)}, {1, wood.Darker(0.35)}});
   FillWith(cr, front);
   cairo_set_line_width(cr, 1);
   wood.Darker(0.5).Set(cr);
@@ -349,8 +337,7 @@ void Mountains(TCanvas& c, TSceneRandom& rng, double baseY, double topY, const T
   };
   outline();
   cairo_pattern_t* p = cairo_pattern_create_linear(0, topY, 0, baseY);
-  rock.Lighter(0.1).Stop(p, 0);
-  rock.Darker(0.3).Stop(p, 1);
+  AddStops(p, {{0, rock.Lighter(0.1)}, {1, rock.Darker(0.3)}});
   FillWith(cr, p);
   // Snow caps: from each peak down its flanks, lit on the moon side.
   cairo_save(cr);
@@ -367,10 +354,8 @@ void Mountains(TCanvas& c, TSceneRandom& rng, double baseY, double topY, const T
     cairo_line_to(cr, px + spread, py + drop);
     cairo_close_path(cr);
     cairo_pattern_t* snow = cairo_pattern_create_linear(px - spread, 0, px + spread, 0);
-    Palette::Snow.Stop(snow, 0.2);
-    Palette::Snow.Stop(snow, 0.5);
-    Palette::SnowShade.Mix(rock, 0.2).Stop(snow, 0.52);
-    Palette::SnowShade.Mix(rock, 0.4).Stop(snow, 1);
+    AddStops(snow, {{0.2, Palette::Snow}, {0.5, Palette::Snow}, {0.52, Palette::SnowShade.Mix(rock, 0.2)},
+        {1, Palette::SnowShade.Mix(rock, 0.4)}});
     FillWith(cr, snow);
   }
   cairo_restore(cr);
@@ -391,8 +376,7 @@ void Bridge(TCanvas& c, double x0, double x1, double y) {
   cairo_line_to(cr, x0, y + thick * 2.2);
   cairo_close_path(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y - rise, 0, y + thick * 2.2);
-  stone.Lighter(0.15).Stop(p, 0);
-  stone.Darker(0.4).Stop(p, 1);
+  AddStops(p, {{0, stone.Lighter(0.15)}, {1, stone.Darker(0.4)}});
   FillWith(cr, p);
   // Parapet and its snow, with a lantern at each end.
   cairo_set_line_width(cr, thick * 0.45);
@@ -419,9 +403,7 @@ void Firework(TCanvas& c, TSceneRandom& rng, double x, double y, double radius, 
     const double r = radius * rng.Real(0.8, 1.05);
     const double ex = x + r * std::cos(a), ey = y + r * std::sin(a) + r * 0.12;  // sparks droop as they fall
     cairo_pattern_t* p = cairo_pattern_create_linear(x, y, ex, ey);
-    colour.WithAlpha(0).Stop(p, 0);
-    colour.WithAlpha(0.55).Stop(p, 0.6);
-    colour.Lighter(0.6).Stop(p, 1);
+    AddStops(p, {{0, colour.WithAlpha(0)}, {0.6, colour.WithAlpha(0.55)}, {1, colour.Lighter(0.6)}});
     cairo_set_source(cr, p);
     cairo_set_line_width(cr, 1.8);
     cairo_move_to(cr, x + r * 0.15 * std::cos(a), y + r * 0.15 * std::sin(a));
@@ -439,9 +421,7 @@ void CottageWindow(TCanvas& c, TSceneRandom& rng, double x, double y, double w, 
   // The warm room inside: a little tree with its lights and a fire's glow.
   cairo_rectangle(cr, x, y, w, h);
   cairo_pattern_t* room = cairo_pattern_create_radial(x + w * 0.3, y + h * 0.75, 4, x + w * 0.5, y + h * 0.5, w);
-  TColour::Rgb(255, 190, 100).Stop(room, 0);
-  TColour::Rgb(150, 70, 40).Stop(room, 0.7);
-  TColour::Rgb(70, 30, 30).Stop(room, 1);
+  AddStops(room, {{0, TColour::Rgb(255, 190, 100)}, {0.7, TColour::Rgb(150, 70, 40)}, {1, TColour::Rgb(70, 30, 30)}});
   FillWith(cr, room);
   cairo_save(cr);
   cairo_rectangle(cr, x, y, w, h);
@@ -484,6 +464,31 @@ void CottageWindow(TCanvas& c, TSceneRandom& rng, double x, double y, double w, 
     cairo_fill(cr);
   }
   Scenery::WindowGlow(cr, x + w / 2, y + h / 2, w * 1.3, 0.8);
+}
+
+void Sleigh(cairo_t* cr, const TSleighOutline& o, const TColour& ink) {
+  ink.Set(cr);
+  const double* b = o.body;
+  cairo_move_to(cr, b[0], b[1]);
+  cairo_curve_to(cr, b[2], b[3], b[4], b[5], b[6], b[7]);
+  cairo_line_to(cr, b[8], b[9]);
+  cairo_line_to(cr, b[10], b[11]);
+  cairo_line_to(cr, b[12], b[13]);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  const double* r = o.runner;
+  cairo_set_line_width(cr, o.runnerWidth);
+  cairo_move_to(cr, r[0], r[1]);
+  cairo_line_to(cr, r[2], r[3]);
+  cairo_curve_to(cr, r[4], r[5], r[6], r[7], r[8], r[9]);
+  cairo_stroke(cr);
+  cairo_arc(cr, o.rider[0], o.rider[1], o.rider[2], 0, 2 * kPi);
+  cairo_arc(cr, o.sack[0], o.sack[1], o.sack[2], 0, 2 * kPi);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, o.reinsWidth);
+  cairo_move_to(cr, o.reins[0], o.reins[1]);
+  cairo_line_to(cr, o.reins[2], o.reins[3]);
+  cairo_stroke(cr);
 }
 
 }  // namespace Figures

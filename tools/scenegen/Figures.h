@@ -24,6 +24,17 @@ void Mountains(TCanvas& c, TSceneRandom& rng, double baseY, double topY, const T
 void Bridge(TCanvas& c, double x0, double x1, double y);
 // One firework: a ring of falling sparks around (x, y).
 void Firework(TCanvas& c, TSceneRandom& rng, double x, double y, double radius, const TColour& colour);
+// A sleigh in silhouette round the origin, heading right: the body with its curled
+// back, the runner under it, the rider and his sack, and the reins to the team.
+struct TSleighOutline {
+  double body[14];  // from the front foot up the curled back (a curve), the seat, the dash, the toe
+  double runnerWidth;
+  double runner[10];  // from the back to the front, then its curl up (a curve)
+  double rider[3], sack[3];  // circles: x, y, radius
+  double reinsWidth;
+  double reins[4];  // from the hands to the team
+};
+void Sleigh(cairo_t* cr, const TSleighOutline& o, const TColour& ink);
 // A big lit window with its frame, seen close, with a wreath and candle on the sill.
 void CottageWindow(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h);
 }  // namespace Figures

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "Pattern.h"
+
 TLettering::TLettering(const std::string& interfaceFont, const std::string& headlineFont) {
   FT_Library lib;
   if (FT_Init_FreeType(&lib)) throw std::runtime_error("FreeType did not start");
@@ -58,20 +60,16 @@ double TLettering::Width(const TLetterStyle& style, const std::string& text) con
   return ext.x_advance + spacing;
 }
 
-double TLettering::Ascent(const TLetterStyle& style) const {
-  TMeasure m;
-  Select(m.cr, style);
-  cairo_font_extents_t fe;
-  cairo_font_extents(m.cr, &fe);
-  return fe.ascent;
-}
+double TLettering::Ascent(const TLetterStyle& style) const { return FontExtents(style).ascent; }
 
-double TLettering::Descent(const TLetterStyle& style) const {
+double TLettering::Descent(const TLetterStyle& style) const { return FontExtents(style).descent; }
+
+cairo_font_extents_t TLettering::FontExtents(const TLetterStyle& style) const {
   TMeasure m;
   Select(m.cr, style);
   cairo_font_extents_t fe;
   cairo_font_extents(m.cr, &fe);
-  return fe.descent;
+  return fe;
 }
 
 void TLettering::Path(cairo_t* cr, const TLetterStyle& style, const std::string& text, double x, double y) const {
@@ -142,12 +140,8 @@ void TLettering::Draw(TCanvas& canvas, const TLetterStyle& style, const std::str
   cairo_new_path(cr);
   Path(cr, style, text, x, y);
   cairo_pattern_t* fill = cairo_pattern_create_linear(0, y - asc, 0, y);
-  style.top.Stop(fill, 0);
-  style.top.Mix(style.bottom, 0.5).Stop(fill, 0.55);
-  style.bottom.Stop(fill, 1);
-  cairo_set_source(cr, fill);
-  cairo_fill(cr);
-  cairo_pattern_destroy(fill);
+  AddStops(fill, {{0, style.top}, {0.55, style.top.Mix(style.bottom, 0.5)}, {1, style.bottom}});
+  FillWith(cr, fill);
 
   if (style.shine) {
     // The light comes from the top left: a bright sliver where the letters face it.

@@ -28,6 +28,19 @@ struct TLetterStyle {
   double letterSpacing = 0;
 };
 
+// The headline script in gold with a dark red outline and snow on top, as the logo
+// and the page headings wear it; callers set the outline's width and the shadow.
+inline TLetterStyle GoldHeadline(double size) {
+  TLetterStyle s;
+  s.face = TTypeface::Headline;
+  s.size = size;
+  s.top = TColour::Rgb(255, 248, 200);
+  s.bottom = TColour::Rgb(236, 160, 40);
+  s.outline = TColour::Rgb(92, 24, 14);
+  s.snowCap = true;
+  return s;
+}
+
 class TLettering {
  public:
   TLettering(const std::string& interfaceFont, const std::string& headlineFont);
@@ -49,6 +62,7 @@ class TLettering {
 
  private:
   void Select(cairo_t* cr, const TLetterStyle& style) const;
+  cairo_font_extents_t FontExtents(const TLetterStyle& style) const;
   void* library_ = nullptr;
   void* interfaceFace_ = nullptr;
   void* headlineFace_ = nullptr;

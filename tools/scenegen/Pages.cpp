@@ -3,23 +3,18 @@
 #include <cmath>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
 
 namespace {
 TLetterStyle Heading(double size) {
-  TLetterStyle s;
-  s.face = TTypeface::Headline;
-  s.size = size;
-  s.top = TColour::Rgb(255, 248, 200);
-  s.bottom = TColour::Rgb(236, 160, 40);
-  s.outline = TColour::Rgb(92, 24, 14);
+  TLetterStyle s = GoldHeadline(size);
   s.outlineWidth = 2.5;
   s.shadowDx = 2;
   s.shadowDy = 3;
   s.shadowBlur = 4;
-  s.snowCap = true;
   return s;
 }
 
@@ -29,11 +24,8 @@ void Well(cairo_t* cr, double x, double y, double w, double h) {
   const double m = 4;
   Parchment::RoundRect(cr, x - m, y - m, w + 2 * m, h + 2 * m, 7);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y - m, 0, y + h + m);
-  TColour::Rgb(12, 14, 44).Stop(p, 0);
-  TColour::Rgb(40, 44, 100).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, TColour::Rgb(12, 14, 44)}, {1, TColour::Rgb(40, 44, 100)}});
+  FillWith(cr, p);
   Parchment::RoundRect(cr, x - m, y - m, w + 2 * m, h + 2 * m, 7);
   cairo_set_line_width(cr, 2);
   Palette::Gold.Set(cr);
@@ -63,8 +55,7 @@ void Instructions(const TStudio& studio) {
     cairo_translate(cr, gx, 387);
     cairo_scale(cr, 1, 1.6);
     cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 46);
-    TColour::Rgb(120, 80, 30, 0.25).Stop(g, 0);
-    TColour::Rgb(120, 80, 30, 0).Stop(g, 1);
+    AddStops(g, {{0, TColour::Rgb(120, 80, 30, 0.25)}, {1, TColour::Rgb(120, 80, 30, 0)}});
     cairo_set_source(cr, g);
     cairo_arc(cr, 0, 0, 46, 0, 6.2832);
     cairo_fill(cr);
@@ -94,12 +85,8 @@ void Gallery(const TStudio& studio) {
   shadow.PaintOnto(cr, 0, 0, 0.7);
   Parchment::RoundRect(cr, x, y, w, h, 16);
   cairo_pattern_t* v = cairo_pattern_create_radial(x + w * 0.4, y + h * 0.3, 10, x + w / 2, y + h / 2, w * 0.7);
-  TColour::Rgb(120, 30, 50).Stop(v, 0);
-  TColour::Rgb(70, 14, 34).Stop(v, 0.7);
-  TColour::Rgb(40, 6, 20).Stop(v, 1);
-  cairo_set_source(cr, v);
-  cairo_fill(cr);
-  cairo_pattern_destroy(v);
+  AddStops(v, {{0, TColour::Rgb(120, 30, 50)}, {0.7, TColour::Rgb(70, 14, 34)}, {1, TColour::Rgb(40, 6, 20)}});
+  FillWith(cr, v);
   Parchment::RoundRect(cr, x + 6, y + 6, w - 12, h - 12, 12);
   cairo_set_line_width(cr, 3);
   Palette::Gold.Set(cr);

@@ -2,8 +2,11 @@
 // in-game menu, the hanging tags' strings, the loading bar, the slider, the gallery
 // frame and lock, and the second options card.
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
@@ -11,59 +14,24 @@
 namespace {
 constexpr double kPi = 3.14159265358979;
 
-void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
-  // Gold cap and loop.
-  cairo_set_line_width(cr, std::max(1.0, r * 0.12));
-  Palette::GoldDeep.Set(cr);
-  cairo_arc(cr, x, y - r * 1.22, r * 0.2, 0, 2 * kPi);
-  cairo_stroke(cr);
-  cairo_rectangle(cr, x - r * 0.3, y - r * 1.1, r * 0.6, r * 0.3);
-  Palette::Gold.Set(cr);
-  cairo_fill(cr);
-  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.05, x, y, r);
-  colour.Lighter(0.7).Stop(p, 0);
-  colour.Stop(p, 0.45);
-  colour.Darker(0.55).Stop(p, 1);
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  // A band of gold and a window reflection.
-  cairo_save(cr);
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  cairo_clip(cr);
-  cairo_set_line_width(cr, r * 0.14);
-  Palette::Gold.WithAlpha(0.85).Set(cr);
-  cairo_move_to(cr, x - r, y + r * 0.1);
-  cairo_curve_to(cr, x - r * 0.3, y + r * 0.35, x + r * 0.3, y + r * 0.35, x + r, y + r * 0.1);
-  cairo_stroke(cr);
-  cairo_restore(cr);
-  cairo_save(cr);
-  cairo_translate(cr, x - r * 0.4, y - r * 0.45);
-  cairo_rotate(cr, -0.6);
-  cairo_scale(cr, 1, 0.55);
-  cairo_arc(cr, 0, 0, r * 0.28, 0, 2 * kPi);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.75);
-  cairo_fill(cr);
-  cairo_restore(cr);
+// A toasted scroll inset by (x, y) on every side, with a sprig of holly in each upper
+// corner, hollyX in from the side.
+void HollyScroll(const TStudio& studio, const std::string& path, int w, int h, uint32_t seed, double x, double y,
+                 double hollyX, double hollyY, double hollySize) {
+  TCanvas c(w, h);
+  TSceneRandom rng(seed);
+  Parchment::Scroll(c, rng, x, y, w - 2 * x, h - 2 * y, TPaperTone::Toasted);
+  Parchment::Holly(c.Cr(), hollyX, hollyY, hollySize, 0.3);
+  Parchment::Holly(c.Cr(), w - hollyX, hollyY, hollySize, kPi - 0.3);
+  studio.Save(c, path);
 }
 
 void HintBody(const TStudio& studio) {
-  TCanvas c(500, 500);
-  TSceneRandom rng(501);
-  Parchment::Scroll(c, rng, 14, 8, 472, 484, TPaperTone::Toasted);
-  Parchment::Holly(c.Cr(), 64, 62, 30, 0.3);
-  Parchment::Holly(c.Cr(), 436, 62, 30, kPi - 0.3);
-  studio.Save(c, "Data/graphics/hintbody.png");
+  HollyScroll(studio, "Data/graphics/hintbody.png", 500, 500, 501, 14, 8, 64, 62, 30);
 }
 
 void ScrollBody(const TStudio& studio) {
-  TCanvas c(470, 430);
-  TSceneRandom rng(502);
-  Parchment::Scroll(c, rng, 10, 6, 450, 418, TPaperTone::Toasted);
-  Parchment::Holly(c.Cr(), 56, 58, 26, 0.3);
-  Parchment::Holly(c.Cr(), 414, 58, 26, kPi - 0.3);
-  studio.Save(c, "Data/graphics/scrollbody.png");
+  HollyScroll(studio, "Data/graphics/scrollbody.png", 470, 430, 502, 10, 6, 56, 58, 26);
 }
 
 // A glass tube; fill 0 = empty, 1 = full of candy-striped gold, 2 = full and glowing.
@@ -75,22 +43,15 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
   // Case.
   Parchment::RoundRect(cr, x, y, bw, bh, r);
   cairo_pattern_t* cs = cairo_pattern_create_linear(0, y, 0, y + bh);
-  TColour::Rgb(20, 16, 50, 0.92).Stop(cs, 0);
-  TColour::Rgb(46, 40, 96, 0.92).Stop(cs, 1);
-  cairo_set_source(cr, cs);
-  cairo_fill(cr);
-  cairo_pattern_destroy(cs);
+  AddStops(cs, {{0, TColour::Rgb(20, 16, 50, 0.92)}, {1, TColour::Rgb(46, 40, 96, 0.92)}});
+  FillWith(cr, cs);
   if (fill > 0) {
     cairo_save(cr);
     Parchment::RoundRect(cr, x + 4, y + 4, bw - 8, bh - 8, r - 4);
     cairo_clip(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y + 4, 0, y + bh - 4);
-    Palette::GoldLight.Stop(g, 0);
-    Palette::Gold.Stop(g, 0.45);
-    Palette::GoldDeep.Stop(g, 1);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
+    AddStops(g, {{0, Palette::GoldLight}, {0.45, Palette::Gold}, {1, Palette::GoldDeep}});
+    PaintWith(cr, g);
     // Candy stripes.
     for (double sx = x - 20; sx < x + bw + 20; sx += 22) {
       cairo_move_to(cr, sx, y + bh);
@@ -106,19 +67,13 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
   // Glass shine along the top and a gold rim.
   Parchment::RoundRect(cr, x + 6, y + 3, bw - 12, bh * 0.38, bh * 0.19);
   cairo_pattern_t* shine = cairo_pattern_create_linear(0, y + 3, 0, y + 3 + bh * 0.38);
-  TColour{1, 1, 1, 0.55}.Stop(shine, 0);
-  TColour{1, 1, 1, 0.05}.Stop(shine, 1);
-  cairo_set_source(cr, shine);
-  cairo_fill(cr);
-  cairo_pattern_destroy(shine);
+  AddStops(shine, {{0, TColour{1, 1, 1, 0.55}}, {1, TColour{1, 1, 1, 0.05}}});
+  FillWith(cr, shine);
   Parchment::RoundRect(cr, x, y, bw, bh, r);
   cairo_set_line_width(cr, 2.4);
   cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + bh);
-  Palette::GoldLight.Stop(rim, 0);
-  Palette::GoldDeep.Stop(rim, 1);
-  cairo_set_source(cr, rim);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(rim);
+  AddStops(rim, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
+  StrokeWith(cr, rim);
   if (fill == 2) {
     // Finished: a few sparkles along the tube.
     TSceneRandom rng(77);
@@ -126,12 +81,9 @@ void LoadingBar(const TStudio& studio, int fill, const std::string& name) {
     for (int i = 0; i < 9; ++i) {
       const double sx = rng.Real(x + 20, x + bw - 20), sy = rng.Real(y + 4, y + bh - 4), sr = rng.Real(4, 8);
       cairo_pattern_t* p = cairo_pattern_create_radial(sx, sy, 0, sx, sy, sr);
-      TColour{1, 1, 0.9, 0.9}.Stop(p, 0);
-      TColour{1, 0.9, 0.5, 0}.Stop(p, 1);
+      AddStops(p, {{0, TColour{1, 1, 0.9, 0.9}}, {1, TColour{1, 0.9, 0.5, 0}}});
       cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
-      cairo_set_source(cr, p);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
+      FillWith(cr, p);
       cairo_set_source_rgba(cr, 1, 1, 0.9, 0.8);
       cairo_set_line_width(cr, 0.8);
       cairo_move_to(cr, sx - sr * 1.6, sy);
@@ -151,20 +103,13 @@ void Slider(const TStudio& studio) {
   cairo_translate(cr, 0, 4);
   Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 9, 0, 21);
-  TColour::Rgb(90, 50, 30).Stop(g, 0);
-  TColour::Rgb(160, 110, 70).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  AddStops(g, {{0, TColour::Rgb(90, 50, 30)}, {1, TColour::Rgb(160, 110, 70)}});
+  FillWith(cr, g);
   // Inner groove with a ribbon of gold.
   Parchment::RoundRect(cr, 6, 12, 288, 6, 3);
   cairo_pattern_t* r = cairo_pattern_create_linear(0, 12, 0, 18);
-  Palette::GoldDeep.Stop(r, 0);
-  Palette::Gold.Stop(r, 0.6);
-  Palette::GoldLight.Stop(r, 1);
-  cairo_set_source(cr, r);
-  cairo_fill(cr);
-  cairo_pattern_destroy(r);
+  AddStops(r, {{0, Palette::GoldDeep}, {0.6, Palette::Gold}, {1, Palette::GoldLight}});
+  FillWith(cr, r);
   Parchment::RoundRect(cr, 2, 9, 296, 12, 6);
   cairo_set_line_width(cr, 1.2);
   TColour::Rgb(60, 30, 14).Set(cr);
@@ -183,7 +128,7 @@ void Slider(const TStudio& studio) {
 
 void Dot(const TStudio& studio) {
   TCanvas c(30, 34);
-  Bauble(c.Cr(), 15, 20, 12, Palette::Berry);
+  Props::Bauble(c.Cr(), 15, 20, 12, Palette::Berry, true);
   studio.Save(c, "Data/graphics/Dot.png");
 }
 
@@ -242,8 +187,8 @@ void TagOptions2(const TStudio& studio) {
   TSceneRandom rng(503);
   Parchment::Tag(c, rng, 24, 40, 360, 290, 330, 82);
   Parchment::Holly(c.Cr(), 70, 92, 34, 0.2);
-  Bauble(c.Cr(), 130, 96, 14, Palette::Gold);
-  Bauble(c.Cr(), 100, 118, 10, TColour::Rgb(60, 120, 200));
+  Props::Bauble(c.Cr(), 130, 96, 14, Palette::Gold, true);
+  Props::Bauble(c.Cr(), 100, 118, 10, TColour::Rgb(60, 120, 200), true);
   // Above the switch, where the card would otherwise stand empty: a few wrapped presents.
   Props::Present(c, 160, 186, 70, 56, Palette::Berry, Palette::Gold);
   Props::Present(c, 240, 186, 50, 74, TColour::Rgb(40, 100, 180), Palette::Snow);
@@ -288,23 +233,17 @@ void LockedPicture(const TStudio& studio) {
   cairo_t* cr = c.Cr();
   TSceneRandom rng(504);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 100, 75);
-  TColour::Rgb(70, 80, 150).Stop(g, 0);
-  TColour::Rgb(26, 24, 70).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_paint(cr);
-  cairo_pattern_destroy(g);
+  AddStops(g, {{0, TColour::Rgb(70, 80, 150)}, {1, TColour::Rgb(26, 24, 70)}});
+  PaintWith(cr, g);
   // Frost creeping in from the corners.
   for (int i = 0; i < 40; ++i) {
     const double fx = rng.Chance(0.5) ? rng.Real(0, 25) : rng.Real(75, 100);
     const double fy = rng.Chance(0.5) ? rng.Real(0, 20) : rng.Real(55, 75);
     const double fr = rng.Real(4, 12);
     cairo_pattern_t* p = cairo_pattern_create_radial(fx, fy, 0, fx, fy, fr);
-    TColour{0.9, 0.95, 1, 0.25}.Stop(p, 0);
-    TColour{0.9, 0.95, 1, 0}.Stop(p, 1);
+    AddStops(p, {{0, TColour{0.9, 0.95, 1, 0.25}}, {1, TColour{0.9, 0.95, 1, 0}}});
     cairo_arc(cr, fx, fy, fr, 0, 2 * kPi);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    FillWith(cr, p);
   }
   // Padlock.
   const double lx = 50, ly = 42;
@@ -317,12 +256,8 @@ void LockedPicture(const TStudio& studio) {
   cairo_stroke(cr);
   Parchment::RoundRect(cr, lx - 15, ly - 2, 30, 22, 4);
   cairo_pattern_t* b = cairo_pattern_create_linear(lx - 15, ly - 2, lx + 15, ly + 20);
-  Palette::GoldLight.Stop(b, 0);
-  Palette::Gold.Stop(b, 0.5);
-  Palette::GoldDeep.Stop(b, 1);
-  cairo_set_source(cr, b);
-  cairo_fill(cr);
-  cairo_pattern_destroy(b);
+  AddStops(b, {{0, Palette::GoldLight}, {0.5, Palette::Gold}, {1, Palette::GoldDeep}});
+  FillWith(cr, b);
   cairo_arc(cr, lx, ly + 7, 3, 0, 2 * kPi);
   cairo_rectangle(cr, lx - 1.2, ly + 7, 2.4, 7);
   TColour::Rgb(60, 30, 8).Set(cr);

@@ -1,7 +1,10 @@
 #include "Parchment.h"
 
 #include <cmath>
+#include <functional>
 #include <vector>
+
+#include "Pattern.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979;
@@ -29,15 +32,22 @@ void PathOf(cairo_t* cr, const std::vector<std::pair<double, double>>& pts) {
   cairo_close_path(cr);
 }
 
-void ShadowOf(TCanvas& c, const std::vector<std::pair<double, double>>& pts, double dx, double dy, int blur,
-              double alpha) {
+// The shape a path call makes, moved by (dx, dy), filled with ink, softened and laid
+// onto the canvas under what is drawn next.
+void SoftShadow(TCanvas& c, const std::function<void(cairo_t*)>& path, const TColour& ink, double dx, double dy,
+                int blur, double alpha) {
   TCanvas s(c.Width(), c.Height());
   cairo_translate(s.Cr(), dx, dy);
-  PathOf(s.Cr(), pts);
-  cairo_set_source_rgba(s.Cr(), 0.05, 0.02, 0.08, 1);
+  path(s.Cr());
+  ink.Set(s.Cr());
   cairo_fill(s.Cr());
   s.Blur(blur);
   s.PaintOnto(c.Cr(), 0, 0, alpha);
+}
+
+void ShadowOf(TCanvas& c, const std::vector<std::pair<double, double>>& pts, double dx, double dy, int blur,
+              double alpha) {
+  SoftShadow(c, [&](cairo_t* cr) { PathOf(cr, pts); }, TColour{0.05, 0.02, 0.08, 1}, dx, dy, blur, alpha);
 }
 
 // Fibres, stains and a burnt rim inside the current clip.
@@ -47,12 +57,9 @@ void Age(TCanvas& c, TSceneRandom& rng, const std::vector<std::pair<double, doub
   for (int i = 0; i < int(w * h / 2500); ++i) {
     const double sx = rng.Real(x, x + w), sy = rng.Real(y, y + h), sr = rng.Real(8, 40);
     cairo_pattern_t* p = cairo_pattern_create_radial(sx, sy, 0, sx, sy, sr);
-    stain.WithAlpha(rng.Real(0.03, 0.09)).Stop(p, 0);
-    stain.WithAlpha(0).Stop(p, 1);
+    AddStops(p, {{0, stain.WithAlpha(rng.Real(0.03, 0.09))}, {1, stain.WithAlpha(0)}});
     cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    FillWith(cr, p);
   }
   cairo_set_line_width(cr, 0.6);
   for (int i = 0; i < int(w * h / 300); ++i) {
@@ -93,12 +100,8 @@ void Sheet(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h
   PathOf(cr, pts);
   cairo_pattern_t* p = cairo_pattern_create_radial(x + w * 0.35, y + h * 0.3, 0, x + w * 0.5, y + h * 0.5,
                                                    std::max(w, h) * 0.75);
-  hi.Stop(p, 0);
-  hi.Mix(lo, 0.5).Stop(p, 0.6);
-  lo.Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, hi}, {0.6, hi.Mix(lo, 0.5)}, {1, lo}});
+  FillWith(cr, p);
   cairo_save(cr);
   PathOf(cr, pts);
   cairo_clip(cr);
@@ -131,12 +134,8 @@ void Scroll(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double 
     RoundRect(cr, x + rollR * 0.6, cy - rollR, w - rollR * 1.2, rollR * 2, rollR);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, cy - rollR, 0, cy + rollR);
     const TColour paper = tone == TPaperTone::Light ? TColour::Rgb(238, 214, 168) : TColour::Rgb(170, 110, 58);
-    paper.Lighter(0.35).Stop(p, 0);
-    paper.Stop(p, 0.35);
-    paper.Darker(0.45).Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    AddStops(p, {{0, paper.Lighter(0.35)}, {0.35, paper}, {1, paper.Darker(0.45)}});
+    FillWith(cr, p);
     // Spiral line of the rolled paper.
     cairo_set_line_width(cr, 1);
     paper.Darker(0.5).WithAlpha(0.6).Set(cr);
@@ -146,12 +145,8 @@ void Scroll(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double 
     for (double ex : {x, x + w - rollR * 1.4}) {
       RoundRect(cr, ex, cy - rollR * 1.2, rollR * 1.4, rollR * 2.4, rollR * 0.5);
       cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - rollR * 1.2, 0, cy + rollR * 1.2);
-      Palette::GoldLight.Stop(g, 0);
-      Palette::Gold.Stop(g, 0.4);
-      Palette::GoldDeep.Stop(g, 1);
-      cairo_set_source(cr, g);
-      cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
+      AddStops(g, {{0, Palette::GoldLight}, {0.4, Palette::Gold}, {1, Palette::GoldDeep}});
+      FillPreserveWith(cr, g);
       Palette::GoldDeep.Darker(0.4).Set(cr);
       cairo_set_line_width(cr, 1.2);
       cairo_stroke(cr);
@@ -167,14 +162,9 @@ void GoldFrame(cairo_t* cr, double x, double y, double w, double h, double band)
   cairo_rectangle(cr, x, y, w, h);
   cairo_rectangle(cr, x + band, y + band, w - band * 2, h - band * 2);
   cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + w * 0.4, y + h);
-  Palette::GoldLight.Stop(g, 0);
-  Palette::Gold.Stop(g, 0.3);
-  Palette::GoldDeep.Stop(g, 0.55);
-  Palette::Gold.Stop(g, 0.8);
-  Palette::GoldDeep.Darker(0.3).Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  AddStops(g, {{0, Palette::GoldLight}, {0.3, Palette::Gold}, {0.55, Palette::GoldDeep}, {0.8, Palette::Gold},
+      {1, Palette::GoldDeep.Darker(0.3)}});
+  FillWith(cr, g);
   // Bevel: light on the outer top-left and the inner bottom-right.
   cairo_set_line_width(cr, 1.2);
   cairo_set_source_rgba(cr, 1, 0.97, 0.8, 0.9);
@@ -218,11 +208,8 @@ void Holly(cairo_t* cr, double x, double y, double size, double angle) {
     }
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, -W, 0, W);
-    Palette::Holly.Lighter(0.3).Stop(g, 0);
-    Palette::Holly.Darker(0.4).Stop(g, 1);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    AddStops(g, {{0, Palette::Holly.Lighter(0.3)}, {1, Palette::Holly.Darker(0.4)}});
+    FillPreserveWith(cr, g);
     Palette::Holly.Darker(0.6).Set(cr);
     cairo_set_line_width(cr, std::max(0.6, size * 0.03));
     cairo_stroke(cr);
@@ -235,13 +222,9 @@ void Holly(cairo_t* cr, double x, double y, double size, double angle) {
   const double br = size * 0.15;
   for (auto [bx, by] : {std::pair{-br * 0.9, br * 0.2}, std::pair{br * 0.9, br * 0.2}, std::pair{0.0, -br * 1.2}}) {
     cairo_pattern_t* b = cairo_pattern_create_radial(bx - br * 0.35, by - br * 0.35, br * 0.1, bx, by, br);
-    TColour::Rgb(255, 120, 120).Stop(b, 0);
-    Palette::Berry.Stop(b, 0.5);
-    Palette::BerryDeep.Stop(b, 1);
+    AddStops(b, {{0, TColour::Rgb(255, 120, 120)}, {0.5, Palette::Berry}, {1, Palette::BerryDeep}});
     cairo_arc(cr, bx, by, br, 0, 2 * kPi);
-    cairo_set_source(cr, b);
-    cairo_fill(cr);
-    cairo_pattern_destroy(b);
+    FillWith(cr, b);
   }
   cairo_restore(cr);
 }
@@ -271,12 +254,9 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
 
   shape(cr, 0);
   cairo_pattern_t* card = cairo_pattern_create_linear(x, y, x + w * 0.6, y + h);
-  TColour::Rgb(255, 248, 232).Stop(card, 0);
-  TColour::Rgb(246, 232, 204).Stop(card, 0.6);
-  TColour::Rgb(226, 204, 166).Stop(card, 1);
-  cairo_set_source(cr, card);
-  cairo_fill(cr);
-  cairo_pattern_destroy(card);
+  AddStops(card, {{0, TColour::Rgb(255, 248, 232)}, {0.6, TColour::Rgb(246, 232, 204)},
+      {1, TColour::Rgb(226, 204, 166)}});
+  FillWith(cr, card);
   cairo_save(cr);
   shape(cr, 0);
   cairo_clip(cr);
@@ -307,12 +287,8 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
   const double r = 11;
   cairo_arc(cr, holeX, holeY, r, 0, 2 * kPi);
   cairo_pattern_t* g = cairo_pattern_create_linear(holeX - r, holeY - r, holeX + r, holeY + r);
-  Palette::GoldLight.Stop(g, 0);
-  Palette::Gold.Stop(g, 0.5);
-  Palette::GoldDeep.Stop(g, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  AddStops(g, {{0, Palette::GoldLight}, {0.5, Palette::Gold}, {1, Palette::GoldDeep}});
+  FillWith(cr, g);
   // The hole shows what is behind the tag.
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
@@ -327,13 +303,7 @@ void Tag(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h, 
 
 void DropShadow(TCanvas& c, void (*shape)(cairo_t*, const double*), const double* args, double dx, double dy,
                 int blur, double alpha) {
-  TCanvas s(c.Width(), c.Height());
-  cairo_translate(s.Cr(), dx, dy);
-  shape(s.Cr(), args);
-  cairo_set_source_rgba(s.Cr(), 0, 0, 0, 1);
-  cairo_fill(s.Cr());
-  s.Blur(blur);
-  s.PaintOnto(c.Cr(), 0, 0, alpha);
+  SoftShadow(c, [&](cairo_t* cr) { shape(cr, args); }, TColour{0, 0, 0, 1}, dx, dy, blur, alpha);
 }
 
 }  // namespace Parchment

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "Scenery.h"
 
 namespace {
@@ -14,8 +15,7 @@ void Glow(cairo_t* cr, double x, double y, double r, const TColour& colour) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 0, x, y, r);
-  colour.Stop(g, 0);
-  colour.WithAlpha(0).Stop(g, 1);
+  AddStops(g, {{0, colour}, {1, colour.WithAlpha(0)}});
   cairo_set_source(cr, g);
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
   cairo_fill(cr);
@@ -25,19 +25,16 @@ void Glow(cairo_t* cr, double x, double y, double r, const TColour& colour) {
 
 void Shaded(cairo_t* cr, double x0, double y0, double x1, double y1, const TColour& c, double lift, double drop) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
-  c.Lighter(lift).Stop(p, 0);
-  c.Stop(p, 0.45);
-  c.Darker(drop).Stop(p, 1);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  AddStops(p, {{0, c.Lighter(lift)}, {0.45, c}, {1, c.Darker(drop)}});
+  FillWith(cr, p);
 }
 }  // namespace
 
 namespace Props {
 
-void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
-  cairo_set_line_width(cr, std::max(0.8, r * 0.12));
+void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour, bool banded) {
+  // Gold cap and loop; a banded bauble hangs on its own and keeps a firmer loop.
+  cairo_set_line_width(cr, std::max(banded ? 1.0 : 0.8, r * 0.12));
   Palette::GoldDeep.Set(cr);
   cairo_arc(cr, x, y - r * 1.22, r * 0.2, 0, 2 * kPi);
   cairo_stroke(cr);
@@ -45,13 +42,21 @@ void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour) {
   Palette::Gold.Set(cr);
   cairo_fill(cr);
   cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.05, x, y, r);
-  colour.Lighter(0.7).Stop(p, 0);
-  colour.Stop(p, 0.45);
-  colour.Darker(0.55).Stop(p, 1);
+  AddStops(p, {{0, colour.Lighter(0.7)}, {0.45, colour}, {1, colour.Darker(0.55)}});
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillWith(cr, p);
+  if (banded) {
+    cairo_save(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    cairo_clip(cr);
+    cairo_set_line_width(cr, r * 0.14);
+    Palette::Gold.WithAlpha(0.85).Set(cr);
+    cairo_move_to(cr, x - r, y + r * 0.1);
+    cairo_curve_to(cr, x - r * 0.3, y + r * 0.35, x + r * 0.3, y + r * 0.35, x + r, y + r * 0.1);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+  }
+  // The window's reflection.
   cairo_save(cr);
   cairo_translate(cr, x - r * 0.4, y - r * 0.45);
   cairo_rotate(cr, -0.6);
@@ -185,11 +190,8 @@ void Candle(TCanvas& c, double x, double base, double height) {
   cairo_curve_to(cr, x - w * 0.25, base - height, x - w * 0.35, base - height - height * 0.2, x,
                  base - height - height * 0.42);
   cairo_pattern_t* f = cairo_pattern_create_linear(0, base - height - height * 0.42, 0, base - height);
-  TColour::Rgb(255, 250, 220).Stop(f, 0.3);
-  TColour::Rgb(255, 170, 40).Stop(f, 1);
-  cairo_set_source(cr, f);
-  cairo_fill(cr);
-  cairo_pattern_destroy(f);
+  AddStops(f, {{0.3, TColour::Rgb(255, 250, 220)}, {1, TColour::Rgb(255, 170, 40)}});
+  FillWith(cr, f);
   Glow(cr, x, base - height - height * 0.2, height * 1.2, TColour{1, 0.7, 0.3, 0.5});
 }
 
@@ -261,11 +263,8 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   auto furBand = [&](double x0, double y0, double w, double h, double r) {
     Parchment::RoundRect(cr, x0, y0, w, h, r);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y0 + h);
-    fur.Stop(p, 0);
-    furShade.Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    AddStops(p, {{0, fur}, {1, furShade}});
+    FillWith(cr, p);
   };
 
   // The sack over his left shoulder, behind him, with presents peeking out.
@@ -335,11 +334,8 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   // Belt and its gold buckle.
   cairo_rectangle(cr, -92, -124, 184, 22);
   cairo_pattern_t* belt = cairo_pattern_create_linear(0, -124, 0, -102);
-  boot.Lighter(0.2).Stop(belt, 0);
-  boot.Stop(belt, 1);
-  cairo_set_source(cr, belt);
-  cairo_fill(cr);
-  cairo_pattern_destroy(belt);
+  AddStops(belt, {{0, boot.Lighter(0.2)}, {1, boot}});
+  FillWith(cr, belt);
   Parchment::RoundRect(cr, -18, -128, 36, 30, 5);
   cairo_set_line_width(cr, 6);
   Palette::Gold.Set(cr);
@@ -356,11 +352,8 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
     cairo_move_to(cr, sx, sy);
     cairo_curve_to(cr, sx + (ex - sx) * 0.2, sy + (ey - sy) * 0.6, ex - (ex - sx) * 0.2, ey + 10, ex, ey);
     cairo_pattern_t* p = cairo_pattern_create_linear(std::min(sx, ex) - width, 0, std::max(sx, ex) + width, 0);
-    red.Lighter(0.2).Stop(p, 0);
-    red.Darker(0.3).Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(p);
+    AddStops(p, {{0, red.Lighter(0.2)}, {1, red.Darker(0.3)}});
+    StrokeWith(cr, p);
   };
   arm(-66, -190, -110, -262, 32);
   arm(62, -192, 86, -244, 32);
@@ -393,11 +386,8 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   for (double side : {-1.0, 1.0}) {
     cairo_arc(cr, side * 22, -238, 10, 0, 2 * kPi);
     cairo_pattern_t* cheek = cairo_pattern_create_radial(side * 22, -238, 0, side * 22, -238, 10);
-    TColour::Rgb(240, 110, 110, 0.75).Stop(cheek, 0);
-    TColour::Rgb(240, 110, 110, 0).Stop(cheek, 1);
-    cairo_set_source(cr, cheek);
-    cairo_fill(cr);
-    cairo_pattern_destroy(cheek);
+    AddStops(cheek, {{0, TColour::Rgb(240, 110, 110, 0.75)}, {1, TColour::Rgb(240, 110, 110, 0)}});
+    FillWith(cr, cheek);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_width(cr, 3.4);
     ink.Set(cr);
@@ -424,12 +414,8 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   cairo_curve_to(cr, 30, -222, -30, -222, -40, -250);
   cairo_close_path(cr);
   cairo_pattern_t* beard = cairo_pattern_create_linear(-30, -240, 30, -160);
-  fur.Stop(beard, 0);
-  fur.Stop(beard, 0.4);
-  furShade.Stop(beard, 1);
-  cairo_set_source(cr, beard);
-  cairo_fill(cr);
-  cairo_pattern_destroy(beard);
+  AddStops(beard, {{0, fur}, {0.4, fur}, {1, furShade}});
+  FillWith(cr, beard);
   cairo_set_line_width(cr, 1.6);
   furShade.WithAlpha(0.8).Set(cr);
   for (int i = 0; i < 6; ++i) {
@@ -449,19 +435,13 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
     cairo_curve_to(cr, side * 26, -232, side * 14, -228, 0, -230);
     cairo_close_path(cr);
     cairo_pattern_t* m = cairo_pattern_create_linear(0, -244, 0, -228);
-    fur.Stop(m, 0);
-    furShade.Stop(m, 1);
-    cairo_set_source(cr, m);
-    cairo_fill(cr);
-    cairo_pattern_destroy(m);
+    AddStops(m, {{0, fur}, {1, furShade}});
+    FillWith(cr, m);
   }
   cairo_arc(cr, 0, -240, 8.5, 0, 2 * kPi);
   cairo_pattern_t* nose = cairo_pattern_create_radial(-3, -243, 1, 0, -240, 8.5);
-  TColour::Rgb(255, 170, 160).Stop(nose, 0);
-  TColour::Rgb(222, 96, 96).Stop(nose, 1);
-  cairo_set_source(cr, nose);
-  cairo_fill(cr);
-  cairo_pattern_destroy(nose);
+  AddStops(nose, {{0, TColour::Rgb(255, 170, 160)}, {1, TColour::Rgb(222, 96, 96)}});
+  FillWith(cr, nose);
 
   // The hat flopping over to his left, its fur band and the bobble.
   cairo_move_to(cr, -40, -280);
@@ -473,11 +453,8 @@ void FatherChristmas(TCanvas& c, double x, double base, double height) {
   furBand(-46, -294, 92, 24, 12);
   cairo_arc(cr, 68, -290, 13, 0, 2 * kPi);
   cairo_pattern_t* bobble = cairo_pattern_create_radial(64, -295, 1, 68, -290, 13);
-  fur.Stop(bobble, 0);
-  furShade.Stop(bobble, 1);
-  cairo_set_source(cr, bobble);
-  cairo_fill(cr);
-  cairo_pattern_destroy(bobble);
+  AddStops(bobble, {{0, fur}, {1, furShade}});
+  FillWith(cr, bobble);
   cairo_restore(cr);
 }
 

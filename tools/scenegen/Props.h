@@ -6,7 +6,8 @@
 #include "SceneRandom.h"
 
 namespace Props {
-void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour);
+// banded: a gold band round the middle, for a bauble hanging on its own.
+void Bauble(cairo_t* cr, double x, double y, double r, const TColour& colour, bool banded = false);
 // A decorated tree; (x, base) is the foot of the trunk.
 void ChristmasTree(TCanvas& c, TSceneRandom& rng, double x, double base, double height);
 void Present(TCanvas& c, double x, double base, double w, double h, const TColour& paper, const TColour& ribbon);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Parchment.h"
+#include "Pattern.h"
 #include "PictureJobs.h"
 #include "Props.h"
 #include "Scenery.h"
@@ -13,10 +14,12 @@ constexpr double kPi = 3.14159265358979;
 // Where the title screen draws the fire strip.
 constexpr double kFireX = 335, kFireY = 317, kFireW = 137, kFireH = 128;
 
-void Fill(cairo_t* cr, cairo_pattern_t* p) {
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+// A rectangle shaded from top to bottom, as wood and panelling are lit from above.
+void ShadedRect(cairo_t* cr, double x, double y, double w, double h, const TColour& top, const TColour& bottom) {
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
+  AddStops(p, {{0, top}, {1, bottom}});
+  FillWith(cr, p);
 }
 
 void WindowView(TCanvas& c, TSceneRandom& rng, double x, double y, double w, double h) {
@@ -79,9 +82,8 @@ void Title(const TStudio& studio) {
   // Wallpaper: deep plum with a damask-like stripe.
   cairo_rectangle(cr, 0, 0, 800, 600);
   cairo_pattern_t* wall = cairo_pattern_create_linear(0, 0, 0, 470);
-  TColour::Rgb(58, 22, 46).Stop(wall, 0);
-  TColour::Rgb(96, 36, 60).Stop(wall, 1);
-  Fill(cr, wall);
+  AddStops(wall, {{0, TColour::Rgb(58, 22, 46)}, {1, TColour::Rgb(96, 36, 60)}});
+  FillWith(cr, wall);
   for (double sx = 0; sx < 800; sx += 40) {
     cairo_rectangle(cr, sx, 0, 14, 470);
     TColour::Rgb(130, 60, 80, 0.15).Set(cr);
@@ -93,19 +95,11 @@ void Title(const TStudio& studio) {
     }
   }
   // Wainscot panels and floorboards.
-  cairo_rectangle(cr, 0, 400, 800, 70);
-  cairo_pattern_t* wain = cairo_pattern_create_linear(0, 400, 0, 470);
-  TColour::Rgb(92, 52, 34).Stop(wain, 0);
-  TColour::Rgb(60, 32, 22).Stop(wain, 1);
-  Fill(cr, wain);
+  ShadedRect(cr, 0, 400, 800, 70, TColour::Rgb(92, 52, 34), TColour::Rgb(60, 32, 22));
   cairo_rectangle(cr, 0, 396, 800, 8);
   TColour::Rgb(140, 90, 50).Set(cr);
   cairo_fill(cr);
-  cairo_rectangle(cr, 0, 470, 800, 130);
-  cairo_pattern_t* floor = cairo_pattern_create_linear(0, 470, 0, 600);
-  TColour::Rgb(110, 64, 36).Stop(floor, 0);
-  TColour::Rgb(60, 34, 20).Stop(floor, 1);
-  Fill(cr, floor);
+  ShadedRect(cr, 0, 470, 800, 130, TColour::Rgb(110, 64, 36), TColour::Rgb(60, 34, 20));
   cairo_set_line_width(cr, 1.2);
   for (double fy = 478; fy < 600; fy += 14 + (fy - 470) * 0.12) {
     cairo_move_to(cr, 0, fy);
@@ -118,10 +112,8 @@ void Title(const TStudio& studio) {
   // Chimney breast and fireplace.
   cairo_rectangle(cr, 262, 0, 280, 470);
   cairo_pattern_t* breast = cairo_pattern_create_linear(262, 0, 542, 0);
-  TColour::Rgb(140, 100, 110).Stop(breast, 0);
-  TColour::Rgb(110, 76, 90).Stop(breast, 0.5);
-  TColour::Rgb(70, 44, 60).Stop(breast, 1);
-  Fill(cr, breast);
+  AddStops(breast, {{0, TColour::Rgb(140, 100, 110)}, {0.5, TColour::Rgb(110, 76, 90)}, {1, TColour::Rgb(70, 44, 60)}});
+  FillWith(cr, breast);
   // Stone courses.
   cairo_set_line_width(cr, 1);
   for (double by = 10; by < 470; by += 26) {
@@ -135,11 +127,7 @@ void Title(const TStudio& studio) {
     cairo_stroke(cr);
   }
   // Mantel shelf.
-  cairo_rectangle(cr, 250, 262, 304, 20);
-  cairo_pattern_t* mantel = cairo_pattern_create_linear(0, 262, 0, 282);
-  TColour::Rgb(170, 110, 60).Stop(mantel, 0);
-  TColour::Rgb(90, 50, 26).Stop(mantel, 1);
-  Fill(cr, mantel);
+  ShadedRect(cr, 250, 262, 304, 20, TColour::Rgb(170, 110, 60), TColour::Rgb(90, 50, 26));
   // The hearth opening that the fire animation fills.
   const double ox = kFireX - 22, oy = kFireY - 20, ow = kFireW + 44, oh = kFireH + 28;
   cairo_move_to(cr, ox, oy + oh);
@@ -149,16 +137,13 @@ void Title(const TStudio& studio) {
   cairo_close_path(cr);
   cairo_pattern_t* soot = cairo_pattern_create_radial(kFireX + kFireW / 2, kFireY + kFireH * 0.8, 10,
                                                       kFireX + kFireW / 2, kFireY + kFireH * 0.6, ow * 0.7);
-  TColour::Rgb(150, 60, 20).Stop(soot, 0);
-  TColour::Rgb(50, 16, 12).Stop(soot, 0.6);
-  TColour::Rgb(16, 8, 10).Stop(soot, 1);
-  Fill(cr, soot);
+  AddStops(soot, {{0, TColour::Rgb(150, 60, 20)}, {0.6, TColour::Rgb(50, 16, 12)}, {1, TColour::Rgb(16, 8, 10)}});
+  FillWith(cr, soot);
   // Hearth slab under the opening: the greeting is written on it.
   cairo_rectangle(cr, 280, oy + oh, 250, 28);
   cairo_pattern_t* slab = cairo_pattern_create_linear(0, oy + oh, 0, oy + oh + 28);
-  TColour::Rgb(80, 60, 70).Stop(slab, 0);
-  TColour::Rgb(40, 28, 36).Stop(slab, 1);
-  Fill(cr, slab);
+  AddStops(slab, {{0, TColour::Rgb(80, 60, 70)}, {1, TColour::Rgb(40, 28, 36)}});
+  FillWith(cr, slab);
   // Garland, stockings and candles on the mantel.
   for (double gx = 250; gx <= 554; gx += 7) {
     const double gy = 282 + std::sin((gx - 250) / 304 * kPi * 3) * 6 + 6;
@@ -179,10 +164,9 @@ void Title(const TStudio& studio) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_pattern_t* warm = cairo_pattern_create_radial(404, 400, 10, 404, 400, 420);
-  TColour::Rgb(255, 140, 60, 0.28).Stop(warm, 0);
-  TColour::Rgb(255, 100, 40, 0).Stop(warm, 1);
+  AddStops(warm, {{0, TColour::Rgb(255, 140, 60, 0.28)}, {1, TColour::Rgb(255, 100, 40, 0)}});
   cairo_rectangle(cr, 0, 0, 800, 600);
-  Fill(cr, warm);
+  FillWith(cr, warm);
   cairo_restore(cr);
   // A round rug before the hearth.
   cairo_save(cr);
@@ -237,11 +221,9 @@ void Pressie(const TStudio& studio) {
   cairo_t* cr = c.Cr();
   TSceneRandom rng(302);
   cairo_pattern_t* paper = cairo_pattern_create_radial(500, 200, 40, 400, 300, 650);
-  TColour::Rgb(170, 30, 44).Stop(paper, 0);
-  TColour::Rgb(110, 14, 30).Stop(paper, 0.7);
-  TColour::Rgb(60, 6, 20).Stop(paper, 1);
+  AddStops(paper, {{0, TColour::Rgb(170, 30, 44)}, {0.7, TColour::Rgb(110, 14, 30)}, {1, TColour::Rgb(60, 6, 20)}});
   cairo_rectangle(cr, 0, 0, 800, 600);
-  Fill(cr, paper);
+  FillWith(cr, paper);
   // Printed pattern: gold stars and white snowflakes on a staggered grid.
   for (int row = 0; row < 14; ++row) {
     for (int col = 0; col < 18; ++col) {
@@ -273,11 +255,8 @@ void Pressie(const TStudio& studio) {
     else cairo_rectangle(cr, 0, at - width / 2, 800, width);
     cairo_pattern_t* g = vertical ? cairo_pattern_create_linear(at - width / 2, 0, at + width / 2, 0)
                                   : cairo_pattern_create_linear(0, at - width / 2, 0, at + width / 2);
-    Palette::GoldDeep.Stop(g, 0);
-    Palette::GoldLight.Stop(g, 0.3);
-    Palette::Gold.Stop(g, 0.6);
-    Palette::GoldDeep.Stop(g, 1);
-    Fill(cr, g);
+    AddStops(g, {{0, Palette::GoldDeep}, {0.3, Palette::GoldLight}, {0.6, Palette::Gold}, {1, Palette::GoldDeep}});
+    FillWith(cr, g);
   };
   band(true, 640, 70);
   band(false, 150, 60);
@@ -301,18 +280,15 @@ void Pressie(const TStudio& studio) {
     cairo_curve_to(cr, bx + s * 30, by + 140, bx + s * 10, by + 70, bx, by);
     cairo_close_path(cr);
     cairo_pattern_t* t = cairo_pattern_create_linear(bx, by, bx + s * 90, by + 210);
-    Palette::GoldLight.Stop(t, 0);
-    Palette::GoldDeep.Stop(t, 1);
-    Fill(cr, t);
+    AddStops(t, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
+    FillWith(cr, t);
     // Loops.
     cairo_move_to(cr, bx, by);
     cairo_curve_to(cr, bx + s * 170, by - 150, bx + s * 190, by + 60, bx, by);
     cairo_close_path(cr);
     cairo_pattern_t* l = cairo_pattern_create_linear(bx, by - 100, bx + s * 150, by + 40);
-    Palette::GoldLight.Stop(l, 0);
-    Palette::Gold.Stop(l, 0.5);
-    Palette::GoldDeep.Stop(l, 1);
-    Fill(cr, l);
+    AddStops(l, {{0, Palette::GoldLight}, {0.5, Palette::Gold}, {1, Palette::GoldDeep}});
+    FillWith(cr, l);
     cairo_move_to(cr, bx + s * 20, by - 10);
     cairo_curve_to(cr, bx + s * 110, by - 90, bx + s * 140, by + 10, bx + s * 30, by + 8);
     cairo_set_line_width(cr, 3);
@@ -325,9 +301,8 @@ void Pressie(const TStudio& studio) {
   cairo_arc(cr, 0, 0, 24, 0, 2 * kPi);
   cairo_restore(cr);
   cairo_pattern_t* knot = cairo_pattern_create_radial(bx - 8, by - 8, 2, bx, by, 26);
-  Palette::GoldLight.Stop(knot, 0);
-  Palette::GoldDeep.Stop(knot, 1);
-  Fill(cr, knot);
+  AddStops(knot, {{0, Palette::GoldLight}, {1, Palette::GoldDeep}});
+  FillWith(cr, knot);
   Scenery::Vignette(c, 0.6);
   Scenery::Grain(c, rng, 2.5);
   studio.Save(c, "Data/graphics/pressie.jpg");

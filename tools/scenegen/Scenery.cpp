@@ -3,20 +3,15 @@
 #include <cmath>
 #include <utility>
 
+#include "Pattern.h"
+
 namespace {
 constexpr double kPi = 3.14159265358979;
 
 cairo_pattern_t* Vertical(double y0, double y1, const TColour& a, const TColour& b) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
-  a.Stop(p, 0);
-  b.Stop(p, 1);
+  AddStops(p, {{0, a}, {1, b}});
   return p;
-}
-
-void FillWith(cairo_t* cr, cairo_pattern_t* p) {
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
 }
 
 // A smooth random profile: a few sine waves of random phase.
@@ -45,10 +40,7 @@ namespace Scenery {
 void Sky(TCanvas& c, const TSkyColours& sky, double horizonY, double glowX) {
   cairo_t* cr = c.Cr();
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, horizonY);
-  sky.top.Stop(p, 0);
-  sky.mid.Stop(p, 0.5);
-  sky.low.Stop(p, 0.85);
-  sky.horizon.Stop(p, 1);
+  AddStops(p, {{0, sky.top}, {0.5, sky.mid}, {0.85, sky.low}, {1, sky.horizon}});
   cairo_rectangle(cr, 0, 0, c.Width(), c.Height());
   FillWith(cr, p);
   // Village lights warm the low sky.
@@ -56,8 +48,7 @@ void Sky(TCanvas& c, const TSkyColours& sky, double horizonY, double glowX) {
   cairo_translate(cr, glowX, horizonY);
   cairo_scale(cr, 2.6, 1);
   cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, horizonY * 0.5);
-  TColour::Rgb(255, 170, 120, 0.28).Stop(g, 0);
-  TColour::Rgb(255, 140, 120, 0).Stop(g, 1);
+  AddStops(g, {{0, TColour::Rgb(255, 170, 120, 0.28)}, {1, TColour::Rgb(255, 140, 120, 0)}});
   cairo_arc(cr, 0, 0, horizonY * 0.5, 0, 2 * kPi);
   FillWith(cr, g);
   cairo_restore(cr);
@@ -85,16 +76,13 @@ void Stars(TCanvas& c, TSceneRandom& rng, int count, double bottomY) {
       for (int k = 0; k < 2; ++k) {
         cairo_pattern_t* p = k == 0 ? cairo_pattern_create_linear(x - len, y, x + len, y)
                                     : cairo_pattern_create_linear(x, y - len, x, y + len);
-        tint.WithAlpha(0).Stop(p, 0);
-        tint.WithAlpha(a * 0.8).Stop(p, 0.5);
-        tint.WithAlpha(0).Stop(p, 1);
+        AddStops(p, {{0, tint.WithAlpha(0)}, {0.5, tint.WithAlpha(a * 0.8)}, {1, tint.WithAlpha(0)}});
         if (k == 0) cairo_rectangle(cr, x - len, y - 0.6, len * 2, 1.2);
         else cairo_rectangle(cr, x - 0.6, y - len, 1.2, len * 2);
         FillWith(cr, p);
       }
       cairo_pattern_t* h = cairo_pattern_create_radial(x, y, 0, x, y, 4);
-      tint.WithAlpha(a * 0.5).Stop(h, 0);
-      tint.WithAlpha(0).Stop(h, 1);
+      AddStops(h, {{0, tint.WithAlpha(a * 0.5)}, {1, tint.WithAlpha(0)}});
       cairo_arc(cr, x, y, 4, 0, 2 * kPi);
       FillWith(cr, h);
       cairo_restore(cr);
@@ -107,17 +95,14 @@ void Moon(TCanvas& c, double cx, double cy, double r) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_pattern_t* halo = cairo_pattern_create_radial(cx, cy, r * 0.8, cx, cy, r * 5);
-  TColour::Rgb(200, 190, 255, 0.35).Stop(halo, 0);
-  TColour::Rgb(120, 110, 200, 0.12).Stop(halo, 0.35);
-  TColour::Rgb(60, 60, 140, 0).Stop(halo, 1);
+  AddStops(halo, {{0, TColour::Rgb(200, 190, 255, 0.35)}, {0.35, TColour::Rgb(120, 110, 200, 0.12)},
+      {1, TColour::Rgb(60, 60, 140, 0)}});
   cairo_arc(cr, cx, cy, r * 5, 0, 2 * kPi);
   FillWith(cr, halo);
   cairo_restore(cr);
 
   cairo_pattern_t* disc = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.35, r * 0.1, cx, cy, r);
-  TColour::Rgb(255, 252, 236).Stop(disc, 0);
-  Palette::Moon.Stop(disc, 0.6);
-  TColour::Rgb(232, 214, 190).Stop(disc, 1);
+  AddStops(disc, {{0, TColour::Rgb(255, 252, 236)}, {0.6, Palette::Moon}, {1, TColour::Rgb(232, 214, 190)}});
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
   FillWith(cr, disc);
   // Soft grey seas.
@@ -128,15 +113,13 @@ void Moon(TCanvas& c, double cx, double cy, double r) {
   for (auto& s : seas) {
     const double sx = cx + s[0] * r, sy = cy + s[1] * r, sr = s[2] * r;
     cairo_pattern_t* p = cairo_pattern_create_radial(sx, sy, 0, sx, sy, sr);
-    TColour::Rgb(190, 176, 170, 0.45).Stop(p, 0);
-    TColour::Rgb(190, 176, 170, 0).Stop(p, 1);
+    AddStops(p, {{0, TColour::Rgb(190, 176, 170, 0.45)}, {1, TColour::Rgb(190, 176, 170, 0)}});
     cairo_arc(cr, sx, sy, sr, 0, 2 * kPi);
     FillWith(cr, p);
   }
   // The lower right limb turns away from the light.
   cairo_pattern_t* shade = cairo_pattern_create_linear(cx - r, cy - r, cx + r, cy + r);
-  TColour::Rgb(60, 50, 110, 0).Stop(shade, 0.45);
-  TColour::Rgb(60, 50, 110, 0.35).Stop(shade, 1);
+  AddStops(shade, {{0.45, TColour::Rgb(60, 50, 110, 0)}, {1, TColour::Rgb(60, 50, 110, 0.35)}});
   cairo_rectangle(cr, cx - r, cy - r, r * 2, r * 2);
   FillWith(cr, shade);
   cairo_restore(cr);
@@ -154,9 +137,7 @@ void Aurora(TCanvas& c, TSceneRandom& rng, const TColour& colour, double y) {
       cairo_pattern_t* p = Vertical(top, bottom, colour.WithAlpha(0), colour.WithAlpha(colour.a));
       const double flick = 0.5 + 0.5 * std::sin(x * 0.05 + band * 2.0) * std::sin(x * 0.011);
       cairo_rectangle(cr, x, top, 3.2, bottom - top);
-      cairo_set_source(cr, p);
-      cairo_fill(cr);
-      cairo_pattern_destroy(p);
+      FillWith(cr, p);
       (void)flick;
     }
   }
@@ -177,9 +158,7 @@ void Clouds(TCanvas& c, TSceneRandom& rng, int count, double top, double bottom,
       cairo_translate(cr, px, py);
       cairo_scale(cr, 2.2, 0.7);
       cairo_pattern_t* p = cairo_pattern_create_radial(0, -pr * 0.3, 0, 0, 0, pr);
-      lit.Stop(p, 0);
-      lit.Darker(0.5).WithAlpha(lit.a * 0.6).Stop(p, 0.6);
-      lit.WithAlpha(0).Stop(p, 1);
+      AddStops(p, {{0, lit}, {0.6, lit.Darker(0.5).WithAlpha(lit.a * 0.6)}, {1, lit.WithAlpha(0)}});
       cairo_arc(cr, 0, 0, pr, 0, 2 * kPi);
       FillWith(cr, p);
       cairo_restore(cr);
@@ -253,9 +232,7 @@ void Pine(cairo_t* cr, TSceneRandom& rng, double x, double base, double height, 
     };
     tier(0);
     cairo_pattern_t* p = cairo_pattern_create_linear(x - half, top, x + half, bottom);
-    body.Lighter(0.18).Stop(p, 0);
-    body.Stop(p, 0.45);
-    body.Darker(0.45).Stop(p, 1);
+    AddStops(p, {{0, body.Lighter(0.18)}, {0.45, body}, {1, body.Darker(0.45)}});
     FillWith(cr, p);
     if (snow > 0) {
       // Snow lies where the tier faces up: the tier minus itself moved down.
@@ -266,9 +243,7 @@ void Pine(cairo_t* cr, TSceneRandom& rng, double x, double base, double height, 
       cairo_rectangle(cr, x - width, top - height, width * 2, height * 2);
       tier(std::max(1.5, (bottom - top) * 0.28 * snow));
       cairo_pattern_t* s = cairo_pattern_create_linear(x - half, top, x + half, top);
-      Palette::Snow.Stop(s, 0);
-      Palette::Snow.Mix(Palette::SnowShade, 0.5).Stop(s, 0.6);
-      Palette::SnowShade.Stop(s, 1);
+      AddStops(s, {{0, Palette::Snow}, {0.6, Palette::Snow.Mix(Palette::SnowShade, 0.5)}, {1, Palette::SnowShade}});
       FillWith(cr, s);
       cairo_restore(cr);
     }
@@ -288,9 +263,8 @@ void WindowGlow(cairo_t* cr, double x, double y, double radius, double strength)
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
   cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 0, x, y, radius);
-  TColour::Rgb(255, 170, 70, 0.42 * strength).Stop(g, 0);
-  TColour::Rgb(255, 120, 40, 0.14 * strength).Stop(g, 0.4);
-  TColour::Rgb(255, 100, 40, 0).Stop(g, 1);
+  AddStops(g, {{0, TColour::Rgb(255, 170, 70, 0.42 * strength)}, {0.4, TColour::Rgb(255, 120, 40, 0.14 * strength)},
+      {1, TColour::Rgb(255, 100, 40, 0)}});
   cairo_arc(cr, x, y, radius, 0, 2 * kPi);
   FillWith(cr, g);
   cairo_restore(cr);
@@ -314,12 +288,8 @@ void LitWindow(cairo_t* cr, double x, double y, double w, double h, bool lit, bo
   shape();
   if (lit) {
     cairo_pattern_t* p = cairo_pattern_create_radial(x + w * 0.5, y + h * 0.6, 0, x + w * 0.5, y + h * 0.6, h);
-    Palette::WindowHot.Stop(p, 0);
-    Palette::WindowWarm.Stop(p, 0.6);
-    TColour::Rgb(220, 120, 50).Stop(p, 1);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    AddStops(p, {{0, Palette::WindowHot}, {0.6, Palette::WindowWarm}, {1, TColour::Rgb(220, 120, 50)}});
+    FillPreserveWith(cr, p);
   } else {
     TColour::Rgb(30, 34, 70).Set(cr);
     cairo_fill_preserve(cr);
@@ -374,8 +344,7 @@ void Smoke(TCanvas& c, TSceneRandom& rng, double x, double y, double scale) {
   for (int i = 0; i < 10; ++i) {
     const double r = scale * (3 + i * 1.6);
     cairo_pattern_t* p = cairo_pattern_create_radial(px, py, 0, px, py, r);
-    TColour::Rgb(190, 190, 230, 0.22 * (1 - i / 11.0)).Stop(p, 0);
-    TColour::Rgb(190, 190, 230, 0).Stop(p, 1);
+    AddStops(p, {{0, TColour::Rgb(190, 190, 230, 0.22 * (1 - i / 11.0))}, {1, TColour::Rgb(190, 190, 230, 0)}});
     cairo_arc(cr, px, py, r, 0, 2 * kPi);
     FillWith(cr, p);
     px += scale * (3 + rng.Real(0, 4));
@@ -398,8 +367,7 @@ void House(TCanvas& c, TSceneRandom& rng, const THouse& h) {
   cairo_line_to(cr, x + w, top);
   cairo_close_path(cr);
   cairo_pattern_t* side = cairo_pattern_create_linear(x + w, 0, x + w + d, 0);
-  h.wall.Darker(0.45).Stop(side, 0);
-  h.wall.Darker(0.6).Stop(side, 1);
+  AddStops(side, {{0, h.wall.Darker(0.45)}, {1, h.wall.Darker(0.6)}});
   FillWith(cr, side);
   // Side windows, skewed with the wall.
   if (d > 14) {
@@ -419,8 +387,7 @@ void House(TCanvas& c, TSceneRandom& rng, const THouse& h) {
   cairo_line_to(cr, x, top);
   cairo_close_path(cr);
   cairo_pattern_t* front = cairo_pattern_create_linear(x, apexY, x + w, b);
-  h.wall.Lighter(0.08).Stop(front, 0);
-  h.wall.Darker(0.2).Stop(front, 1);
+  AddStops(front, {{0, h.wall.Lighter(0.08)}, {1, h.wall.Darker(0.2)}});
   FillWith(cr, front);
   // Timber beams.
   cairo_set_line_width(cr, std::max(1.0, w * 0.035));
@@ -441,9 +408,7 @@ void House(TCanvas& c, TSceneRandom& rng, const THouse& h) {
   cairo_line_to(cr, rx0, ry0);
   cairo_close_path(cr);
   cairo_pattern_t* roof = cairo_pattern_create_linear(px, apexY, rx0 + d, ry0);
-  Palette::Snow.Stop(roof, 0);
-  Palette::Snow.Mix(Palette::SnowShade, 0.55).Stop(roof, 0.7);
-  Palette::SnowShade.Stop(roof, 1);
+  AddStops(roof, {{0, Palette::Snow}, {0.7, Palette::Snow.Mix(Palette::SnowShade, 0.55)}, {1, Palette::SnowShade}});
   FillWith(cr, roof);
   Icicles(cr, rng, rx0 + 1, rx0 + d - 1, ry0 - s * 0.5, std::max(3.0, h.height * 0.14));
   // Chimney on the roof plane.
@@ -452,8 +417,7 @@ void House(TCanvas& c, TSceneRandom& rng, const THouse& h) {
     const double cw = std::max(5.0, w * 0.13), ch = h.gable * 0.7;
     cairo_rectangle(cr, cxp - cw / 2, cyp - ch, cw, ch + 3);
     cairo_pattern_t* brick = cairo_pattern_create_linear(cxp - cw / 2, 0, cxp + cw / 2, 0);
-    TColour::Rgb(130, 70, 80).Stop(brick, 0);
-    TColour::Rgb(60, 30, 50).Stop(brick, 1);
+    AddStops(brick, {{0, TColour::Rgb(130, 70, 80)}, {1, TColour::Rgb(60, 30, 50)}});
     FillWith(cr, brick);
     SnowLip(cr, cxp - cw / 2 - 1, cyp - ch, cxp + cw / 2 + 1, cyp - ch, std::max(3.0, cw * 0.45));
     Smoke(c, rng, cxp, cyp - ch - 4, std::max(0.6, w / 70.0));
@@ -531,8 +495,7 @@ void Church(TCanvas& c, TSceneRandom& rng, double x, double base, double scale) 
   const double tx = x + nave.width * 0.5 - tw / 2;
   cairo_rectangle(cr, tx, base - th, tw, th);
   cairo_pattern_t* p = cairo_pattern_create_linear(tx, 0, tx + tw, 0);
-  nave.wall.Lighter(0.1).Stop(p, 0);
-  nave.wall.Darker(0.35).Stop(p, 1);
+  AddStops(p, {{0, nave.wall.Lighter(0.1)}, {1, nave.wall.Darker(0.35)}});
   FillWith(cr, p);
   // Belfry and spire.
   LitWindow(cr, tx + tw * 0.3, base - th + 10 * scale, tw * 0.4, 16 * scale, true, true);
@@ -542,9 +505,7 @@ void Church(TCanvas& c, TSceneRandom& rng, double x, double base, double scale) 
   cairo_line_to(cr, tx + tw + 3 * scale, base - th);
   cairo_close_path(cr);
   cairo_pattern_t* spire = cairo_pattern_create_linear(tx, 0, tx + tw, 0);
-  Palette::Snow.Stop(spire, 0.2);
-  Palette::SnowShade.Stop(spire, 0.55);
-  Palette::SnowDeep.Stop(spire, 1);
+  AddStops(spire, {{0.2, Palette::Snow}, {0.55, Palette::SnowShade}, {1, Palette::SnowDeep}});
   FillWith(cr, spire);
   // A gold star on the tip.
   Palette::Gold.Set(cr);
@@ -591,8 +552,7 @@ void Drift(TCanvas& c, TSceneRandom& rng, double leftY, double rightY, const TCo
     cairo_translate(cr, hx, hy);
     cairo_scale(cr, 4, 1);
     cairo_pattern_t* h = cairo_pattern_create_radial(0, 0, 0, 0, 0, 30);
-    shade.WithAlpha(0.5).Stop(h, 0);
-    shade.WithAlpha(0).Stop(h, 1);
+    AddStops(h, {{0, shade.WithAlpha(0.5)}, {1, shade.WithAlpha(0)}});
     cairo_arc(cr, 0, 0, 30, 0, 2 * kPi);
     FillWith(cr, h);
     cairo_restore(cr);
@@ -621,8 +581,7 @@ void Lantern(TCanvas& c, double x, double base, double height) {
   const double lw = height * 0.16, lh = height * 0.2, ly = base - height - lh;
   cairo_rectangle(cr, x - lw / 2, ly, lw, lh);
   cairo_pattern_t* p = cairo_pattern_create_radial(x, ly + lh / 2, 0, x, ly + lh / 2, lh);
-  Palette::WindowHot.Stop(p, 0);
-  Palette::WindowWarm.Stop(p, 1);
+  AddStops(p, {{0, Palette::WindowHot}, {1, Palette::WindowWarm}});
   FillWith(cr, p);
   TColour::Rgb(30, 26, 44).Set(cr);
   cairo_set_line_width(cr, std::max(1.0, lw * 0.12));
@@ -666,13 +625,10 @@ void Snowfall(TCanvas& c, TSceneRandom& rng, int count, double maxSize) {
     const bool isNear = r > maxSize * 0.55;
     cairo_t* target = isNear ? near.Cr() : cr;
     cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, r);
-    TColour{1, 1, 1, 0.5 + 0.45 * depth}.Stop(p, 0);
-    TColour{0.9, 0.93, 1, 0.35 * depth + 0.2}.Stop(p, 0.5);
-    TColour{0.9, 0.93, 1, 0}.Stop(p, 1);
+    AddStops(p, {{0, TColour{1, 1, 1, 0.5 + 0.45 * depth}}, {0.5, TColour{0.9, 0.93, 1, 0.35 * depth + 0.2}},
+        {1, TColour{0.9, 0.93, 1, 0}}});
     cairo_arc(target, x, y, r, 0, 2 * kPi);
-    cairo_set_source(target, p);
-    cairo_fill(target);
-    cairo_pattern_destroy(p);
+    FillWith(target, p);
   }
   near.Blur(3);
   near.PaintOnto(cr, 0, 0, 0.85);
@@ -685,8 +641,7 @@ void Vignette(TCanvas& c, double strength) {
   cairo_translate(cr, w / 2, h / 2);
   cairo_scale(cr, w / h, 1);
   cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, h * 0.35, 0, 0, h * 0.78);
-  TColour::Rgb(4, 2, 18, 0).Stop(p, 0);
-  TColour::Rgb(4, 2, 18, strength).Stop(p, 1);
+  AddStops(p, {{0, TColour::Rgb(4, 2, 18, 0)}, {1, TColour::Rgb(4, 2, 18, strength)}});
   cairo_rectangle(cr, -h, -h, h * 2, h * 2);
   FillWith(cr, p);
   cairo_restore(cr);
@@ -698,9 +653,8 @@ void CalmCentre(TCanvas& c, double cx, double cy, double rx, double ry, double s
   cairo_translate(cr, cx, cy);
   cairo_scale(cr, rx / ry, 1);
   cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, ry);
-  TColour::Rgb(6, 6, 28, strength).Stop(p, 0);
-  TColour::Rgb(6, 6, 28, strength * 0.7).Stop(p, 0.55);
-  TColour::Rgb(6, 6, 28, 0).Stop(p, 1);
+  AddStops(p, {{0, TColour::Rgb(6, 6, 28, strength)}, {0.55, TColour::Rgb(6, 6, 28, strength * 0.7)},
+      {1, TColour::Rgb(6, 6, 28, 0)}});
   cairo_arc(cr, 0, 0, ry, 0, 2 * kPi);
   FillWith(cr, p);
   cairo_restore(cr);
@@ -737,9 +691,7 @@ void FrozenLake(TCanvas& c, TSceneRandom& rng, double top, double bottom, double
   for (double x = w + 4; x >= -4; x -= 8) cairo_line_to(cr, x, bottom + wave.At(x + 300) * 8);
   cairo_close_path(cr);
   cairo_pattern_t* ice = Vertical(top, bottom, TColour::Rgb(60, 56, 120), TColour::Rgb(120, 140, 200));
-  cairo_set_source(cr, ice);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(ice);
+  FillPreserveWith(cr, ice);
   cairo_save(cr);
   cairo_clip(cr);
   // The moon's path on the ice and a few long scratches from skates.
@@ -748,8 +700,7 @@ void FrozenLake(TCanvas& c, TSceneRandom& rng, double top, double bottom, double
   cairo_translate(cr, moonX, (top + bottom) / 2);
   cairo_scale(cr, 0.35, 1);
   cairo_pattern_t* glint = cairo_pattern_create_radial(0, 0, 0, 0, 0, (bottom - top) * 0.7);
-  TColour::Rgb(255, 240, 200, 0.45).Stop(glint, 0);
-  TColour::Rgb(255, 240, 200, 0).Stop(glint, 1);
+  AddStops(glint, {{0, TColour::Rgb(255, 240, 200, 0.45)}, {1, TColour::Rgb(255, 240, 200, 0)}});
   cairo_arc(cr, 0, 0, (bottom - top) * 0.7, 0, 2 * kPi);
   FillWith(cr, glint);
   cairo_restore(cr);
@@ -775,9 +726,7 @@ void Snowman(TCanvas& c, double x, double base, double height) {
   const double y1 = base - r1, y2 = y1 - r1 - r2 * 0.7, y3 = y2 - r2 - r3 * 0.7;
   for (auto [cy, r] : {std::pair{y1, r1}, std::pair{y2, r2}, std::pair{y3, r3}}) {
     cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.4, cy - r * 0.4, r * 0.1, x, cy, r);
-    Palette::Snow.Stop(p, 0);
-    Palette::Snow.Mix(Palette::SnowShade, 0.4).Stop(p, 0.7);
-    Palette::SnowShade.Stop(p, 1);
+    AddStops(p, {{0, Palette::Snow}, {0.7, Palette::Snow.Mix(Palette::SnowShade, 0.4)}, {1, Palette::SnowShade}});
     cairo_arc(cr, x, cy, r, 0, 2 * kPi);
     FillWith(cr, p);
   }

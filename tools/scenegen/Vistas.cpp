@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Figures.h"
+#include "Pattern.h"
 #include "Placement.h"
 #include "Props.h"
 #include "Scenery.h"
@@ -352,26 +353,15 @@ void SleighMoon(TCanvas& c, TSceneRandom& rng) {
     Figures::Reindeer(cr, 430 + i * 60, 190 - i * 10, 48, true, false, ink);
   cairo_save(cr);
   cairo_translate(cr, 330, 214);
-  ink.Set(cr);
-  cairo_move_to(cr, -50, 0);
-  cairo_curve_to(cr, -62, -14, -56, -40, -42, -40);
-  cairo_line_to(cr, 10, -30);
-  cairo_line_to(cr, 16, -10);
-  cairo_line_to(cr, -40, -4);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  cairo_set_line_width(cr, 3);
-  cairo_move_to(cr, -56, 4);
-  cairo_line_to(cr, 14, 4);
-  cairo_curve_to(cr, 26, 4, 26, -10, 18, -10);
-  cairo_stroke(cr);
-  cairo_arc(cr, -24, -46, 9, 0, 2 * kPi);
-  cairo_arc(cr, -44, -50, 13, 0, 2 * kPi);
-  cairo_fill(cr);
-  cairo_set_line_width(cr, 1.2);
-  cairo_move_to(cr, -20, -40);
-  cairo_line_to(cr, 110, -40);
-  cairo_stroke(cr);
+  Figures::Sleigh(cr,
+                  {{-50, 0, -62, -14, -56, -40, -42, -40, 10, -30, 16, -10, -40, -4},
+                   3,
+                   {-56, 4, 14, 4, 26, 4, 26, -10, 18, -10},
+                   {-24, -46, 9},
+                   {-44, -50, 13},
+                   1.2,
+                   {-20, -40, 110, -40}},
+                  ink);
   cairo_restore(cr);
   HillVillage(c, rng, n, {450, 20}, {8, 0, 800, 0.8, 1.1, TColour::Rgb(100, 80, 130)});
   Scenery::Drift(c, rng, 540, 545, Palette::Snow, Palette::SnowDeep);
@@ -417,9 +407,7 @@ void Skaters(TCanvas& c, TSceneRandom& rng) {
     cairo_set_source(c.Cr(), figure);
     cairo_paint_with_alpha(c.Cr(), 0.18);
     cairo_restore(c.Cr());
-    cairo_set_source(c.Cr(), figure);
-    cairo_paint(c.Cr());
-    cairo_pattern_destroy(figure);
+    PaintWith(c.Cr(), figure);
   }
   FramePines(c, rng, n);
   Finish(c, rng, 100, 0.5);
@@ -513,12 +501,8 @@ void CottageWindowScene(TCanvas& c, TSceneRandom& rng) {
   // The cottage wall fills the picture: timber boards lit by the window.
   cairo_rectangle(cr, 0, 0, 800, 600);
   cairo_pattern_t* wall = cairo_pattern_create_radial(400, 280, 40, 400, 300, 560);
-  TColour::Rgb(150, 96, 70).Stop(wall, 0);
-  TColour::Rgb(70, 40, 40).Stop(wall, 0.7);
-  TColour::Rgb(30, 18, 30).Stop(wall, 1);
-  cairo_set_source(cr, wall);
-  cairo_fill(cr);
-  cairo_pattern_destroy(wall);
+  AddStops(wall, {{0, TColour::Rgb(150, 96, 70)}, {0.7, TColour::Rgb(70, 40, 40)}, {1, TColour::Rgb(30, 18, 30)}});
+  FillWith(cr, wall);
   cairo_set_line_width(cr, 2);
   for (double y = 20; y < 600; y += 38) {
     cairo_move_to(cr, 0, y + rng.Real(-1, 1));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "Envelope.h"
 #include "Filters.h"
@@ -39,6 +40,23 @@ void Burst(TSignal& s, TNoise& rnd, double at, double tau, float amp, TBiquad fi
 TBiquad Band(double hz, double q) { return TBiquad(TBiquad::EKind::Band, hz, q); }
 TBiquad High(double hz) { return TBiquad(TBiquad::EKind::High, hz, 0.7); }
 TBiquad Low(double hz) { return TBiquad(TBiquad::EKind::Low, hz, 0.7); }
+
+// Noise through two band-pass voices, the second mixed in at mixB, their centres moved
+// every 32 frames by steer and the whole shaped by envelope: whooshes and wind.
+TSignal SweptNoise(double seconds, unsigned seed, TBiquad a, TBiquad b, float mixB,
+                   const std::function<void(double, TBiquad&, TBiquad&)>& steer,
+                   const std::function<float(double)>& envelope) {
+  TSignal s(1, F(seconds));
+  TNoise rnd(seed);
+  for (std::size_t i = 0; i < s.Frames(); ++i) {
+    const double t = static_cast<double>(i) / kRate;
+    if (i % 32 == 0) steer(t, a, b);
+    const float env = envelope(t);
+    const float w = rnd.White();
+    s.Channel(0)[i] = (a.Process(w) + mixB * b.Process(w)) * env;
+  }
+  return s;
+}
 
 TNote At(double start, double midi, float vel, double length = 0.3) {
   TNote n;
@@ -132,23 +150,16 @@ TSignal Invalid() {
 }
 
 TSignal Swap() {
-  TSignal s(1, F(0.32));
-  TNoise rnd(21);
-  TBiquad a = Band(600, 1.3), b = Band(900, 1.0);
-  for (std::size_t i = 0; i < s.Frames(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    const double x = std::min(1.0, t / 0.3);
-    if (i % 32 == 0) {
-      // Up and back down again, like something passing close by.
-      const double c = 500.0 + 2400.0 * std::sin(M_PI * std::pow(x, 0.8));
-      a.Set(c, 1.3);
-      b.Set(c * 0.6, 1.0);
-    }
-    const float env = static_cast<float>(std::pow(std::sin(M_PI * x), 2.0));
-    const float w = rnd.White();
-    s.Channel(0)[i] = (a.Process(w) + 0.5f * b.Process(w)) * env;
-  }
-  return s;
+  // Up and back down again, like something passing close by.
+  auto x = [](double t) { return std::min(1.0, t / 0.3); };
+  return SweptNoise(
+      0.32, 21, Band(600, 1.3), Band(900, 1.0), 0.5f,
+      [&](double t, TBiquad& a, TBiquad& b) {
+        const double c = 500.0 + 2400.0 * std::sin(M_PI * std::pow(x(t), 0.8));
+        a.Set(c, 1.3);
+        b.Set(c * 0.6, 1.0);
+      },
+      [&](double t) { return static_cast<float>(std::pow(std::sin(M_PI * x(t)), 2.0)); });
 }
 
 // The swap springs back: a hollow, rubbery "bwoing" that bends down and up again,
@@ -264,21 +275,16 @@ TSignal EchoPop() {
 }
 
 TSignal Wind() {
-  TSignal s(1, F(1.7));
-  TNoise rnd(52);
-  TBiquad body = Band(500, 0.8), whistle = Band(1100, 14.0);
-  for (std::size_t i = 0; i < s.Frames(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    if (i % 32 == 0) {
-      body.Set(450 + 300 * std::sin(2 * M_PI * 0.7 * t), 0.8);
-      whistle.Set(1100 + 400 * t / 1.7 + 60 * std::sin(2 * M_PI * 3.0 * t), 14.0);
-    }
-    const double x = t / 1.7;
-    const float env = static_cast<float>(std::pow(std::sin(M_PI * std::pow(x, 0.7)), 1.5));
-    const float w = rnd.White();
-    s.Channel(0)[i] = (body.Process(w) + 0.8f * whistle.Process(w)) * env;
-  }
-  return s;
+  return SweptNoise(
+      1.7, 52, Band(500, 0.8), Band(1100, 14.0), 0.8f,
+      [](double t, TBiquad& body, TBiquad& whistle) {
+        body.Set(450 + 300 * std::sin(2 * M_PI * 0.7 * t), 0.8);
+        whistle.Set(1100 + 400 * t / 1.7 + 60 * std::sin(2 * M_PI * 3.0 * t), 14.0);
+      },
+      [](double t) {
+        const double x = t / 1.7;
+        return static_cast<float>(std::pow(std::sin(M_PI * std::pow(x, 0.7)), 1.5));
+      });
 }
 
 // The menu's paper unrolling: a soft sweep and a few crinkles, all kept under a few
