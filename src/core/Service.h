@@ -6,19 +6,21 @@
 template <class T>
 class TService {
  public:
-  TService() { Slot() = static_cast<T*>(this); }
+  // The slot keeps the base: the derived object does not exist yet while this
+  // constructor runs (nor any more in the destructor), so it is only cast on use.
+  TService() { Slot() = this; }
   ~TService() {
-    if (Slot() == static_cast<T*>(this)) Slot() = nullptr;
+    if (Slot() == this) Slot() = nullptr;
   }
   TService(const TService&) = delete;
   TService& operator=(const TService&) = delete;
 
   // The live one, or null before it is made (and in tests that do without it).
-  static T* Current() { return Slot(); }
+  static T* Current() { return static_cast<T*>(Slot()); }
 
  private:
-  static T*& Slot() {
-    static T* current = nullptr;
+  static TService*& Slot() {
+    static TService* current = nullptr;
     return current;
   }
 };
