@@ -95,6 +95,14 @@ namespace {
 // a real mode change would rearrange the desktop and leave scaling to the monitor.
 bool ApplyWindowMode(const TWindowRequest& request) {
   if (request.fullScreen) {
+    // Without a window manager to honour the full-screen state the window is only marked
+    // full screen, and keeps its size and place: it is put over the monitor first.
+    SDL_Rect r;
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != SDL_WINDOW_FULLSCREEN_DESKTOP &&
+        SDL_GetDisplayBounds(0, &r) == 0) {
+      SDL_SetWindowPosition(window, r.x, r.y);
+      SDL_SetWindowSize(window, r.w, r.h);
+    }
     if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
       lastError = SDL_GetError();
       return false;
