@@ -138,10 +138,10 @@ void TGame::ScreenDraw() {
   if (Screens().CurrentTScreen) Screens().CurrentTScreen->RunDraw();
   if (!Screens().Fading()) ShowPaused();
   // The pointer goes wherever the player moves it, over the bars too.
-  if (Screens().FadeMouse == 1) GameDisplay().DrawOverBars(DrawPointer);
+  if (Screens().FadeMouse == 1) GameDisplay().DrawOverBars(DrawPointer, Pointer().x, Pointer().y);
   Screens().GameFade->Draw();
   if (Screens().Fading()) ShowPaused();
-  if (Screens().FadeMouse == 0) GameDisplay().DrawOverBars(DrawPointer);
+  if (Screens().FadeMouse == 0) GameDisplay().DrawOverBars(DrawPointer, Pointer().x, Pointer().y);
   DrawTime.Calc();
   DebugPrint();
   PostDraw();

@@ -280,7 +280,9 @@ bool TGameDisplay::DeviceToLogical(int deviceX, int deviceY, int& x, int& y, boo
 void TGameDisplay::ResetVRViewport() {
   GetViewport(VR_viewportx, VR_viewporty, VR_viewportw, VR_viewporth);
   GetOrigin(VR_originx, VR_originy);
-  SetViewport(0, 0, int(VirtualResolutionWidth()), int(VirtualResolutionHeight()));
+  // Rounded up: a scaled virtual width is rarely whole, and its last drawable column
+  // must be cleared and covered too.
+  SetViewport(0, 0, int(std::ceil(VirtualResolutionWidth())), int(std::ceil(VirtualResolutionHeight())));
   SetOrigin(0, 0);
 }
 
@@ -339,7 +341,14 @@ void TGameDisplay::DoDrawWidescreenBorders() {
   RestoreVRViewPort();
 }
 
-void TGameDisplay::DrawOverBars(void (*draw)()) {
+void TGameDisplay::DrawOverBars(void (*draw)(), int atX, int atY) {
+  // Opening the bars splits the frame's batch, so only what is near them gets them.
+  constexpr int kNear = 100;
+  if (!layout.HasBars() ||
+      (atX >= kNear && atY >= kNear && atX < ScreenWidth - kNear && atY < ScreenHeight - kNear)) {
+    draw();
+    return;
+  }
   int x, y, w, h;
   GetViewport(x, y, w, h);
   SetViewport(0, 0, int(std::ceil(VirtualResolutionWidth())), int(std::ceil(VirtualResolutionHeight())));

@@ -60,8 +60,9 @@ class TGameDisplay final : public TDisplay, public TService<TGameDisplay> {
   // Puts the open window into the mode the settings ask for at once, keeping the context;
   // false when there is no window to switch.
   bool SwitchWindowMode();
-  // Runs draw with the bars open to it, in logical positions (the pointer is drawn there too).
-  void DrawOverBars(void (*draw)());
+  // Runs draw, drawing at logical (atX, atY), with the bars open to it when it is near
+  // them (the pointer is drawn over the bars too).
+  void DrawOverBars(void (*draw)(), int atX, int atY);
 
   int ForceWindowedMode = 0;
   std::string FullScreenFailure;

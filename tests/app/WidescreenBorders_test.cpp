@@ -45,6 +45,11 @@ TEST_F(WidescreenBordersTest, SidePicturesCoverTheBarsInShape) {
   GetViewport(x, y, w, h);
   EXPECT_EQ(x, 133) << "the picture's own viewport is back afterwards";
   EXPECT_EQ(w, 800);
+  // Opened to the bars, the viewport reaches the last column of a fractional virtual width.
+  GameDisplay().ResetVRViewport();
+  GetViewport(x, y, w, h);
+  EXPECT_GE(float(w), VirtualResolutionWidth());
+  GameDisplay().RestoreVRViewPort();
 
   // 21:9: a bar wider than the picture; it is enlarged alike both ways, never stretched.
   Wide(2560, 1080);
