@@ -29,6 +29,8 @@ namespace {
 // picture does not change without one (the pointer's dying trail is waited out at the
 // frame rate); the odd frame only catches a focus gain whose event went missing.
 constexpr int kIdleWaitMs = 500;
+
+void DrawPointer() { Pointer().Draw(); }
 }  // namespace
 
 TGame::TGame()
@@ -125,6 +127,8 @@ void TGame::ScreenDraw() {
     NoDraw = 0;
     return;
   }
+  // A window the player resized is followed before anything is drawn into it.
+  GameDisplay().FollowWindowSize();
   // The bars beside a kept-in-shape picture lie outside the viewport a plain clear covers.
   if (GameDisplay().NeedsCLSWidescreen())
     GameDisplay().CLSWidescreen();
@@ -133,10 +137,11 @@ void TGame::ScreenDraw() {
   GameDisplay().DoDrawWidescreenBorders();
   if (Screens().CurrentTScreen) Screens().CurrentTScreen->RunDraw();
   if (!Screens().Fading()) ShowPaused();
-  if (Screens().FadeMouse == 1) Pointer().Draw();
+  // The pointer goes wherever the player moves it, over the bars too.
+  if (Screens().FadeMouse == 1) GameDisplay().DrawOverBars(DrawPointer, Pointer().x, Pointer().y);
   Screens().GameFade->Draw();
   if (Screens().Fading()) ShowPaused();
-  if (Screens().FadeMouse == 0) Pointer().Draw();
+  if (Screens().FadeMouse == 0) GameDisplay().DrawOverBars(DrawPointer, Pointer().x, Pointer().y);
   DrawTime.Calc();
   DebugPrint();
   PostDraw();

@@ -1,6 +1,7 @@
 #include "app/GameDisplay.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/ErrorReport.h"
 #include "core/GameClock.h"
@@ -95,38 +96,21 @@ void TGameDisplay::GraphicsCreate(int forceDX7) {
   }
 
   ProgressMarker = 11301;
-  bool useDesktop = UseDesktopResolution && (Settings().FullScreen || Settings().BorderlessWindow);
-  if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, !Settings().FullScreen,
-                          useDesktop, WindowWidth, WindowHeight)) {
-    ProgressMarker = 11304;
-    FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) + "x" +
-                      std::to_string(DesktopHeight));
-  }
+  ChooseOpenSize(Settings().FullScreen != 0);
 
   bool openedFullScreen = false;
   if (Settings().FullScreen) {
-    int markers[] = {114, 115, 116};
-    int depths[] = {32, 24, 16};
-    for (int i = 0; i < 3 && !openedFullScreen; ++i) {
-      ProgressMarker = markers[i];
-      // Only a mode the system lists exactly; a "closest" mode would change the size.
-      if (PlatformModeExists(WindowWidth, WindowHeight, depths[i]) &&
-          CreateGraphics(WindowWidth, WindowHeight, depths[i], Hertz, 0)) {
-        Depth = depths[i];
-        openedFullScreen = true;
-      }
-    }
-    if (!openedFullScreen) {
-      ProgressMarker = 117;
-      ForceWindowedMode = 1;
-      Settings().FullScreen = 0;
-      // The size was chosen for a full screen; a window must also leave room for the
-      // title bar and the task bar, or its top would be off the desktop.
-      if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, DesktopWidth, DesktopHeight, WindowedAspectRatio, true,
-                              UseDesktopResolution && Settings().BorderlessWindow, WindowWidth, WindowHeight))
-        FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) +
-                          "x" + std::to_string(DesktopHeight));
+    ProgressMarker = 114;
+    // The desktop's own mode, so no mode need be listed and the desktop is never rearranged.
+    if (CreateGraphics(WindowWidth, WindowHeight, 32, Hertz, 0)) {
+      Depth = 32;
+      openedFullScreen = true;
     } else {
+      ProgressMarker = 117;
+      FullScreenFailed(PlatformLastError());
+      ChooseOpenSize(false);
+    }
+    if (openedFullScreen) {
       PlatformSetWindowTitle(AppTitle);
       DoSetVirtualResolution(1);
       ProgressMarker = 133;
@@ -165,6 +149,48 @@ void TGameDisplay::GraphicsCreate(int forceDX7) {
   SetClsColor(ClsColor->R, ClsColor->G, ClsColor->B);
   // From now on reports can be shown inside the window.
   SetInWindowMessageBox(ShowMessageBox);
+  TellFullScreenFailure();
+}
+
+void TGameDisplay::ChooseOpenSize(bool fullScreen) {
+  // Full screen and the borderless window cover the desktop at its own size.
+  if (fullScreen || (UseDesktopResolution && Settings().BorderlessWindow)) {
+    if (DesktopWidth > 0 && DesktopHeight > 0) {
+      WindowWidth = DesktopWidth;
+      WindowHeight = DesktopHeight;
+      return;
+    }
+  }
+  // A window leaves room for the title bar (30) above the task bars the desktop keeps free,
+  // or for both (70) where the desktop does not say where its task bars are.
+  int usableW = DesktopWidth, usableH = DesktopHeight;
+  int height = DesktopHeight;
+  if (PlatformUsableDesktop(usableW, usableH)) height = std::min(DesktopHeight, usableH + 40);
+  if (!ChooseGraphicsSize(ScreenWidth, ScreenHeight, std::min(DesktopWidth, usableW), height, WindowedAspectRatio,
+                          true, false, WindowWidth, WindowHeight))
+    FatalDisplayError("Cannot find a suitable resolution. Desktop Resolution= " + std::to_string(DesktopWidth) + "x" +
+                      std::to_string(DesktopHeight));
+}
+
+void TGameDisplay::FullScreenFailed(const std::string& reason) {
+  ForceWindowedMode = 1;
+  Settings().FullScreen = 0;
+  if (FullScreenFailure.empty()) FullScreenFailure = reason.empty() ? "the display refused it" : reason;
+}
+
+void TGameDisplay::TellFullScreenFailure() {
+  if (FullScreenFailure.empty() || ToldFullScreenFailure) return;
+  ToldFullScreenFailure = 1;
+  ShowError("Full screen is not available on this display (" + FullScreenFailure +
+                "), so the game runs in a window.",
+            0, 1);
+}
+
+bool TGameDisplay::FollowWindowSize() {
+  if (!FollowDrawable()) return false;
+  DoSetVirtualResolution(0);
+  SetClientCoords();
+  return true;
 }
 
 void TGameDisplay::SetDXDriver(int forceDX7) {
@@ -213,27 +239,38 @@ void TGameDisplay::DoSetVirtualResolution(int clearAll) {
   vxOff = vyOff = 0;
   DisableVirtualResolution();
   if (clearAll) CLSAllBuffers();
-  bool wide = (Settings().FullScreen && Settings().WideScreen) || (!Settings().FullScreen && Settings().BorderlessWindow);
-  // A full-screen mode is stretched by the display to the desktop's shape, so that shape
-  // is what the picture must be kept in; a borderless window is shown as it is.
-  const int shapeW = Settings().FullScreen ? DesktopWidth : WindowWidth, shapeH = Settings().FullScreen ? DesktopHeight : WindowHeight;
-  layout = TVirtualLayout::Compute(ScreenWidth, ScreenHeight, shapeW, shapeH, WindowWidth, WindowHeight, wide,
-                                   UseDesktopResolution != 0);
+  // The picture keeps its shape in every mode and window: scaled to the largest size that
+  // fits the drawable, bars beside it; the pointer arrives in window pixels.
+  int windowW = 0, windowH = 0;
+  PlatformWindowSize(windowW, windowH);
+  WindowWidth = GraphicsWidth();
+  WindowHeight = GraphicsHeight();
+  layout = TVirtualLayout::Compute(ScreenWidth, ScreenHeight, WindowWidth, WindowHeight, windowW, windowH);
   UsingVirtualResolution = layout.UsingVirtualResolution;
-  if (wide) {
-    VR_virtualratio = layout.VirtualRatio;
-    VR_graphicsratio = layout.GraphicsRatio;
-    if (UseDesktopResolution && ScreenWidth == WindowWidth && ScreenHeight == WindowHeight)
-      DebugOutput("Virtual Resolution=0 because Game resolution and Window resolution are the same");
+  VR_virtualratio = layout.VirtualRatio;
+  VR_graphicsratio = layout.GraphicsRatio;
+  VirtualRatioX = VirtualRatioY = 1;
+  if (!UsingVirtualResolution) {
+    DebugOutput("Virtual Resolution=0 because Game resolution and Window resolution are the same");
+    return;
   }
-  if (!UsingVirtualResolution) return;
-  if (layout.SetsResolution) SetVirtualResolution(layout.VirtualWidth, layout.VirtualHeight);
+  SetVirtualResolution(layout.VirtualWidth, layout.VirtualHeight);
   SetViewport(layout.ViewportX, layout.ViewportY, layout.ViewportW, layout.ViewportH);
   SetOrigin(layout.OriginX, layout.OriginY);
   vxOff = layout.vxOff;
   vyOff = layout.vyOff;
   VirtualRatioX = layout.RatioX;
   VirtualRatioY = layout.RatioY;
+}
+
+bool TGameDisplay::PixelExact() const { return layout.PixelExact(); }
+
+void TGameDisplay::PictureRect(int& x, int& y, int& w, int& h) const {
+  const float scale = UsingVirtualResolution ? layout.Scale : 1.0f;
+  x = int(std::floor(vxOff * scale + 0.5f));
+  y = int(std::floor(vyOff * scale + 0.5f));
+  w = int(std::floor(float(ScreenWidth) * scale + 0.5f));
+  h = int(std::floor(float(ScreenHeight) * scale + 0.5f));
 }
 
 bool TGameDisplay::DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen) const {
@@ -243,7 +280,9 @@ bool TGameDisplay::DeviceToLogical(int deviceX, int deviceY, int& x, int& y, boo
 void TGameDisplay::ResetVRViewport() {
   GetViewport(VR_viewportx, VR_viewporty, VR_viewportw, VR_viewporth);
   GetOrigin(VR_originx, VR_originy);
-  SetViewport(0, 0, int(VirtualResolutionWidth()), int(VirtualResolutionHeight()));
+  // Rounded up: a scaled virtual width is rarely whole, and its last drawable column
+  // must be cleared and covered too.
+  SetViewport(0, 0, int(std::ceil(VirtualResolutionWidth())), int(std::ceil(VirtualResolutionHeight())));
   SetOrigin(0, 0);
 }
 
@@ -252,7 +291,7 @@ void TGameDisplay::RestoreVRViewPort() {
   SetOrigin(VR_originx, VR_originy);
 }
 
-int TGameDisplay::NeedsCLSWidescreen() const { return UsingVirtualResolution && (Settings().FullScreen || Settings().BorderlessWindow) ? 1 : 0; }
+int TGameDisplay::NeedsCLSWidescreen() const { return UsingVirtualResolution && layout.HasBars() ? 1 : 0; }
 
 void TGameDisplay::CLSWidescreen() {
   ResetVRViewport();
@@ -260,23 +299,72 @@ void TGameDisplay::CLSWidescreen() {
   RestoreVRViewPort();
 }
 
+namespace {
+// Covers the bar (bx, by, bw, bh) with the picture, scaled alike in both directions so it
+// keeps its shape, cut off where it overhangs. A side bar shows the picture's edge that
+// meets the game's picture; a top bar shows the picture's top and a bottom bar its foot.
+void CoverBar(const TGameImage& picture, float bx, float by, float bw, float bh, int alignX, int alignY) {
+  const float iw = float(picture.GetWidth()), ih = float(picture.GetHeight());
+  if (iw <= 0 || ih <= 0 || bw <= 0 || bh <= 0) return;
+  const float k = std::max(bw / iw, bh / ih);
+  const float w = iw * k, h = ih * k;
+  const float x = alignX < 0 ? bx : alignX > 0 ? bx + bw - w : bx + (bw - w) / 2;
+  const float y = alignY < 0 ? by : alignY > 0 ? by + bh - h : by + (bh - h) / 2;
+  const int x0 = int(std::floor(bx)), y0 = int(std::floor(by));
+  SetViewport(x0, y0, int(std::ceil(bx + bw)) - x0, int(std::ceil(by + bh)) - y0);
+  SetScale(k, k);
+  DrawImage(picture.image, x, y, 0);
+  SetScale(1, 1);
+}
+}  // namespace
+
 void TGameDisplay::DoDrawWidescreenBorders() {
-  // Side pictures are optional and this game sets none, so the bars show the clear colour.
-  if (!(UsingVirtualResolution && Settings().FullScreen && DrawWidescreenBorders)) return;
-  if (!LeftBorderImage && !RightBorderImage) return;
-  if (!(VR_graphicsratio > VR_virtualratio)) return;
+  // With the wide display on, the side pictures fill the bars; otherwise they keep the clear colour.
+  if (!(UsingVirtualResolution && Settings().WideScreen && DrawWidescreenBorders && layout.HasBars())) return;
+  const bool left = LeftBorderImage && LeftBorderImage->image, right = RightBorderImage && RightBorderImage->image;
+  if (!left && !right) return;
+  // One picture serves both bars when only one is set.
+  const TGameImage& first = left ? *LeftBorderImage : *RightBorderImage;
+  const TGameImage& second = right ? *RightBorderImage : *LeftBorderImage;
   ResetVRViewport();
-  if (LeftBorderImage && LeftBorderImage->image)
-    DrawImage(LeftBorderImage->image, float(VR_viewportx - LeftBorderImage->GetWidth()), 0, 0);
-  if (RightBorderImage && RightBorderImage->image)
-    DrawImage(RightBorderImage->image, float(VR_viewportx + ScreenWidth - 3), 0, 0);
+  SetBlend(BLEND_SOLID);
+  const float vw = VirtualResolutionWidth(), vh = VirtualResolutionHeight();
+  const float farX = vxOff + float(ScreenWidth), farY = vyOff + float(ScreenHeight);
+  if (vxOff > 0) {
+    CoverBar(first, 0, 0, vxOff, vh, 1, 0);
+    CoverBar(second, farX, 0, vw - farX, vh, -1, 0);
+  }
+  if (vyOff > 0) {
+    CoverBar(first, 0, 0, vw, vyOff, 0, -1);
+    CoverBar(second, 0, farY, vw, vh - farY, 0, 1);
+  }
   RestoreVRViewPort();
+}
+
+void TGameDisplay::DrawOverBars(void (*draw)(), int atX, int atY) {
+  // Opening the bars splits the frame's batch, so only what is near them gets them.
+  constexpr int kNear = 100;
+  if (!layout.HasBars() ||
+      (atX >= kNear && atY >= kNear && atX < ScreenWidth - kNear && atY < ScreenHeight - kNear)) {
+    draw();
+    return;
+  }
+  int x, y, w, h;
+  GetViewport(x, y, w, h);
+  SetViewport(0, 0, int(std::ceil(VirtualResolutionWidth())), int(std::ceil(VirtualResolutionHeight())));
+  draw();
+  SetViewport(x, y, w, h);
 }
 
 namespace {
 std::shared_ptr<TGameImage> BorderPicture(const std::string& name) {
   if (name.empty()) return nullptr;
-  return TGameImage::Create(name, -1, 0);
+  // Opaque and drawn scaled: filtered, and never masked (a masked picture's darkest
+  // pixels would let the clear colour through). An ornament: without it the bars keep
+  // the clear colour.
+  TImagePtr image = LoadImage(name, IMAGE_FILTERED);
+  if (!image) return nullptr;
+  return TGameImage::CreateFromImage(image, name, 0);
 }
 }  // namespace
 
@@ -356,14 +444,41 @@ void RememberMouseCoords() {
   savedMouseY = Pointer().y;
 }
 
-// What every display switch does after changing its field.
+// What every display switch does after changing its field: the open window changes mode
+// at once, keeping its context and every picture on it; only without one is it opened anew.
 void ReopenDisplay(TGameDisplay& display) {
-  display.GraphicsCreate(display.AlwaysForceDX7);
+  if (!display.SwitchWindowMode()) display.GraphicsCreate(display.AlwaysForceDX7);
   display.RestoreMouseCoords();
   SaveSettings(1);
   Clock().FixedRateLogic.HistoryClear();
 }
 }  // namespace
+
+bool TGameDisplay::SwitchWindowMode() {
+  if (!GraphicsOpen() || !PlatformHasWindow()) return false;
+  TWindowRequest request;
+  request.fullScreen = Settings().FullScreen != 0;
+  request.borderless = Settings().BorderlessWindow != 0;
+  ChooseOpenSize(request.fullScreen);
+  request.width = WindowWidth;
+  request.height = WindowHeight;
+  if (!PlatformSetWindowMode(request)) {
+    if (!request.fullScreen) return false;
+    FullScreenFailed(PlatformLastError());
+    request.fullScreen = false;
+    ChooseOpenSize(false);
+    request.width = WindowWidth;
+    request.height = WindowHeight;
+    if (!PlatformSetWindowMode(request)) return false;
+  }
+  Depth = request.fullScreen ? 32 : 0;
+  FollowDrawable();
+  DoSetVirtualResolution(1);
+  SetWindowCoords();
+  SetClientCoords();
+  TellFullScreenFailure();
+  return true;
+}
 
 int TGameDisplay::ToggleFullScreen() {
   if (Settings().FullScreen) {

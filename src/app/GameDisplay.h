@@ -44,9 +44,29 @@ class TGameDisplay final : public TDisplay, public TService<TGameDisplay> {
   int ToggleFullScreen() override;
   void ToggleWideScreen() override;
   void ToggleVSync();
+  // The size to open: the desktop's for full screen and the borderless window, else the
+  // largest whole multiple of the logical screen that fits the usable desktop.
+  void ChooseOpenSize(bool fullScreen);
+  // Full screen could not be had: the game stays in a window for the rest of the run, and
+  // the player is told why once, after the window is open.
+  void FullScreenFailed(const std::string& reason);
+  void TellFullScreenFailure();
   bool DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen = false) const override;
+  bool PixelExact() const override;
+  void PictureRect(int& x, int& y, int& w, int& h) const override;
+  // Lays the picture out again when the window changed size (the player or the window
+  // manager resized it); true when it did.
+  bool FollowWindowSize();
+  // Puts the open window into the mode the settings ask for at once, keeping the context;
+  // false when there is no window to switch.
+  bool SwitchWindowMode();
+  // Runs draw, drawing at logical (atX, atY), with the bars open to it when it is near
+  // them (the pointer is drawn over the bars too).
+  void DrawOverBars(void (*draw)(), int atX, int atY);
 
   int ForceWindowedMode = 0;
+  std::string FullScreenFailure;
+  int ToldFullScreenFailure = 0;
   int UseDesktopResolution = 0;
   int DrawWidescreenBorders = 0;
   std::shared_ptr<TGameImage> LeftBorderImage, RightBorderImage;

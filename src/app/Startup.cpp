@@ -191,8 +191,13 @@ void StartGameWith(const TCommandLine& line, void (*run)()) {
     ProgressMarker = 1011;
     // Without a display the graphics set-up finds no modes and reports it.
     PlatformInit();
-    GameDisplay().UseDesktopResolution = 0;
+    // Full screen and the borderless window cover the desktop at its own size, the
+    // picture scaled into it; the side pictures fill the bars when the wide display is on.
+    GameDisplay().UseDesktopResolution = 1;
     GameDisplay().GraphicsCreate(0);
+    GameDisplay().DrawWidescreenBorders = 1;
+    GameDisplay().SetLeftBorderImage(DataPaths().ImagePath + "sideleft.jpg");
+    GameDisplay().SetRightBorderImage(DataPaths().ImagePath + "sideright.jpg");
     PlatformSetDisplayLostHandler(SaveOnDisplayLost);
 
     ProgressMarker = 1012;

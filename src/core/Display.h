@@ -14,6 +14,11 @@ class TDisplay : public TService<TDisplay> {
   // A device (window pixel) position as a position on the logical screen; with
   // keepOnScreen a position beyond its edges is pulled onto them, and true says so.
   virtual bool DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen = false) const = 0;
+  // Whether one logical pixel covers a whole number of drawable pixels, so nearest
+  // sampling stays sharp.
+  virtual bool PixelExact() const = 0;
+  // Where the logical screen lies in the drawable, in drawable pixels.
+  virtual void PictureRect(int& x, int& y, int& w, int& h) const = 0;
   // Puts the system pointer over a logical position.
   virtual void DoMoveMouse(int x, int y) = 0;
   // Reads where the window's drawing area starts on the desktop (ClientX, ClientY).

@@ -1,5 +1,6 @@
 #include "core/VirtualLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -7,83 +8,44 @@
 
 int Near(float v) { return int(std::floor(v + 0.5f)); }
 
-TVirtualLayout TVirtualLayout::Compute(int W, int H, int Wd, int Hd, int Ww, int Wh, bool wide,
-                                       bool useDesktopResolution) {
+TVirtualLayout TVirtualLayout::Compute(int W, int H, int Dw, int Dh, int Ww, int Wh) {
   TVirtualLayout l;
   l.LogicalWidth = W;
   l.LogicalHeight = H;
-  if (W <= 0 || H <= 0 || Ww <= 0 || Wh <= 0) return l;
-  if (!wide) {
-    if (H == Wh) return l;  // the window is the logical size
-    l.SetsResolution = true;
-    l.VirtualWidth = float(W);
-    l.VirtualHeight = float(H);
-    l.ViewportW = W;
-    l.ViewportH = H;
-    l.RatioX = float(W) / float(Ww);
-    l.RatioY = float(H) / float(Wh);
-    l.UsingVirtualResolution = 1;
-    return l;
+  if (W <= 0 || H <= 0 || Dw <= 0 || Dh <= 0) return l;
+  if (Ww <= 0 || Wh <= 0) {
+    Ww = Dw;
+    Wh = Dh;
   }
-  if (useDesktopResolution && W == Ww && H == Wh) return l;
-  // Without a usable desktop size the display is taken as the mode itself.
-  if (Wd <= 0 || Hd <= 0) {
-    Wd = Ww;
-    Hd = Wh;
-  }
-  // A display of the picture's own shape needs no bars: only scaling, if any.
-  if (int64_t(Wd) * H == int64_t(Hd) * W) return Compute(W, H, Wd, Hd, Ww, Wh, false, useDesktopResolution);
   l.VirtualRatio = float(W) / float(H);
-  l.GraphicsRatio = float(Wd) / float(Hd);
-  if (l.GraphicsRatio >= l.VirtualRatio) {
-    float u = (l.GraphicsRatio / l.VirtualRatio) * float(W);
-    if (useDesktopResolution && H == Wh) {
-      l.vxOff = float((Ww - W) / 2);
-      l.ViewportX = int(l.vxOff);
-      l.ViewportW = W;
-      l.ViewportH = H;
-    } else {
-      int w = int(std::floor(u - 1));
-      if (w % 2 != 0) --w;
-      l.SetsResolution = true;
-      l.VirtualWidth = float(w);
-      l.VirtualHeight = float(H);
-      l.vxOff = float((w - W) / 2);
-      l.ViewportX = Near(l.vxOff) + 1;
-      l.ViewportW = W - 2;
-      l.ViewportH = H;
-    }
-    l.OriginX = float(Near(l.vxOff));
-    l.OriginY = l.vyOff;
-    l.RatioX = u / float(Ww);
-    l.RatioY = float(H) / float(Wh);
-  } else {
-    l.Narrower = true;
-    float t = (l.VirtualRatio / l.GraphicsRatio) * float(H);
-    if (useDesktopResolution && W == Ww) {
-      l.vyOff = float((Wh - H) / 2);
-      l.ViewportY = int(l.vyOff);
-      l.ViewportW = W;
-      l.ViewportH = H;
-    } else {
-      int v = int(std::floor(t - 1));
-      if (v % 2 != 0) --v;
-      l.SetsResolution = true;
-      l.VirtualWidth = float(W);
-      l.VirtualHeight = float(v);
-      l.vyOff = float((v - H) / 2);
-      l.ViewportY = Near(l.vyOff) + 1;
-      l.ViewportW = W;
-      l.ViewportH = H - 2;
-    }
-    l.OriginX = l.vxOff;
-    l.OriginY = float(Near(l.vyOff));
-    l.RatioX = float(W) / float(Ww);
-    l.RatioY = t / float(Wh);
-  }
+  l.GraphicsRatio = float(Dw) / float(Dh);
+  l.Narrower = int64_t(Dw) * H < int64_t(Dh) * W;
+  if (Dw == W && Dh == H && Ww == Dw && Wh == Dh) return l;  // the window is the logical screen
+  // The largest scale that keeps the shape. A quotient of integers that divide evenly is
+  // exact in floating point, so a whole multiple is recognised without a tolerance.
+  const double scale = std::min(double(Dw) / double(W), double(Dh) / double(H));
+  const double virtualW = double(Dw) / scale, virtualH = double(Dh) / scale;
+  l.Scale = float(scale);
+  l.SetsResolution = true;
+  l.VirtualWidth = float(virtualW);
+  l.VirtualHeight = float(virtualH);
+  // Bars of whole logical units: the picture's edges then meet the viewport's, so nothing
+  // drawn on the picture spills into a bar, at the cost of centring within one unit.
+  l.vxOff = float(std::floor((virtualW - double(W)) / 2 + 1e-6));
+  l.vyOff = float(std::floor((virtualH - double(H)) / 2 + 1e-6));
+  l.ViewportX = int(l.vxOff);
+  l.ViewportY = int(l.vyOff);
+  l.ViewportW = W;
+  l.ViewportH = H;
+  l.OriginX = l.vxOff;
+  l.OriginY = l.vyOff;
+  l.RatioX = float(double(Dw) / double(Ww) / scale);
+  l.RatioY = float(double(Dh) / double(Wh) / scale);
   l.UsingVirtualResolution = 1;
   return l;
 }
+
+bool TVirtualLayout::PixelExact() const { return !UsingVirtualResolution || (Scale >= 1 && Scale == std::floor(Scale)); }
 
 bool TVirtualLayout::DeviceToLogical(int x, int y, int& lx, int& ly, bool keepOnScreen) const {
   if (!UsingVirtualResolution) {
@@ -91,26 +53,27 @@ bool TVirtualLayout::DeviceToLogical(int x, int y, int& lx, int& ly, bool keepOn
     ly = y;
     return false;
   }
-  lx = int(float(Near(float(x) * RatioX)) - vxOff);
-  ly = int(float(Near(float(y) * RatioY)) - vyOff);
+  // The logical pixel under the window pixel's centre.
+  const float fx = (float(x) + 0.5f) * RatioX - vxOff, fy = (float(y) + 0.5f) * RatioY - vyOff;
+  lx = int(std::floor(fx));
+  ly = int(std::floor(fy));
   if (!keepOnScreen) return false;
-  const float fx = float(x) * RatioX - vxOff, fy = float(y) * RatioY - vyOff;
   bool moved = false;
-  if (std::ceil(fx) < 0) lx = 0, moved = true;
-  if (std::ceil(fy) < 0) ly = 0, moved = true;
-  if (std::floor(fx) > float(LogicalWidth - 1)) lx = LogicalWidth - 1, moved = true;
-  if (std::floor(fy) > float(LogicalHeight - 1)) ly = LogicalHeight - 1, moved = true;
+  if (lx < 0) lx = 0, moved = true;
+  if (ly < 0) ly = 0, moved = true;
+  if (lx > LogicalWidth - 1) lx = LogicalWidth - 1, moved = true;
+  if (ly > LogicalHeight - 1) ly = LogicalHeight - 1, moved = true;
   return moved;
 }
 
 void TVirtualLayout::LogicalToDevice(int x, int y, int& dx, int& dy) const {
-  if (!UsingVirtualResolution || RatioX == 0 || RatioY == 0) {
+  if (!UsingVirtualResolution || RatioX <= 0 || RatioY <= 0) {
     dx = x;
     dy = y;
     return;
   }
-  dx = Near((float(x) + vxOff) / RatioX);
-  dy = Near((float(y) + vyOff) / RatioY);
+  dx = int(std::floor((float(x) + 0.5f + vxOff) / RatioX));
+  dy = int(std::floor((float(y) + 0.5f + vyOff) / RatioY));
 }
 
 bool ChooseGraphicsSize(int W, int H, int Wd, int Hd, int aspectList, bool windowed, bool useDesktop, int& width,
@@ -128,6 +91,14 @@ bool ChooseGraphicsSize(int W, int H, int Wd, int Hd, int aspectList, bool windo
   const auto& list = aspectList == 0 ? fourThree : aspectList == 1 ? wideSizes : none;
   int room = windowed ? Hd - 70 : Hd;
   auto fits = [&](int w, int h) { return w <= Wd && h <= room; };
+  if (windowed && W > 0 && H > 0) {
+    const int multiple = std::min(Wd / W, room / H);
+    if (multiple >= 1) {
+      width = multiple * W;
+      height = multiple * H;
+      return true;
+    }
+  }
   if (fits(W, H)) {
     width = W;
     height = H;

@@ -5,6 +5,7 @@
 
 #include "core/DateTime.h"
 #include "core/Display.h"
+#include "core/Globals.h"
 #include "core/Paths.h"
 #include "gfx/Draw.h"
 #include "platform/Files.h"
@@ -60,8 +61,13 @@ bool SaveImageAsBitmap(const std::string& sourcePath, const std::string& targetP
 }
 
 std::string SaveScreenshot(const std::string& folder) {
-  TPixmapPtr picture = GrabPixmap(0, 0, TDisplay::Current() ? Display().WindowWidth : GraphicsWidth(),
-                                  TDisplay::Current() ? Display().WindowHeight : GraphicsHeight());
+  // The logical picture as it would be at its own size, whatever size it is shown at.
+  const bool scaled = TDisplay::Current() != nullptr;
+  int x = 0, y = 0, w = GraphicsWidth(), h = GraphicsHeight();
+  if (scaled) Display().PictureRect(x, y, w, h);
+  TPixmapPtr picture = GrabPixmap(x, y, w, h);
+  if (picture && scaled && ScreenWidth > 0 && ScreenHeight > 0 && (w != ScreenWidth || h != ScreenHeight))
+    picture = picture->Resized(ScreenWidth, ScreenHeight);
   TDateTime now;
   now.Set_DateTimeCurrent();
   std::string name = TDateTime::Get_String(now, "YYYY-MM-DD HHNNSS screenshot.png");

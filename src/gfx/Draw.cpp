@@ -108,6 +108,15 @@ void CloseGraphics() {
   graphicsOpen = false;
 }
 
+bool FollowDrawable() {
+  if (!driver || !graphicsOpen || !driver->FollowDrawable()) return false;
+  state.g_width = driver->DeviceWidth();
+  state.g_height = driver->DeviceHeight();
+  ApplyVirtualResolution();
+  ApplyViewport();
+  return true;
+}
+
 bool GraphicsOpen() { return graphicsOpen; }
 int GraphicsWidth() { return state.g_width; }
 int GraphicsHeight() { return state.g_height; }

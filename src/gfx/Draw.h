@@ -22,6 +22,9 @@ bool CreateGraphics(int width, int height, int depth = 0, int hertz = 60, int fl
 // Re-applies every field of the drawing state to the back end (after a context change).
 void SetGraphics();
 void CloseGraphics();
+// Takes the drawable's new size after the window changed size or mode, keeping the
+// context; true when it changed (the caller then lays the virtual resolution out again).
+bool FollowDrawable();
 bool GraphicsOpen();
 int GraphicsWidth();
 int GraphicsHeight();

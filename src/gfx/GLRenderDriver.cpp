@@ -138,6 +138,18 @@ bool TGLRenderDriver::CreateGraphics(int width, int height, int depth, int hertz
   return true;
 }
 
+bool TGLRenderDriver::FollowDrawable() {
+  int w = 0, h = 0;
+  PlatformDrawableSize(w, h);
+  if (w <= 0 || h <= 0 || (w == deviceWidth_ && h == deviceHeight_)) return false;
+  Flush();
+  deviceWidth_ = w;
+  deviceHeight_ = h;
+  glViewport(0, 0, w, h);
+  ApplyScissor();
+  return true;
+}
+
 void TGLRenderDriver::CreateProgram() {
   // The old program went with its context.
   program_ = 0;

@@ -18,6 +18,7 @@ class TGLRenderDriver : public TRenderDriver {
   bool CreateGraphics(int width, int height, int depth, int hertz, int flags) override;
   void SetGraphics() override;
   void CloseGraphics() override;
+  bool FollowDrawable() override;
   void Flip(int sync) override;
 
   void SetBlend(int mode) override;

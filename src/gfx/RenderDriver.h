@@ -44,6 +44,9 @@ class TRenderDriver {
   // Makes the context current and resets the back end's own state for it.
   virtual void SetGraphics() {}
   virtual void CloseGraphics() {}
+  // Takes the drawable's size again after the window changed size or mode (the context
+  // stays); true when it changed.
+  virtual bool FollowDrawable() { return false; }
   virtual void Flip(int sync) = 0;
   // A frame on a page of its own, pixels laid out for sampling as described in Atlas.h.
   virtual TImageFrame CreateFrameFromPixmap(const TPixmap& pixmap, int flags);

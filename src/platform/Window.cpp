@@ -74,12 +74,6 @@ std::vector<TDisplayMode> PlatformDisplayModes() {
   return modes;
 }
 
-bool PlatformModeExists(int width, int height, int depth) {
-  for (const auto& m : PlatformDisplayModes())
-    if (m.width == width && m.height == height && m.depth == depth) return true;
-  return false;
-}
-
 bool PlatformDesktopMode(TDisplayMode& mode) {
   if (!PlatformVideoInit()) return false;
   SDL_DisplayMode m;
@@ -87,6 +81,51 @@ bool PlatformDesktopMode(TDisplayMode& mode) {
   mode = {m.w, m.h, int(SDL_BITSPERPIXEL(m.format)), m.refresh_rate};
   return true;
 }
+
+bool PlatformUsableDesktop(int& width, int& height) {
+  SDL_Rect r;
+  if (!PlatformVideoInit() || SDL_GetDisplayUsableBounds(0, &r) != 0 || r.w <= 0 || r.h <= 0) return false;
+  width = r.w;
+  height = r.h;
+  return true;
+}
+
+namespace {
+// Puts the open window into the requested mode. Full screen is the desktop's own mode:
+// a real mode change would rearrange the desktop and leave scaling to the monitor.
+bool ApplyWindowMode(const TWindowRequest& request) {
+  if (request.fullScreen) {
+    // Without a window manager to honour the full-screen state the window is only marked
+    // full screen, and keeps its size and place: it is put over the monitor first.
+    SDL_Rect r;
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != SDL_WINDOW_FULLSCREEN_DESKTOP &&
+        SDL_GetDisplayBounds(0, &r) == 0) {
+      SDL_SetWindowPosition(window, r.x, r.y);
+      SDL_SetWindowSize(window, r.w, r.h);
+    }
+    if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+      lastError = SDL_GetError();
+      return false;
+    }
+    return true;
+  }
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0 && SDL_SetWindowFullscreen(window, 0) != 0) {
+    lastError = SDL_GetError();
+    return false;
+  }
+  SDL_SetWindowBordered(window, request.borderless ? SDL_FALSE : SDL_TRUE);
+  SDL_SetWindowResizable(window, request.borderless ? SDL_FALSE : SDL_TRUE);
+  SDL_SetWindowSize(window, request.width, request.height);
+  if (request.borderless) {
+    SDL_Rect r{0, 0, 0, 0};
+    SDL_GetDisplayBounds(0, &r);
+    SDL_SetWindowPosition(window, r.x, r.y);
+  } else {
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  return true;
+}
+}  // namespace
 
 bool PlatformOpenWindow(const TWindowRequest& request) {
   PlatformCloseWindow();
@@ -96,35 +135,20 @@ bool PlatformOpenWindow(const TWindowRequest& request) {
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
 
-  Uint32 flags = SDL_WINDOW_OPENGL;
+  // The drawable may have more pixels than the window on a high-density screen; the
+  // picture is drawn at the drawable's resolution.
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI;
   if (request.hidden) flags |= SDL_WINDOW_HIDDEN;
-  if (request.borderless && !request.fullScreen) flags |= SDL_WINDOW_BORDERLESS;
-  window = SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                            request.width, request.height, flags);
+  if (request.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  else if (request.borderless) flags |= SDL_WINDOW_BORDERLESS;
+  else flags |= SDL_WINDOW_RESIZABLE;
+  int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+  SDL_Rect bounds;
+  if (request.borderless && !request.fullScreen && SDL_GetDisplayBounds(0, &bounds) == 0) x = bounds.x, y = bounds.y;
+  window = SDL_CreateWindow(request.title.c_str(), x, y, request.width, request.height, flags);
   if (!window) {
     lastError = SDL_GetError();
     return false;
-  }
-  if (request.fullScreen) {
-    // Only the exact listed mode: a "closest" mode would silently change the size.
-    // Prefer the listed entry with the wanted rate; X11 often lists 0 (unknown), which is fine too.
-    SDL_DisplayMode wanted{};
-    bool found = false;
-    int count = SDL_GetNumDisplayModes(0);
-    for (int i = 0; i < count; ++i) {
-      SDL_DisplayMode m;
-      if (SDL_GetDisplayMode(0, i, &m) != 0) continue;
-      if (m.w != request.width || m.h != request.height || int(SDL_BITSPERPIXEL(m.format)) != request.depth) continue;
-      if (!found || m.refresh_rate == request.hertz) wanted = m;
-      found = true;
-    }
-    if (!found || SDL_SetWindowDisplayMode(window, &wanted) != 0 ||
-        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
-      lastError = found ? SDL_GetError() : "display mode not listed";
-      SDL_DestroyWindow(window);
-      window = nullptr;
-      return false;
-    }
   }
   context = SDL_GL_CreateContext(window);
   if (!context) {
@@ -159,6 +183,19 @@ bool PlatformSetSwapInterval(int interval) { return window && SDL_GL_SetSwapInte
 void PlatformDrawableSize(int& width, int& height) {
   width = height = 0;
   if (window) SDL_GL_GetDrawableSize(window, &width, &height);
+}
+
+void PlatformWindowSize(int& width, int& height) {
+  width = height = 0;
+  if (window) SDL_GetWindowSize(window, &width, &height);
+}
+
+bool PlatformSetWindowMode(const TWindowRequest& request) {
+  if (!window) {
+    lastError = "no window";
+    return false;
+  }
+  return ApplyWindowMode(request);
 }
 
 void PlatformWindowPosition(int& x, int& y) {

@@ -13,10 +13,10 @@ struct TDisplayMode {
 
 struct TWindowRequest {
   std::string title;
-  int width = 800;
+  int width = 800;   // a window's size in window pixels; full screen takes the desktop's
   int height = 600;
-  bool fullScreen = false;
-  bool borderless = false;
+  bool fullScreen = false;  // the whole monitor at its own mode: no mode change
+  bool borderless = false;  // a frameless window at the desktop's top left corner
   int depth = 32;
   int hertz = 60;
   bool hidden = false;  // tests draw into a window nobody sees
@@ -34,9 +34,10 @@ bool PlatformVideoDriverShows(const char* name);
 void PlatformSetDisplayLostHandler(void (*handler)());
 // The full-screen modes of the first display, as the system lists them.
 std::vector<TDisplayMode> PlatformDisplayModes();
-// Whether exactly this width x height x depth is listed (never the "closest" mode).
-bool PlatformModeExists(int width, int height, int depth);
 bool PlatformDesktopMode(TDisplayMode& mode);
+// The desktop less the task bars and docks the window manager keeps free; false when
+// the system cannot tell.
+bool PlatformUsableDesktop(int& width, int& height);
 
 // Opens the window with a fresh GL context, replacing any open one. False on failure,
 // with PlatformLastError() saying why.
@@ -51,6 +52,13 @@ void PlatformSwap();
 // Sets vertical sync; false when the driver cannot (then the caller paces frames itself).
 bool PlatformSetSwapInterval(int interval);
 void PlatformDrawableSize(int& width, int& height);
+// The window's size in window pixels (pointer positions are in these); a high-density
+// drawable has more pixels than this.
+void PlatformWindowSize(int& width, int& height);
+// Switches the open window between full screen at the desktop's mode, a frameless
+// window and a framed window of width x height, keeping its GL context; false on
+// failure, with PlatformLastError() saying why.
+bool PlatformSetWindowMode(const TWindowRequest& request);
 // Client-area origin on the desktop, and the outer frame's origin (client less borders).
 void PlatformWindowPosition(int& x, int& y);
 void PlatformFramePosition(int& x, int& y);

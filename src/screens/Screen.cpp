@@ -1,6 +1,5 @@
 #include "screens/Screen.h"
 #include "core/DataPaths.h"
-#include "core/Display.h"
 #include "core/GameClock.h"
 #include "gfx/CheckedLoaders.h"
 #include "screens/ScreenSwitch.h"
@@ -15,8 +14,9 @@
 #include "ui/MousePointer.h"
 
 void TScreen::ImageLoad(const std::string& file, int flags, int precache) {
-  // A scaled logical screen wants filtered pictures, whatever the caller asked for.
-  if (Display().UsingVirtualResolution) flags = IMAGE_FILTERED;
+  // A scaled logical screen wants filtered pictures, whatever the caller asked for; the
+  // window may be resized or go full screen after the picture is loaded, so always.
+  flags = IMAGE_FILTERED;
   Image = LoadImageChecked(DataPaths().ImagePath + file, flags);
   SetImageHandle(Image, 0, 0);
   if (precache) PrecacheImage(Image);

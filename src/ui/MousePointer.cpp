@@ -94,10 +94,9 @@ int TMousePointer::Manage() {
 bool TMousePointer::TrailAlive() const { return ParticleList && ParticleList->Count() > 0; }
 
 void TMousePointer::MoveTo(int deviceX, int deviceY) {
-  // In a wide full screen the custom pointer could wander into the side bars: it is
-  // kept on the picture, and the system pointer is moved back under it.
-  const bool keepOnScreen = Settings().FullScreen && Settings().WideScreen && Settings().CustomMousePointer;
-  if (Display().DeviceToLogical(deviceX, deviceY, x, y, keepOnScreen)) Display().DoMoveMouse(x, y);
+  // Over a bar the position lies off the logical screen: the custom pointer is drawn
+  // there too, and nothing on the picture answers a click there.
+  Display().DeviceToLogical(deviceX, deviceY, x, y);
 }
 
 void TMousePointer::UpdateCoords() {

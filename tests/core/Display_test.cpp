@@ -24,17 +24,27 @@ TEST(WindowSize, FitsTheDesktopLessTitleAndTaskBarWhenWindowed) {
   EXPECT_EQ(w * 10000 + h, 848 * 10000 + 480);
   ASSERT_TRUE(ChooseGraphicsSize(800, 600, 1920, 1080, 0, false, true, w, h));
   EXPECT_EQ(w * 10000 + h, 1920 * 10000 + 1080);
+  // The first window is the largest whole multiple of the picture that fits.
+  ASSERT_TRUE(ChooseGraphicsSize(800, 600, 2560, 1440, 0, true, false, w, h));
+  EXPECT_EQ(w * 10000 + h, 1600 * 10000 + 1200);
+  ASSERT_TRUE(ChooseGraphicsSize(800, 600, 3840, 2160, 0, true, false, w, h));
+  EXPECT_EQ(w * 10000 + h, 2400 * 10000 + 1800);
+  ASSERT_TRUE(ChooseGraphicsSize(800, 600, 1920, 1080, 0, true, false, w, h));
+  EXPECT_EQ(w * 10000 + h, 800 * 10000 + 600);
 }
 
 TEST(VirtualLayout, ScalingBarsAndMouseMapping) {
   // A window the logical size: nothing to do.
-  auto same = TVirtualLayout::Compute(800, 600, 1280, 1024, 800, 600, false, false);
+  auto same = TVirtualLayout::Compute(800, 600, 800, 600, 800, 600);
   EXPECT_EQ(same.UsingVirtualResolution, 0);
+  EXPECT_TRUE(same.PixelExact());
 
-  // A smaller window scales the picture down; the mouse is scaled back up.
-  auto small = TVirtualLayout::Compute(800, 600, 1024, 600, 640, 480, false, false);
+  // A smaller window scales the picture down; the pointer is scaled back up.
+  auto small = TVirtualLayout::Compute(800, 600, 640, 480, 640, 480);
   EXPECT_EQ(small.UsingVirtualResolution, 1);
   EXPECT_FLOAT_EQ(small.RatioX, 1.25f);
+  EXPECT_FALSE(small.HasBars());
+  EXPECT_FALSE(small.PixelExact());
   int x, y;
   small.DeviceToLogical(639, 479, x, y);
   EXPECT_EQ(x, 799);
@@ -43,60 +53,82 @@ TEST(VirtualLayout, ScalingBarsAndMouseMapping) {
   EXPECT_EQ(x, 320);
   EXPECT_EQ(y, 240);
 
-  // 16:9 display, 800 x 600 mode, wide on: side bars.
-  auto wide = TVirtualLayout::Compute(800, 600, 1920, 1080, 800, 600, true, false);
-  EXPECT_EQ(wide.UsingVirtualResolution, 1);
-  EXPECT_FLOAT_EQ(wide.VirtualWidth, 1064);
-  EXPECT_FLOAT_EQ(wide.vxOff, 132);
+  // 16:9 full screen at the desktop's own mode: scaled by 1.8, bars of whole logical units.
+  auto wide = TVirtualLayout::Compute(800, 600, 1920, 1080, 1920, 1080);
+  EXPECT_FLOAT_EQ(wide.Scale, 1.8f);
+  EXPECT_NEAR(wide.VirtualWidth, 1066.667f, 0.01f);
+  EXPECT_FLOAT_EQ(wide.VirtualHeight, 600);
+  EXPECT_FLOAT_EQ(wide.vxOff, 133);
+  EXPECT_FLOAT_EQ(wide.vyOff, 0);
   EXPECT_EQ(wide.ViewportX, 133);
-  EXPECT_EQ(wide.ViewportW, 798);
-  EXPECT_EQ(wide.ViewportH, 600);
-  EXPECT_FLOAT_EQ(wide.OriginX, 132);
-  wide.DeviceToLogical(400, 300, x, y);  // the middle of the display is the middle of the picture
-  EXPECT_EQ(x, 401);
+  EXPECT_EQ(wide.ViewportW, 800);
+  EXPECT_FLOAT_EQ(wide.OriginX, 133);
+  EXPECT_FALSE(wide.PixelExact()) << "a fractional scale wants linear filtering";
+  wide.DeviceToLogical(960, 540, x, y);  // the middle of the display is the middle of the picture
+  EXPECT_EQ(x, 400);
   EXPECT_EQ(y, 300);
-  wide.DeviceToLogical(0, 0, x, y);  // the left bar lies left of the picture
-  EXPECT_EQ(x, -132);
-  // Kept on the picture (the custom pointer in a wide full screen), and said so.
+  wide.DeviceToLogical(0, 0, x, y);  // the left bar lies left of the picture: nothing is there
+  EXPECT_EQ(x, -133);
   EXPECT_TRUE(wide.DeviceToLogical(0, 0, x, y, true));
   EXPECT_EQ(x, 0);
-  EXPECT_TRUE(wide.DeviceToLogical(799, 599, x, y, true));
+  EXPECT_TRUE(wide.DeviceToLogical(1919, 1079, x, y, true));
   EXPECT_EQ(x, 799);
   EXPECT_EQ(y, 599);
-  EXPECT_FALSE(wide.DeviceToLogical(400, 300, x, y, true));
-  EXPECT_EQ(x, 401);
 
-  // 5:4 display: bars top and bottom.
-  auto tall = TVirtualLayout::Compute(800, 600, 1280, 1024, 800, 600, true, false);
-  EXPECT_TRUE(tall.Narrower);
-  EXPECT_FLOAT_EQ(tall.VirtualHeight, 638);
-  EXPECT_FLOAT_EQ(tall.vyOff, 19);
-  EXPECT_EQ(tall.ViewportY, 20);
-  EXPECT_EQ(tall.ViewportH, 598);
-  EXPECT_EQ(tall.ViewportW, 800);
+  // 21:9 and a portrait monitor: bars beside, or above and below.
+  auto ultra = TVirtualLayout::Compute(800, 600, 2560, 1080, 2560, 1080);
+  EXPECT_FLOAT_EQ(ultra.vxOff, 311);
+  EXPECT_FALSE(ultra.Narrower);
+  auto portrait = TVirtualLayout::Compute(800, 600, 1080, 1920, 1080, 1920);
+  EXPECT_TRUE(portrait.Narrower);
+  EXPECT_FLOAT_EQ(portrait.vxOff, 0);
+  EXPECT_FLOAT_EQ(portrait.vyOff, 411);
+  EXPECT_EQ(portrait.ViewportY, 411);
+  EXPECT_EQ(portrait.ViewportH, 600);
 
-  // Desktop-size modes: bars without scaling, or nothing when the sizes match.
-  auto desk = TVirtualLayout::Compute(800, 600, 1066, 600, 1066, 600, true, true);
-  EXPECT_FALSE(desk.SetsResolution);
-  EXPECT_FLOAT_EQ(desk.vxOff, 133);
-  EXPECT_EQ(desk.ViewportX, 133);
-  EXPECT_EQ(TVirtualLayout::Compute(800, 600, 800, 600, 800, 600, true, true).UsingVirtualResolution, 0);
+  // Whole multiples stay pixel-exact, with bars or without.
+  EXPECT_TRUE(TVirtualLayout::Compute(800, 600, 1600, 1200, 1600, 1200).PixelExact());
+  auto triple = TVirtualLayout::Compute(800, 600, 3200, 1800, 3200, 1800);
+  EXPECT_FLOAT_EQ(triple.Scale, 3);
+  EXPECT_TRUE(triple.HasBars());
+  EXPECT_TRUE(triple.PixelExact());
 
-  // A borderless window of the picture's own shape keeps it unscaled and without bars
-  // (the window, not the wide desktop behind it, is what is shown).
-  auto borderless = TVirtualLayout::Compute(800, 600, 800, 600, 800, 600, true, false);
-  EXPECT_EQ(borderless.UsingVirtualResolution, 0);
-  auto smallBorderless = TVirtualLayout::Compute(800, 600, 640, 480, 640, 480, true, false);
-  EXPECT_FALSE(smallBorderless.Narrower);
-  EXPECT_FLOAT_EQ(smallBorderless.VirtualWidth, 800);
-  EXPECT_FLOAT_EQ(smallBorderless.vxOff, 0);
+  // A high-density drawable of twice the window's pixels: the pointer arrives in window
+  // pixels and still lands on the logical pixel under it.
+  auto dense = TVirtualLayout::Compute(800, 600, 1600, 1200, 800, 600);
+  EXPECT_TRUE(dense.PixelExact());
+  dense.DeviceToLogical(400, 300, x, y);
+  EXPECT_EQ(x, 400);
+  EXPECT_EQ(y, 300);
+  auto denseWide = TVirtualLayout::Compute(800, 600, 3840, 2160, 1920, 1080);
+  denseWide.DeviceToLogical(960, 540, x, y);
+  EXPECT_EQ(x, 400);
+  EXPECT_EQ(y, 300);
+
+  // Every logical pixel, sent to the window and read back, is itself at every size that
+  // enlarges (the pointer would otherwise creep when the game moves it and reads it again).
+  const int sizes[][4] = {{1024, 768, 1024, 768},   {1600, 900, 1600, 900},
+                          {1920, 1200, 1920, 1200}, {2560, 1080, 2560, 1080}, {3840, 2160, 3840, 2160},
+                          {1080, 1920, 1080, 1920}, {3840, 2160, 1920, 1080}, {1366, 768, 1366, 768}};
+  for (const auto& size : sizes) {
+    auto l = TVirtualLayout::Compute(800, 600, size[0], size[1], size[2], size[3]);
+    int bad = 0;
+    for (int lx = 0; lx < 800; ++lx) {
+      const int ly = lx * 599 / 799;
+      int dx, dy, rx, ry;
+      l.LogicalToDevice(lx, ly, dx, dy);
+      l.DeviceToLogical(dx, dy, rx, ry);
+      if (rx != lx || ry != ly || dx < 0 || dy < 0 || dx >= size[2] || dy >= size[3]) ++bad;
+    }
+    EXPECT_EQ(bad, 0) << size[0] << "x" << size[1];
+  }
 
   // Zero sizes never divide by zero.
-  auto none = TVirtualLayout::Compute(800, 600, 0, 0, 0, 0, true, false);
+  auto none = TVirtualLayout::Compute(800, 600, 0, 0, 0, 0);
   EXPECT_EQ(none.UsingVirtualResolution, 0);
-  auto noDesktop = TVirtualLayout::Compute(800, 600, 0, 0, 640, 480, true, false);
-  EXPECT_EQ(noDesktop.UsingVirtualResolution, 1);
-  EXPECT_TRUE(std::isfinite(noDesktop.RatioX));
+  auto noWindow = TVirtualLayout::Compute(800, 600, 640, 480, 0, 0);
+  EXPECT_EQ(noWindow.UsingVirtualResolution, 1);
+  EXPECT_TRUE(std::isfinite(noWindow.RatioX));
 }
 
 TEST(DateTime, FormatsByRunsWithEnglishNames) {

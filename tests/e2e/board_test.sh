@@ -14,7 +14,7 @@ read -r cols rows <<<"$size"
 sx=$(( (800 - cols * 50) / 2 + 60 ))
 sy=$(( (600 - rows * 50) / 2 ))
 
-tv_start
+tv_start --windowed
 win=$(tv_wait_window "$TV_PID") || fail "no window appeared"
 tv_to_board "$win" || fail "never reached the board"
 sleep 1

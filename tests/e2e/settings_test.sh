@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Settings, crash detection and window sizes of the real program, each run on an X
 # server of its own size: first start, a killed run, a killed run after a settings
-# change, the windowed size rule, and Alt+Enter saving at once.
+# change, the windowed size rule, Alt+Enter saving at once, and full screen on a
+# 21:9 display played with clicks at the scaled positions.
 source "$(dirname "$0")/lib.sh"
 
 trap 'tv_xserver_stop; tv_cleanup' EXIT
@@ -117,6 +118,61 @@ for _ in 1 2 3; do
   tv_dismiss_box >/dev/null || true
   win=$(tv_wait_window "$TV_PID") || fail "no window after a kill"
   tv_wait_ready "$win" || fail "the game never became ready after a kill"
+done
+term_game "after the kills"
+
+# ---- full screen on a 21:9 display: the whole monitor at its own mode, the picture scaled
+# by 1.8 and centred between bars of 311 logical pixels that show the side pictures; clicks
+# land at the scaled positions, a click on a bar does nothing, and Alt+Enter switches at once
+tv_xserver_start 2560x1080
+fresh_home
+mkdir -p "$SHARED"
+printf 'FULL SCREEN=1\r\nWIDESCREEN=1\r\nDRIVER=1\r\nSOUND=0\r\nMUSIC=0\r\n' >"$INI"
+: >"$SHARED/GoodExit.dat"
+start_game
+win=$(tv_wait_window "$TV_PID") || fail "21:9: no window"
+[ "$(geometry "$win")" = 2560x1080 ] || fail "21:9 full screen: $(geometry "$win"), wanted the whole monitor"
+tv_wait_loaded "$win" || fail "21:9: the game never finished loading"
+# Where a logical position is on the monitor.
+at() { echo $(( ($1 + 311) * 18 / 10 )) $(( $2 * 18 / 10 )); }
+bar_level() { import -window "$win" -crop "200x1080+$1+0" -colorspace Gray -format '%[fx:int(mean*65535)]' info: 2>/dev/null; }
+for x in 100 2260; do
+  [ "$(bar_level $x)" -gt 3000 ] || fail "21:9: the bar at $x shows no side picture"
+done
+# "Click to Play" at (400, 550): first level with it in the left bar, then on it.
+xdotool mousemove $(at -200 550) click 1
+sleep 1
+[ "$(tv_screens | tail -n 1)" = loading ] || fail "21:9: a click on the bar was taken"
+tv_screens_before=$(tv_screens | wc -l)
+for _ in $(seq 10); do
+  xdotool mousemove $(at 400 550) click 1
+  sleep 1
+  [ "$(tv_screens | wc -l)" -gt "$tv_screens_before" ] && break
+done
+[ "$(tv_screens | tail -n 1)" = title ] || fail "21:9: the scaled click did not lead to the title ($(tv_screens | tail -n 1))"
+# The name prompt, once the title has faded in and opened it: typed, then its OK at (400, 399).
+sleep 3
+xdotool type --window "$win" --delay 60 "Wide"
+for _ in $(seq 5); do
+  sleep 0.5
+  xdotool mousemove $(at 400 399) click 1
+  for _ in $(seq 10); do [ -e "$SHARED/profiles/Wide.dat" ] && break 2; sleep 0.2; done
+done
+[ -e "$SHARED/profiles/Wide.dat" ] || fail "21:9: the scaled click on OK made no player"
+# The title's Play at (400, 545) leads to the level map.
+for _ in $(seq 10); do
+  sleep 1
+  xdotool mousemove $(at 400 545) click 1
+  for _ in $(seq 10); do [ "$(tv_screens | tail -n 1)" = levelselect ] && break 2; sleep 0.2; done
+done
+[ "$(tv_screens | tail -n 1)" = levelselect ] || fail "21:9: the scaled click on Play did not lead to the map"
+# Alt+Enter to the first window (the largest multiple of 800 x 600 that fits) and back at once.
+xdotool windowfocus "$win" 2>/dev/null || true
+for want in 0 1; do
+  tv_chord_until alt+Return 5 full_screen_is "$want" || fail "21:9: Alt+Enter did not save FULL SCREEN=$want"
+  if [ "$want" = 1 ]; then size=2560x1080; else size=800x600; fi
+  for _ in $(seq 20); do [ "$(geometry "$win")" = "$size" ] && break; sleep 0.1; done
+  [ "$(geometry "$win")" = "$size" ] || fail "21:9 after Alt+Enter: $(geometry "$win"), wanted $size"
 done
 term_game "at the end"
 echo "settings ok"

@@ -1,6 +1,6 @@
 // Full-screen night scenes: the ten board backgrounds and the gallery pictures with
 // their thumbnails (composed in Vistas), the loading screen, the intro story, the
-// level map and its backdrop.
+// level map and its backdrop, and the side pictures for the bars.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -195,6 +195,27 @@ void MapBackground(const TStudio& studio) {
   studio.Save(c, "Data/graphics/mapbackground.jpg");
 }
 
+// The pictures in the bars beside (or above and below) the game on a display of another
+// shape: a tall night of sky, pines and snow, quiet and dark so the game stays in front.
+// Drawn scaled to cover bars of any size, so they are large and have no edge to repeat.
+void SidePicture(const TStudio& studio, bool left) {
+  TCanvas c(720, 1440);
+  TSceneRandom rng(left ? 211 : 212);
+  TSkyColours sky;
+  Scenery::Sky(c, sky, 1060, left ? 620 : 100);
+  Scenery::Stars(c, rng, 520, 1000);
+  Scenery::Clouds(c, rng, 5, 120, 900, TColour::Rgb(120, 110, 180, 0.3));
+  const TRidge far = Scenery::Ridge(c, rng, 1040, 26, Palette::SnowDeep, Palette::SnowShade, 2.0);
+  Scenery::PineRow(c, rng, far, 14, 60, 140, Palette::PineDark, 0.35, 6);
+  const TRidge near = Scenery::Ridge(c, rng, 1180, 34, Palette::SnowShade, Palette::Snow, 1.6);
+  Scenery::PineRow(c, rng, near, 6, 220, 420, Palette::Pine, 0.55, 10);
+  Scenery::Drift(c, rng, 1320, 1340, Palette::Snow, Palette::SnowShade);
+  Scenery::Snowfall(c, rng, 360, 3);
+  Scenery::Vignette(c, 0.5);
+  Scenery::Grain(c, rng, 3);
+  studio.Save(c, left ? "Data/graphics/sideleft.jpg" : "Data/graphics/sideright.jpg");
+}
+
 // Star centres on the map, level 1 to 55, in map-picture pixels.
 const double kStars[55][2] = {
     {87, 693},  {121, 698}, {152, 712}, {181, 725}, {212, 740}, {241, 755}, {271, 769}, {300, 781}, {334, 788},
@@ -341,5 +362,7 @@ void AddBackdropJobs(std::vector<TPictureJob>& jobs) {
   for (int n = 1; n <= 8; ++n)
     jobs.push_back({"intro" + std::to_string(n) + ".jpg", [n](const TStudio& s) { IntroPicture(s, n); }});
   jobs.push_back({"mapbackground.jpg", MapBackground});
+  jobs.push_back({"sideleft.jpg", [](const TStudio& s) { SidePicture(s, true); }});
+  jobs.push_back({"sideright.jpg", [](const TStudio& s) { SidePicture(s, false); }});
   jobs.push_back({"levelselect.png", LevelMap});
 }
