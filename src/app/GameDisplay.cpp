@@ -1,6 +1,7 @@
 #include "app/GameDisplay.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/ErrorReport.h"
 #include "core/GameClock.h"
@@ -238,6 +239,15 @@ void TGameDisplay::DoSetVirtualResolution(int clearAll) {
 
 bool TGameDisplay::DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen) const {
   return layout.DeviceToLogical(deviceX, deviceY, x, y, keepOnScreen);
+}
+
+bool TGameDisplay::PixelExact() const {
+  if (!UsingVirtualResolution) return true;
+  // Scaled: exact only at a whole number of device pixels per logical one, both ways,
+  // with the picture starting on a whole device pixel.
+  const auto whole = [](float v) { return std::fabs(v - std::round(v)) < 1e-4f; };
+  return layout.RatioX > 0 && layout.RatioX == layout.RatioY && whole(1.0f / layout.RatioX) &&
+         whole(layout.OriginX) && whole(layout.OriginY);
 }
 
 void TGameDisplay::ResetVRViewport() {

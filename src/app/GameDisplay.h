@@ -45,6 +45,7 @@ class TGameDisplay final : public TDisplay, public TService<TGameDisplay> {
   void ToggleWideScreen() override;
   void ToggleVSync();
   bool DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen = false) const override;
+  bool PixelExact() const override;
 
   int ForceWindowedMode = 0;
   int UseDesktopResolution = 0;

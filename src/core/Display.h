@@ -14,6 +14,9 @@ class TDisplay : public TService<TDisplay> {
   // A device (window pixel) position as a position on the logical screen; with
   // keepOnScreen a position beyond its edges is pulled onto them, and true says so.
   virtual bool DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen = false) const = 0;
+  // One logical pixel covers a whole number of drawable pixels: pictures drawn 1:1 at
+  // whole positions land on whole pixels and may be sampled without filtering.
+  virtual bool PixelExact() const = 0;
   // Puts the system pointer over a logical position.
   virtual void DoMoveMouse(int x, int y) = 0;
   // Reads where the window's drawing area starts on the desktop (ClientX, ClientY).
@@ -43,4 +46,7 @@ class TDisplay : public TService<TDisplay> {
 inline TDisplay& Display() { return *TDisplay::Current(); }
 // The camera's scroll; none without a display.
 inline float DisplayScrollX() { return TDisplay::Current() ? TDisplay::Current()->ScrollX : 0.0f; }
+// Whether the logical screen maps onto whole drawable pixels; true without a display
+// (tools and tests draw at the device size).
+inline bool DisplayPixelExact() { return TDisplay::Current() ? TDisplay::Current()->PixelExact() : true; }
 inline float DisplayScrollY() { return TDisplay::Current() ? TDisplay::Current()->ScrollY : 0.0f; }
