@@ -171,7 +171,7 @@ void TGameScreen::Load() {
   for (auto& button : Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
   Menu->ShareOnePage();
   SetMenuCoords();
-  if (TOverlay* menu = GameMenu()) menu->Load();
+  // The in-game menu loads itself when first opened (TGameMenu::Open).
   LoadParticles();
   PanelImage = Bank("panel");
   XInactiveImage = Bank("gaugeempty");
