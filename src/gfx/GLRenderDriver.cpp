@@ -384,8 +384,8 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
                   filtered ? (mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR)
                            : (mipmapped ? GL_NEAREST_MIPMAP_NEAREST : GL_NEAREST));
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, mipmapped ? 1000 : 0);
-  if (filtered && !mipmapped)
-    nearestNow_[page.name] = false;
+  if (filtered)
+    nearestNow_[page.name] = {false, mipmapped};
   else
     nearestNow_.erase(page.name);
 
@@ -428,8 +428,8 @@ void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVert
   // but its texture is only deleted at the next upload, which flushes first.
   unsigned texture = page ? page->name : 0;
   int state = BlendState(blend_);
-  // Filtered pages drawn 1:1 are sampled unfiltered; mipmapped ones keep their chain.
-  const bool nearest = exactPixels_ && page && (page->flags & IMAGE_FILTERED) && !(page->flags & IMAGE_MIPMAPPED);
+  // Filtered pages drawn 1:1 are sampled unfiltered (mipmapped ones from their first level).
+  const bool nearest = exactPixels_ && page && (page->flags & IMAGE_FILTERED);
   // With the shader an untextured shape joins any batch (it ignores the texture), and a
   // batch of shapes alone takes on the texture of the first picture that follows.
   bool textureFits = texture == batchTexture_ || (program_ && (texture == 0 || batchTexture_ == 0));
@@ -470,11 +470,12 @@ void TGLRenderDriver::Flush() {
     // Sampling is a property of the texture in OpenGL 2.1: switched only when a batch
     // needs the other kind, which a frame does a handful of times at most.
     auto known = nearestNow_.find(batchTexture_);
-    if (known != nearestNow_.end() && known->second != batchNearest_) {
-      const GLint filter = batchNearest_ ? GL_NEAREST : GL_LINEAR;
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-      known->second = batchNearest_;
+    if (known != nearestNow_.end() && known->second.nearest != batchNearest_) {
+      const bool mipmapped = known->second.mipmapped;
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, batchNearest_ ? GL_NEAREST : GL_LINEAR);
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                      batchNearest_ ? GL_NEAREST : mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+      known->second.nearest = batchNearest_;
     }
   }
   const TGLVertex* v = batch_.data();
@@ -521,7 +522,7 @@ bool TGLRenderDriver::CaptureScreen(float x0, float y0, float x1, float y1, TTex
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    nearestNow_[name] = false;
+    nearestNow_[name] = {false, false};
     page->name = name;
     page->seq = contextSeq_;
     page->dirty = false;

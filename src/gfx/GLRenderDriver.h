@@ -72,9 +72,12 @@ class TGLRenderDriver : public TRenderDriver {
   TPrimitive batchPrimitive_ = TPrimitive::Triangles;
   unsigned batchTexture_ = 0;
   bool batchNearest_ = false;  // the batch samples its texture unfiltered
-  // Textures whose filtering may be switched per batch (filtered, not mipmapped), and
-  // whether each samples unfiltered now.
-  std::unordered_map<unsigned, bool> nearestNow_;
+  // Textures whose filtering may be switched per batch (the filtered ones): whether each
+  // samples unfiltered now, and whether filtered sampling goes through its mipmaps.
+  struct TSampling {
+    bool nearest, mipmapped;
+  };
+  std::unordered_map<unsigned, TSampling> nearestNow_;
   unsigned boundTexture_ = 0;
   bool texturing_ = false;
   int contextSeq_ = 0;
