@@ -433,9 +433,7 @@ void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVert
   // With the shader an untextured shape joins any batch (it ignores the texture), and a
   // batch of shapes alone takes on the texture of the first picture that follows.
   bool textureFits = texture == batchTexture_ || (program_ && (texture == 0 || batchTexture_ == 0));
-  // Shapes ignore the texture, so they join a batch sampled either way.
-  const bool samplingFits = !texture || batchTexture_ == 0 || nearest == batchNearest_;
-  if (primitive != batchPrimitive_ || !textureFits || !samplingFits || state != appliedBlend_ ||
+  if (primitive != batchPrimitive_ || !textureFits || state != appliedBlend_ ||
       int(batch_.size()) + count > kBatchVertices) {
     Flush();
     if (state != appliedBlend_) {
@@ -446,7 +444,10 @@ void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVert
     batchTexture_ = texture;
     batchNearest_ = nearest;
   } else if (texture) {
-    if (!batchTexture_) batchNearest_ = nearest;
+    // Filtering draws a 1:1 picture as it is too, so a batch that mixes both kinds is
+    // filtered whole rather than cut in two (a string whose letters fall between pixels,
+    // a gem falling among gems at rest): the draw calls stay as few as they were.
+    batchNearest_ = batchTexture_ ? batchNearest_ && nearest : nearest;
     batchTexture_ = texture;
   }
   if (count > kBatchVertices) return;  // a polygon beyond any sense
@@ -468,7 +469,7 @@ void TGLRenderDriver::Flush() {
   BindTexture(batchTexture_);
   if (batchTexture_) {
     // Sampling is a property of the texture in OpenGL 2.1: switched only when a batch
-    // needs the other kind, which a frame does a handful of times at most.
+    // needs the other kind, which happens a few times a frame at most.
     auto known = nearestNow_.find(batchTexture_);
     if (known != nearestNow_.end() && known->second.nearest != batchNearest_) {
       const bool mipmapped = known->second.mipmapped;
