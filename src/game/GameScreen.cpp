@@ -153,6 +153,8 @@ void TGameScreen::Load() {
   if (!Sounds->GridChannels) Sounds->CreateChannels();
   if (!Pointer().ParticleFunc) Pointer().ParticleFunc = PointerSparkle;
   const int level = CurrentLevel();
+  // A new picture may take the old one's address: the kept board must not outlive it.
+  standing_.Forget();
   ImageLoad("bg" + std::to_string(BackgroundNumber(level)) + ".jpg", 0, 1);
   Mixer().MusicLoad("level" + std::to_string(MusicTrackNumber(level)) + ".ogg", 1);
   Mixer().FadeMusic = 1;
@@ -247,6 +249,7 @@ void TGameScreen::Kill() {
   // Whichever way the level is left, a targeting piece must not stay as the pointer.
   if (Grid) Grid->RestorePointer();
   KillGameObjects();
+  standing_.Forget();
   ClearParticles();
   ClearCounters();
   if (THintScroll* scroll = HintScroll(); scroll && scroll->Active) {
