@@ -34,7 +34,8 @@ std::shared_ptr<TSoundData> DecodeResolved(const std::string& resolved) {
 void DecodeSoundsAhead(const std::vector<std::string>& paths, int threads) {
   StopDecodingSoundsAhead();
   if (threads <= 0) return;
-  ahead = std::make_unique<TDecodeAhead<TSoundData>>(DecodeResolved, threads);
+  // A few sounds ahead of the loading, not all of them held at once.
+  ahead = std::make_unique<TDecodeAhead<TSoundData>>(DecodeResolved, threads, 2 * threads);
   for (const std::string& path : paths) ahead->Add(ResolveDataPath(path));
 }
 

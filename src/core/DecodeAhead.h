@@ -20,7 +20,9 @@ class TDecodeAhead {
  public:
   using TDecoder = std::function<std::shared_ptr<T>(const std::string& key)>;
 
-  TDecodeAhead(TDecoder decoder, int threads) : decoder_(std::move(decoder)) {
+  // At most `ahead` results wait to be taken (0: no bound): the helpers decode the
+  // next files while the main thread works, not every file at once.
+  TDecodeAhead(TDecoder decoder, int threads, int ahead = 0) : decoder_(std::move(decoder)), ahead_(ahead) {
     for (int i = 0; i < threads; ++i) workers_.emplace_back([this] { Work(); });
   }
   ~TDecodeAhead() {
@@ -64,6 +66,9 @@ class TDecodeAhead {
     done_.wait(lock, [&] { return jobs_.at(key).Done; });
     result = std::move(jobs_.at(key).Result);
     jobs_.erase(key);
+    --waiting_;
+    lock.unlock();
+    wake_.notify_one();
     return true;
   }
 
@@ -77,18 +82,22 @@ class TDecodeAhead {
   void Work() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-      wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+      wake_.wait(lock,
+                 [this] { return stopping_ || (!queue_.empty() && (ahead_ <= 0 || waiting_ + busy_ < ahead_)); });
       if (stopping_) return;
       std::string key = std::move(queue_.front());
       queue_.pop_front();
       jobs_[key].Started = true;
+      ++busy_;
       lock.unlock();
       std::shared_ptr<T> result = decoder_(key);
       lock.lock();
+      --busy_;
       auto it = jobs_.find(key);
       if (it != jobs_.end()) {
         it->second.Result = std::move(result);
         it->second.Done = true;
+        ++waiting_;
       }
       done_.notify_all();
     }
@@ -100,5 +109,8 @@ class TDecodeAhead {
   std::deque<std::string> queue_;
   std::map<std::string, TJob> jobs_;
   bool stopping_ = false;
+  const int ahead_;
+  int busy_ = 0;     // jobs being decoded by the helpers
+  int waiting_ = 0;  // results decoded and not yet taken
   std::vector<std::thread> workers_;
 };

@@ -14,8 +14,8 @@ class TDisplay : public TService<TDisplay> {
   // A device (window pixel) position as a position on the logical screen; with
   // keepOnScreen a position beyond its edges is pulled onto them, and true says so.
   virtual bool DeviceToLogical(int deviceX, int deviceY, int& x, int& y, bool keepOnScreen = false) const = 0;
-  // Whether one logical pixel covers a whole number of drawable pixels, so nearest
-  // sampling stays sharp.
+  // One logical pixel covers a whole number of drawable pixels: pictures drawn 1:1 at
+  // whole positions land on whole pixels and may be sampled without filtering.
   virtual bool PixelExact() const = 0;
   // Where the logical screen lies in the drawable, in drawable pixels.
   virtual void PictureRect(int& x, int& y, int& w, int& h) const = 0;
@@ -48,4 +48,7 @@ class TDisplay : public TService<TDisplay> {
 inline TDisplay& Display() { return *TDisplay::Current(); }
 // The camera's scroll; none without a display.
 inline float DisplayScrollX() { return TDisplay::Current() ? TDisplay::Current()->ScrollX : 0.0f; }
+// Whether the logical screen maps onto whole drawable pixels; true without a display
+// (tools and tests draw at the device size).
+inline bool DisplayPixelExact() { return TDisplay::Current() ? TDisplay::Current()->PixelExact() : true; }
 inline float DisplayScrollY() { return TDisplay::Current() ? TDisplay::Current()->ScrollY : 0.0f; }

@@ -60,7 +60,7 @@ void TGameMenu::Kill() {
 }
 
 void TGameMenu::Open() {
-  if (!Menu) Load();
+  if (!Menu || !FadeIn || !FadeOut) Load();
   Show(1);
 }
 
@@ -112,7 +112,12 @@ void TGameMenu::SetMenuY() {
 }
 
 int TGameMenu::MenuLogic() {
-  if (!FadeIn || !FadeOut) return Closed;
+  if (!FadeIn || !FadeOut) {
+    // Not loaded until first opened, by the side panel's button (Open) or by this key.
+    if (!InputKeyHit(27)) return Closed;
+    Open();
+    return Opened;
+  }
   if (Active) {
     FadeIn->Manage();
     if (FadeOut->Manage() && !FadeOut->Active) {

@@ -3,6 +3,7 @@
 // cascades, and the search for a legal move. Runs on plain data: drawing, sound,
 // particles and the screen around it are reached only through small seams.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -124,6 +125,12 @@ class TGameGrid {
 
   // Frame, cells, pointer highlight, gems and cursor, in that order.
   void Draw();
+  // The frame and cells, which change only when a cell does (a brick broken, a flash),
+  // and a key that changes whenever what they show does.
+  void DrawStanding();
+  uint64_t StandingKey() const;
+  // What moves over them: the pointer highlight, gems and cursor.
+  void DrawMoving();
 
   // One logic step of the board, in its fixed order.
   void Manage();

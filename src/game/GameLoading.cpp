@@ -53,8 +53,8 @@ std::vector<TPictureStep> GamePictureSteps() {
   for (int n = 8; n <= 15; ++n) {
     const std::string idle = "bonus" + std::to_string(n) + "idle";
     steps.push_back(Strip(idle, 50, 50, TGem::IdleFrames[n], 0));
+    // 11, 13 and 14 activate with their idle strip (TGem::Load), loaded once above.
     if (n == 9) steps.push_back(Strip("bonus9activate", 50, 50, TGem::ActivateFrames[9], 0));
-    if (n == 11 || n == 13 || n == 14) steps.push_back(Strip(idle, 50, 50, TGem::ActivateFrames[n], 0));
   }
   steps.push_back(Picture("Localised/panel.png", K::Corner, "panel"));
   for (const char* name : {"gaugeempty.png", "gaugefull.png", "gaugemax.png", "particlering", "snowflake",

@@ -151,6 +151,8 @@ void TGameScreen::Load() {
   if (!Sounds->GridChannels) Sounds->CreateChannels();
   if (!Pointer().ParticleFunc) Pointer().ParticleFunc = PointerSparkle;
   const int level = CurrentLevel();
+  // A new picture may take the old one's address: the kept board must not outlive it.
+  standing_.Forget();
   ImageLoad("bg" + std::to_string(BackgroundNumber(level)) + ".jpg", 0, 1);
   Mixer().MusicLoad("level" + std::to_string(MusicTrackNumber(level)) + ".ogg", 1);
   Mixer().FadeMusic = 1;
@@ -169,7 +171,7 @@ void TGameScreen::Load() {
   for (auto& button : Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.005f, 0);
   Menu->ShareOnePage();
   SetMenuCoords();
-  if (TOverlay* menu = GameMenu()) menu->Load();
+  // The in-game menu loads itself when first opened (TGameMenu::Open).
   LoadParticles();
   PanelImage = Bank("panel");
   XInactiveImage = Bank("gaugeempty");
@@ -239,6 +241,7 @@ void TGameScreen::Kill() {
   // Whichever way the level is left, a targeting piece must not stay as the pointer.
   if (Grid) Grid->RestorePointer();
   KillGameObjects();
+  standing_.Forget();
   ClearParticles();
   ClearCounters();
   if (TOverlay* scroll = HintScroll(); scroll && scroll->Active) {

@@ -4,6 +4,7 @@
 // the level's start and end; it opens the tutorial pages of the hint scroll and
 // restarts a level whose board has no move left.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "game/Player.h"
 #include "gfx/Counter.h"
 #include "gfx/ImageFont.h"
+#include "gfx/LayerCache.h"
 #include "screens/Screen.h"
 
 class TAnimation;
@@ -143,10 +145,15 @@ class TGameScreen : public TScreen, public TGameSession {
 
  private:
   void DrawPanelValue(float x, float y, const std::string& text, const TTextStyle& style);
+  // The background, the board's frame and cells and the side panel's picture, and a key
+  // that changes whenever they would look different.
+  void DrawStanding(bool sidePanel);
+  uint64_t StandingKey(bool sidePanel) const;
   void PrepareGlyphs();
   void MakeGaugeSparkle();
 
   std::shared_ptr<TBoardHost> host_;
+  TLayerCache standing_;
   std::shared_ptr<TGameImage> sparkleImage_;
   // The panel's texts, formatted again only when their numbers change.
   std::string scoreText_, levelText_, timeText_;

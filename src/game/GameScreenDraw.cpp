@@ -3,8 +3,10 @@
 // the board's messages and the hint scroll over everything.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "core/GameClock.h"
+#include "core/Globals.h"
 #include "game/Board.h"
 #include "game/BoardParticles.h"
 #include "game/GameGrid.h"
@@ -38,18 +40,53 @@ float TGameScreen::GetHUDX() const {
   return -(1.0f - OutroAnim->Counter / slide) * 150.0f;
 }
 
-void TGameScreen::Draw() {
-  SetColor(255, 255, 255);
-  SetAlpha(1);
+uint64_t TGameScreen::StandingKey(bool sidePanel) const {
+  // Without a background the layer would not cover what lies under it.
+  if (!Image) return 0;
+  uint64_t h = Grid ? Grid->StandingKey() : 1;
+  const auto mix = [&h](uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+  mix(uint64_t(uintptr_t(Image.get())));
+  mix(uint64_t(uintptr_t(Grid.get())));
+  mix(sidePanel);
+  if (sidePanel) {
+    float x = GetHUDX();
+    uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof x);
+    std::memcpy(&bits, &x, sizeof bits);
+    mix(bits);
+    mix(uint64_t(uintptr_t(PanelImage.get())));
+  }
+  return h;
+}
+
+void TGameScreen::DrawStanding(bool sidePanel) {
   if (Image) {
     SetBlend(BLEND_SOLID);
     DrawImage(Image, 0, 0);
   }
   SetBlend(BLEND_ALPHA);
-  if (Grid) Grid->Draw();
-  Particles->BoardParticles.Draw();
+  if (Grid) Grid->DrawStanding();
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  if (sidePanel && PanelImage) PanelImage->Draw(GetHUDX(), 0);
+}
+
+void TGameScreen::Draw() {
+  SetColor(255, 255, 255);
+  SetAlpha(1);
   // Under the won level's panel the side panel is gone and the snow is the panel's.
   const int panel = PanelShowing();
+  // The background, the board's frame and cells and the side panel change seldom: kept as
+  // one picture, they cost one opaque quad a frame instead of a screenful of blending.
+  if (!standing_.Draw(StandingKey(!panel), float(ScreenWidth), float(ScreenHeight))) {
+    DrawStanding(!panel);
+    standing_.Keep();
+  }
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  SetBlend(BLEND_ALPHA);
+  if (Grid) Grid->DrawMoving();
+  Particles->BoardParticles.Draw();
   if (!panel) {
     HUDDraw();
     if (Menu) Menu->Draw(GetHUDX(), 0);
@@ -74,7 +111,6 @@ void TGameScreen::HUDDraw() {
   SetBlend(BLEND_ALPHA);
   SetColor(255, 255, 255);
   SetAlpha(1);
-  if (PanelImage) PanelImage->Draw(x, 0);
 
   const int score = Player->LevelScore();
   if (score != shownScore_) {

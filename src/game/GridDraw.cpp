@@ -159,14 +159,8 @@ void TGem::DrawGem() {
     f = StripFrame(MOAnimCounter, float(AnimCycle), 50);
   }
   if (picture && picture->image) {
+    // The pieces' drop shadow is in their pictures: one quad per piece.
     SetRotation(Rotation);
-    if (Shadow == 1) {
-      SetColor(0, 0, 0);
-      SetAlpha(ShadowAlpha);
-      DrawImage(picture->image, px + ShadowX, py + ShadowY, f);
-      SetColor(255, 255, 255);
-      SetAlpha(1);
-    }
     DrawImage(picture->image, px, py, f);
     SetRotation(0);
   }
@@ -183,6 +177,38 @@ void TGemList::Draw() {
 }
 
 void TGameGrid::Draw() {
+  DrawStanding();
+  DrawMoving();
+}
+
+uint64_t TGameGrid::StandingKey() const {
+  // FNV-1a over everything DrawStanding reads.
+  uint64_t h = 1469598103934665603ull;
+  const auto mix = [&h](const void* data, size_t n) {
+    const auto* p = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
+  };
+  mix(&levelwidth, sizeof levelwidth);
+  mix(&levelheight, sizeof levelheight);
+  mix(&alpha, sizeof alpha);
+  for (int x = 0; x < levelwidth; ++x)
+    for (int y = 0; y < levelheight; ++y) {
+      const TCell* c = CellAt(x, y);
+      const int state[] = {c != nullptr, PlayableAt(x, y) != nullptr, c ? c->active : 0, c ? c->gold : 0,
+                           c ? c->armour : 0};
+      mix(state, sizeof state);
+      if (!c) continue;
+      mix(&c->sx, sizeof c->sx);
+      mix(&c->sy, sizeof c->sy);
+      mix(&c->glow, sizeof c->glow);
+      const int sides[] = {c->DrawLeft, c->DrawTop, c->DrawRight, c->DrawBottom, c->DrawCorner,
+                           c->DrawTL,   c->DrawTR,  c->DrawBR,    c->DrawBL};
+      mix(sides, sizeof sides);
+    }
+  return h;
+}
+
+void TGameGrid::DrawStanding() {
   SetBlend(BLEND_ALPHA);
   SetColor(220, 220, 220);
   for (int x = 0; x < levelwidth; ++x)
@@ -194,7 +220,11 @@ void TGameGrid::Draw() {
   for (int x = 0; x < levelwidth; ++x)
     for (int y = 0; y < levelheight; ++y)
       if (TCell* c = CellAt(x, y)) c->Draw();
+}
 
+void TGameGrid::DrawMoving() {
+  SetBlend(BLEND_ALPHA);
+  SetColor(255, 255, 255);
   TBoardHost& host = Board().Host();
   if (mx != -1 && my != -1 && NoMore == 0 && !host.OutroRunning() && !host.LevelCompleteShowing()) {
     TCell* c = PlayableAt(mx, my);

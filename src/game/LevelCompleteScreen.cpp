@@ -66,10 +66,6 @@ void TLevelCompleteScreen::SetOKActive(int active) {
 void TLevelCompleteScreen::Load() {
   name = "levelcomplete";
   if (!Owner) Owner = GameSession();
-  ImageLoad("scrollbody.png", 0, 1);
-  MidHandleImage(Image);
-  HeaderLoad("Localised/levelcomplete", float(ScreenWidth / 2), HeaderY, 1);
-  Header->SetShadow(1, 3, 3, 0.4f);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
   auto ok = AddOKButton(*Menu);
   ok->y = float(ScreenHeight - 201);
@@ -92,7 +88,17 @@ void TLevelCompleteScreen::Load() {
   Active = 0;
 }
 
+void TLevelCompleteScreen::LoadPictures() {
+  if (Image && Header) return;
+  ImageLoad("scrollbody.png", 0, 1);
+  MidHandleImage(Image);
+  HeaderLoad("Localised/levelcomplete", float(ScreenWidth / 2), HeaderY, 1);
+  Header->SetShadow(1, 3, 3, 0.4f);
+}
+
 void TLevelCompleteScreen::Show() {
+  // Its pictures are loaded when a level is first won, not with every board.
+  LoadPictures();
   Active = 1;
   if (Menu) Menu->ManageNoSound(0, 0);
   Start();

@@ -27,6 +27,7 @@ class TLevelCompleteScreen : public TOverlay {
   void RollUp();
   // Opens the panel once the won level's outro has ended.
   void Show();
+  void LoadPictures();
   void Hide();
   // The background picture the level was played on.
   std::string GetPicName() const;

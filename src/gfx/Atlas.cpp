@@ -222,12 +222,30 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
     TImage* image;
     int frame;
     std::pair<int, int> kept{};  // what stays of the frame on the page
+    std::vector<int> copies{};   // later frames of the image with the same pixels
+  };
+  const auto samePixels = [](const TPixmap& a, const TPixmap& b) {
+    return a.width == b.width && a.height == b.height && a.format == b.format && a.pitch == b.pitch &&
+           a.pixels.size() == b.pixels.size() && std::memcmp(a.pixels.data(), b.pixels.data(), a.pixels.size()) == 0;
   };
   std::map<int, std::vector<Item>> byFlags;
   for (const auto& image : images) {
     if (!image || (image->flags & (IMAGE_MIPMAPPED | IMAGE_DYNAMIC))) continue;
-    for (int f = 0; f < image->FrameCount(); ++f)
-      if (image->pixmaps[size_t(f)]) byFlags[image->flags & IMAGE_FILTERED].push_back({image.get(), f, {}});
+    std::vector<Item>& items = byFlags[image->flags & IMAGE_FILTERED];
+    const size_t first = items.size();
+    for (int f = 0; f < image->FrameCount(); ++f) {
+      const TPixmap* pixmap = image->pixmaps[size_t(f)].get();
+      if (!pixmap) continue;
+      // A strip that holds still for some frames (a sweep's resting tail) keeps one copy
+      // of them on the page; the repeats draw from the same place.
+      bool repeat = false;
+      for (size_t k = first; k < items.size() && !repeat; ++k)
+        if (samePixels(*image->pixmaps[size_t(items[k].frame)], *pixmap)) {
+          items[k].copies.push_back(f);
+          repeat = true;
+        }
+      if (!repeat) items.push_back({image.get(), f, {}, {}});
+    }
   }
   int pages = 0;
   for (auto& [flags, items] : byFlags) {
@@ -251,6 +269,16 @@ int PackImages(const std::vector<std::shared_ptr<TImage>>& images, int pageSize)
     for (size_t i = 0; i < items.size(); ++i) {
       TImage& image = *items[i].image;
       atlas.Add(image, items[i].frame);
+      for (int copy : items[i].copies) {
+        TImageFrame& placed = image.frames[size_t(items[i].frame)];
+        image.frames[size_t(copy)] = placed;
+        // Known to the page as well, so that it follows if the page ever grows.
+        if (placed.page && !placed.page->sources.empty()) {
+          TTexturePage::TSource source = placed.page->sources.back();
+          source.frame = copy;
+          placed.page->sources.push_back(source);
+        }
+      }
       const bool last = i + 1 == items.size() || items[i + 1].image != &image;
       if (!last || std::any_of(items.begin() + long(i) + 1, items.end(),
                                [&](const Item& later) { return later.image == &image; }))

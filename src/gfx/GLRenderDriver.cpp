@@ -4,6 +4,7 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -215,6 +216,7 @@ void TGLRenderDriver::SetGraphics() {
 
 void TGLRenderDriver::CloseGraphics() {
   batch_.clear();
+  nearestNow_.clear();
   program_ = 0;
   PlatformCloseWindow();
   contextSeq_ = 0;
@@ -273,7 +275,10 @@ constexpr TBlendFactors kBlendFactors[] = {{BLEND_ALPHA, GL_SRC_ALPHA, GL_ONE_MI
 
 int TGLRenderDriver::BlendState(int mode) const {
   if (!program_) return mode;
-  return mode == BLEND_SHADE || mode == BLEND_MODULATE2X ? mode : BLEND_ALPHA;
+  if (mode == BLEND_SHADE || mode == BLEND_MODULATE2X) return mode;
+  // Solid writes leave nothing of what was below: without blending the rasteriser need not
+  // read the pixels back (a full-screen picture is most of a frame's fill).
+  return KindOf(mode) == KindOf(BLEND_SOLID) ? BLEND_SOLID : BLEND_ALPHA;
 }
 
 void TGLRenderDriver::ApplyBlend() {
@@ -361,7 +366,7 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
   if (!(reuse && page.onlyAdded && dead.empty())) Flush();
   // Textures of pages that died under this context go now; older ones died with their context.
   for (const auto& d : dead)
-    if (d.seq == contextSeq_) glDeleteTextures(1, &d.name);
+    if (d.seq == contextSeq_) glDeleteTextures(1, &d.name), nearestNow_.erase(d.name);
   dead.clear();
 
   // Pixels let go after an earlier upload are made again for this context.
@@ -389,6 +394,10 @@ void TGLRenderDriver::UploadPage(TTexturePage& page) {
                   filtered ? (mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR)
                            : (mipmapped ? GL_NEAREST_MIPMAP_NEAREST : GL_NEAREST));
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, mipmapped ? 1000 : 0);
+  if (filtered)
+    nearestNow_[page.name] = {false, mipmapped};
+  else
+    nearestNow_.erase(page.name);
 
   TPixmapPtr level;
   const TPixmap* src = &page.pixels;
@@ -429,6 +438,8 @@ void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVert
   // but its texture is only deleted at the next upload, which flushes first.
   unsigned texture = page ? page->name : 0;
   int state = BlendState(blend_);
+  // Filtered pages drawn 1:1 are sampled unfiltered (mipmapped ones from their first level).
+  const bool nearest = exactPixels_ && page && (page->flags & IMAGE_FILTERED);
   // With the shader an untextured shape joins any batch (it ignores the texture), and a
   // batch of shapes alone takes on the texture of the first picture that follows.
   bool textureFits = texture == batchTexture_ || (program_ && (texture == 0 || batchTexture_ == 0));
@@ -441,7 +452,12 @@ void TGLRenderDriver::Emit(TPrimitive primitive, TTexturePage* page, const TVert
     }
     batchPrimitive_ = primitive;
     batchTexture_ = texture;
+    batchNearest_ = nearest;
   } else if (texture) {
+    // Filtering draws a 1:1 picture as it is too, so a batch that mixes both kinds is
+    // filtered whole rather than cut in two (a string whose letters fall between pixels,
+    // a gem falling among gems at rest): the draw calls stay as few as they were.
+    batchNearest_ = batchTexture_ ? batchNearest_ && nearest : nearest;
     batchTexture_ = texture;
   }
   if (count > kBatchVertices) return;  // a polygon beyond any sense
@@ -461,6 +477,18 @@ void TGLRenderDriver::Flush() {
   // Pages are uploaded before their quads are batched, and an upload flushes first, so the
   // batch's texture is always current here.
   BindTexture(batchTexture_);
+  if (batchTexture_) {
+    // Sampling is a property of the texture in OpenGL 2.1: switched only when a batch
+    // needs the other kind, which happens a few times a frame at most.
+    auto known = nearestNow_.find(batchTexture_);
+    if (known != nearestNow_.end() && known->second.nearest != batchNearest_) {
+      const bool mipmapped = known->second.mipmapped;
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, batchNearest_ ? GL_NEAREST : GL_LINEAR);
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                      batchNearest_ ? GL_NEAREST : mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+      known->second.nearest = batchNearest_;
+    }
+  }
   const TGLVertex* v = batch_.data();
   glVertexPointer(2, GL_FLOAT, sizeof(TGLVertex), &v->x);
   glTexCoordPointer(2, GL_FLOAT, sizeof(TGLVertex), &v->u);
@@ -473,6 +501,60 @@ void TGLRenderDriver::Flush() {
   vertices_ += int(batch_.size());
   batch_.clear();
   ++drawCalls_;
+}
+
+bool TGLRenderDriver::CaptureScreen(float x0, float y0, float x1, float y1, TTexturePagePtr& page,
+                                    TImageFrame& frame) {
+  // Textures of any size came with OpenGL 2.0, as did the shader: without it, no copies.
+  if (!contextSeq_ || !program_) return false;
+  const float kx = resWidth_ > 0 ? float(deviceWidth_) / resWidth_ : 1.0f;
+  const float ky = resHeight_ > 0 ? float(deviceHeight_) / resHeight_ : 1.0f;
+  const float dx0 = x0 * kx, dy0 = y0 * ky, dx1 = x1 * kx, dy1 = y1 * ky;
+  const auto whole = [](float v) { return std::fabs(v - std::round(v)) < 1e-3f; };
+  if (!whole(dx0) || !whole(dy0) || !whole(dx1) || !whole(dy1)) return false;
+  const int left = int(std::lround(dx0)), top = int(std::lround(dy0));
+  const int w = int(std::lround(dx1)) - left, h = int(std::lround(dy1)) - top;
+  if (w < 1 || h < 1 || left < 0 || top < 0 || left + w > deviceWidth_ || top + h > deviceHeight_ ||
+      w > maxTexture_ || h > maxTexture_)
+    return false;
+  Flush();
+  if (!page || page->pixels.width != w || page->pixels.height != h || page->seq != contextSeq_ || !page->name) {
+    page = std::make_shared<TTexturePage>(w, h, IMAGE_FILTERED);
+    // The texture alone holds the picture; it is never made again from pixels.
+    TPixelBytes().swap(page->pixels.pixels);
+    page->anonymous = true;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    boundTexture_ = name;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    nearestNow_[name] = {false, false};
+    page->name = name;
+    page->seq = contextSeq_;
+    page->dirty = false;
+    page->onlyAdded = false;
+  } else if (boundTexture_ != page->name) {
+    glBindTexture(GL_TEXTURE_2D, page->name);
+    boundTexture_ = page->name;
+  }
+  glReadBuffer(GL_BACK);
+  // GL counts rows from the bottom: the texture's first row is the rectangle's last, so
+  // the frame reads it upside down (a negative row scale from a row -h).
+  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, left, deviceHeight_ - top - h, w, h);
+  frame = TImageFrame{};
+  frame.page = page;
+  frame.x = 0;
+  frame.y = -h;
+  frame.width = w;
+  frame.height = h;
+  frame.uscale = 1.0f / float(w);
+  frame.vscale = -1.0f / float(h);
+  return true;
 }
 
 void TGLRenderDriver::DrawPixmap(const TPixmap& pixmap, float x, float y) {

@@ -5,6 +5,7 @@
 // is presented or read back. Without shaders it falls back to the fixed-function pipeline.
 #pragma once
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "gfx/RenderDriver.h"
@@ -32,6 +33,7 @@ class TGLRenderDriver : public TRenderDriver {
   int ContextSeq() const override;
   void UploadPage(TTexturePage& page) override;
   void Flush() override;
+  bool CaptureScreen(float x0, float y0, float x1, float y1, TTexturePagePtr& page, TImageFrame& frame) override;
 
   // Whether the one-blend-state shader is in use (false: fixed-function fallback).
   bool ShaderBlending() const { return program_ != 0; }
@@ -70,6 +72,13 @@ class TGLRenderDriver : public TRenderDriver {
   bool preferShader_ = true;
   TPrimitive batchPrimitive_ = TPrimitive::Triangles;
   unsigned batchTexture_ = 0;
+  bool batchNearest_ = false;  // the batch samples its texture unfiltered
+  // Textures whose filtering may be switched per batch (the filtered ones): whether each
+  // samples unfiltered now, and whether filtered sampling goes through its mipmaps.
+  struct TSampling {
+    bool nearest, mipmapped;
+  };
+  std::unordered_map<unsigned, TSampling> nearestNow_;
   unsigned boundTexture_ = 0;
   bool texturing_ = false;
   int contextSeq_ = 0;

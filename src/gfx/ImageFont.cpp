@@ -4,21 +4,46 @@
 #include FT_FREETYPE_H
 
 #include <cmath>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "platform/Files.h"
 
-// The vector font behind a loaded image font: the file's bytes (FreeType reads them in
+namespace {
+// The game loads one font file at several sizes: the file's bytes and the FreeType
+// library are read and made once and shared by every size alive.
+struct TFontFile {
+  std::vector<uint8_t> bytes;
+  FT_Library library = nullptr;
+  ~TFontFile() {
+    if (library) FT_Done_FreeType(library);
+  }
+};
+
+std::shared_ptr<TFontFile> OpenFontFile(const std::string& path) {
+  static std::map<std::string, std::weak_ptr<TFontFile>> open;
+  if (auto file = open[path].lock()) return file;
+  std::string text;
+  if (!ReadDataFile(path, text) || text.empty()) return nullptr;
+  auto file = std::make_shared<TFontFile>();
+  file->bytes.assign(text.begin(), text.end());
+  if (FT_Init_FreeType(&file->library) != 0) return nullptr;
+  open[path] = file;
+  return file;
+}
+}  // namespace
+
+// The vector font behind a loaded image font: the file (FreeType reads its bytes in
 // place) and the face at the chosen pixel size.
 class TFontSource {
  public:
-  FT_Library library = nullptr;
+  std::shared_ptr<TFontFile> file;
   FT_Face face = nullptr;
-  std::vector<uint8_t> bytes;
   bool smooth = false;
   ~TFontSource() {
+    // The face goes before the file and library it was made from.
     if (face) FT_Done_Face(face);
-    if (library) FT_Done_FreeType(library);
   }
 };
 
@@ -44,12 +69,10 @@ TImageFontPtr TImageFont::BuiltIn() {
 TImageFontPtr TImageFont::Load(const std::string& path, float size, int style) {
   if (!(size > 0) || size > 1000) return nullptr;
   auto src = std::make_shared<TFontSource>();
-  std::string file;
-  if (!ReadDataFile(path, file)) return nullptr;
-  src->bytes.assign(file.begin(), file.end());
-  if (src->bytes.empty()) return nullptr;
-  if (FT_Init_FreeType(&src->library) != 0) return nullptr;
-  if (FT_New_Memory_Face(src->library, src->bytes.data(), FT_Long(src->bytes.size()), 0, &src->face) != 0)
+  src->file = OpenFontFile(path);
+  if (!src->file) return nullptr;
+  const std::vector<uint8_t>& bytes = src->file->bytes;
+  if (FT_New_Memory_Face(src->file->library, bytes.data(), FT_Long(bytes.size()), 0, &src->face) != 0)
     return nullptr;
   if (!FT_IS_SCALABLE(src->face) && src->face->num_fixed_sizes == 0) return nullptr;
   if (FT_Set_Pixel_Sizes(src->face, 0, FT_UInt(std::lround(size))) != 0) return nullptr;

@@ -20,7 +20,9 @@ TPixmapPtr DecodeResolved(const std::string& resolved) {
 void DecodePixmapsAhead(const std::vector<std::string>& paths, int threads) {
   StopDecodingPixmapsAhead();
   if (threads <= 0) return;
-  ahead = std::make_unique<TDecodeAhead<TPixmap>>(DecodeResolved, threads);
+  // A few pictures ahead of the loading keep the helpers busy; decoding them all at once
+  // would hold every picture in memory beside the pages they are packed into.
+  ahead = std::make_unique<TDecodeAhead<TPixmap>>(DecodeResolved, threads, 2 * threads);
   // Resolving reads the listing cache, which belongs to this thread.
   for (const std::string& path : paths) ahead->Add(ResolveDataPath(path));
 }

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Display.h"
 #include "gfx/ImageFrame.h"
 
 TImageFrame TRenderDriver::CreateFrameFromPixmap(const TPixmap& pixmap, int flags) {
   return MakeOwnFrame(pixmap, flags);
 }
+
+bool TRenderDriver::CaptureScreen(float, float, float, float, TTexturePagePtr&, TImageFrame&) { return false; }
 
 void TRenderDriver::UpdateColor() {
   uint32_t a = uint32_t(alpha_ * 255.0f);
@@ -122,6 +125,15 @@ void TRenderDriver::DrawFrame(const TImageFrame& frame, float x0, float y0, floa
   if (!frame.page) return;
   TTexturePage& page = *frame.page;
   if (page.NeedsUpload(ContextSeq())) UploadPage(page);
+  // Unturned, unscaled and on whole pixels of an exact display, every pixel's centre falls
+  // on a texel's centre, where filtering gives back the texel: the back end may skip it.
+  const auto whole = [](float v) { return v == std::floor(v); };
+  exactPixels_ = ix_ == 1 && iy_ == 0 && jx_ == 0 && jy_ == 1 && x1 - x0 == sw && y1 - y0 == sh &&
+                 whole(x0 + tx) && whole(y0 + ty) && DisplayPixelExact();
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{exactPixels_};
   const auto emit = [&](float qx0, float qy0, float qx1, float qy1, float fx, float fy, float fw, float fh) {
     EmitQuad(&page, qx0, qy0, qx1, qy1, tx, ty, (float(frame.x) + fx) * frame.uscale,
              (float(frame.y) + fy) * frame.vscale, (float(frame.x) + fx + fw) * frame.uscale,

@@ -77,6 +77,11 @@ class TRenderDriver {
   virtual void UploadPage(TTexturePage& page) = 0;
   // Sends everything batched so far.
   virtual void Flush() {}
+  // Copies what the frame holds so far inside (x0, y0)-(x1, y1), in virtual units, into
+  // the texture of `page` (made anew when missing, stale or of another size) and sets
+  // `frame` to draw it back. False when the back end cannot, or when the rectangle does
+  // not lie on whole device pixels inside the back buffer.
+  virtual bool CaptureScreen(float x0, float y0, float x1, float y1, TTexturePagePtr& page, TImageFrame& frame);
 
   // Device size of the back buffer.
   int DeviceWidth() const { return deviceWidth_; }
@@ -129,6 +134,9 @@ class TRenderDriver {
   int vertices_ = 0;
   int lastFrameVertices_ = 0;
   bool flushEveryQuad_ = false;
+  // The picture being emitted shows its texels 1:1 on whole device pixels (set by DrawFrame
+  // for its quads): sampling it unfiltered looks the same and costs less.
+  bool exactPixels_ = false;
 
  private:
   void UpdateColor();

@@ -1,4 +1,7 @@
 #include "screens/Screen.h"
+
+#include <map>
+
 #include "core/DataPaths.h"
 #include "core/GameClock.h"
 #include "gfx/CheckedLoaders.h"
@@ -17,7 +20,16 @@ void TScreen::ImageLoad(const std::string& file, int flags, int precache) {
   // A scaled logical screen wants filtered pictures, whatever the caller asked for; the
   // window may be resized or go full screen after the picture is loaded, so always.
   flags = IMAGE_FILTERED;
-  Image = LoadImageChecked(DataPaths().ImagePath + file, flags);
+  // Screens alive together that show the same picture (the in-game menu and the level's
+  // end both unroll the scroll) share one copy.
+  static std::map<std::string, std::weak_ptr<TImage>> shown;
+  const std::string key = std::to_string(flags) + ":" + file;
+  if (auto image = shown[key].lock()) {
+    Image = image;
+  } else {
+    Image = LoadImageChecked(DataPaths().ImagePath + file, flags);
+    shown[key] = Image;
+  }
   SetImageHandle(Image, 0, 0);
   if (precache) PrecacheImage(Image);
 }

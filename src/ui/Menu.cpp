@@ -12,13 +12,21 @@
 #include "gfx/GameImage.h"
 #include "gfx/Image.h"
 #include "audio/GameSound.h"
+#include "audio/SoundBank.h"
 #include "platform/Files.h"
 #include "ui/MousePointer.h"
 
 namespace {
+// Every menu clicks with the same two sounds: one decoded copy in the sound bank serves them all.
 std::shared_ptr<TGameSound> MenuSound(const std::string& name) {
   if (name.empty()) return nullptr;
-  return TGameSound::Create(ResolveDataPath(DataPaths().SoundPath + name + ".wav"), 0);
+  if (SoundBank && SoundBank->Contains(name)) return SoundBank->Find(name);
+  auto sound = TGameSound::Create(ResolveDataPath(DataPaths().SoundPath + name + ".wav"), 0);
+  if (sound && SoundBank) {
+    sound->name = UpperCase(name);
+    SoundBank->Insert(sound);
+  }
+  return sound;
 }
 }  // namespace
 

@@ -36,9 +36,9 @@ class StartupFrontTest : public GameTest {
 
 TEST_F(StartupFrontTest, LoadingTableKeepsItsOrderAndFillsTheBarExactly) {
   const auto steps = GamePictureSteps();
-  ASSERT_EQ(steps.size(), 65u);
+  ASSERT_EQ(steps.size(), 62u);
   EXPECT_EQ(GameSoundFiles().size(), 25u);
-  EXPECT_EQ(LoadingStepCount(), 93) << "text, 25 sounds, 65 pictures, high scores, title";
+  EXPECT_EQ(LoadingStepCount(), 90) << "text, 25 sounds, 62 pictures, high scores, title";
   EXPECT_EQ(steps[0].Kind, TPictureStep::Pointer);
   EXPECT_EQ(steps[3].File, "Localised/paused");
   EXPECT_EQ(steps[3].Kind, TPictureStep::Paused);
@@ -46,16 +46,17 @@ TEST_F(StartupFrontTest, LoadingTableKeepsItsOrderAndFillsTheBarExactly) {
   EXPECT_EQ(steps[4].Cells, 7);
   EXPECT_EQ(steps[12].Name, "brickmid");
   EXPECT_EQ(steps[19].File, "gem1anim");
-  // The bonus strips: 9 is followed by its activation strip, 11, 13 and 14 by themselves again.
+  // The bonus strips, each once: 9 is followed by its activation strip; 11, 13 and 14
+  // activate with their idle strip.
   std::vector<std::string> bonus;
-  for (int i = 26; i <= 37; ++i) bonus.push_back(steps[i].File);
+  for (int i = 26; i <= 34; ++i) bonus.push_back(steps[i].File);
   EXPECT_EQ(bonus, (std::vector<std::string>{"bonus8idle", "bonus9idle", "bonus9activate", "bonus10idle",
-                                             "bonus11idle", "bonus11idle", "bonus12idle", "bonus13idle",
-                                             "bonus13idle", "bonus14idle", "bonus14idle", "bonus15idle"}));
-  EXPECT_EQ(steps[38].Name, "panel");
-  EXPECT_EQ(steps[59].File, "iceshard");
-  EXPECT_EQ(steps[59].CellW, 32);
-  EXPECT_EQ(steps[64].File, "staractiveMO");
+                                             "bonus11idle", "bonus12idle", "bonus13idle", "bonus14idle",
+                                             "bonus15idle"}));
+  EXPECT_EQ(steps[35].Name, "panel");
+  EXPECT_EQ(steps[56].File, "iceshard");
+  EXPECT_EQ(steps[56].CellW, 32);
+  EXPECT_EQ(steps[61].File, "staractiveMO");
   EXPECT_EQ(GameSoundFiles()[12], "levelend.ogg");
 }
 
@@ -64,7 +65,7 @@ TEST_F(StartupFrontTest, EveryFileDecodedAheadIsOneTheLoaderReads) {
   std::vector<std::string> paths = GamePicturePaths();
   for (const auto& file : GameSoundPaths()) paths.push_back(file);
   for (const auto& file : TTitleScreen::PictureFiles()) paths.push_back(file);
-  EXPECT_EQ(paths.size(), 65u + 25u + 14u);
+  EXPECT_EQ(paths.size(), 62u + 25u + 14u);
   for (const auto& path : paths) EXPECT_TRUE(PathExists(ResolveDataPath(path))) << path;
 }
 

@@ -27,7 +27,7 @@ TEST_F(BoardPlayTest, StartUpPicturesAreFiledUpperCaseWithTheirHandlesAndStrips)
   ImageBank->SetPath(folder);
   int steps = 0;
   LoadGamePictures([&steps] { ++steps; });
-  EXPECT_EQ(steps, 65) << "one loading-bar step per picture of the table";
+  EXPECT_EQ(steps, 62) << "one loading-bar step per picture of the table";
   auto& bank = *ImageBank;
   // Renamed files under their bank names, centred; the board's pictures at their corners.
   for (const char* name : {"BRICKMID", "ARMOURMID", "FIREBALL", "GOLDDUST", "SCORE100", "PARTICLERING", "PAUSED"}) {

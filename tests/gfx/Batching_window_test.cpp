@@ -1,7 +1,7 @@
 // The OpenGL back end's batching, in a hidden window: the shader path draws masked,
-// solid, alpha, additive and untextured draws in one call and puts the same pixels on
-// the screen as the fixed-function path; pixels that left memory after upload are made
-// again for a new context.
+// alpha, additive and untextured draws in one call and puts the same pixels on the
+// screen as the fixed-function path; pixels that left memory after upload are made
+// again for a new context; a layer kept in a texture draws back as it was drawn.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "gfx/Draw.h"
 #include "gfx/GLRenderDriver.h"
 #include "gfx/ImageBank.h"
+#include "gfx/LayerCache.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -75,12 +76,13 @@ TEST(Batching, OneCallForEveryNonMultiplyingModeAndTheSamePixels) {
     shots[shader ? 0 : 1] = GrabPixmap(0, 0, 320, 240);
     Flip(0);
 
-    // Masked, solid, alpha and additive pictures and shapes, mixed at random: the shader
-    // draws them in one call; the fixed-function path needs one per change of mode.
+    // Masked, alpha and additive pictures and shapes, mixed at random: the shader draws
+    // them in one call; the fixed-function path needs one per change of mode. (Solid
+    // pictures have a state of their own, without blending.)
     Cls();
-    const int modes[] = {BLEND_MASK, BLEND_ALPHA, BLEND_LIGHT, BLEND_SOLID};
+    const int modes[] = {BLEND_MASK, BLEND_ALPHA, BLEND_LIGHT};
     for (int i = 0; i < 40; ++i) {
-      SetBlend(modes[(i * 7) % 4]);
+      SetBlend(modes[(i * 7) % 3]);
       if (i % 3)
         DrawImage(disc, float(i * 7), 50);
       else
@@ -151,4 +153,46 @@ TEST(Batching, PixelsLetGoAfterUploadAreMadeAgainForANewContext) {
   SetRenderDriver(nullptr);
   std::error_code ec;
   std::filesystem::remove_all(folder, ec);
+}
+
+TEST(Batching, AKeptLayerDrawsBackTheSamePixelsInOneCallUntilItsKeyChanges) {
+  TGLRenderDriver* gl = Open(true);
+  ASSERT_NE(gl, nullptr) << PlatformLastError();
+  if (!gl->ShaderBlending()) GTEST_SKIP() << "no shaders on this GL";
+  auto disc = SoftDisc(IMAGE_FILTERED);
+  // Off the corner and clipped to itself: a copy turned over or shifted shows.
+  const auto layer = [&] {
+    SetBlend(BLEND_SOLID);
+    SetColor(30, 60, 90);
+    DrawRect(0, 0, 304, 230);
+    SetColor(255, 255, 255);
+    Scene(disc);
+  };
+  SetViewport(16, 10, 304, 230);
+  SetOrigin(16, 10);
+  TLayerCache cache;
+  TPixmapPtr live;
+  // Kept once the key has held still for a frame; drawn by hand until then.
+  for (int frame = 0; frame < 2; ++frame) {
+    Cls();
+    ASSERT_FALSE(cache.Draw(7, 304, 230));
+    layer();
+    cache.Keep();
+    live = GrabPixmap(0, 0, 320, 240);
+    Flip(0);
+  }
+  Cls();
+  ASSERT_TRUE(cache.Draw(7, 304, 230));
+  TPixmapPtr kept = GrabPixmap(0, 0, 320, 240);
+  Flip(0);
+  EXPECT_EQ(gl->LastFrameDrawCalls(), 1);
+  ASSERT_TRUE(live && kept);
+  int differing = 0;
+  for (int y = 10; y < 240; ++y)
+    for (int x = 16; x < 320; ++x) differing += live->ReadPixel(x, y) != kept->ReadPixel(x, y);
+  EXPECT_EQ(differing, 0);
+  EXPECT_FALSE(cache.Draw(8, 304, 230)) << "another key is drawn by hand";
+  SetOrigin(0, 0);
+  SetViewport(0, 0, 320, 240);
+  SetRenderDriver(nullptr);
 }

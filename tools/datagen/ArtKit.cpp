@@ -151,6 +151,34 @@ void Snowflake(cairo_t* cr, double cx, double cy, double r, double width, Rgb c,
   cairo_restore(cr);
 }
 
+void BakePieceShadows(TCanvas& strip, int cell) {
+  TCanvas pieces(strip.Width(), strip.Height());
+  pieces.Blit(strip, 0, 0);
+  cairo_surface_flush(pieces.Surface());
+  cairo_t* cr = strip.Cr();
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  for (int y = 0; y + cell <= strip.Height(); y += cell)
+    for (int x = 0; x + cell <= strip.Width(); x += cell) {
+      // Each square's shadow comes from that square alone, as the board's did.
+      cairo_surface_t* one = cairo_surface_create_for_rectangle(pieces.Surface(), x, y, cell, cell);
+      cairo_save(cr);
+      cairo_identity_matrix(cr);
+      cairo_rectangle(cr, x, y, cell, cell);
+      cairo_clip(cr);
+      cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+      cairo_mask_surface(cr, one, x + 1.5, y + 1.5);
+      cairo_set_source_surface(cr, one, x, y);
+      cairo_paint(cr);
+      cairo_restore(cr);
+      cairo_surface_destroy(one);
+    }
+  cairo_surface_flush(strip.Surface());
+}
+
 void PathShadow(cairo_t* cr, double dx, double dy, double alpha) {
   // Three widening passes give a soft edge without a blur filter.
   cairo_path_t* path = cairo_copy_path(cr);

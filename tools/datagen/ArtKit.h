@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Canvas.h"
+
 namespace art {
 
 struct Rgb {
@@ -61,6 +63,10 @@ void Snowflake(cairo_t* cr, double cx, double cy, double r, double width, Rgb c,
 void FacetedStone(cairo_t* cr, const std::vector<Pt>& outline, Pt centre, Rgb base, double tableScale = 0.55);
 // Soft drop shadow of the current path, offset down-right (path is consumed).
 void PathShadow(cairo_t* cr, double dx, double dy, double alpha);
+// Lays the drop shadow the board shows under every piece beneath each cell x cell square
+// of a strip: the square's own picture in black at half its opacity, 1.5 pixels right and
+// down. Baked here, it costs the game no second quad per piece.
+void BakePieceShadows(TCanvas& strip, int cell);
 
 // Lettering. Fonts: the game's rounded sans and the festive script.
 cairo_font_face_t* UiFont();

@@ -420,6 +420,7 @@ bool WriteBonusPieces(const std::string& root) {
       DrawBonus(strip.Cr(), type, f / 50.0);
       cairo_restore(strip.Cr());
     }
+    BakePieceShadows(strip, 50);
     ok &= strip.SavePng(dir + "bonus" + std::to_string(type) + "idle.png");
   }
   TCanvas bang(50, 50);

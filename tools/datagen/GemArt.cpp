@@ -131,6 +131,7 @@ bool WriteGems(const std::string& root) {
     DrawGem(strip.Cr(), type);
     cairo_restore(strip.Cr());
   }
+  BakePieceShadows(strip, 50);
   ok &= strip.SavePng(dir + "gems.png");
 
   // Mouse-over strips: 50 cells in 10 columns x 5 rows; the sweep runs over
@@ -146,6 +147,7 @@ bool WriteGems(const std::string& root) {
       DrawGem(anim.Cr(), type, shine);
       cairo_restore(anim.Cr());
     }
+    BakePieceShadows(anim, 50);
     ok &= anim.SavePng(dir + "gem" + std::to_string(type) + "anim.png");
   }
   return ok;
