@@ -79,6 +79,7 @@ void TMousePointer::Update() {
   h1 = InputTakePolledMouseHits(1);
   h2 = InputTakePolledMouseHits(2);
   h3 = InputTakePolledMouseHits(3);
+  if (!OnPicture()) h1 = h2 = h3 = 0;
   CalcButtonTotals();
 }
 
@@ -144,11 +145,14 @@ void TMousePointer::CalcButtonTotals() {
   mh = h1 + h2 + h3;
 }
 
+bool TMousePointer::OnPicture() const { return x >= 0 && y >= 0 && x < ScreenWidth && y < ScreenHeight; }
+
 void TMousePointer::ButtonDown(int button) {
   ClearMouseHit();
-  if (button == 1) b1 = 1, ++h1;
-  if (button == 2) b2 = 1, ++h2;
-  if (button == 3) b3 = 1, ++h3;
+  const int hit = OnPicture() ? 1 : 0;
+  if (button == 1) b1 = 1, h1 += hit;
+  if (button == 2) b2 = 1, h2 += hit;
+  if (button == 3) b3 = 1, h3 += hit;
   CalcButtonTotals();
 }
 

@@ -42,7 +42,10 @@ class TMousePointer : public TService<TMousePointer> {
   bool TrailAlive() const;
 
   // Event handling: a press first forgets every earlier uncollected press.
+  // A press over a bar beside the picture lands on nothing: it is held, but it is no
+  // click, not even for the screens that take a click anywhere.
   void ButtonDown(int button);
+  bool OnPicture() const;
   void ButtonUp(int button);
   void Wheel(int step);
   // Sets x, y from a position in window pixels through the virtual resolution.

@@ -142,7 +142,7 @@ done
 # "Click to Play" at (400, 550): first level with it in the left bar, then on it.
 xdotool mousemove $(at -200 550) click 1
 sleep 1
-[ "$(tv_screens | tail -n 1)" = loading ] || fail "21:9: a click on the bar was taken"
+[ "$(tv_screens | tail -n 1)" = loading ] || fail "21:9: a click on the bar was taken (screens: $(tv_screens | tr "\n" " "))"
 tv_screens_before=$(tv_screens | wc -l)
 for _ in $(seq 10); do
   xdotool mousemove $(at 400 550) click 1
