@@ -49,6 +49,7 @@ void TGameScreen::Draw() {
   }
   SetBlend(BLEND_ALPHA);
   if (Grid) Grid->Draw();
+  Cursor.Draw();
   Particles->BoardParticles.Draw();
   // Under the won level's panel the side panel is gone and the snow is the panel's.
   const int panel = PanelShowing();

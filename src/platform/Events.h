@@ -1,5 +1,6 @@
 // Window-system events, translated from SDL into the game's own terms:
-// virtual-key codes 0-255, Windows-1252 typed characters, buttons 1-3.
+// virtual-key codes 0-255, Windows-1252 typed characters, buttons 1-3, and the
+// buttons of game controllers (the left stick arrives as the four directions).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -17,7 +18,14 @@ enum class TEventType {
   WindowClose,
   FocusLost,
   FocusGained,
+  PadDown,      // button: a TPadButton of any plugged-in controller
+  PadUp,
+  PadAdded,     // a controller was plugged in (or was there at start)
+  PadRemoved,   // a controller in use was unplugged
 };
+
+// The controller buttons the game reads; the stick's directions are the D-pad's.
+enum class TPadButton { A, B, X, Y, Back, Guide, Start, Up, Down, Left, Right, Count };
 
 struct TPlatformEvent {
   TEventType type = TEventType::None;

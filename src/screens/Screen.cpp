@@ -76,7 +76,45 @@ void TScreen::Logic() {
   if (Menu) Menu->Manage(0, 0);
 }
 
+void TScreen::ListFocus(TFocusRing& ring) {
+  if (TDialog* dialog = Dialogs.Top()) return dialog->ListFocus(ring);
+  ring.Begin(this);
+  if (Menu) ring.AddButtons(Menu->Buttons);
+}
+
+void TScreen::FocusKeys() {
+  ListFocus(Focus);
+  TMousePointer& mouse = Pointer();
+  // The mouse has taken over: the next arrow starts the walk again.
+  if (!mouse.Resting) Focus.Forget();
+  if (Focus.Targets().empty()) return;
+  using K = TFocusTarget;
+  const TFocusTarget* current = Focus.Current();
+  const K::TKind kind = current ? current->Kind : K::Press;
+  int step = 0;
+  // A list box keeps up and down for its own rows; a text field its left and right.
+  if (kind != K::List) {
+    if (InputKeyHit(38)) step = -1;
+    if (InputKeyHit(40)) step = 1;
+  }
+  if (kind == K::Slider) {
+    if (InputKeyHit(37) && current->Slide) current->Slide(-5);
+    if (InputKeyHit(39) && current->Slide) current->Slide(5);
+  } else if (kind != K::Text) {
+    if (InputKeyHit(37)) step = -1;
+    if (InputKeyHit(39)) step = 1;
+  }
+  if (step != 0) Focus.Move(step);
+  current = Focus.Current();
+  if (!current) return;
+  mouse.RestAt(int(current->CentreX()), int(current->CentreY()));
+  // Return in a text field or a list answers the dialog as it always has; a slider
+  // moves only sideways.
+  if (current->Kind == K::Press && InputKeyHit(13)) mouse.Tap();
+}
+
 void TScreen::RunLogic() {
+  FocusKeys();
   if (Dialogs.Manage()) {
     // The last dialog has gone: the button under the pointer lights up again, quietly,
     // and the press that closed the dialog does not reach the screen.
