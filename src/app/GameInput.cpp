@@ -76,9 +76,7 @@ void TGame::DoPeekEvent() {
       case TEventType::PadUp:
         if (int key = KeyForPad(e.button)) InputRecordKey(key, 0, false);
         break;
-      case TEventType::PadAdded: ++PadsPlugged; break;
       case TEventType::PadRemoved:
-        if (PadsPlugged > 0) --PadsPlugged;
         // A player whose pad came loose must not lose the level meanwhile.
         if (!Paused && !Suspended) {
           Paused = 1;

@@ -11,7 +11,6 @@ int KeyHits[256];
 int KeyDowns[256];
 int CharQueue[256];
 int CharQueueRead = 0, CharQueueWrite = 0;
-int PadsPlugged = 0;
 
 namespace {
 bool ValidKey(int key) { return key >= 0 && key < 256; }

@@ -8,10 +8,6 @@ extern int KeyHits[256];
 extern int KeyDowns[256];
 extern int CharQueue[256];
 extern int CharQueueRead, CharQueueWrite;
-// How many game controllers are plugged in. Their buttons arrive as the keys a
-// keyboard player presses (arrows, Return, Escape, H, P); this count tells the
-// widgets that want it (the name prompt's letter row) that a pad is there.
-extern int PadsPlugged;
 
 // 1 when the key was pressed since it was last read (and clears it); codes outside 0-255 read 0.
 int InputKeyHit(int key);

@@ -3,7 +3,7 @@
 #include "core/Input.h"
 #include "game/Board.h"
 #include "game/GameGrid.h"
-#include "gfx/Draw.h"
+#include "ui/FocusRing.h"
 #include "ui/MousePointer.h"
 
 void TBoardCursor::Step(int& x, int& y, int dx, int dy) {
@@ -76,15 +76,5 @@ void TBoardCursor::Keys() {
 
 void TBoardCursor::Draw() const {
   if (!Grid || x_ < 0 || !Pointer().Resting || !PlayableAt(x_, y_)) return;
-  // The frame in the warm gold of the board's own hover light, over the cell's edge.
-  const float x = float(GridX(x_)), y = float(GridY(y_)), s = float(CellSize), t = 3;
-  SetBlend(BLEND_ALPHA);
-  SetColor(255, 214, 112);
-  SetAlpha(0.9f);
-  DrawRect(x, y, s, t);
-  DrawRect(x, y + s - t, s, t);
-  DrawRect(x, y + t, t, s - 2 * t);
-  DrawRect(x + s - t, y + t, t, s - 2 * t);
-  SetColor(255, 255, 255);
-  SetAlpha(1);
+  DrawFocusFrame(float(GridX(x_)), float(GridY(y_)), float(CellSize), float(CellSize), 4);
 }

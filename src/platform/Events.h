@@ -47,6 +47,10 @@ void PlatformDropInputEvents();
 // Current pointer position in window pixels and, when asked, the buttons held (bit 0
 // the left, bit 1 the right, bit 2 the middle button); false without a video system.
 bool PlatformMouseState(int& x, int& y, int* buttons = nullptr);
+// How many game controllers are plugged in and open. Their buttons reach the game as
+// the keys a keyboard player presses; this tells the widgets that want it (the name
+// prompt's letter row) that a pad is there.
+int PlatformPadCount();
 // Waits up to ms milliseconds for an event to arrive, leaving it in the queue.
 void PlatformWaitForEvent(int ms);
 // Maps an SDL keycode to a virtual-key code 0-255, or 0 when it has none.

@@ -182,4 +182,4 @@ bool PadInputTranslate(const SDL_Event& e, TPlatformEvent& out) {
   }
 }
 
-int PadInputCount() { return int(pads.size()); }
+int PlatformPadCount() { return int(pads.size()); }

@@ -11,5 +11,3 @@ union SDL_Event;
 void PadInputPump();
 // The pad event for one SDL event; false when it is none (or not a pad's).
 bool PadInputTranslate(const SDL_Event& e, TPlatformEvent& out);
-// How many controllers are open now.
-int PadInputCount();

@@ -127,6 +127,13 @@ void TScreen::RunLogic() {
 void TScreen::RunDraw() {
   Draw();
   Dialogs.Draw();
+  // Buttons and stars light up under the resting pointer by themselves; a focused
+  // slider or list gets a frame instead.
+  const TFocusTarget* focused = Pointer().Resting ? Focus.Current() : nullptr;
+  if (focused && focused->Kind != TFocusTarget::Press) {
+    const float m = 4;
+    DrawFocusFrame(focused->x - m, focused->y - m, focused->w + 2 * m, focused->h + 2 * m, 2);
+  }
 }
 
 void TScreen::Draw() {

@@ -25,7 +25,7 @@ class TFocusRing {
   // Starts a new listing; a different owner than the last one forgets the focus.
   void Begin(const void* owner, int start = -1);
   void Add(const TFocusTarget& target);
-  // Every active button of the list, in its order.
+  // Every active button of the list, in screen order: rows top to bottom, each left to right.
   void AddButtons(const std::vector<std::shared_ptr<TButton>>& buttons);
   // Moves the focus by step in screen order, wrapping at the ends. The first move
   // (no focus yet) lands on the start the owner gave, or the first widget.
@@ -42,3 +42,7 @@ class TFocusRing {
   int start_ = -1;
   int index_ = -1;
 };
+
+// The focus frame, in the warm gold of the board's hover light: a border of the given
+// thickness inside the rectangle.
+void DrawFocusFrame(float x, float y, float w, float h, float thickness);
