@@ -23,29 +23,16 @@ park
 sleep 1
 shot "$shots/start.ppm"
 
-moved=0
-for attempt in 1 2 3 4; do
-  shot "$shots/before.ppm"
-  move=$(tv_find_move "$shots/before.ppm")
-  [ -n "$move" ] || { sleep 1; continue; }
-  read -r x y dx dy <<<"$move"
-  px=$((sx + x * 50 + 25)); py=$((sy + y * 50 + 25))
+drag() {
+  local px=$((sx + $1 * 50 + 25)) py=$((sy + $2 * 50 + 25)) dx=$3 dy=$4
   xdotool mousemove --window "$win" $px $py; sleep 0.15
   xdotool mousedown 1; sleep 0.15
   xdotool mousemove --window "$win" $((px + dx * 20)) $((py + dy * 20)); sleep 0.1
   xdotool mousemove --window "$win" $((px + dx * 45)) $((py + dy * 45)); sleep 0.15
   xdotool mouseup 1; sleep 0.1
   park
-  sleep 1.6
-  shot "$shots/after.ppm"
-  n=$(tv_changed_cells "$shots/before.ppm" "$shots/after.ppm")
-  if [ "$n" -ge 3 ]; then
-    moved=1
-    echo "drag ($x,$y) by ($dx,$dy) changed $n cells"
-    break
-  fi
-done
-[ $moved = 1 ] || fail "no drag of a move read off the screen made a line"
+}
+tv_make_move drag "$shots" || fail "no drag of a move read off the screen made a line"
 kill -0 "$TV_PID" || fail "the game ended after the move"
 
 # A click on a gem selects it (the cursor shows), a click on it again cancels.

@@ -102,6 +102,14 @@ print(" ".join(out + path[::-1]))
 PY
 }
 
+# Walks the cursor to (x, y), picks the gem and pushes it right (dx 1) or down.
+cursor_move() {
+  # shellcheck disable=SC2046
+  press $(cursor_path "$cx" "$cy" "$1" "$2")
+  cx=$1 cy=$2
+  if [ "$4" = 1 ]; then press ok down; else press ok right; fi
+}
+
 road() {
   hands=$1
   rm -rf "$XDG_DATA_HOME"
@@ -148,28 +156,8 @@ road() {
   press ok
   sleep 2
 
-  local moved=0 cx=-1 cy=-1 move x y dx dy n way
-  for _ in 1 2 3; do
-    shot "$shots/before.ppm"
-    move=$(tv_find_move "$shots/before.ppm")
-    [ -n "$move" ] || { sleep 1; continue; }
-    read -r x y dx dy <<<"$move"
-    # shellcheck disable=SC2046
-    press $(cursor_path "$cx" "$cy" "$x" "$y")
-    cx=$x cy=$y
-    way=right
-    [ "$dy" = 1 ] && way=down
-    press ok "$way"
-    sleep 1.6
-    shot "$shots/after.ppm"
-    n=$(tv_changed_cells "$shots/before.ppm" "$shots/after.ppm")
-    if [ "$n" -ge 3 ]; then
-      moved=1
-      echo "$hands: the cursor's move at ($x,$y) $way changed $n cells"
-      break
-    fi
-  done
-  [ $moved = 1 ] || fail "$hands: no move made with the cursor made a line"
+  cx=-1 cy=-1
+  tv_make_move cursor_move "$shots" || fail "$hands: no move made with the cursor made a line"
   press hint
   sleep 1
 

@@ -341,3 +341,25 @@ for (x, y), t in sorted(kind.items(), key=lambda c: (c[0][1], c[0][0])):
             print(x, y, dx, dy); sys.exit(0)
 PY
 }
+
+# Makes a move read off the screen with "$1 x y dx dy" (a drag, the cursor's keys...),
+# up to four times until one changes at least three cells of the settled board; prints
+# the move and the cells changed, and fails when none did. Shots go to folder $2.
+tv_make_move() {
+  local make=$1 shots=$2 move x y dx dy n
+  for _ in 1 2 3 4; do
+    import -window "$win" -depth 8 "ppm:$shots/before.ppm"
+    move=$(tv_find_move "$shots/before.ppm")
+    [ -n "$move" ] || { sleep 1; continue; }
+    read -r x y dx dy <<<"$move"
+    "$make" "$x" "$y" "$dx" "$dy"
+    sleep 1.6
+    import -window "$win" -depth 8 "ppm:$shots/after.ppm"
+    n=$(tv_changed_cells "$shots/before.ppm" "$shots/after.ppm")
+    if [ "$n" -ge 3 ]; then
+      echo "move ($x,$y) by ($dx,$dy) changed $n cells"
+      return 0
+    fi
+  done
+  return 1
+}

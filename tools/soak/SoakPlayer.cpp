@@ -114,39 +114,20 @@ void TSoakPlayer::Nav(int direction) {
   static const int keys[4] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
   static const int pad[4] = {SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
                              SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
-  if (options_.Hands == TSoakOptions::THands::Pad)
-    input_.PadButton(pad[direction]);
-  else
-    input_.Key(keys[direction]);
+  Either(keys[direction], pad[direction]);
 }
 
-void TSoakPlayer::Confirm() {
+void TSoakPlayer::Either(int sdlKey, int padButton) {
   if (options_.Hands == TSoakOptions::THands::Pad)
-    input_.PadButton(SDL_CONTROLLER_BUTTON_A);
+    input_.PadButton(padButton);
   else
-    input_.Key(SDLK_RETURN);
+    input_.Key(sdlKey);
 }
 
-void TSoakPlayer::Back() {
-  if (options_.Hands == TSoakOptions::THands::Pad)
-    input_.PadButton(SDL_CONTROLLER_BUTTON_B);
-  else
-    input_.Key(SDLK_ESCAPE);
-}
-
-void TSoakPlayer::OpenGameMenu() {
-  if (options_.Hands == TSoakOptions::THands::Pad)
-    input_.PadButton(SDL_CONTROLLER_BUTTON_START);
-  else
-    input_.Key(SDLK_ESCAPE);
-}
-
-void TSoakPlayer::AskHint() {
-  if (options_.Hands == TSoakOptions::THands::Pad)
-    input_.PadButton(SDL_CONTROLLER_BUTTON_Y);
-  else
-    input_.Key(SDLK_h);
-}
+void TSoakPlayer::Confirm() { Either(SDLK_RETURN, SDL_CONTROLLER_BUTTON_A); }
+void TSoakPlayer::Back() { Either(SDLK_ESCAPE, SDL_CONTROLLER_BUTTON_B); }
+void TSoakPlayer::OpenGameMenu() { Either(SDLK_ESCAPE, SDL_CONTROLLER_BUTTON_START); }
+void TSoakPlayer::AskHint() { Either(SDLK_h, SDL_CONTROLLER_BUTTON_Y); }
 
 void TSoakPlayer::PressAt(int x, int y, int slide) {
   if (!Hands()) {

@@ -65,6 +65,8 @@ class TSoakPlayer {
   // Keyboard and pad hands: a direction (0 up, 1 down, 2 left, 3 right), the press
   // (Return / A), going back (Escape / B), the in-game menu (Escape / Start), the hint (H / Y).
   void Nav(int direction);
+  // The key on the keyboard, the button (an SDL_GameControllerButton) on a pad.
+  void Either(int sdlKey, int padButton);
   void Confirm();
   void Back();
   void OpenGameMenu();
