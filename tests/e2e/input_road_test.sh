@@ -3,8 +3,9 @@
 # with a game controller alone (the program's test pad: a virtual controller driven
 # through a named pipe): the name prompt (typed, or on the letter row), the map, the
 # instructions, the first level's page, a move made with the board's cell cursor, a
-# hint, the in-game menu, the options with the music slider moved, Save & Exit, the
-# gallery, and Escape (B) to the end. No mouse event is sent.
+# hint, pausing (and, with the pad, pulling it out and plugging it in again), the
+# in-game menu, the options with the music slider moved, Save & Exit, the gallery,
+# and Escape (B) to the end. No mouse event is sent.
 source "$(dirname "$0")/lib.sh"
 
 SHARED="$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD"
@@ -14,20 +15,20 @@ shots=$TV_HOME/shots
 mkdir -p "$shots"
 shot() { import -window "$win" -depth 8 "ppm:$1"; }
 
-# One press each of: up down left right ok back menu hint.
+# One press each of: up down left right ok back menu hint pause.
 press() {
   local what key button
   for what in "$@"; do
     if [ "$hands" = keys ]; then
       case $what in
         up) key=Up ;; down) key=Down ;; left) key=Left ;; right) key=Right ;;
-        ok) key=Return ;; back | menu) key=Escape ;; hint) key=h ;;
+        ok) key=Return ;; back | menu) key=Escape ;; hint) key=h ;; pause) key=p ;;
       esac
       xdotool key --window "$win" "$key"
     else
       case $what in
         up) button=dpup ;; down) button=dpdown ;; left) button=dpleft ;; right) button=dpright ;;
-        ok) button=a ;; back) button=b ;; menu) button=start ;; hint) button=y ;;
+        ok) button=a ;; back) button=b ;; menu) button=start ;; hint) button=y ;; pause) button=back ;;
       esac
       echo "$button 1" >&3
       sleep 0.1
@@ -160,6 +161,26 @@ road() {
   tv_make_move cursor_move "$shots" || fail "$hands: no move made with the cursor made a line"
   press hint
   sleep 1
+  # Pausing dims the board; the pad's Back button pauses as P does, and a pad pulled
+  # out pauses as losing the window's focus does.
+  local lit
+  lit=$(tv_brightness "$win")
+  press pause
+  sleep 0.5
+  [ "$(tv_brightness "$win")" -lt $((lit * 3 / 4)) ] || fail "$hands: the pause key did not pause"
+  press pause
+  sleep 0.5
+  [ "$(tv_brightness "$win")" -gt $((lit * 3 / 4)) ] || fail "$hands: the pause key did not resume"
+  if [ "$hands" = pad ]; then
+    echo unplug >&3
+    sleep 0.8
+    [ "$(tv_brightness "$win")" -lt $((lit * 3 / 4)) ] || fail "pad: unplugging the pad did not pause"
+    echo plug >&3
+    sleep 0.8
+    press pause
+    sleep 0.5
+    [ "$(tv_brightness "$win")" -gt $((lit * 3 / 4)) ] || fail "pad: the pad plugged in again did not resume"
+  fi
 
   press menu
   sleep 1.5
