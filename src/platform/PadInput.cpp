@@ -30,8 +30,15 @@ void AttachTestPad() {
   if (virtualIndex >= 0) return;
   virtualIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
                                            SDL_CONTROLLER_BUTTON_MAX, 0);
-  if (virtualIndex < 0) return;
-  virtualStick = SDL_JoystickOpen(virtualIndex);
+}
+
+// The test pad's own handle, opened at its first use: right after it is plugged in
+// again, the index it was given may still name the one just pulled out.
+SDL_Joystick* TestStick() {
+  if (virtualStick || virtualIndex < 0) return virtualStick;
+  for (int i = 0; i < SDL_NumJoysticks(); ++i)
+    if (SDL_JoystickIsVirtual(i)) virtualStick = SDL_JoystickOpen(i);
+  return virtualStick;
 }
 
 void DetachTestPad() {
@@ -57,7 +64,7 @@ void TestPadLine(const std::string& line) {
   int value = 0;
   if (line == "unplug") return DetachTestPad();
   if (line == "plug") return AttachTestPad();
-  if (std::sscanf(line.c_str(), "%31s %d", name, &value) != 2 || !virtualStick) return;
+  if (std::sscanf(line.c_str(), "%31s %d", name, &value) != 2 || !TestStick()) return;
   SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name);
   if (button != SDL_CONTROLLER_BUTTON_INVALID) {
     SDL_JoystickSetVirtualButton(virtualStick, button, value ? SDL_PRESSED : SDL_RELEASED);
@@ -78,11 +85,12 @@ void ReadTestPipe() {
   }
   // A runaway writer cannot make the game hold more than a few lines.
   if (pipeText.size() > 4096) pipeText.clear();
-  size_t end;
-  while ((end = pipeText.find('\n')) != std::string::npos) {
-    TestPadLine(pipeText.substr(0, end));
-    pipeText.erase(0, end + 1);
-  }
+  // One line per look: the controller layer reads a virtual pad's state only when it
+  // pumps its events, so a press and its release applied together would never be seen.
+  const size_t end = pipeText.find('\n');
+  if (end == std::string::npos) return;
+  TestPadLine(pipeText.substr(0, end));
+  pipeText.erase(0, end + 1);
 }
 
 bool ButtonOf(int sdlButton, TPadButton& out) {

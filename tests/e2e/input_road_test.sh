@@ -3,9 +3,9 @@
 # with a game controller alone (the program's test pad: a virtual controller driven
 # through a named pipe): the name prompt (typed, or on the letter row), the map, the
 # instructions, the first level's page, a move made with the board's cell cursor, a
-# hint, pausing (and, with the pad, pulling it out and plugging it in again), the
-# in-game menu, the options with the music slider moved, Save & Exit, the gallery,
-# and Escape (B) to the end. No mouse event is sent.
+# hint, pausing, the in-game menu, the options with the music slider moved, Save &
+# Exit, the gallery, and Escape to the end (with the pad: pulled out, which pauses,
+# and the end asked for). No mouse event is sent.
 source "$(dirname "$0")/lib.sh"
 
 SHARED="$XDG_DATA_HOME/Quillmoth/Tinselvale GOLD"
@@ -15,13 +15,14 @@ shots=$TV_HOME/shots
 mkdir -p "$shots"
 shot() { import -window "$win" -depth 8 "ppm:$1"; }
 
-# One press each of: up down left right ok back menu hint pause.
+# One press each of: up down left right ok back menu hint pause, and stickleft (the
+# left stick pushed left and let go; the Left key on the keyboard).
 press() {
   local what key button
   for what in "$@"; do
     if [ "$hands" = keys ]; then
       case $what in
-        up) key=Up ;; down) key=Down ;; left) key=Left ;; right) key=Right ;;
+        up) key=Up ;; down) key=Down ;; left | stickleft) key=Left ;; right) key=Right ;;
         ok) key=Return ;; back | menu) key=Escape ;; hint) key=h ;; pause) key=p ;;
       esac
       xdotool key --window "$win" "$key"
@@ -30,9 +31,15 @@ press() {
         up) button=dpup ;; down) button=dpdown ;; left) button=dpleft ;; right) button=dpright ;;
         ok) button=a ;; back) button=b ;; menu) button=start ;; hint) button=y ;; pause) button=back ;;
       esac
-      echo "$button 1" >&3
-      sleep 0.1
-      echo "$button 0" >&3
+      if [ "$what" = stickleft ]; then
+        echo "leftx -30000" >&3
+        sleep 0.1
+        echo "leftx -2000" >&3
+      else
+        echo "$button 1" >&3
+        sleep 0.1
+        echo "$button 0" >&3
+      fi
     fi
     sleep 0.3
   done
@@ -161,8 +168,7 @@ road() {
   tv_make_move cursor_move "$shots" || fail "$hands: no move made with the cursor made a line"
   press hint
   sleep 1
-  # Pausing dims the board; the pad's Back button pauses as P does, and a pad pulled
-  # out pauses as losing the window's focus does.
+  # Pausing dims the board; the pad's Back button pauses as P does.
   local lit
   lit=$(tv_brightness "$win")
   press pause
@@ -171,22 +177,12 @@ road() {
   press pause
   sleep 0.5
   [ "$(tv_brightness "$win")" -gt $((lit * 3 / 4)) ] || fail "$hands: the pause key did not resume"
-  if [ "$hands" = pad ]; then
-    echo unplug >&3
-    sleep 0.8
-    [ "$(tv_brightness "$win")" -lt $((lit * 3 / 4)) ] || fail "pad: unplugging the pad did not pause"
-    echo plug >&3
-    sleep 0.8
-    press pause
-    sleep 0.5
-    [ "$(tv_brightness "$win")" -gt $((lit * 3 / 4)) ] || fail "pad: the pad plugged in again did not resume"
-  fi
 
   press menu
   sleep 1.5
   press down down  # resume, then options
   go options ok
-  press down left left  # the music slider, down by 10
+  press down left stickleft  # the music slider, down by 10
   press up              # round to OK
   go game ok
   sleep 1
@@ -195,9 +191,19 @@ road() {
   press down right  # Change Player, then Gallery
   go gallery ok
   go title back
-  press back
+  if [ "$hands" = pad ]; then
+    # A pad pulled out pauses the game as losing the window's focus does; the request
+    # to end is still heard.
+    lit=$(tv_brightness "$win")
+    echo unplug >&3
+    sleep 0.8
+    [ "$(tv_brightness "$win")" -lt $((lit * 3 / 4)) ] || fail "pad: pulling the pad out did not pause"
+    kill -TERM "$TV_PID"
+  else
+    press back
+  fi
   tv_wait_exit "$TV_PID" 100
-  [ "$TV_RC" = 0 ] || fail "$hands: the end by Escape exited with '$TV_RC'"
+  [ "$TV_RC" = 0 ] || fail "$hands: the end exited with '$TV_RC'"
   grep -aq "MUSIC VOLUME=90" "$SHARED"/*.ini || fail "$hands: the music slider's move is not in the settings: $(grep -a "MUSIC VOLUME" "$SHARED"/*.ini)"
   [ "$hands" = pad ] && exec 3>&-
   echo "$hands: the whole road without a mouse"
