@@ -92,7 +92,7 @@ void TScreen::FocusKeys() {
   const TFocusTarget* current = Focus.Current();
   const K::TKind kind = current ? current->Kind : K::Press;
   int step = 0;
-  // A list box keeps up and down for its own rows; a text field its left and right.
+  // A list box keeps up and down for its own rows.
   if (kind != K::List) {
     if (InputKeyHit(38)) step = -1;
     if (InputKeyHit(40)) step = 1;
@@ -100,7 +100,7 @@ void TScreen::FocusKeys() {
   if (kind == K::Slider) {
     if (InputKeyHit(37) && current->Slide) current->Slide(-5);
     if (InputKeyHit(39) && current->Slide) current->Slide(5);
-  } else if (kind != K::Text) {
+  } else {
     if (InputKeyHit(37)) step = -1;
     if (InputKeyHit(39)) step = 1;
   }
@@ -108,8 +108,7 @@ void TScreen::FocusKeys() {
   current = Focus.Current();
   if (!current) return;
   mouse.RestAt(int(current->CentreX()), int(current->CentreY()));
-  // Return in a text field or a list answers the dialog as it always has; a slider
-  // moves only sideways.
+  // Return on a list answers its dialog as it always has; a slider moves only sideways.
   if (current->Kind == K::Press && InputKeyHit(13)) mouse.Tap();
 }
 

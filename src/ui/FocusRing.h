@@ -11,7 +11,7 @@ class TButton;
 class TSlider;
 
 struct TFocusTarget {
-  enum TKind { Press, Slider, List, Text };
+  enum TKind { Press, Slider, List };
   float x = 0, y = 0, w = 0, h = 0;   // the hit area, logical pixels
   TKind Kind = Press;
   // A slider's step: moves it by the amount given and applies the new value.
