@@ -563,7 +563,9 @@ void TGameScreen::ListFocus(TFocusRing& ring) {
 void TGameScreen::FocusKeys() {
   HintKey = 0;
   ListFocus(Focus);
-  if (!Focus.Targets().empty()) return TScreen::FocusKeys();
+  // Whatever runs over the board takes the keys, even with no button to walk (the
+  // won level's picture page goes on at Return by itself).
+  if (Focus.Owner() != this) return TScreen::FocusKeys();
   if (!Grid || (IntroAnim && IntroAnim->Active)) return;
   HintKey = InputKeyHit(72);
   Cursor.Keys();

@@ -34,6 +34,8 @@ class TFocusRing {
   const TFocusTarget* Current() const;
   void Forget() { index_ = -1; }
   int Index() const { return index_; }
+  // Who listed the widgets last.
+  const void* Owner() const { return owner_; }
   const std::vector<TFocusTarget>& Targets() const { return targets_; }
 
  private:
