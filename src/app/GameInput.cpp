@@ -21,6 +21,27 @@
 #include "screens/GameFade.h"
 #include "screens/Screen.h"
 
+namespace {
+// The key a keyboard player presses for each pad button, so that every screen reads
+// one set of keys: the D-pad and stick are the arrows, A is Return, B and Start are
+// Escape, Y asks for a hint as H does, Back and Guide pause as P does.
+int KeyForPad(int button) {
+  switch (TPadButton(button)) {
+    case TPadButton::A: return 13;
+    case TPadButton::B: return 27;
+    case TPadButton::Y: return 72;
+    case TPadButton::Start: return 27;
+    case TPadButton::Back: return 80;
+    case TPadButton::Guide: return 80;
+    case TPadButton::Up: return 38;
+    case TPadButton::Down: return 40;
+    case TPadButton::Left: return 37;
+    case TPadButton::Right: return 39;
+    default: return 0;
+  }
+}
+}  // namespace
+
 void TGame::DoPeekEvent() {
   TPlatformEvent e;
   while (PlatformPollEvent(e)) {
@@ -34,13 +55,34 @@ void TGame::DoPeekEvent() {
       case TEventType::Char: InputQueueChar(e.ch); break;
       case TEventType::MouseDown:
         if (e.button < 1 || e.button > 3) break;
+        Pointer().Resting = 0;
         Pointer().MoveTo(e.x, e.y);
         Pointer().ButtonDown(e.button);
         break;
       case TEventType::MouseUp:
         if (e.button >= 1 && e.button <= 3) Pointer().ButtonUp(e.button);
         break;
-      case TEventType::MouseMove: Pointer().MoveTo(e.x, e.y); break;
+      case TEventType::MouseMove:
+        Pointer().Resting = 0;
+        Pointer().MoveTo(e.x, e.y);
+        break;
+      case TEventType::PadDown:
+        if (int key = KeyForPad(e.button)) {
+          // A pad drives the pointer's place from now on, until the mouse moves.
+          Pointer().Resting = 1;
+          InputRecordKey(key, 0, true);
+        }
+        break;
+      case TEventType::PadUp:
+        if (int key = KeyForPad(e.button)) InputRecordKey(key, 0, false);
+        break;
+      case TEventType::PadRemoved:
+        // A player whose pad came loose must not lose the level meanwhile.
+        if (!Paused && !Suspended) {
+          Paused = 1;
+          Pause();
+        }
+        break;
       case TEventType::MouseWheel: Pointer().Wheel(e.wheel); break;
       case TEventType::Quit:
       case TEventType::WindowClose: TerminatedEvent = 1; break;

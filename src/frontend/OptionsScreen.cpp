@@ -122,6 +122,32 @@ void TOptionsScreen::Leave() {
   Close();
 }
 
+void TOptionsScreen::ListFocus(TFocusRing& ring) {
+  if (!Dialogs.Empty() || !Menu) return TScreen::ListFocus(ring);
+  ring.Begin(this);
+  // Top to bottom as they stand: the three sliders, the toggles, then credits and OK.
+  auto slider = [&](const TSliderPtr& s, bool (*apply)(int), bool click) {
+    if (!s) return;
+    TFocusTarget t;
+    t.x = s->x;
+    t.y = s->y;
+    t.w = float(s->w);
+    t.h = float(s->h);
+    t.Kind = TFocusTarget::Slider;
+    t.Slide = [this, s, apply, click](int by) {
+      s->SetValue(s->Value + by);
+      apply(s->Value);
+      if (click) ClickSound();
+    };
+    ring.Add(t);
+  };
+  slider(MusicSlider, &ApplyMusic, false);
+  slider(SoundSlider, &ApplySound, true);
+  slider(DetailSlider, &ApplyDetail, false);
+  for (const char* name : {"fullscreen", "customcursor", "widescreen", "credits", "ok"})
+    if (auto b = Menu->FindButton(name)) ring.AddButtons({b});
+}
+
 int TOptionsScreen::SetEscDestination() {
   Screens().DestinationTScreen = Destination ? Destination : Screens().ExitScreen.get();
   Close();

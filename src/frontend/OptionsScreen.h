@@ -29,6 +29,7 @@ class TOptionsScreen : public TScreen {
   void Logic() override;
   void Draw() override;
   int SetEscDestination() override;
+  void ListFocus(TFocusRing& ring) override;
 
   // A switch named name, showing "on" or "off" for state.
   std::shared_ptr<TButton> LoadToggle(int state, const std::string& name);

@@ -267,6 +267,7 @@ int TGameScreen::SetEscDestination() {
 // ---------------------------------------------------------------- a level
 
 void TGameScreen::LevelStart() {
+  Cursor.Reset();
   TGem::MidHandle(0);
   ClearCounters();
   Player->NewLevelStats();
@@ -389,7 +390,7 @@ void TGameScreen::Logic() {
       }
       return;
     }
-    if (Menu->Clicked("Hint")) {
+    if (Menu->Clicked("Hint") || HintKey) {
       if (!Grid->HintStart()) Board().Sound().Play(Grid->InvalidSound);
       return;
     }
@@ -547,6 +548,29 @@ void TGameScreen::ResumeAfterDeath() {
   ClearCounters();
   IntroAnim->Start();
   StartSound();
+}
+
+void TGameScreen::ListFocus(TFocusRing& ring) {
+  if (!Dialogs.Empty()) return TScreen::ListFocus(ring);
+  // The topmost of what runs over the board, as Logic steps them.
+  TLevelCompleteScreen* panel = LevelCompletePanel();
+  THintScroll* scroll = HintScroll();
+  TOverlay* menu = GameMenu();
+  if (panel && panel->Active) return scroll && scroll->Active ? scroll->ListFocus(ring) : panel->ListFocus(ring);
+  if (menu && menu->Active) return menu->ListFocus(ring);
+  if (scroll && scroll->Active) return scroll->ListFocus(ring);
+  ring.Begin(this);
+}
+
+void TGameScreen::FocusKeys() {
+  HintKey = 0;
+  ListFocus(Focus);
+  // Whatever runs over the board takes the keys, even with no button to walk (the
+  // won level's picture page goes on at Return by itself).
+  if (Focus.Owner() != this) return TScreen::FocusKeys();
+  if (!Grid || (IntroAnim && IntroAnim->Active)) return;
+  HintKey = InputKeyHit(72);
+  Cursor.Keys();
 }
 
 void TGameScreen::SpecificKeys() {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "game/BoardCursor.h"
 #include "game/GameSession.h"
 #include "game/Player.h"
 #include "gfx/Counter.h"
@@ -41,6 +42,10 @@ class TGameScreen : public TScreen, public TGameSession {
   void Kill() override;
   int SetEscDestination() override;
   void SpecificKeys() override;
+  // Over the board the keys drive the cell cursor; over a page, the menu or a dialog
+  // they walk its buttons.
+  void ListFocus(TFocusRing& ring) override;
+  void FocusKeys() override;
 
   // A new game for the current profile (the title screen's "play").
   void GameStart() override;
@@ -142,6 +147,8 @@ class TGameScreen : public TScreen, public TGameSession {
   // The level's board can never hold a move (no fill of it ever did): building it
   // again would only run the no-moves sequence again, for ever.
   int Unplayable = 0;
+  TBoardCursor Cursor;
+  int HintKey = 0;  // H (or a pad's Y) in this update: the Hint button's press
 
  private:
   void DrawPanelValue(float x, float y, const std::string& text, const TTextStyle& style);

@@ -86,6 +86,7 @@ void TGameScreen::Draw() {
   SetAlpha(1);
   SetBlend(BLEND_ALPHA);
   if (Grid) Grid->DrawMoving();
+  Cursor.Draw();
   Particles->BoardParticles.Draw();
   if (!panel) {
     HUDDraw();

@@ -243,6 +243,20 @@ float TLevelSelectScreen::StarScreenX(int i) const { return Coords[size_t(i)].X 
 
 float TLevelSelectScreen::StarScreenY(int i) const { return Coords[size_t(i)].Y + ScrollY + float(YOffset); }
 
+void TLevelSelectScreen::ListFocus(TFocusRing& ring) {
+  if (!Dialogs.Empty() || !Menu) return TScreen::ListFocus(ring);
+  ring.Begin(this, Level - 1);
+  // Locked stars are walked too: pressing one sounds as clicking it does.
+  for (int i = 0; i < MapLevels; ++i) {
+    TFocusTarget t;
+    t.x = StarScreenX(i) - StarHalf;
+    t.y = StarScreenY(i) - StarHalf;
+    t.w = t.h = 2 * StarHalf;
+    ring.Add(t);
+  }
+  ring.AddButtons(Menu->Buttons);
+}
+
 int TLevelSelectScreen::StarAt(int mx, int my) const {
   const float x = float(mx), y = float(my);
   for (int i = 0; i < MapLevels; ++i) {

@@ -31,6 +31,9 @@ class TLevelSelectScreen : public TScreen {
   void Logic() override;
   void Draw() override;
   int SetEscDestination() override;
+  // The stars in level order, the focus landing first on the level Play starts; then
+  // the buttons.
+  void ListFocus(TFocusRing& ring) override;
 
   // Reads the pack's current level and marks the selected pack's button.
   void LoadLevelPackButtons();

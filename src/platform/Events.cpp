@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "platform/PadInput.h"
+
 #include <cstring>
 
 int VirtualKeyFromSdl(int32_t k, int& side) {
@@ -212,6 +214,7 @@ bool Translate(const SDL_Event& e, TPlatformEvent& out) {
 
 bool PlatformPollEvent(TPlatformEvent& event) {
   if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
+  PadInputPump();
   if (pendingRead < pendingCount) {
     event = TPlatformEvent{};
     event.type = TEventType::Char;
@@ -230,7 +233,7 @@ bool PlatformPollEvent(TPlatformEvent& event) {
       }
       continue;
     }
-    if (Translate(e, event)) return true;
+    if (Translate(e, event) || PadInputTranslate(e, event)) return true;
   }
   return false;
 }

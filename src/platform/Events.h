@@ -1,5 +1,6 @@
 // Window-system events, translated from SDL into the game's own terms:
-// virtual-key codes 0-255, Windows-1252 typed characters, buttons 1-3.
+// virtual-key codes 0-255, Windows-1252 typed characters, buttons 1-3, and the
+// buttons of game controllers (the left stick arrives as the four directions).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -17,7 +18,14 @@ enum class TEventType {
   WindowClose,
   FocusLost,
   FocusGained,
+  PadDown,      // button: a TPadButton of any plugged-in controller
+  PadUp,
+  PadAdded,     // a controller was plugged in (or was there at start)
+  PadRemoved,   // a controller in use was unplugged
 };
+
+// The controller buttons the game reads; the stick's directions are the D-pad's.
+enum class TPadButton { A, B, X, Y, Back, Guide, Start, Up, Down, Left, Right, Count };
 
 struct TPlatformEvent {
   TEventType type = TEventType::None;
@@ -39,6 +47,10 @@ void PlatformDropInputEvents();
 // Current pointer position in window pixels and, when asked, the buttons held (bit 0
 // the left, bit 1 the right, bit 2 the middle button); false without a video system.
 bool PlatformMouseState(int& x, int& y, int* buttons = nullptr);
+// How many game controllers are plugged in and open. Their buttons reach the game as
+// the keys a keyboard player presses; this tells the widgets that want it (the name
+// prompt's letter row) that a pad is there.
+int PlatformPadCount();
 // Waits up to ms milliseconds for an event to arrive, leaving it in the queue.
 void PlatformWaitForEvent(int ms);
 // Maps an SDL keycode to a virtual-key code 0-255, or 0 when it has none.

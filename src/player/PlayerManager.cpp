@@ -367,3 +367,17 @@ TPlayerManagerPtr CreateChoosePlayerDialog(std::function<int(const std::string&)
   manager->MessageConfirmDelete = text("Confirm Delete", manager->MessageConfirmDelete);
   return manager;
 }
+
+void TPlayerManager::ListFocus(TFocusRing& ring) {
+  ring.Begin(this);
+  if (ListBox) {
+    TFocusTarget list;
+    list.x = ListBox->Box.X;
+    list.y = ListBox->Box.Y;
+    list.w = ListBox->Box.W;
+    list.h = ListBox->Box.H;
+    list.Kind = TFocusTarget::List;
+    ring.Add(list);
+  }
+  if (MenuShow && Menu) ring.AddButtons(Menu->Buttons);
+}

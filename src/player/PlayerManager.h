@@ -65,6 +65,8 @@ class TPlayerManager : public TDialog {
   int Manage() override;
   int Draw() override;
   void Kill() override;
+  // The list of players (its own up and down pick a name), then the buttons.
+  void ListFocus(TFocusRing& ring) override;
 
   // Opens the name prompt, or the refusal when the list is full; 0 when refused.
   int CreateProfile();

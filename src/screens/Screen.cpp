@@ -88,7 +88,44 @@ void TScreen::Logic() {
   if (Menu) Menu->Manage(0, 0);
 }
 
+void TScreen::ListFocus(TFocusRing& ring) {
+  if (TDialog* dialog = Dialogs.Top()) return dialog->ListFocus(ring);
+  ring.Begin(this);
+  if (Menu) ring.AddButtons(Menu->Buttons);
+}
+
+void TScreen::FocusKeys() {
+  ListFocus(Focus);
+  TMousePointer& mouse = Pointer();
+  // The mouse has taken over: the next arrow starts the walk again.
+  if (!mouse.Resting) Focus.Forget();
+  if (Focus.Targets().empty()) return;
+  using K = TFocusTarget;
+  const TFocusTarget* current = Focus.Current();
+  const K::TKind kind = current ? current->Kind : K::Press;
+  int step = 0;
+  // A list box keeps up and down for its own rows.
+  if (kind != K::List) {
+    if (InputKeyHit(38)) step = -1;
+    if (InputKeyHit(40)) step = 1;
+  }
+  if (kind == K::Slider) {
+    if (InputKeyHit(37) && current->Slide) current->Slide(-5);
+    if (InputKeyHit(39) && current->Slide) current->Slide(5);
+  } else {
+    if (InputKeyHit(37)) step = -1;
+    if (InputKeyHit(39)) step = 1;
+  }
+  if (step != 0) Focus.Move(step);
+  current = Focus.Current();
+  if (!current) return;
+  mouse.RestAt(int(current->CentreX()), int(current->CentreY()));
+  // Return on a list answers its dialog as it always has; a slider moves only sideways.
+  if (current->Kind == K::Press && InputKeyHit(13)) mouse.Tap();
+}
+
 void TScreen::RunLogic() {
+  FocusKeys();
   if (Dialogs.Manage()) {
     // The last dialog has gone: the button under the pointer lights up again, quietly,
     // and the press that closed the dialog does not reach the screen.
@@ -101,6 +138,13 @@ void TScreen::RunLogic() {
 void TScreen::RunDraw() {
   Draw();
   Dialogs.Draw();
+  // Buttons and stars light up under the resting pointer by themselves; a focused
+  // slider or list gets a frame instead.
+  const TFocusTarget* focused = Pointer().Resting ? Focus.Current() : nullptr;
+  if (focused && focused->Kind != TFocusTarget::Press) {
+    const float m = 4;
+    DrawFocusFrame(focused->x - m, focused->y - m, focused->w + 2 * m, focused->h + 2 * m, 2);
+  }
 }
 
 void TScreen::Draw() {

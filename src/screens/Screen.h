@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/DialogStack.h"
+#include "ui/FocusRing.h"
 
 class TImage;
 class TSprite;
@@ -44,6 +45,15 @@ class TScreen {
   // Escape was pressed: sets where to go and returns the fade length (0 = standard).
   virtual int SetEscDestination();
   virtual void SpecificKeys();
+  // What the keyboard and a pad walk on this screen, in screen order: the top dialog's
+  // widgets while one is open, else the screen's buttons. Screens with more widgets
+  // list them too.
+  virtual void ListFocus(TFocusRing& ring);
+  // The arrows, Return and a pad's D-pad and A, once per logic update before the
+  // screen's logic: they move the focus, move a focused slider and press the focused
+  // widget. Until the first arrow no widget has the focus, so Return keeps pressing
+  // the default button.
+  virtual void FocusKeys();
 
   std::shared_ptr<TImage> Image;
   std::shared_ptr<TSprite> Header;
@@ -55,6 +65,7 @@ class TScreen {
   TScreen* Destination = nullptr;
   // Dialogs opened over this screen (message, question, name prompt, player choice).
   TDialogStack Dialogs;
+  TFocusRing Focus;
 };
 
 // The destination that means "end the program".

@@ -419,3 +419,8 @@ void TDialog::PressButton(const std::string& name) {
   if (!Menu) return;
   if (auto button = Menu->FindButton(name)) button->SimulateClick();
 }
+
+void TDialog::ListFocus(TFocusRing& ring) {
+  ring.Begin(this);
+  if (MenuShow && Menu) ring.AddButtons(Menu->Buttons);
+}

@@ -17,6 +17,7 @@
 #include "gfx/ImageFont.h"
 #include "gfx/Shadow.h"
 #include "platform/Audio.h"
+#include "ui/FocusRing.h"
 #include "ui/Label.h"
 #include "ui/Menu.h"
 
@@ -119,6 +120,8 @@ class TDialog {
   TButtonPtr AddRowButton(const std::string& file, const std::string& name, const std::string& buttonName);
   // A button of the row pressed by a key: it shows the press and plays its click.
   void PressButton(const std::string& name);
+  // What the keyboard and a pad walk in this dialog, in screen order: the button row.
+  virtual void ListFocus(TFocusRing& ring);
 
  protected:
   // The box's height when it has no picture: each kind adds its own parts.

@@ -1,10 +1,15 @@
 #include "ui/DialogTextInput.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "core/Game.h"
 #include "core/Input.h"
 #include "gfx/Draw.h"
+#include "gfx/TextDraw.h"
+#include "core/Globals.h"
+#include "platform/Events.h"
+#include "ui/MousePointer.h"
 
 namespace {
 constexpr int kEscape = 27;
@@ -135,6 +140,19 @@ int TDialogTextInput::Manage() {
   if (!Active) return CloseResult;
   if (Transitioning) return 0;
 
+  if (LetterRowShown() && Pointer().h1 > 0) {
+    const int n = int(std::strlen(Letters));
+    for (int i = 0; i < n; ++i) {
+      float cx, cy, cw, ch;
+      LetterCell(i, cx, cy, cw, ch);
+      const float px = float(Pointer().x), py = float(Pointer().y);
+      if (px < cx || py < cy || px >= cx + cw || py >= cy + ch) continue;
+      Pointer().GetLeftClick();
+      InputQueueChar(Letters[i] == '<' ? 8 : Letters[i]);
+      ClickSound();
+      break;
+    }
+  }
   const int typed = TextInput->Manage();
   if (typed == 1) {
     PressButton("OK");
@@ -176,9 +194,61 @@ void TDialogTextInput::ClickSound() {
   if (auto ok = Menu ? Menu->FindButton("OK") : nullptr) ok->PlayClick();
 }
 
+bool TDialogTextInput::LetterRowShown() const { return PlatformPadCount() > 0 && TextInput && TextInput->Font; }
+
+void TDialogTextInput::LetterCell(int i, float& cx, float& cy, float& cw, float& ch) const {
+  cw = 26;
+  ch = 34;
+  const float row = cw * float(std::strlen(Letters));
+  cx = std::floor((float(ScreenWidth) - row) / 2) + cw * float(i);
+  cy = float(y + h + 12) + OffsetY;
+  // No room under the box: over it.
+  if (cy + ch > float(ScreenHeight)) cy = float(y - 12) - ch + OffsetY;
+}
+
+void TDialogTextInput::ListFocus(TFocusRing& ring) {
+  ring.Begin(this);
+  if (LetterRowShown()) {
+    for (int i = 0; Letters[i]; ++i) {
+      TFocusTarget t;
+      LetterCell(i, t.x, t.y, t.w, t.h);
+      ring.Add(t);
+    }
+  }
+  if (MenuShow && Menu) ring.AddButtons(Menu->Buttons);
+}
+
 int TDialogTextInput::Draw() {
   if (!DrawDisabled) {
     if (TDialog::Draw() == 0) return 0;
+    if (LetterRowShown()) {
+      float cx, cy, cw, ch;
+      const int n = int(std::strlen(Letters));
+      LetterCell(0, cx, cy, cw, ch);
+      SetColor(BoxColor->R, BoxColor->G, BoxColor->B);
+      SetAlpha(0.75f * Alpha);
+      DrawRect(cx - 6, cy, cw * float(n) + 12, ch);
+      SetColor(255, 255, 255);
+      SetAlpha(Alpha);
+      const TImageFontPtr before = GetImageFont();
+      SetImageFont(TextInput->Font);
+      for (int i = 0; i < n; ++i) {
+        LetterCell(i, cx, cy, cw, ch);
+        const bool under = Pointer().x >= int(cx) && Pointer().x < int(cx + cw) && Pointer().y >= int(cy) &&
+                           Pointer().y < int(cy + ch);
+        if (under) {
+          // The letter under the pointer (or the pad's focus) lights as a button does.
+          SetColor(255, 214, 112);
+          SetAlpha(0.6f * Alpha);
+          DrawRect(cx + 1, cy + 2, cw - 2, ch - 4);
+          SetColor(255, 255, 255);
+          SetAlpha(Alpha);
+        }
+        DrawTextShadowed(cx + cw / 2, cy + 4, std::string(1, Letters[i]), 1, 1, TTextStyle{1, 1, 0.5f, Alpha});
+      }
+      SetImageFont(before);
+      SetAlpha(1);
+    }
     if (DrawBox) {
       const float textH = Text->CalcHeight();
       SetColor(BoxColor->R, BoxColor->G, BoxColor->B);

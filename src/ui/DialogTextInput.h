@@ -58,6 +58,15 @@ class TDialogTextInput : public TDialog {
   int Draw() override;
   void SetLabelsXY() override;
   void Kill() override;
+  // The letters, then the buttons.
+  void ListFocus(TFocusRing& ring) override;
+
+  // With a pad plugged in, a row of letters under the box to type with: a press on one
+  // types it, the last one rubs out the letter before the caret.
+  static constexpr const char* Letters = "abcdefghijklmnopqrstuvwxyz<";
+  bool LetterRowShown() const;
+  // Letter i's cell, logical pixels.
+  void LetterCell(int i, float& cx, float& cy, float& cw, float& ch) const;
 
  protected:
   int ContentHeight() override;

@@ -85,7 +85,7 @@ void TMousePointer::Update() {
 
 int TMousePointer::Manage() {
   if (!Active) return 0;
-  if (ParticleFunc) {
+  if (ParticleFunc && !Resting) {
     ParticleFunc();
     ParticleList->Manage();
   }
@@ -168,8 +168,19 @@ void TMousePointer::Wheel(int step) {
   z += zSpeed;
 }
 
+void TMousePointer::RestAt(int lx, int ly) {
+  Resting = 1;
+  x = lx;
+  y = ly;
+}
+
+void TMousePointer::Tap() {
+  ButtonDown(1);
+  ButtonUp(1);
+}
+
 void TMousePointer::Draw() {
-  if (!Settings().FullScreen) UpdateCoords();
+  if (!Settings().FullScreen && !Resting) UpdateCoords();
   if (!Active) return;
   ParticleList->Draw();
   SetBlend(BLEND_ALPHA);
@@ -188,8 +199,8 @@ void TMousePointer::Draw() {
     SetScale(1, 1);
   }
   if (!Image) {
-    Plot(float(x), float(y));
-  } else if (Settings().CustomMousePointer == 1) {
+    if (!Resting) Plot(float(x), float(y));
+  } else if (Settings().CustomMousePointer == 1 && !Resting) {
     DrawImage(Image, float(x), float(y), ImageFrame);
   }
   SetRotation(0);

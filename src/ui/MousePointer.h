@@ -51,7 +51,16 @@ class TMousePointer : public TService<TMousePointer> {
   // Sets x, y from a position in window pixels through the virtual resolution.
   void MoveTo(int deviceX, int deviceY);
 
+  // Puts the pointer at rest on (lx, ly), logical pixels: the keyboard or a pad drives.
+  void RestAt(int lx, int ly);
+  // A left press and release where the pointer is, as a quick click there.
+  void Tap();
+
   int Active = 1;
+  // 1 while the keyboard or a pad drives the game: the pointer picture is hidden (a
+  // carried piece still shows) and the pointer stops following the system pointer, so
+  // that it can stand on the focused widget. The first mouse motion clears it.
+  int Resting = 0;
   TImagePtr Image;
   int ImageFrame = 0;
   std::string Ext = ".png";

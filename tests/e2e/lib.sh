@@ -263,3 +263,107 @@ tv_chord_until() {
   done
   return 1
 }
+
+# The first classic level's board: its size ("cols rows") and where it sits (sx, sy).
+tv_board_geometry() {
+  local level size
+  level="$(dirname "$TV_BIN")/data/levels/1.txt"
+  size=$(awk -F, 'NR==1 && toupper(substr($1,1,3))=="REM" {next} {n++} n==3 {print $1" "$2; exit}' "$level" | tr -d '\r')
+  read -r cols rows <<<"$size"
+  sx=$(( (800 - cols * 50) / 2 + 60 ))
+  sy=$(( (600 - rows * 50) / 2 ))
+}
+
+# The gem pictures side by side on black, to tell the gems on a screenshot apart.
+tv_gems_ref() {
+  local ref="$TV_HOME/gems.ppm"
+  [ -e "$ref" ] || convert "$(dirname "$TV_BIN")/Data/graphics/gems.png" -background black -flatten -depth 8 "ppm:$ref"
+  echo "$ref"
+}
+
+# Number of board cells whose pixels differ noticeably between two shots.
+tv_changed_cells() {
+  PYTHONPATH="$TV_E2E" python3 - "$1" "$2" "$sx" "$sy" "$cols" "$rows" <<'PY'
+import sys
+from ppm import load
+w, a = load(sys.argv[1]); _, b = load(sys.argv[2])
+sx, sy, cols, rows = map(int, sys.argv[3:])
+n = 0
+for cy in range(rows):
+    for cx in range(cols):
+        total = 0
+        # The middle of the cell: the gem, not the glows around it.
+        for y in range(sy + cy*50 + 15, sy + cy*50 + 35):
+            row = (y * w) * 3
+            for x in range(sx + cx*50 + 15, sx + cx*50 + 35):
+                i = row + x * 3
+                total += abs(a[i] - b[i]) + abs(a[i+1] - b[i+1]) + abs(a[i+2] - b[i+2])
+        if total / 400 > 60: n += 1
+print(n)
+PY
+}
+
+# Reads the gems off the screen (each kind has its own colour in the middle of its
+# cell) and prints one move that makes a line: "x y dx dy".
+tv_find_move() {
+  PYTHONPATH="$TV_E2E" python3 - "$1" "$(tv_gems_ref)" "$sx" "$sy" "$cols" "$rows" <<'PY'
+import sys
+from ppm import load
+def mean(w, px, x0, y0):
+    s = [0, 0, 0]
+    for y in range(y0 + 15, y0 + 35):
+        for x in range(x0 + 15, x0 + 35):
+            i = (y * w + x) * 3
+            for k in range(3): s[k] += px[i + k]
+    return [v / 400 for v in s]
+rw, ref = load(sys.argv[2])
+refs = [mean(rw, ref, g * 50, 0) for g in range(7)]
+w, shot = load(sys.argv[1])
+sx, sy, cols, rows = map(int, sys.argv[3:])
+kind = {}
+for cy in range(rows):
+    for cx in range(cols):
+        m = mean(w, shot, sx + cx * 50, sy + cy * 50)
+        d, g = min((sum((a - b) ** 2 for a, b in zip(m, r)) ** 0.5, g) for g, r in enumerate(refs))
+        if d < 45: kind[(cx, cy)] = g
+def line_at(k, x, y):
+    t = k.get((x, y))
+    if t is None: return False
+    for dx, dy in ((1, 0), (0, 1)):
+        run = 1
+        for s in (1, -1):
+            i = 1
+            while k.get((x + s * dx * i, y + s * dy * i)) == t: run += 1; i += 1
+        if run >= 3: return True
+    return False
+for (x, y), t in sorted(kind.items(), key=lambda c: (c[0][1], c[0][0])):
+    for dx, dy in ((1, 0), (0, 1)):
+        o = (x + dx, y + dy)
+        if o not in kind or kind[o] == t: continue
+        k = dict(kind); k[(x, y)], k[o] = kind[o], t
+        if line_at(k, x, y) or line_at(k, *o):
+            print(x, y, dx, dy); sys.exit(0)
+PY
+}
+
+# Makes a move read off the screen with "$1 x y dx dy" (a drag, the cursor's keys...),
+# up to four times until one changes at least three cells of the settled board; prints
+# the move and the cells changed, and fails when none did. Shots go to folder $2.
+tv_make_move() {
+  local make=$1 shots=$2 move x y dx dy n
+  for _ in 1 2 3 4; do
+    import -window "$win" -depth 8 "ppm:$shots/before.ppm"
+    move=$(tv_find_move "$shots/before.ppm")
+    [ -n "$move" ] || { sleep 1; continue; }
+    read -r x y dx dy <<<"$move"
+    "$make" "$x" "$y" "$dx" "$dy"
+    sleep 1.6
+    import -window "$win" -depth 8 "ppm:$shots/after.ppm"
+    n=$(tv_changed_cells "$shots/before.ppm" "$shots/after.ppm")
+    if [ "$n" -ge 3 ]; then
+      echo "move ($x,$y) by ($dx,$dy) changed $n cells"
+      return 0
+    fi
+  done
+  return 1
+}

@@ -218,3 +218,37 @@ TEST_F(RoadTest, TheMapALevelAndTheClosingScreenShowTheLoadingPictureWhileTheyLo
   Screens().LoadingScreen.reset();
   SetRenderDriver(nullptr);
 }
+
+TEST_F(RoadTest, TheKeysWalkTheStarsInLevelOrderFromTheLevelPlayStartsAndALockedOneStaysShut) {
+  PlayerProgress.Unlocked[0] = 3;
+  PlayerProgress.Level[0] = 2;
+  EnterMap();
+  MapReady();
+  // The keys are read before the screen's logic, as the main loop runs it.
+  auto key = [this](int code) {
+    InputRecordKey(code, 0, true);
+    InputRecordKey(code, 0, false);
+    map.RunLogic();
+    Pointer().ClearMouseHit();
+    InputFlushKeys();
+  };
+  // The first arrow lands on the level Play starts, the pointer resting on its star.
+  key(39);
+  EXPECT_EQ(map.Focus.Index(), 1);
+  EXPECT_EQ(map.MOIndex, 1);
+  key(37);
+  EXPECT_EQ(map.Focus.Index(), 0);
+  key(40);
+  key(40);
+  key(40);
+  EXPECT_EQ(map.Focus.Index(), 3);
+  EXPECT_EQ(map.MOIndex, 3);
+  key(13);
+  EXPECT_EQ(map.ClickedIndex, -1) << "star 4 is locked";
+  EXPECT_FALSE(map.Zooming());
+  key(38);
+  key(13);
+  EXPECT_EQ(map.ClickedIndex, 2);
+  EXPECT_EQ(PlayerProgress.Level[0], 3);
+  Pointer().Resting = 0;
+}

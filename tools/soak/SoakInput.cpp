@@ -73,6 +73,13 @@ void TSoakInput::Key(int sdlKey) {
   steps_.back().Key = sdlKey;
 }
 
+void TSoakInput::PadButton(int sdlButton) {
+  Push(TKind::PadDown);
+  steps_.back().Key = sdlButton;
+  Push(TKind::PadUp);
+  steps_.back().Key = sdlButton;
+}
+
 void TSoakInput::Type(const std::string& text) {
   Push(TKind::Text);
   steps_.back().Text = text;
@@ -111,6 +118,28 @@ bool TSoakInput::Step() {
       break;
     case TKind::KeyDown: PushKey(step.Key, true); break;
     case TKind::KeyUp: PushKey(step.Key, false); break;
+    case TKind::PadDown:
+    case TKind::PadUp:
+      if (!pad_) {
+        // Plugged in as a person plugs in a pad: the game hears of it through the window
+        // system's own hot-plug event, a frame before the first press.
+        if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+          Failure = std::string("no controller layer: ") + SDL_GetError();
+          steps_.clear();
+          return false;
+        }
+        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                    SDL_CONTROLLER_BUTTON_MAX, 0);
+        pad_ = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
+        if (!pad_) {
+          Failure = std::string("no virtual pad: ") + SDL_GetError();
+          steps_.clear();
+          return false;
+        }
+        return true;
+      }
+      SDL_JoystickSetVirtualButton(pad_, step.Key, step.Kind == TKind::PadDown ? SDL_PRESSED : SDL_RELEASED);
+      break;
     case TKind::Text: PushText(step.Text); break;
     case TKind::Wait:
       if (--step.Frames > 0) return true;

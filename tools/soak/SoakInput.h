@@ -1,4 +1,5 @@
-// The soak player's hands: what a player does with the mouse and keyboard, queued as
+// The soak player's hands: what a player does with the mouse, keyboard or a game
+// controller, queued as
 // steps and played out one per drawn frame through the window system's own queue
 // (the pointer is moved in the real window; presses, releases, keys and typed text
 // arrive as window events), so the game reads them exactly as it reads a person's.
@@ -13,6 +14,9 @@ class TSoakInput {
   // Queues a press at one point, a move to the other while held, and the release there.
   void Drag(int x1, int y1, int x2, int y2);
   void Key(int sdlKey);
+  // Queues a press and release of a controller button (an SDL_GameControllerButton) on
+  // a virtual pad, which is plugged in at the first such press.
+  void PadButton(int sdlButton);
   void Type(const std::string& text);
   // Queues a pause of that many frames.
   void Wait(int frames);
@@ -24,7 +28,7 @@ class TSoakInput {
   std::string Failure;
 
  private:
-  enum class TKind { Point, Down, Up, KeyDown, KeyUp, Text, Wait };
+  enum class TKind { Point, Down, Up, KeyDown, KeyUp, PadDown, PadUp, Text, Wait };
   struct TStep {
     explicit TStep(TKind kind, int x = 0, int y = 0) : Kind(kind), X(x), Y(y) {}
     TKind Kind;
@@ -37,4 +41,5 @@ class TSoakInput {
   std::deque<TStep> steps_;
   int targetX_ = -1, targetY_ = -1;
   int waitedForPointer_ = 0;
+  struct _SDL_Joystick* pad_ = nullptr;
 };

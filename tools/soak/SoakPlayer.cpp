@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 
@@ -20,6 +21,8 @@
 #include "game/LevelSelectScreen.h"
 #include "gfx/Animation.h"
 #include "screens/LoadingScreen.h"
+#include "ui/DialogTextInput.h"
+#include "ui/FocusRing.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/ScreenSwitch.h"
 #include "ui/Menu.h"
@@ -104,11 +107,114 @@ void TSoakPlayer::ClickButtonOf(TMenu* menu, const char* name) {
     Fail(std::string("the middle of the button \"") + name + "\" does not hit it");
     return;
   }
-  input_.Click(int(x), int(y));
-  input_.Wait(kScreenChange);
+  PressAt(int(x), int(y));
+}
+
+void TSoakPlayer::Nav(int direction) {
+  static const int keys[4] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+  static const int pad[4] = {SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+                             SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
+  Either(keys[direction], pad[direction]);
+}
+
+void TSoakPlayer::Either(int sdlKey, int padButton) {
+  if (options_.Hands == TSoakOptions::THands::Pad)
+    input_.PadButton(padButton);
+  else
+    input_.Key(sdlKey);
+}
+
+void TSoakPlayer::Confirm() { Either(SDLK_RETURN, SDL_CONTROLLER_BUTTON_A); }
+void TSoakPlayer::Back() { Either(SDLK_ESCAPE, SDL_CONTROLLER_BUTTON_B); }
+void TSoakPlayer::OpenGameMenu() { Either(SDLK_ESCAPE, SDL_CONTROLLER_BUTTON_START); }
+void TSoakPlayer::AskHint() { Either(SDLK_h, SDL_CONTROLLER_BUTTON_Y); }
+
+void TSoakPlayer::PressAt(int x, int y, int slide) {
+  if (!Hands()) {
+    input_.Click(x, y);
+    input_.Wait(kScreenChange);
+    return;
+  }
+  goals_.push_back({x, y, slide});
+}
+
+void TSoakPlayer::FocusStep() {
+  const TGoal goal = goals_.front();
+  TScreen* screen = Screens().CurrentTScreen;
+  const TFocusTarget* t = screen->Focus.Current();
+  const bool there = t && Pointer().Resting && t->x <= float(goal.X) && float(goal.X) < t->x + t->w &&
+                     t->y <= float(goal.Y) && float(goal.Y) < t->y + t->h;
+  if (there) {
+    goals_.erase(goals_.begin());
+    goalSteps_ = 0;
+    if (goal.Slide == 0) {
+      Confirm();
+      input_.Wait(goals_.empty() ? kScreenChange : kSettle);
+    }
+    for (int i = 0; i < goal.Slide; ++i) Nav(3);
+    for (int i = 0; i > goal.Slide; --i) Nav(2);
+    return;
+  }
+  // Screen order runs through every widget, so walking on always comes round to it.
+  if (++goalSteps_ > 200) {
+    Fail("the focus never reached (" + std::to_string(goal.X) + ", " + std::to_string(goal.Y) + ") on the screen " +
+         screen->name);
+    return;
+  }
+  Nav(1);
+  input_.Wait(1);
+}
+
+bool TSoakPlayer::CursorTo(int x, int y) {
+  auto* game = dynamic_cast<TGameScreen*>(Screens().CurrentTScreen);
+  if (!game) return false;
+  const int cx = game->Cursor.X(), cy = game->Cursor.Y();
+  if (cx == x && cy == y && Pointer().Resting) {
+    cursorSteps_ = 0;
+    return true;
+  }
+  if (++cursorSteps_ > 100) {
+    Fail("the board's cursor never reached (" + std::to_string(x) + ", " + std::to_string(y) + "); it stands at (" +
+         std::to_string(cx) + ", " + std::to_string(cy) + ")" + (Pointer().Resting ? "" : ", hidden"));
+    return false;
+  }
+  int direction = 3;  // the first press only shows the cursor
+  if (cx >= 0) {
+    // The first step of the fewest presses there, the cursor jumping holes as it does.
+    static const int dxs[4] = {0, 0, -1, 1}, dys[4] = {-1, 1, 0, 0};
+    int first[MaxColumns][MaxRows];
+    for (auto& column : first)
+      for (int& f : column) f = -1;
+    std::vector<std::pair<int, int>> queue{{cx, cy}};
+    first[cx][cy] = 4;
+    for (size_t i = 0; i < queue.size() && first[x][y] < 0; ++i) {
+      const auto [qx, qy] = queue[i];
+      for (int d = 0; d < 4; ++d) {
+        int nx = qx, ny = qy;
+        TBoardCursor::Step(nx, ny, dxs[d], dys[d]);
+        if (first[nx][ny] >= 0) continue;
+        first[nx][ny] = first[qx][qy] == 4 ? d : first[qx][qy];
+        queue.emplace_back(nx, ny);
+      }
+    }
+    if (first[x][y] < 0) {
+      Fail("the board's cursor cannot reach (" + std::to_string(x) + ", " + std::to_string(y) + ")");
+      return false;
+    }
+    direction = first[x][y];
+  }
+  Nav(direction);
+  input_.Wait(1);
+  return false;
 }
 
 void TSoakPlayer::ClickAway(int avoidX, int avoidY, int avoidW, int avoidH) {
+  if (Hands()) {
+    // The tally and the pages go on at the press as at a click anywhere.
+    Confirm();
+    input_.Wait(kScreenChange);
+    return;
+  }
   // A click in a corner, clear of the area named (the picture page's wallpaper line).
   const int points[4][2] = {{30, 30}, {770, 30}, {30, 570}, {770, 570}};
   for (const auto& p : points) {
@@ -122,9 +228,14 @@ void TSoakPlayer::ClickAway(int avoidX, int avoidY, int avoidW, int avoidH) {
 void TSoakPlayer::Decide() {
   TScreen* screen = Screens().CurrentTScreen;
   if (!screen || Screens().Fading()) return;
+  if (!goals_.empty()) return FocusStep();
   if (screen == Screens().LoadingScreen.get()) {
     // "Click to Play".
-    input_.Click(400, 300);
+    if (Hands()) {
+      Confirm();
+    } else {
+      input_.Click(400, 300);
+    }
     input_.Wait(kScreenChange);
   } else if (Is(screen, TScreenId::Intro)) {
     input_.Wait(kSettle);
@@ -134,7 +245,7 @@ void TSoakPlayer::Decide() {
     OnMap();
   } else if (Is(screen, TScreenId::Instructions)) {
     if (plan_ == TMenuPlan::Help && menuStage_ == 2 && boardLevel_ > 0) ++helpVisits_;
-    input_.Key(SDLK_ESCAPE);
+    if (Hands()) Back(); else input_.Key(SDLK_ESCAPE);
     input_.Wait(kScreenChange);
   } else if (Is(screen, TScreenId::Gallery)) {
     if (!galleryVisited_) std::printf("gallery visited from the title\n");
@@ -162,6 +273,27 @@ void TSoakPlayer::OnTitle() {
       return;
     }
     nameTyped_ = true;
+    auto* prompt = dynamic_cast<TDialogTextInput*>(title->Dialogs.Top());
+    if (options_.Hands == TSoakOptions::THands::Pad && prompt && prompt->LetterRowShown()) {
+      // Letter by letter from the row under the box, then OK.
+      const std::string letters = TDialogTextInput::Letters;
+      for (char c : options_.Player) {
+        const size_t i = letters.find(char(std::tolower(static_cast<unsigned char>(c))));
+        if (i == std::string::npos) {
+          Fail(std::string("the letter row has no ") + c);
+          return;
+        }
+        float x, y, w, h;
+        prompt->LetterCell(int(i), x, y, w, h);
+        PressAt(int(x + w / 2), int(y + h / 2));
+      }
+      ClickButtonOf(prompt->Menu.get(), "OK");
+      return;
+    }
+    if (options_.Hands == TSoakOptions::THands::Pad) {
+      Fail("the name prompt shows no letter row with a pad plugged in");
+      return;
+    }
     input_.Type(options_.Player);
     input_.Wait(kSettle);
     input_.Key(SDLK_RETURN);
@@ -198,6 +330,13 @@ void TSoakPlayer::OnMap() {
          " levels were won");
     return;
   }
+  if (Hands()) {
+    // The focus lands on the level Play starts: the first press of a direction shows
+    // it, and the star is pressed.
+    const int i = map->Level - 1;
+    PressAt(int(map->StarScreenX(i)), int(map->StarScreenY(i)));
+    return;
+  }
   input_.Key(SDLK_RETURN);
   input_.Wait(kScreenChange);
 }
@@ -218,6 +357,12 @@ void TSoakPlayer::OnOptions() {
       return int(slider.x) + slider.w / 2;
     };
     const int y = int(slider.y) + slider.h / 2;
+    if (Hands()) {
+      // Walked to and moved by steps of 5.
+      PressAt(int(slider.x) + slider.w / 2, y, (target - slider.Value) / 5);
+      sliderMoved_ = true;
+      return;
+    }
     input_.Drag(xFor(slider.Value), y, xFor(target), y);
     input_.Wait(kSettle);
     sliderMoved_ = true;
@@ -336,7 +481,7 @@ void TSoakPlayer::OnBoard() {
       return;
     }
     menuStage_ = 1;
-    input_.Key(SDLK_ESCAPE);
+    if (Hands()) OpenGameMenu(); else input_.Key(SDLK_ESCAPE);
     input_.Wait(kScreenChange);
     return;
   }
@@ -344,9 +489,36 @@ void TSoakPlayer::OnBoard() {
   if (!hintAsked_ && moves_ >= 3) {
     // The hint button once a level: the next move wobbles for a while.
     hintAsked_ = true;
-    ClickButtonOf(screen->Menu.get(), "Hint");
+    if (Hands()) {
+      AskHint();
+      input_.Wait(kSettle);
+    } else {
+      ClickButtonOf(screen->Menu.get(), "Hint");
+    }
     return;
   }
+
+  if (Hands() && cursorPlan_.X >= 0) {
+    // A move decided before: the cursor walks there, presses, and pushes the gem.
+    if (!CursorTo(cursorPlan_.X, cursorPlan_.Y)) return;
+    Confirm();
+    if (cursorPlan_.Direction >= 0) {
+      input_.Wait(1);
+      Nav(cursorPlan_.Direction);
+    }
+    input_.Wait(kSettle);
+    cursorPlan_ = TCursorPlan{};
+    return;
+  }
+  auto press = [&](int x, int y, int direction) {
+    if (Hands()) {
+      cursorPlan_ = TCursorPlan{x, y, direction};
+      cursorSteps_ = 0;
+    } else {
+      input_.Click(CellX(x), CellY(y));
+      input_.Wait(kSettle);
+    }
+  };
 
   if (Grid->Mode == 1) {
     // A targeting piece carried from its cell goes where it does most; anything else
@@ -356,13 +528,11 @@ void TSoakPlayer::OnBoard() {
     if (Targeting(type)) {
       const TBonusChoice plan = TLevelPlayer::PlanBonus(Grid->cx, Grid->cy, type);
       if (plan.tx >= 0) {
-        input_.Click(CellX(plan.tx), CellY(plan.ty));
-        input_.Wait(kSettle);
+        press(plan.tx, plan.ty, -1);
         return;
       }
     }
-    input_.Click(CellX(Grid->cx), CellY(Grid->cy));
-    input_.Wait(kSettle);
+    press(Grid->cx, Grid->cy, -1);
     return;
   }
 
@@ -373,8 +543,7 @@ void TSoakPlayer::OnBoard() {
   if (bonus.type != 0) {
     ++bonusPresses_;
     ++moves_;
-    input_.Click(CellX(bonus.x), CellY(bonus.y));
-    input_.Wait(kSettle);
+    press(bonus.x, bonus.y, -1);
     return;
   }
   if (moves.empty()) return;
@@ -387,6 +556,11 @@ void TSoakPlayer::OnBoard() {
     if (s > bestScore) bestScore = s, best = &m;
   }
   ++moves_;
+  if (Hands()) {
+    const int dx = best->x2 - best->x1, dy = best->y2 - best->y1;
+    press(best->x1, best->y1, dy < 0 ? 0 : dy > 0 ? 1 : dx < 0 ? 2 : 3);
+    return;
+  }
   input_.Drag(CellX(best->x1), CellY(best->y1), CellX(best->x2), CellY(best->y2));
   input_.Wait(kSettle);
 }

@@ -26,6 +26,9 @@ struct TSoakOptions {
   std::string Player = "Soak";
   // Start from a settings file holding AbsurdSettings() (SoakChecks.h).
   int Absurd = 0;
+  // Whose hands: the mouse (with keys where a mouse player uses them), the keyboard
+  // alone, or a game controller alone.
+  enum class THands { Mouse, Keys, Pad } Hands = THands::Mouse;
   TSoakLimits Limits;
 };
 
@@ -59,6 +62,22 @@ class TSoakPlayer {
   void ClickButtonOf(class TMenu* menu, const char* name);
   void ClickAway(int avoidX, int avoidY, int avoidW, int avoidH);
   void Fail(const std::string& why);
+  // Keyboard and pad hands: a direction (0 up, 1 down, 2 left, 3 right), the press
+  // (Return / A), going back (Escape / B), the in-game menu (Escape / Start), the hint (H / Y).
+  void Nav(int direction);
+  // The key on the keyboard, the button (an SDL_GameControllerButton) on a pad.
+  void Either(int sdlKey, int padButton);
+  void Confirm();
+  void Back();
+  void OpenGameMenu();
+  void AskHint();
+  // Presses the widget at a logical point: a click, or the focus walked onto it and
+  // pressed (slide: moved sideways that many steps instead).
+  void PressAt(int x, int y, int slide = 0);
+  void FocusStep();
+  // One step of the board's cursor towards the cell; true when it stands there.
+  bool CursorTo(int x, int y);
+  bool Hands() const { return options_.Hands != TSoakOptions::THands::Mouse; }
   void Snapshot(const std::string& label);
 
   TSoakOptions options_;
@@ -89,4 +108,16 @@ class TSoakPlayer {
   bool hintAsked_ = false;
   int menuRetries_ = 0;
   int saveExits_ = 0, menuVisits_ = 0, helpVisits_ = 0;
+
+  // Widgets still to reach with the focus, in turn.
+  struct TGoal {
+    int X = 0, Y = 0, Slide = 0;
+  };
+  std::vector<TGoal> goals_;
+  int goalSteps_ = 0;
+  // The board move being walked to: the cell to press, then the way to push it (-1: none).
+  struct TCursorPlan {
+    int X = -1, Y = -1, Direction = -1;
+  } cursorPlan_;
+  int cursorSteps_ = 0;
 };

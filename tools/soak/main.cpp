@@ -33,6 +33,11 @@
 // back through the game's own reader; the run must pass as any other, and the file must
 // still hold those numbers at the end.
 //
+// With --hands keys the whole road is played with the keyboard alone, with --hands pad
+// with a game controller alone (a virtual pad plugged in at the first press): the focus
+// is walked onto every button, the name typed on the prompt's letter row, the slider
+// moved by steps, and the board played with its cell cursor. No mouse event is sent.
+//
 // Run it under an X server with software GL, in a data folder and network namespace of
 // its own (tools/soak/run_soak.sh does that; scripts/soak.sh builds it with sanitizers):
 //   tools/soak/run_soak.sh build/tv_soak --levels 3
@@ -144,6 +149,13 @@ bool ReadOptions(int argc, char** argv) {
     else if (key == "--heap-mb") options.Limits.HeapBytes = int64_t(std::atof(value) * 1024 * 1024);
     else if (key == "--rss-mb") options.Limits.RssKb = long(std::atof(value) * 1024);
     else if (key == "--absurd-settings") options.Absurd = std::atoi(value);
+    else if (key == "--hands") {
+      const std::string hands = value;
+      if (hands == "mouse") options.Hands = TSoakOptions::THands::Mouse;
+      else if (hands == "keys") options.Hands = TSoakOptions::THands::Keys;
+      else if (hands == "pad") options.Hands = TSoakOptions::THands::Pad;
+      else return false;
+    }
     else return false;
   }
   // The last level of the pack ends in the closing screen instead of the map.
@@ -155,7 +167,8 @@ int main(int argc, char** argv) {
   if (!ReadOptions(argc, argv)) {
     std::fprintf(stderr,
                  "usage: %s [--levels 1-54] [--menu-every N] [--save-exit-every N] [--ticks 1-100] [--seed N]\n"
-                 "          [--max-frames-per-level N] [--heap-mb MB] [--rss-mb MB] [--absurd-settings 0|1]\n",
+                 "          [--max-frames-per-level N] [--heap-mb MB] [--rss-mb MB] [--absurd-settings 0|1]\n"
+                 "          [--hands mouse|keys|pad]\n",
                  argv[0]);
     return 2;
   }
