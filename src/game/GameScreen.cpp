@@ -553,8 +553,8 @@ void TGameScreen::ResumeAfterDeath() {
 void TGameScreen::ListFocus(TFocusRing& ring) {
   if (!Dialogs.Empty()) return TScreen::ListFocus(ring);
   // The topmost of what runs over the board, as Logic steps them.
-  TLevelCompleteScreen* panel = LevelCompletePanel();
-  THintScroll* scroll = HintScroll();
+  TOverlay* panel = LevelCompletePanel();
+  TOverlay* scroll = HintScroll();
   TOverlay* menu = GameMenu();
   if (panel && panel->Active) return scroll && scroll->Active ? scroll->ListFocus(ring) : panel->ListFocus(ring);
   if (menu && menu->Active) return menu->ListFocus(ring);
