@@ -58,9 +58,21 @@ tv_beside() {
 # Starts the game in the background; sets TV_PID. It reports its start-up figures on
 # standard output, which tells the tests when loading has finished.
 tv_start() {
-  "${TV_ISOLATE[@]}" "$TV_BIN" --timing "$@" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
-  TV_PID=$!
-  TV_PIDS+=("$TV_PID")
+  local tries=0 rc
+  while :; do
+    "${TV_ISOLATE[@]}" "$TV_BIN" --timing "$@" >"$TV_HOME/stdout.$$" 2>"$TV_HOME/stderr.$$" &
+    TV_PID=$!
+    TV_PIDS+=("$TV_PID")
+    # A copy that ends at once met a lock still being let go of, or a namespace that
+    # could not be made for a moment: it is started again (a few times, said aloud),
+    # and a copy that keeps ending is left to the test's own checks.
+    sleep 0.3
+    kill -0 "$TV_PID" 2>/dev/null && return 0
+    tries=$((tries + 1))
+    [ $tries -ge 5 ] && return 0
+    wait "$TV_PID" 2>/dev/null && rc=0 || rc=$?
+    echo "the game ended at once with $rc (try $tries): $(tail -n 2 "$TV_HOME/stderr.$$" 2>/dev/null)" >&2
+  done
 }
 
 # Runs a check every interval seconds until it succeeds, for up to the given seconds
